@@ -1,0 +1,41 @@
+#include "core/height_field.h"
+
+namespace {
+
+std::unique_ptr<TarnMemoryDC> WhiteImage(int width, int height) {
+    auto image = std::make_unique<TarnMemoryDC>(width, height);
+    image->Erase();
+    return image;
+}
+
+}  // namespace
+
+HeightField::HeightField()
+    : working_(WhiteImage(kInitialSize, kInitialSize)),
+      undo_(WhiteImage(kInitialSize, kInitialSize)),
+      mask_(WhiteImage(kInitialSize, kInitialSize)) {}
+
+void HeightField::SnapshotField() { undo_->BlitFrom(working_.get(), 0, 0, 0, 0, 0, 0); }
+
+void HeightField::RestoreField() { working_->BlitFrom(undo_.get(), 0, 0, 0, 0, 0, 0); }
+
+void HeightField::ClearMask() { mask_->Erase(); }
+
+bool HeightField::AcceptableSize(int64_t width, int64_t height) {
+    return width > 0 && height > 0 && width * height <= kMaxPositions;
+}
+
+bool HeightField::ReplaceField(int width, int height) {
+    if (!AcceptableSize(width, height)) return false;
+    auto working = WhiteImage(width, height);
+    auto undo = WhiteImage(width, height);
+    auto mask = WhiteImage(width, height);
+    if (!working->valid() || !undo->valid() || !mask->valid()) return false;
+    working_ = std::move(working);
+    undo_ = std::move(undo);
+    mask_ = std::move(mask);
+    width_ = width;
+    height_ = height;
+    painter_->ClearSurface();
+    return true;
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "core/field_painter.h"
+#include "core/palette.h"
+#include "core/tarn_memory_dc.h"
+
+// The kind flag: how a position's colour holds its value.
+inline constexpr int kEightBitField = 0;   // blue byte of a palette colour, 0..255
+inline constexpr int kSixteenBitField = 1; // low 16 bits: red low byte, green high byte
+
+inline constexpr uint32_t kNoValuePixel = 0xFFFFFF;
+
+// The height field: the working image (the document, also what is shown), the undo
+// image (the last commit) and the selection mask (white, the chosen polygon black).
+class HeightField {
+public:
+    // Upper bound on positions of one field, so a hostile header cannot ask for
+    // gigabytes: 16384 x 16384 (three images of 1 GiB each).
+    static constexpr int64_t kMaxPositions = int64_t(16384) * 16384;
+    static constexpr int kInitialSize = 400;
+
+    HeightField();
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    int kind() const { return kind_; }
+    void SetKind(int kind) { kind_ = kind; }
+    int MaxValue() const { return kind_ == kSixteenBitField ? 0xFFFF : 0xFF; }
+
+    TarnMemoryDC& working() { return *working_; }
+    const TarnMemoryDC& working() const { return *working_; }
+    TarnMemoryDC& undo() { return *undo_; }
+    TarnMemoryDC& mask() { return *mask_; }
+    const TarnMemoryDC& mask() const { return *mask_; }
+
+    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+
+    // -1 outside the field and for no value; otherwise the value by the kind.
+    int FieldValue(int x, int y) const {
+        if (!Contains(x, y)) return -1;
+        return DecodeValue(working_->ReadPixel(x, y));
+    }
+    int DecodeValue(uint32_t pixel) const {
+        if (pixel == kNoValuePixel) return -1;
+        return kind_ == kSixteenBitField ? int(pixel & 0xFFFF) : int((pixel >> 16) & 0xFF);
+    }
+
+    // -1 outside the field; otherwise 1 outside the chosen polygon and 0 inside, read by
+    // the kind's rule (8-bit: lowest bit of the blue byte; 16-bit: white or not).
+    int MaskTest(int x, int y) const {
+        if (!Contains(x, y)) return -1;
+        uint32_t pixel = mask_->ReadPixel(x, y);
+        if (kind_ == kSixteenBitField) return pixel == kNoValuePixel ? 1 : 0;
+        return int((pixel >> 16) & 1);
+    }
+
+    // The colour that stores value (0..MaxValue()) in a field of this kind.
+    vColor ValueColor(int value) const {
+        if (kind_ == kSixteenBitField) return vColor(value & 0xFF, (value >> 8) & 0xFF, 0);
+        return ThePalette()[value & 0xFF];
+    }
+
+    // Writes width() colours into row y of the working image.
+    void WriteRow(int y, const vColor* row) { working_->PaintPixelStrip(0, y, width_, row); }
+
+    void SnapshotField();  // undo image := working image
+    void RestoreField();   // working image := undo image
+    void ClearMask();      // no selection
+
+    // New images of width x height, all white; the view's surface is cleared. Returns
+    // false, changing nothing, when the size is zero, negative, beyond kMaxPositions or
+    // more than memory allows.
+    bool ReplaceField(int width, int height);
+    static bool AcceptableSize(int64_t width, int64_t height);
+
+    void SetPainter(FieldPainter* painter) { painter_ = painter ? painter : &quietPainter_; }
+    FieldPainter& painter() { return *painter_; }
+
+private:
+    int width_ = kInitialSize;
+    int height_ = kInitialSize;
+    int kind_ = kEightBitField;
+    std::unique_ptr<TarnMemoryDC> working_;
+    std::unique_ptr<TarnMemoryDC> undo_;
+    std::unique_ptr<TarnMemoryDC> mask_;
+    FieldPainter quietPainter_;
+    FieldPainter* painter_ = &quietPainter_;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+#include "framework/draw/memory_dc.h"
+
+// A memory image of the height field with direct, inlined pixel access for the engine.
+// The raster is made at construction; a size that cannot be held leaves it empty
+// (valid() is false) and every read and write a no-op.
+class TarnMemoryDC : public vMemoryDC {
+public:
+    TarnMemoryDC(int width, int height);
+
+    bool valid() const { return made_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+
+    // The caller keeps (x, y) inside the image.
+    uint32_t ReadPixel(int x, int y) const { return raster_.Row(y)[x]; }
+    const uint32_t* RowPixels(int y) const { return raster_.Row(y); }
+
+    // Window average of (2r + 1)^2 samples clipped to the image: of the low 16 bits
+    // when wide, else of the blue byte.
+    uint32_t SmoothAverage(int x, int y, int r, bool wide) const;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "framework/draw/dc.h"
+
+// The drawing rules shared by screen and memory contexts, drawn by our own rasteriser
+// into whatever raster AcquireSurface gives.
+class vWinDC : public vDC {
+public:
+    void Erase() override;
+    void EraseArea(int x, int y, int width, int height) override;
+    void BlitFrom(vMemoryDC* source, int x, int y, int sourceX, int sourceY, int width,
+                  int height) override;
+    void WriteStyledText(int x, int y, const char* text, int attributes) override;
+    void WriteText(int x, int y, const char* text) override;
+    void PaintEllipse(int x, int y, int width, int height) override;
+    void PaintIcon(int x, int y, const vIcon& icon) override;
+    void PaintLine(int x1, int y1, int x2, int y2) override;
+    void PaintSegments(const vLine* segments, int count) override;
+    void PaintPolyline(const vPoint* points, int count) override;
+    void PaintPixelStrip(int x, int y, int count, const vColor* colors) override;
+    void PaintDot(int x, int y) override;
+    void PaintDots(const vPoint* points, int count) override;
+    void PaintPolygon(int count, const vPoint* points, int fillMode) override;
+    void PaintRoundBox(int x, int y, int width, int height, int radius) override;
+    void PaintBox(int x, int y, int width, int height) override;
+    void PaintBoxes(const vRect* rects, int count) override;
+    void XorLine(int x1, int y1, int x2, int y2) override;
+    void XorEllipse(int x, int y, int width, int height) override;
+    void XorDot(int x, int y) override;
+    void XorBox(int x, int y, int width, int height) override;
+
+    int SurfaceHeight() override { return height_; }
+    int SurfaceWidth() override { return width_; }
+
+    int FontHeight(int& ascent, int& descent) override;
+    int TextExtent(const char* text) override;
+
+protected:
+    // Device coordinates: translated, then scaled.
+    int DeviceX(int x) const { return ScaleCoord(x + translateX_); }
+    int DeviceY(int y) const { return ScaleCoord(y + translateY_); }
+
+    int width_ = 0;   // memory contexts only; 0 for screen contexts
+    int height_ = 0;
+};
