@@ -22,11 +22,20 @@ void HeightField::RestoreField() { working_->BlitFrom(undo_.get(), 0, 0, 0, 0, 0
 void HeightField::ClearMask() { mask_->Erase(); }
 
 bool HeightField::AcceptableSize(int64_t width, int64_t height) {
-    return width > 0 && height > 0 && width * height <= kMaxPositions;
+    return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide &&
+           width * height <= kMaxPositions;
 }
 
 bool HeightField::ReplaceField(int width, int height) {
     if (!AcceptableSize(width, height)) return false;
+    if (width == width_ && height == height_) {
+        // Same size: clearing the images we have is the same as making new ones.
+        working_->Erase();
+        undo_->Erase();
+        mask_->Erase();
+        painter_->ClearSurface();
+        return true;
+    }
     auto working = WhiteImage(width, height);
     auto undo = WhiteImage(width, height);
     auto mask = WhiteImage(width, height);

@@ -17,12 +17,17 @@ inline constexpr uint32_t kNoValuePixel = 0xFFFFFF;
 // image (the last commit) and the selection mask (white, the chosen polygon black).
 class HeightField {
 public:
-    // Upper bound on positions of one field, so a hostile header cannot ask for
-    // gigabytes: 16384 x 16384 (three images of 1 GiB each).
-    static constexpr int64_t kMaxPositions = int64_t(16384) * 16384;
+    // Upper bounds of one field, so a hostile header cannot ask for gigabytes:
+    // 8192 x 8192 positions (three images of 256 MiB each), and no side longer than
+    // a TGA file can record.
+    static constexpr int64_t kMaxPositions = int64_t(8192) * 8192;
+    static constexpr int kMaxSide = 65535;
     static constexpr int kInitialSize = 400;
 
     HeightField();
+    // The painter points into the object, so it must stay where it was made.
+    HeightField(const HeightField&) = delete;
+    HeightField& operator=(const HeightField&) = delete;
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -71,8 +76,8 @@ public:
     void ClearMask();      // no selection
 
     // New images of width x height, all white; the view's surface is cleared. Returns
-    // false, changing nothing, when the size is zero, negative, beyond kMaxPositions or
-    // more than memory allows.
+    // false, changing nothing, when the size is zero, negative, beyond the bounds above
+    // or more than memory allows.
     bool ReplaceField(int width, int height);
     static bool AcceptableSize(int64_t width, int64_t height);
 

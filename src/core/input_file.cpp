@@ -1,0 +1,39 @@
+#include "core/input_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr size_t kBufferSize = 1 << 20;
+
+// Non-blocking, so that opening a pipe without a writer cannot wait forever.
+int OpenRegularFile(const char* path) {
+    int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return -1;
+    struct stat status;
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        close(fd);
+        return -1;
+    }
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+}  // namespace
+
+InputFile::InputFile(const char* path) {
+    int fd = OpenRegularFile(path);
+    if (fd < 0) return;
+    file_ = fdopen(fd, "rb");
+    if (!file_) {
+        close(fd);
+        return;
+    }
+    std::setvbuf(file_, nullptr, _IOFBF, kBufferSize);
+}
+
+InputFile::~InputFile() {
+    if (file_) std::fclose(file_);
+}

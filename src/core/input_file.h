@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+
+// A file opened for reading in binary, with a large buffer. Only regular files open:
+// a folder, a pipe or a device would fail to read or never end.
+class InputFile {
+public:
+    explicit InputFile(const char* path);
+    ~InputFile();
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    bool IsOpen() const { return file_ != nullptr; }
+    // Bytes actually read; fewer than size at the end of the file or on an error.
+    size_t Read(void* buffer, size_t size) { return std::fread(buffer, 1, size, file_); }
+    // The next byte, or EOF.
+    int Get() { return std::getc(file_); }
+    void Unget(int byte) { std::ungetc(byte, file_); }
+
+private:
+    FILE* file_ = nullptr;
+};

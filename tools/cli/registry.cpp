@@ -1,0 +1,89 @@
+#include <cstdio>
+
+#include "cli/step.h"
+
+void StepRegistry::Add(Step step) {
+    std::string name = step.name;
+    if (steps_.find(name) == steps_.end()) order_.push_back(name);
+    steps_.insert_or_assign(name, std::move(step));
+}
+
+const Step* StepRegistry::Find(const std::string& name) const {
+    auto found = steps_.find(name);
+    return found == steps_.end() ? nullptr : &found->second;
+}
+
+std::vector<const Step*> StepRegistry::InOrder() const {
+    std::vector<const Step*> steps;
+    for (const std::string& name : order_) steps.push_back(&steps_.at(name));
+    return steps;
+}
+
+Step SimpleStep(std::string name, std::string summary, StepAction action) {
+    Step step;
+    step.name = std::move(name);
+    step.summary = std::move(summary);
+    step.prepare = [action = std::move(action)](const std::string&, std::string&) {
+        return std::optional<StepAction>(action);
+    };
+    return step;
+}
+
+Step FileStep(std::string name, std::string argumentName, std::string summary,
+              std::function<StepResult(Session&, const std::string& path)> run) {
+    Step step;
+    step.name = std::move(name);
+    step.argumentCount = 1;
+    step.argumentName = std::move(argumentName);
+    step.summary = std::move(summary);
+    step.prepare = [run = std::move(run)](const std::string& path,
+                                          std::string& error) -> std::optional<StepAction> {
+        if (path.empty()) {
+            error = "the file name is empty";
+            return std::nullopt;
+        }
+        return [run, path](Session& session) { return run(session, path); };
+    };
+    return step;
+}
+
+namespace {
+
+std::string HelpText(const StepRegistry& registry) {
+    std::string text =
+        "Usage: knollwork-cli STEP...\n"
+        "Runs the steps left to right on one height field, which starts as the editor's\n"
+        "canvas does: 400 x 400, 8-bit, no values, no selection.\n"
+        "Exit status: 0 every step ran, 1 a step failed, 2 usage error (nothing ran).\n\n";
+    for (const Step* step : registry.InOrder()) {
+        std::string usage = step->name;
+        if (step->argumentCount > 0) usage += " " + step->argumentName;
+        char line[256];
+        std::snprintf(line, sizeof line, "  %-22s %s\n", usage.c_str(), step->summary.c_str());
+        text += line;
+    }
+    return text;
+}
+
+// The editing steps come with the operations library; builds without it lack them.
+void AddEditSteps([[maybe_unused]] StepRegistry& registry) {
+#ifdef KNOLL_CLI_EDIT_STEPS
+    RegisterEditSteps(registry);
+#endif
+}
+
+}  // namespace
+
+void BuildRegistry(StepRegistry& registry) {
+    RegisterFileSteps(registry);
+    AddEditSteps(registry);
+    RegisterReportSteps(registry);
+    registry.Add(SimpleStep("--help", "show this text", [&registry](Session&) {
+        std::fputs(HelpText(registry).c_str(), stdout);
+        return StepResult::Done();
+    }));
+    registry.Add(SimpleStep("--version", "show the version", [](Session&) {
+        std::printf("knollwork-cli %s\n", KNOLL_VERSION);
+        return StepResult::Done();
+    }));
+}

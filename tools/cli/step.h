@@ -1,0 +1,92 @@
+#pragma once
+
+// The steps of knollwork-cli. Each command-line step ("--open FILE", "--info", ...) is one
+// Step record in a StepRegistry. The command line is prepared as a whole first: every
+// step's argument is parsed into an action, and a usage error stops everything before
+// any action runs. Then the actions run left to right on one Session.
+//
+// Adding steps: write a file with a registration function that calls registry.Add()
+// once per step, declare it below, and call it from BuildRegistry() in registry.cpp (or,
+// for the editing steps, from RegisterEditSteps in edit_steps.cpp, which is compiled
+// in only when the operations library is). A step's prepare function validates its
+// argument text; it returns the action to run, or std::nullopt after writing a usage
+// message into `error`. Failures that the editor would report as a notice (a file that
+// cannot be read, "Value Wrong!!") belong in the action's StepResult, not in prepare.
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/height_field.h"
+
+// Selection state of the session, as the canvas keeps it.
+inline constexpr int kSelectionIdle = 0;
+inline constexpr int kSelectionChosen = 2;
+
+// Everything the steps share while the command line runs.
+struct Session {
+    HeightField field;                  // 400 x 400, 8-bit, no values, as the editor starts
+    int selectionState = kSelectionIdle;
+    int areaCode = 0;                   // 0 whole field, 1 inside the selection, 2 outside
+    std::optional<uint32_t> seed;       // fixed seed for roughen; none: the clock's seconds
+
+    // The editor's Undo and the steps that replace the field drop the selection.
+    void DropSelection() {
+        selectionState = kSelectionIdle;
+        field.ClearMask();
+    }
+};
+
+// What a step's action reports: success, or the editor's own message text.
+struct StepResult {
+    bool ok = true;
+    std::string message;
+
+    static StepResult Done() { return {}; }
+    static StepResult Failed(std::string message) { return {false, std::move(message)}; }
+};
+
+using StepAction = std::function<StepResult(Session&)>;
+
+struct Step {
+    std::string name;       // as typed, e.g. "--open"
+    int argumentCount = 0;  // 0 or 1
+    std::string argumentName;  // shown in the help, e.g. "FILE"
+    std::string summary;       // one line of help
+    // Turns the argument (empty when argumentCount is 0) into the action, or returns
+    // std::nullopt with a usage message in `error`.
+    std::function<std::optional<StepAction>(const std::string& argument, std::string& error)>
+        prepare;
+};
+
+class StepRegistry {
+public:
+    // Later registrations of the same name replace earlier ones.
+    void Add(Step step);
+    const Step* Find(const std::string& name) const;
+    // Steps in the order they were first added, for the help text.
+    std::vector<const Step*> InOrder() const;
+
+private:
+    std::map<std::string, Step> steps_;
+    std::vector<std::string> order_;
+};
+
+// Convenience for steps without an argument.
+Step SimpleStep(std::string name, std::string summary, StepAction action);
+
+// Convenience for steps whose one argument is a file name, which must not be empty.
+Step FileStep(std::string name, std::string argumentName, std::string summary,
+              std::function<StepResult(Session&, const std::string& path)> run);
+
+// Registration functions, one per file of steps.
+void RegisterFileSteps(StepRegistry& registry);    // file_steps.cpp
+void RegisterReportSteps(StepRegistry& registry);  // report_steps.cpp
+void RegisterEditSteps(StepRegistry& registry);    // edit_steps.cpp (with the ops library)
+
+// Adds every step this build knows, --help and --version included. The help step
+// lists the registry it was added to, so the registry must outlive the run.
+void BuildRegistry(StepRegistry& registry);
