@@ -1,6 +1,13 @@
 #pragma once
 
+#include <functional>
+#include <vector>
+
 #include "framework/draw/dc.h"
+
+class Coverage;
+class Ink;
+class PenStroke;
 
 // The drawing rules shared by screen and memory contexts, drawn by our own rasteriser
 // into whatever raster AcquireSurface gives.
@@ -39,7 +46,18 @@ protected:
     // Device coordinates: translated, then scaled.
     int DeviceX(int x) const { return ScaleCoord(x + translateX_); }
     int DeviceY(int y) const { return ScaleCoord(y + translateY_); }
+    vPoint DevicePoint(int x, int y) const { return {DeviceX(x), DeviceY(y)}; }
+    std::vector<vPoint> DevicePoints(const vPoint* points, int count) const;
 
     int width_ = 0;   // memory contexts only; 0 for screen contexts
     int height_ = 0;
+
+private:
+    using Trace = std::function<void(PenStroke&)>;
+    using Region = std::function<void(Coverage&)>;
+
+    // Paints with `ink` what `trace` walks with `pen`.
+    void Stroke(const vPen& pen, const Ink& ink, const Trace& trace);
+    // Fills `inside` with the brush, then outlines with the pen.
+    void FillShape(const Region& inside, const Trace& outline);
 };
