@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "core/height_field.h"
+
+// The value rules of one field kind, with the palette read once, so that an operation's
+// inner loops work on raw pixels without a call per position.
+class PixelCodec {
+public:
+    explicit PixelCodec(int kind);
+
+    bool wide() const { return wide_; }
+    int max() const { return wide_ ? 0xFFFF : 0xFF; }
+
+    // The value of a stored colour, -1 for no value.
+    int Value(uint32_t pixel) const {
+        if (pixel == kNoValuePixel) return -1;
+        return wide_ ? int(pixel & 0xFFFF) : int((pixel >> 16) & 0xFF);
+    }
+
+    // The colour that stores a result: -1 stays without a value; a 16-bit field keeps
+    // the low 16 bits. An 8-bit field has no palette entry beyond 0..255, so a result
+    // outside (FILL above 255, Inverse of no value) takes the nearest entry: a user who
+    // asks for more than the kind holds gets its top.
+    uint32_t Store(int64_t value) const {
+        if (value == -1) return kNoValuePixel;
+        if (wide_) return uint32_t(value) & 0xFFFF;
+        return palette_[value < 0 ? 0 : value > 0xFF ? 0xFF : size_t(value)];
+    }
+
+    uint32_t PaletteEntry(int index) const { return palette_[size_t(index)]; }
+
+private:
+    bool wide_;
+    std::array<uint32_t, 256> palette_{};
+};
+
+// Mask test of the kind's rule: 1 outside the chosen polygon (white), 0 inside.
+inline int MaskBit(uint32_t maskPixel, bool wide) {
+    return wide ? (maskPixel == kNoValuePixel ? 1 : 0) : int((maskPixel >> 16) & 1);
+}

@@ -1,0 +1,51 @@
+#include "ops/selection.h"
+
+#include "framework/draw/brush.h"
+#include "framework/draw/pen.h"
+
+void FieldSelection::Begin() {
+    state_ = kOutlining;
+    points_.clear();
+}
+
+void FieldSelection::AddVertex(int x, int y) { points_.push_back({x, y}); }
+
+bool FieldSelection::Close(HeightField& field) {
+    if (points_.size() < 3) {
+        points_.clear();
+        return false;
+    }
+    points_.push_back(points_.front());
+    state_ = kChosen;
+    DrawMask(field);
+    return true;
+}
+
+void FieldSelection::End(HeightField& field) {
+    state_ = kIdle;
+    points_.clear();
+    field.ClearMask();
+}
+
+void FieldSelection::Double() {
+    for (vPoint& point : points_) {
+        point.x *= 2;
+        point.y *= 2;
+    }
+}
+
+void FieldSelection::Halve() {
+    for (vPoint& point : points_) {
+        point.x /= 2;
+        point.y /= 2;
+    }
+}
+
+void FieldSelection::DrawMask(HeightField& field) const {
+    field.ClearMask();
+    TarnMemoryDC& mask = field.mask();
+    mask.UsePen(vPen(0, 0, 0));
+    mask.UseBrush(vBrush(0, 0, 0, vSolid, vAlternate));
+    // The closing entry is passed too: the polygon leaves out the last point it is given.
+    mask.PaintPolygon(int(points_.size()), points_.data(), vAlternate);
+}

@@ -1,0 +1,156 @@
+#include "ops/zoom.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "framework/draw/raster.h"
+#include "ops/pixel_codec.h"
+
+namespace {
+
+// How the zoom stores values. A 16-bit field builds red = v & 0xFF and green =
+// (v / 256) & 0xFF, so no value (-1) becomes the value 255. In an 8-bit field a
+// position whose sources all lack a value keeps no value, so an empty region stays
+// empty at any size; every other interpolated value is limited to 0..255.
+class ZoomColours {
+public:
+    explicit ZoomColours(int kind) : codec_(kind) {}
+
+    bool wide() const { return codec_.wide(); }
+    int Value(uint32_t pixel) const { return codec_.Value(pixel); }
+
+    uint32_t Colour(int v) const {
+        if (codec_.wide()) return uint32_t(v & 0xFF) | uint32_t(((v / 256) & 0xFF) << 8);
+        if (v == -1) return kNoValuePixel;
+        return codec_.PaletteEntry(std::clamp(v, 0, 0xFF));
+    }
+
+    // Midpoint of two values: -1 only when both lack a value, since division truncates.
+    uint32_t Between(int a, int b) const { return Colour((a + b) / 2); }
+
+    // An 8-bit field continues its last column and row outward from the step before.
+    uint32_t Beyond(int last, int before) const {
+        if (last == -1) return kNoValuePixel;
+        return Colour(std::clamp(2 * last - before, 0, 0xFF));
+    }
+
+private:
+    const PixelCodec codec_;
+};
+
+// Moves the old working image's pixels out and replaces the field at the new size.
+bool ReplaceKeepingPixels(HeightField& field, int width, int height, Raster& old) {
+    Raster& working = *field.working().AcquireSurface();
+    std::swap(old, working);
+    if (field.ReplaceField(width, height)) return true;
+    std::swap(old, working);
+    return false;
+}
+
+int RowValue(const ZoomColours& colours, const uint32_t* row, int x, int width) {
+    return x >= 0 && x < width ? colours.Value(row[x]) : -1;
+}
+
+// New row 2r from old row r: kept columns and the midpoints between them.
+void ExpandRow(const ZoomColours& colours, const uint32_t* old, int oldWidth, std::vector<vColor>& row) {
+    for (int c = 0; c < oldWidth; ++c) {
+        int o = colours.Value(old[c]);
+        int u = RowValue(colours, old, c + 1, oldWidth);
+        row[size_t(2 * c)] = vColor::FromPixel(colours.Colour(o));
+        uint32_t between = colours.wide() || c + 1 < oldWidth
+                               ? colours.Between(o, u)
+                               : colours.Beyond(o, RowValue(colours, old, c - 2, oldWidth));
+        row[size_t(2 * c + 1)] = vColor::FromPixel(between);
+    }
+}
+
+// New odd row k between the finished even rows k - 1 and k + 1 (none below the last).
+void ExpandOddRow(const ZoomColours& colours, const uint32_t* above, const uint32_t* below, int width,
+                  std::vector<vColor>& row) {
+    for (int x = 0; x < width; ++x) {
+        int h = colours.Value(above[x]);
+        uint32_t pixel;
+        if (below) {
+            pixel = colours.Between(h, colours.Value(below[x]));
+        } else if (colours.wide()) {
+            pixel = colours.Between(h, -1);
+        } else {
+            // The row two above is still without values while the rows are built, so
+            // the last row continues as 2h + 1.
+            pixel = colours.Beyond(h, -1);
+        }
+        row[size_t(x)] = vColor::FromPixel(pixel);
+    }
+}
+
+void Expand(HeightField& field, const Raster& old, int oldWidth, int oldHeight) {
+    const ZoomColours colours(field.kind());
+    const int width = field.width();
+    std::vector<vColor> row(static_cast<size_t>(width));
+    for (int r = 0; r < oldHeight; ++r) {
+        ExpandRow(colours, old.Row(r), oldWidth, row);
+        field.WriteRow(2 * r, row.data());
+        field.painter().DrawRow(2 * r);
+    }
+    const TarnMemoryDC& working = field.working();
+    for (int k = 1; k < field.height(); k += 2) {
+        const uint32_t* below = k + 1 < field.height() ? working.RowPixels(k + 1) : nullptr;
+        ExpandOddRow(colours, working.RowPixels(k - 1), below, width, row);
+        field.WriteRow(k, row.data());
+        field.painter().DrawRow(k);
+    }
+}
+
+void Shrink(HeightField& field, const Raster& old) {
+    const ZoomColours colours(field.kind());
+    std::vector<vColor> row(static_cast<size_t>(field.width()));
+    for (int j = 0; j < field.height(); ++j) {
+        const uint32_t* source = old.Row(2 * j);
+        for (int i = 0; i < field.width(); ++i) {
+            row[size_t(i)] = vColor::FromPixel(colours.Colour(colours.Value(source[2 * i])));
+        }
+        field.WriteRow(j, row.data());
+        field.painter().DrawRow(j);
+    }
+}
+
+}  // namespace
+
+ZoomOutcome Zoom(HeightField& field, int mode, FieldSelection* selection) {
+    const int oldWidth = field.width();
+    const int oldHeight = field.height();
+    const bool expand = mode == kZoomExpand;
+    const int64_t width = expand ? int64_t(oldWidth) * 2 : oldWidth / 2;
+    const int64_t height = expand ? int64_t(oldHeight) * 2 : oldHeight / 2;
+    if (!expand && (width == 0 || height == 0)) return ZoomOutcome::kTooSmall;
+    if (!HeightField::AcceptableSize(width, height)) return ZoomOutcome::kTooLarge;
+
+    Raster old;
+    if (!ReplaceKeepingPixels(field, int(width), int(height), old)) return ZoomOutcome::kTooLarge;
+    if (expand) {
+        Expand(field, old, oldWidth, oldHeight);
+    } else {
+        Shrink(field, old);
+    }
+    field.SnapshotField();
+    if (selection) {
+        if (expand) {
+            selection->Double();
+        } else {
+            selection->Halve();
+        }
+        if (selection->state() == FieldSelection::kChosen) selection->DrawMask(field);
+    }
+    field.painter().RefreshView();
+    return ZoomOutcome::kDone;
+}
+
+const char* ZoomMessage(ZoomOutcome outcome) {
+    switch (outcome) {
+        case ZoomOutcome::kTooLarge: return "Field too large to expand";
+        case ZoomOutcome::kTooSmall: return "Field too small to shrink";
+        case ZoomOutcome::kDone: break;
+    }
+    return "";
+}
