@@ -1,0 +1,218 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/draw/brush.h"
+#include "framework/draw/pen.h"
+#include "framework/platform/platform.h"
+#include "framework/window/app_win_info.h"
+#include "framework/window/argument_list.h"
+#include "framework/window/base_item.h"
+#include "framework/window/frame.h"
+
+class vWindow;
+class vCmdWindow;
+class vPane;
+class vTimer;
+
+// The application's start hook: runs once after start-up. A non-zero result is the
+// program's exit code and no event loop runs.
+using vAppMainHook = int (*)(int argc, char** argv);
+
+// One dropped file: its full path and the drop point in the frame's client area.
+struct vDropInfo {
+    static constexpr size_t kMaxPath = 261;
+    std::string path;
+    int x = 0;
+    int y = 0;
+};
+
+// The one application object. Applications derive from it, construct one object, and
+// hand control to vRunProgram (or, in tests, to Start and PumpUntilIdle).
+class vApp : public vBaseItem {
+public:
+    // frameWidth and frameHeight of 0 or less take the platform's default frame size.
+    vApp(const char* name, int singleWindow = 0, int frameWidth = 0, int frameHeight = 0);
+    ~vApp() override;
+
+    // The application object, or null when none exists.
+    static vApp* Instance();
+
+    // ---- What applications override ----------------------------------------------------
+    // A command no window consumed. The default quits on vAppExitId.
+    virtual void OnAppCommand(vWindow* window, int id, int value, int type);
+    // Puts the window on the dead list and ends the event loop with code 0 (unless
+    // Quit is running).
+    virtual void OnLastWindowClosed(vWindow* window);
+    // Tears the window down, drops its registry entry, puts it on the dead list; 1.
+    virtual int DropWindow(vWindow* window);
+    virtual int DropAdoptedWindow(vWindow* window);
+    // Closes every registered window, then ends the event loop with code 0. A close
+    // that returns 0 stops the quit and the loop goes on.
+    virtual void Quit();
+    virtual void OnAppKey(vWindow* window, int key, int shift);
+    // Creates a vCmdWindow when window is null and a vAppWinInfo when info is null,
+    // registers the pair (newest first) and returns the window.
+    virtual vWindow* OpenAppWindow(vWindow* window, const char* name, int width, int height,
+                                   vAppWinInfo* info);
+    // Registers a window without info; null is ignored.
+    virtual vWindow* AdoptWindow(vWindow* window);
+    virtual void OnFileDropped(const vDropInfo& drop);
+    // Runs on each tick of the work timer, then every registered window's OnIdleWork.
+    virtual void OnIdleWork();
+
+    // ---- Running ---------------------------------------------------------------------------
+    // Start-up: the argument list, the frame, the shared drawing objects, then hook.
+    // Returns 0 when the event loop is to run, else the exit code (the frame is then
+    // already gone). Start-up failures print one line on stderr and return 1.
+    int Start(vPlatform& platform, int argc, const char* const* argv, vAppMainHook hook);
+    // The event loop until the quit, then the clean-up; returns the exit code.
+    int Run();
+    // Handles every queued event, repaints, composes and presents; returns when the
+    // platform has nothing more to deliver or the loop has ended. For headless tests.
+    void PumpUntilIdle();
+    // After the loop: stops the work timer, deletes the dead (and any remaining)
+    // windows, destroys the frame. Returns the exit code; safe to call twice.
+    int Finish();
+    // Ends the event loop (and any modal run inside it) with this exit code.
+    void EndEventLoop(int exitCode);
+    bool IsLoopEnded() const { return loopEnded_; }
+    int ExitCode() const { return exitCode_; }
+    bool IsInitialised() const { return initialised_; }
+
+    // Runs a nested loop until ended() is true. While it runs, input reaches only box
+    // and what was registered above it (its popups); the rest of the frame is blocked.
+    // Returns false when the loop was abandoned: the event loop ended, or the platform
+    // has nothing more to deliver (a headless script ran out).
+    bool RunModal(vView* box, const std::function<bool()>& ended);
+    int ModalDepth() const { return modalDepth_; }
+
+    // The framework's warning box (warning icon, caption "Warning", one OK button).
+    void ShowWarning(const char* text);
+
+    // ---- State ---------------------------------------------------------------------------
+    bool IsSingleWindow() const { return singleWindow_; }
+    bool IsQuitting() const { return quitting_; }
+    int DefaultWidth() const { return defaultWidth_; }
+    int DefaultHeight() const { return defaultHeight_; }
+    vArgumentList& Arguments() { return arguments_; }
+    vFrame& Frame() { return frame_; }
+    vPlatform* Platform() const { return platform_; }
+
+    // The registry, newest first; info is null for adopted windows.
+    struct Registration {
+        vWindow* window;
+        vAppWinInfo* info;
+    };
+    const std::vector<Registration>& Registry() const { return registry_; }
+    vAppWinInfo* InfoOf(vWindow* window) const;
+    const std::vector<vWindow*>& DeadList() const { return deadList_; }
+    void AddToDeadList(vWindow* window);
+
+    // Every window and every command window that exists, oldest first.
+    const std::vector<vWindow*>& Windows() const { return windows_; }
+    const std::vector<vCmdWindow*>& CmdWindows() const { return cmdWindows_; }
+    void LinkWindow(vWindow* window);
+    void UnlinkWindow(vWindow* window);
+    void LinkCmdWindow(vCmdWindow* window);
+    void UnlinkCmdWindow(vCmdWindow* window);
+    int CmdWindowCount() const { return int(cmdWindows_.size()); }
+
+    // The command window that takes keys and shows its panes; null when none.
+    vWindow* ActiveWindow() const { return activeWindow_; }
+    void ActivateWindow(vWindow* window);
+    void ForgetWindow(vWindow* window);
+
+    // ---- Panes ---------------------------------------------------------------------------
+    // The command bars and status bars of all command windows, newest first.
+    void AddBarPane(vPane* pane);
+    void RemoveBarPane(vPane* pane);
+    const std::vector<vPane*>& BarPanes() const { return barPanes_; }
+    // Shows the bars (and menu pane) of the active window only, hides the others.
+    void ShowPanesOfActiveWindow();
+    // Places the bars of the active window around the client area, the windows between.
+    void LayoutPanes();
+    // Hides every pane of every window (no command window remains).
+    void HideAllPanes();
+
+    // ---- Frame services -----------------------------------------------------------------
+    void ShowFrame(vFrameShow how);
+    void ResizeFrameOuter(int width, int height);
+    void FrameOuterSize(int& width, int& height) const;
+    // Moves the pointer by one relative movement.
+    void WarpPointer(int dx, int dy);
+    bool ClipboardHasText() const;
+    std::string ClipboardText() const;
+    void SetClipboardText(const std::string& text);
+    // The frame menu's items and the menus of window menu panes end here.
+    void FrameMenuCommand(int id);
+    // Delivers dropped files, one call each.
+    void FilesDropped(const std::vector<std::string>& paths, int x, int y);
+    // The frame's close box: stop taking drops, then Quit.
+    void FrameCloseRequested();
+
+    // The five drawing objects shared by panes and controls for their 3-D edges.
+    const vPen& WhitePen() const { return whitePen_; }
+    const vPen& GreyPen() const { return greyPen_; }
+    const vPen& ShadowPen() const { return shadowPen_; }
+    const vPen& HighlightPen() const { return highlightPen_; }
+    const vBrush& FaceBrush() const { return faceBrush_; }
+
+    // ---- Timers ---------------------------------------------------------------------------
+    int StartPlatformTimer(vTimer* timer, int milliseconds);
+    void StopPlatformTimer(int timerId);
+    void TimerFired(int timerId);
+    // Starts the work timer whose ticks run OnIdleWork; 0 when refused.
+    int StartWorkTimer(int milliseconds);
+    void StopWorkTimer();
+
+private:
+    bool CreateFrameAndObjects(std::string& error);
+    void ComputeDefaultWindowSize();
+    void DestroyFrame();
+    void DropRegistration(vWindow* window);
+    int CloseRegistered(const Registration& entry);
+    void DeleteWindowsAtEnd();
+    enum class PumpResult { Ended, Idle, Exhausted };
+    PumpResult Pump(bool block, const std::function<bool()>& until);
+    void HandleIdle();
+    int WaitTimeout() const;
+
+    bool singleWindow_;
+    int frameWidth_;
+    int frameHeight_;
+    int defaultWidth_ = 400;
+    int defaultHeight_ = 400;
+    bool initialised_ = false;
+    bool quitting_ = false;
+    bool loopEnded_ = false;
+    bool finished_ = false;
+    bool acceptingDrops_ = false;
+    int exitCode_ = 0;
+    int modalDepth_ = 0;
+    vPlatform* platform_ = nullptr;
+    vArgumentList arguments_;
+    vFrame frame_;
+
+    vPen whitePen_;
+    vPen greyPen_;
+    vPen shadowPen_;
+    vPen highlightPen_;
+    vBrush faceBrush_;
+
+    std::vector<Registration> registry_;
+    std::vector<vWindow*> deadList_;
+    std::vector<vWindow*> windows_;
+    std::vector<vCmdWindow*> cmdWindows_;
+    std::vector<vPane*> barPanes_;
+    vWindow* activeWindow_ = nullptr;
+    std::map<int, vTimer*> timers_;
+    std::unique_ptr<vTimer> workTimer_;
+};
+
+// The program's entry: Start, then Run. The application object must exist.
+int vRunProgram(vPlatform& platform, int argc, const char* const* argv, vAppMainHook hook);
