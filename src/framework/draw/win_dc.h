@@ -60,4 +60,5 @@ private:
     void Stroke(const vPen& pen, const Ink& ink, const Trace& trace);
     // Fills `inside` with the brush, then outlines with the pen.
     void FillShape(const Region& inside, const Trace& outline);
+    void PaintRectangle(int x, int y, int width, int height);
 };

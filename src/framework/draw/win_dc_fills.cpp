@@ -1,8 +1,38 @@
+#include <algorithm>
+
 #include "framework/draw/ink.h"
 #include "framework/draw/pen_stroke.h"
 #include "framework/draw/polygon_fill.h"
+#include "framework/draw/row_shape.h"
 #include "framework/draw/surface_lease.h"
 #include "framework/draw/win_dc.h"
+
+namespace {
+
+// A box covers one pixel more than its width and height: both corners are in it.
+BoxShape BoxBetween(vPoint corner, int64_t width, int64_t height) {
+    int64_t x2 = corner.x + width, y2 = corner.y + height;
+    return BoxShape(std::min<int64_t>(corner.x, x2), std::min<int64_t>(corner.y, y2),
+                    std::max<int64_t>(corner.x, x2), std::max<int64_t>(corner.y, y2));
+}
+
+// Ellipses and rounded boxes stop short of x + width and y + height.
+struct Frame {
+    int64_t x, y, width, height;
+};
+
+Frame FrameOf(vPoint corner, int64_t width, int64_t height) {
+    Frame frame{corner.x, corner.y, width, height};
+    if (width < 0) frame = {frame.x + width, frame.y, -width, frame.height};
+    if (height < 0) frame = {frame.x, frame.y + height, frame.width, -height};
+    return frame;
+}
+
+EllipseShape EllipseIn(const Frame& frame) {
+    return EllipseShape(frame.x, frame.y, frame.width, frame.height);
+}
+
+}  // namespace
 
 // Without a pen the outline is still traced, one pixel wide, and painted with the
 // brush: a shape covers the same pixels whether or not it is outlined.
@@ -26,4 +56,61 @@ void vWinDC::PaintPolygon(int count, const vPoint* points, int fillMode) {
     FillRule rule = fillMode == vAlternate ? FillRule::EvenOdd : FillRule::NonzeroWinding;
     FillShape([&](Coverage& inside) { FillPolygon(inside, corners, rule); },
               [&](PenStroke& stroke) { stroke.ClosedPath(corners); });
+}
+
+void vWinDC::PaintBox(int x, int y, int width, int height) {
+    if (width == 0 || height == 0) return;
+    PaintRectangle(x, y, width, height);
+}
+
+void vWinDC::PaintBoxes(const vRect* rects, int count) {
+    if (!rects) return;
+    for (int i = 0; i < count; ++i) {
+        const vRect& rect = rects[i];
+        if (rect.w != 0 || rect.h != 0) PaintRectangle(rect.x, rect.y, rect.w, rect.h);
+    }
+}
+
+void vWinDC::PaintRectangle(int x, int y, int width, int height) {
+    vPoint corner = DevicePoint(x, y);
+    int64_t deviceWidth = ScaleCoord(width), deviceHeight = ScaleCoord(height);
+    if (deviceWidth == 1 && deviceHeight == 1) {
+        // Outlined, it would be a 2 x 2 ring of pen; a single pixel of brush is meant.
+        if (SurfaceLease surface(*this); surface) surface->Set(corner.x, corner.y, brush_.GetColor().pixel());
+        return;
+    }
+    BoxShape box = BoxBetween(corner, deviceWidth, deviceHeight);
+    FillShape([&](Coverage& inside) { AddInside(inside, box); },
+              [&](PenStroke& stroke) { TraceEdge(stroke, box); });
+}
+
+void vWinDC::PaintRoundBox(int x, int y, int width, int height, int radius) {
+    if (width == 0 || height == 0) return;
+    int64_t deviceWidth = ScaleCoord(width), deviceHeight = ScaleCoord(height);
+    // A negative radius asks for corners in proportion to the box.
+    int64_t cornerSize = radius >= 0 ? ScaleCoord(radius)
+                                     : (deviceWidth + deviceHeight) / (-2 * int64_t(radius));
+    Frame frame = FrameOf(DevicePoint(x, y), deviceWidth, deviceHeight);
+    RoundBoxShape box(frame.x, frame.y, frame.width, frame.height, cornerSize, cornerSize);
+    FillShape([&](Coverage& inside) { AddInside(inside, box); },
+              [&](PenStroke& stroke) { TraceEdge(stroke, box); });
+}
+
+void vWinDC::PaintEllipse(int x, int y, int width, int height) {
+    if (width == 0 || height == 0) return;
+    EllipseShape ellipse = EllipseIn(FrameOf(DevicePoint(x, y), ScaleCoord(width), ScaleCoord(height)));
+    FillShape([&](Coverage& inside) { AddInside(inside, ellipse); },
+              [&](PenStroke& stroke) { TraceEdge(stroke, ellipse); });
+}
+
+void vWinDC::XorBox(int x, int y, int width, int height) {
+    if (width == 0 || height == 0) return;
+    BoxShape box = BoxBetween(DevicePoint(x, y), ScaleCoord(width), ScaleCoord(height));
+    Stroke(pen_, Ink::Inverting(), [&](PenStroke& stroke) { TraceEdge(stroke, box); });
+}
+
+void vWinDC::XorEllipse(int x, int y, int width, int height) {
+    if (width == 0 || height == 0) return;
+    EllipseShape ellipse = EllipseIn(FrameOf(DevicePoint(x, y), ScaleCoord(width), ScaleCoord(height)));
+    Stroke(pen_, Ink::Inverting(), [&](PenStroke& stroke) { TraceEdge(stroke, ellipse); });
 }
