@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include "core/height_field.h"
+#include "scratch.h"
+
+namespace {
+
+class CountingPainter : public FieldPainter {
+public:
+    void ClearSurface() override { ++clears; }
+    int clears = 0;
+};
+
+TEST(HeightField, StartsAsFourHundredSquareWithoutValues) {
+    HeightField field;
+    EXPECT_EQ(field.width(), 400);
+    EXPECT_EQ(field.height(), 400);
+    EXPECT_EQ(field.kind(), kEightBitField);
+    for (int y = 0; y < 400; y += 57)
+        for (int x = 0; x < 400; x += 31) EXPECT_EQ(field.FieldValue(x, y), -1);
+}
+
+TEST(HeightField, ReadsNoValueOutsideTheField) {
+    HeightField field;
+    FillField(field, {{7, 8}, {9, 10}}, kEightBitField);
+    EXPECT_EQ(field.FieldValue(1, 1), 10);
+    EXPECT_EQ(field.FieldValue(2, 0), -1);
+    EXPECT_EQ(field.FieldValue(0, 2), -1);
+    EXPECT_EQ(field.FieldValue(-1, 0), -1);
+    EXPECT_EQ(field.MaskTest(2, 0), -1);
+    EXPECT_EQ(field.MaskTest(0, -1), -1);
+}
+
+TEST(HeightField, EightBitValuesComeBackFromTheBlueByte) {
+    HeightField field;
+    FillField(field, {{0, 17, 240, 241, 254, 255}}, kEightBitField);
+    EXPECT_EQ(field.working().ReadPixel(1, 0), vColor(77, 31, 17).pixel());
+    // Entries 241 to 254 of the default table carry blue 255, so they read back as 255.
+    EXPECT_EQ(Values(field)[0], (std::vector<int>{0, 17, 240, 255, 255, 255}));
+}
+
+TEST(HeightField, SixteenBitTopValueIsNotMistakenForNoValue) {
+    HeightField field;
+    FillField(field, {{65535, 0, 0x1234}}, kSixteenBitField);
+    EXPECT_EQ(field.working().ReadPixel(0, 0), 0x00FFFFu);
+    EXPECT_EQ(field.working().ReadPixel(2, 0), 0x001234u);
+    EXPECT_EQ(Values(field)[0], (std::vector<int>{65535, 0, 0x1234}));
+}
+
+TEST(HeightField, SixteenBitValueIgnoresTheBlueByte) {
+    HeightField field;
+    field.SetKind(kSixteenBitField);
+    vColor pixel = vColor::FromPixel(0x0A3412);
+    field.WriteRow(0, std::vector<vColor>(400, pixel).data());
+    EXPECT_EQ(field.FieldValue(5, 0), 0x3412);
+}
+
+TEST(HeightField, MaskTestFollowsTheKindsRule) {
+    HeightField field;
+    field.ReplaceField(3, 1);
+    std::vector<vColor> mask = {vColor::FromPixel(0x000000), vColor::FromPixel(0xFFFFFF),
+                                vColor::FromPixel(0x010000)};
+    field.mask().PaintPixelStrip(0, 0, 3, mask.data());
+    EXPECT_EQ(field.MaskTest(0, 0), 0);
+    EXPECT_EQ(field.MaskTest(1, 0), 1);
+    EXPECT_EQ(field.MaskTest(2, 0), 1);  // lowest blue bit set
+    field.SetKind(kSixteenBitField);
+    EXPECT_EQ(field.MaskTest(0, 0), 0);
+    EXPECT_EQ(field.MaskTest(1, 0), 1);
+    EXPECT_EQ(field.MaskTest(2, 0), 0);  // not white
+}
+
+TEST(HeightField, RestoreReturnsToTheSnapshot) {
+    HeightField field;
+    FillField(field, {{1, 2, 3}, {4, 5, 6}}, kEightBitField);
+    field.SnapshotField();
+    std::vector<vColor> changed(3, field.ValueColor(9));
+    field.WriteRow(0, changed.data());
+    field.WriteRow(1, changed.data());
+    field.RestoreField();
+    EXPECT_EQ(Values(field), (std::vector<std::vector<int>>{{1, 2, 3}, {4, 5, 6}}));
+}
+
+TEST(HeightField, ReplacingMakesEveryImageWhiteAtTheNewSize) {
+    HeightField field;
+    CountingPainter painter;
+    field.SetPainter(&painter);
+    for (int size : {3, 3}) {  // the same size again must clear as well
+        FillField(field, {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}, kEightBitField);
+        field.SnapshotField();
+        field.mask().PaintPixelStrip(0, 0, 1, std::vector<vColor>(1).data());
+        ASSERT_TRUE(field.ReplaceField(size, 2));
+        EXPECT_EQ(field.width(), size);
+        EXPECT_EQ(field.height(), 2);
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < size; ++x) {
+                EXPECT_EQ(field.working().ReadPixel(x, y), kNoValuePixel);
+                EXPECT_EQ(field.undo().ReadPixel(x, y), kNoValuePixel);
+                EXPECT_EQ(field.mask().ReadPixel(x, y), kNoValuePixel);
+            }
+    }
+    EXPECT_GE(painter.clears, 2);
+}
+
+TEST(HeightField, RefusedSizesChangeNothing) {
+    HeightField field;
+    FillField(field, {{1, 2}}, kEightBitField);
+    for (auto [w, h] : {std::pair{0, 5}, {5, 0}, {-3, 4}, {65536, 1}, {8193, 8192}}) {
+        EXPECT_FALSE(field.ReplaceField(w, h)) << w << "x" << h;
+    }
+    EXPECT_EQ(field.width(), 2);
+    EXPECT_EQ(Values(field)[0], (std::vector<int>{1, 2}));
+    EXPECT_TRUE(HeightField::AcceptableSize(65535, 1));
+    EXPECT_TRUE(HeightField::AcceptableSize(8192, 8192));
+    EXPECT_FALSE(HeightField::AcceptableSize(int64_t(1) << 40, int64_t(1) << 40));
+}
+
+TEST(SmoothAverage, ShrinksItsWindowAtTheEdges) {
+    HeightField field;
+    FillField(field, {{10, 20, 30}, {40, 50, 60}, {70, 80, 90}}, kEightBitField);
+    const TarnMemoryDC& image = field.working();
+    EXPECT_EQ(image.SmoothAverage(0, 0, 1, false), (10u + 20 + 40 + 50) / 4);
+    EXPECT_EQ(image.SmoothAverage(1, 1, 1, false), 50u);
+    EXPECT_EQ(image.SmoothAverage(2, 1, 0, false), 60u);
+    EXPECT_EQ(image.SmoothAverage(1, 0, 5, false), 50u);
+}
+
+TEST(SmoothAverage, CountsNoValueAsTheTopSample) {
+    HeightField field;
+    FillField(field, {{-1, 0}}, kEightBitField);
+    EXPECT_EQ(field.working().SmoothAverage(1, 0, 1, false), 255u / 2);
+    EXPECT_EQ(field.working().SmoothAverage(1, 0, 1, true), 0xFFFFu / 2);
+}
+
+TEST(SmoothAverage, WideAverageUsesTheLowSixteenBits) {
+    HeightField field;
+    FillField(field, {{1000, 3000}, {65535, 65535}}, kSixteenBitField);
+    EXPECT_EQ(field.working().SmoothAverage(0, 0, 1, true), (1000u + 3000 + 65535 + 65535) / 4);
+}
+
+}  // namespace
