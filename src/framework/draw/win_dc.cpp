@@ -1,18 +1,39 @@
 #include "framework/draw/win_dc.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "framework/draw/memory_dc.h"
 #include "framework/draw/raster.h"
-#include "framework/draw/text_renderer.h"
 
 namespace {
 
-void FillRect(Raster& raster, int x, int y, int width, int height, uint32_t pixel) {
-    int x0 = std::max(x, 0), y0 = std::max(y, 0);
-    int x1 = std::min(x + width, raster.width()), y1 = std::min(y + height, raster.height());
-    for (int row = y0; row < y1; ++row) std::fill(raster.Row(row) + x0, raster.Row(row) + x1, pixel);
+void FillRect(Raster& raster, int64_t x, int64_t y, int64_t width, int64_t height, uint32_t pixel) {
+    int64_t x0 = std::max<int64_t>(x, 0), y0 = std::max<int64_t>(y, 0);
+    int64_t x1 = std::min<int64_t>(x + width, raster.width());
+    int64_t y1 = std::min<int64_t>(y + height, raster.height());
+    for (int64_t row = y0; row < y1; ++row) {
+        uint32_t* pixels = raster.Row(int(row));
+        std::fill(pixels + x0, pixels + std::max(x0, x1), pixel);
+    }
+}
+
+// Copies columns x rows pixels; whatever would fall outside the destination is left out.
+// Source and destination may be the same raster.
+void CopyPixels(const Raster& from, int64_t left, int64_t top, Raster& to, int64_t x, int64_t y,
+                int64_t columns, int64_t rows) {
+    int64_t skipX = std::max<int64_t>(0, -x), skipY = std::max<int64_t>(0, -y);
+    columns = std::min(columns, to.width() - x) - skipX;
+    rows = std::min(rows, to.height() - y) - skipY;
+    if (columns <= 0 || rows <= 0) return;
+    // Copying downwards within one raster must start at the bottom.
+    bool bottomUp = &from == &to && y > top;
+    for (int64_t i = 0; i < rows; ++i) {
+        int64_t row = bottomUp ? rows - 1 - i : i;
+        std::memmove(to.Row(int(y + skipY + row)) + x + skipX,
+                     from.Row(int(top + skipY + row)) + left + skipX, size_t(columns) * sizeof(uint32_t));
+    }
 }
 
 }  // namespace
@@ -37,58 +58,33 @@ void vWinDC::PaintPixelStrip(int x, int y, int count, const vColor* colors) {
     if (y < 0 || count <= 0 || colors == nullptr) return;
     Raster* surface = AcquireSurface();
     if (!surface) return;
-    int dx = DeviceX(x), dy = DeviceY(y);
+    int64_t dx = DeviceX(x), dy = DeviceY(y);
     if (dy >= 0 && dy < surface->height()) {
-        int first = std::max(0, -dx);
-        int last = std::min(count, surface->width() - dx);
-        uint32_t* row = surface->Row(dy);
-        for (int i = first; i < last; ++i) row[dx + i] = colors[i].pixel();
+        int64_t first = std::max<int64_t>(0, -dx);
+        int64_t last = std::min<int64_t>(count, surface->width() - dx);
+        uint32_t* row = surface->Row(int(dy));
+        for (int64_t i = first; i < last; ++i) row[dx + i] = colors[i].pixel();
     }
     ReleaseSurface();
 }
 
+// The copy is cut to the source and, for a context with a size of its own, to that size
+// (both in unscaled pixels), then to the destination raster.
 void vWinDC::BlitFrom(vMemoryDC* source, int x, int y, int sourceX, int sourceY, int width,
                       int height) {
     if (!source) return;
     Raster* from = source->AcquireSurface();
     Raster* to = AcquireSurface();
     if (from && to) {
-        sourceX = std::max(sourceX, 0);
-        sourceY = std::max(sourceY, 0);
-        if (width <= 0) width = from->width();
-        if (height <= 0) height = from->height();
-        width = std::min(width, from->width() - sourceX);
-        height = std::min(height, from->height() - sourceY);
-        if (width_ > 0) width = std::min(width, width_ - x);
-        if (height_ > 0) height = std::min(height, height_ - y);
-        int dx = DeviceX(x), dy = DeviceY(y);
-        // Whatever still falls outside the destination raster is clipped off.
-        int skipX = std::max(0, -dx), skipY = std::max(0, -dy);
-        int copyW = std::min(width, to->width() - dx) - skipX;
-        int copyH = std::min(height, to->height() - dy) - skipY;
-        for (int row = 0; row < copyH && copyW > 0; ++row) {
-            std::memcpy(to->Row(dy + skipY + row) + dx + skipX,
-                        from->Row(sourceY + skipY + row) + sourceX + skipX,
-                        size_t(copyW) * sizeof(uint32_t));
-        }
+        int64_t left = std::max(sourceX, 0), top = std::max(sourceY, 0);
+        int64_t columns = width <= 0 ? from->width() : width;
+        int64_t rows = height <= 0 ? from->height() : height;
+        columns = std::min(columns, from->width() - left);
+        rows = std::min(rows, from->height() - top);
+        if (width_ > 0) columns = std::min(columns, int64_t(width_) - x);
+        if (height_ > 0) rows = std::min(rows, int64_t(height_) - y);
+        CopyPixels(*from, left, top, *to, DeviceX(x), DeviceY(y), columns, rows);
     }
     if (to) ReleaseSurface();
     if (from) source->ReleaseSurface();
 }
-
-int vWinDC::FontHeight(int& ascent, int& descent) {
-    if (vTextRenderer* text = vCurrentTextRenderer()) {
-        text->Metrics(font_, ascent, descent);
-    } else {
-        ascent = 5;
-        descent = 3;
-    }
-    return ascent + descent;
-}
-
-int vWinDC::TextExtent(const char* text) {
-    vTextRenderer* renderer = vCurrentTextRenderer();
-    return renderer && text ? renderer->Width(font_, text) : 0;
-}
-
-void vWinDC::WriteText(int x, int y, const char* text) { WriteStyledText(x, y, text, 0); }
