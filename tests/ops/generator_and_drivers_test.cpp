@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "field_builder.h"
+#include "ops/drivers.h"
+#include "ops/random_generator.h"
+#include "ops/row_traversal.h"
+#include "ops/value_text.h"
+
+TEST(RandomGenerator, SeededWithOneDropsThreeHundredFortySixThenGivesTheKnownRun) {
+    RandomGenerator generator;
+    generator.Seed(1);
+    EXPECT_EQ(generator.Next(), 130);
+    EXPECT_EQ(generator.Next(), 10982);
+    EXPECT_EQ(generator.Next(), 1090);
+    EXPECT_EQ(generator.Next(), 11656);
+}
+
+TEST(ValueText, ReadsLikeTheDialogs) {
+    EXPECT_EQ(ReadValueText("12abc"), 12);
+    EXPECT_EQ(ReadValueText("abc"), 0);
+    EXPECT_EQ(ReadValueText(""), 0);
+    EXPECT_EQ(ReadValueText(" -5"), -5);
+    EXPECT_EQ(ReadValueText("\t +7 8"), 7);
+    EXPECT_EQ(ReadValueText("- 5"), 0);
+    EXPECT_EQ(ReadValueText("--5"), 0);
+}
+
+TEST(ValueText, TakesOnlyTheFirstElevenCharacters) {
+    EXPECT_EQ(ReadValueText("00000000000042"), 0);
+    EXPECT_EQ(ReadValueText("          42"), 4);
+    EXPECT_EQ(ReadValueText("1234567890123"), 2147483647);
+    EXPECT_EQ(ReadValueText("-9999999999999"), -2147483647 - 1);
+    EXPECT_EQ(ReadValueText("2147483648"), 2147483647);
+}
+
+TEST(Drivers, RefuseValuesBelowTheirLimitAndChangeNothing) {
+    HeightField field;
+    SetField(field, kEightBitField, {{5, 6}});
+    for (auto run : {RunCut, RunClip, RunInc, RunDec}) {
+        for (const char* text : {"0", "", "abc", " -5"}) {
+            DriverReport report = run(field, kAreaWhole, text);
+            EXPECT_FALSE(report.ran);
+            EXPECT_EQ(report.message, "Value Wrong!!");
+        }
+    }
+    DriverReport fill = RunFill(field, kAreaWhole, "-1");
+    EXPECT_EQ(fill.message, "Value Wrong!!");
+    DriverReport rough = RunRough(field, kAreaWhole, 2, "0", 1);
+    EXPECT_EQ(rough.message, "Value Wrong!!");
+    EXPECT_EQ(ReadValues(field), (Values{{5, 6}}));
+}
+
+TEST(Drivers, FillTakesZeroAndAnEmptyText) {
+    HeightField field;
+    SetField(field, kEightBitField, {{5, 6}});
+    EXPECT_EQ(RunFill(field, kAreaWhole, "").message, "Flating DONE");
+    EXPECT_EQ(ReadValues(field), (Values{{0, 0}}));
+}
+
+TEST(Drivers, ReportTheirOwnCompletionMessages) {
+    HeightField field;
+    SetField(field, kSixteenBitField, {{100, 200}, {300, 400}});
+    EXPECT_EQ(RunRough(field, kAreaWhole, 1, "16", 1).message, "Roughing DONE");
+    EXPECT_EQ(RunSmooth(field, kAreaWhole, 1).message, "Smoothing DONE");
+    EXPECT_EQ(RunCut(field, kAreaWhole, "1").message, "Cuting DONE");
+    EXPECT_EQ(RunClip(field, kAreaWhole, "1000").message, "CLiping DONE");
+    EXPECT_EQ(RunInc(field, kAreaWhole, "1").message, "Incresing DONE");
+    EXPECT_EQ(RunDec(field, kAreaWhole, "1").message, "Decresing DONE");
+    EXPECT_EQ(RunInverse(field, kAreaWhole).message, "Inversing DONE");
+    EXPECT_EQ(RunMirror(field, 3).message, "Mirrow DONE");
+    EXPECT_EQ(RunFlip(field, 1).message, "Flip DONE");
+}
+
+TEST(Drivers, DecSubtractsTheValue) {
+    HeightField field;
+    SetField(field, kSixteenBitField, {{3, 100}});
+    RunDec(field, kAreaWhole, "10");
+    EXPECT_EQ(ReadValues(field), (Values{{0, 90}}));
+}
+
+TEST(Drivers, ConversionsSetTheKindAndCommit) {
+    HeightField field;
+    SetField(field, kEightBitField, {{0, 1, 255}});
+    RunConvertToPpm(field);
+    EXPECT_EQ(field.kind(), kSixteenBitField);
+    field.RestoreField();
+    EXPECT_EQ(ReadValues(field), (Values{{0, 256, 65280}}));
+    RunConvertToTga(field);
+    EXPECT_EQ(field.kind(), kEightBitField);
+    field.RestoreField();
+    EXPECT_EQ(ReadValues(field), (Values{{0, 1, 255}}));
+}
+
+TEST(UndoAndKeep, UndoReturnsToTheLastCommitOverSeveralOperations) {
+    HeightField field;
+    SetField(field, kSixteenBitField, {{10, 20}});
+    RunInc(field, kAreaWhole, "5");
+    RunInverse(field, kAreaWhole);
+    RunSmooth(field, kAreaWhole, 1);
+    field.RestoreField();
+    EXPECT_EQ(ReadValues(field), (Values{{10, 20}}));
+    RunInc(field, kAreaWhole, "5");
+    field.SnapshotField();
+    RunFill(field, kAreaWhole, "7");
+    field.RestoreField();
+    EXPECT_EQ(ReadValues(field), (Values{{15, 25}}));
+}

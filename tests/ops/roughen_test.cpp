@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "field_builder.h"
+#include "ops/random_generator.h"
+#include "ops/roughen.h"
+#include "ops/row_traversal.h"
+
+namespace {
+
+// The generator as a run starts it: seeded (one number dropped), then one more dropped.
+RandomGenerator StartedGenerator(uint32_t seed) {
+    RandomGenerator generator;
+    generator.Seed(seed);
+    generator.Next();
+    return generator;
+}
+
+// The Middle rule in extended precision, as the definition states it.
+int64_t MiddleByDefinition(int64_t z, int32_t value, int r0) {
+    float f = static_cast<float>(static_cast<long double>(r0 * 2) * (1.0L / 32766.0L));
+    long double exact = static_cast<long double>(value) * f + z - value;
+    return static_cast<int64_t>(std::trunc(exact));
+}
+
+int64_t Clamp(int64_t z, int64_t top) { return z > top ? top : z < 0 ? 0 : z; }
+
+}  // namespace
+
+TEST(Roughen, UpDrawsTwoNumbersPerPositionAndRaisesByAtMostValuePlusOne) {
+    HeightField field;
+    SetField(field, kEightBitField, {{0, 0, 0, 0}, {0, 0, 0, 0}});
+    Roughen(field, kRoughUp, 1, 77);
+    RandomGenerator generator = StartedGenerator(77);
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            generator.Next();
+            EXPECT_EQ(field.FieldValue(x, y), generator.Next() * 2 / 32767);
+        }
+    }
+}
+
+TEST(Roughen, MiddleMatchesTheExtendedPrecisionRuleForAnyValue) {
+    HeightField field;
+    Values rows(1);
+    for (int i = 0; i < 400; ++i) rows[0].push_back((i * 163) % 65536);
+    rows[0][0] = -1;
+    for (int32_t value : {1, 7, 1000, 65535, 1 << 29, 2147483647}) {
+        SetField(field, kSixteenBitField, rows);
+        Roughen(field, kRoughMiddle, value, 12345);
+        RandomGenerator generator = StartedGenerator(12345);
+        for (int x = 0; x < 400; ++x) {
+            int64_t expected = Clamp(MiddleByDefinition(rows[0][size_t(x)], value, generator.Next()), 65535);
+            ASSERT_EQ(field.FieldValue(x, 0), expected) << "value " << value << " at " << x;
+        }
+    }
+}
+
+TEST(Roughen, DownClampsAtZeroAndUpAtTheTop) {
+    HeightField field;
+    SetField(field, kEightBitField, {{255, 255, 255, 255, 255, 255}});
+    Roughen(field, kRoughUp, 100, 3);
+    EXPECT_EQ(ReadValues(field), (Values{{255, 255, 255, 255, 255, 255}}));
+    Roughen(field, kRoughDown, 100000, 3);
+    RandomGenerator generator = StartedGenerator(3);
+    for (int x = 0; x < 6; ++x) {
+        generator.Next();
+        int64_t drop = int64_t(uint32_t(generator.Next()) * 100001u / 32767u);
+        EXPECT_EQ(field.FieldValue(x, 0), Clamp(255 - drop, 255));
+    }
+}
+
+TEST(Roughen, ProductsWrapAtThirtyTwoBits) {
+    HeightField field;
+    SetField(field, kSixteenBitField, {{0, 0, 0, 0, 0, 0, 0, 0}});
+    const int32_t value = 2000000000;
+    Roughen(field, kRoughUp, value, 9);
+    RandomGenerator generator = StartedGenerator(9);
+    for (int x = 0; x < 8; ++x) {
+        generator.Next();
+        uint32_t product = uint32_t(generator.Next()) * uint32_t(value + 1u);
+        EXPECT_EQ(field.FieldValue(x, 0), Clamp(product / 32767u, 65535));
+    }
+}
+
+TEST(Roughen, RefreshesAfterEachRowInAnEightBitFieldAndDrawsRowsInASixteenBitOne) {
+    CountingPainter painter;
+    HeightField narrow;
+    SetField(narrow, kEightBitField, {{1}, {2}, {3}});
+    narrow.SetPainter(&painter);
+    Roughen(narrow, kRoughMiddle, 4, 1);
+    EXPECT_TRUE(painter.rows.empty());
+    EXPECT_EQ(painter.refreshes, 3);
+
+    CountingPainter widePainter;
+    HeightField wide;
+    SetField(wide, kSixteenBitField, {{1}, {2}, {3}});
+    wide.SetPainter(&widePainter);
+    Roughen(wide, kRoughMiddle, 4, 1);
+    EXPECT_EQ(widePainter.rows, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(widePainter.refreshes, 0);
+}
+
+TEST(RoughenArea, DrawsNumbersOnlyForTargetsAndLeavesTheRestUntouched) {
+    const uint32_t stray = 0x7F0203;  // 16-bit value 0x0203 with a stray blue byte
+    HeightField field;
+    SetPixels(field, kSixteenBitField, {{stray, stray, stray}, {stray, stray, stray}});
+    SetMask(field, {{1, 0, 1}, {0, 1, 0}});
+    RoughenArea(field, kAreaInside, kRoughUp, 50, 21);
+    RandomGenerator generator = StartedGenerator(21);
+    const int inside[2][3] = {{1, 0, 1}, {0, 1, 0}};
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 3; ++x) {
+            if (inside[y][x]) {
+                EXPECT_EQ(field.FieldValue(x, y), 0x0203 + generator.Next() * 50 / 32767);
+            } else {
+                EXPECT_EQ(field.working().ReadPixel(x, y), stray);
+            }
+        }
+    }
+}
+
+TEST(RoughenArea, MiddleLowersByValueOrKeeps) {
+    HeightField field;
+    Values rows(4, std::vector<int>(50, 100));
+    SetField(field, kEightBitField, rows);
+    RoughenArea(field, kAreaOutside, kRoughMiddle, 10, 5);
+    RandomGenerator generator = StartedGenerator(5);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 50; ++x) {
+            int r = generator.Next();
+            EXPECT_EQ(field.FieldValue(x, y), r <= 16383 ? 90 : r == 32767 ? 110 : 100);
+        }
+    }
+}
+
+TEST(RoughenArea, GivesNoValueARealValueAndRefreshesOnceInASixteenBitField) {
+    CountingPainter painter;
+    HeightField field;
+    SetField(field, kSixteenBitField, {{-1, -1}, {-1, -1}});
+    field.SetPainter(&painter);
+    RoughenArea(field, kAreaOutside, kRoughDown, 1, 8);
+    for (const auto& row : ReadValues(field)) {
+        for (int value : row) EXPECT_EQ(value, 0);
+    }
+    EXPECT_EQ(painter.rows, (std::vector<int>{0, 1}));
+    EXPECT_EQ(painter.refreshes, 1);
+}

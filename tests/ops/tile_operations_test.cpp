@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include "field_builder.h"
+#include "ops/tile_operations.h"
+
+TEST(Mirror, CopiesTheLeftHalfReversedAndLeavesTheMiddleColumn) {
+    HeightField field;
+    SetField(field, kEightBitField, {{1, 2, 3, 4, 5}, {6, 7, 8, 9, -1}});
+    Mirror(field, kMirrorLeftToRight);
+    EXPECT_EQ(ReadValues(field), (Values{{1, 2, 3, 2, 1}, {6, 7, 8, 7, 6}}));
+}
+
+TEST(Mirror, EachDirectionCopiesItsOwnHalf) {
+    const Values start{{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}};
+    HeightField field;
+    SetField(field, kSixteenBitField, start);
+    Mirror(field, kMirrorRightToLeft);
+    EXPECT_EQ(ReadValues(field), (Values{{4, 3, 3, 4}, {8, 7, 7, 8}, {12, 11, 11, 12}}));
+    SetField(field, kSixteenBitField, start);
+    Mirror(field, kMirrorTopToBottom);
+    EXPECT_EQ(ReadValues(field), (Values{{1, 2, 3, 4}, {5, 6, 7, 8}, {1, 2, 3, 4}}));
+    SetField(field, kSixteenBitField, start);
+    Mirror(field, kMirrorBottomToTop);
+    EXPECT_EQ(ReadValues(field), (Values{{9, 10, 11, 12}, {5, 6, 7, 8}, {9, 10, 11, 12}}));
+}
+
+TEST(Mirror, CarriesNoValueAcross) {
+    HeightField field;
+    SetField(field, kSixteenBitField, {{-1, 4}});
+    Mirror(field, kMirrorLeftToRight);
+    EXPECT_EQ(ReadValues(field), (Values{{-1, -1}}));
+}
+
+TEST(Mirror, ThenTheOppositeMirrorChangesNothingMore) {
+    HeightField field;
+    SetField(field, kEightBitField, {{1, 2, 3, 4, 5, 6}});
+    Mirror(field, kMirrorLeftToRight);
+    Mirror(field, kMirrorRightToLeft);
+    EXPECT_EQ(ReadValues(field), (Values{{1, 2, 3, 3, 2, 1}}));
+}
+
+TEST(TileOperations, DoNothingAcrossASingleColumnOrRow) {
+    CountingPainter painter;
+    HeightField field;
+    SetField(field, kEightBitField, {{1}, {2}, {3}});
+    field.SetPainter(&painter);
+    Mirror(field, kMirrorLeftToRight);
+    Flip(field, kFlipLeftRight);
+    EXPECT_EQ(ReadValues(field), (Values{{1}, {2}, {3}}));
+    EXPECT_TRUE(painter.points.empty());
+}
+
+TEST(Flip, ExchangesTheHalvesAndIsItsOwnInverse) {
+    const Values start{{1, 2, 3}, {4, 5, -1}};
+    HeightField field;
+    SetField(field, kEightBitField, start);
+    Flip(field, kFlipLeftRight);
+    EXPECT_EQ(ReadValues(field), (Values{{3, 2, 1}, {-1, 5, 4}}));
+    Flip(field, kFlipLeftRight);
+    EXPECT_EQ(ReadValues(field), start);
+    Flip(field, kFlipTopBottom);
+    EXPECT_EQ(ReadValues(field), (Values{{4, 5, -1}, {1, 2, 3}}));
+}
+
+TEST(Flip, DrawsEveryWrittenPositionAsAPointColumnByColumn) {
+    CountingPainter painter;
+    HeightField field;
+    SetField(field, kSixteenBitField, {{1, 2, 3, 4}, {5, 6, 7, 8}});
+    field.SetPainter(&painter);
+    Flip(field, kFlipLeftRight);
+    using Points = std::vector<std::pair<int, int>>;
+    EXPECT_EQ(painter.points, (Points{{3, 0}, {0, 0}, {3, 1}, {0, 1}, {2, 0}, {1, 0}, {2, 1}, {1, 1}}));
+}

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include "field_builder.h"
+#include "ops/selection.h"
+#include "ops/zoom.h"
+
+TEST(ZoomExpand, ContinuesAnEightBitFieldPastItsLastColumnAndRow) {
+    HeightField field;
+    SetField(field, kEightBitField, {{1, 3, 5}});
+    EXPECT_EQ(Zoom(field, kZoomExpand, nullptr), ZoomOutcome::kDone);
+    EXPECT_EQ(ReadValues(field), (Values{{1, 2, 3, 4, 5, 9}, {3, 5, 7, 9, 11, 19}}));
+}
+
+TEST(ZoomExpand, HalvesTowardNoValueAtTheSixteenBitEdges) {
+    HeightField field;
+    SetField(field, kSixteenBitField, {{1000, 1000}, {1000, 1000}});
+    Zoom(field, kZoomExpand, nullptr);
+    EXPECT_EQ(ReadValues(field), (Values{{1000, 1000, 1000, 499},
+                                         {1000, 1000, 1000, 499},
+                                         {1000, 1000, 1000, 499},
+                                         {499, 499, 499, 249}}));
+}
+
+TEST(ZoomExpand, InterpolatesBetweenRowsAndLimitsEightBitValues) {
+    HeightField field;
+    SetField(field, kEightBitField, {{10, 20}, {30, 40}, {200, 250}});
+    Zoom(field, kZoomExpand, nullptr);
+    // 250 is stored as an entry whose blue byte is 255, and read back so.
+    EXPECT_EQ(ReadValues(field), (Values{{10, 15, 20, 41},
+                                         {20, 25, 30, 61},
+                                         {30, 35, 40, 81},
+                                         {115, 131, 147, 168},
+                                         {200, 227, 255, 255},
+                                         {255, 255, 255, 255}}));
+}
+
+TEST(ZoomExpand, KeepsEightBitNoValueButTurnsSixteenBitNoValueIntoTwoHundredFiftyFive) {
+    HeightField narrow;
+    SetField(narrow, kEightBitField, {{-1, -1}, {-1, 8}});
+    Zoom(narrow, kZoomExpand, nullptr);
+    EXPECT_EQ(ReadValues(narrow), (Values{{-1, -1, -1, -1},
+                                          {-1, 1, 3, 8},
+                                          {-1, 3, 8, 17},
+                                          {-1, 7, 17, 35}}));
+
+    HeightField wide;
+    SetField(wide, kSixteenBitField, {{-1}});
+    Zoom(wide, kZoomExpand, nullptr);
+    // The last row halves toward no value from the 255 the row above now holds.
+    EXPECT_EQ(ReadValues(wide), (Values{{255, 255}, {127, 127}}));
+}
+
+TEST(ZoomShrink, KeepsEverySecondPositionOfEverySecondRow) {
+    HeightField field;
+    Values rows(5, std::vector<int>(5));
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 5; ++x) rows[size_t(y)][size_t(x)] = 10 * y + x;
+    }
+    SetField(field, kSixteenBitField, rows);
+    EXPECT_EQ(Zoom(field, kZoomShrink, nullptr), ZoomOutcome::kDone);
+    EXPECT_EQ(field.width(), 2);
+    EXPECT_EQ(field.height(), 2);
+    EXPECT_EQ(ReadValues(field), (Values{{0, 2}, {20, 22}}));
+}
+
+TEST(ZoomShrink, TurnsSixteenBitNoValueIntoTwoHundredFiftyFiveAndKeepsItInEightBit) {
+    HeightField wide;
+    SetField(wide, kSixteenBitField, {{-1, 1}, {1, 1}});
+    Zoom(wide, kZoomShrink, nullptr);
+    EXPECT_EQ(ReadValues(wide), (Values{{255}}));
+    HeightField narrow;
+    SetField(narrow, kEightBitField, {{-1, 1}, {1, 1}});
+    Zoom(narrow, kZoomShrink, nullptr);
+    EXPECT_EQ(ReadValues(narrow), (Values{{-1}}));
+}
+
+TEST(Zoom, LeavesTheUndoImageEqualToTheNewField) {
+    for (int mode : {kZoomExpand, kZoomShrink}) {
+        HeightField field;
+        SetField(field, kSixteenBitField, {{1, 2}, {3, 4}});
+        Zoom(field, mode, nullptr);
+        Values zoomed = ReadValues(field);
+        field.RestoreField();
+        EXPECT_EQ(ReadValues(field), zoomed);
+    }
+}
+
+TEST(Zoom, RefusesAFieldThatWouldVanishOrOutgrowTheLimitAndKeepsIt) {
+    HeightField field;
+    SetField(field, kEightBitField, {{1, 2, 3}});
+    EXPECT_EQ(Zoom(field, kZoomShrink, nullptr), ZoomOutcome::kTooSmall);
+    EXPECT_EQ(ReadValues(field), (Values{{1, 2, 3}}));
+    EXPECT_STREQ(ZoomMessage(ZoomOutcome::kTooSmall), "Field too small to shrink");
+
+    Values wideRow(1, std::vector<int>(HeightField::kMaxSide / 2 + 1, 7));
+    SetField(field, kEightBitField, wideRow);
+    EXPECT_EQ(Zoom(field, kZoomExpand, nullptr), ZoomOutcome::kTooLarge);
+    EXPECT_EQ(field.width(), HeightField::kMaxSide / 2 + 1);
+    EXPECT_EQ(field.FieldValue(field.width() - 1, 0), 7);
+    EXPECT_STREQ(ZoomMessage(ZoomOutcome::kTooLarge), "Field too large to expand");
+}
+
+TEST(Zoom, DrawsEvenRowsThenOddRowsAndRefreshesOnce) {
+    CountingPainter painter;
+    HeightField field;
+    SetField(field, kSixteenBitField, {{1}, {2}});
+    field.SetPainter(&painter);
+    Zoom(field, kZoomExpand, nullptr);
+    EXPECT_EQ(painter.rows, (std::vector<int>{0, 2, 1, 3}));
+    EXPECT_EQ(painter.clears, 1);
+    EXPECT_EQ(painter.refreshes, 1);
+}
+
+TEST(Zoom, ScalesAChosenPolygonSoItCoversTheSamePart) {
+    HeightField field;
+    SetField(field, kEightBitField, Values(8, std::vector<int>(8, 5)));
+    FieldSelection selection;
+    selection.Begin();
+    for (vPoint p : {vPoint{2, 2}, vPoint{6, 2}, vPoint{6, 6}, vPoint{2, 6}}) selection.AddVertex(p.x, p.y);
+    ASSERT_TRUE(selection.Close(field));
+    Zoom(field, kZoomExpand, &selection);
+    EXPECT_EQ(selection.points().front().x, 4);
+    EXPECT_EQ(field.MaskTest(8, 8), 0);
+    EXPECT_EQ(field.MaskTest(2, 2), 1);
+    EXPECT_EQ(field.MaskTest(13, 13), 1);
+    Zoom(field, kZoomShrink, &selection);
+    Zoom(field, kZoomShrink, &selection);
+    EXPECT_EQ(selection.state(), FieldSelection::kChosen);
+    EXPECT_EQ(selection.points().back().x, 1);
+    EXPECT_EQ(field.MaskTest(2, 2), 0);
+    EXPECT_EQ(field.MaskTest(0, 0), 1);
+}
+
+TEST(Zoom, ScalesAnOutlineBeingDrawnWithoutTouchingTheMask) {
+    HeightField field;
+    SetField(field, kEightBitField, {{1, 2}, {3, 4}});
+    FieldSelection selection;
+    selection.Begin();
+    selection.AddVertex(1, 1);
+    Zoom(field, kZoomExpand, &selection);
+    EXPECT_EQ(selection.points().front().x, 2);
+    EXPECT_EQ(selection.state(), FieldSelection::kOutlining);
+    EXPECT_EQ(field.MaskTest(2, 2), 1);
+}
