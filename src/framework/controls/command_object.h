@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/window/command_ids.h"
+
 // The records from which dialogs and command bars are built, one per control. Tables
 // of them are constexpr arrays ended by a record of type ctEnd.
 
@@ -40,15 +42,6 @@ inline constexpr int AttrMasked = 0x100;
 inline constexpr int AttrTextItems = 0x200;
 inline constexpr int AttrNoBorder = 0x400;
 inline constexpr int AttrNoSpace = 0x800;
-
-// Ids with a meaning to every dialog.
-inline constexpr int vIdCancel = 32150;
-inline constexpr int vIdDone = 32151;
-inline constexpr int vIdOK = 32152;
-
-// Values a text entry sends with its commands.
-inline constexpr int vTextChanged = 32158;
-inline constexpr int vTextFocusLost = 32159;
 
 struct CommandObject {
     int type = ctEnd;

@@ -1,0 +1,167 @@
+#include "framework/controls/paint.h"
+
+#include <algorithm>
+#include <string>
+
+#include "framework/window/system_colors.h"
+
+namespace vPaint {
+
+namespace {
+
+void UseSolid(vDC& dc, const vColor& color) {
+    dc.UsePen(vPen(color.r(), color.g(), color.b()));
+    dc.UseBrush(vBrush(color.r(), color.g(), color.b()));
+}
+
+// Removes the mnemonic marks; mnemonicAt receives the shown index of the marked
+// letter, or -1.
+std::string StripMnemonic(std::string_view text, int& mnemonicAt) {
+    std::string shown;
+    mnemonicAt = -1;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) {
+            ++i;
+            if (text[i] != '&' && mnemonicAt < 0) mnemonicAt = static_cast<int>(shown.size());
+        }
+        shown.push_back(text[i]);
+    }
+    return shown;
+}
+
+}  // namespace
+
+void Fill(vDC& dc, const vRect& r, const vColor& color) {
+    if (r.w <= 0 || r.h <= 0) return;
+    UseSolid(dc, color);
+    if (r.w == 1 || r.h == 1) {
+        dc.PaintLine(r.x, r.y, r.x + (r.h == 1 ? r.w : 1), r.y + (r.h == 1 ? 0 : r.h));
+        if (r.w == 1 && r.h == 1) dc.PaintDot(r.x, r.y);
+        return;
+    }
+    // A box covers one pixel more than its width and height.
+    dc.PaintBox(r.x, r.y, r.w - 1, r.h - 1);
+}
+
+void HLine(vDC& dc, int x, int y, int length, const vColor& color) { Fill(dc, {x, y, length, 1}, color); }
+void VLine(vDC& dc, int x, int y, int length, const vColor& color) { Fill(dc, {x, y, 1, length}, color); }
+
+void Frame(vDC& dc, const vRect& r, const vColor& color) {
+    if (r.w <= 0 || r.h <= 0) return;
+    HLine(dc, r.x, r.y, r.w, color);
+    HLine(dc, r.x, r.y + r.h - 1, r.w, color);
+    VLine(dc, r.x, r.y, r.h, color);
+    VLine(dc, r.x + r.w - 1, r.y, r.h, color);
+}
+
+void RaisedEdge(vDC& dc, const vRect& r) {
+    HLine(dc, r.x, r.y, r.w - 1, vColorButtonHighlight);
+    VLine(dc, r.x, r.y, r.h - 1, vColorButtonHighlight);
+    HLine(dc, r.x, r.y + r.h - 1, r.w, vColorDarkShadow);
+    VLine(dc, r.x + r.w - 1, r.y, r.h, vColorDarkShadow);
+    HLine(dc, r.x + 1, r.y + r.h - 2, r.w - 2, vColorButtonShadow);
+    VLine(dc, r.x + r.w - 2, r.y + 1, r.h - 2, vColorButtonShadow);
+}
+
+void SunkenEdge(vDC& dc, const vRect& r) {
+    HLine(dc, r.x, r.y, r.w - 1, vColorButtonShadow);
+    VLine(dc, r.x, r.y, r.h - 1, vColorButtonShadow);
+    HLine(dc, r.x + 1, r.y + 1, r.w - 3, vColorDarkShadow);
+    VLine(dc, r.x + 1, r.y + 1, r.h - 3, vColorDarkShadow);
+    HLine(dc, r.x, r.y + r.h - 1, r.w, vColorButtonHighlight);
+    VLine(dc, r.x + r.w - 1, r.y, r.h, vColorButtonHighlight);
+    HLine(dc, r.x + 1, r.y + r.h - 2, r.w - 2, kLight);
+    VLine(dc, r.x + r.w - 2, r.y + 1, r.h - 2, kLight);
+}
+
+void ThinSunkenEdge(vDC& dc, const vRect& r) {
+    HLine(dc, r.x, r.y, r.w - 1, vColorButtonShadow);
+    VLine(dc, r.x, r.y, r.h - 1, vColorButtonShadow);
+    HLine(dc, r.x, r.y + r.h - 1, r.w, vColorButtonHighlight);
+    VLine(dc, r.x + r.w - 1, r.y, r.h, vColorButtonHighlight);
+}
+
+void DottedFrame(vDC& dc, const vRect& r) {
+    dc.UsePen(vPen(0, 0, 0, 1, vDot));
+    int right = r.x + r.w - 1, bottom = r.y + r.h - 1;
+    dc.PaintLine(r.x, r.y, right, r.y);
+    dc.PaintLine(right, r.y, right, bottom);
+    dc.PaintLine(right, bottom, r.x, bottom);
+    dc.PaintLine(r.x, bottom, r.x, r.y);
+}
+
+int TextWidth(vDC& dc, std::string_view text) {
+    return text.empty() ? 0 : dc.TextExtent(std::string(text).c_str());
+}
+
+int LineHeight(vDC& dc) {
+    int ascent = 0, descent = 0;
+    return dc.FontHeight(ascent, descent);
+}
+
+void Text(vDC& dc, int x, int top, std::string_view text, const vColor& color) {
+    if (text.empty()) return;
+    dc.UsePen(vPen(color.r(), color.g(), color.b(), 1, vTransparent));
+    // Text is placed by the bottom-left corner of its line.
+    dc.WriteText(x, top + LineHeight(dc), std::string(text).c_str());
+}
+
+std::string Clipped(vDC& dc, std::string_view text, int width) {
+    if (TextWidth(dc, text) <= width) return std::string(text);
+    // Binary search for the longest prefix that fits with the ellipsis, on whole
+    // UTF-8 characters.
+    size_t low = 0, high = text.size();
+    while (low < high) {
+        size_t mid = (low + high + 1) / 2;
+        if (TextWidth(dc, std::string(text.substr(0, mid)) + "...") <= width) low = mid;
+        else high = mid - 1;
+    }
+    while (low > 0 && (static_cast<unsigned char>(text[low]) & 0xC0) == 0x80) --low;
+    return std::string(text.substr(0, low)) + "...";
+}
+
+void TextCentered(vDC& dc, const vRect& r, std::string_view text, const vColor& color) {
+    int width = TextWidth(dc, text);
+    Text(dc, r.x + (r.w - width) / 2, r.y + (r.h - LineHeight(dc)) / 2, text, color);
+}
+
+int MnemonicTextWidth(vDC& dc, std::string_view text) {
+    int at = -1;
+    return TextWidth(dc, StripMnemonic(text, at));
+}
+
+void MnemonicText(vDC& dc, int x, int top, std::string_view text, const vColor& color, bool underline) {
+    int at = -1;
+    std::string shown = StripMnemonic(text, at);
+    Text(dc, x, top, shown, color);
+    if (!underline || at < 0) return;
+    int start = x + TextWidth(dc, std::string_view(shown).substr(0, at));
+    int width = TextWidth(dc, std::string_view(shown).substr(at, 1));
+    int ascent = 0, descent = 0;
+    dc.FontHeight(ascent, descent);
+    HLine(dc, start, top + ascent + 1, width, color);
+}
+
+void Arrow(vDC& dc, const vRect& r, ArrowDirection direction, const vColor& color) {
+    int size = std::max(2, std::min(r.w, r.h) / 3);
+    int cx = r.x + r.w / 2, cy = r.y + r.h / 2;
+    // A filled triangle drawn as rows of shrinking lines, so it is crisp at any size.
+    for (int i = 0; i < size; ++i) {
+        int half = i;  // the tip is one pixel, each row further on two wider
+        switch (direction) {
+        case kArrowUp: HLine(dc, cx - half, cy - size / 2 + i, 2 * half + 1, color); break;
+        case kArrowDown: HLine(dc, cx - half, cy + size / 2 - i, 2 * half + 1, color); break;
+        case kArrowLeft: VLine(dc, cx - size / 2 + i, cy - half, 2 * half + 1, color); break;
+        case kArrowRight: VLine(dc, cx + size / 2 - i, cy - half, 2 * half + 1, color); break;
+        }
+    }
+}
+
+void CheckMark(vDC& dc, const vRect& r, const vColor& color) {
+    int unit = std::max(1, std::min(r.w, r.h) / 7);
+    int x = r.x + (r.w - 7 * unit) / 2, y = r.y + (r.h - 7 * unit) / 2;
+    for (int i = 0; i < 3 * unit; ++i) VLine(dc, x + unit + i, y + 2 * unit + i, 3 * unit, color);
+    for (int i = 0; i < 4 * unit; ++i) VLine(dc, x + 4 * unit + i, y + 4 * unit - i, 3 * unit, color);
+}
+
+}  // namespace vPaint
