@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "core/height_field.h"
+#include "framework/draw/geometry.h"
 
 // Selection state of the session, as the canvas keeps it.
 inline constexpr int kSelectionIdle = 0;
@@ -32,10 +33,12 @@ struct Session {
     int selectionState = kSelectionIdle;
     int areaCode = 0;                   // 0 whole field, 1 inside the selection, 2 outside
     std::optional<uint32_t> seed;       // fixed seed for roughen; none: the clock's seconds
+    std::vector<vPoint> selectionPoints;  // the chosen polygon, its first point repeated last
 
     // The editor's Undo and the steps that replace the field drop the selection.
     void DropSelection() {
         selectionState = kSelectionIdle;
+        selectionPoints.clear();
         field.ClearMask();
     }
 };

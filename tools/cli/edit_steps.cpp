@@ -1,0 +1,256 @@
+#include <cctype>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/step.h"
+#include "ops/drivers.h"
+#include "ops/random_generator.h"
+#include "ops/roughen.h"
+#include "ops/row_traversal.h"
+#include "ops/selection.h"
+#include "ops/tile_operations.h"
+#include "ops/zoom.h"
+
+namespace {
+
+// ---- argument parsing -------------------------------------------------------------
+
+// A plain decimal number of at most `digits` digits, with an optional leading minus.
+bool ParseWhole(const std::string& text, long long& value, size_t digits = 10) {
+    size_t start = !text.empty() && text[0] == '-' ? 1 : 0;
+    if (text.size() == start || text.size() - start > digits) return false;
+    for (size_t i = start; i < text.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+    }
+    value = std::atoll(text.c_str());
+    return true;
+}
+
+// One of the words, whose position gives the code.
+std::optional<int> ParseWord(const std::string& text, const std::vector<std::string>& words) {
+    for (size_t i = 0; i < words.size(); ++i) {
+        if (text == words[i]) return int(i);
+    }
+    return std::nullopt;
+}
+
+std::string WordList(const std::vector<std::string>& words) {
+    std::string list;
+    for (const std::string& word : words) list += (list.empty() ? "" : "|") + word;
+    return list;
+}
+
+// "X,Y X,Y X,Y ...": three or more positions.
+bool ParsePolygon(const std::string& text, std::vector<vPoint>& points) {
+    std::istringstream pairs(text);
+    std::string pair;
+    while (pairs >> pair) {
+        size_t comma = pair.find(',');
+        long long x = 0, y = 0;
+        if (comma == std::string::npos || !ParseWhole(pair.substr(0, comma), x, 6) ||
+            !ParseWhole(pair.substr(comma + 1), y, 6)) {
+            return false;
+        }
+        points.push_back({int(x), int(y)});
+    }
+    return points.size() >= 3;
+}
+
+// ---- building steps ---------------------------------------------------------------
+
+using ArgumentParser = std::function<std::optional<StepAction>(const std::string&, std::string&)>;
+
+Step ArgumentStep(std::string name, std::string argumentName, std::string summary, ArgumentParser parse) {
+    Step step;
+    step.name = std::move(name);
+    step.argumentCount = 1;
+    step.argumentName = std::move(argumentName);
+    step.summary = std::move(summary);
+    step.prepare = std::move(parse);
+    return step;
+}
+
+StepResult FromReport(const DriverReport& report) {
+    return report.ran ? StepResult::Done() : StepResult::Failed(report.message);
+}
+
+// The value operations take their text as the Wacks dialog's VALUE box holds it.
+Step ValueStep(std::string name, std::string summary,
+               DriverReport (*run)(HeightField&, int, std::string_view)) {
+    return ArgumentStep(std::move(name), "V", std::move(summary),
+                        [run](const std::string& text, std::string&) -> std::optional<StepAction> {
+                            return [run, text](Session& session) {
+                                return FromReport(run(session.field, session.areaCode, text));
+                            };
+                        });
+}
+
+// ---- the steps --------------------------------------------------------------------
+
+Step SeedStep() {
+    return ArgumentStep("--seed", "S", "seed every later roughen with S instead of the clock",
+                        [](const std::string& text, std::string& error) -> std::optional<StepAction> {
+                            long long seed = 0;
+                            if (!ParseWhole(text, seed) || seed < 0 || seed > 0xFFFFFFFFLL) {
+                                error = "'" + text + "' is not a seed from 0 to 4294967295";
+                                return std::nullopt;
+                            }
+                            return [seed](Session& session) {
+                                session.seed = uint32_t(seed);
+                                return StepResult::Done();
+                            };
+                        });
+}
+
+StepResult Select(Session& session, const std::vector<vPoint>& points) {
+    HeightField& field = session.field;
+    FieldSelection selection;
+    selection.Begin();
+    for (const vPoint& point : points) {
+        if (!field.Contains(point.x, point.y)) {
+            return StepResult::Failed("Selection point " + std::to_string(point.x) + "," +
+                                      std::to_string(point.y) + " lies outside the " +
+                                      std::to_string(field.width()) + " x " +
+                                      std::to_string(field.height()) + " field");
+        }
+        selection.AddVertex(point.x, point.y);
+    }
+    selection.Close(field);
+    session.selectionState = kSelectionChosen;
+    session.selectionPoints = selection.points();
+    return StepResult::Done();
+}
+
+Step SelectStep() {
+    return ArgumentStep("--select", "\"X,Y X,Y X,Y ...\"",
+                        "choose the polygon through three or more field positions",
+                        [](const std::string& text, std::string& error) -> std::optional<StepAction> {
+                            std::vector<vPoint> points;
+                            if (!ParsePolygon(text, points)) {
+                                error = "'" + text + "' is not a list of three or more positions X,Y";
+                                return std::nullopt;
+                            }
+                            return [points](Session& session) { return Select(session, points); };
+                        });
+}
+
+// A step whose argument is one of a few words, each giving a code to its action.
+Step WordStep(std::string name, std::string summary, std::vector<std::string> words,
+              std::function<StepResult(Session&, int)> run) {
+    std::string list = WordList(words);
+    return ArgumentStep(std::move(name), list, std::move(summary),
+                        [words, list, run](const std::string& text, std::string& error) -> std::optional<StepAction> {
+                            std::optional<int> code = ParseWord(text, words);
+                            if (!code) {
+                                error = "'" + text + "' is not one of " + list;
+                                return std::nullopt;
+                            }
+                            return [run, code](Session& session) { return run(session, *code); };
+                        });
+}
+
+Step RoughStep() {
+    return ArgumentStep(
+        "--rough", "up|middle|down:VALUE", "add random noise of up to VALUE",
+        [](const std::string& text, std::string& error) -> std::optional<StepAction> {
+            size_t colon = text.find(':');
+            std::optional<int> mode = ParseWord(text.substr(0, colon), {"up", "middle", "down"});
+            if (colon == std::string::npos || !mode) {
+                error = "'" + text + "' is not up:VALUE, middle:VALUE or down:VALUE";
+                return std::nullopt;
+            }
+            std::string value = text.substr(colon + 1);
+            int roughMode = kRoughUp + *mode;
+            return [roughMode, value](Session& session) {
+                uint32_t seed = session.seed ? *session.seed : ClockSeed();
+                return FromReport(RunRough(session.field, session.areaCode, roughMode, value, seed));
+            };
+        });
+}
+
+Step SmoothStep() {
+    return ArgumentStep("--smooth", "R", "replace each height by the mean of its (2R+1)^2 window",
+                        [](const std::string& text, std::string& error) -> std::optional<StepAction> {
+                            long long radius = 0;
+                            if (!ParseWhole(text, radius) || radius < 0 || radius > 0x7FFFFFFF) {
+                                error = "'" + text + "' is not a radius of 0 or more";
+                                return std::nullopt;
+                            }
+                            return [radius](Session& session) {
+                                return FromReport(RunSmooth(session.field, session.areaCode, int(radius)));
+                            };
+                        });
+}
+
+// The Convert commands: convert, set the kind, commit; refused on the target kind.
+StepResult Convert(Session& session, int targetKind) {
+    if (session.field.kind() == targetKind) {
+        return StepResult::Failed(targetKind == kSixteenBitField ? "The field is 16-bit already"
+                                                                 : "The field is 8-bit already");
+    }
+    if (targetKind == kSixteenBitField) {
+        RunConvertToPpm(session.field);
+    } else {
+        RunConvertToTga(session.field);
+    }
+    return StepResult::Done();
+}
+
+// Expand 2X and Srink 2X: committed before and after, the selection scaled along.
+StepResult ZoomStep(Session& session, int mode) {
+    HeightField& field = session.field;
+    field.SnapshotField();
+    FieldSelection selection;
+    selection.Begin();
+    bool chosen = session.selectionState == kSelectionChosen;
+    for (size_t i = 0; chosen && i + 1 < session.selectionPoints.size(); ++i) {
+        selection.AddVertex(session.selectionPoints[i].x, session.selectionPoints[i].y);
+    }
+    ZoomOutcome outcome = Zoom(field, mode, &selection);
+    if (outcome != ZoomOutcome::kDone) return StepResult::Failed(ZoomMessage(outcome));
+    if (chosen) {
+        selection.Close(field);
+        session.selectionPoints = selection.points();
+    }
+    field.SnapshotField();
+    return StepResult::Done();
+}
+
+}  // namespace
+
+void RegisterEditSteps(StepRegistry& registry) {
+    registry.Add(SeedStep());
+    registry.Add(SelectStep());
+    registry.Add(WordStep("--area", "where the following operations work", {"whole", "inside", "outside"},
+                          [](Session& session, int area) {
+                              session.areaCode = area;
+                              return StepResult::Done();
+                          }));
+    registry.Add(RoughStep());
+    registry.Add(SmoothStep());
+    registry.Add(ValueStep("--cut", "set heights below V to 0", RunCut));
+    registry.Add(ValueStep("--clip", "bring heights above V down to V", RunClip));
+    registry.Add(ValueStep("--inc", "add V, up to the kind's top", RunInc));
+    registry.Add(ValueStep("--dec", "subtract V, down to 0", RunDec));
+    registry.Add(ValueStep("--fill", "set every height to V", RunFill));
+    registry.Add(SimpleStep("--inverse", "turn heights upside down", [](Session& session) {
+        return FromReport(RunInverse(session.field, session.areaCode));
+    }));
+    registry.Add(WordStep("--mirror", "copy one half onto the other, reversed", {"lr", "rl", "ud", "du"},
+                          [](Session& session, int direction) {
+                              return FromReport(RunMirror(session.field, kMirrorLeftToRight + direction));
+                          }));
+    registry.Add(WordStep("--flip", "exchange the halves, reversed", {"lr", "ud"}, [](Session& session, int direction) {
+        return FromReport(RunFlip(session.field, kFlipLeftRight + direction));
+    }));
+    registry.Add(SimpleStep("--to-ppm", "convert an 8-bit field to 16-bit and commit",
+                            [](Session& session) { return Convert(session, kSixteenBitField); }));
+    registry.Add(SimpleStep("--to-tga", "convert a 16-bit field to 8-bit and commit",
+                            [](Session& session) { return Convert(session, kEightBitField); }));
+    registry.Add(SimpleStep("--expand", "double the field by interpolation and commit",
+                            [](Session& session) { return ZoomStep(session, kZoomExpand); }));
+    registry.Add(SimpleStep("--shrink", "halve the field and commit",
+                            [](Session& session) { return ZoomStep(session, kZoomShrink); }));
+}
