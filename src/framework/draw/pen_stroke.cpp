@@ -32,6 +32,12 @@ int64_t SquareRootFloor(int64_t value) {
     return root;
 }
 
+// Whether the line's major coordinate falls from `from` to `to`.
+bool RunsBackwards(vPoint from, vPoint to) {
+    bool xMajor = std::abs(int64_t(to.x) - from.x) >= std::abs(int64_t(to.y) - from.y);
+    return xMajor ? to.x < from.x : to.y < from.y;
+}
+
 }  // namespace
 
 PenStroke::PenStroke(int surfaceWidth, int surfaceHeight, const vPen& pen)
@@ -54,9 +60,7 @@ PenStroke::PenStroke(int surfaceWidth, int surfaceHeight, const vPen& pen)
 }
 
 void PenStroke::Line(vPoint from, vPoint to) {
-    bool xMajor = std::abs(int64_t(to.x) - from.x) >= std::abs(int64_t(to.y) - from.y);
-    bool backwards = xMajor ? to.x < from.x : to.y < from.y;
-    if (backwards) {
+    if (RunsBackwards(from, to)) {
         Walk(to, from, true);
     } else {
         Walk(from, to, false);
@@ -64,9 +68,7 @@ void PenStroke::Line(vPoint from, vPoint to) {
 }
 
 void PenStroke::SymmetricLine(vPoint a, vPoint b) {
-    bool xMajor = std::abs(int64_t(b.x) - a.x) >= std::abs(int64_t(b.y) - a.y);
-    bool backwards = xMajor ? b.x < a.x : b.y < a.y;
-    if (backwards) std::swap(a, b);
+    if (RunsBackwards(a, b)) std::swap(a, b);
     Walk(a, b, false);
 }
 

@@ -51,8 +51,8 @@ void vWinDC::FillShape(const Region& inside, const Trace& outline) {
 
 // The last entry only repeats the first corner to close the figure.
 void vWinDC::PaintPolygon(int count, const vPoint* points, int fillMode) {
+    if (!points || count < 3) return;
     std::vector<vPoint> corners = DevicePoints(points, count - 1);
-    if (corners.size() < 2) return;
     FillRule rule = fillMode == vAlternate ? FillRule::EvenOdd : FillRule::NonzeroWinding;
     FillShape([&](Coverage& inside) { FillPolygon(inside, corners, rule); },
               [&](PenStroke& stroke) { stroke.ClosedPath(corners); });
