@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 #include "framework/draw/pen_stroke.h"
@@ -21,7 +22,7 @@ int64_t LargestWithin(Wide limit, Wide scale) {
 }
 
 struct RowParts {
-    int64_t left, right;        // the whole row
+    int64_t left, right;              // the whole row
     int64_t insideLeft, insideRight;  // empty when insideLeft > insideRight
 };
 
@@ -68,9 +69,9 @@ bool BoxShape::Row(int64_t y, int64_t& left, int64_t& right) const {
 bool EllipseShape::Row(int64_t y, int64_t& left, int64_t& right) const {
     if (y < Top() || y > Bottom() || width_ <= 0) return false;
     // Pixel column i is in when (2i + 1 - w)^2 h^2 <= w^2 (h^2 - (2j + 1 - h)^2).
-    int64_t across = 2 * (y - Top()) + 1 - height_;
+    Wide across = Wide(std::abs(2 * (y - Top()) + 1 - height_));
     Wide h2 = Wide(height_) * Wide(height_);
-    Wide room = h2 - Wide(across < 0 ? -across : across) * Wide(across < 0 ? -across : across);
+    Wide room = h2 - across * across;
     int64_t reach = LargestWithin(Wide(width_) * Wide(width_) * room, h2);
     int64_t first = -FloorHalf(reach - width_ + 1), last = FloorHalf(width_ - 1 + reach);
     if (first > last) return false;
