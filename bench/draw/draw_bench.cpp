@@ -11,7 +11,7 @@ constexpr int kSide = 4096;
 
 std::vector<vColor> SampleRow() {
     std::vector<vColor> row;
-    for (int x = 0; x < kSide; ++x) row.push_back(vColor::FromPixel(uint32_t(x * 2654435761u) & 0xFFFFFF));
+    for (uint32_t x = 0; x < kSide; ++x) row.push_back(vColor::FromPixel((x * 2654435761u) & 0xFFFFFF));
     return row;
 }
 
@@ -69,10 +69,9 @@ void FillSelectionMask(benchmark::State& state) {
     vMemoryDC mask(kSide, kSide);
     mask.Erase();
     std::vector<vPoint> corners;
-    for (int i = 0; i < 40; ++i) {
-        int step = kSide / 20;
-        corners.push_back(i < 20 ? vPoint{i * step, (i % 2) * 600} : vPoint{(39 - i) * step, kSide - 1 - (i % 2) * 600});
-    }
+    int step = kSide / 20;
+    for (int i = 0; i < 20; ++i) corners.push_back({i * step, (i % 2) * 600});
+    for (int i = 19; i >= 0; --i) corners.push_back({i * step, kSide - 1 - (i % 2) * 600});
     corners.push_back(corners.front());
     for (auto _ : state) {
         mask.PaintPolygon(int(corners.size()), corners.data(), vAlternate);

@@ -31,8 +31,9 @@ void CopyPixels(const Raster& from, int64_t left, int64_t top, Raster& to, int64
     bool bottomUp = &from == &to && y > top;
     for (int64_t i = 0; i < rows; ++i) {
         int64_t row = bottomUp ? rows - 1 - i : i;
-        std::memmove(to.Row(int(y + skipY + row)) + x + skipX,
-                     from.Row(int(top + skipY + row)) + left + skipX, size_t(columns) * sizeof(uint32_t));
+        uint32_t* target = to.Row(int(y + skipY + row)) + x + skipX;
+        const uint32_t* origin = from.Row(int(top + skipY + row)) + left + skipX;
+        std::memmove(target, origin, size_t(columns) * sizeof(uint32_t));
     }
 }
 

@@ -76,7 +76,8 @@ void vWinDC::PaintRectangle(int x, int y, int width, int height) {
     int64_t deviceWidth = ScaleCoord(width), deviceHeight = ScaleCoord(height);
     if (deviceWidth == 1 && deviceHeight == 1) {
         // Outlined, it would be a 2 x 2 ring of pen; a single pixel of brush is meant.
-        if (SurfaceLease surface(*this); surface) surface->Set(corner.x, corner.y, brush_.GetColor().pixel());
+        SurfaceLease surface(*this);
+        if (surface) surface->Set(corner.x, corner.y, brush_.GetColor().pixel());
         return;
     }
     BoxShape box = BoxBetween(corner, deviceWidth, deviceHeight);

@@ -44,7 +44,8 @@ void vWinDC::PaintSegments(const vLine* segments, int count) {
 
 void vWinDC::PaintPolyline(const vPoint* points, int count) {
     if (!points || count < 2) return;
-    Stroke(pen_, Ink::ForPen(pen_), [&](PenStroke& stroke) { stroke.Polyline(DevicePoints(points, count)); });
+    Stroke(pen_, Ink::ForPen(pen_),
+           [&](PenStroke& stroke) { stroke.Polyline(DevicePoints(points, count)); });
 }
 
 // A dot is a line one step down and to the right, so its size follows the pen.
