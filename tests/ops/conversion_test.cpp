@@ -8,7 +8,7 @@ TEST(ConvertToPpm, MultipliesByTwoHundredFiftySixAndTakesNoValueAsTheTop) {
     SetField(field, kEightBitField, {{0, 1, 255, -1}});
     ConvertToPpm(field);
     field.SetKind(kSixteenBitField);
-    EXPECT_EQ(ReadValues(field), (Values{{0, 256, 65280, 65280}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{0, 256, 65280, 65280}}));
     EXPECT_EQ(ReadPixels(field)[0][1], 0x000100u);
 }
 
@@ -17,7 +17,7 @@ TEST(ConvertToPpm, ReadsTheStoredBlueByte) {
     SetPixels(field, kEightBitField, {{ThePalette()[250].pixel()}});
     ConvertToPpm(field);
     field.SetKind(kSixteenBitField);
-    EXPECT_EQ(ReadValues(field), (Values{{65280}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{65280}}));
 }
 
 TEST(ConvertToTga, KeepsTheHighByteAndGivesNoValueEntryZero) {
@@ -37,12 +37,12 @@ TEST(Conversion, RoundTripKeepsAnEightBitFieldButOnlyTheHighByteOfASixteenBitOne
     field.SetKind(kSixteenBitField);
     ConvertToTga(field);
     field.SetKind(kEightBitField);
-    EXPECT_EQ(ReadValues(field), (Values{{0, 17, 200, 240}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{0, 17, 200, 240}}));
 
     SetField(field, kSixteenBitField, {{1000, 4660}});
     ConvertToTga(field);
     field.SetKind(kEightBitField);
     ConvertToPpm(field);
     field.SetKind(kSixteenBitField);
-    EXPECT_EQ(ReadValues(field), (Values{{768, 4608}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{768, 4608}}));
 }

@@ -15,7 +15,7 @@ void SetPixels(HeightField& field, int kind, const std::vector<std::vector<uint3
     field.SnapshotField();
 }
 
-void SetField(HeightField& field, int kind, const Values& rows) {
+void SetField(HeightField& field, int kind, const Heights& rows) {
     const PixelCodec codec(kind);
     std::vector<std::vector<uint32_t>> pixels;
     for (const auto& row : rows) {
@@ -25,8 +25,8 @@ void SetField(HeightField& field, int kind, const Values& rows) {
     SetPixels(field, kind, pixels);
 }
 
-Values ReadValues(const HeightField& field) {
-    Values rows(static_cast<size_t>(field.height()));
+Heights ReadValues(const HeightField& field) {
+    Heights rows(static_cast<size_t>(field.height()));
     for (int y = 0; y < field.height(); ++y) {
         for (int x = 0; x < field.width(); ++x) rows[size_t(y)].push_back(field.FieldValue(x, y));
     }

@@ -5,17 +5,17 @@
 #include "core/height_field.h"
 
 // Small fields written inline: one vector per row, -1 for a position without a value.
-using Values = std::vector<std::vector<int>>;
+using Heights = std::vector<std::vector<int>>;
 
 // Rebuilds field at the size of rows, of the given kind, each value stored the way the
 // operations store it (8-bit: its palette entry). Committed, no selection.
-void SetField(HeightField& field, int kind, const Values& rows);
+void SetField(HeightField& field, int kind, const Heights& rows);
 
 // Stores raw colours instead of values, e.g. palette entries whose blue byte is not
 // their index.
 void SetPixels(HeightField& field, int kind, const std::vector<std::vector<uint32_t>>& rows);
 
-Values ReadValues(const HeightField& field);
+Heights ReadValues(const HeightField& field);
 std::vector<std::vector<uint32_t>> ReadPixels(const HeightField& field);
 
 // Marks the positions of `inside` black in the mask (the chosen polygon).

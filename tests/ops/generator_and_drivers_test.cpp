@@ -47,14 +47,14 @@ TEST(Drivers, RefuseValuesBelowTheirLimitAndChangeNothing) {
     EXPECT_EQ(fill.message, "Value Wrong!!");
     DriverReport rough = RunRough(field, kAreaWhole, 2, "0", 1);
     EXPECT_EQ(rough.message, "Value Wrong!!");
-    EXPECT_EQ(ReadValues(field), (Values{{5, 6}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{5, 6}}));
 }
 
 TEST(Drivers, FillTakesZeroAndAnEmptyText) {
     HeightField field;
     SetField(field, kEightBitField, {{5, 6}});
     EXPECT_EQ(RunFill(field, kAreaWhole, "").message, "Flating DONE");
-    EXPECT_EQ(ReadValues(field), (Values{{0, 0}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{0, 0}}));
 }
 
 TEST(Drivers, ReportTheirOwnCompletionMessages) {
@@ -75,7 +75,7 @@ TEST(Drivers, DecSubtractsTheValue) {
     HeightField field;
     SetField(field, kSixteenBitField, {{3, 100}});
     RunDec(field, kAreaWhole, "10");
-    EXPECT_EQ(ReadValues(field), (Values{{0, 90}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{0, 90}}));
 }
 
 TEST(Drivers, ConversionsSetTheKindAndCommit) {
@@ -84,11 +84,11 @@ TEST(Drivers, ConversionsSetTheKindAndCommit) {
     RunConvertToPpm(field);
     EXPECT_EQ(field.kind(), kSixteenBitField);
     field.RestoreField();
-    EXPECT_EQ(ReadValues(field), (Values{{0, 256, 65280}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{0, 256, 65280}}));
     RunConvertToTga(field);
     EXPECT_EQ(field.kind(), kEightBitField);
     field.RestoreField();
-    EXPECT_EQ(ReadValues(field), (Values{{0, 1, 255}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{0, 1, 255}}));
 }
 
 TEST(UndoAndKeep, UndoReturnsToTheLastCommitOverSeveralOperations) {
@@ -98,10 +98,10 @@ TEST(UndoAndKeep, UndoReturnsToTheLastCommitOverSeveralOperations) {
     RunInverse(field, kAreaWhole);
     RunSmooth(field, kAreaWhole, 1);
     field.RestoreField();
-    EXPECT_EQ(ReadValues(field), (Values{{10, 20}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{10, 20}}));
     RunInc(field, kAreaWhole, "5");
     field.SnapshotField();
     RunFill(field, kAreaWhole, "7");
     field.RestoreField();
-    EXPECT_EQ(ReadValues(field), (Values{{15, 25}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{15, 25}}));
 }

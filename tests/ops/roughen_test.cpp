@@ -43,7 +43,7 @@ TEST(Roughen, UpDrawsTwoNumbersPerPositionAndRaisesByAtMostValuePlusOne) {
 
 TEST(Roughen, MiddleMatchesTheExtendedPrecisionRuleForAnyValue) {
     HeightField field;
-    Values rows(1);
+    Heights rows(1);
     for (int i = 0; i < 400; ++i) rows[0].push_back((i * 163) % 65536);
     rows[0][0] = -1;
     for (int32_t value : {1, 7, 1000, 65535, 1 << 29, 2147483647}) {
@@ -61,7 +61,7 @@ TEST(Roughen, DownClampsAtZeroAndUpAtTheTop) {
     HeightField field;
     SetField(field, kEightBitField, {{255, 255, 255, 255, 255, 255}});
     Roughen(field, kRoughUp, 100, 3);
-    EXPECT_EQ(ReadValues(field), (Values{{255, 255, 255, 255, 255, 255}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{255, 255, 255, 255, 255, 255}}));
     Roughen(field, kRoughDown, 100000, 3);
     RandomGenerator generator = StartedGenerator(3);
     for (int x = 0; x < 6; ++x) {
@@ -123,7 +123,7 @@ TEST(RoughenArea, DrawsNumbersOnlyForTargetsAndLeavesTheRestUntouched) {
 
 TEST(RoughenArea, MiddleLowersByValueOrKeeps) {
     HeightField field;
-    Values rows(4, std::vector<int>(50, 100));
+    Heights rows(4, std::vector<int>(50, 100));
     SetField(field, kEightBitField, rows);
     RoughenArea(field, kAreaOutside, kRoughMiddle, 10, 5);
     RandomGenerator generator = StartedGenerator(5);

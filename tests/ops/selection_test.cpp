@@ -14,7 +14,7 @@ void Outline(FieldSelection& selection, std::initializer_list<vPoint> points) {
 
 TEST(Selection, ClosingFillsThePolygonBlackIntoAWhiteMask) {
     HeightField field;
-    SetField(field, kSixteenBitField, Values(10, std::vector<int>(10, 1)));
+    SetField(field, kSixteenBitField, Heights(10, std::vector<int>(10, 1)));
     FieldSelection selection;
     Outline(selection, {{1, 1}, {8, 1}, {8, 8}});
     ASSERT_TRUE(selection.Close(field));
@@ -40,7 +40,7 @@ TEST(Selection, FewerThanThreeVerticesDropTheOutlineAndStayOutlining) {
 TEST(Selection, FillsByTheEvenOddRule) {
     // A square traced twice around: every inside point is crossed an even number of times.
     HeightField field;
-    SetField(field, kEightBitField, Values(12, std::vector<int>(12, 0)));
+    SetField(field, kEightBitField, Heights(12, std::vector<int>(12, 0)));
     FieldSelection selection;
     Outline(selection, {{1, 1}, {10, 1}, {10, 10}, {1, 10}, {1, 1}, {10, 1}, {10, 10}, {1, 10}});
     selection.Close(field);
@@ -54,7 +54,7 @@ TEST(Selection, FillsByTheEvenOddRule) {
 
 TEST(Selection, KeepsEveryVertexOfALongOutline) {
     HeightField field;
-    SetField(field, kEightBitField, Values(70, std::vector<int>(70, 0)));
+    SetField(field, kEightBitField, Heights(70, std::vector<int>(70, 0)));
     FieldSelection selection;
     selection.Begin();
     for (int i = 0; i < 60; ++i) selection.AddVertex(i, i % 2 == 0 ? 10 : 12);
@@ -68,7 +68,7 @@ TEST(Selection, KeepsEveryVertexOfALongOutline) {
 
 TEST(Selection, EndingClearsTheMaskAndTheVertices) {
     HeightField field;
-    SetField(field, kEightBitField, Values(6, std::vector<int>(6, 0)));
+    SetField(field, kEightBitField, Heights(6, std::vector<int>(6, 0)));
     FieldSelection selection;
     Outline(selection, {{0, 0}, {5, 0}, {5, 5}});
     selection.Close(field);

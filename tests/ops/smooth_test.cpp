@@ -90,11 +90,11 @@ TEST(Smooth, TakesARadiusFarBeyondTheField) {
 
 TEST(Smooth, SeesRowsAboveAlreadySmoothed) {
     HeightField field;
-    Values rows(5, std::vector<int>(5, 0));
+    Heights rows(5, std::vector<int>(5, 0));
     rows[2][2] = 9;
     SetField(field, kSixteenBitField, rows);
     Smooth(field, kAreaWhole, 1);
-    EXPECT_EQ(ReadValues(field), (Values{{0, 0, 0, 0, 0},
+    EXPECT_EQ(ReadValues(field), (Heights{{0, 0, 0, 0, 0},
                                          {0, 1, 1, 1, 0},
                                          {0, 1, 1, 1, 0},
                                          {0, 0, 0, 0, 0},
@@ -105,13 +105,13 @@ TEST(Smooth, UsesOldValuesWithinTheRowAndRoundsDown) {
     HeightField field;
     SetField(field, kEightBitField, {{1, 2}});
     Smooth(field, kAreaWhole, 1);
-    EXPECT_EQ(ReadValues(field), (Values{{1, 1}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{1, 1}}));
 }
 
 TEST(Smooth, LeavesAConstantFieldAlone) {
     for (int radius : {0, 1, 5}) {
         HeightField field;
-        Values rows(6, std::vector<int>(7, 1234));
+        Heights rows(6, std::vector<int>(7, 1234));
         SetField(field, kSixteenBitField, rows);
         Smooth(field, kAreaWhole, radius);
         EXPECT_EQ(ReadValues(field), rows);
@@ -123,10 +123,10 @@ TEST(Smooth, SamplesTheBlueByteOfTheStoredEntry) {
     HeightField field;
     SetField(field, kEightBitField, {{250}, {0}});
     Smooth(field, kAreaWhole, 0);
-    EXPECT_EQ(ReadValues(field), (Values{{255}, {0}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{255}, {0}}));
     SetField(field, kEightBitField, {{245, 245}, {245, 245}});
     Smooth(field, kAreaWhole, 1);
-    EXPECT_EQ(ReadValues(field), (Values{{255, 255}, {255, 255}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{255, 255}, {255, 255}}));
 }
 
 TEST(Smooth, RefreshesOnceAtTheEndOnlyInAnEightBitField) {

@@ -7,28 +7,28 @@ TEST(Mirror, CopiesTheLeftHalfReversedAndLeavesTheMiddleColumn) {
     HeightField field;
     SetField(field, kEightBitField, {{1, 2, 3, 4, 5}, {6, 7, 8, 9, -1}});
     Mirror(field, kMirrorLeftToRight);
-    EXPECT_EQ(ReadValues(field), (Values{{1, 2, 3, 2, 1}, {6, 7, 8, 7, 6}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{1, 2, 3, 2, 1}, {6, 7, 8, 7, 6}}));
 }
 
 TEST(Mirror, EachDirectionCopiesItsOwnHalf) {
-    const Values start{{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}};
+    const Heights start{{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}};
     HeightField field;
     SetField(field, kSixteenBitField, start);
     Mirror(field, kMirrorRightToLeft);
-    EXPECT_EQ(ReadValues(field), (Values{{4, 3, 3, 4}, {8, 7, 7, 8}, {12, 11, 11, 12}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{4, 3, 3, 4}, {8, 7, 7, 8}, {12, 11, 11, 12}}));
     SetField(field, kSixteenBitField, start);
     Mirror(field, kMirrorTopToBottom);
-    EXPECT_EQ(ReadValues(field), (Values{{1, 2, 3, 4}, {5, 6, 7, 8}, {1, 2, 3, 4}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{1, 2, 3, 4}, {5, 6, 7, 8}, {1, 2, 3, 4}}));
     SetField(field, kSixteenBitField, start);
     Mirror(field, kMirrorBottomToTop);
-    EXPECT_EQ(ReadValues(field), (Values{{9, 10, 11, 12}, {5, 6, 7, 8}, {9, 10, 11, 12}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{9, 10, 11, 12}, {5, 6, 7, 8}, {9, 10, 11, 12}}));
 }
 
 TEST(Mirror, CarriesNoValueAcross) {
     HeightField field;
     SetField(field, kSixteenBitField, {{-1, 4}});
     Mirror(field, kMirrorLeftToRight);
-    EXPECT_EQ(ReadValues(field), (Values{{-1, -1}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{-1, -1}}));
 }
 
 TEST(Mirror, ThenTheOppositeMirrorChangesNothingMore) {
@@ -36,7 +36,7 @@ TEST(Mirror, ThenTheOppositeMirrorChangesNothingMore) {
     SetField(field, kEightBitField, {{1, 2, 3, 4, 5, 6}});
     Mirror(field, kMirrorLeftToRight);
     Mirror(field, kMirrorRightToLeft);
-    EXPECT_EQ(ReadValues(field), (Values{{1, 2, 3, 3, 2, 1}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{1, 2, 3, 3, 2, 1}}));
 }
 
 TEST(TileOperations, DoNothingAcrossASingleColumnOrRow) {
@@ -46,20 +46,20 @@ TEST(TileOperations, DoNothingAcrossASingleColumnOrRow) {
     field.SetPainter(&painter);
     Mirror(field, kMirrorLeftToRight);
     Flip(field, kFlipLeftRight);
-    EXPECT_EQ(ReadValues(field), (Values{{1}, {2}, {3}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{1}, {2}, {3}}));
     EXPECT_TRUE(painter.points.empty());
 }
 
 TEST(Flip, ExchangesTheHalvesAndIsItsOwnInverse) {
-    const Values start{{1, 2, 3}, {4, 5, -1}};
+    const Heights start{{1, 2, 3}, {4, 5, -1}};
     HeightField field;
     SetField(field, kEightBitField, start);
     Flip(field, kFlipLeftRight);
-    EXPECT_EQ(ReadValues(field), (Values{{3, 2, 1}, {-1, 5, 4}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{3, 2, 1}, {-1, 5, 4}}));
     Flip(field, kFlipLeftRight);
     EXPECT_EQ(ReadValues(field), start);
     Flip(field, kFlipTopBottom);
-    EXPECT_EQ(ReadValues(field), (Values{{4, 5, -1}, {1, 2, 3}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{4, 5, -1}, {1, 2, 3}}));
 }
 
 TEST(Flip, DrawsEveryWrittenPositionAsAPointColumnByColumn) {

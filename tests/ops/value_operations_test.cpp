@@ -8,68 +8,68 @@ TEST(CutLow, ComparesStrictlyAndGivesNoValueZero) {
     HeightField field;
     SetField(field, kEightBitField, {{0, 99, 100, 101, -1}});
     CutLow(field, kAreaWhole, 100);
-    EXPECT_EQ(ReadValues(field), (Values{{0, 0, 100, 101, 0}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{0, 0, 100, 101, 0}}));
     CutLow(field, kAreaWhole, 1);
-    EXPECT_EQ(ReadValues(field), (Values{{0, 0, 100, 101, 0}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{0, 0, 100, 101, 0}}));
 }
 
 TEST(ClipHigh, ComparesStrictlyAndKeepsNoValue) {
     HeightField field;
     SetField(field, kSixteenBitField, {{99, 100, 101, 65535, -1}});
     ClipHigh(field, kAreaWhole, 100);
-    EXPECT_EQ(ReadValues(field), (Values{{99, 100, 100, 100, -1}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{99, 100, 100, 100, -1}}));
 }
 
 TEST(AddValue, ClampsToTheKindsRangeAndTakesNoValueAsMinusOne) {
     HeightField wide;
     SetField(wide, kSixteenBitField, {{65530, 3, -1}});
     AddValue(wide, kAreaWhole, 10);
-    EXPECT_EQ(ReadValues(wide), (Values{{65535, 13, 9}}));
+    EXPECT_EQ(ReadValues(wide), (Heights{{65535, 13, 9}}));
     AddValue(wide, kAreaWhole, -10);
-    EXPECT_EQ(ReadValues(wide), (Values{{65525, 3, 0}}));
+    EXPECT_EQ(ReadValues(wide), (Heights{{65525, 3, 0}}));
 
     HeightField narrow;
     SetField(narrow, kEightBitField, {{250, -1}});
     AddValue(narrow, kAreaWhole, 10);
-    EXPECT_EQ(ReadValues(narrow), (Values{{255, 9}}));
+    EXPECT_EQ(ReadValues(narrow), (Heights{{255, 9}}));
     AddValue(narrow, kAreaWhole, 2147483647);
-    EXPECT_EQ(ReadValues(narrow), (Values{{255, 255}}));
+    EXPECT_EQ(ReadValues(narrow), (Heights{{255, 255}}));
 }
 
 TEST(InvertValues, IsItsOwnInverseForPositionsWithValues) {
     HeightField field;
     SetField(field, kSixteenBitField, {{0, 1, 65535, 40000}});
     InvertValues(field, kAreaWhole);
-    EXPECT_EQ(ReadValues(field), (Values{{65535, 65534, 0, 25535}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{65535, 65534, 0, 25535}}));
     InvertValues(field, kAreaWhole);
-    EXPECT_EQ(ReadValues(field), (Values{{0, 1, 65535, 40000}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{0, 1, 65535, 40000}}));
 }
 
 TEST(InvertValues, StoresNoValueByLowBitsOrAtTheTopOfThePalette) {
     HeightField wide;
     SetField(wide, kSixteenBitField, {{-1}});
     InvertValues(wide, kAreaWhole);
-    EXPECT_EQ(ReadValues(wide), (Values{{0}}));
+    EXPECT_EQ(ReadValues(wide), (Heights{{0}}));
 
     HeightField narrow;
     SetField(narrow, kEightBitField, {{-1, 0}});
     InvertValues(narrow, kAreaWhole);
     EXPECT_EQ(ReadPixels(narrow)[0][0], ThePalette()[255].pixel());
-    EXPECT_EQ(ReadValues(narrow), (Values{{255, 255}}));
+    EXPECT_EQ(ReadValues(narrow), (Heights{{255, 255}}));
 }
 
 TEST(FillValue, StoresValuesBeyondTheKind) {
     HeightField wide;
     SetField(wide, kSixteenBitField, {{-1, 7}});
     FillValue(wide, kAreaWhole, 65536 + 12);
-    EXPECT_EQ(ReadValues(wide), (Values{{12, 12}}));
+    EXPECT_EQ(ReadValues(wide), (Heights{{12, 12}}));
 
     HeightField narrow;
     SetField(narrow, kEightBitField, {{-1, 7}});
     FillValue(narrow, kAreaWhole, 300);
     EXPECT_EQ(ReadPixels(narrow)[0][1], ThePalette()[255].pixel());
     FillValue(narrow, kAreaWhole, 0);
-    EXPECT_EQ(ReadValues(narrow), (Values{{0, 0}}));
+    EXPECT_EQ(ReadValues(narrow), (Heights{{0, 0}}));
 }
 
 TEST(ValueOperations, ChangeOnlyTheChosenSideAndKeepOtherColoursExactly) {
@@ -95,7 +95,7 @@ TEST(ValueOperations, ReadTheMaskByTheKindsRule) {
         SetField(field, kind, {{5, 5}});
         field.mask().PaintPixelStrip(0, 0, 1, &odd);
         FillValue(field, kAreaInside, 1);
-        EXPECT_EQ(ReadValues(field), (Values{{kind == kEightBitField ? 5 : 1, 5}}));
+        EXPECT_EQ(ReadValues(field), (Heights{{kind == kEightBitField ? 5 : 1, 5}}));
     }
 }
 

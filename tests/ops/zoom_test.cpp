@@ -8,14 +8,14 @@ TEST(ZoomExpand, ContinuesAnEightBitFieldPastItsLastColumnAndRow) {
     HeightField field;
     SetField(field, kEightBitField, {{1, 3, 5}});
     EXPECT_EQ(Zoom(field, kZoomExpand, nullptr), ZoomOutcome::kDone);
-    EXPECT_EQ(ReadValues(field), (Values{{1, 2, 3, 4, 5, 9}, {3, 5, 7, 9, 11, 19}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{1, 2, 3, 4, 5, 9}, {3, 5, 7, 9, 11, 19}}));
 }
 
 TEST(ZoomExpand, HalvesTowardNoValueAtTheSixteenBitEdges) {
     HeightField field;
     SetField(field, kSixteenBitField, {{1000, 1000}, {1000, 1000}});
     Zoom(field, kZoomExpand, nullptr);
-    EXPECT_EQ(ReadValues(field), (Values{{1000, 1000, 1000, 499},
+    EXPECT_EQ(ReadValues(field), (Heights{{1000, 1000, 1000, 499},
                                          {1000, 1000, 1000, 499},
                                          {1000, 1000, 1000, 499},
                                          {499, 499, 499, 249}}));
@@ -26,7 +26,7 @@ TEST(ZoomExpand, InterpolatesBetweenRowsAndLimitsEightBitValues) {
     SetField(field, kEightBitField, {{10, 20}, {30, 40}, {200, 250}});
     Zoom(field, kZoomExpand, nullptr);
     // 250 is stored as an entry whose blue byte is 255, and read back so.
-    EXPECT_EQ(ReadValues(field), (Values{{10, 15, 20, 41},
+    EXPECT_EQ(ReadValues(field), (Heights{{10, 15, 20, 41},
                                          {20, 25, 30, 61},
                                          {30, 35, 40, 81},
                                          {115, 131, 147, 168},
@@ -38,7 +38,7 @@ TEST(ZoomExpand, KeepsEightBitNoValueButTurnsSixteenBitNoValueIntoTwoHundredFift
     HeightField narrow;
     SetField(narrow, kEightBitField, {{-1, -1}, {-1, 8}});
     Zoom(narrow, kZoomExpand, nullptr);
-    EXPECT_EQ(ReadValues(narrow), (Values{{-1, -1, -1, -1},
+    EXPECT_EQ(ReadValues(narrow), (Heights{{-1, -1, -1, -1},
                                           {-1, 1, 3, 8},
                                           {-1, 3, 8, 17},
                                           {-1, 7, 17, 35}}));
@@ -47,12 +47,12 @@ TEST(ZoomExpand, KeepsEightBitNoValueButTurnsSixteenBitNoValueIntoTwoHundredFift
     SetField(wide, kSixteenBitField, {{-1}});
     Zoom(wide, kZoomExpand, nullptr);
     // The last row halves toward no value from the 255 the row above now holds.
-    EXPECT_EQ(ReadValues(wide), (Values{{255, 255}, {127, 127}}));
+    EXPECT_EQ(ReadValues(wide), (Heights{{255, 255}, {127, 127}}));
 }
 
 TEST(ZoomShrink, KeepsEverySecondPositionOfEverySecondRow) {
     HeightField field;
-    Values rows(5, std::vector<int>(5));
+    Heights rows(5, std::vector<int>(5));
     for (int y = 0; y < 5; ++y) {
         for (int x = 0; x < 5; ++x) rows[size_t(y)][size_t(x)] = 10 * y + x;
     }
@@ -60,18 +60,18 @@ TEST(ZoomShrink, KeepsEverySecondPositionOfEverySecondRow) {
     EXPECT_EQ(Zoom(field, kZoomShrink, nullptr), ZoomOutcome::kDone);
     EXPECT_EQ(field.width(), 2);
     EXPECT_EQ(field.height(), 2);
-    EXPECT_EQ(ReadValues(field), (Values{{0, 2}, {20, 22}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{0, 2}, {20, 22}}));
 }
 
 TEST(ZoomShrink, TurnsSixteenBitNoValueIntoTwoHundredFiftyFiveAndKeepsItInEightBit) {
     HeightField wide;
     SetField(wide, kSixteenBitField, {{-1, 1}, {1, 1}});
     Zoom(wide, kZoomShrink, nullptr);
-    EXPECT_EQ(ReadValues(wide), (Values{{255}}));
+    EXPECT_EQ(ReadValues(wide), (Heights{{255}}));
     HeightField narrow;
     SetField(narrow, kEightBitField, {{-1, 1}, {1, 1}});
     Zoom(narrow, kZoomShrink, nullptr);
-    EXPECT_EQ(ReadValues(narrow), (Values{{-1}}));
+    EXPECT_EQ(ReadValues(narrow), (Heights{{-1}}));
 }
 
 TEST(Zoom, LeavesTheUndoImageEqualToTheNewField) {
@@ -79,7 +79,7 @@ TEST(Zoom, LeavesTheUndoImageEqualToTheNewField) {
         HeightField field;
         SetField(field, kSixteenBitField, {{1, 2}, {3, 4}});
         Zoom(field, mode, nullptr);
-        Values zoomed = ReadValues(field);
+        Heights zoomed = ReadValues(field);
         field.RestoreField();
         EXPECT_EQ(ReadValues(field), zoomed);
     }
@@ -89,10 +89,10 @@ TEST(Zoom, RefusesAFieldThatWouldVanishOrOutgrowTheLimitAndKeepsIt) {
     HeightField field;
     SetField(field, kEightBitField, {{1, 2, 3}});
     EXPECT_EQ(Zoom(field, kZoomShrink, nullptr), ZoomOutcome::kTooSmall);
-    EXPECT_EQ(ReadValues(field), (Values{{1, 2, 3}}));
+    EXPECT_EQ(ReadValues(field), (Heights{{1, 2, 3}}));
     EXPECT_STREQ(ZoomMessage(ZoomOutcome::kTooSmall), "Field too small to shrink");
 
-    Values wideRow(1, std::vector<int>(HeightField::kMaxSide / 2 + 1, 7));
+    Heights wideRow(1, std::vector<int>(HeightField::kMaxSide / 2 + 1, 7));
     SetField(field, kEightBitField, wideRow);
     EXPECT_EQ(Zoom(field, kZoomExpand, nullptr), ZoomOutcome::kTooLarge);
     EXPECT_EQ(field.width(), HeightField::kMaxSide / 2 + 1);
@@ -113,7 +113,7 @@ TEST(Zoom, DrawsEvenRowsThenOddRowsAndRefreshesOnce) {
 
 TEST(Zoom, ScalesAChosenPolygonSoItCoversTheSamePart) {
     HeightField field;
-    SetField(field, kEightBitField, Values(8, std::vector<int>(8, 5)));
+    SetField(field, kEightBitField, Heights(8, std::vector<int>(8, 5)));
     FieldSelection selection;
     selection.Begin();
     for (vPoint p : {vPoint{2, 2}, vPoint{6, 2}, vPoint{6, 6}, vPoint{2, 6}}) selection.AddVertex(p.x, p.y);
