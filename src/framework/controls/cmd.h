@@ -63,6 +63,8 @@ public:
     virtual void OnPointerHeld() {}
     virtual bool OnKeyDown(int /*key*/, int /*shift*/) { return false; }
     virtual bool OnTextInput(std::string_view /*text*/) { return false; }
+    // The wheel turned notches away from the user (negative: towards).
+    virtual bool OnWheel(int /*notches*/) { return false; }
     virtual void OnFocusChange(bool /*gained*/) {}
     // Acts as a click (Enter on the default button, Escape on the cancel button,
     // a mnemonic, Space on the focused control).

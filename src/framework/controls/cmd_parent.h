@@ -75,6 +75,7 @@ public:
     bool ControlKeyDown(int key, int modifiers);
     bool ControlTextInput(const std::string& text);
     void ControlPointerHeld();
+    bool ControlWheel(int x, int y, int notches);
     bool IsPointerPressed() const { return pressed_ != nullptr; }
     vCmd* ControlAt(int x, int y) const;
 

@@ -43,6 +43,11 @@ void vCmdParent::ControlPointerUp(int x, int y) {
     if (control) control->OnPointerUp(x, y);
 }
 
+bool vCmdParent::ControlWheel(int x, int y, int notches) {
+    vCmd* control = ControlAt(x, y);
+    return control && control->TakesInput() && control->OnWheel(notches);
+}
+
 void vCmdParent::ControlPointerHeld() {
     if (pressed_) pressed_->OnPointerHeld();
 }

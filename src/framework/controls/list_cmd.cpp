@@ -166,6 +166,11 @@ bool vListCmd::OnKeyDown(int key, int) {
     return true;
 }
 
+bool vListCmd::OnWheel(int notches) {
+    ScrollBy(-3 * notches);
+    return true;
+}
+
 void vListCmd::Click() {
     if (value_ >= 0) OnNotify(nActivated, 0);
 }

@@ -26,6 +26,7 @@ public:
     void OnPointerHeld() override;
     bool OnKeyDown(int key, int shift) override;
     bool OnTextInput(std::string_view text) override;
+    bool OnWheel(int notches) override;
     void Click() override;
 
     // Replaces the items with texts the caller makes (the record's list is then not used

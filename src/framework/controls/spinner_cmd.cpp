@@ -101,6 +101,11 @@ bool vSpinnerCmd::OnKeyDown(int key, int) {
     return true;
 }
 
+bool vSpinnerCmd::OnWheel(int notches) {
+    if (notches != 0) OnNotify(notches > 0 ? nStepUp : nStepDown, 0);
+    return true;
+}
+
 void vSpinnerCmd::Paint(vDC& dc) {
     vRect r = PixelRect();
     vRect bar = ArrowBar();

@@ -25,6 +25,7 @@ public:
     void OnPointerUp(int x, int y) override;
     void OnPointerHeld() override;
     bool OnKeyDown(int key, int shift) override;
+    bool OnWheel(int notches) override;
 
     // What the field shows for the current value.
     std::string FieldText() const;

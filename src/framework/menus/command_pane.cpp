@@ -1,0 +1,128 @@
+#include "framework/menus/command_pane.h"
+
+#include "framework/controls/paint.h"
+#include "framework/controls/tool_tip.h"
+#include "framework/window/app.h"
+#include "framework/window/system_colors.h"
+#include "framework/window/window.h"
+
+vCommandPane::vCommandPane(const CommandObject* commandObjects)
+    : vPaneTextQuery(P_CommandBar), vCmdParent(pkCommandBar), table_(commandObjects), tip_(SharedTip()), host_(*this, *this) {
+    host_.SetToolTip(tip_.get());
+}
+
+vCommandPane::vCommandPane(const StatusItem* statusItems)
+    : vPaneTextQuery(P_StatusBar), vCmdParent(pkStatusBar), tip_(SharedTip()), host_(*this, *this) {
+    host_.SetToolTip(tip_.get());
+    int count = 0;
+    while (statusItems && statusItems[count].label) ++count;
+    // The records must not move once controls refer to them.
+    statusRecords_.reserve(count + 1);
+    for (int i = 0; i < count; ++i) {
+        const StatusItem& item = statusItems[i];
+        statusRecords_.push_back({.type = ctBoxedLabel, .id = item.id, .title = item.label,
+                                  .attributes = item.attributes, .sensitive = item.sensitive & 1,
+                                  .size = item.width});
+    }
+    statusRecords_.push_back({});
+    table_ = statusRecords_.data();
+}
+
+vCommandPane::~vCommandPane() {
+    host_.HideTip();
+    if (vApp* app = vApp::Instance()) app->RemoveBarPane(this);
+}
+
+std::shared_ptr<vToolTip> vCommandPane::SharedTip() {
+    static std::weak_ptr<vToolTip> shared;
+    std::shared_ptr<vToolTip> tip = shared.lock();
+    if (!tip) {
+        tip = std::make_shared<vToolTip>();
+        shared = tip;
+    }
+    return tip;
+}
+
+void vCommandPane::Attach(vWindow* window) {
+    vPane::Attach(window);
+    AddControlTable(table_);
+    StartControls();
+    SetBarHeight(ClientPixelHeight());
+    if (vApp* app = vApp::Instance()) {
+        app->AddBarPane(this);
+        app->ShowPanesOfActiveWindow();
+        app->LayoutPanes();
+    }
+    Invalidate();
+}
+
+bool vCommandPane::QueryValue(int id, int& value) {
+    if (!FindControl(id)) return false;
+    value = vCmdParent::QueryValue(id);
+    return true;
+}
+
+bool vCommandPane::QueryPaneText(int id, char* buffer, int capacity) {
+    if (!FindControl(id)) return false;
+    vCmdParent::QueryText(id, buffer, capacity);
+    return true;
+}
+
+void vCommandPane::PutValue(int id, int value, int kind) { vCmdParent::PutValue(id, value, kind); }
+
+void vCommandPane::PutText(int id, const char* text) { vCmdParent::PutText(id, text); }
+
+void vCommandPane::RouteCommand(int id, int value, int type) {
+    if (window_) window_->OnCommand(id, value, type);
+}
+
+void vCommandPane::ControlNotified(vCmd& control) {
+    int type = control.Type();
+    if (type == ctTextIn || type == ctList || type == ctComboBox) return;
+    vApp* app = vApp::Instance();
+    if (app && app->Frame().Focus() == this) app->Frame().SetFocus(nullptr);
+}
+
+void vCommandPane::SetPaneEnabled(bool enabled) {
+    if (paneEnabled_ == enabled) return;
+    paneEnabled_ = enabled;
+    for (const auto& control : Controls()) control->SetEnabled(enabled && (control->Record().sensitive & 1));
+    Invalidate();
+}
+
+void vCommandPane::Paint() {
+    vViewDC dc(*this);
+    int w = Bounds().w, h = Bounds().h;
+    vPaint::Fill(dc, {0, 0, w, h}, vColorButtonFace);
+    if (PaneKind() == P_CommandBar) {
+        vPaint::HLine(dc, 0, 0, w, vColorButtonHighlight);
+        vPaint::HLine(dc, 0, h - 1, w, vColorButtonShadow);
+    } else {
+        vPaint::HLine(dc, 0, 0, w, vColorButtonShadow);
+        vPaint::HLine(dc, 0, 1, w, vColorButtonHighlight);
+        vPaint::ThinSunkenEdge(dc, {10, 3, w - 20, h - 6});
+    }
+    PaintControls(dc);
+}
+
+bool vCommandPane::HandleInput(const vPlatformEvent& event) {
+    if (!paneEnabled_) return true;
+    switch (event.kind) {
+    case vEventKind::KeyDown:
+    case vEventKind::TextInput:
+        return host_.Key(event);
+    case vEventKind::ButtonDown: {
+        bool used = host_.Pointer(event);
+        // A text entry of the bar keeps the keyboard until the user leaves it.
+        vCmd* focus = FocusControl();
+        vApp* app = vApp::Instance();
+        if (used && app && focus && focus->Type() == ctTextIn) app->Frame().SetFocus(this);
+        return true;
+    }
+    default:
+        host_.Pointer(event);
+        return true;
+    }
+}
+
+void vCommandPane::OnFocusChange(bool hasFocus) { ContainerFocusChanged(hasFocus); }
