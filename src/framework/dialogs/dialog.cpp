@@ -1,0 +1,119 @@
+#include "framework/dialogs/dialog.h"
+
+#include "framework/window/app.h"
+
+vDialog::vDialog(vBaseWindow* window, int modal, const char* title)
+    : vBaseWindow(title), vCmdParent(pkDialog), owner_(window), modal_(modal != 0), view_(*this) {
+    view_.Host().SetToolTip(&tip_);
+}
+
+vDialog::~vDialog() {
+    if (shown_) Close();
+}
+
+void vDialog::AddControls(const CommandObject* table) {
+    for (const CommandObject* record = table; record && record->type != ctEnd && !BuildFailed(); ++record) {
+        AdoptControl(*record, MakeControl(*record));
+    }
+}
+
+void vDialog::AdoptControl(const CommandObject&, vCmd* control) { AdoptMadeControl(control); }
+
+void vDialog::SetCaption(const char* text) {
+    vBaseWindow::SetCaption(text);
+    view_.Invalidate();
+}
+
+void vDialog::RouteCommand(int id, int value, int type) { OnDialogCommand(id, value, type); }
+
+void vDialog::OnDialogCommand(int id, int, int) {
+    if (id == vCancelId) RevertAndClose();
+    else if (id == vDoneId || id == vOkId) Dismiss();
+}
+
+void vDialog::RevertAndClose() {
+    for (auto it = Controls().rbegin(); it != Controls().rend(); ++it) (*it)->Revert();
+    Dismiss();
+}
+
+void vDialog::Present(const char* message) {
+    if (shown_) return;
+    ShowWith(message, true);
+    if (modal_ && shown_ && !RunModalLoop() && shown_) Dismiss();
+}
+
+void vDialog::ShowWith(const char* message, bool onScreen) {
+    if (message && *message) {
+        for (const auto& control : Controls()) {
+            if (control->Attributes() & AttrMessage) control->TakeMessage(message);
+        }
+    }
+    for (const auto& control : Controls()) control->Remember();
+    shown_ = true;
+    Open(onScreen);
+}
+
+bool vDialog::Open(bool onScreen) {
+    vApp* app = vApp::Instance();
+    bool hasFrame = onScreen && app && app->Frame().Exists();
+    if (hasFrame) {
+        vDialogUnits units = Units();
+        int width = vDialogView::OuterWidth(ClientPixelWidth()), height = vDialogView::OuterHeight(ClientPixelHeight());
+        left_ = units.X(kOpenLeftUnits);
+        top_ = units.Y(kOpenTopUnits);
+        view_.SetBounds(left_, top_ + app->Frame().ClientOrigin(), width, height);
+        app->Frame().AddFloating(&view_);
+        focusBefore_ = app->Frame().Focus();
+    }
+    view_.Invalidate();
+    StartControls();
+    if (hasFrame) app->Frame().SetFocus(&view_);
+    OnDialogReady();
+    return hasFrame;
+}
+
+bool vDialog::RunModalLoop() {
+    vApp* app = vApp::Instance();
+    if (!app) return false;
+    return app->RunModal(&view_, [this] { return !shown_; });
+}
+
+void vDialog::Dismiss() {
+    if (!shown_) return;
+    Close();
+}
+
+// Takes the floating window away; a modal dialog gives the keyboard back to whoever
+// had it before.
+void vDialog::Close() {
+    shown_ = false;
+    tip_.Hide();
+    view_.Host().Hold(false);
+    vApp* app = vApp::Instance();
+    if (!app || !app->Frame().IsFloating(&view_)) return;
+    vFrame& frame = app->Frame();
+    vView* restore = modal_ && focusBefore_ && frame.IsFloating(focusBefore_) ? focusBefore_ : nullptr;
+    if (frame.Focus() && frame.Focus()->IsInside(&view_)) frame.SetFocus(restore);
+    frame.RemoveFloating(&view_);
+}
+
+void vDialog::QueryPlacement(int& left, int& top, int& width, int& height) {
+    vApp* app = vApp::Instance();
+    width = vDialogView::OuterWidth(ClientPixelWidth());
+    height = vDialogView::OuterHeight(ClientPixelHeight());
+    if (shown_ && app && app->Frame().IsFloating(&view_)) {
+        left_ = view_.Bounds().x;
+        top_ = view_.Bounds().y - app->Frame().ClientOrigin();
+    }
+    left = left_ < 0 ? Units().X(kOpenLeftUnits) : left_;
+    top = top_ < 0 ? Units().Y(kOpenTopUnits) : top_;
+}
+
+void vDialog::MoveTo(int left, int top) {
+    left_ = left;
+    top_ = top;
+    vApp* app = vApp::Instance();
+    if (!shown_ || !app || !app->Frame().IsFloating(&view_)) return;
+    const vRect& b = view_.Bounds();
+    view_.MoveBy(left - b.x, top + app->Frame().ClientOrigin() - b.y);
+}

@@ -1,0 +1,60 @@
+#include "framework/dialogs/modal_dialog.h"
+
+#include "framework/platform/platform.h"
+#include "framework/window/app.h"
+
+vModalDialog* vModalDialog::running_ = nullptr;
+
+vModalDialog::vModalDialog(vBaseWindow* window, const char* title) : vDialog(window, 1, title) {}
+
+vModalDialog::~vModalDialog() {
+    if (running_ == this) running_ = previous_;
+}
+
+void vModalDialog::OnDialogCommand(int id, int value, int type) {
+    vDialog::OnDialogCommand(id, value, type);
+    lastId_ = id;
+    lastValue_ = value;
+    lastType_ = type;
+}
+
+void vModalDialog::Dismiss() {
+    vDialog::Dismiss();
+    if (isRunning_) {
+        isRunning_ = false;
+        running_ = previous_;
+    }
+}
+
+void vModalDialog::DescribeRequest(vModalRequest& request, const char* message) const {
+    request.kind = vModalRequest::Kind::Dialog;
+    request.title = name();
+    request.text = message ? message : "";
+}
+
+void vModalDialog::TakeAnswer(const vModalAnswer& answer) {
+    vCmd* control = FindControl(answer.id);
+    RouteCommand(answer.id, answer.value, control ? control->Type() : 0);
+    if (IsShown()) Dismiss();
+}
+
+int vModalDialog::RunModal(const char* message, int& value) {
+    lastId_ = lastValue_ = lastType_ = 0;
+    previous_ = running_;
+    running_ = this;
+    isRunning_ = true;
+    vApp* app = vApp::Instance();
+    vModalRequest request;
+    DescribeRequest(request, message);
+    vModalAnswer answer;
+    if (app && app->Platform() && app->Platform()->AnswerModal(request, answer)) {
+        // The dialog is set up as if shown, then the script's command closes it.
+        ShowWith(message, false);
+        TakeAnswer(answer);
+    } else {
+        Present(message);
+    }
+    if (IsShown()) Dismiss();
+    value = lastValue_;
+    return lastId_;
+}

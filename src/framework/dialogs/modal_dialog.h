@@ -1,0 +1,36 @@
+#pragma once
+
+#include "framework/dialogs/dialog.h"
+
+// A dialog that runs modal: RunModal shows it and returns when it is dismissed, with
+// the id and value of the last command that reached it.
+class vModalDialog : public vDialog {
+public:
+    explicit vModalDialog(vBaseWindow* window, const char* title = "");
+    ~vModalDialog() override;
+
+    void Dismiss() override;
+    void OnDialogCommand(int id, int value, int type) override;
+    // Returns the id of the last command and stores its value.
+    virtual int RunModal(const char* message, int& value);
+
+    int LastId() const { return lastId_; }
+    int LastValue() const { return lastValue_; }
+    int LastType() const { return lastType_; }
+    // The modal dialog running now, or null.
+    static vModalDialog* Running() { return running_; }
+
+protected:
+    // The request a script may answer in place of the user; Dialog by default.
+    virtual void DescribeRequest(struct vModalRequest& request, const char* message) const;
+    // Acts on a scripted answer: its command reaches the dialog, which then closes.
+    void TakeAnswer(const struct vModalAnswer& answer);
+
+private:
+    static vModalDialog* running_;
+    vModalDialog* previous_ = nullptr;
+    bool isRunning_ = false;
+    int lastId_ = 0;
+    int lastValue_ = 0;
+    int lastType_ = 0;
+};

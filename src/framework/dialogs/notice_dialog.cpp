@@ -1,0 +1,47 @@
+#include "framework/dialogs/notice_dialog.h"
+
+#include <algorithm>
+
+#include "framework/dialogs/notice_image.h"
+#include "framework/platform/platform.h"
+#include "framework/window/app.h"
+
+vNoticeDialog::vNoticeDialog(vBaseWindow* window, const char* title) : vModalDialog(window, title) {}
+
+void vNoticeDialog::DescribeRequest(vModalRequest& request, const char* message) const {
+    request.kind = vModalRequest::Kind::Notice;
+    request.title = name();
+    request.text = message ? message : "";
+}
+
+int vNoticeDialog::ShowNotice(const char* message) {
+    message_ = message ? message : "";
+    if (!built_) {
+        // The text control is built with the message as its title, so the box fits it.
+        table_[0] = {.type = ctFrame, .id = kFrameId, .title = "", .attributes = AttrNoBorder | AttrNoSpace};
+        table_[1] = {.type = ctIcon, .id = kImageId, .title = "Notice", .items = &vNoticeImage(), .frame = kFrameId};
+        table_[2] = {.type = ctText, .id = kTextId, .title = message_.c_str(),
+                     .attributes = AttrMessage | AttrNoBorder, .frame = kFrameId, .rightOf = kImageId};
+        table_[3] = {.type = ctButton, .id = vOkId, .value = vOkId, .title = " OK ",
+                     .attributes = AttrDefault, .below = kFrameId};
+        table_[4] = {};
+        AddControls(table_);
+        built_ = true;
+    }
+    int value = 0;
+    int id = RunModal(message_.c_str(), value);
+    // A script that answers nothing in particular closes the box as " OK " would.
+    return id == 0 ? vOkId : id;
+}
+
+// Centred over the frame in each direction in which it is smaller than the frame.
+void vNoticeDialog::OnDialogReady() {
+    vApp* app = vApp::Instance();
+    if (!app || !app->Frame().Exists()) return;
+    int left = 0, top = 0, width = 0, height = 0;
+    QueryPlacement(left, top, width, height);
+    vRect client = app->Frame().ClientArea();
+    if (width < client.w) left = (client.w - width) / 2;
+    if (height < client.h) top = (client.h - height) / 2;
+    MoveTo(left, top);
+}
