@@ -6,6 +6,8 @@
 #include "framework/draw/dc.h"
 #include "framework/window/pane.h"
 
+class vApp;
+
 // The drawing area of a command window. It turns the window's size changes, repaint
 // requests, mouse, focus and scroll-bar actions into the On... operations that
 // applications override, and draws through its own drawing context.
@@ -108,6 +110,7 @@ public:
     void Paint() override;
     bool HandleInput(const vPlatformEvent& event) override;
     void OnFocusChange(bool hasFocus) override;
+    bool PaintsOnlyWhenIdle() const override { return true; }
 
 private:
     struct BarState {
@@ -118,6 +121,7 @@ private:
     void SetScroll(BarState& state, vScrollBar& bar, int shown, int top);
     void ShowScroll(BarState& state, vScrollBar& bar, int on);
     void SizeChanged(int width, int height);
+    void FitFrameToPane(vApp& app, vWindow& window);
     void MouseButton(const vPlatformEvent& event, bool down);
     void MouseMoved(const vPlatformEvent& event);
     void Wheel(const vPlatformEvent& event);

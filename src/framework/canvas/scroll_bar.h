@@ -69,6 +69,7 @@ private:
     int top_ = 0;
     Part pressed_ = Part::None;
     bool pointerInPressed_ = false;
+    int lastAlong_ = 0;
     int dragOffset_ = 0;
     int dragStart_ = -1;  // thumb start while dragging, -1 otherwise
     RepeatTimer repeat_{*this};

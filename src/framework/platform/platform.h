@@ -108,6 +108,9 @@ public:
     vPlatform& operator=(const vPlatform&) = delete;
     virtual ~vPlatform() = default;
 
+    // The running program's full path; argv0 is what the process was started with.
+    virtual std::string ProgramPath(const char* argv0) const = 0;
+
     // ---- The frame window -------------------------------------------------------------
     // Creates the one frame window, not yet shown. width and height are the outer size;
     // 0 or less takes the platform's default. On failure returns false and puts a

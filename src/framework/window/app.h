@@ -120,12 +120,15 @@ public:
     void UnlinkWindow(vWindow* window);
     void LinkCmdWindow(vCmdWindow* window);
     void UnlinkCmdWindow(vCmdWindow* window);
+    // A window object is being deleted: it leaves the registry and every list.
+    void WindowDeleted(vWindow* window);
     int CmdWindowCount() const { return int(cmdWindows_.size()); }
 
     // The command window that takes keys and shows its panes; null when none.
     vWindow* ActiveWindow() const { return activeWindow_; }
     void ActivateWindow(vWindow* window);
-    void ForgetWindow(vWindow* window);
+    // The window whose outer view this is; null for any other view.
+    vWindow* WindowOfView(const vView* view) const;
 
     // ---- Panes ---------------------------------------------------------------------------
     // The command bars and status bars of all command windows, newest first.
@@ -138,6 +141,9 @@ public:
     void LayoutPanes();
     // Hides every pane of every window (no command window remains).
     void HideAllPanes();
+    // The "&Window" menu: overlapping from the top-left corner, or side by side.
+    void CascadeWindows();
+    void TileWindows();
 
     // ---- Frame services -----------------------------------------------------------------
     void ShowFrame(vFrameShow how);

@@ -22,8 +22,12 @@ public:
                                        const char* const* argv);
 
     int count() const { return int(words_.size()); }
-    // A null-ended array of count() entries plus the null; valid as long as this list.
-    char** argv() { return pointers_.data(); }
+    // A null-ended array of count() entries plus the null; valid until the list
+    // changes or is copied.
+    char** argv() {
+        BuildPointers();
+        return pointers_.data();
+    }
     const std::string& operator[](int i) const { return words_[size_t(i)]; }
     // The diagnostic letters that followed "-vDebug"; nothing depends on them.
     const std::string& debugLetters() const { return debugLetters_; }

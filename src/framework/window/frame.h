@@ -86,6 +86,11 @@ public:
     bool NeedsCompose() const { return dirty_; }
     // Paints invalidated views; composes and presents when something changed.
     void Refresh();
+    // Paints invalidated views. Outside idle time, views that call back into the
+    // application while painting (a canvas) wait for the next idle time.
+    void PaintPending(bool idle);
+    // Composes and presents when something changed.
+    void PresentNow();
     // Presents when a display frame has passed since the last presentation; drawing
     // that changes pixels outside the event loop calls it, so long work stays visible.
     void PresentIfDue();
@@ -102,13 +107,16 @@ public:
     uint64_t PresentCount() const { return presentCount_; }
 
 private:
-    void Present();
     void DispatchPointer(const vPlatformEvent& event);
     void DispatchKey(const vPlatformEvent& event);
     void DispatchFocus(bool gained);
     vView* PointerTarget(int x, int y);
     bool Deliver(vView* view, const vPlatformEvent& event);
     void UpdateCursor(vView* view);
+    void PressActivates(vView* target);
+    void FocusMoved(vView* old);
+    bool WindowAreaCovered() const;
+    void FillWorkspace(const vRect& area);
 
     vApp& app_;
     vPlatform* platform_ = nullptr;
@@ -125,6 +133,7 @@ private:
     std::vector<vView*> modal_;
     vCursorShape cursor_ = vCursorShape::Arrow;
     bool dirty_ = true;
+    bool refreshing_ = false;
     bool osFocus_ = true;
     uint64_t lastPresent_ = 0;
     uint64_t presentCount_ = 0;

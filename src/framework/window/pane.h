@@ -35,6 +35,8 @@ public:
     virtual bool FindKeyItem(int /*key*/, int /*shift*/, int& /*id*/) { return false; }
 
     vWindow* Window() const { return window_; }
+    // The window is being deleted before the pane.
+    void ForgetWindow() { window_ = nullptr; }
     bool IsPaneOn() const { return paneOn_; }
     // The bar's height, measured when it was attached; the frame's layout uses it.
     int BarHeight() const { return barHeight_; }

@@ -11,7 +11,7 @@ inline constexpr vColor vColorAppWorkspace{128, 128, 128};
 inline constexpr vColor vColorWindowBack{255, 255, 255};
 inline constexpr vColor vColorWindowText{0, 0, 0};
 inline constexpr vColor vColorGrayText{128, 128, 128};
-inline constexpr vColor vColorSelection{10, 36, 106};
+inline constexpr vColor vColorSelection{0, 120, 215};
 inline constexpr vColor vColorSelectionText{255, 255, 255};
 inline constexpr vColor vColorActiveCaption{10, 36, 106};
 inline constexpr vColor vColorInactiveCaption{128, 128, 128};

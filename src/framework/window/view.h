@@ -71,12 +71,17 @@ public:
     vView* FindAt(int frameX, int frameY);
     // Copies this view and its visible descendants into frame, clipped to clip.
     virtual void ComposeInto(Raster& frame, const vRect& clip) const;
-    // Paints every invalidated visible view of this subtree.
-    void PaintInvalid();
+    // Paints every invalidated visible view of this subtree; outside idle time, views
+    // that paint only when idle are left for later.
+    void PaintInvalid(bool idle);
+    // Whether Paint calls back into the application, so it must wait for idle time.
+    virtual bool PaintsOnlyWhenIdle() const { return false; }
 
 private:
     void ResizeSurface(int width, int height);
     void Detach();
+    // A shown child with pixels hides all of area, so this view need not copy its own.
+    bool CoveredByChild(const vRect& area) const;
 
     vRect bounds_;
     Raster surface_;

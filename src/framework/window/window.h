@@ -63,6 +63,7 @@ public:
 
     // Activation and focus, as the frame reports them.
     void Activated(vWindow* previous);
+    void ForgetPrevious() { previousActive_ = nullptr; }
     void FocusGained();
     void FocusLost();
     bool HasFocus() const { return hasFocus_; }
@@ -75,6 +76,9 @@ public:
     vWindow* PreviousActive() const { return previousActive_; }
 
 protected:
+    // Creates the window's view in the frame's window area and activates it.
+    void CreateView();
+
     int requestedWidth_;
     int requestedHeight_;
     std::vector<vPane*> panes_;
@@ -82,6 +86,7 @@ protected:
     vCanvasPane* canvasPane_ = nullptr;
     vWindowView view_;
     bool built_ = false;
+    bool tornDown_ = false;
     bool hasFocus_ = false;
     bool leftDown_ = false;
     bool justActivated_ = false;

@@ -19,6 +19,7 @@ public:
     // The size of the pretend screen: the size of a maximized frame.
     explicit vHeadlessPlatform(int screenWidth = 1024, int screenHeight = 768);
 
+    std::string ProgramPath(const char* argv0) const override { return argv0 ? argv0 : ""; }
     bool CreateFrame(const std::string& title, int width, int height,
                      std::string& error) override;
     void DestroyFrame() override;

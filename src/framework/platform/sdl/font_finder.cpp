@@ -1,0 +1,55 @@
+#include "framework/platform/sdl/font_finder.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <memory>
+
+namespace {
+
+const char* FamilyName(int family) {
+    switch (family) {
+        case vfDefaultSystem: case vfDefaultFixed: case vfFixed: return "monospace";
+        case vfSerif: return "serif";
+        case vfDecorative: return "Wingdings";
+        default: return "sans-serif";
+    }
+}
+
+struct PatternDeleter {
+    void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }
+};
+using Pattern = std::unique_ptr<FcPattern, PatternDeleter>;
+
+vFontFace Match(const char* family, bool bold, bool italic) {
+    vFontFace face;
+    Pattern pattern(FcPatternCreate());
+    if (!pattern) return face;
+    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+    FcPatternAddInteger(pattern.get(), FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern.get(), FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddBool(pattern.get(), FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
+    FcDefaultSubstitute(pattern.get());
+    FcResult result = FcResultNoMatch;
+    Pattern match(FcFontMatch(nullptr, pattern.get(), &result));
+    FcChar8* file = nullptr;
+    if (!match || FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch || !file) return face;
+    face.file = reinterpret_cast<const char*>(file);
+    int weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
+    FcPatternGetInteger(match.get(), FC_WEIGHT, 0, &weight);
+    FcPatternGetInteger(match.get(), FC_SLANT, 0, &slant);
+    face.bold = weight >= FC_WEIGHT_BOLD;
+    face.italic = slant != FC_SLANT_ROMAN;
+    return face;
+}
+
+}  // namespace
+
+vFontFace vFindFontFace(const vFont& font) {
+    if (!FcInit()) return {};
+    for (const char* family : {FamilyName(font.GetFamily()), "sans-serif", "DejaVu Sans"}) {
+        vFontFace face = Match(family, font.IsBold(), font.IsItalic());
+        if (!face.file.empty()) return face;
+    }
+    return {};
+}

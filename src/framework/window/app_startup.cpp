@@ -1,0 +1,66 @@
+#include <cstdio>
+
+#include "framework/draw/memory_dc.h"
+#include "framework/draw/text_renderer.h"
+#include "framework/window/app.h"
+
+namespace {
+
+constexpr int kMinimumDefaultSize = 50;
+
+}  // namespace
+
+int vApp::Start(vPlatform& platform, int argc, const char* const* argv, vAppMainHook hook) {
+    if (initialised_ || finished_) {
+        std::fprintf(stderr, "%s: the application was already started\n", name());
+        return 1;
+    }
+    platform_ = &platform;
+    const char* argv0 = argc > 0 && argv ? argv[0] : "";
+    arguments_ = vArgumentList::FromArguments(platform.ProgramPath(argv0), argc, argv);
+    std::string error;
+    if (!frame_.Create(platform, name_, frameWidth_, frameHeight_, error)) {
+        std::fprintf(stderr, "%s: cannot open the frame window: %s\n", name(), error.c_str());
+        finished_ = true;
+        exitCode_ = 1;
+        return 1;
+    }
+    vSetTextRenderer(&platform.TextRenderer());
+    acceptingDrops_ = true;
+    ComputeDefaultWindowSize();
+    platform.ShowFrame(vFrameShow::Normal);
+    frame_.Refresh();
+    initialised_ = true;
+    int result = hook ? hook(arguments_.count(), arguments_.argv()) : 0;
+    if (result != 0) {
+        EndEventLoop(result);
+        return Finish();
+    }
+    return 0;
+}
+
+// A window asked for with no size gets the frame less room for the frame's own parts.
+void vApp::ComputeDefaultWindowSize() {
+    int outerW = 0, outerH = 0;
+    platform_->FrameOuterSize(outerW, outerH);
+    defaultHeight_ = frameHeight_ > 0 ? frameHeight_ - 20 : std::max(outerH - 200, kMinimumDefaultSize);
+    defaultWidth_ = frameWidth_ > 0 ? frameWidth_ - 20 : std::max(outerW - 50, kMinimumDefaultSize);
+    vMemoryDC::defaultWidth = defaultWidth_;
+    vMemoryDC::defaultHeight = defaultHeight_;
+}
+
+void vApp::DestroyFrame() {
+    frame_.Destroy();
+    vSetTextRenderer(nullptr);
+}
+
+int vRunProgram(vPlatform& platform, int argc, const char* const* argv, vAppMainHook hook) {
+    vApp* app = vApp::Instance();
+    if (!app) {
+        std::fprintf(stderr, "no application object exists\n");
+        return 1;
+    }
+    int started = app->Start(platform, argc, argv, hook);
+    if (started != 0) return started;
+    return app->Run();
+}

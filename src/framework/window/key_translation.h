@@ -1,0 +1,18 @@
+#pragma once
+
+#include <vector>
+
+#include "framework/platform/platform.h"
+
+// One key code with its shift state, as OnKey and the menu key search see it.
+struct vKeyStroke {
+    int code = 0;
+    int shift = 0;
+};
+
+// Turns a raw key or text event into key codes. A key-down of a key in the
+// translation table (Home, arrows, Page Up/Down, End, Insert, Delete, F1..F16) gives
+// its code; Tab, Enter, Backspace and Escape, Control with a letter, and typed text
+// give characters. Shift state: bit 0 Shift, bit 2 Control; Tab with Shift becomes
+// 0xFF09, and for any other code below 32 the Control bit is dropped.
+std::vector<vKeyStroke> vTranslateKey(const vPlatformEvent& event);

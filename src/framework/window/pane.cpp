@@ -1,0 +1,22 @@
+#include "framework/window/pane.h"
+
+#include "framework/window/app.h"
+#include "framework/window/window.h"
+
+vPane::~vPane() {
+    vApp* app = vApp::Instance();
+    if (app) app->RemoveBarPane(this);
+    if (!window_) return;
+    window_->RemovePane(this);
+    if (window_->MenuPane() == this) window_->SetMenuPane(nullptr);
+}
+
+void vPane::ShowPane(int on) {
+    bool wanted = on != 0;
+    if (paneOn_ == wanted) return;
+    paneOn_ = wanted;
+    if (vApp* app = vApp::Instance()) {
+        app->ShowPanesOfActiveWindow();
+        app->LayoutPanes();
+    }
+}

@@ -1,0 +1,201 @@
+#include "framework/window/view.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "framework/window/app.h"
+
+namespace {
+
+vFrame* CurrentFrame() {
+    vApp* app = vApp::Instance();
+    return app && app->Frame().Exists() ? &app->Frame() : nullptr;
+}
+
+void RequestCompose() {
+    if (vFrame* frame = CurrentFrame()) frame->RequestCompose();
+}
+
+}  // namespace
+
+vRect vIntersect(const vRect& a, const vRect& b) {
+    int left = std::max(a.x, b.x), top = std::max(a.y, b.y);
+    int right = std::min(a.x + a.w, b.x + b.w), bottom = std::min(a.y + a.h, b.y + b.h);
+    if (right <= left || bottom <= top) return vRect{left, top, 0, 0};
+    return vRect{left, top, right - left, bottom - top};
+}
+
+vView::~vView() {
+    if (vApp* app = vApp::Instance()) app->Frame().Forget(this);
+    for (vView* child : children_) child->parent_ = nullptr;
+    Detach();
+}
+
+void vView::Detach() {
+    if (parent_) parent_->RemoveChild(this);
+}
+
+// ---- Geometry -------------------------------------------------------------------------------
+
+void vView::SetBounds(int x, int y, int width, int height) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    MoveBy(x - bounds_.x, y - bounds_.y);
+    if (width == bounds_.w && height == bounds_.h) return;
+    bounds_.w = width;
+    bounds_.h = height;
+    if (hasSurface_) ResizeSurface(width, height);
+    Invalidate();
+}
+
+void vView::MoveBy(int dx, int dy) {
+    if (dx == 0 && dy == 0) return;
+    bounds_.x += dx;
+    bounds_.y += dy;
+    for (vView* child : children_) child->MoveBy(dx, dy);
+    RequestCompose();
+}
+
+bool vView::Contains(int frameX, int frameY) const {
+    return frameX >= bounds_.x && frameY >= bounds_.y && frameX < bounds_.x + bounds_.w &&
+           frameY < bounds_.y + bounds_.h;
+}
+
+// Keeps the pixels that still fit: a canvas keeps what was drawn on it.
+void vView::ResizeSurface(int width, int height) {
+    Raster resized;
+    if (!resized.Resize(width, height)) return;
+    resized.Fill(0xFFFFFF);
+    int keepW = std::min(width, surface_.width()), keepH = std::min(height, surface_.height());
+    for (int row = 0; row < keepH; ++row) {
+        std::memcpy(resized.Row(row), surface_.Row(row), size_t(keepW) * sizeof(uint32_t));
+    }
+    surface_ = std::move(resized);
+}
+
+void vView::SetHasSurface(bool has) {
+    hasSurface_ = has;
+    if (has) ResizeSurface(bounds_.w, bounds_.h);
+    else surface_ = Raster();
+}
+
+// ---- Visibility and painting ----------------------------------------------------------------
+
+void vView::SetShown(bool shown) {
+    if (shown_ == shown) return;
+    shown_ = shown;
+    if (shown) Invalidate();
+    RequestCompose();
+}
+
+bool vView::IsVisible() const {
+    for (const vView* view = this; view; view = view->parent_) {
+        if (!view->shown_) return false;
+    }
+    return true;
+}
+
+void vView::Invalidate() {
+    needsPaint_ = true;
+    RequestCompose();
+}
+
+void vView::SurfaceChanged() {
+    if (vFrame* frame = CurrentFrame()) {
+        frame->RequestCompose();
+        frame->PresentIfDue();
+    }
+}
+
+void vView::PaintNow() {
+    needsPaint_ = false;
+    Paint();
+    RequestCompose();
+}
+
+void vView::PaintInvalid(bool idle) {
+    if (!shown_) return;
+    if (needsPaint_ && (idle || !PaintsOnlyWhenIdle())) PaintNow();
+    // Painting may add or remove children; walk a copy.
+    std::vector<vView*> children = children_;
+    for (vView* child : children) {
+        if (std::find(children_.begin(), children_.end(), child) != children_.end()) {
+            child->PaintInvalid(idle);
+        }
+    }
+}
+
+// ---- The tree ------------------------------------------------------------------------------
+
+void vView::AddChild(vView* child) {
+    if (!child || child == this) return;
+    child->Detach();
+    child->parent_ = this;
+    children_.push_back(child);
+    child->Invalidate();
+}
+
+void vView::RemoveChild(vView* child) {
+    auto found = std::find(children_.begin(), children_.end(), child);
+    if (found == children_.end()) return;
+    children_.erase(found);
+    child->parent_ = nullptr;
+    RequestCompose();
+}
+
+void vView::RaiseChild(vView* child) {
+    auto found = std::find(children_.begin(), children_.end(), child);
+    if (found == children_.end()) return;
+    std::rotate(found, found + 1, children_.end());
+    RequestCompose();
+}
+
+bool vView::IsInside(const vView* ancestor) const {
+    for (const vView* view = this; view; view = view->parent_) {
+        if (view == ancestor) return true;
+    }
+    return false;
+}
+
+vView* vView::FindAt(int frameX, int frameY) {
+    if (!shown_ || !HitTest(frameX, frameY)) return nullptr;
+    for (auto child = children_.rbegin(); child != children_.rend(); ++child) {
+        if (vView* found = (*child)->FindAt(frameX, frameY)) return found;
+    }
+    return this;
+}
+
+bool vView::CoveredByChild(const vRect& area) const {
+    for (const vView* child : children_) {
+        const vRect& b = child->bounds_;
+        if (child->shown_ && child->hasSurface_ && b.x <= area.x && b.y <= area.y &&
+            b.x + b.w >= area.x + area.w && b.y + b.h >= area.y + area.h) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void vView::ComposeInto(Raster& frame, const vRect& clip) const {
+    if (!shown_) return;
+    vRect area = vIntersect(clip, bounds_);
+    if (area.w <= 0 || area.h <= 0) return;
+    if (hasSurface_ && surface_.width() == bounds_.w && surface_.height() == bounds_.h &&
+        !CoveredByChild(area)) {
+        int fromX = area.x - bounds_.x, fromY = area.y - bounds_.y;
+        for (int row = 0; row < area.h; ++row) {
+            std::memcpy(frame.Row(area.y + row) + area.x, surface_.Row(fromY + row) + fromX,
+                        size_t(area.w) * sizeof(uint32_t));
+        }
+    }
+    for (const vView* child : children_) child->ComposeInto(frame, area);
+}
+
+// ---- Drawing context on a view --------------------------------------------------------------
+
+Raster* vViewDC::AcquireSurface() {
+    Raster& surface = view_.Surface();
+    return surface.empty() ? nullptr : &surface;
+}
+
+void vViewDC::ReleaseSurface() { view_.SurfaceChanged(); }
