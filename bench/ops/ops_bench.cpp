@@ -1,0 +1,119 @@
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "ops/conversion.h"
+#include "ops/roughen.h"
+#include "ops/row_traversal.h"
+#include "ops/smooth.h"
+#include "ops/tile_operations.h"
+#include "ops/value_operations.h"
+#include "ops/zoom.h"
+
+// Every operation runs on a 4096 x 4096 field; the yardstick is a memcpy of the pixels
+// it produces.
+namespace {
+
+constexpr int kSide = 4096;
+
+void FillRandom(HeightField& field, int kind) {
+    field.ReplaceField(kSide, kSide);
+    field.SetKind(kind);
+    const Palette& palette = ThePalette();
+    uint32_t state = 2463534242u;
+    std::vector<vColor> row(static_cast<size_t>(kSide));
+    for (int y = 0; y < kSide; ++y) {
+        for (vColor& colour : row) {
+            state ^= state << 13;
+            state ^= state >> 17;
+            state ^= state << 5;
+            colour = kind == kSixteenBitField ? vColor::FromPixel(state & 0xFFFF) : palette[state & 0xFF];
+        }
+        field.WriteRow(y, row.data());
+    }
+    field.SnapshotField();
+}
+
+// One field per kind, made once and worked on in place by every benchmark.
+HeightField& Field(int kind) {
+    static std::unique_ptr<HeightField> fields[2];
+    if (!fields[kind]) {
+        fields[kind] = std::make_unique<HeightField>();
+        FillRandom(*fields[kind], kind);
+    }
+    return *fields[kind];
+}
+
+void BM_Memcpy(benchmark::State& state) {
+    const size_t positions = size_t(state.range(0)) * size_t(state.range(0));
+    std::vector<uint32_t> from(positions, 0x123456), to(positions, 0);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), positions * sizeof(uint32_t));
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_Memcpy)->Arg(kSide / 2)->Arg(kSide)->Arg(kSide * 2)->Unit(benchmark::kMillisecond);
+
+template <class Operation>
+void RunOnField(benchmark::State& state, Operation operation) {
+    HeightField& field = Field(int(state.range(0)));
+    for (auto _ : state) operation(field);
+}
+
+void BM_Smooth(benchmark::State& state) {
+    const int radius = int(state.range(1));
+    RunOnField(state, [radius](HeightField& field) { Smooth(field, kAreaWhole, radius); });
+}
+BENCHMARK(BM_Smooth)->ArgsProduct({{0, 1}, {1, 10}})->Unit(benchmark::kMillisecond);
+
+void BM_SmoothInside(benchmark::State& state) {
+    RunOnField(state, [](HeightField& field) { Smooth(field, kAreaOutside, 1); });
+}
+BENCHMARK(BM_SmoothInside)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+#define KNOLL_FIELD_BENCH(name, call)                                       \
+    void BM_##name(benchmark::State& state) {                               \
+        RunOnField(state, [](HeightField& field) { call; });                \
+    }                                                                       \
+    BENCHMARK(BM_##name)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)
+
+KNOLL_FIELD_BENCH(Cut, CutLow(field, kAreaWhole, 100));
+KNOLL_FIELD_BENCH(Clip, ClipHigh(field, kAreaWhole, 200));
+KNOLL_FIELD_BENCH(Add, AddValue(field, kAreaWhole, 3));
+KNOLL_FIELD_BENCH(Fill, FillValue(field, kAreaWhole, 77));
+KNOLL_FIELD_BENCH(Invert, InvertValues(field, kAreaWhole));
+KNOLL_FIELD_BENCH(Mirror, Mirror(field, kMirrorLeftToRight));
+KNOLL_FIELD_BENCH(Flip, Flip(field, kFlipLeftRight));
+KNOLL_FIELD_BENCH(FlipUpDown, Flip(field, kFlipTopBottom));
+KNOLL_FIELD_BENCH(RoughenUp, Roughen(field, kRoughUp, 16, 1));
+KNOLL_FIELD_BENCH(RoughenMiddle, Roughen(field, kRoughMiddle, 16, 1));
+KNOLL_FIELD_BENCH(RoughenArea, RoughenArea(field, kAreaOutside, kRoughMiddle, 16, 1));
+
+void BM_ConvertToPpm(benchmark::State& state) {
+    RunOnField(state, [](HeightField& field) { ConvertToPpm(field); });
+}
+BENCHMARK(BM_ConvertToPpm)->Arg(0)->Unit(benchmark::kMillisecond);
+
+void BM_ConvertToTga(benchmark::State& state) {
+    RunOnField(state, [](HeightField& field) { ConvertToTga(field); });
+}
+BENCHMARK(BM_ConvertToTga)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A zoom replaces the field, so each run starts from a fresh 4096 x 4096 one.
+void BM_Zoom(benchmark::State& state) {
+    const int kind = int(state.range(0));
+    const int mode = int(state.range(1));
+    HeightField field;
+    for (auto _ : state) {
+        state.PauseTiming();
+        FillRandom(field, kind);
+        state.ResumeTiming();
+        Zoom(field, mode, nullptr);
+    }
+}
+BENCHMARK(BM_Zoom)->ArgsProduct({{0, 1}, {kZoomExpand, kZoomShrink}})->Unit(benchmark::kMillisecond);
+
+}  // namespace
