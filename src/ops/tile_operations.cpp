@@ -5,43 +5,88 @@
 
 namespace {
 
-// Reads values and writes single positions of the working image directly.
-class PositionWriter {
+// The working image's pixels, written in place: each position takes the colour that
+// stores the value of its source.
+class TileWriter {
 public:
-    explicit PositionWriter(HeightField& field)
-        : field_(field), codec_(field.kind()), pixels_(*field.working().AcquireSurface()) {}
+    explicit TileWriter(HeightField& field)
+        : codec_(field.kind()), pixels_(*field.working().AcquireSurface()) {}
 
-    int Value(int x, int y) const { return codec_.Value(pixels_.Row(y)[x]); }
-
-    void Write(int x, int y, int value) {
-        pixels_.Row(y)[x] = codec_.Store(value);
-        field_.painter().DrawPoint(x, y);
-    }
+    uint32_t* Row(int y) { return pixels_.Row(y); }
+    uint32_t Restored(uint32_t pixel) const { return codec_.Store(codec_.Value(pixel)); }
 
 private:
-    HeightField& field_;
     const PixelCodec codec_;
     Raster& pixels_;
 };
 
-// Copies column c onto column last - c for every c of the source half.
+// The pixels are moved row by row, which the cache likes; the points are then drawn
+// column by column, the order in which the columns are mirrored. Every position is
+// written once, so each point shows what it would have shown at its own write.
 void MirrorColumns(HeightField& field, bool leftToRight) {
-    PositionWriter writer(field);
+    TileWriter writer(field);
     const int last = field.width() - 1;
-    for (int c = 0; c < field.width() / 2; ++c) {
-        int from = leftToRight ? c : last - c;
-        int to = last - from;
-        for (int y = 0; y < field.height(); ++y) writer.Write(to, y, writer.Value(from, y));
+    const int half = field.width() / 2;
+    for (int y = 0; y < field.height(); ++y) {
+        uint32_t* row = writer.Row(y);
+        for (int c = 0; c < half; ++c) {
+            int from = leftToRight ? c : last - c;
+            row[last - from] = writer.Restored(row[from]);
+        }
+    }
+    for (int c = 0; c < half; ++c) {
+        int to = leftToRight ? last - c : c;
+        for (int y = 0; y < field.height(); ++y) field.painter().DrawPoint(to, y);
     }
 }
 
 void MirrorRows(HeightField& field, bool topToBottom) {
-    PositionWriter writer(field);
+    TileWriter writer(field);
     const int last = field.height() - 1;
     for (int r = 0; r < field.height() / 2; ++r) {
         int from = topToBottom ? r : last - r;
-        int to = last - from;
-        for (int x = 0; x < field.width(); ++x) writer.Write(x, to, writer.Value(x, from));
+        const uint32_t* source = writer.Row(from);
+        uint32_t* target = writer.Row(last - from);
+        for (int x = 0; x < field.width(); ++x) target[x] = writer.Restored(source[x]);
+        for (int x = 0; x < field.width(); ++x) field.painter().DrawPoint(x, last - from);
+    }
+}
+
+void FlipColumns(HeightField& field) {
+    TileWriter writer(field);
+    const int last = field.width() - 1;
+    const int half = field.width() / 2;
+    for (int y = 0; y < field.height(); ++y) {
+        uint32_t* row = writer.Row(y);
+        for (int c = 0; c < half; ++c) {
+            uint32_t a = row[c];
+            row[c] = writer.Restored(row[last - c]);
+            row[last - c] = writer.Restored(a);
+        }
+    }
+    for (int c = 0; c < half; ++c) {
+        for (int y = 0; y < field.height(); ++y) {
+            field.painter().DrawPoint(last - c, y);
+            field.painter().DrawPoint(c, y);
+        }
+    }
+}
+
+void FlipRows(HeightField& field) {
+    TileWriter writer(field);
+    const int last = field.height() - 1;
+    for (int r = 0; r < field.height() / 2; ++r) {
+        uint32_t* top = writer.Row(r);
+        uint32_t* bottom = writer.Row(last - r);
+        for (int x = 0; x < field.width(); ++x) {
+            uint32_t a = top[x];
+            top[x] = writer.Restored(bottom[x]);
+            bottom[x] = writer.Restored(a);
+        }
+        for (int x = 0; x < field.width(); ++x) {
+            field.painter().DrawPoint(x, last - r);
+            field.painter().DrawPoint(x, r);
+        }
     }
 }
 
@@ -56,26 +101,9 @@ void Mirror(HeightField& field, int direction) {
 }
 
 void Flip(HeightField& field, int direction) {
-    PositionWriter writer(field);
-    const int width = field.width();
-    const int height = field.height();
     if (direction == kFlipLeftRight) {
-        for (int c = 0; c < width / 2; ++c) {
-            for (int y = 0; y < height; ++y) {
-                int a = writer.Value(c, y);
-                int b = writer.Value(width - 1 - c, y);
-                writer.Write(width - 1 - c, y, a);
-                writer.Write(c, y, b);
-            }
-        }
+        FlipColumns(field);
     } else if (direction == kFlipTopBottom) {
-        for (int r = 0; r < height / 2; ++r) {
-            for (int x = 0; x < width; ++x) {
-                int a = writer.Value(x, r);
-                int b = writer.Value(x, height - 1 - r);
-                writer.Write(x, height - 1 - r, a);
-                writer.Write(x, r, b);
-            }
-        }
+        FlipRows(field);
     }
 }
