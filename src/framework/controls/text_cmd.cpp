@@ -29,7 +29,8 @@ void vTextCmd::Paint(vDC& dc) {
     while (start <= text_.size()) {
         size_t end = text_.find('\n', start);
         if (end == std::string::npos) end = text_.size();
-        vPaint::Text(dc, r.x + units.X(2), r.y + units.Y(1 + 11 * line), std::string_view(text_).substr(start, end - start),
+        std::string shown = vPaint::Clipped(dc, std::string_view(text_).substr(start, end - start), r.w - units.X(3));
+        vPaint::Text(dc, r.x + units.X(2), r.y + units.Y(1 + 11 * line), shown,
                      enabled_ ? vColorWindowText : vColorGrayText);
         ++line;
         start = end + 1;

@@ -26,10 +26,11 @@ void vModalDialog::Dismiss() {
     }
 }
 
-void vModalDialog::DescribeRequest(vModalRequest& request, const char* message) const {
+bool vModalDialog::DescribeRequest(vModalRequest& request, const char* message) const {
     request.kind = vModalRequest::Kind::Dialog;
     request.title = name();
     request.text = message ? message : "";
+    return true;
 }
 
 void vModalDialog::TakeAnswer(const vModalAnswer& answer) {
@@ -45,9 +46,9 @@ int vModalDialog::RunModal(const char* message, int& value) {
     isRunning_ = true;
     vApp* app = vApp::Instance();
     vModalRequest request;
-    DescribeRequest(request, message);
     vModalAnswer answer;
-    if (app && app->Platform() && app->Platform()->AnswerModal(request, answer)) {
+    bool offered = DescribeRequest(request, message);
+    if (offered && app && app->Platform() && app->Platform()->AnswerModal(request, answer)) {
         // The dialog is set up as if shown, then the script's command closes it.
         ShowWith(message, false);
         TakeAnswer(answer);

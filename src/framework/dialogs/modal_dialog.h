@@ -21,8 +21,9 @@ public:
     static vModalDialog* Running() { return running_; }
 
 protected:
-    // The request a script may answer in place of the user; Dialog by default.
-    virtual void DescribeRequest(struct vModalRequest& request, const char* message) const;
+    // The request a script may answer in place of the user (Dialog by default); false
+    // when the dialog is not offered to scripts at all.
+    virtual bool DescribeRequest(struct vModalRequest& request, const char* message) const;
     // Acts on a scripted answer: its command reaches the dialog, which then closes.
     void TakeAnswer(const struct vModalAnswer& answer);
 

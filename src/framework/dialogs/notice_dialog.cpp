@@ -8,10 +8,11 @@
 
 vNoticeDialog::vNoticeDialog(vBaseWindow* window, const char* title) : vModalDialog(window, title) {}
 
-void vNoticeDialog::DescribeRequest(vModalRequest& request, const char* message) const {
+bool vNoticeDialog::DescribeRequest(vModalRequest& request, const char* message) const {
     request.kind = vModalRequest::Kind::Notice;
     request.title = name();
     request.text = message ? message : "";
+    return true;
 }
 
 int vNoticeDialog::ShowNotice(const char* message) {

@@ -22,7 +22,7 @@ public:
     bool IsBuilt() const { return built_; }
 
 protected:
-    void DescribeRequest(vModalRequest& request, const char* message) const override;
+    bool DescribeRequest(vModalRequest& request, const char* message) const override;
 
 private:
     std::string message_;
