@@ -27,24 +27,34 @@ bool HeightField::AcceptableSize(int64_t width, int64_t height) {
 }
 
 bool HeightField::ReplaceField(int width, int height) {
+    if (!TakeSize(width, height)) return false;
+    working_->Erase();
+    undo_->Erase();
+    return true;
+}
+
+bool HeightField::BeginLoad(int width, int height) { return TakeSize(width, height); }
+
+void HeightField::EndLoad(int rowsRead) {
+    if (rowsRead >= height_) return;
+    working_->EraseArea(0, rowsRead, width_, height_ - rowsRead);
+    undo_->Erase();
+}
+
+bool HeightField::TakeSize(int width, int height) {
     if (!AcceptableSize(width, height)) return false;
-    if (width == width_ && height == height_) {
-        // Same size: clearing the images we have is the same as making new ones.
-        working_->Erase();
-        undo_->Erase();
-        mask_->Erase();
-        painter_->ClearSurface();
-        return true;
+    if (width != width_ || height != height_) {
+        auto working = std::make_unique<TarnMemoryDC>(width, height);
+        auto undo = std::make_unique<TarnMemoryDC>(width, height);
+        auto mask = std::make_unique<TarnMemoryDC>(width, height);
+        if (!working->valid() || !undo->valid() || !mask->valid()) return false;
+        working_ = std::move(working);
+        undo_ = std::move(undo);
+        mask_ = std::move(mask);
+        width_ = width;
+        height_ = height;
     }
-    auto working = WhiteImage(width, height);
-    auto undo = WhiteImage(width, height);
-    auto mask = WhiteImage(width, height);
-    if (!working->valid() || !undo->valid() || !mask->valid()) return false;
-    working_ = std::move(working);
-    undo_ = std::move(undo);
-    mask_ = std::move(mask);
-    width_ = width;
-    height_ = height;
+    mask_->Erase();
     painter_->ClearSurface();
     return true;
 }

@@ -48,9 +48,12 @@ public:
         if (!Contains(x, y)) return -1;
         return DecodeValue(working_->ReadPixel(x, y));
     }
+    // Written without branches on the pixel, so whole-field passes can vectorise.
     int DecodeValue(uint32_t pixel) const {
-        if (pixel == kNoValuePixel) return -1;
-        return kind_ == kSixteenBitField ? int(pixel & 0xFFFF) : int((pixel >> 16) & 0xFF);
+        uint32_t shift = kind_ == kSixteenBitField ? 0 : 16;
+        uint32_t mask = kind_ == kSixteenBitField ? 0xFFFF : 0xFF;
+        int value = int((pixel >> shift) & mask);
+        return pixel == kNoValuePixel ? -1 : value;
     }
 
     // -1 outside the field; otherwise 1 outside the chosen polygon and 0 inside, read by
@@ -81,10 +84,20 @@ public:
     bool ReplaceField(int width, int height);
     static bool AcceptableSize(int64_t width, int64_t height);
 
+    // For readers, which write every row of a complete file themselves: ReplaceField
+    // without clearing the working and undo images. EndLoad with the number of rows
+    // read then clears the rows a short file left unwritten, and the undo image.
+    bool BeginLoad(int width, int height);
+    void EndLoad(int rowsRead);
+
     void SetPainter(FieldPainter* painter) { painter_ = painter ? painter : &quietPainter_; }
     FieldPainter& painter() { return *painter_; }
 
 private:
+    // The new size with the mask cleared and the view told; images are made anew only
+    // when the size changes.
+    bool TakeSize(int width, int height);
+
     int width_ = kInitialSize;
     int height_ = kInitialSize;
     int kind_ = kEightBitField;

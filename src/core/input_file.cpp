@@ -6,7 +6,8 @@
 
 namespace {
 
-constexpr size_t kBufferSize = 1 << 20;
+// Small enough that block reads of rows bypass it and land straight in their buffer.
+constexpr size_t kBufferSize = 1 << 16;
 
 // Non-blocking, so that opening a pipe without a writer cannot wait forever.
 int OpenRegularFile(const char* path) {

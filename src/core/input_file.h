@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdio>
 
-// A file opened for reading in binary, with a large buffer. Only regular files open:
+// A file opened for reading in binary. Only regular files open:
 // a folder, a pipe or a device would fail to read or never end.
 class InputFile {
 public:

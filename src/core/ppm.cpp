@@ -2,11 +2,11 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <vector>
 
 #include "core/file_name.h"
 #include "core/input_file.h"
 #include "core/replacing_file.h"
+#include "core/row_reader.h"
 
 namespace {
 
@@ -59,16 +59,13 @@ bool ReadHeader(InputFile& file, int64_t& width, int64_t& height) {
 // previous pixel's blue. The value (red | green << 8) comes out right all the same.
 int ReadPixelRows(HeightField& field, InputFile& file) {
     const int width = field.width();
-    const size_t rowBytes = size_t(width) * 3;
-    std::vector<uint8_t> fileRow(rowBytes);
-    std::vector<vColor> row(width);
-    for (int y = 0; y < field.height(); ++y) {
-        if (file.Read(fileRow.data(), rowBytes) < rowBytes) return kLoadDataEnded;
-        const uint8_t* bytes = fileRow.data();
-        for (int x = 0; x < width; ++x, bytes += 3) row[x] = vColor(bytes[2], bytes[1], bytes[0]);
-        field.WriteRow(y, row.data());
-    }
-    return kLoadDone;
+    TarnMemoryDC& working = field.working();
+    return ReadRows(file, field.height(), size_t(width) * 3, [&](int y, const uint8_t* bytes) {
+        uint32_t* pixels = working.MutableRowPixels(y);
+        for (int x = 0; x < width; ++x, bytes += 3) {
+            pixels[x] = bytes[2] | bytes[1] << 8 | uint32_t(bytes[0]) << 16;
+        }
+    });
 }
 
 void WriteHeader(const HeightField& field, ReplacingFile& file) {
@@ -78,17 +75,17 @@ void WriteHeader(const HeightField& field, ReplacingFile& file) {
     file.Write(header, size_t(length));
 }
 
+// Byte stores may alias anything, so the loop bounds are kept in locals.
 void WritePixelRows(HeightField& field, ReplacingFile& file) {
-    std::vector<uint8_t> fileRow(size_t(field.width()) * 3);
+    const int width = field.width();
     for (int y = 0; y < field.height() && file.ok(); ++y) {
         const uint32_t* pixels = field.working().RowPixels(y);
-        uint8_t* bytes = fileRow.data();
-        for (int x = 0; x < field.width(); ++x, bytes += 3) {
-            bytes[0] = (pixels[x] >> 8) & 0xFF;
-            bytes[1] = pixels[x] & 0xFF;
+        uint8_t* bytes = file.Reserve(size_t(width) * 3);
+        for (int x = 0; x < width; ++x, bytes += 3) {
+            bytes[0] = uint8_t(pixels[x] >> 8);
+            bytes[1] = uint8_t(pixels[x]);
             bytes[2] = 0;
         }
-        file.Write(fileRow.data(), fileRow.size());
     }
 }
 
@@ -102,9 +99,10 @@ int LoadPpm(HeightField& field, const char* path) {
     if (!ReadHeader(file, width, height) || !HeightField::AcceptableSize(width, height)) {
         return kLoadNotAccepted;
     }
-    if (!field.ReplaceField(int(width), int(height))) return kLoadNotAccepted;
-    int result = ReadPixelRows(field, file);
-    if (result != kLoadDone) return result;
+    if (!field.BeginLoad(int(width), int(height))) return kLoadNotAccepted;
+    int rows = ReadPixelRows(field, file);
+    field.EndLoad(rows);
+    if (rows < field.height()) return kLoadDataEnded;
     field.painter().RefreshView();
     field.SnapshotField();
     return kLoadDone;

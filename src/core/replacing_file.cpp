@@ -56,6 +56,14 @@ void ReplacingFile::Write(const void* data, size_t size) {
     }
 }
 
+unsigned char* ReplacingFile::Reserve(size_t size) {
+    if (used_ + size > buffer_.size()) Flush();
+    if (size > buffer_.size()) buffer_.resize(size);
+    unsigned char* room = buffer_.data() + used_;
+    used_ += size;
+    return room;
+}
+
 void ReplacingFile::Flush() {
     size_t done = 0;
     while (ok() && done < used_) {

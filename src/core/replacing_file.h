@@ -17,6 +17,9 @@ public:
     // False once anything has failed; later writes are ignored.
     bool ok() const { return fd_ >= 0; }
     void Write(const void* data, size_t size);
+    // Room for size bytes in the write buffer, for the caller to fill at once; this
+    // spares a copy when whole rows are encoded straight into it.
+    unsigned char* Reserve(size_t size);
     void Put(unsigned char byte) {
         if (used_ == buffer_.size()) Flush();
         buffer_[used_++] = byte;

@@ -18,6 +18,9 @@ public:
     // The caller keeps (x, y) inside the image.
     uint32_t ReadPixel(int x, int y) const { return raster_.Row(y)[x]; }
     const uint32_t* RowPixels(int y) const { return raster_.Row(y); }
+    // For readers that fill a whole row at once; a row of vColor through
+    // PaintPixelStrip would cost them twice the stores.
+    uint32_t* MutableRowPixels(int y) { return raster_.Row(y); }
 
     // Window average of (2r + 1)^2 samples clipped to the image: of the low 16 bits
     // when wide, else of the blue byte.

@@ -2,11 +2,11 @@
 
 #include <cstdint>
 #include <cstring>
-#include <vector>
 
 #include "core/file_name.h"
 #include "core/input_file.h"
 #include "core/replacing_file.h"
+#include "core/row_reader.h"
 
 namespace {
 
@@ -40,17 +40,16 @@ bool IsOurVariant(const TgaHeader& header) {
            header.bitsPerPixel == 8;
 }
 
+// Each index takes the palette's colour; the rows go straight into the working image.
 int ReadPixelRows(HeightField& field, InputFile& file) {
+    uint32_t colors[256];
+    for (int i = 0; i < 256; ++i) colors[i] = ThePalette()[i].pixel();
     const int width = field.width();
-    const Palette& palette = ThePalette();
-    std::vector<uint8_t> fileRow(width);
-    std::vector<vColor> row(width);
-    for (int y = 0; y < field.height(); ++y) {
-        if (file.Read(fileRow.data(), width) < size_t(width)) return kLoadDataEnded;
-        for (int x = 0; x < width; ++x) row[x] = palette[fileRow[x]];
-        field.WriteRow(y, row.data());
-    }
-    return kLoadDone;
+    TarnMemoryDC& working = field.working();
+    return ReadRows(file, field.height(), size_t(width), [&](int y, const uint8_t* indexes) {
+        uint32_t* pixels = working.MutableRowPixels(y);
+        for (int x = 0; x < width; ++x) pixels[x] = colors[indexes[x]];
+    });
 }
 
 TgaHeader HeaderFor(const HeightField& field) {
@@ -72,14 +71,15 @@ void WriteColorMap(ReplacingFile& file) {
     }
 }
 
+// Byte stores may alias anything, so the loop bounds are kept in locals.
 void WritePixelRows(HeightField& field, ReplacingFile& file) {
-    std::vector<uint8_t> fileRow(field.width());
+    const int width = field.width();
     for (int y = 0; y < field.height() && file.ok(); ++y) {
         const uint32_t* pixels = field.working().RowPixels(y);
-        for (int x = 0; x < field.width(); ++x) {
-            fileRow[x] = pixels[x] == kNoValuePixel ? kNoValueIndex : (pixels[x] >> 16) & 0xFF;
+        uint8_t* indexes = file.Reserve(size_t(width));
+        for (int x = 0; x < width; ++x) {
+            indexes[x] = pixels[x] == kNoValuePixel ? kNoValueIndex : uint8_t(pixels[x] >> 16);
         }
-        file.Write(fileRow.data(), fileRow.size());
     }
 }
 
@@ -92,7 +92,7 @@ int LoadTga(HeightField& field, const char* path) {
     if (file.Read(&header, sizeof header) < sizeof header || !IsOurVariant(header)) {
         return kLoadNotAccepted;
     }
-    if (!field.ReplaceField(LittleEndian16(header.width), LittleEndian16(header.height))) {
+    if (!field.BeginLoad(LittleEndian16(header.width), LittleEndian16(header.height))) {
         return kLoadNotAccepted;
     }
     // The colour map is skipped: positions take the current palette's colours. A map
@@ -101,8 +101,9 @@ int LoadTga(HeightField& field, const char* path) {
     file.Read(colorMap, sizeof colorMap);
     // The image descriptor is not examined: the first row in the file is the top row,
     // so a bottom-up file shows upside down.
-    int result = ReadPixelRows(field, file);
-    if (result != kLoadDone) return result;
+    int rows = ReadPixelRows(field, file);
+    field.EndLoad(rows);
+    if (rows < field.height()) return kLoadDataEnded;
     field.painter().RefreshView();
     field.SnapshotField();
     return kLoadDone;

@@ -93,6 +93,14 @@ TEST_F(TgaFiles, ShortRowLeavesTheNewFieldPartlyRead) {
     EXPECT_EQ(field.undo().ReadPixel(0, 0), kNoValuePixel);
 }
 
+TEST_F(TgaFiles, ShortRowOverAFieldOfTheSameSizeClearsWhatWasThere) {
+    ASSERT_EQ(LoadTga(field, Write(TgaFile(2, 2, {1, 2, 3, 4})).c_str()), kLoadDone);
+    EXPECT_EQ(LoadTga(field, Write(TgaFile(2, 2, {5, 6, 7})).c_str()), kLoadDataEnded);
+    EXPECT_EQ(Values(field), (std::vector<std::vector<int>>{{5, 6}, {-1, -1}}));
+    EXPECT_EQ(field.undo().ReadPixel(0, 0), kNoValuePixel);
+    EXPECT_EQ(field.undo().ReadPixel(1, 1), kNoValuePixel);
+}
+
 TEST_F(TgaFiles, ColourMapCutShortIsMissingData) {
     std::vector<uint8_t> bytes = TgaHeader(2, 2);
     bytes.resize(18 + 100);
