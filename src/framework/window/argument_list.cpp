@@ -38,7 +38,9 @@ vArgumentList vArgumentList::FromArguments(const std::string& programPath, int a
         std::string word = argv[i] ? argv[i] : "";
         bool quote = word.empty() || word.find(' ') != std::string::npos;
         if (!commandLine.empty()) commandLine += ' ';
-        commandLine += quote ? '"' + word + '"' : word;
+        if (quote) commandLine += '"';
+        commandLine += word;
+        if (quote) commandLine += '"';
     }
     return FromCommandLine(programPath, commandLine);
 }

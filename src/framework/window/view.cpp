@@ -162,7 +162,8 @@ vView* vView::FindAt(int frameX, int frameY) {
     for (auto child = children_.rbegin(); child != children_.rend(); ++child) {
         if (vView* found = (*child)->FindAt(frameX, frameY)) return found;
     }
-    return this;
+    // A container without pixels of its own lets the pointer through.
+    return hasSurface_ ? this : nullptr;
 }
 
 bool vView::CoveredByChild(const vRect& area) const {

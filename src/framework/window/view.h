@@ -68,6 +68,7 @@ public:
     bool IsInside(const vView* ancestor) const;  // this view is ancestor or lies within it
 
     // The deepest visible view at (frameX, frameY): this one, a descendant, or null.
+    // Views without a surface are never found themselves, only their children.
     vView* FindAt(int frameX, int frameY);
     // Copies this view and its visible descendants into frame, clipped to clip.
     virtual void ComposeInto(Raster& frame, const vRect& clip) const;

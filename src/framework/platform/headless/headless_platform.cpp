@@ -163,7 +163,7 @@ void vHeadlessPlatform::QueueKeyDown(int key, int modifiers) {
 void vHeadlessPlatform::QueueKey(int key, int modifiers) {
     QueueKeyDown(key, modifiers);
     if (IsPrintableKey(key) && !(modifiers & (vModControl | vModAlt))) {
-        QueueText(std::string(1, TypedCharacter(key, modifiers)));
+        QueueText(std::string(1, TypedCharacter(key, modifiers)), modifiers);
     }
     vPlatformEvent up;
     up.kind = vEventKind::KeyUp;
@@ -172,10 +172,11 @@ void vHeadlessPlatform::QueueKey(int key, int modifiers) {
     queue_.push_back(up);
 }
 
-void vHeadlessPlatform::QueueText(const std::string& text) {
+void vHeadlessPlatform::QueueText(const std::string& text, int modifiers) {
     vPlatformEvent event;
     event.kind = vEventKind::TextInput;
     event.text = text;
+    event.modifiers = modifiers;
     queue_.push_back(event);
 }
 

@@ -56,7 +56,7 @@ public:
     // character (shifted letters in upper case), as a keyboard would.
     void QueueKey(int key, int modifiers = 0);
     void QueueKeyDown(int key, int modifiers = 0);
-    void QueueText(const std::string& text);
+    void QueueText(const std::string& text, int modifiers = 0);
     void QueueResize(int clientWidth, int clientHeight);
     void QueueClose();
     void QueueExpose();
