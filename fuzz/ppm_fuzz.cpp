@@ -1,0 +1,9 @@
+#include "core/ppm.h"
+#include "fuzz_file.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static HeightField field;
+    int result = LoadPpm(field, FuzzInputPath(data, size));
+    if (result < kLoadDone || result > kLoadDataEnded) __builtin_trap();
+    return 0;
+}

@@ -1,0 +1,32 @@
+#!/bin/bash
+# Builds the file-reader fuzz targets with libFuzzer and runs each for a while.
+#   bash scripts/fuzz.sh [SECONDS_PER_TARGET]
+# Inputs that crash land in build-fuzz/crashes/; each one belongs in the reader's tests
+# in tests/core as a regression case once fixed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+command -v clang++ >/dev/null || { apt-get update -qq && apt-get install -y -qq clang; }
+out=build-fuzz
+mkdir -p "$out/crashes"
+sources=(src/core/*.cpp src/framework/draw/*.cpp)
+flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc)
+
+seed_corpus() {
+  local corpus=$out/corpus/$1
+  mkdir -p "$corpus"
+  case $1 in
+    tga) head -c 1000 demo/Intro.tga >"$corpus/intro-head.tga" ;;
+    ppm) printf 'P6\n3 2\n255\n123456789012345678\xff' >"$corpus/small.ppm" ;;
+    palette) cp demo/Std.pal "$corpus/std.pal" ;;
+  esac
+}
+
+for target in tga ppm palette; do
+  clang++ "${flags[@]}" "fuzz/${target}_fuzz.cpp" "${sources[@]}" -o "$out/${target}_fuzz"
+  seed_corpus "$target"
+  echo "== ${target}: ${seconds}s"
+  "$out/${target}_fuzz" "$out/corpus/$target" -max_total_time="$seconds" -rss_limit_mb=4096 \
+    -malloc_limit_mb=1024 -max_len=4096 -artifact_prefix="$out/crashes/${target}-" -print_final_stats=1 \
+    2>&1 | tail -n 12
+done
