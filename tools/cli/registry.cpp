@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 
 #include "cli/step.h"
@@ -55,12 +56,16 @@ std::string HelpText(const StepRegistry& registry) {
         "Runs the steps left to right on one height field, which starts as the editor's\n"
         "canvas does: 400 x 400, 8-bit, no values, no selection.\n"
         "Exit status: 0 every step ran, 1 a step failed, 2 usage error (nothing ran).\n\n";
+    std::vector<std::pair<std::string, const Step*>> rows;
+    size_t column = 0;
     for (const Step* step : registry.InOrder()) {
         std::string usage = step->name;
         if (step->argumentCount > 0) usage += " " + step->argumentName;
-        char line[256];
-        std::snprintf(line, sizeof line, "  %-22s %s\n", usage.c_str(), step->summary.c_str());
-        text += line;
+        column = std::max(column, usage.size());
+        rows.emplace_back(usage, step);
+    }
+    for (const auto& [usage, step] : rows) {
+        text += "  " + usage + std::string(column + 2 - usage.size(), ' ') + step->summary + "\n";
     }
     return text;
 }
