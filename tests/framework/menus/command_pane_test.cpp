@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include "framework/menus/command_pane.h"
+#include "framework/window/system_colors.h"
+#include "window/app_fixture.h"
+#include "window/test_windows.h"
+
+using Command = RecordingWindow::Command;
+
+namespace {
+
+constexpr const char* k14 = "              ";
+
+constexpr CommandObject kCommandBar[] = {
+    {.type = ctButton, .id = 114, .title = " Undo ", .sensitive = 0},
+    {.type = ctButton, .id = 115, .title = " Keep ", .sensitive = 0},
+    {.type = ctSpacer, .id = 121, .title = k14},
+    {.type = ctToggleButton, .id = 116, .title = "Select", .tip = "select area"},
+    {.type = ctToggleButton, .id = 117, .title = "Rough", .tip = "Roughs up map"},
+    {},
+};
+
+constexpr StatusItem kStatusBar[] = {
+    {" X,Y Location : 000,000 ", 111, AttrNoBorder, 1, 0},
+    {"Height: 000000  ", 112, AttrNoBorder, 1, 0},
+    {"  Something else  ", 113, AttrNoBorder, 1, 0},
+    {},
+};
+
+// A window with a command bar at the top and a status bar at the bottom.
+struct BarSession {
+    BarSession() {
+        window = new RecordingWindow("Bars", 400, 300);
+        session.app.OpenAppWindow(window, "Bars", 400, 300, nullptr);
+        window->AddPane(&commandBar);
+        window->AddPane(&statusBar);
+        session.Pump();
+    }
+
+    vPoint Center(vCommandPane& bar, int id) {
+        vRect b = bar.Bounds(), r = bar.FindControl(id)->PixelRect();
+        return {b.x + r.x + r.w / 2, b.y + r.y + r.h / 2};
+    }
+    void Click(vCommandPane& bar, int id) {
+        vPoint p = Center(bar, id);
+        session.platform.QueueClick(p.x, p.y);
+        session.Pump();
+    }
+
+    HeadlessSession<> session;
+    RecordingWindow* window = nullptr;
+    vCommandPane commandBar{kCommandBar};
+    vCommandPane statusBar{kStatusBar};
+};
+
+}  // namespace
+
+TEST(CommandPane, BarsAreMeasuredInDialogUnitsAndLaidOutTopAndBottom) {
+    BarSession s;
+    EXPECT_EQ(s.commandBar.BarHeight(), 18 * 13 / 8);
+    EXPECT_EQ(s.statusBar.BarHeight(), 16 * 13 / 8);
+    vRect client = s.session.app.Frame().ClientArea();
+    EXPECT_EQ(s.commandBar.Bounds().y, client.y);
+    EXPECT_EQ(s.statusBar.Bounds().y + s.statusBar.Bounds().h, client.y + client.h);
+    EXPECT_EQ(s.commandBar.FindControl(117)->Place().x, 148);
+}
+
+TEST(CommandPane, ControlsSendToTheWindowAndGiveTheKeyboardBack) {
+    BarSession s;
+    s.Click(s.commandBar, 114);
+    s.Click(s.commandBar, 117);
+    s.Click(s.commandBar, 117);
+    EXPECT_EQ(s.window->commands, (std::vector<Command>{{117, 1, ctToggleButton}, {117, 0, ctToggleButton}}));
+    EXPECT_EQ(s.session.app.Frame().Focus(), nullptr);
+    s.window->PutValue(114, 1, StateEnabled);
+    s.Click(s.commandBar, 114);
+    EXPECT_EQ(s.window->commands.back(), (Command{114, 0, ctButton}));
+}
+
+TEST(CommandPane, StatusFieldsAnswerThroughTheWindow) {
+    BarSession s;
+    s.window->PutText(113, "Roughs");
+    EXPECT_EQ(s.statusBar.FindControl(113)->Text(), "Roughs");
+    char text[8] = "junk";
+    EXPECT_EQ(s.window->QueryText(113, text, sizeof text), 1);
+    EXPECT_EQ(s.window->QueryValue(999), 0);
+    s.window->PutValue(116, 1, StateValue);
+    EXPECT_EQ(s.window->QueryValue(116), 1);
+}
+
+TEST(CommandPane, BarsDrawTheirHighlightAndShadowLines) {
+    BarSession s;
+    vRect top = s.commandBar.Bounds(), bottom = s.statusBar.Bounds();
+    const vHeadlessPlatform& p = s.session.platform;
+    int x = top.w - 5;  // right of every control
+    EXPECT_EQ(p.FramePixel(x, top.y), vColorButtonHighlight.pixel());
+    EXPECT_EQ(p.FramePixel(x, top.y + top.h - 1), vColorButtonShadow.pixel());
+    EXPECT_EQ(p.FramePixel(x, bottom.y), vColorButtonShadow.pixel());
+    EXPECT_EQ(p.FramePixel(x, bottom.y + 1), vColorButtonHighlight.pixel());
+    EXPECT_EQ(p.FramePixel(bottom.w - 11, bottom.y + 10), vColorButtonHighlight.pixel());
+    EXPECT_EQ(p.FramePixel(bottom.w - 8, bottom.y + 10), vColorButtonFace.pixel());
+}

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include "framework/menus/menu_pane.h"
+#include "framework/window/command_ids.h"
+#include "framework/window/keys.h"
+#include "window/app_fixture.h"
+#include "window/test_windows.h"
+
+using Command = RecordingWindow::Command;
+
+namespace {
+
+constexpr MenuItem kShowPal[] = {{"Left", 106, vMenuSensitive}, {"Right", 107, vMenuSensitive}, {}};
+constexpr MenuItem kFile[] = {
+    {"&Open...", 32101, vMenuSensitive},
+    {"&Save", 32103, vMenuSensitive},
+    {"-", vMenuSeparatorId},
+    {"&Back", 110, vMenuSensitive, "Ctrl+Left", vKey_Left, nullptr, vControlKey},
+    {},
+};
+constexpr MenuItem kView[] = {
+    {"Palette", 104, vMenuSensitive},
+    {"Show Pal", 105, vMenuSensitive, nullptr, 0, kShowPal},
+    {},
+};
+constexpr MenuItem kBar[] = {{"&File", 0, 0, nullptr, 0, kFile}, {"&View", 0, 0, nullptr, 0, kView}, {}};
+
+struct MenuSession {
+    MenuSession() {
+        window = new RecordingWindow("Menus", 400, 300);
+        session.app.OpenAppWindow(window, "Menus", 400, 300, nullptr);
+        window->AddPane(&menu);
+        session.Pump();
+    }
+    void ClickTitle(int index) {
+        vRect box = menu.TitleBox(index);
+        session.platform.QueueClick(box.x + box.w / 2, box.y + box.h / 2);
+        session.Pump();
+    }
+    vPoint ItemCenter(int level, int item) {
+        const vMenuPopup& popup = *menu.Popups()[level];
+        vRect b = popup.Bounds();
+        return {b.x + b.w / 2, b.y + popup.ItemTop(item) + vMenuPopup::kItemHeight / 2};
+    }
+
+    HeadlessSession<> session;
+    RecordingWindow* window = nullptr;
+    vMenuPane menu{kBar};
+};
+
+}  // namespace
+
+TEST(MenuPane, ClickingATitleAndAnItemSendsAMenuCommand) {
+    MenuSession s;
+    EXPECT_EQ(s.session.app.Frame().MenuStrip(), &s.menu);
+    s.ClickTitle(0);
+    ASSERT_TRUE(s.menu.IsOpen());
+    vPoint save = s.ItemCenter(0, 1);
+    s.session.platform.QueueClick(save.x, save.y);
+    s.session.Pump();
+    EXPECT_FALSE(s.menu.IsOpen());
+    EXPECT_EQ(s.window->commands, (std::vector<Command>{{32103, 32103, vMenuCommandType}}));
+}
+
+TEST(MenuPane, SubmenusOpenBesideTheirItem) {
+    MenuSession s;
+    s.ClickTitle(1);
+    vPoint showPal = s.ItemCenter(0, 1);
+    s.session.platform.QueueMove(showPal.x, showPal.y);
+    s.session.Pump();
+    ASSERT_EQ(s.menu.Popups().size(), 2u);
+    EXPECT_GE(s.menu.Popups()[1]->Bounds().x, s.menu.Popups()[0]->Bounds().x + s.menu.Popups()[0]->Bounds().w - 3);
+    vPoint right = s.ItemCenter(1, 1);
+    s.session.platform.QueueMove(right.x, right.y);
+    s.session.platform.QueueClick(right.x, right.y);
+    s.session.Pump();
+    EXPECT_EQ(s.window->commands, (std::vector<Command>{{107, 107, vMenuCommandType}}));
+}
+
+TEST(MenuPane, KeysChooseSensitiveItemsAndOthersReachOnKey) {
+    MenuSession s;
+    s.session.platform.QueueKeyDown(vKeyLeftCode, vModControl);
+    s.session.platform.QueueKeyDown(vKeyLeftCode, 0);
+    s.session.Pump();
+    EXPECT_EQ(s.window->commands, (std::vector<Command>{{110, 110, vMenuCommandType}}));
+    s.window->PutValue(110, 0, StateEnabled);
+    s.session.platform.QueueKeyDown(vKeyLeftCode, vModControl);
+    s.session.Pump();
+    EXPECT_EQ(s.window->commands.size(), 1u);
+    EXPECT_EQ(s.window->keys, (std::vector<std::pair<int, int>>{{vKey_Left, 0}, {vKey_Left, vControlKey}}));
+    int value = -1;
+    EXPECT_TRUE(s.menu.QueryValue(110, value));
+    EXPECT_EQ(s.window->QueryValue(4242), 0);
+}
+
+TEST(MenuPane, ArrowsEnterAndEscapeWorkInAnOpenMenu) {
+    MenuSession s;
+    s.ClickTitle(0);
+    s.session.platform.QueueKeyDown(vKeyDownCode);
+    s.session.platform.QueueKeyDown(vKeyDownCode);
+    s.session.platform.QueueKeyDown(vKeyDownCode);  // over the separator to "&Back"
+    s.session.platform.QueueKeyDown(vKeyReturn);
+    s.session.Pump();
+    EXPECT_EQ(s.window->commands, (std::vector<Command>{{110, 110, vMenuCommandType}}));
+    s.ClickTitle(0);
+    s.session.platform.QueueKeyDown(vKeyRightCode);
+    s.session.Pump();
+    EXPECT_EQ(s.menu.OpenIndex(), 1);
+    s.session.platform.QueueKeyDown(vKeyEscape);
+    s.session.Pump();
+    EXPECT_FALSE(s.menu.IsOpen());
+    EXPECT_EQ(s.session.app.Frame().Focus(), nullptr);
+}
+
+TEST(MenuPane, AClickOutsideClosesWithoutChoosing) {
+    MenuSession s;
+    s.ClickTitle(0);
+    s.session.platform.QueueClick(390, 280);
+    s.session.Pump();
+    EXPECT_FALSE(s.menu.IsOpen());
+    EXPECT_TRUE(s.window->commands.empty());
+}
