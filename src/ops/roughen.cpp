@@ -11,11 +11,9 @@
 namespace {
 
 // The Middle factor f = 2r / 32766 is formed in extended precision and then rounded to
-// single precision: f = fraction / 2^shift exactly, with a 24-bit integer fraction.
-struct MiddleFactor {
-    int64_t fraction = 0;
-    int shift = 0;
-};
+// single precision, so f = fraction / 2^shift exactly with a 24-bit integer fraction.
+// Both are packed in one word (fraction low, shift above) to keep the table small.
+using MiddleFactor = uint32_t;
 
 const std::array<MiddleFactor, 32768>& MiddleFactors() {
     static const std::array<MiddleFactor, 32768> factors = [] {
@@ -24,8 +22,8 @@ const std::array<MiddleFactor, 32768>& MiddleFactors() {
             float f = static_cast<float>(static_cast<long double>(r * 2) * (1.0L / 32766.0L));
             int exponent = 0;
             float mantissa = std::frexp(f, &exponent);  // f = mantissa * 2^exponent
-            table[size_t(r)].fraction = int64_t(std::ldexp(mantissa, 24));
-            table[size_t(r)].shift = 24 - exponent;
+            uint32_t fraction = uint32_t(std::ldexp(mantissa, 24));
+            table[size_t(r)] = fraction | uint32_t(24 - exponent) << 24;
         }
         return table;
     }();
@@ -33,10 +31,11 @@ const std::array<MiddleFactor, 32768>& MiddleFactors() {
 }
 
 // trunc(value * f + z - value) without rounding: value * f = product / 2^shift.
-int64_t MiddleResult(int64_t z, int32_t value, const MiddleFactor& factor) {
-    int64_t product = int64_t(value) * factor.fraction;
-    int64_t whole = product >> factor.shift;
-    bool fractional = (product - (whole << factor.shift)) != 0;
+int64_t MiddleResult(int64_t z, int32_t value, MiddleFactor factor) {
+    const int shift = int(factor >> 24);
+    int64_t product = int64_t(value) * int64_t(factor & 0xFFFFFF);
+    int64_t whole = product >> shift;
+    bool fractional = (product - (whole << shift)) != 0;
     int64_t result = z - value + whole;
     // Truncation toward zero rounds a negative sum with a fraction up.
     return result < 0 && fractional ? result + 1 : result;
@@ -53,16 +52,18 @@ int64_t Clamp(int64_t z, int64_t top) {
     return z;
 }
 
-void StartRun(uint32_t seed) {
+// Seeds the program's generator and drops one more number. The run draws from a local
+// copy, which the compiler keeps in a register, and hands the state back at its end.
+RandomGenerator StartRun(uint32_t seed) {
     TheRandomGenerator().Seed(seed);
     TheRandomGenerator().Next();
+    return TheRandomGenerator();
 }
 
 }  // namespace
 
 void Roughen(HeightField& field, int mode, int32_t value, uint32_t seed) {
-    StartRun(seed);
-    RandomGenerator& random = TheRandomGenerator();
+    RandomGenerator random = StartRun(seed);
     const PixelCodec codec(field.kind());
     const auto& factors = MiddleFactors();
     const uint32_t span = uint32_t(value) + 1u;
@@ -80,11 +81,11 @@ void Roughen(HeightField& field, int mode, int32_t value, uint32_t seed) {
         }
         return codec.Store(Clamp(z, codec.max()));
     });
+    TheRandomGenerator() = random;
 }
 
 void RoughenArea(HeightField& field, int area, int mode, int32_t value, uint32_t seed) {
-    StartRun(seed);
-    RandomGenerator& random = TheRandomGenerator();
+    RandomGenerator random = StartRun(seed);
     const PixelCodec codec(field.kind());
     TransformRows(field, area, RowShow::kDrawRow, [&](uint32_t pixel) {
         int64_t z = codec.Value(pixel);
@@ -100,5 +101,6 @@ void RoughenArea(HeightField& field, int area, int mode, int32_t value, uint32_t
         }
         return codec.Store(Clamp(z, codec.max()));
     });
+    TheRandomGenerator() = random;
     if (codec.wide()) field.painter().RefreshView();
 }

@@ -147,3 +147,17 @@ TEST(RoughenArea, GivesNoValueARealValueAndRefreshesOnceInASixteenBitField) {
     EXPECT_EQ(painter.rows, (std::vector<int>{0, 1}));
     EXPECT_EQ(painter.refreshes, 1);
 }
+
+TEST(Roughen, LeavesTheProgramsGeneratorAfterTheNumbersItDrew) {
+    HeightField field;
+    SetField(field, kEightBitField, {{1, 2, 3}});
+    Roughen(field, kRoughDown, 5, 11);
+    RandomGenerator generator = StartedGenerator(11);
+    for (int i = 0; i < 6; ++i) generator.Next();
+    EXPECT_EQ(TheRandomGenerator().Next(), generator.Next());
+
+    RoughenArea(field, kAreaOutside, kRoughUp, 5, 11);
+    generator = StartedGenerator(11);
+    for (int i = 0; i < 3; ++i) generator.Next();
+    EXPECT_EQ(TheRandomGenerator().Next(), generator.Next());
+}
