@@ -77,6 +77,9 @@ void vTextInCmd::ScrollToCaret() {
     if (caretChar < firstVisible_) firstVisible_ = caretChar;
     int room = std::max(1, TextArea().w - 1);
     while (firstVisible_ < caretChar && MeasureShown(firstVisible_, caretChar) > room) ++firstVisible_;
+    // Text that shrank is pulled back in, so the field never shows the caret alone.
+    int total = edit_.CharsBefore(static_cast<int>(edit_.Text().size()));
+    while (firstVisible_ > 0 && MeasureShown(firstVisible_ - 1, total) <= room) --firstVisible_;
 }
 
 int vTextInCmd::OffsetAt(int x) const {

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "framework/controls/cmd_parent.h"
+#include "framework/draw/text_renderer.h"
+#include "framework/platform/headless/headless_text.h"
 
 // A container without a window that writes down the commands of its controls and
 // the build failures it would report.
@@ -51,6 +53,15 @@ public:
 
 protected:
     void ReportBuildFailure(const char* message) override { failures.push_back(message); }
+};
+
+// Fixed-metric text for tests that measure or draw text without an application.
+struct FixedText {
+    FixedText() { vSetTextRenderer(&text); }
+    ~FixedText() { vSetTextRenderer(nullptr); }
+    FixedText(const FixedText&) = delete;
+    FixedText& operator=(const FixedText&) = delete;
+    vHeadlessText text;
 };
 
 inline std::ostream& operator<<(std::ostream& out, const RecordingParent::Command& c) {
