@@ -84,6 +84,8 @@ void vFrame::DispatchKey(const vPlatformEvent& event) {
     if (TopModal() && (!target || !AcceptsInput(target))) target = TopModal();
     if (target && Deliver(target, event)) return;
     if (TopModal() || app_.IsQuitting()) return;
+    // Alt with a menu's letter, and F10, open the menu bar before the window hears them.
+    if (menuStrip_ && event.kind == vEventKind::KeyDown && Deliver(menuStrip_, event)) return;
     vWindow* active = app_.ActiveWindow();
     if (!active || !active->IsBuilt()) return;
     for (const vKeyStroke& stroke : vTranslateKey(event)) {

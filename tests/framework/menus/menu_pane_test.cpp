@@ -120,3 +120,54 @@ TEST(MenuPane, AClickOutsideClosesWithoutChoosing) {
     EXPECT_FALSE(s.menu.IsOpen());
     EXPECT_TRUE(s.window->commands.empty());
 }
+
+TEST(MenuPane, AltWithAMnemonicOpensItsMenuAndALetterChoosesTheItem) {
+    MenuSession s;
+    s.session.platform.QueueKeyDown('v', vModAlt);
+    s.session.Pump();
+    ASSERT_TRUE(s.menu.IsOpen());
+    EXPECT_EQ(s.menu.OpenIndex(), 1);
+    EXPECT_TRUE(s.window->keys.empty());
+    s.session.platform.QueueKeyDown(vKeyEscape);
+    s.session.platform.QueueKeyDown('f', vModAlt);
+    s.session.platform.QueueText("s");
+    s.session.Pump();
+    EXPECT_FALSE(s.menu.IsOpen());
+    EXPECT_EQ(s.window->commands, (std::vector<Command>{{32103, 32103, vMenuCommandType}}));
+    // A letter no title marks goes on to the window.
+    s.session.platform.QueueKeyDown('q', vModAlt);
+    s.session.Pump();
+    EXPECT_FALSE(s.menu.IsOpen());
+}
+
+TEST(MenuPane, F10OpensTheFirstMenuForTheKeyboard) {
+    MenuSession s;
+    s.session.platform.QueueKeyDown(vKeyF1Code + 9);
+    s.session.platform.QueueKeyDown(vKeyReturn);
+    s.session.Pump();
+    EXPECT_EQ(s.window->commands, (std::vector<Command>{{32101, 32101, vMenuCommandType}}));
+}
+
+TEST(MenuPane, GrayedItemsCannotBeChosenAndCheckMarksShow) {
+    MenuSession s;
+    s.window->PutValue(32103, 0, StateEnabled);
+    s.window->PutValue(32101, 1, StateChecked);
+    s.ClickTitle(0);
+    vPoint save = s.ItemCenter(0, 1);
+    s.session.platform.QueueClick(save.x, save.y);
+    s.session.Pump();
+    EXPECT_TRUE(s.window->commands.empty());
+    // The check mark is drawn in the left column of "&Open...".
+    const vMenuPopup& popup = *s.menu.Popups()[0];
+    vRect b = popup.Bounds();
+    int top = b.y + popup.ItemTop(0), ink = 0;
+    for (int y = top; y < top + vMenuPopup::kItemHeight; ++y) {
+        for (int x = b.x + 3; x < b.x + vMenuPopup::kCheckColumn; ++x) {
+            ink += s.session.platform.FramePixel(x, y) == vColorWindowText.pixel();
+        }
+    }
+    EXPECT_GT(ink, 6);
+    int value = 0;
+    EXPECT_TRUE(s.menu.QueryValue(32101, value));
+    EXPECT_EQ(value, 1);
+}
