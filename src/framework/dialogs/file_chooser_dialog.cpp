@@ -95,6 +95,7 @@ void vFileChooserDialog::OnDialogReady() {
 }
 
 void vFileChooserDialog::ShowListing() {
+    picked_.clear();
     std::vector<std::string> items;
     items.reserve(listing_.entries.size());
     for (const auto& entry : listing_.entries) items.push_back(entry.isFolder ? entry.name + "/" : entry.name);
@@ -117,7 +118,17 @@ std::string vFileChooserDialog::ShortFolderText() const {
 std::string vFileChooserDialog::NameField() {
     char buffer[vTextEdit::kMaxChars + 1];
     QueryText(kNameEntry, buffer, sizeof buffer);
-    return Trimmed(buffer);
+    std::string typed = buffer;
+    // A name taken from the list may be longer than the field holds: it is kept whole.
+    if (!picked_.empty() && typed == pickedShown_) return picked_;
+    // Blanks around a typed name are slips, unless a file's name has them.
+    if (!Trimmed(typed).empty() && vPath::Exists(vPath::Resolve(listing_.folder, typed))) return typed;
+    return Trimmed(typed);
+}
+
+void vFileChooserDialog::Reread() {
+    listing_ = vFolderListing::Read(listing_.folder, pattern_);
+    ShowListing();
 }
 
 void vFileChooserDialog::OnDialogCommand(int id, int value, int type) {
@@ -141,6 +152,8 @@ bool vFileChooserDialog::EnterFolder(const std::string& folder) {
     vFolderListing next = vFolderListing::Read(folder, pattern_);
     if (!next.readable) {
         Tell(folder + "\nThis folder cannot be read.");
+        // It may have vanished since the listing was read.
+        Reread();
         return false;
     }
     listing_ = std::move(next);
@@ -156,14 +169,18 @@ void vFileChooserDialog::ChooseFilter(int index) {
     if (index < 0 || index >= static_cast<int>(filter_.Entries().size())) return;
     filterIndex_ = index;
     pattern_ = filter_.Entries()[index].pattern;
-    listing_ = vFolderListing::Read(listing_.folder, pattern_);
-    ShowListing();
+    Reread();
 }
 
 void vFileChooserDialog::EntrySelected(int index) {
     if (index < 0 || index >= static_cast<int>(listing_.entries.size())) return;
     const auto& entry = listing_.entries[index];
-    if (!entry.isFolder) PutText(kNameEntry, entry.name.c_str());
+    if (entry.isFolder) return;
+    PutText(kNameEntry, entry.name.c_str());
+    picked_ = entry.name;
+    char shown[vTextEdit::kMaxChars + 1];
+    QueryText(kNameEntry, shown, sizeof shown);
+    pickedShown_ = shown;
 }
 
 void vFileChooserDialog::EntryActivated(int index) {
@@ -191,8 +208,7 @@ void vFileChooserDialog::Confirm() {
     if (HasWildcard(name)) {
         // A typed pattern lists what it matches until another filter is chosen.
         pattern_ = name;
-        listing_ = vFolderListing::Read(listing_.folder, pattern_);
-        ShowListing();
+        Reread();
         PutText(kNameEntry, "");
         return;
     }
@@ -217,6 +233,7 @@ bool vFileChooserDialog::ConfirmPath(const std::string& path) {
 bool vFileChooserDialog::AcceptOpen(const std::string& path) {
     if (vPath::IsFile(path)) return true;
     Tell(vPath::LastComponent(path) + "\nFile not found.\nCheck the file name and try again.");
+    Reread();
     return false;
 }
 

@@ -51,6 +51,8 @@ public:
 private:
     void BuildTable();
     void ShowListing();
+    // Reads the folder again (after a filter change, or when entries vanished).
+    void Reread();
     void EntryActivated(int index);
     void EntrySelected(int index);
     bool ConfirmPath(const std::string& path);
@@ -72,4 +74,6 @@ private:
     std::vector<const char*> filterNames_;
     std::vector<CommandObject> table_;
     std::string chosen_;
+    std::string picked_;       // the file chosen in the list, whole
+    std::string pickedShown_;  // what the name field showed for it
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "framework/dialogs/dialog.h"
@@ -34,6 +35,20 @@ inline vPoint CenterOf(vDialog& dialog, int id) {
     vRect view = dialog.View().Bounds();
     vRect r = dialog.FindControl(id)->PixelRect();
     return {view.x + vDialogView::ClientLeft() + r.x + r.w / 2, view.y + vDialogView::ClientTop() + r.y + r.h / 2};
+}
+
+// Scripted answers: a box closed by the command id, a chooser confirmed with path.
+inline vModalAnswer ClosedBy(int id) {
+    vModalAnswer answer;
+    answer.id = id;
+    return answer;
+}
+
+inline vModalAnswer Chosen(const std::string& path) {
+    vModalAnswer answer;
+    answer.confirmed = true;
+    answer.path = path;
+    return answer;
 }
 
 inline void ClickOn(vHeadlessPlatform& platform, vDialog& dialog, int id) {

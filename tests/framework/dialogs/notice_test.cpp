@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "dialog_fixture.h"
+#include "framework/dialogs/notice_dialog.h"
+#include "framework/window/system_colors.h"
+
+namespace {
+
+// A notice that lets the test act once it is on screen.
+class WatchedNotice : public vNoticeDialog {
+public:
+    using vNoticeDialog::vNoticeDialog;
+    void OnDialogReady() override {
+        vNoticeDialog::OnDialogReady();
+        if (onReady) onReady();
+    }
+    std::function<void()> onReady;
+};
+
+}  // namespace
+
+TEST(Notice, OnlyOkClosesItEscapeAndTheCloseBoxDoNothing) {
+    HeadlessSession<> session;
+    WatchedNotice notice(nullptr);
+    notice.onReady = [&] {
+        vRect view = notice.View().Bounds(), close = notice.View().CloseBox();
+        session.platform.QueueKey(vKeyEscape);
+        session.platform.QueueClick(view.x + close.x + close.w / 2, view.y + close.y + close.h / 2);
+        ClickOn(session.platform, notice, vOkId);
+    };
+    EXPECT_EQ(notice.ShowNotice("Palette Open error"), vOkId);
+    // Had Escape or the close box closed it, the " OK " click would have come too late.
+    EXPECT_EQ(notice.LastId(), vOkId);
+    EXPECT_EQ(notice.LastValue(), vOkId);
+    EXPECT_FALSE(notice.IsShown());
+}
+
+TEST(Notice, IsCentredOverTheFrameAndFitsItsLines) {
+    HeadlessSession<> session;
+    WatchedNotice notice(nullptr);
+    int left = -1, top = -1, width = 0, height = 0;
+    notice.onReady = [&] {
+        notice.QueryPlacement(left, top, width, height);
+        session.platform.QueueKey(vKeyReturn);
+    };
+    EXPECT_EQ(notice.ShowNotice("Unable to open INI FILE\n\n Creating NEW INI FILE"), vOkId);
+    vRect client = session.app.Frame().ClientArea();
+    EXPECT_EQ(left, (client.w - width) / 2);
+    EXPECT_EQ(top, (client.h - height) / 2);
+    // Three lines of 11 units and one more, beside the picture (40 x 32, halved + 6).
+    const vControlPlace& text = notice.FindControl(vNoticeDialog::kTextId)->Place();
+    EXPECT_EQ(text.height, 3 * 11 + 1);
+    EXPECT_EQ(text.width, 23 * 4 + 3);
+    const vControlPlace& image = notice.FindControl(vNoticeDialog::kImageId)->Place();
+    EXPECT_EQ(image.width, 40 / 2 + 14);
+    EXPECT_EQ(image.height, 32 / 2 + 6);
+    EXPECT_EQ(text.x, image.x + image.width + 0);
+}
+
+TEST(Notice, ShowsItsWarningPicture) {
+    HeadlessSession<> session;
+    WatchedNotice notice(nullptr);
+    int ink = 0, paper = 0;
+    notice.onReady = [&] {
+        session.Pump();
+        vRect view = notice.View().Bounds();
+        vRect image = notice.FindControl(vNoticeDialog::kImageId)->PixelRect();
+        int x0 = view.x + vDialogView::ClientLeft() + image.x, y0 = view.y + vDialogView::ClientTop() + image.y;
+        for (int y = y0; y < y0 + image.h; ++y) {
+            for (int x = x0; x < x0 + image.w; ++x) {
+                uint32_t pixel = session.platform.FramePixel(x, y);
+                ink += pixel == vColorWindowText.pixel();
+                paper += pixel == vColorButtonHighlight.pixel();
+            }
+        }
+        session.platform.QueueKey(vKeyReturn);
+    };
+    notice.ShowNotice("x");
+    // A one-bit picture: a good share of both colours inside the 40 x 32 box.
+    EXPECT_GT(ink, 200);
+    EXPECT_GT(paper, 200);
+}
+
+TEST(Notice, AScriptCanAnswerItAndSeesTheMessage) {
+    HeadlessSession<> session;
+    session.platform.ScriptAnswer(vModalRequest::Kind::Notice, ClosedBy(vOkId));
+    vNoticeDialog notice(nullptr);
+    EXPECT_EQ(notice.ShowNotice("File load error"), vOkId);
+    ASSERT_EQ(session.platform.ModalRequests().size(), 1u);
+    EXPECT_EQ(session.platform.ModalRequests()[0].text, "File load error");
+    EXPECT_EQ(session.platform.ModalRequests()[0].title, "Notice");
+    EXPECT_TRUE(notice.IsBuilt());
+}
