@@ -109,10 +109,18 @@ bool vCmdParent::ClickDefault() {
 bool vCmdParent::ClickMnemonic(int key) {
     if (key <= 0 || key > 127) return false;
     char wanted = static_cast<char>(std::tolower(key));
-    for (const auto& control : controls_) {
-        if (control->TakesInput() && control->Mnemonic() == wanted) {
-            if (IsFocusable(control.get())) SetFocusControl(control.get());
+    for (size_t i = 0; i < controls_.size(); ++i) {
+        vCmd* control = controls_[i].get();
+        if (control->Mnemonic() != wanted || control->IsHidden()) continue;
+        if (control->TakesInput()) {
+            if (IsFocusable(control)) SetFocusControl(control);
             control->Click();
+            return true;
+        }
+        // A label's letter takes the keyboard to the next control that can have it.
+        for (size_t next = i + 1; next < controls_.size(); ++next) {
+            if (!IsFocusable(controls_[next].get())) continue;
+            SetFocusControl(controls_[next].get());
             return true;
         }
     }

@@ -19,7 +19,8 @@ void vLabelCmd::Paint(vDC& dc) {
         dc.PaintIcon(r.x + (r.w - icon->width) / 2, r.y + (r.h - icon->height) / 2, *icon);
         return;
     }
-    vPaint::Text(dc, r.x, r.y, text_, TextColor());
+    // "&" marks a letter that takes the keyboard to the control after the label.
+    vPaint::MnemonicText(dc, r.x, r.y, text_, TextColor(), true);
 }
 
 vColor vColorLabelCmd::TextColor() const {

@@ -34,9 +34,13 @@ std::string StripMnemonic(std::string_view text, int& mnemonicAt) {
 void Fill(vDC& dc, const vRect& r, const vColor& color) {
     if (r.w <= 0 || r.h <= 0) return;
     UseSolid(dc, color);
-    if (r.w == 1 || r.h == 1) {
-        dc.PaintLine(r.x, r.y, r.x + (r.h == 1 ? r.w : 1), r.y + (r.h == 1 ? 0 : r.h));
-        if (r.w == 1 && r.h == 1) dc.PaintDot(r.x, r.y);
+    // A line leaves out its end point, so it covers exactly w or h pixels.
+    if (r.h == 1) {
+        dc.PaintLine(r.x, r.y, r.x + r.w, r.y);
+        return;
+    }
+    if (r.w == 1) {
+        dc.PaintLine(r.x, r.y, r.x, r.y + r.h);
         return;
     }
     // A box covers one pixel more than its width and height.

@@ -104,3 +104,23 @@ TEST(ControlBuild, FramesShowAndHideWhatTheyHold) {
     EXPECT_FALSE(parent.FindControl(4)->IsHidden());
     EXPECT_FALSE(parent.FindControl(1)->TakesInput());
 }
+
+TEST(ControlBuild, ALabelsMnemonicTakesTheKeyboardToTheControlAfterIt) {
+    constexpr CommandObject table[] = {
+        {.type = ctButton, .id = 1, .title = "Go", .attributes = AttrDefault},
+        {.type = ctLabel, .id = 2, .title = "File &name:", .below = 1},
+        {.type = ctTextIn, .id = 3, .title = "", .rightOf = 2, .below = 1},
+        {.type = ctLabel, .id = 4, .title = "&Hidden", .attributes = AttrHidden, .below = 3},
+        {.type = ctButton, .id = 5, .title = "Other", .below = 4},
+        {},
+    };
+    RecordingParent parent;
+    parent.Build(table);
+    parent.SetFocusControl(parent.FindControl(1));
+    parent.ControlKeyDown('n', vModAlt);
+    EXPECT_EQ(parent.FocusControl(), parent.FindControl(3));
+    // A hidden label's letter does nothing; nothing is clicked either way.
+    parent.ControlKeyDown('h', vModAlt);
+    EXPECT_EQ(parent.FocusControl(), parent.FindControl(3));
+    EXPECT_TRUE(parent.commands.empty());
+}

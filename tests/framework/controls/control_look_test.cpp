@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "framework/controls/paint.h"
 #include "framework/draw/memory_dc.h"
 #include "framework/window/system_colors.h"
 #include "recording_parent.h"
@@ -100,4 +101,20 @@ TEST(BoxedLabelLook, SunkenEdgeUnlessLargeAndTextCentred) {
     int textLeft = sunken.x + (sunken.w - 12) / 2;
     EXPECT_GE(ink.x, textLeft);
     EXPECT_LE(ink.x, textLeft + 1);
+}
+
+TEST(PaintSteps, LinesCoverExactlyTheirPixelsInOneColumnOrRow) {
+    vMemoryDC dc(20, 20);
+    dc.Erase();
+    vPaint::VLine(dc, 5, 2, 12, vColorWindowText);
+    vPaint::HLine(dc, 8, 3, 7, vColorWindowText);
+    vPaint::Fill(dc, {1, 18, 1, 1}, vColorWindowText);
+    int ink = 0;
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 20; ++x) ink += dc.GetPixel(x, y) == vColorWindowText.pixel();
+    }
+    EXPECT_EQ(ink, 12 + 7 + 1);
+    for (int y = 2; y < 14; ++y) EXPECT_EQ(dc.GetPixel(5, y), vColorWindowText.pixel()) << y;
+    for (int x = 8; x < 15; ++x) EXPECT_EQ(dc.GetPixel(x, 3), vColorWindowText.pixel()) << x;
+    EXPECT_EQ(dc.GetPixel(1, 18), vColorWindowText.pixel());
 }
