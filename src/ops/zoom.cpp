@@ -10,9 +10,10 @@
 namespace {
 
 // How the zoom stores values. A 16-bit field builds red = v & 0xFF and green =
-// (v / 256) & 0xFF, so no value (-1) becomes the value 255. In an 8-bit field a
-// position whose sources all lack a value keeps no value, so an empty region stays
-// empty at any size; every other interpolated value is limited to 0..255.
+// (v / 256) & 0xFF, so no value (-1) becomes the value 255. In an 8-bit field a kept
+// position without a value stays without one, and so do the midpoint of two such
+// positions and the continuation past one, so an empty region stays empty at any size;
+// every other interpolated value is limited to 0..255.
 class ZoomColours {
 public:
     explicit ZoomColours(int kind) : codec_(kind) {}
@@ -39,11 +40,13 @@ private:
     const PixelCodec codec_;
 };
 
-// Moves the old working image's pixels out and replaces the field at the new size.
+// Moves the old working image's pixels out and replaces the field at the new size. The
+// new images are not cleared: every row of the working image is written next, and the
+// undo image takes a copy of it.
 bool ReplaceKeepingPixels(HeightField& field, int width, int height, Raster& old) {
     Raster& working = *field.working().AcquireSurface();
     std::swap(old, working);
-    if (field.ReplaceField(width, height)) return true;
+    if (field.BeginLoad(width, height)) return true;
     std::swap(old, working);
     return false;
 }
