@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <sstream>
@@ -170,16 +171,25 @@ Step RoughStep() {
         });
 }
 
+// A radius of any size: a window wider than the field takes the whole field, so a
+// number too long for int reads as the largest int.
+bool ParseRadius(const std::string& text, int& radius) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
+    long long value = text.size() > 10 ? 0x7FFFFFFF : std::atoll(text.c_str());
+    radius = int(std::min<long long>(value, 0x7FFFFFFF));
+    return true;
+}
+
 Step SmoothStep() {
     return ArgumentStep("--smooth", "R", "replace each height by the mean of its (2R+1)^2 window",
                         [](const std::string& text, std::string& error) -> std::optional<StepAction> {
-                            long long radius = 0;
-                            if (!ParseWhole(text, radius) || radius < 0 || radius > 0x7FFFFFFF) {
+                            int radius = 0;
+                            if (!ParseRadius(text, radius)) {
                                 error = "'" + text + "' is not a radius of 0 or more";
                                 return std::nullopt;
                             }
                             return [radius](Session& session) {
-                                return FromReport(RunSmooth(session.field, session.areaCode, int(radius)));
+                                return FromReport(RunSmooth(session.field, session.areaCode, radius));
                             };
                         });
 }

@@ -66,6 +66,14 @@ TEST_F(EditSteps, ReadValueTextsAsTheDialogsDoAndStopOnAWrongOne) {
     EXPECT_EQ(Run({"--new", "2x1", "--fill", "-1"}), kExitStepFailed);
 }
 
+TEST_F(EditSteps, TakeASmoothRadiusOfAnySize) {
+    EXPECT_EQ(Run({"--new", "3x1", "--fill", "3", "--smooth", "99999999999999999999"}), kExitDone);
+    EXPECT_EQ(Dumped(), (Heights{{3, 3, 3}}));
+    // Positions without a value sample as the top of the kind.
+    EXPECT_EQ(Run({"--new", "2x2", "--smooth", "2147483648"}), kExitDone);
+    EXPECT_EQ(Dumped(), (Heights{{255, 255}, {255, 255}}));
+}
+
 TEST_F(EditSteps, RepeatARoughenUnderAGivenSeed) {
     ASSERT_EQ(Run({"--new", "5x3", "--fill", "100", "--seed", "42", "--rough", "middle:30"}), kExitDone);
     Heights first = Dumped();
