@@ -223,3 +223,27 @@ TEST(Dialog, ADescriptionThatCannotBeBuiltEndsTheProgramWith99) {
     ASSERT_FALSE(session.platform.ModalRequests().empty());
     EXPECT_EQ(session.platform.ModalRequests().back().text, "Can't build dialog template.");
 }
+
+TEST(Dialog, CancelPutsARadioGroupBackWithTheCommandsOfAClick) {
+    constexpr CommandObject table[] = {
+        {.type = ctRadioButton, .id = 1, .value = 1, .title = "Up"},
+        {.type = ctRadioButton, .id = 2, .title = "Down", .below = 1},
+        {.type = ctButton, .id = vCancelId, .title = " Exit ", .below = 2},
+        {},
+    };
+    HeadlessSession<> session;
+    RecordingDialog dialog(table);
+    dialog.Present();
+    session.Pump();
+    ClickOn(session.platform, dialog, 2);
+    session.platform.QueueKey(vKeyEscape);
+    session.Pump();
+    EXPECT_EQ(dialog.commands, (std::vector<Command>{{1, 0, ctRadioButton},
+                                                    {2, 1, ctRadioButton},
+                                                    {vCancelId, 0, ctButton},
+                                                    {2, 0, ctRadioButton},
+                                                    {1, 1, ctRadioButton}}));
+    EXPECT_EQ(dialog.QueryValue(1), 1);
+    EXPECT_EQ(dialog.QueryValue(2), 0);
+    EXPECT_FALSE(dialog.IsShown());
+}
