@@ -193,6 +193,16 @@ void vScrollBar::Release() {
     Invalidate();
 }
 
+// Nobody holds the press any more: no repeat, no thumb position to report.
+void vScrollBar::OnCaptureLost() {
+    if (pressed_ == Part::None) return;
+    pressed_ = Part::None;
+    pointerInPressed_ = false;
+    dragStart_ = -1;
+    repeat_.StopTimer();
+    Invalidate();
+}
+
 // One action of the held part, while the pointer stays on it. A page area stops
 // repeating once the thumb has reached the pointer.
 void vScrollBar::Repeat() {

@@ -35,6 +35,7 @@ public:
 
     void Paint() override;
     bool HandleInput(const vPlatformEvent& event) override;
+    void OnCaptureLost() override;
 
     // Geometry along the bar, in pixels from its start.
     int Length() const;

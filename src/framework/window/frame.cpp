@@ -114,6 +114,7 @@ void vFrame::FocusMoved(vView* old) {
 }
 
 void vFrame::CapturePointer(vView* view) {
+    if (capture_ && capture_ != view) TakeCaptureAway();
     capture_ = view;
     if (platform_) platform_->CapturePointer(view != nullptr);
 }
@@ -124,9 +125,16 @@ void vFrame::ReleasePointer(vView* view) {
     if (platform_) platform_->CapturePointer(false);
 }
 
+// The view is told after the capture is gone, so it may capture again.
+void vFrame::TakeCaptureAway() {
+    vView* lost = capture_;
+    ReleasePointer(lost);
+    lost->OnCaptureLost();
+}
+
 void vFrame::PushModal(vView* view) {
     modal_.push_back(view);
-    if (capture_ && !AcceptsInput(capture_)) ReleasePointer(capture_);
+    if (capture_ && !AcceptsInput(capture_)) TakeCaptureAway();
 }
 
 void vFrame::PopModal(vView* view) {
@@ -154,7 +162,7 @@ void vFrame::Forget(vView* view) {
         focus_ = nullptr;
         FocusMoved(old);
     }
-    if (capture_ && capture_->IsInside(view)) ReleasePointer(capture_);
+    if (capture_ && capture_->IsInside(view)) TakeCaptureAway();
     if (menuStrip_ == view) {
         menuStrip_ = nullptr;
         ownMenu_->SetShown(true);

@@ -69,7 +69,8 @@ public:
     // The view that gets key events; null sends them to the active command window.
     void SetFocus(vView* view);
     vView* Focus() const { return focus_; }
-    // While a view holds the capture, every pointer event goes to it (drags).
+    // While a view holds the capture, every pointer event goes to it (drags). A view
+    // that loses it to another view, to a modal view or to its own removal is told.
     void CapturePointer(vView* view);
     void ReleasePointer(vView* view);
     vView* Capture() const { return capture_; }
@@ -115,6 +116,7 @@ private:
     void UpdateCursor(vView* view);
     void PressActivates(vView* target);
     void FocusMoved(vView* old);
+    void TakeCaptureAway();
     bool WindowAreaCovered() const;
     void FillWorkspace(const vRect& area);
 

@@ -54,6 +54,9 @@ public:
     virtual bool HandleInput(const vPlatformEvent& /*event*/) { return false; }
     // Keyboard focus arrived at (true) or left (false) this view.
     virtual void OnFocusChange(bool /*hasFocus*/) {}
+    // The frame took the pointer capture away (a modal box opened, the window closed)
+    // before the view released it: a press in progress is over.
+    virtual void OnCaptureLost() {}
     // The pointer shape over this view.
     virtual vCursorShape Cursor() const { return vCursorShape::Arrow; }
     // Whether pointer events at (frameX, frameY) belong to this view (default: inside it).

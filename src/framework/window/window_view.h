@@ -26,6 +26,7 @@ public:
 
     void Paint() override;
     bool HandleInput(const vPlatformEvent& event) override;
+    void OnCaptureLost() override { dragging_ = false; }
 
 private:
     vRect CloseBox() const;  // relative to the view
