@@ -28,11 +28,26 @@ SDL_SystemCursor SystemCursor(vCursorShape shape) {
     }
 }
 
+// Without a display SDL settles for a driver that shows nothing, and the program would
+// run on unseen. Only a user who asks for such a driver by name gets one.
+bool ShowsNothing(const char* driver) {
+    if (!driver) return true;
+    std::string name = driver;
+    if (name != "offscreen" && name != "dummy") return false;
+    const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    return !asked || name != asked;
+}
+
 }  // namespace
 
 std::unique_ptr<vSdlPlatform> vSdlPlatform::Create(std::string& error) {
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         error = std::string("cannot open the display: ") + SDL_GetError();
+        return nullptr;
+    }
+    if (ShowsNothing(SDL_GetCurrentVideoDriver())) {
+        error = "no display to open (neither DISPLAY nor WAYLAND_DISPLAY names one)";
+        SDL_Quit();
         return nullptr;
     }
     if (TTF_Init() != 0) {
