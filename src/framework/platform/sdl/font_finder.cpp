@@ -20,6 +20,19 @@ struct PatternDeleter {
 };
 using Pattern = std::unique_ptr<FcPattern, PatternDeleter>;
 
+// A face without an italic or bold of its own is matched with the slant or weight asked
+// for and a note that fontconfig's user should shear or embolden it; the text library
+// does not read that note, so such a face counts as upright or normal.
+bool Sheared(FcPattern* match) {
+    FcMatrix* matrix = nullptr;
+    return FcPatternGetMatrix(match, FC_MATRIX, 0, &matrix) == FcResultMatch && matrix && matrix->xy != 0;
+}
+
+bool Emboldened(FcPattern* match) {
+    FcBool embolden = FcFalse;
+    return FcPatternGetBool(match, FC_EMBOLDEN, 0, &embolden) == FcResultMatch && embolden;
+}
+
 vFontFace Match(const char* family, bool bold, bool italic) {
     vFontFace face;
     Pattern pattern(FcPatternCreate());
@@ -38,8 +51,8 @@ vFontFace Match(const char* family, bool bold, bool italic) {
     int weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
     FcPatternGetInteger(match.get(), FC_WEIGHT, 0, &weight);
     FcPatternGetInteger(match.get(), FC_SLANT, 0, &slant);
-    face.bold = weight >= FC_WEIGHT_BOLD;
-    face.italic = slant != FC_SLANT_ROMAN;
+    face.bold = weight >= FC_WEIGHT_BOLD && !Emboldened(match.get());
+    face.italic = slant != FC_SLANT_ROMAN && !Sheared(match.get());
     return face;
 }
 
