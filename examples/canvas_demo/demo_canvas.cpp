@@ -130,7 +130,12 @@ void DemoCanvas::Report(const char* what, int x, int y, int button) {
     DrawReport();
 }
 
-void DemoCanvas::RubberBand() { XorLine(bandX0_, bandY0_, bandX1_, bandY1_); }
+// XOR lines take the current pen's style, and the report leaves a transparent pen
+// behind, which would draw nothing.
+void DemoCanvas::RubberBand() {
+    UsePen(vPen(255, 255, 255));
+    XorLine(bandX0_, bandY0_, bandX1_, bandY1_);
+}
 
 void DemoCanvas::OnMouseDown(int x, int y, int button) {
     Report("down", x, y, button);
