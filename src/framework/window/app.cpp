@@ -203,8 +203,9 @@ void vApp::FrameMenuCommand(int id) {
     if (activeWindow_ && id < vFirstWindowId) activeWindow_->OnMenuItem(id);
 }
 
+// A file dropped while Quit closes the windows would open into a closing program.
 void vApp::FilesDropped(const std::vector<std::string>& paths, int x, int y) {
-    if (!acceptingDrops_) return;
+    if (!acceptingDrops_ || quitting_) return;
     for (const std::string& path : paths) {
         vDropInfo drop;
         drop.path = path.substr(0, vDropInfo::kMaxPath);
