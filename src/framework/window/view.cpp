@@ -166,28 +166,57 @@ vView* vView::FindAt(int frameX, int frameY) {
     return hasSurface_ ? this : nullptr;
 }
 
-bool vView::CoveredByChild(const vRect& area) const {
+// The parts of area that shown children with pixels of their own cover.
+std::vector<vRect> vView::ChildCover(const vRect& area) const {
+    std::vector<vRect> covers;
     for (const vView* child : children_) {
-        const vRect& b = child->bounds_;
-        if (child->shown_ && child->hasSurface_ && b.x <= area.x && b.y <= area.y &&
-            b.x + b.w >= area.x + area.w && b.y + b.h >= area.y + area.h) {
-            return true;
-        }
+        if (!child->shown_ || !child->hasSurface_) continue;
+        vRect cover = vIntersect(child->bounds_, area);
+        if (cover.w > 0 && cover.h > 0) covers.push_back(cover);
     }
-    return false;
+    return covers;
+}
+
+// Copies the rows top..bottom of the columns left..right of the surface into frame.
+void vView::CopyRows(Raster& frame, int left, int right, int top, int bottom) const {
+    for (int y = top; y < bottom; ++y) {
+        std::memcpy(frame.Row(y) + left, surface_.Row(y - bounds_.y) + (left - bounds_.x),
+                    size_t(right - left) * sizeof(uint32_t));
+    }
+}
+
+// Copies only what the children leave showing, so a canvas over its window is copied
+// once, not twice. The area is cut into bands of rows along the covers' edges; in each
+// band the gaps between covers are copied.
+void vView::CopyUncovered(Raster& frame, const vRect& area) const {
+    std::vector<vRect> covers = ChildCover(area);
+    std::vector<int> cuts{area.y, area.y + area.h};
+    for (const vRect& cover : covers) cuts.insert(cuts.end(), {cover.y, cover.y + cover.h});
+    std::sort(cuts.begin(), cuts.end());
+    cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
+    std::vector<std::pair<int, int>> spans;
+    for (size_t band = 0; band + 1 < cuts.size(); ++band) {
+        int top = cuts[band], bottom = cuts[band + 1];
+        spans.clear();
+        for (const vRect& cover : covers) {
+            if (cover.y <= top && cover.y + cover.h >= bottom) spans.emplace_back(cover.x, cover.x + cover.w);
+        }
+        std::sort(spans.begin(), spans.end());
+        int x = area.x;
+        for (const auto& [from, to] : spans) {
+            if (from > x) CopyRows(frame, x, from, top, bottom);
+            x = std::max(x, to);
+        }
+        if (x < area.x + area.w) CopyRows(frame, x, area.x + area.w, top, bottom);
+    }
 }
 
 void vView::ComposeInto(Raster& frame, const vRect& clip) const {
     if (!shown_) return;
     vRect area = vIntersect(clip, bounds_);
     if (area.w <= 0 || area.h <= 0) return;
-    if (hasSurface_ && surface_.width() == bounds_.w && surface_.height() == bounds_.h &&
-        !CoveredByChild(area)) {
-        int fromX = area.x - bounds_.x, fromY = area.y - bounds_.y;
-        for (int row = 0; row < area.h; ++row) {
-            std::memcpy(frame.Row(area.y + row) + area.x, surface_.Row(fromY + row) + fromX,
-                        size_t(area.w) * sizeof(uint32_t));
-        }
+    if (hasSurface_ && surface_.width() == bounds_.w && surface_.height() == bounds_.h) {
+        CopyUncovered(frame, area);
     }
     for (const vView* child : children_) child->ComposeInto(frame, area);
 }

@@ -84,8 +84,9 @@ public:
 private:
     void ResizeSurface(int width, int height);
     void Detach();
-    // A shown child with pixels hides all of area, so this view need not copy its own.
-    bool CoveredByChild(const vRect& area) const;
+    std::vector<vRect> ChildCover(const vRect& area) const;
+    void CopyRows(Raster& frame, int left, int right, int top, int bottom) const;
+    void CopyUncovered(Raster& frame, const vRect& area) const;
 
     vRect bounds_;
     Raster surface_;
