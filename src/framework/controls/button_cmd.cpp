@@ -61,9 +61,13 @@ void vButtonCmd::OnPointerDrag(int x, int y) {
 
 void vButtonCmd::OnPointerUp(int x, int y) {
     bool inside = heldDown_ && Contains(x, y);
+    OnPointerCancel();
+    if (inside) Click();
+}
+
+void vButtonCmd::OnPointerCancel() {
     heldDown_ = false;
     Changed();
-    if (inside) Click();
 }
 
 void vButtonCmd::Paint(vDC& dc) {

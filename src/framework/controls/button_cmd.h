@@ -19,6 +19,7 @@ public:
     void OnPointerDown(int x, int y, int clicks) override;
     void OnPointerDrag(int x, int y) override;
     void OnPointerUp(int x, int y) override;
+    void OnPointerCancel() override;
     void Click() override;
 
     bool IsToggle() const;

@@ -61,6 +61,9 @@ public:
     virtual void OnPointerDrag(int /*x*/, int /*y*/) {}
     virtual void OnPointerUp(int /*x*/, int /*y*/) {}
     virtual void OnPointerHeld() {}
+    // The press ended without a release (the container lost the pointer): let go
+    // without acting.
+    virtual void OnPointerCancel() {}
     virtual bool OnKeyDown(int /*key*/, int /*shift*/) { return false; }
     virtual bool OnTextInput(std::string_view /*text*/) { return false; }
     // The wheel turned notches away from the user (negative: towards).

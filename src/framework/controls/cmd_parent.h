@@ -72,6 +72,8 @@ public:
     bool ControlPointerDown(int x, int y, int clicks);
     void ControlPointerMove(int x, int y);
     void ControlPointerUp(int x, int y);
+    // The container lost the pointer while a control was pressed.
+    void ControlPointerCancel();
     bool ControlKeyDown(int key, int modifiers);
     bool ControlTextInput(const std::string& text);
     void ControlPointerHeld();
@@ -105,6 +107,8 @@ protected:
 
 private:
     bool IsFocusable(const vCmd* control) const;
+    // Forgets the pressed control and its repeats; returns it.
+    vCmd* EndPress();
     bool ClickMnemonic(int key);
     void UpdateFrameItems();
 

@@ -36,11 +36,19 @@ void vCmdParent::ControlPointerMove(int x, int y) {
     if (pressed_) pressed_->OnPointerDrag(x, y);
 }
 
-void vCmdParent::ControlPointerUp(int x, int y) {
+vCmd* vCmdParent::EndPress() {
     vCmd* control = pressed_;
     pressed_ = nullptr;
     HoldTicks(false);
-    if (control) control->OnPointerUp(x, y);
+    return control;
+}
+
+void vCmdParent::ControlPointerUp(int x, int y) {
+    if (vCmd* control = EndPress()) control->OnPointerUp(x, y);
+}
+
+void vCmdParent::ControlPointerCancel() {
+    if (vCmd* control = EndPress()) control->OnPointerCancel();
 }
 
 bool vCmdParent::ControlWheel(int x, int y, int notches) {

@@ -14,6 +14,8 @@ void vControlHost::Hold(bool on) {
     else repeater_.Stop();
 }
 
+void vControlHost::CaptureLost() { parent_.ControlPointerCancel(); }
+
 void vControlHost::HideTip() {
     if (tip_) tip_->Hide();
 }

@@ -26,6 +26,8 @@ public:
     bool Pointer(const vPlatformEvent& event);
     bool Key(const vPlatformEvent& event);
     void Hold(bool on);
+    // The frame took the pointer away from the view: a press in progress is dropped.
+    void CaptureLost();
     void HideTip();
 
 private:

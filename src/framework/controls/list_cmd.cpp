@@ -129,7 +129,7 @@ void vListCmd::OnPointerDrag(int x, int y) {
     Select(std::clamp(row, top_ - 1, top_ + VisibleRows()), true);
 }
 
-void vListCmd::OnPointerUp(int, int) {
+void vListCmd::OnPointerCancel() {
     heldScroll_ = 0;
     draggingThumb_ = false;
 }

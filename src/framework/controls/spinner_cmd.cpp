@@ -89,7 +89,7 @@ void vSpinnerCmd::OnPointerHeld() {
     if (heldArrow_) OnNotify(heldArrow_ > 0 ? nStepUp : nStepDown, 0);
 }
 
-void vSpinnerCmd::OnPointerUp(int, int) {
+void vSpinnerCmd::OnPointerCancel() {
     heldArrow_ = 0;
     Changed();
 }

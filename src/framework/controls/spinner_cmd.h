@@ -22,7 +22,8 @@ public:
 
     bool TakesFocus() const override { return true; }
     void OnPointerDown(int x, int y, int clicks) override;
-    void OnPointerUp(int x, int y) override;
+    void OnPointerUp(int, int) override { OnPointerCancel(); }
+    void OnPointerCancel() override;
     void OnPointerHeld() override;
     bool OnKeyDown(int key, int shift) override;
     bool OnWheel(int notches) override;

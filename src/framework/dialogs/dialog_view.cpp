@@ -99,6 +99,14 @@ bool vDialogView::HandleInput(const vPlatformEvent& event) {
     }
 }
 
+// The press in progress is over: the caption stops dragging, and neither the close box
+// nor a control acts on it.
+void vDialogView::OnCaptureLost() {
+    dragging_ = closePressed_ = false;
+    host_.CaptureLost();
+    Invalidate();
+}
+
 void vDialogView::OnFocusChange(bool hasFocus) {
     dialog_.ContainerFocusChanged(hasFocus);
     Invalidate();

@@ -27,6 +27,7 @@ public:
     void Paint() override;
     bool HandleInput(const vPlatformEvent& event) override;
     void OnFocusChange(bool hasFocus) override;
+    void OnCaptureLost() override;
 
 private:
     bool CaptionInput(const vPlatformEvent& event);

@@ -48,6 +48,7 @@ public:
     void Paint() override;
     bool HandleInput(const vPlatformEvent& event) override;
     void OnFocusChange(bool hasFocus) override;
+    void OnCaptureLost() override { host_.CaptureLost(); }
 
     void ControlsChanged() override { Invalidate(); }
     void ControlNotified(vCmd& control) override;

@@ -187,6 +187,11 @@ bool vMenuPane::OpenByMnemonic(char letter) {
     return false;
 }
 
+void vMenuPane::OnCaptureLost() {
+    pressedOnTitle_ = false;
+    CloseMenus();
+}
+
 void vMenuPane::OnFocusChange(bool hasFocus) {
     if (!hasFocus && IsOpen()) CloseMenus();
 }

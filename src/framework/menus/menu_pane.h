@@ -30,6 +30,8 @@ public:
     void Paint() override;
     bool HandleInput(const vPlatformEvent& event) override;
     void OnFocusChange(bool hasFocus) override;
+    // An open menu follows the pointer only while it holds it.
+    void OnCaptureLost() override;
 
     // ---- Opening and choosing (also for the keyboard and for tests) ----------------------
     // Opens the top-level menu at index (0-based), closing any other.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/menus/command_pane.h"
+#include "framework/window/keys.h"
 #include "framework/window/system_colors.h"
 #include "window/app_fixture.h"
 #include "window/test_windows.h"
@@ -99,4 +100,19 @@ TEST(CommandPane, BarsDrawTheirHighlightAndShadowLines) {
     EXPECT_EQ(p.FramePixel(x, bottom.y + 1), vColorButtonHighlight.pixel());
     EXPECT_EQ(p.FramePixel(bottom.w - 11, bottom.y + 10), vColorButtonHighlight.pixel());
     EXPECT_EQ(p.FramePixel(bottom.w - 8, bottom.y + 10), vColorButtonFace.pixel());
+}
+
+TEST(CommandPane, AHeldToggleIsLetGoWithoutItsCommandWhenAModalBoxOpens) {
+    BarSession s;
+    vPoint p = s.Center(s.commandBar, 117);
+    s.session.platform.QueuePress(p.x, p.y);
+    s.session.Pump();
+    // The user lets go while the box is up, then presses and lets go again.
+    s.session.platform.QueueRelease(p.x, p.y);
+    s.session.platform.QueueKey(vKeyReturn);
+    s.session.app.ShowWarning("Look");
+    s.session.platform.QueueRelease(p.x, p.y);
+    s.session.Pump();
+    EXPECT_TRUE(s.window->commands.empty());
+    EXPECT_EQ(s.window->QueryValue(117), 0);
 }

@@ -171,3 +171,16 @@ TEST(MenuPane, GrayedItemsCannotBeChosenAndCheckMarksShow) {
     EXPECT_TRUE(s.menu.QueryValue(32101, value));
     EXPECT_EQ(value, 1);
 }
+
+TEST(MenuPane, AMenuThatLosesThePointerToAModalBoxCloses) {
+    MenuSession s;
+    // In the background a box does not take the keyboard from the menu first.
+    s.session.platform.QueueFocus(false);
+    s.session.Pump();
+    s.ClickTitle(0);
+    ASSERT_TRUE(s.menu.IsOpen());
+    s.session.platform.QueueKey(vKeyReturn);
+    s.session.app.ShowWarning("Saved");
+    EXPECT_FALSE(s.menu.IsOpen());
+    EXPECT_EQ(s.session.app.Frame().Capture(), nullptr);
+}
