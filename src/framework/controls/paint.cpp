@@ -29,6 +29,20 @@ std::string StripMnemonic(std::string_view text, int& mnemonicAt) {
     return shown;
 }
 
+// The two halves of a one-pixel ring around r: the top and left sides stop short of
+// the corners the bottom and right sides take.
+void TopLeft(vDC& dc, const vRect& r, const vColor& color) {
+    HLine(dc, r.x, r.y, r.w - 1, color);
+    VLine(dc, r.x, r.y, r.h - 1, color);
+}
+
+void BottomRight(vDC& dc, const vRect& r, const vColor& color) {
+    HLine(dc, r.x, r.y + r.h - 1, r.w, color);
+    VLine(dc, r.x + r.w - 1, r.y, r.h, color);
+}
+
+vRect Inner(const vRect& r) { return {r.x + 1, r.y + 1, r.w - 2, r.h - 2}; }
+
 }  // namespace
 
 void Fill(vDC& dc, const vRect& r, const vColor& color) {
@@ -52,37 +66,26 @@ void VLine(vDC& dc, int x, int y, int length, const vColor& color) { Fill(dc, {x
 
 void Frame(vDC& dc, const vRect& r, const vColor& color) {
     if (r.w <= 0 || r.h <= 0) return;
-    HLine(dc, r.x, r.y, r.w, color);
-    HLine(dc, r.x, r.y + r.h - 1, r.w, color);
-    VLine(dc, r.x, r.y, r.h, color);
-    VLine(dc, r.x + r.w - 1, r.y, r.h, color);
+    TopLeft(dc, r, color);
+    BottomRight(dc, r, color);
 }
 
 void RaisedEdge(vDC& dc, const vRect& r) {
-    HLine(dc, r.x, r.y, r.w - 1, vColorButtonHighlight);
-    VLine(dc, r.x, r.y, r.h - 1, vColorButtonHighlight);
-    HLine(dc, r.x, r.y + r.h - 1, r.w, vColorDarkShadow);
-    VLine(dc, r.x + r.w - 1, r.y, r.h, vColorDarkShadow);
-    HLine(dc, r.x + 1, r.y + r.h - 2, r.w - 2, vColorButtonShadow);
-    VLine(dc, r.x + r.w - 2, r.y + 1, r.h - 2, vColorButtonShadow);
+    TopLeft(dc, r, vColorButtonHighlight);
+    BottomRight(dc, r, vColorDarkShadow);
+    BottomRight(dc, Inner(r), vColorButtonShadow);
 }
 
 void SunkenEdge(vDC& dc, const vRect& r) {
-    HLine(dc, r.x, r.y, r.w - 1, vColorButtonShadow);
-    VLine(dc, r.x, r.y, r.h - 1, vColorButtonShadow);
-    HLine(dc, r.x + 1, r.y + 1, r.w - 3, vColorDarkShadow);
-    VLine(dc, r.x + 1, r.y + 1, r.h - 3, vColorDarkShadow);
-    HLine(dc, r.x, r.y + r.h - 1, r.w, vColorButtonHighlight);
-    VLine(dc, r.x + r.w - 1, r.y, r.h, vColorButtonHighlight);
-    HLine(dc, r.x + 1, r.y + r.h - 2, r.w - 2, kLight);
-    VLine(dc, r.x + r.w - 2, r.y + 1, r.h - 2, kLight);
+    TopLeft(dc, r, vColorButtonShadow);
+    TopLeft(dc, Inner(r), vColorDarkShadow);
+    BottomRight(dc, r, vColorButtonHighlight);
+    BottomRight(dc, Inner(r), kLight);
 }
 
 void ThinSunkenEdge(vDC& dc, const vRect& r) {
-    HLine(dc, r.x, r.y, r.w - 1, vColorButtonShadow);
-    VLine(dc, r.x, r.y, r.h - 1, vColorButtonShadow);
-    HLine(dc, r.x, r.y + r.h - 1, r.w, vColorButtonHighlight);
-    VLine(dc, r.x + r.w - 1, r.y, r.h, vColorButtonHighlight);
+    TopLeft(dc, r, vColorButtonShadow);
+    BottomRight(dc, r, vColorButtonHighlight);
 }
 
 void DottedFrame(vDC& dc, const vRect& r) {
