@@ -6,7 +6,7 @@
 #include "framework/draw/icon.h"
 #include "framework/window/system_colors.h"
 
-vButtonCmd::vButtonCmd(vCmdParent* parent, const CommandObject& record) : vCmd(parent, record) {
+vButtonCmd::vButtonCmd(vCmdParent* parent, const CommandObject& record) : vFocusableCmd(parent, record) {
     if (IsToggle()) value_ = record.value != 0 ? 1 : 0;
 }
 
@@ -19,8 +19,6 @@ const vIcon* vButtonCmd::Image() const {
     const vIcon* icon = static_cast<const vIcon*>(record_.items);
     return icon && icon->bits ? icon : nullptr;
 }
-
-int vButtonCmd::CurrentValue(int id) const { return id == id_ ? value_ : -1; }
 
 void vButtonCmd::Revert() {
     if (!IsToggle() || value_ == remembered_) return;

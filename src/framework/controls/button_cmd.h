@@ -1,21 +1,19 @@
 #pragma once
 
-#include "framework/controls/cmd.h"
+#include "framework/controls/focusable_cmd.h"
 
 // Push buttons, toggle buttons and their icon forms. A push button sends its record's
 // value when clicked; a toggle flips between released (0) and pressed (1) and sends
 // its new state. The look follows the pointer while it holds the button down.
-class vButtonCmd : public vCmd {
+class vButtonCmd : public vFocusableCmd {
 public:
     vButtonCmd(vCmdParent* parent, const CommandObject& record);
 
-    int CurrentValue(int id) const override;
     void Revert() override;
     void Apply(int value, int kind) override;
     void OnNotify(int code, int extra) override;
     void Paint(vDC& dc) override;
 
-    bool TakesFocus() const override { return true; }
     void OnPointerDown(int x, int y, int clicks) override;
     void OnPointerDrag(int x, int y) override;
     void OnPointerUp(int x, int y) override;

@@ -6,7 +6,7 @@
 #include "framework/controls/paint.h"
 #include "framework/window/system_colors.h"
 
-vCheckBoxCmd::vCheckBoxCmd(vCmdParent* parent, const CommandObject& record) : vCmd(parent, record) {
+vCheckBoxCmd::vCheckBoxCmd(vCmdParent* parent, const CommandObject& record) : vFocusableCmd(parent, record) {
     value_ = record.value != 0 ? 1 : 0;
 }
 

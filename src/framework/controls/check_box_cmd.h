@@ -1,21 +1,19 @@
 #pragma once
 
-#include "framework/controls/cmd.h"
+#include "framework/controls/focusable_cmd.h"
 
 // A box that is ticked (1) or not (0); a click flips it and sends the new state.
 // Each start-up shows the record's state.
-class vCheckBoxCmd : public vCmd {
+class vCheckBoxCmd : public vFocusableCmd {
 public:
     vCheckBoxCmd(vCmdParent* parent, const CommandObject& record);
 
-    int CurrentValue(int id) const override { return id == id_ ? value_ : -1; }
     void Revert() override;
     void Apply(int value, int kind) override;
     void OnNotify(int code, int extra) override;
     void StartUp() override;
     void Paint(vDC& dc) override;
 
-    bool TakesFocus() const override { return true; }
     void OnPointerUp(int x, int y) override;
     void Click() override { OnNotify(nClicked, 0); }
 

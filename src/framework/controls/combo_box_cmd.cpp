@@ -8,7 +8,7 @@
 #include "framework/platform/platform.h"
 #include "framework/window/system_colors.h"
 
-vComboBoxCmd::vComboBoxCmd(vCmdParent* parent, const CommandObject& record) : vCmd(parent, record) {
+vComboBoxCmd::vComboBoxCmd(vCmdParent* parent, const CommandObject& record) : vFocusableCmd(parent, record) {
     LoadItems();
     value_ = items_.empty() ? -1 : std::clamp(record.value, 0, static_cast<int>(items_.size()) - 1);
 }

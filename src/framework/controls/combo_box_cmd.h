@@ -3,24 +3,22 @@
 #include <string>
 #include <vector>
 
-#include "framework/controls/cmd.h"
+#include "framework/controls/focusable_cmd.h"
 
 // A field showing the chosen text, with a button that drops a list of the record's
 // texts over the container. The value is the chosen index; choosing sends
 // (id, index, ctComboBox). Up and Down choose without opening the list.
-class vComboBoxCmd : public vCmd {
+class vComboBoxCmd : public vFocusableCmd {
 public:
     static constexpr int kMostDroppedRows = 8;
 
     vComboBoxCmd(vCmdParent* parent, const CommandObject& record);
 
-    int CurrentValue(int id) const override { return id == id_ ? value_ : -1; }
     void Apply(int value, int kind) override;
     void OnNotify(int code, int extra) override;
     void StartUp() override;
     void Paint(vDC& dc) override;
 
-    bool TakesFocus() const override { return true; }
     void OnPointerDown(int x, int y, int clicks) override;
     void OnPointerDrag(int x, int y) override;
     void OnPointerUp(int x, int y) override;

@@ -9,7 +9,7 @@
 #include "framework/platform/platform.h"
 #include "framework/window/system_colors.h"
 
-vListCmd::vListCmd(vCmdParent* parent, const CommandObject& record) : vCmd(parent, record) {
+vListCmd::vListCmd(vCmdParent* parent, const CommandObject& record) : vFocusableCmd(parent, record) {
     LoadFromRecord();
     value_ = items_.empty() ? -1 : std::clamp(record.value, -1, static_cast<int>(items_.size()) - 1);
 }

@@ -3,26 +3,23 @@
 #include <string>
 #include <vector>
 
-#include "framework/controls/cmd.h"
+#include "framework/controls/focusable_cmd.h"
 
 // A scrolling list of texts; its value is the selected index (-1: none). Choosing an
 // item sends (id, index, ctList); a double click or Enter sends it again as an
 // activation, which IsActivation tells apart. Typing a letter jumps to the next item
 // that starts with it.
-class vListCmd : public vCmd {
+class vListCmd : public vFocusableCmd {
 public:
     vListCmd(vCmdParent* parent, const CommandObject& record);
 
-    int CurrentValue(int id) const override { return id == id_ ? value_ : -1; }
     void Apply(int value, int kind) override;
     void OnNotify(int code, int extra) override;
     void StartUp() override;
     void Paint(vDC& dc) override;
 
-    bool TakesFocus() const override { return true; }
     void OnPointerDown(int x, int y, int clicks) override;
     void OnPointerDrag(int x, int y) override;
-    void OnPointerUp(int, int) override { OnPointerCancel(); }
     void OnPointerCancel() override;
     void OnPointerHeld() override;
     bool OnKeyDown(int key, int shift) override;

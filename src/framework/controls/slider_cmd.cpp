@@ -22,7 +22,7 @@ void RangeOf(const CommandObject& record, int& low, int& high, int& step) {
 
 }  // namespace
 
-vSliderCmd::vSliderCmd(vCmdParent* parent, const CommandObject& record) : vCmd(parent, record) {
+vSliderCmd::vSliderCmd(vCmdParent* parent, const CommandObject& record) : vFocusableCmd(parent, record) {
     RangeOf(record, low_, high_, step_);
     value_ = std::clamp(record.value, low_, high_);
 }

@@ -1,20 +1,18 @@
 #pragma once
 
-#include "framework/controls/cmd.h"
+#include "framework/controls/focusable_cmd.h"
 #include "framework/controls/record_items.h"
 
 // A thumb on a track. The value runs over the record's range (0 to 100 without one);
 // dragging or the arrow keys move it by the range's step and send (id, value, ctSlider).
-class vSliderCmd : public vCmd {
+class vSliderCmd : public vFocusableCmd {
 public:
     vSliderCmd(vCmdParent* parent, const CommandObject& record);
 
-    int CurrentValue(int id) const override { return id == id_ ? value_ : -1; }
     void Apply(int value, int kind) override;
     void OnNotify(int code, int extra) override;
     void Paint(vDC& dc) override;
 
-    bool TakesFocus() const override { return true; }
     void OnPointerDown(int x, int y, int clicks) override;
     void OnPointerDrag(int x, int y) override;
     bool OnKeyDown(int key, int shift) override;

@@ -9,7 +9,7 @@
 #include "framework/window/system_colors.h"
 
 vSpinnerCmd::vSpinnerCmd(vCmdParent* parent, const CommandObject& record)
-    : vCmd(parent, record), range_(SpinRangeOf(record)) {
+    : vFocusableCmd(parent, record), range_(SpinRangeOf(record)) {
     LoadItems();
     value_ = Clamped(record.value);
 }

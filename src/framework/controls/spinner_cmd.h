@@ -3,26 +3,23 @@
 #include <string>
 #include <vector>
 
-#include "framework/controls/cmd.h"
+#include "framework/controls/focusable_cmd.h"
 #include "framework/controls/record_items.h"
 
 // A value field with an up and a down arrow. The value is a number within the
 // record's range (never passing it; unlimited when both bounds are 0), or with
 // AttrTextItems an index into the record's texts. Each step sends the new value,
 // except with AttrMasked. Holding an arrow down repeats the step.
-class vSpinnerCmd : public vCmd {
+class vSpinnerCmd : public vFocusableCmd {
 public:
     vSpinnerCmd(vCmdParent* parent, const CommandObject& record);
 
-    int CurrentValue(int id) const override { return id == id_ ? value_ : -1; }
     void Apply(int value, int kind) override;
     void OnNotify(int code, int extra) override;
     void StartUp() override;
     void Paint(vDC& dc) override;
 
-    bool TakesFocus() const override { return true; }
     void OnPointerDown(int x, int y, int clicks) override;
-    void OnPointerUp(int, int) override { OnPointerCancel(); }
     void OnPointerCancel() override;
     void OnPointerHeld() override;
     bool OnKeyDown(int key, int shift) override;
