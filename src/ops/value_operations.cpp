@@ -1,15 +1,32 @@
 #include "ops/value_operations.h"
 
 #include <algorithm>
+#include <array>
 
 #include "ops/pixel_codec.h"
 #include "ops/row_traversal.h"
 
 namespace {
 
+// An 8-bit result depends on the blue byte alone, so the 256 results and the one for no
+// value are worked out once and each position takes its result from the table.
+template <class Rule>
+void ApplyEightBitRule(HeightField& field, int area, const PixelCodec& codec, Rule& rule) {
+    std::array<uint32_t, 256> results;
+    for (int value = 0; value < 256; ++value) results[size_t(value)] = codec.Store(rule(value));
+    const uint32_t noValue = codec.Store(rule(-1));
+    TransformRows(field, area, RowShow::kDrawRow, [&](uint32_t pixel) {
+        return pixel == kNoValuePixel ? noValue : results[(pixel >> 16) & 0xFF];
+    });
+}
+
 template <class Rule>
 void ApplyValueRule(HeightField& field, int area, Rule&& rule) {
     const PixelCodec codec(field.kind());
+    if (!codec.wide()) {
+        ApplyEightBitRule(field, area, codec, rule);
+        return;
+    }
     TransformRows(field, area, RowShow::kDrawRow, [&](uint32_t pixel) {
         return codec.Store(rule(codec.Value(pixel)));
     });
