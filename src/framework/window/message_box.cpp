@@ -56,7 +56,9 @@ void vWarningBox::Run(vApp& app) {
     frame.SetFocus(this);
     app.RunModal(this, [this] { return closed_; });
     frame.RemoveFloating(this);
-    if (focus != this) frame.SetFocus(focus);
+    // A menu strip holds the keyboard only while its menu is open, and the box closed it:
+    // the box's own removal gives the keyboard back to the window instead.
+    if (focus != this && focus != frame.MenuStrip()) frame.SetFocus(focus);
 }
 
 void vWarningBox::Paint() {
