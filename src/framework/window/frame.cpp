@@ -63,7 +63,13 @@ void vFrame::Resized(int width, int height) {
 
 void vFrame::SetMenuStrip(vView* strip) {
     if (strip == menuStrip_) return;
-    if (menuStrip_) menuLayer_.RemoveChild(menuStrip_);
+    // The strip going away closes its open menu, which holds the pointer and the keyboard.
+    if (vView* old = menuStrip_) {
+        Forget(old);
+        menuLayer_.RemoveChild(old);
+    } else {
+        ownMenu_->Close();
+    }
     menuStrip_ = strip;
     ownMenu_->SetShown(strip == nullptr);
     if (strip) {

@@ -85,6 +85,9 @@ public:
         return true;
     }
 
+    // Without the pointer a click outside could no longer close it.
+    void OnCaptureLost() override { menu_.Close(); }
+
 private:
     int ItemAt(int y) const {
         for (int i = 0; i < kItemCount; ++i) {

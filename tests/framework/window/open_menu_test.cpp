@@ -61,3 +61,44 @@ TEST(OpenMenu, AWarningBoxGivesTheKeyboardBackToAFloatingViewThatHadIt) {
     EXPECT_FALSE(main.window->HasFocus());
     session.app.Frame().RemoveFloating(&tool);
 }
+
+TEST(OpenMenu, ClosesAndLetsGoOfThePointerWhenAnotherWindowBecomesActive) {
+    HeadlessSession<> session(0);
+    WindowWithMenu first(session.app, "First");
+    WindowWithMenu second(session.app, "Second");
+    session.app.ActivateWindow(first.window);
+    session.Pump();
+    ClickTitle(session, first.menu);
+    ASSERT_TRUE(first.menu.IsOpen());
+    session.app.ActivateWindow(second.window);
+    EXPECT_EQ(session.app.Frame().MenuStrip(), &second.menu);
+    EXPECT_FALSE(first.menu.IsOpen());
+    EXPECT_EQ(session.app.Frame().Capture(), nullptr);
+    EXPECT_EQ(session.app.Frame().Focus(), nullptr);
+    EXPECT_TRUE(second.window->HasFocus());
+    EXPECT_FALSE(first.window->HasFocus());
+    // The new window's menu answers the pointer at once.
+    ClickTitle(session, second.menu);
+    EXPECT_TRUE(second.menu.IsOpen());
+}
+
+TEST(OpenMenu, TheFramesOwnMenuClosesWhenAWindowMenuReplacesIt) {
+    HeadlessSession<> session(0);
+    session.platform.QueueClick(vFrameMenu::kTitleLeft + 10, 10);
+    session.Pump();
+    ASSERT_TRUE(session.app.Frame().OwnMenu().IsOpen());
+    WindowWithMenu main(session.app, "Main");
+    EXPECT_EQ(session.app.Frame().MenuStrip(), &main.menu);
+    EXPECT_FALSE(session.app.Frame().OwnMenu().IsOpen());
+    EXPECT_EQ(session.app.Frame().Capture(), nullptr);
+}
+
+TEST(OpenMenu, TheFramesOwnMenuClosesUnderAWarningBox) {
+    HeadlessSession<> session;
+    session.platform.QueueClick(vFrameMenu::kTitleLeft + 10, 10);
+    session.Pump();
+    ASSERT_TRUE(session.app.Frame().OwnMenu().IsOpen());
+    session.platform.QueueKey(vKeyReturn);
+    session.app.ShowWarning("Disk full");
+    EXPECT_FALSE(session.app.Frame().OwnMenu().IsOpen());
+}
