@@ -63,7 +63,7 @@ bool vDialog::Open(bool onScreen) {
         top_ = units.Y(kOpenTopUnits);
         view_.SetBounds(left_, top_ + app->Frame().ClientOrigin(), width, height);
         app->Frame().AddFloating(&view_);
-        focusBefore_ = app->Frame().Focus();
+        app->Frame().RememberFocus(this);
     }
     view_.Invalidate();
     StartControls();
@@ -90,9 +90,11 @@ void vDialog::Close() {
     tip_.Hide();
     view_.Host().Hold(false);
     vApp* app = vApp::Instance();
-    if (!app || !app->Frame().IsFloating(&view_)) return;
+    if (!app) return;
     vFrame& frame = app->Frame();
-    vView* restore = modal_ && focusBefore_ && frame.IsFloating(focusBefore_) ? focusBefore_ : nullptr;
+    vView* before = frame.RecallFocus(this);
+    if (!frame.IsFloating(&view_)) return;
+    vView* restore = modal_ && frame.IsFloating(before) ? before : nullptr;
     if (frame.Focus() && frame.Focus()->IsInside(&view_)) frame.SetFocus(restore);
     frame.RemoveFloating(&view_);
 }

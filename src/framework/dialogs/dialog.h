@@ -63,5 +63,4 @@ private:
     int top_ = -1;
     vToolTip tip_;
     vDialogView view_;
-    class vView* focusBefore_ = nullptr;
 };

@@ -162,7 +162,24 @@ bool vFrame::AcceptsInput(const vView* view) const {
     return false;
 }
 
+void vFrame::RememberFocus(const void* owner) {
+    RecallFocus(owner);
+    rememberedFocus_.emplace_back(owner, focus_);
+}
+
+vView* vFrame::RecallFocus(const void* owner) {
+    auto entry = std::find_if(rememberedFocus_.begin(), rememberedFocus_.end(),
+                              [owner](const auto& kept) { return kept.first == owner; });
+    if (entry == rememberedFocus_.end()) return nullptr;
+    vView* holder = entry->second;
+    rememberedFocus_.erase(entry);
+    return holder;
+}
+
 void vFrame::Forget(vView* view) {
+    for (auto& kept : rememberedFocus_) {
+        if (kept.second && kept.second->IsInside(view)) kept.second = nullptr;
+    }
     if (focus_ && focus_->IsInside(view)) {
         vView* old = focus_;
         focus_ = nullptr;

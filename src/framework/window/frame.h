@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/draw/raster.h"
@@ -79,6 +80,10 @@ public:
     void PopModal(vView* view);
     vView* TopModal() const { return modal_.empty() ? nullptr : modal_.back(); }
     bool AcceptsInput(const vView* view) const;
+    // A box or dialog keeps the focus holder it took the keyboard from, to give it back
+    // when it goes. The frame keeps it, so that a holder destroyed meanwhile is dropped.
+    void RememberFocus(const void* owner);
+    vView* RecallFocus(const void* owner);
     // A view is going away: forget every reference to it.
     void Forget(vView* view);
 
@@ -133,6 +138,7 @@ private:
     vView* focus_ = nullptr;
     vView* capture_ = nullptr;
     std::vector<vView*> modal_;
+    std::vector<std::pair<const void*, vView*>> rememberedFocus_;
     vCursorShape cursor_ = vCursorShape::Arrow;
     bool dirty_ = true;
     bool refreshing_ = false;

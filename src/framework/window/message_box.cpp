@@ -52,13 +52,14 @@ void vWarningBox::Run(vApp& app) {
     SetBounds(std::max((frame.Width() - width) / 2, 0), std::max((frame.Height() - height) / 2, 0),
               width, height);
     frame.AddFloating(this);
-    vView* focus = frame.Focus();
+    frame.RememberFocus(this);
     frame.SetFocus(this);
     app.RunModal(this, [this] { return closed_; });
     frame.RemoveFloating(this);
+    vView* focus = frame.RecallFocus(this);
     // A menu strip holds the keyboard only while its menu is open, and the box closed it:
     // the box's own removal gives the keyboard back to the window instead.
-    if (focus != this && focus != frame.MenuStrip()) frame.SetFocus(focus);
+    if (focus && focus != this && focus != frame.MenuStrip()) frame.SetFocus(focus);
 }
 
 void vWarningBox::Paint() {
