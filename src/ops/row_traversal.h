@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 #include "core/height_field.h"
 #include "ops/pixel_codec.h"
@@ -30,31 +29,41 @@ private:
     int area_;
 };
 
+inline void ShowRow(HeightField& field, RowShow show, int y) {
+    if (show == RowShow::kRefreshView) {
+        field.painter().RefreshView();
+    } else {
+        field.painter().DrawRow(y);
+    }
+}
+
+// Each target of one row takes newPixel(colour). The mask rule is a template argument so
+// the inner loop tests one bit and nothing else.
+template <bool kWide, class NewPixel>
+void TransformTargets(uint32_t* pixels, const uint32_t* mask, int width, int area, NewPixel& newPixel) {
+    for (int x = 0; x < width; ++x) {
+        if (MaskBit(mask[x], kWide) == area - 1) pixels[x] = newPixel(pixels[x]);
+    }
+}
+
 // The common traversal of the area operations: rows from the top, positions from the
 // left; a target's colour becomes newPixel(colour), every other position keeps what it
-// holds; each finished row is written in one step and shown.
+// holds; each finished row is shown. A position's result depends on its own colour
+// alone, so rows are rewritten in place.
 template <class NewPixel>
 void TransformRows(HeightField& field, int area, RowShow show, NewPixel&& newPixel) {
     const int width = field.width();
     const bool wide = field.kind() == kSixteenBitField;
     const AreaRule rule(field, area);
-    std::vector<vColor> row(static_cast<size_t>(width));
     for (int y = 0; y < field.height(); ++y) {
-        const uint32_t* source = field.working().RowPixels(y);
+        uint32_t* pixels = field.working().MutableRowPixels(y);
         if (rule.whole()) {
-            for (int x = 0; x < width; ++x) row[x] = vColor::FromPixel(newPixel(source[x]));
+            for (int x = 0; x < width; ++x) pixels[x] = newPixel(pixels[x]);
+        } else if (wide) {
+            TransformTargets<true>(pixels, rule.MaskRow(y), width, area, newPixel);
         } else {
-            const uint32_t* mask = rule.MaskRow(y);
-            for (int x = 0; x < width; ++x) {
-                uint32_t pixel = rule.IsTarget(mask[x], wide) ? newPixel(source[x]) : source[x];
-                row[x] = vColor::FromPixel(pixel);
-            }
+            TransformTargets<false>(pixels, rule.MaskRow(y), width, area, newPixel);
         }
-        field.WriteRow(y, row.data());
-        if (show == RowShow::kRefreshView) {
-            field.painter().RefreshView();
-        } else {
-            field.painter().DrawRow(y);
-        }
+        ShowRow(field, show, y);
     }
 }
