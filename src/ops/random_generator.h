@@ -15,11 +15,21 @@ public:
     }
 
     int Next() {
-        state_ = state_ * 22695477u + 1u;
-        return int((state_ >> 16) & 0x7FFF);
+        state_ = state_ * kMultiplier + kIncrement;
+        return Number(state_);
     }
 
+    // The same as count rounds of `stride` calls of Next() keeping the last number of
+    // each round in numbers[0..count). Four states a round apart advance together, so no
+    // round waits on the one before.
+    void DrawRounds(int count, int stride, uint16_t* numbers);
+
 private:
+    static constexpr uint32_t kMultiplier = 22695477u;
+    static constexpr uint32_t kIncrement = 1u;
+
+    static int Number(uint32_t state) { return int((state >> 16) & 0x7FFF); }
+
     uint32_t state_ = 1;
 };
 

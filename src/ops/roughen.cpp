@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "ops/pixel_codec.h"
 #include "ops/random_generator.h"
@@ -10,15 +11,17 @@
 
 namespace {
 
+constexpr int kDraws = RandomGenerator::kLargest + 1;
+
 // The Middle factor f = 2r / 32766 is formed in extended precision and then rounded to
 // single precision, so f = fraction / 2^shift exactly with a 24-bit integer fraction.
 // Both are packed in one word (fraction low, shift above) to keep the table small.
 using MiddleFactor = uint32_t;
 
-const std::array<MiddleFactor, 32768>& MiddleFactors() {
-    static const std::array<MiddleFactor, 32768> factors = [] {
-        std::array<MiddleFactor, 32768> table{};
-        for (int r = 0; r < 32768; ++r) {
+const std::array<MiddleFactor, kDraws>& MiddleFactors() {
+    static const std::array<MiddleFactor, kDraws> factors = [] {
+        std::array<MiddleFactor, kDraws> table{};
+        for (int r = 0; r < kDraws; ++r) {
             float f = static_cast<float>(static_cast<long double>(r * 2) * (1.0L / 32766.0L));
             int exponent = 0;
             float mantissa = std::frexp(f, &exponent);  // f = mantissa * 2^exponent
@@ -30,15 +33,12 @@ const std::array<MiddleFactor, 32768>& MiddleFactors() {
     return factors;
 }
 
-// trunc(value * f + z - value) without rounding: value * f = product / 2^shift.
-int64_t MiddleResult(int64_t z, int32_t value, MiddleFactor factor) {
+// value * f - value, of which the result keeps trunc(z + value * f - value). Where that
+// sum is negative, truncating it and flooring it both clamp to 0, so the floor will do.
+int64_t MiddleStep(int32_t value, MiddleFactor factor) {
     const int shift = int(factor >> 24);
     int64_t product = int64_t(value) * int64_t(factor & 0xFFFFFF);
-    int64_t whole = product >> shift;
-    bool fractional = (product - (whole << shift)) != 0;
-    int64_t result = z - value + whole;
-    // Truncation toward zero rounds a negative sum with a fraction up.
-    return result < 0 && fractional ? result + 1 : result;
+    return (product >> shift) - value;
 }
 
 // floor(r * multiplier / 32767) with the product taken as an unsigned 32-bit number.
@@ -46,61 +46,125 @@ int64_t ScaledDraw(int r, uint32_t multiplier) {
     return int64_t((uint32_t(r) * multiplier) / 32767u);
 }
 
-int64_t Clamp(int64_t z, int64_t top) {
-    if (z > top) z = top;
-    if (z < 0) z = 0;
-    return z;
+// What each draw adds to a value. Values run from -1 (no value) to top and every sum is
+// clamped to 0..top, so steps beyond -(top + 2) and top + 1 are cut to them: the result
+// is the same and the sums stay in 32 bits.
+class DrawSteps {
+public:
+    template <class Step>
+    DrawSteps(int top, Step&& step) : steps_(size_t(kDraws)) {
+        for (int r = 0; r < kDraws; ++r) {
+            steps_[size_t(r)] = int32_t(std::clamp<int64_t>(step(r), -(top + 2), top + 1));
+        }
+    }
+
+    int32_t operator[](int r) const { return steps_[size_t(r)]; }
+
+private:
+    std::vector<int32_t> steps_;
+};
+
+// The new colour of a position from its colour and its draw. An 8-bit sum takes its
+// colour from a table of every sum a step can reach, which also does the clamp.
+class Roughener {
+public:
+    Roughener(const PixelCodec& codec, DrawSteps steps) : steps_(std::move(steps)) {
+        for (int i = 0; i < int(colours_.size()); ++i) {
+            colours_[size_t(i)] = codec.PaletteEntry(std::clamp(i - kLowestSum, 0, 0xFF));
+        }
+    }
+
+    template <bool kWide>
+    uint32_t Apply(uint32_t pixel, int r) const {
+        int32_t z = kWide ? int32_t(pixel & 0xFFFF) : int32_t((pixel >> 16) & 0xFF);
+        if (pixel == kNoValuePixel) z = -1;
+        int32_t sum = z + steps_[r];
+        if (kWide) return uint32_t(std::clamp(sum, 0, 0xFFFF));
+        return colours_[size_t(sum + kLowestSum)];
+    }
+
+private:
+    static constexpr int kLowestSum = 1 + 0xFF + 2;
+
+    DrawSteps steps_;
+    std::array<uint32_t, kLowestSum + 2 * 0xFF + 2> colours_{};
+};
+
+template <bool kWide>
+int CountTargets(const uint32_t* mask, int width, int area) {
+    int count = 0;
+    for (int x = 0; x < width; ++x) count += MaskBit(mask[x], kWide) == area - 1;
+    return count;
+}
+
+// Rows from the top. A row's draws are taken at once, one per target in order, then
+// applied; stride numbers are drawn per target and the last one used.
+template <bool kWide>
+void RoughenRows(HeightField& field, int area, RowShow show, int stride, const Roughener& roughener,
+                 RandomGenerator& random) {
+    const int width = field.width();
+    const AreaRule rule(field, area);
+    std::vector<uint16_t> draws(static_cast<size_t>(width));
+    for (int y = 0; y < field.height(); ++y) {
+        uint32_t* pixels = field.working().MutableRowPixels(y);
+        if (rule.whole()) {
+            random.DrawRounds(width, stride, draws.data());
+            for (int x = 0; x < width; ++x) pixels[x] = roughener.Apply<kWide>(pixels[x], draws[size_t(x)]);
+        } else {
+            const uint32_t* mask = rule.MaskRow(y);
+            random.DrawRounds(CountTargets<kWide>(mask, width, area), stride, draws.data());
+            const uint16_t* next = draws.data();
+            for (int x = 0; x < width; ++x) {
+                if (MaskBit(mask[x], kWide) == area - 1) pixels[x] = roughener.Apply<kWide>(pixels[x], *next++);
+            }
+        }
+        ShowRow(field, show, y);
+    }
 }
 
 // Seeds the program's generator and drops one more number. The run draws from a local
-// copy, which the compiler keeps in a register, and hands the state back at its end.
-RandomGenerator StartRun(uint32_t seed) {
+// copy and hands the state back at its end.
+void Run(HeightField& field, int area, RowShow show, int stride, DrawSteps steps, uint32_t seed) {
     TheRandomGenerator().Seed(seed);
     TheRandomGenerator().Next();
-    return TheRandomGenerator();
+    RandomGenerator random = TheRandomGenerator();
+    const PixelCodec codec(field.kind());
+    const Roughener roughener(codec, std::move(steps));
+    if (codec.wide()) {
+        RoughenRows<true>(field, area, show, stride, roughener, random);
+    } else {
+        RoughenRows<false>(field, area, show, stride, roughener, random);
+    }
+    TheRandomGenerator() = random;
 }
 
 }  // namespace
 
+// Every position draws once; Up and Down draw again and use only the second number.
 void Roughen(HeightField& field, int mode, int32_t value, uint32_t seed) {
-    RandomGenerator random = StartRun(seed);
-    const PixelCodec codec(field.kind());
-    const auto& factors = MiddleFactors();
+    const int top = field.MaxValue();
     const uint32_t span = uint32_t(value) + 1u;
-    // An 8-bit field refreshes the whole view after each row instead of drawing it.
-    const RowShow show = codec.wide() ? RowShow::kDrawRow : RowShow::kRefreshView;
-    TransformRows(field, kAreaWhole, show, [&](uint32_t pixel) {
-        int64_t z = codec.Value(pixel);
-        int r0 = random.Next();
-        if (mode == kRoughUp) {
-            z += ScaledDraw(random.Next(), span);
-        } else if (mode == kRoughMiddle) {
-            z = MiddleResult(z, value, factors[size_t(r0)]);
-        } else if (mode == kRoughDown) {
-            z -= ScaledDraw(random.Next(), span);
-        }
-        return codec.Store(Clamp(z, codec.max()));
+    const auto& factors = MiddleFactors();
+    DrawSteps steps(top, [&](int r) -> int64_t {
+        if (mode == kRoughUp) return ScaledDraw(r, span);
+        if (mode == kRoughMiddle) return MiddleStep(value, factors[size_t(r)]);
+        if (mode == kRoughDown) return -ScaledDraw(r, span);
+        return 0;
     });
-    TheRandomGenerator() = random;
+    const int stride = mode == kRoughUp || mode == kRoughDown ? 2 : 1;
+    // An 8-bit field refreshes the whole view after each row instead of drawing it.
+    const RowShow show = field.kind() == kSixteenBitField ? RowShow::kDrawRow : RowShow::kRefreshView;
+    Run(field, kAreaWhole, show, stride, std::move(steps), seed);
 }
 
 void RoughenArea(HeightField& field, int area, int mode, int32_t value, uint32_t seed) {
-    RandomGenerator random = StartRun(seed);
-    const PixelCodec codec(field.kind());
-    TransformRows(field, area, RowShow::kDrawRow, [&](uint32_t pixel) {
-        int64_t z = codec.Value(pixel);
-        int r = random.Next();
-        if (mode == kRoughUp) {
-            z += ScaledDraw(r, uint32_t(value));
-        } else if (mode == kRoughMiddle) {
-            // 0, 1 or 2: lowered by value, kept, or raised only for r = 32767.
-            int64_t q = 2 * r / 32767;
-            z += q * value - value;
-        } else if (mode == kRoughDown) {
-            z -= ScaledDraw(r, uint32_t(value));
-        }
-        return codec.Store(Clamp(z, codec.max()));
+    DrawSteps steps(field.MaxValue(), [&](int r) -> int64_t {
+        if (mode == kRoughUp) return ScaledDraw(r, uint32_t(value));
+        // 0, 1 or 2: lowered by value, kept, or raised only for r = 32767.
+        if (mode == kRoughMiddle) return int64_t(2 * r / 32767) * value - value;
+        if (mode == kRoughDown) return -ScaledDraw(r, uint32_t(value));
+        return 0;
     });
-    TheRandomGenerator() = random;
-    if (codec.wide()) field.painter().RefreshView();
+    Run(field, area, RowShow::kDrawRow, 1, std::move(steps), seed);
+    if (field.kind() == kSixteenBitField) field.painter().RefreshView();
 }

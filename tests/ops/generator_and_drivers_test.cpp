@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "field_builder.h"
 #include "ops/drivers.h"
 #include "ops/random_generator.h"
@@ -13,6 +15,24 @@ TEST(RandomGenerator, SeededWithOneDropsThreeHundredFortySixThenGivesTheKnownRun
     EXPECT_EQ(generator.Next(), 10982);
     EXPECT_EQ(generator.Next(), 1090);
     EXPECT_EQ(generator.Next(), 11656);
+}
+
+TEST(RandomGenerator, DrawingRoundsAtOnceGivesWhatOneByOneGives) {
+    for (int stride : {1, 2, 3}) {
+        for (int count = 0; count <= 11; ++count) {
+            RandomGenerator batch, single;
+            batch.Seed(99);
+            single.Seed(99);
+            std::vector<uint16_t> numbers(size_t(count) + 1, 0xFFFF);
+            batch.DrawRounds(count, stride, numbers.data());
+            for (int n = 0; n < count; ++n) {
+                for (int i = 1; i < stride; ++i) single.Next();
+                ASSERT_EQ(numbers[size_t(n)], single.Next()) << "stride " << stride << " count " << count;
+            }
+            EXPECT_EQ(numbers[size_t(count)], 0xFFFF);
+            EXPECT_EQ(batch.Next(), single.Next()) << "stride " << stride << " count " << count;
+        }
+    }
 }
 
 TEST(ValueText, ReadsLikeTheDialogs) {

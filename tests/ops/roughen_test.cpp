@@ -161,3 +161,67 @@ TEST(Roughen, LeavesTheProgramsGeneratorAfterTheNumbersItDrew) {
     for (int i = 0; i < 3; ++i) generator.Next();
     EXPECT_EQ(TheRandomGenerator().Next(), generator.Next());
 }
+
+namespace {
+
+// Position by position, one draw at a time, as the rules read.
+Heights RoughenByDefinition(const Heights& rows, const std::vector<std::vector<int>>& inside, int kind,
+                            int area, int mode, int32_t value, uint32_t seed) {
+    const int64_t top = kind == kSixteenBitField ? 65535 : 255;
+    RandomGenerator generator = StartedGenerator(seed);
+    Heights out = rows;
+    for (size_t y = 0; y < rows.size(); ++y) {
+        for (size_t x = 0; x < rows[y].size(); ++x) {
+            if (area != kAreaWhole && inside[y][x] != (area == kAreaInside)) continue;
+            int64_t z = rows[y][x];
+            int r = generator.Next();
+            if (area == kAreaWhole && mode != kRoughMiddle) r = generator.Next();
+            const uint32_t span = area == kAreaWhole ? uint32_t(value) + 1u : uint32_t(value);
+            const int64_t scaled = int64_t(uint32_t(r) * span / 32767u);
+            if (mode == kRoughUp) z += scaled;
+            if (mode == kRoughDown) z -= scaled;
+            if (mode == kRoughMiddle) z = area == kAreaWhole ? MiddleByDefinition(z, value, r) : z + (2 * r / 32767) * value - value;
+            // An 8-bit value reads back as the blue byte of its palette entry.
+            const int kept = int(Clamp(z, top));
+            out[y][x] = kind == kEightBitField ? ThePalette()[size_t(kept)].b() : kept;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST(Roughen, WholeAndAreaRunsMatchTheRuleForEveryKindModeAndSize) {
+    Heights rows(3);
+    std::vector<std::vector<int>> inside(3);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 23; ++x) {
+            int pick = (x * 7 + y * 5) % 6;
+            rows[size_t(y)].push_back(pick == 0 ? -1 : pick == 1 ? 0 : (x * 2971 + y * 113) % 65536);
+            inside[size_t(y)].push_back((x * x + y) % 3 == 0);
+        }
+    }
+    for (int kind : {kEightBitField, kSixteenBitField}) {
+        Heights start = rows;
+        for (auto& row : start) {
+            for (int& z : row) z = kind == kEightBitField && z > 255 ? z % 256 : z;
+        }
+        for (int mode : {kRoughUp, kRoughMiddle, kRoughDown}) {
+            for (int32_t value : {3, 300, 70000, 2147483647}) {
+                for (int area : {kAreaWhole, kAreaInside, kAreaOutside}) {
+                    HeightField field;
+                    SetField(field, kind, start);
+                    SetMask(field, inside);
+                    const Heights before = ReadValues(field);  // 8-bit: the blue bytes of the entries
+                    if (area == kAreaWhole) {
+                        Roughen(field, mode, value, 4242);
+                    } else {
+                        RoughenArea(field, area, mode, value, 4242);
+                    }
+                    ASSERT_EQ(ReadValues(field), RoughenByDefinition(before, inside, kind, area, mode, value, 4242))
+                        << "kind " << kind << " mode " << mode << " value " << value << " area " << area;
+                }
+            }
+        }
+    }
+}
