@@ -6,6 +6,7 @@
 
 #include "ops/pixel_codec.h"
 #include "ops/row_traversal.h"
+#include "ops/smooth_radius_one.h"
 
 namespace {
 
@@ -187,6 +188,10 @@ void SmoothKind(HeightField& field, int area, int radius) {
 void Smooth(HeightField& field, int area, int radius) {
     // A window wider than the field takes the same samples as one just as wide.
     radius = std::clamp(radius, 0, std::max(field.width(), field.height()));
+    if (radius == 1) {
+        SmoothRadiusOne(field, area);
+        return;
+    }
     if (field.kind() == kSixteenBitField) {
         SmoothKind<true>(field, area, radius);
     } else {

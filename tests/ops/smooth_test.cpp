@@ -77,6 +77,28 @@ TEST(Smooth, GivesExactlyTheInPlaceResultOnRandomFields) {
     }
 }
 
+TEST(Smooth, RadiusOneGivesTheInPlaceResultOnThinFields) {
+    std::mt19937 random(77);
+    for (int kind : {kEightBitField, kSixteenBitField}) {
+        for (int width : {1, 2, 3, 4, 9}) {
+            for (int height : {1, 2, 3, 6}) {
+                for (int area : {kAreaWhole, kAreaInside}) {
+                    auto pixels = RandomPixels(random, kind, width, height);
+                    HeightField fast, reference;
+                    SetPixels(fast, kind, pixels);
+                    SetPixels(reference, kind, pixels);
+                    SetRandomMask(random, fast);
+                    reference.mask().BlitFrom(&fast.mask(), 0, 0, 0, 0, 0, 0);
+                    Smooth(fast, area, 1);
+                    SmoothByDefinition(reference, area, 1);
+                    ASSERT_EQ(ReadPixels(fast), ReadPixels(reference))
+                        << "kind " << kind << " area " << area << " size " << width << "x" << height;
+                }
+            }
+        }
+    }
+}
+
 TEST(Smooth, TakesARadiusFarBeyondTheField) {
     std::mt19937 random(7);
     auto pixels = RandomPixels(random, kSixteenBitField, 9, 5);
