@@ -1,19 +1,97 @@
 #include "framework/draw/raster.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
-#include <new>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+namespace {
+
+// Large rasters (a field image is 64 MiB and more) are mapped straight from the kernel on
+// 2 MiB boundaries and marked for huge pages: their fresh pages come zeroed, with one
+// fault per 2 MiB instead of one per 4 KiB. Small ones come from calloc.
+constexpr std::size_t kHugePage = std::size_t(2) << 20;
+constexpr std::size_t kMappedFrom = kHugePage;
+
+std::size_t MappedBytes(std::size_t bytes) { return (bytes + kHugePage - 1) / kHugePage * kHugePage; }
+
+void* MapAligned(std::size_t bytes) {
+    const std::size_t length = MappedBytes(bytes);
+    void* mapped = mmap(nullptr, length + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapped == MAP_FAILED) return nullptr;
+    auto start = reinterpret_cast<std::uintptr_t>(mapped);
+    std::uintptr_t aligned = (start + kHugePage - 1) / kHugePage * kHugePage;
+    if (aligned > start) munmap(mapped, aligned - start);
+    std::uintptr_t end = start + length + kHugePage;
+    if (end > aligned + length) munmap(reinterpret_cast<void*>(aligned + length), end - aligned - length);
+    madvise(reinterpret_cast<void*>(aligned), length, MADV_HUGEPAGE);
+    return reinterpret_cast<void*>(aligned);
+}
+
+// Zeroed pixels, or nullptr when memory runs out.
+uint32_t* Allocate(std::size_t count) {
+    const std::size_t bytes = count * sizeof(uint32_t);
+    if (bytes >= kMappedFrom) return static_cast<uint32_t*>(MapAligned(bytes));
+    return static_cast<uint32_t*>(std::calloc(count, sizeof(uint32_t)));
+}
+
+void Release(uint32_t* pixels, std::size_t count) {
+    if (!pixels) return;
+    const std::size_t bytes = count * sizeof(uint32_t);
+    if (bytes >= kMappedFrom) {
+        munmap(pixels, MappedBytes(bytes));
+    } else {
+        std::free(pixels);
+    }
+}
+
+}  // namespace
+
+Raster::Raster(const Raster& other) {
+    if (other.empty() || !Resize(other.width_, other.height_)) return;
+    std::memcpy(pixels_, other.pixels_, count_ * sizeof(uint32_t));
+}
+
+Raster& Raster::operator=(const Raster& other) {
+    if (this != &other) {
+        Raster copy(other);
+        Swap(copy);
+    }
+    return *this;
+}
+
+Raster& Raster::operator=(Raster&& other) noexcept {
+    Raster taken(std::move(other));
+    Swap(taken);
+    return *this;
+}
+
+Raster::~Raster() { Release(pixels_, count_); }
+
+void Raster::Swap(Raster& other) noexcept {
+    std::swap(width_, other.width_);
+    std::swap(height_, other.height_);
+    std::swap(count_, other.count_);
+    std::swap(pixels_, other.pixels_);
+}
 
 bool Raster::Resize(int width, int height) {
     if (width < 0 || height < 0) return false;
-    try {
-        std::vector<uint32_t> pixels(size_t(width) * size_t(height));
-        pixels_.swap(pixels);
-    } catch (const std::bad_alloc&) {
-        return false;
+    const std::size_t count = std::size_t(width) * std::size_t(height);
+    uint32_t* pixels = nullptr;
+    if (count > 0) {
+        if (count > SIZE_MAX / sizeof(uint32_t)) return false;
+        pixels = Allocate(count);
+        if (!pixels) return false;
     }
+    Release(pixels_, count_);
+    pixels_ = pixels;
+    count_ = count;
     width_ = width;
     height_ = height;
     return true;
 }
 
-void Raster::Fill(uint32_t pixel) { std::fill(pixels_.begin(), pixels_.end(), pixel); }
+void Raster::Fill(uint32_t pixel) { std::fill(pixels_, pixels_ + count_, pixel); }

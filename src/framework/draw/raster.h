@@ -2,23 +2,28 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 // A 32-bit raster: the pixels behind every drawing context. Each pixel holds a packed
-// vColor value; the rasteriser writes exactly the values it is given.
+// vColor value; the rasteriser writes exactly the values it is given. A new or resized
+// raster reads as all zero.
 class Raster {
 public:
     static constexpr uint32_t kOutside = 0xFFFFFFFF;
 
     Raster() = default;
     Raster(int width, int height) { Resize(width, height); }
+    Raster(const Raster& other);
+    Raster(Raster&& other) noexcept { Swap(other); }
+    Raster& operator=(const Raster& other);
+    Raster& operator=(Raster&& other) noexcept;
+    ~Raster();
 
     // Returns false (and keeps the old pixels) when the size cannot be held.
     bool Resize(int width, int height);
 
     int width() const { return width_; }
     int height() const { return height_; }
-    bool empty() const { return pixels_.empty(); }
+    bool empty() const { return count_ == 0; }
 
     bool Contains(int x, int y) const {
         return x >= 0 && y >= 0 && x < width_ && y < height_;
@@ -28,17 +33,22 @@ public:
         if (Contains(x, y)) pixels_[Index(x, y)] = pixel;
     }
 
-    uint32_t* Row(int y) { return pixels_.data() + std::size_t(y) * std::size_t(width_); }
-    const uint32_t* Row(int y) const { return pixels_.data() + std::size_t(y) * std::size_t(width_); }
-    uint32_t* data() { return pixels_.data(); }
-    const uint32_t* data() const { return pixels_.data(); }
+    uint32_t* Row(int y) { return pixels_ + std::size_t(y) * std::size_t(width_); }
+    const uint32_t* Row(int y) const { return pixels_ + std::size_t(y) * std::size_t(width_); }
+    uint32_t* data() { return pixels_; }
+    const uint32_t* data() const { return pixels_; }
 
     void Fill(uint32_t pixel);
+
+    void Swap(Raster& other) noexcept;
 
 private:
     std::size_t Index(int x, int y) const { return std::size_t(y) * std::size_t(width_) + std::size_t(x); }
 
     int width_ = 0;
     int height_ = 0;
-    std::vector<uint32_t> pixels_;
+    std::size_t count_ = 0;
+    uint32_t* pixels_ = nullptr;
 };
+
+inline void swap(Raster& a, Raster& b) noexcept { a.Swap(b); }

@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "framework/draw/raster.h"
+
+// Field images are large rasters, held in memory mapped apart from the heap; small ones
+// come from the heap. Both kinds must read as zero when new and copy and move whole.
+namespace {
+
+constexpr int kLargeSide = 1500;  // about 9 MB of pixels
+
+class ImageMemory : public ::testing::TestWithParam<int> {};
+
+TEST_P(ImageMemory, StartsAtZeroAndComesBackToZeroAfterAResize) {
+    const int side = GetParam();
+    Raster raster(side, side);
+    ASSERT_FALSE(raster.empty());
+    EXPECT_EQ(raster.At(0, 0), 0u);
+    EXPECT_EQ(raster.At(side - 1, side - 1), 0u);
+    raster.Fill(0xABCDEF);
+    ASSERT_TRUE(raster.Resize(side, side));
+    EXPECT_EQ(raster.At(side / 2, side / 2), 0u);
+    EXPECT_EQ(raster.At(side - 1, side - 1), 0u);
+}
+
+TEST_P(ImageMemory, CopiesAreIndependentAndMovesLeaveTheSourceEmpty) {
+    const int side = GetParam();
+    Raster original(side, side);
+    original.Fill(0x123456);
+    original.Set(side - 1, side - 1, 7);
+
+    Raster copy(original);
+    copy.Set(0, 0, 9);
+    EXPECT_EQ(copy.At(side - 1, side - 1), 7u);
+    EXPECT_EQ(original.At(0, 0), 0x123456u);
+
+    Raster assigned;
+    assigned = copy;
+    EXPECT_EQ(assigned.At(0, 0), 9u);
+    const Raster& same = assigned;
+    assigned = same;
+    EXPECT_EQ(assigned.At(side - 1, side - 1), 7u);
+
+    Raster moved(std::move(copy));
+    EXPECT_TRUE(copy.empty());
+    EXPECT_EQ(moved.width(), side);
+    EXPECT_EQ(moved.At(0, 0), 9u);
+    moved = Raster(2, 2);
+    EXPECT_EQ(moved.width(), 2);
+    EXPECT_EQ(moved.At(1, 1), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(SmallAndLarge, ImageMemory, ::testing::Values(3, kLargeSide));
+
+TEST(ImageMemory, RefusesANegativeSizeAndKeepsThePixels) {
+    Raster raster(kLargeSide, 2);
+    raster.Set(kLargeSide - 1, 1, 5);
+    EXPECT_FALSE(raster.Resize(-1, 4));
+    EXPECT_EQ(raster.width(), kLargeSide);
+    EXPECT_EQ(raster.At(kLargeSide - 1, 1), 5u);
+    EXPECT_TRUE(raster.Resize(0, 4));
+    EXPECT_TRUE(raster.empty());
+}
+
+}  // namespace
