@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <utility>
-#include <vector>
 
 #include "framework/draw/raster.h"
 #include "ops/pixel_codec.h"
@@ -56,64 +55,56 @@ int RowValue(const ZoomColours& colours, const uint32_t* row, int x, int width) 
 }
 
 // New row 2r from old row r: kept columns and the midpoints between them.
-void ExpandRow(const ZoomColours& colours, const uint32_t* old, int oldWidth, std::vector<vColor>& row) {
+void ExpandRow(const ZoomColours& colours, const uint32_t* old, int oldWidth, uint32_t* row) {
     for (int c = 0; c < oldWidth; ++c) {
         int o = colours.Value(old[c]);
         int u = RowValue(colours, old, c + 1, oldWidth);
-        row[size_t(2 * c)] = vColor::FromPixel(colours.Colour(o));
-        uint32_t between = colours.wide() || c + 1 < oldWidth
-                               ? colours.Between(o, u)
-                               : colours.Beyond(o, RowValue(colours, old, c - 2, oldWidth));
-        row[size_t(2 * c + 1)] = vColor::FromPixel(between);
+        row[2 * c] = colours.Colour(o);
+        row[2 * c + 1] = colours.wide() || c + 1 < oldWidth
+                             ? colours.Between(o, u)
+                             : colours.Beyond(o, RowValue(colours, old, c - 2, oldWidth));
     }
 }
 
 // New odd row k between the finished even rows k - 1 and k + 1 (none below the last).
 void ExpandOddRow(const ZoomColours& colours, const uint32_t* above, const uint32_t* below, int width,
-                  std::vector<vColor>& row) {
+                  uint32_t* row) {
+    if (below) {
+        for (int x = 0; x < width; ++x) row[x] = colours.Between(colours.Value(above[x]), colours.Value(below[x]));
+        return;
+    }
     for (int x = 0; x < width; ++x) {
         int h = colours.Value(above[x]);
-        uint32_t pixel;
-        if (below) {
-            pixel = colours.Between(h, colours.Value(below[x]));
-        } else if (colours.wide()) {
-            pixel = colours.Between(h, -1);
-        } else {
-            // The row two above is still without values while the rows are built, so
-            // the last row continues as 2h + 1.
-            pixel = colours.Beyond(h, -1);
-        }
-        row[size_t(x)] = vColor::FromPixel(pixel);
+        // The row two above is still without values while the rows are built, so an
+        // 8-bit last row continues as 2h + 1.
+        row[x] = colours.wide() ? colours.Between(h, -1) : colours.Beyond(h, -1);
     }
 }
 
+// The rows are written straight into the new working image, which nothing else holds yet.
 void Expand(HeightField& field, const Raster& old, int oldWidth, int oldHeight) {
     const ZoomColours colours(field.kind());
     const int width = field.width();
-    std::vector<vColor> row(static_cast<size_t>(width));
+    TarnMemoryDC& working = field.working();
     for (int r = 0; r < oldHeight; ++r) {
-        ExpandRow(colours, old.Row(r), oldWidth, row);
-        field.WriteRow(2 * r, row.data());
+        ExpandRow(colours, old.Row(r), oldWidth, working.MutableRowPixels(2 * r));
         field.painter().DrawRow(2 * r);
     }
-    const TarnMemoryDC& working = field.working();
     for (int k = 1; k < field.height(); k += 2) {
         const uint32_t* below = k + 1 < field.height() ? working.RowPixels(k + 1) : nullptr;
-        ExpandOddRow(colours, working.RowPixels(k - 1), below, width, row);
-        field.WriteRow(k, row.data());
+        ExpandOddRow(colours, working.RowPixels(k - 1), below, width, working.MutableRowPixels(k));
         field.painter().DrawRow(k);
     }
 }
 
 void Shrink(HeightField& field, const Raster& old) {
     const ZoomColours colours(field.kind());
-    std::vector<vColor> row(static_cast<size_t>(field.width()));
+    const int width = field.width();
+    TarnMemoryDC& working = field.working();
     for (int j = 0; j < field.height(); ++j) {
         const uint32_t* source = old.Row(2 * j);
-        for (int i = 0; i < field.width(); ++i) {
-            row[size_t(i)] = vColor::FromPixel(colours.Colour(colours.Value(source[2 * i])));
-        }
-        field.WriteRow(j, row.data());
+        uint32_t* row = working.MutableRowPixels(j);
+        for (int i = 0; i < width; ++i) row[i] = colours.Colour(colours.Value(source[2 * i]));
         field.painter().DrawRow(j);
     }
 }
