@@ -15,9 +15,9 @@ HeightField::HeightField()
       undo_(WhiteImage(kInitialSize, kInitialSize)),
       mask_(WhiteImage(kInitialSize, kInitialSize)) {}
 
-void HeightField::SnapshotField() { undo_->BlitFrom(working_.get(), 0, 0, 0, 0, 0, 0); }
+void HeightField::SnapshotField() { undo_->CopyImageFrom(*working_); }
 
-void HeightField::RestoreField() { working_->BlitFrom(undo_.get(), 0, 0, 0, 0, 0, 0); }
+void HeightField::RestoreField() { working_->CopyImageFrom(*undo_); }
 
 void HeightField::ClearMask() { mask_->Erase(); }
 

@@ -5,6 +5,7 @@
 
 #include "core/file_name.h"
 #include "core/input_file.h"
+#include "core/loaded_rows.h"
 #include "core/replacing_file.h"
 #include "core/row_reader.h"
 
@@ -59,12 +60,13 @@ bool ReadHeader(InputFile& file, int64_t& width, int64_t& height) {
 // previous pixel's blue. The value (red | green << 8) comes out right all the same.
 int ReadPixelRows(HeightField& field, InputFile& file) {
     const int width = field.width();
-    TarnMemoryDC& working = field.working();
+    LoadedRows rows(field);
     return ReadRows(file, field.height(), size_t(width) * 3, [&](int y, const uint8_t* bytes) {
-        uint32_t* pixels = working.MutableRowPixels(y);
+        uint32_t* pixels = rows.row();
         for (int x = 0; x < width; ++x, bytes += 3) {
             pixels[x] = bytes[2] | bytes[1] << 8 | uint32_t(bytes[0]) << 16;
         }
+        rows.Store(y);
     });
 }
 
@@ -104,7 +106,6 @@ int LoadPpm(HeightField& field, const char* path) {
     field.EndLoad(rows);
     if (rows < field.height()) return kLoadDataEnded;
     field.painter().RefreshView();
-    field.SnapshotField();
     return kLoadDone;
 }
 

@@ -2,11 +2,22 @@
 
 #include <algorithm>
 
+#include "core/pixel_streams.h"
+
 TarnMemoryDC::TarnMemoryDC(int width, int height) : vMemoryDC(std::max(width, 0), std::max(height, 0)) {
     // Zero stays zero here: a field image never takes the default window size.
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);
     AcquireSurface();
+}
+
+void TarnMemoryDC::Erase() {
+    if (made_) FillPixels(raster_.data(), backColor_.pixel(), std::size_t(width_) * std::size_t(height_));
+}
+
+void TarnMemoryDC::CopyImageFrom(const TarnMemoryDC& other) {
+    if (!made_ || !other.made_ || other.width_ != width_ || other.height_ != height_) return;
+    CopyPixelRun(raster_.data(), other.raster_.data(), std::size_t(width_) * std::size_t(height_));
 }
 
 uint32_t TarnMemoryDC::SmoothAverage(int x, int y, int r, bool wide) const {

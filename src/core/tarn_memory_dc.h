@@ -22,6 +22,10 @@ public:
     // PaintPixelStrip would cost them twice the stores.
     uint32_t* MutableRowPixels(int y) { return raster_.Row(y); }
 
+    // The whole image in the background colour, or a copy of an image of the same size.
+    void Erase() override;
+    void CopyImageFrom(const TarnMemoryDC& other);
+
     // Window average of (2r + 1)^2 samples clipped to the image: of the low 16 bits
     // when wide, else of the blue byte.
     uint32_t SmoothAverage(int x, int y, int r, bool wide) const;

@@ -5,6 +5,7 @@
 
 #include "core/file_name.h"
 #include "core/input_file.h"
+#include "core/loaded_rows.h"
 #include "core/replacing_file.h"
 #include "core/row_reader.h"
 
@@ -40,15 +41,23 @@ bool IsOurVariant(const TgaHeader& header) {
            header.bitsPerPixel == 8;
 }
 
-// Each index takes the palette's colour; the rows go straight into the working image.
+// GCC's vectorised form of a table lookup is an emulated gather, slower than plain loads.
+#if defined(__GNUC__) && !defined(__clang__)
+__attribute__((optimize("no-tree-vectorize")))
+#endif
+void LookUpColors(const uint32_t* colors, const uint8_t* indexes, int width, uint32_t* pixels) {
+    for (int x = 0; x < width; ++x) pixels[x] = colors[indexes[x]];
+}
+
+// Each index takes the palette's colour.
 int ReadPixelRows(HeightField& field, InputFile& file) {
     uint32_t colors[256];
     for (int i = 0; i < 256; ++i) colors[i] = ThePalette()[i].pixel();
     const int width = field.width();
-    TarnMemoryDC& working = field.working();
+    LoadedRows rows(field);
     return ReadRows(file, field.height(), size_t(width), [&](int y, const uint8_t* indexes) {
-        uint32_t* pixels = working.MutableRowPixels(y);
-        for (int x = 0; x < width; ++x) pixels[x] = colors[indexes[x]];
+        LookUpColors(colors, indexes, width, rows.row());
+        rows.Store(y);
     });
 }
 
@@ -105,7 +114,6 @@ int LoadTga(HeightField& field, const char* path) {
     field.EndLoad(rows);
     if (rows < field.height()) return kLoadDataEnded;
     field.painter().RefreshView();
-    field.SnapshotField();
     return kLoadDone;
 }
 

@@ -81,6 +81,35 @@ TEST(HeightField, RestoreReturnsToTheSnapshot) {
     EXPECT_EQ(Values(field), (std::vector<std::vector<int>>{{1, 2, 3}, {4, 5, 6}}));
 }
 
+// Big images are cleared and copied in bulk past the cache; an odd width leaves rows
+// that start and end off any alignment, so every pixel is checked.
+TEST(HeightField, LargeImagesClearAndCopyEveryPixel) {
+    constexpr int kWidth = 2051, kHeight = 1031;
+    HeightField field;
+    ASSERT_TRUE(field.ReplaceField(kWidth, kHeight));
+    auto countOf = [&](const TarnMemoryDC& image, auto wanted) {
+        int64_t matching = 0;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x) matching += image.ReadPixel(x, y) == wanted(x, y);
+        return matching;
+    };
+    const int64_t all = int64_t(kWidth) * kHeight;
+    auto white = [](int, int) { return kNoValuePixel; };
+    EXPECT_EQ(countOf(field.working(), white), all);
+    EXPECT_EQ(countOf(field.undo(), white), all);
+    EXPECT_EQ(countOf(field.mask(), white), all);
+
+    auto pattern = [](int x, int y) { return uint32_t(x * 31 + y * 7) & 0xFFFF; };
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) field.working().MutableRowPixels(y)[x] = pattern(x, y);
+    field.SnapshotField();
+    EXPECT_EQ(countOf(field.undo(), pattern), all);
+    field.working().Erase();
+    EXPECT_EQ(countOf(field.working(), white), all);
+    field.RestoreField();
+    EXPECT_EQ(countOf(field.working(), pattern), all);
+}
+
 TEST(HeightField, ReplacingMakesEveryImageWhiteAtTheNewSize) {
     HeightField field;
     CountingPainter painter;

@@ -108,6 +108,22 @@ TEST_F(PpmFiles, SavedFieldLoadsBackWithItsValues) {
     EXPECT_EQ(loaded.working().ReadPixel(1, 0) >> 16, 0u);
 }
 
+TEST_F(PpmFiles, LargeOddWidthFieldLoadsBackWhole) {
+    std::vector<std::vector<int>> rows(1031, std::vector<int>(2051));
+    for (size_t y = 0; y < rows.size(); ++y)
+        for (size_t x = 0; x < rows[y].size(); ++x) rows[y][x] = int((x * 131 + y * 17) & 0xFFFF);
+    FillField(field, rows, kSixteenBitField);
+    std::string written = SaveAs(field, dir / "large", SavePpm);
+    HeightField loaded;
+    ASSERT_EQ(LoadPpm(loaded, written.c_str()), kLoadDone);
+    loaded.SetKind(kSixteenBitField);
+    EXPECT_EQ(Values(loaded), rows);
+    // The load commits: undo holds exactly what was read.
+    loaded.working().Erase();
+    loaded.RestoreField();
+    EXPECT_EQ(Values(loaded), rows);
+}
+
 TEST_F(PpmFiles, NoValueIsSavedAsTheTopValue) {
     FillField(field, {{-1}}, kSixteenBitField);
     HeightField loaded;
