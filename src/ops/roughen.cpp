@@ -91,14 +91,16 @@ private:
 };
 
 template <bool kWide>
-int CountTargets(const uint32_t* mask, int width, int area) {
-    int count = 0;
-    for (int x = 0; x < width; ++x) count += MaskBit(mask[x], kWide) == area - 1;
-    return count;
+void RoughenTargets(uint32_t* pixels, const uint32_t* mask, int width, const AreaRule& rule,
+                    const Roughener& roughener, const uint16_t* draws) {
+    for (int x = 0; x < width; ++x) {
+        if (rule.IsTarget(mask[x], kWide)) pixels[x] = roughener.Apply<kWide>(pixels[x], *draws++);
+    }
 }
 
-// Rows from the top. A row's draws are taken at once, one per target in order, then
-// applied; stride numbers are drawn per target and the last one used.
+// Rows from the top, one round of stride numbers per target in order, the last number
+// used. A row taken whole is changed as its numbers come; in another row the targets'
+// numbers are drawn first and then handed out along the mask.
 template <bool kWide>
 void RoughenRows(HeightField& field, int area, RowShow show, int stride, const Roughener& roughener,
                  RandomGenerator& random) {
@@ -107,16 +109,12 @@ void RoughenRows(HeightField& field, int area, RowShow show, int stride, const R
     std::vector<uint16_t> draws(static_cast<size_t>(width));
     for (int y = 0; y < field.height(); ++y) {
         uint32_t* pixels = field.working().MutableRowPixels(y);
-        if (rule.whole()) {
-            random.DrawRounds(width, stride, draws.data());
-            for (int x = 0; x < width; ++x) pixels[x] = roughener.Apply<kWide>(pixels[x], draws[size_t(x)]);
-        } else {
-            const uint32_t* mask = rule.MaskRow(y);
-            random.DrawRounds(CountTargets<kWide>(mask, width, area), stride, draws.data());
-            const uint16_t* next = draws.data();
-            for (int x = 0; x < width; ++x) {
-                if (MaskBit(mask[x], kWide) == area - 1) pixels[x] = roughener.Apply<kWide>(pixels[x], *next++);
-            }
+        const int targets = CountTargets<kWide>(rule, y, width);
+        if (targets == width) {
+            random.DrawRounds(width, stride, [&](int x, int r) { pixels[x] = roughener.Apply<kWide>(pixels[x], r); });
+        } else if (targets > 0) {
+            random.DrawRounds(targets, stride, [&](int n, int r) { draws[size_t(n)] = uint16_t(r); });
+            RoughenTargets<kWide>(pixels, rule.MaskRow(y), width, rule, roughener, draws.data());
         }
         ShowRow(field, show, y);
     }

@@ -29,6 +29,17 @@ private:
     int area_;
 };
 
+// How many positions of row y the rule takes. Rows wholly in or out of the selection are
+// the common case, and an operation can treat them as a whole row or skip them.
+template <bool kWide>
+int CountTargets(const AreaRule& rule, int y, int width) {
+    if (rule.whole()) return width;
+    const uint32_t* mask = rule.MaskRow(y);
+    int count = 0;
+    for (int x = 0; x < width; ++x) count += rule.IsTarget(mask[x], kWide);
+    return count;
+}
+
 inline void ShowRow(HeightField& field, RowShow show, int y) {
     if (show == RowShow::kRefreshView) {
         field.painter().RefreshView();

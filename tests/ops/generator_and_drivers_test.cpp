@@ -24,7 +24,7 @@ TEST(RandomGenerator, DrawingRoundsAtOnceGivesWhatOneByOneGives) {
             batch.Seed(99);
             single.Seed(99);
             std::vector<uint16_t> numbers(size_t(count) + 1, 0xFFFF);
-            batch.DrawRounds(count, stride, numbers.data());
+            batch.DrawRounds(count, stride, [&](int n, int number) { numbers[size_t(n)] = uint16_t(number); });
             for (int n = 0; n < count; ++n) {
                 for (int i = 1; i < stride; ++i) single.Next();
                 ASSERT_EQ(numbers[size_t(n)], single.Next()) << "stride " << stride << " count " << count;

@@ -192,13 +192,14 @@ Heights RoughenByDefinition(const Heights& rows, const std::vector<std::vector<i
 }  // namespace
 
 TEST(Roughen, WholeAndAreaRunsMatchTheRuleForEveryKindModeAndSize) {
-    Heights rows(3);
-    std::vector<std::vector<int>> inside(3);
-    for (int y = 0; y < 3; ++y) {
+    // Rows 0 to 2 are partly selected, row 3 wholly and row 4 not at all.
+    Heights rows(5);
+    std::vector<std::vector<int>> inside(5);
+    for (int y = 0; y < 5; ++y) {
         for (int x = 0; x < 23; ++x) {
             int pick = (x * 7 + y * 5) % 6;
             rows[size_t(y)].push_back(pick == 0 ? -1 : pick == 1 ? 0 : (x * 2971 + y * 113) % 65536);
-            inside[size_t(y)].push_back((x * x + y) % 3 == 0);
+            inside[size_t(y)].push_back(y == 3 || (y < 3 && (x * x + y) % 3 == 0));
         }
     }
     for (int kind : {kEightBitField, kSixteenBitField}) {
