@@ -26,11 +26,11 @@ public:
 
     void Run() {
         for (int y = 0; y < height_; ++y) {
-            const uint32_t rows = SumColumns(y);
-            if (rule_.whole()) {
-                WriteRow<true>(y, rows);
-            } else {
-                WriteRow<false>(y, rows);
+            const int targets = CountTargets<kWide>(rule_, y, width_);
+            if (targets == width_) {
+                WriteRow<true>(y, SumColumns(y));
+            } else if (targets > 0) {
+                WriteRow<false>(y, SumColumns(y));
             }
             field_.painter().DrawRow(y);
         }
