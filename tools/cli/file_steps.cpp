@@ -27,10 +27,14 @@ StepResult Open(Session& session, const std::string& path) {
     }
     HeightField& field = session.field;
     int result = fileKind == kFileKindPpm ? LoadPpm(field, path.c_str()) : LoadTga(field, path.c_str());
-    // Whatever the outcome the editor leaves selection mode and commits.
-    session.DropSelection();
-    field.SnapshotField();
-    if (result != kLoadDone) return StepResult::Failed(LoadNotice(result));
+    // Whatever the outcome the editor leaves selection mode and commits. A finished load
+    // has cleared the mask and committed already; doing it again would only cost time.
+    if (result != kLoadDone) {
+        session.DropSelection();
+        field.SnapshotField();
+        return StepResult::Failed(LoadNotice(result));
+    }
+    session.ForgetSelection();
     field.SetKind(fileKind == kFileKindPpm ? kSixteenBitField : kEightBitField);
     return StepResult::Done();
 }

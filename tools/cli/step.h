@@ -37,9 +37,13 @@ struct Session {
 
     // The editor's Undo and the steps that replace the field drop the selection.
     void DropSelection() {
+        ForgetSelection();
+        field.ClearMask();
+    }
+    // For steps whose field already has a clear mask, such as a finished load.
+    void ForgetSelection() {
         selectionState = kSelectionIdle;
         selectionPoints.clear();
-        field.ClearMask();
     }
 };
 
