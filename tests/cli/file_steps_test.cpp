@@ -35,6 +35,19 @@ TEST_F(FileSteps, OpenSetsTheKindByFormat) {
     EXPECT_EQ(Run({"--open", "map.tga.old", "--info"}).out, "width=3 height=2 kind=8 min=0 max=255 novalue=0\n");
 }
 
+TEST_F(FileSteps, OpenDropsTheSelectionAndCommitsWhatItRead) {
+    const std::string loaded = "3 2 8\n0 17 100\n200 240 255\n";
+    // Without the second --open the inside fill would reach five positions.
+    EXPECT_EQ(Run({"--open", "small.tga", "--select", "0,0 2,0 2,1", "--open", "small.tga", "--area",
+                   "inside", "--fill", "5", "--dump", "-"})
+                  .out,
+              loaded);
+    EXPECT_EQ(Run({"--open", "small.tga", "--fill", "9", "--open", "small.tga", "--fill", "7", "--undo",
+                   "--dump", "-"})
+                  .out,
+              loaded);
+}
+
 TEST_F(FileSteps, OpenRefusesOtherNamesWithTheWrongTypeNotice) {
     std::filesystem::copy(dir / "small.tga", dir / "MAP.TGA");
     CliRun run = Run({"--open", "MAP.TGA"});
