@@ -44,8 +44,7 @@ public:
           height_(field.height()),
           radius_(radius),
           columnSums_(size_t(width_), 0),
-          prefix_(size_t(width_) + 1, 0),
-          row_(size_t(width_)) {}
+          prefix_(size_t(width_) + 1, 0) {}
 
     void Run() {
         for (int y = 0; y <= std::min(radius_, height_ - 1); ++y) AddRow(y);
@@ -57,7 +56,6 @@ public:
             } else {
                 ComputeRow<false>(y);
             }
-            field_.WriteRow(y, row_.data());
             field_.painter().DrawRow(y);
             SlideDown(y);
         }
@@ -114,13 +112,14 @@ private:
         }
     }
 
-    // New colours of row y into the row buffer. The column sums take the row's change
-    // at once: its old samples are gone once it is written. The interior, where the
-    // window is whole across, shares one divider.
+    // New colours of row y, written in place: a position's mean comes from the prefix
+    // sums, built before the row changed, so only its own old colour is read here. The
+    // column sums take the row's change at once. The interior, where the window is whole
+    // across, shares one divider.
     template <bool kWhole>
     void ComputeRow(int y) {
-        RowContext row{field_.working().RowPixels(y), kWhole ? nullptr : rule_.MaskRow(y),
-                       columnSums_.data(), prefix_.data(), row_.data()};
+        RowContext row{field_.working().MutableRowPixels(y), kWhole ? nullptr : rule_.MaskRow(y),
+                       columnSums_.data(), prefix_.data()};
         const int r = radius_;
         const int width = width_;
         const int interiorBegin = std::min(r, width);
@@ -134,11 +133,10 @@ private:
     }
 
     struct RowContext {
-        const uint32_t* source;
+        uint32_t* pixels;
         const uint32_t* mask;
         Sum* sums;
         const Sum* prefix;
-        vColor* out;
     };
 
     template <bool kWhole>
@@ -148,14 +146,13 @@ private:
 
     template <bool kWhole>
     void Position(const RowContext& row, int x, int left, int right, const Divider& divider) {
-        uint32_t pixel = row.source[x];
         if (kWhole || rule_.IsTarget(row.mask[x], kWide)) {
             Sum sum = row.prefix[right + 1] - row.prefix[left];
             uint32_t mean = divider.Divide(sum);
-            pixel = kWide ? mean : codec_.PaletteEntry(int(mean));
-            row.sums[x] += Sum(Sample(pixel)) - Sum(Sample(row.source[x]));
+            uint32_t pixel = kWide ? mean : codec_.PaletteEntry(int(mean));
+            row.sums[x] += Sum(Sample(pixel)) - Sum(Sample(row.pixels[x]));
+            row.pixels[x] = pixel;
         }
-        row.out[x] = vColor::FromPixel(pixel);
     }
 
     HeightField& field_;
@@ -166,7 +163,6 @@ private:
     const int radius_;
     std::vector<Sum> columnSums_;  // wraps freely: only differences are read
     std::vector<Sum> prefix_;
-    std::vector<vColor> row_;
     uint32_t dividerRows_ = 0;
     std::vector<Divider> dividers_;
 };
