@@ -84,8 +84,8 @@ public:
     bool ReplaceField(int width, int height);
     static bool AcceptableSize(int64_t width, int64_t height);
 
-    // For readers and the zoom, which write every row themselves (readers into the undo
-    // image too, as a finished load commits): ReplaceField without
+    // For readers and the zoom, which write every row of the working and the undo image
+    // themselves (see CommittedRows): ReplaceField without
     // clearing the working and undo images. EndLoad with the number of rows
     // read then clears the rows a short file left unwritten, and the undo image.
     bool BeginLoad(int width, int height);

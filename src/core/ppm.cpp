@@ -3,10 +3,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
+#include "core/committed_rows.h"
 #include "core/file_name.h"
 #include "core/input_file.h"
-#include "core/loaded_rows.h"
 #include "core/replacing_file.h"
 #include "core/row_reader.h"
 
@@ -61,13 +62,14 @@ bool ReadHeader(InputFile& file, int64_t& width, int64_t& height) {
 // previous pixel's blue. The value (red | green << 8) comes out right all the same.
 int ReadPixelRows(HeightField& field, InputFile& file) {
     const int width = field.width();
-    LoadedRows rows(field);
+    std::vector<uint32_t> row(static_cast<size_t>(width));
+    CommittedRows rows(field);
     return ReadRows(file, field.height(), size_t(width) * 3, [&](int y, const uint8_t* bytes) {
-        uint32_t* pixels = rows.row();
+        uint32_t* pixels = row.data();
         for (int x = 0; x < width; ++x, bytes += 3) {
             pixels[x] = bytes[2] | bytes[1] << 8 | uint32_t(bytes[0]) << 16;
         }
-        rows.Store(y);
+        rows.Store(y, row.data());
     });
 }
 

@@ -2,10 +2,11 @@
 
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
+#include "core/committed_rows.h"
 #include "core/file_name.h"
 #include "core/input_file.h"
-#include "core/loaded_rows.h"
 #include "core/replacing_file.h"
 #include "core/row_reader.h"
 
@@ -54,10 +55,11 @@ int ReadPixelRows(HeightField& field, InputFile& file) {
     uint32_t colors[256];
     for (int i = 0; i < 256; ++i) colors[i] = ThePalette()[i].pixel();
     const int width = field.width();
-    LoadedRows rows(field);
+    std::vector<uint32_t> row(static_cast<size_t>(width));
+    CommittedRows rows(field);
     return ReadRows(file, field.height(), size_t(width), [&](int y, const uint8_t* indexes) {
-        LookUpColors(colors, indexes, width, rows.row());
-        rows.Store(y);
+        LookUpColors(colors, indexes, width, row.data());
+        rows.Store(y, row.data());
     });
 }
 

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
+#include "core/committed_rows.h"
 #include "framework/draw/raster.h"
 #include "ops/pixel_codec.h"
 
@@ -40,8 +42,7 @@ private:
 };
 
 // Moves the old working image's pixels out and replaces the field at the new size. The
-// new images are not cleared: every row of the working image is written next, and the
-// undo image takes a copy of it.
+// new images are not cleared: every row of the working and the undo image is written next.
 bool ReplaceKeepingPixels(HeightField& field, int width, int height, Raster& old) {
     Raster& working = *field.working().AcquireSurface();
     std::swap(old, working);
@@ -81,30 +82,35 @@ void ExpandOddRow(const ZoomColours& colours, const uint32_t* above, const uint3
     }
 }
 
-// The rows are written straight into the new working image, which nothing else holds yet.
+// Each pair of new rows is made in the cache from the two even rows around it and
+// committed at once; the view is told of the even rows first, then the odd ones.
 void Expand(HeightField& field, const Raster& old, int oldWidth, int oldHeight) {
     const ZoomColours colours(field.kind());
     const int width = field.width();
-    TarnMemoryDC& working = field.working();
+    std::vector<uint32_t> even(static_cast<size_t>(width)), next(even.size()), odd(even.size());
+    CommittedRows rows(field);
+    ExpandRow(colours, old.Row(0), oldWidth, even.data());
     for (int r = 0; r < oldHeight; ++r) {
-        ExpandRow(colours, old.Row(r), oldWidth, working.MutableRowPixels(2 * r));
-        field.painter().DrawRow(2 * r);
+        rows.Store(2 * r, even.data());
+        const bool last = r + 1 == oldHeight;
+        if (!last) ExpandRow(colours, old.Row(r + 1), oldWidth, next.data());
+        ExpandOddRow(colours, even.data(), last ? nullptr : next.data(), width, odd.data());
+        rows.Store(2 * r + 1, odd.data());
+        even.swap(next);
     }
-    for (int k = 1; k < field.height(); k += 2) {
-        const uint32_t* below = k + 1 < field.height() ? working.RowPixels(k + 1) : nullptr;
-        ExpandOddRow(colours, working.RowPixels(k - 1), below, width, working.MutableRowPixels(k));
-        field.painter().DrawRow(k);
-    }
+    for (int y = 0; y < field.height(); y += 2) field.painter().DrawRow(y);
+    for (int y = 1; y < field.height(); y += 2) field.painter().DrawRow(y);
 }
 
 void Shrink(HeightField& field, const Raster& old) {
     const ZoomColours colours(field.kind());
     const int width = field.width();
-    TarnMemoryDC& working = field.working();
+    std::vector<uint32_t> row(static_cast<size_t>(width));
+    CommittedRows rows(field);
     for (int j = 0; j < field.height(); ++j) {
         const uint32_t* source = old.Row(2 * j);
-        uint32_t* row = working.MutableRowPixels(j);
-        for (int i = 0; i < width; ++i) row[i] = colours.Colour(colours.Value(source[2 * i]));
+        for (int i = 0; i < width; ++i) row[size_t(i)] = colours.Colour(colours.Value(source[2 * i]));
+        rows.Store(j, row.data());
         field.painter().DrawRow(j);
     }
 }
@@ -127,7 +133,6 @@ ZoomOutcome Zoom(HeightField& field, int mode, FieldSelection* selection) {
     } else {
         Shrink(field, old);
     }
-    field.SnapshotField();
     if (selection) {
         if (expand) {
             selection->Double();
