@@ -5,6 +5,10 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
+
 #include "core/committed_rows.h"
 #include "core/file_name.h"
 #include "core/input_file.h"
@@ -60,15 +64,44 @@ bool ReadHeader(InputFile& file, int64_t& width, int64_t& height) {
 // The byte that ends the header is read as the first pixel byte, so each colour is
 // taken one byte late: green gets the file's red, red the file's green, and blue the
 // previous pixel's blue. The value (red | green << 8) comes out right all the same.
+void DecodeSamples(const uint8_t* bytes, int from, int width, uint32_t* pixels) {
+    for (int x = from; x < width; ++x) {
+        const uint8_t* sample = bytes + 3 * x;
+        pixels[x] = sample[2] | sample[1] << 8 | uint32_t(sample[0]) << 16;
+    }
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+// Four positions per byte shuffle; the baseline instruction set has no such shuffle.
+__attribute__((target("ssse3"))) void DecodeSamplesShuffled(const uint8_t* bytes, int width, uint32_t* pixels) {
+    const __m128i order = _mm_setr_epi8(2, 1, 0, -1, 5, 4, 3, -1, 8, 7, 6, -1, 11, 10, 9, -1);
+    int x = 0;
+    // Each load takes 16 bytes, of which 12 are used; it must stay inside the row.
+    for (; 3 * x + 16 <= 3 * width; x += 4) {
+        __m128i twelve = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 3 * x));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(pixels + x), _mm_shuffle_epi8(twelve, order));
+    }
+    DecodeSamples(bytes, x, width, pixels);
+}
+
+void DecodeRow(const uint8_t* bytes, int width, uint32_t* pixels) {
+    static const bool shuffles = __builtin_cpu_supports("ssse3");
+    if (shuffles) {
+        DecodeSamplesShuffled(bytes, width, pixels);
+    } else {
+        DecodeSamples(bytes, 0, width, pixels);
+    }
+}
+#else
+void DecodeRow(const uint8_t* bytes, int width, uint32_t* pixels) { DecodeSamples(bytes, 0, width, pixels); }
+#endif
+
 int ReadPixelRows(HeightField& field, InputFile& file) {
     const int width = field.width();
     std::vector<uint32_t> row(static_cast<size_t>(width));
     CommittedRows rows(field);
     return ReadRows(file, field.height(), size_t(width) * 3, [&](int y, const uint8_t* bytes) {
-        uint32_t* pixels = row.data();
-        for (int x = 0; x < width; ++x, bytes += 3) {
-            pixels[x] = bytes[2] | bytes[1] << 8 | uint32_t(bytes[0]) << 16;
-        }
+        DecodeRow(bytes, width, row.data());
         rows.Store(y, row.data());
     });
 }
