@@ -1,6 +1,5 @@
 #include "ops/smooth_radius_one.h"
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -22,7 +21,13 @@ template <bool kWide>
 class RadiusOnePass {
 public:
     RadiusOnePass(HeightField& field, int area)
-        : field_(field), codec_(field.kind()), rule_(field, area), width_(field.width()), height_(field.height()), sums_(size_t(width_)), means_(size_t(width_)) {}
+        : field_(field),
+          codec_(field.kind()),
+          rule_(field, area),
+          width_(field.width()),
+          height_(field.height()),
+          sums_(size_t(width_)),
+          means_(size_t(width_)) {}
 
     void Run() {
         for (int y = 0; y < height_; ++y) {
