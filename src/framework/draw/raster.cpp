@@ -50,8 +50,9 @@ void Release(uint32_t* pixels, std::size_t count) {
 }  // namespace
 
 Raster::Raster(const Raster& other) {
-    if (other.empty() || !Resize(other.width_, other.height_)) return;
-    std::memcpy(pixels_, other.pixels_, count_ * sizeof(uint32_t));
+    if (Resize(other.width_, other.height_) && count_ > 0) {
+        std::memcpy(pixels_, other.pixels_, count_ * sizeof(uint32_t));
+    }
 }
 
 Raster& Raster::operator=(const Raster& other) {
