@@ -70,7 +70,7 @@ class Roughener {
 public:
     Roughener(const PixelCodec& codec, DrawSteps steps) : steps_(std::move(steps)) {
         for (int i = 0; i < int(colours_.size()); ++i) {
-            colours_[size_t(i)] = codec.PaletteEntry(std::clamp(i - kLowestSum, 0, 0xFF));
+            colours_[size_t(i)] = codec.PaletteEntry(std::clamp(i - kSumOffset, 0, 0xFF));
         }
     }
 
@@ -80,14 +80,15 @@ public:
         if (pixel == kNoValuePixel) z = -1;
         int32_t sum = z + steps_[r];
         if (kWide) return uint32_t(std::clamp(sum, 0, 0xFFFF));
-        return colours_[size_t(sum + kLowestSum)];
+        return colours_[size_t(sum + kSumOffset)];
     }
 
 private:
-    static constexpr int kLowestSum = 1 + 0xFF + 2;
+    // Sums run from -1 - (0xFF + 2) to 0xFF + (0xFF + 1); the table starts at the lowest.
+    static constexpr int kSumOffset = 1 + 0xFF + 2;
 
     DrawSteps steps_;
-    std::array<uint32_t, kLowestSum + 2 * 0xFF + 2> colours_{};
+    std::array<uint32_t, kSumOffset + 0xFF + 0xFF + 1 + 1> colours_{};
 };
 
 template <bool kWide>
