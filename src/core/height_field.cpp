@@ -41,6 +41,18 @@ void HeightField::EndLoad(int rowsRead) {
     undo_->Erase();
 }
 
+bool HeightField::ReshapeWithin(int width, int height) {
+    if (!AcceptableSize(width, height) || int64_t(width) * height > int64_t(width_) * height_) return false;
+    working_->Reshape(width, height);
+    undo_->Reshape(width, height);
+    mask_->Reshape(width, height);
+    width_ = width;
+    height_ = height;
+    mask_->Erase();
+    painter_->ClearSurface();
+    return true;
+}
+
 bool HeightField::TakeSize(int width, int height) {
     if (!AcceptableSize(width, height)) return false;
     if (width != width_ || height != height_) {

@@ -90,6 +90,10 @@ public:
     // read then clears the rows a short file left unwritten, and the undo image.
     bool BeginLoad(int width, int height);
     void EndLoad(int rowsRead);
+    // For the shrink, which builds the smaller field inside the old images' memory: the
+    // images take the smaller size keeping their memory and pixels as they lie, the mask
+    // is cleared and the view told. False, changing nothing, for a size that is larger.
+    bool ReshapeWithin(int width, int height);
 
     void SetPainter(FieldPainter* painter) { painter_ = painter ? painter : &quietPainter_; }
     FieldPainter& painter() { return *painter_; }

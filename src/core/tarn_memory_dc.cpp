@@ -11,6 +11,13 @@ TarnMemoryDC::TarnMemoryDC(int width, int height) : vMemoryDC(std::max(width, 0)
     AcquireSurface();
 }
 
+bool TarnMemoryDC::Reshape(int width, int height) {
+    if (!made_ || !raster_.Reshape(width, height)) return false;
+    width_ = width;
+    height_ = height;
+    return true;
+}
+
 void TarnMemoryDC::Erase() {
     if (made_) FillPixels(raster_.data(), backColor_.pixel(), std::size_t(width_) * std::size_t(height_));
 }

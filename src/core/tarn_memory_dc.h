@@ -22,6 +22,9 @@ public:
     // PaintPixelStrip would cost them twice the stores.
     uint32_t* MutableRowPixels(int y) { return raster_.Row(y); }
 
+    // A smaller size in the same memory, the pixels left as they lie (see Raster::Reshape).
+    bool Reshape(int width, int height);
+
     // The whole image in the background colour, or a copy of an image of the same size.
     void Erase() override;
     void CopyImageFrom(const TarnMemoryDC& other);

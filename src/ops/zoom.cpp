@@ -1,10 +1,12 @@
 #include "ops/zoom.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 #include <vector>
 
 #include "core/committed_rows.h"
+#include "core/pixel_streams.h"
 #include "framework/draw/raster.h"
 #include "ops/pixel_codec.h"
 
@@ -102,17 +104,31 @@ void Expand(HeightField& field, const Raster& old, int oldWidth, int oldHeight) 
     for (int y = 1; y < field.height(); y += 2) field.painter().DrawRow(y);
 }
 
-void Shrink(HeightField& field, const Raster& old) {
+// The smaller field is built inside the old images' memory, so it needs no fresh pages.
+// New row j ends before old row 2j + 2 begins and, from j = 1 on, before old row 2j too;
+// row 0 goes through the row buffer. No old row is overwritten before it is read.
+void Shrink(HeightField& field, int width, int height) {
     const ZoomColours colours(field.kind());
-    const int width = field.width();
+    const std::size_t oldWidth = std::size_t(field.width());
+    uint32_t* pixels = field.working().MutableRowPixels(0);
+    uint32_t* undo = field.undo().MutableRowPixels(0);
     std::vector<uint32_t> row(static_cast<size_t>(width));
-    CommittedRows rows(field);
-    for (int j = 0; j < field.height(); ++j) {
-        const uint32_t* source = old.Row(2 * j);
+    const bool stream = StreamsImage(row.size() * std::size_t(height));
+    auto put = [&](uint32_t* to) {
+        if (stream) {
+            StreamPixelRow(to, row.data(), row.size());
+        } else {
+            std::memcpy(to, row.data(), row.size() * sizeof(uint32_t));
+        }
+    };
+    for (int j = 0; j < height; ++j) {
+        const uint32_t* source = pixels + 2 * std::size_t(j) * oldWidth;
         for (int i = 0; i < width; ++i) row[size_t(i)] = colours.Colour(colours.Value(source[2 * i]));
-        rows.Store(j, row.data());
-        field.painter().DrawRow(j);
+        put(pixels + std::size_t(j) * row.size());
+        put(undo + std::size_t(j) * row.size());
     }
+    field.ReshapeWithin(width, height);
+    for (int j = 0; j < height; ++j) field.painter().DrawRow(j);
 }
 
 }  // namespace
@@ -126,12 +142,12 @@ ZoomOutcome Zoom(HeightField& field, int mode, FieldSelection* selection) {
     if (!expand && (width == 0 || height == 0)) return ZoomOutcome::kTooSmall;
     if (!HeightField::AcceptableSize(width, height)) return ZoomOutcome::kTooLarge;
 
-    Raster old;
-    if (!ReplaceKeepingPixels(field, int(width), int(height), old)) return ZoomOutcome::kTooLarge;
     if (expand) {
+        Raster old;
+        if (!ReplaceKeepingPixels(field, int(width), int(height), old)) return ZoomOutcome::kTooLarge;
         Expand(field, old, oldWidth, oldHeight);
     } else {
-        Shrink(field, old);
+        Shrink(field, int(width), int(height));
     }
     if (selection) {
         if (expand) {

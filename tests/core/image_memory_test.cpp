@@ -53,6 +53,29 @@ TEST_P(ImageMemory, CopiesAreIndependentAndMovesLeaveTheSourceEmpty) {
 
 INSTANTIATE_TEST_SUITE_P(SmallAndLarge, ImageMemory, ::testing::Values(3, kLargeSide));
 
+TEST(ImageMemory, ReshapeKeepsThePixelsWhereTheyLieAndNeverGrows) {
+    Raster raster(kLargeSide, kLargeSide);
+    raster.Set(0, 0, 11);
+    raster.Set(5, 0, 12);
+    EXPECT_FALSE(raster.Reshape(kLargeSide + 1, kLargeSide));
+    ASSERT_TRUE(raster.Reshape(kLargeSide / 2, kLargeSide / 2));
+    EXPECT_EQ(raster.width(), kLargeSide / 2);
+    EXPECT_EQ(raster.At(0, 0), 11u);
+    EXPECT_EQ(raster.At(5, 0), 12u);
+    raster.Set(kLargeSide / 2 - 1, kLargeSide / 2 - 1, 13);
+    // Down to a size small rasters take from the heap, then copied and freed as usual.
+    // The sixth pixel in memory is now the last of three rows of two.
+    ASSERT_TRUE(raster.Reshape(2, 3));
+    EXPECT_EQ(raster.At(1, 2), 12u);
+    EXPECT_EQ(raster.At(1, 0), 0u);
+    EXPECT_EQ(raster.At(0, 0), 11u);
+    Raster copy(raster);
+    EXPECT_EQ(copy.At(0, 0), 11u);
+    EXPECT_EQ(copy.height(), 3);
+    ASSERT_TRUE(raster.Resize(kLargeSide, 1));
+    EXPECT_EQ(raster.At(0, 0), 0u);
+}
+
 TEST(ImageMemory, RefusesANegativeSizeAndKeepsThePixels) {
     Raster raster(kLargeSide, 2);
     raster.Set(kLargeSide - 1, 1, 5);

@@ -63,6 +63,29 @@ TEST(ZoomShrink, KeepsEverySecondPositionOfEverySecondRow) {
     EXPECT_EQ(ReadValues(field), (Heights{{0, 2}, {20, 22}}));
 }
 
+// The shrink builds the new field inside the old images' memory; a field past the
+// cache's size with odd sides checks that no old row is overwritten before it is read.
+TEST(ZoomShrink, KeepsEveryOtherPositionOfALargeOddFieldAndCommitsIt) {
+    for (int kind : {kEightBitField, kSixteenBitField}) {
+        Heights rows(1031, std::vector<int>(2051));
+        for (size_t y = 0; y < rows.size(); ++y)
+            for (size_t x = 0; x < rows[y].size(); ++x) rows[y][x] = int((x * 131 + y * 17) % (kind ? 65536 : 256));
+        HeightField field;
+        SetField(field, kind, rows);
+        // An 8-bit field reads back the blue byte of each value's palette entry.
+        const Heights stored = ReadValues(field);
+        ASSERT_EQ(Zoom(field, kZoomShrink, nullptr), ZoomOutcome::kDone);
+        Heights kept(515, std::vector<int>(1025));
+        for (size_t j = 0; j < kept.size(); ++j)
+            for (size_t i = 0; i < kept[j].size(); ++i) kept[j][i] = stored[2 * j][2 * i];
+        EXPECT_EQ(ReadValues(field), kept);
+        field.working().Erase();
+        field.RestoreField();
+        EXPECT_EQ(ReadValues(field), kept);
+        EXPECT_EQ(field.MaskTest(1024, 514), 1);
+    }
+}
+
 TEST(ZoomShrink, TurnsSixteenBitNoValueIntoTwoHundredFiftyFiveAndKeepsItInEightBit) {
     HeightField wide;
     SetField(wide, kSixteenBitField, {{-1, 1}, {1, 1}});

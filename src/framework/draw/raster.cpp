@@ -30,18 +30,20 @@ void* MapAligned(std::size_t bytes) {
     return reinterpret_cast<void*>(aligned);
 }
 
-// Zeroed pixels, or nullptr when memory runs out.
-uint32_t* Allocate(std::size_t count) {
+// Zeroed pixels, or nullptr when memory runs out; mapped is set to the bytes mapped.
+uint32_t* Allocate(std::size_t count, std::size_t& mapped) {
     const std::size_t bytes = count * sizeof(uint32_t);
-    if (bytes >= kMappedFrom) return static_cast<uint32_t*>(MapAligned(bytes));
-    return static_cast<uint32_t*>(std::calloc(count, sizeof(uint32_t)));
+    mapped = 0;
+    if (bytes < kMappedFrom) return static_cast<uint32_t*>(std::calloc(count, sizeof(uint32_t)));
+    void* pixels = MapAligned(bytes);
+    if (pixels) mapped = MappedBytes(bytes);
+    return static_cast<uint32_t*>(pixels);
 }
 
-void Release(uint32_t* pixels, std::size_t count) {
+void Release(uint32_t* pixels, std::size_t mapped) {
     if (!pixels) return;
-    const std::size_t bytes = count * sizeof(uint32_t);
-    if (bytes >= kMappedFrom) {
-        munmap(pixels, MappedBytes(bytes));
+    if (mapped > 0) {
+        munmap(pixels, mapped);
     } else {
         std::free(pixels);
     }
@@ -69,12 +71,13 @@ Raster& Raster::operator=(Raster&& other) noexcept {
     return *this;
 }
 
-Raster::~Raster() { Release(pixels_, count_); }
+Raster::~Raster() { Release(pixels_, mapped_); }
 
 void Raster::Swap(Raster& other) noexcept {
     std::swap(width_, other.width_);
     std::swap(height_, other.height_);
     std::swap(count_, other.count_);
+    std::swap(mapped_, other.mapped_);
     std::swap(pixels_, other.pixels_);
 }
 
@@ -82,13 +85,30 @@ bool Raster::Resize(int width, int height) {
     if (width < 0 || height < 0) return false;
     const std::size_t count = std::size_t(width) * std::size_t(height);
     uint32_t* pixels = nullptr;
+    std::size_t mapped = 0;
     if (count > 0) {
         if (count > SIZE_MAX / sizeof(uint32_t)) return false;
-        pixels = Allocate(count);
+        pixels = Allocate(count, mapped);
         if (!pixels) return false;
     }
-    Release(pixels_, count_);
+    Release(pixels_, mapped_);
     pixels_ = pixels;
+    count_ = count;
+    mapped_ = mapped;
+    width_ = width;
+    height_ = height;
+    return true;
+}
+
+bool Raster::Reshape(int width, int height) {
+    if (width < 0 || height < 0) return false;
+    const std::size_t count = std::size_t(width) * std::size_t(height);
+    if (count > count_) return false;
+    const std::size_t kept = std::max(MappedBytes(count * sizeof(uint32_t)), kHugePage);
+    if (mapped_ > kept) {
+        munmap(reinterpret_cast<char*>(pixels_) + kept, mapped_ - kept);
+        mapped_ = kept;
+    }
     count_ = count;
     width_ = width;
     height_ = height;

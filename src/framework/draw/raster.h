@@ -20,6 +20,10 @@ public:
 
     // Returns false (and keeps the old pixels) when the size cannot be held.
     bool Resize(int width, int height);
+    // For a caller that rewrites every pixel: a size of no more pixels than now, keeping
+    // the memory and what it holds, so no fresh pages are faulted in; memory past the
+    // new size goes back to the system. False, changing nothing, for a larger size.
+    bool Reshape(int width, int height);
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -48,6 +52,7 @@ private:
     int width_ = 0;
     int height_ = 0;
     std::size_t count_ = 0;
+    std::size_t mapped_ = 0;  // bytes mapped for the pixels; 0 when they come from the heap
     uint32_t* pixels_ = nullptr;
 };
 
