@@ -47,9 +47,12 @@ void FillValue(HeightField& field, int area, int32_t value) {
 }
 
 void AddValue(HeightField& field, int area, int32_t amount) {
-    const int64_t top = field.MaxValue();
-    ApplyValueRule(field, area, [amount, top](int64_t z) {
-        return std::clamp<int64_t>(z + amount, 0, top);
+    // Values run from -1 to top, so an amount beyond -(top + 2) or top + 1 clamps alike;
+    // cut to that, the sum fits 32 bits, which the loop does four at a time.
+    const int32_t top = field.MaxValue();
+    const int32_t step = std::clamp<int32_t>(amount, -(top + 2), top + 1);
+    ApplyValueRule(field, area, [step, top](int64_t z) {
+        return int64_t(std::clamp<int32_t>(int32_t(z) + step, 0, top));
     });
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "field_builder.h"
 #include "ops/row_traversal.h"
 #include "ops/value_operations.h"
@@ -34,6 +36,18 @@ TEST(AddValue, ClampsToTheKindsRangeAndTakesNoValueAsMinusOne) {
     EXPECT_EQ(ReadValues(narrow), (Heights{{255, 9}}));
     AddValue(narrow, kAreaWhole, 2147483647);
     EXPECT_EQ(ReadValues(narrow), (Heights{{255, 255}}));
+}
+
+TEST(AddValue, ClampsAmountsBeyondTheRangeLikeAnyOther) {
+    const Heights start{{-1, 0, 1, 2, 65533, 65534, 65535}};
+    for (int32_t amount : {-2147483647 - 1, -65538, -65537, -65536, 65535, 65536, 65537, 2147483647}) {
+        HeightField field;
+        SetField(field, kSixteenBitField, start);
+        AddValue(field, kAreaWhole, amount);
+        Heights expected = start;
+        for (int& z : expected[0]) z = int(std::clamp<int64_t>(int64_t(z) + amount, 0, 65535));
+        EXPECT_EQ(ReadValues(field), expected) << "amount " << amount;
+    }
 }
 
 TEST(InvertValues, IsItsOwnInverseForPositionsWithValues) {
