@@ -2,7 +2,12 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <type_traits>
 #include <vector>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "ops/pixel_codec.h"
 #include "ops/row_traversal.h"
@@ -10,30 +15,38 @@
 
 namespace {
 
-// Exact n / d for one divisor. A 32-bit divisor divides by a multiply: with
-// M = ceil(2^64 / d), the high half of M * n is the quotient for every 32-bit n. Wider
-// sums, from radii far beyond any window the dialog offers, divide plainly.
-class Divider {
+// floor(sum / count) by one rounded division, which vectorises: exact while sum + count
+// stays below 2^24 in float (2^53 in double), since the quotient then stays closer to the
+// exact one than the 1 / count by which a quotient with a remainder misses the next
+// integer.
+template <class Real, class Signed>
+class Division {
 public:
-    Divider() = default;
-    explicit Divider(uint32_t d) : divisor_(d), magic_(d == 1 ? 0 : UINT64_MAX / d + 1) {}
-    explicit Divider(uint64_t d) : divisor_(d) {}
-
-    uint32_t Divide(uint32_t n) const {
-        return magic_ == 0 ? n : uint32_t((static_cast<unsigned __int128>(magic_) * n) >> 64);
-    }
-    uint32_t Divide(uint64_t n) const { return uint32_t(n / divisor_); }
+    explicit Division(uint32_t count) : count_(Real(count)) {}
+    uint32_t operator()(Signed sum) const { return uint32_t(int32_t(Real(sum) / count_)); }
 
 private:
-    uint64_t divisor_ = 1;
-    uint64_t magic_ = 0;
+    Real count_;
+};
+
+// floor(sum / count) by a multiply, cheaper than a double division, for sums below 2^31
+// and counts below 2^29: with quotients below 2^16 the product lies within 2^-36 of the
+// exact quotient, so a nudge of 2^-30 lifts whole quotients past any shortfall and carries
+// no other past the next integer, which it misses by at least 1 / count.
+class ReciprocalDivision {
+public:
+    explicit ReciprocalDivision(uint32_t count) : reciprocal_(1.0 / double(count)) {}
+    uint32_t operator()(int32_t sum) const { return uint32_t(int32_t(double(sum) * reciprocal_ + 0x1p-30)); }
+
+private:
+    double reciprocal_;
 };
 
 // Keeps, for every column, the sum of the samples of the window's rows as the image
 // holds them now, and slides it down one row after each written row, so each position
 // costs the same whatever the radius. Sum is 32 bits wide while the largest window sum
-// fits, else 64.
-template <class Sum, bool kWide>
+// fits a signed 32-bit integer, else 64.
+template <class Sum, class Divide, bool kWide>
 class SmoothPass {
 public:
     SmoothPass(HeightField& field, int area, int radius)
@@ -44,25 +57,36 @@ public:
           height_(field.height()),
           radius_(radius),
           columnSums_(size_t(width_), 0),
-          prefix_(size_t(width_) + 1, 0) {}
+          prefix_(size_t(width_) + 1, 0),
+          means_(size_t(width_), 0),
+          zeros_(size_t(width_), 0) {}
 
     void Run() {
         for (int y = 0; y <= std::min(radius_, height_ - 1); ++y) AddRow(y);
-        BuildPrefix();
+        Slide(zeros_.data(), zeros_.data());
+        const TarnMemoryDC& image = field_.working();
         for (int y = 0; y < height_; ++y) {
-            PrepareDividers(y);
-            if (rule_.whole()) {
-                ComputeRow<true>(y);
-            } else {
-                ComputeRow<false>(y);
+            // The window drops row y - r and takes row y + r + 1 once row y is written.
+            const uint32_t* leaving = y - radius_ >= 0 ? image.RowPixels(y - radius_) : zeros_.data();
+            const uint32_t* entering = y + radius_ + 1 < height_ ? image.RowPixels(y + radius_ + 1) : zeros_.data();
+            const int targets = CountTargets<kWide>(rule_, y, width_);
+            if (targets > 0) {
+                ComputeMeans(y);
+                if (targets == width_) {
+                    WriteRow<true>(y);
+                } else {
+                    WriteRow<false>(y);
+                }
             }
+            Slide(leaving, entering);
             field_.painter().DrawRow(y);
-            SlideDown(y);
         }
         if (!kWide) field_.painter().RefreshView();
     }
 
 private:
+    using Signed = std::make_signed_t<Sum>;
+
     static uint32_t Sample(uint32_t pixel) { return kWide ? pixel & 0xFFFF : (pixel >> 16) & 0xFF; }
 
     void AddRow(int y) {
@@ -72,86 +96,88 @@ private:
         for (int x = 0; x < width; ++x) sums[x] += Sample(pixels[x]);
     }
 
-    void BuildPrefix() {
-        const Sum* sums = columnSums_.data();
+    // Moves the column sums and rebuilds their prefix sums in the same pass.
+    void Slide(const uint32_t* leaving, const uint32_t* entering) {
+        Sum* sums = columnSums_.data();
         Sum* prefix = prefix_.data();
         const int width = width_;
         Sum running = 0;
-        for (int x = 0; x < width; ++x) {
-            running += sums[x];
+        int x = 0;
+#ifdef __SSE2__
+        if constexpr (sizeof(Sum) == 4) x = SlideFours(leaving, entering, running);
+#endif
+        for (; x < width; ++x) {
+            const Sum sum = sums[x] + Sample(entering[x]) - Sample(leaving[x]);
+            sums[x] = sum;
+            running += sum;
             prefix[x + 1] = running;
         }
     }
 
-    // After row y is written: the window drops row y - r and takes row y + r + 1.
-    void SlideDown(int y) {
-        const TarnMemoryDC& image = field_.working();
-        const uint32_t* leaving = y - radius_ >= 0 ? image.RowPixels(y - radius_) : nullptr;
-        const uint32_t* entering = y + radius_ + 1 < height_ ? image.RowPixels(y + radius_ + 1) : nullptr;
-        Sum* sums = columnSums_.data();
-        const int width = width_;
-        if (leaving) {
-            for (int x = 0; x < width; ++x) sums[x] -= Sample(leaving[x]);
-        }
-        if (entering) {
-            for (int x = 0; x < width; ++x) sums[x] += Sample(entering[x]);
-        }
-        BuildPrefix();
+#ifdef __SSE2__
+    static __m128i Samples(const uint32_t* pixels) {
+        const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels));
+        return kWide ? _mm_and_si128(four, _mm_set1_epi32(0xFFFF))
+                     : _mm_and_si128(_mm_srli_epi32(four, 16), _mm_set1_epi32(0xFF));
     }
 
-    // One divider per window width, for the row's window height.
-    void PrepareDividers(int y) {
-        uint32_t rows = uint32_t(std::min(y + radius_, height_ - 1) - std::max(y - radius_, 0) + 1);
-        if (rows == dividerRows_) return;
-        dividerRows_ = rows;
-        int widest = std::min(2 * radius_ + 1, width_);
-        dividers_.assign(size_t(widest) + 1, Divider());
-        for (int columns = 1; columns <= widest; ++columns) {
-            uint64_t divisor = uint64_t(rows) * uint64_t(columns);
-            dividers_[size_t(columns)] = sizeof(Sum) == 4 ? Divider(uint32_t(divisor)) : Divider(divisor);
+    // Slide four columns at a time: the running sum is the only chain between groups, so
+    // the scan within a group is two shifted adds. Returns the first column left over.
+    int SlideFours(const uint32_t* leaving, const uint32_t* entering, Sum& running) {
+        auto* sums = reinterpret_cast<__m128i*>(columnSums_.data());
+        uint32_t* prefix = prefix_.data() + 1;
+        __m128i carry = _mm_setzero_si128();
+        int x = 0;
+        for (; x + 4 <= width_; x += 4) {
+            __m128i sum = _mm_loadu_si128(sums);
+            sum = _mm_sub_epi32(_mm_add_epi32(sum, Samples(entering + x)), Samples(leaving + x));
+            _mm_storeu_si128(sums++, sum);
+            sum = _mm_add_epi32(sum, _mm_slli_si128(sum, 4));
+            sum = _mm_add_epi32(sum, _mm_slli_si128(sum, 8));
+            sum = _mm_add_epi32(sum, carry);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(prefix + x), sum);
+            carry = _mm_shuffle_epi32(sum, _MM_SHUFFLE(3, 3, 3, 3));
         }
+        running = Sum(_mm_cvtsi128_si32(carry));
+        return x;
     }
+#endif
 
-    // New colours of row y, written in place: a position's mean comes from the prefix
-    // sums, built before the row changed, so only its own old colour is read here. The
-    // column sums take the row's change at once. The interior, where the window is whole
-    // across, shares one divider.
-    template <bool kWhole>
-    void ComputeRow(int y) {
-        RowContext row{field_.working().MutableRowPixels(y), kWhole ? nullptr : rule_.MaskRow(y),
-                       columnSums_.data(), prefix_.data()};
+    // Window means of row y from the prefix sums, built before the row changes. The
+    // interior, where the window is whole across, shares one divisor and vectorises.
+    void ComputeMeans(int y) {
+        const uint32_t rows = uint32_t(std::min(y + radius_, height_ - 1) - std::max(y - radius_, 0) + 1);
+        const Sum* prefix = prefix_.data();
+        uint32_t* means = means_.data();
         const int r = radius_;
         const int width = width_;
         const int interiorBegin = std::min(r, width);
         const int interiorEnd = std::max(width - r, interiorBegin);
-        for (int x = 0; x < interiorBegin; ++x) Position<kWhole>(row, x, 0, std::min(x + r, width - 1));
-        if (interiorEnd > interiorBegin) {
-            const Divider divider = dividers_[size_t(2 * r + 1)];
-            for (int x = interiorBegin; x < interiorEnd; ++x) Position<kWhole>(row, x, x - r, x + r, divider);
-        }
-        for (int x = interiorEnd; x < width; ++x) Position<kWhole>(row, x, std::max(x - r, 0), width - 1);
+        for (int x = 0; x < interiorBegin; ++x) Edge(x, 0, std::min(x + r, width - 1), rows);
+        const Divide divide(rows * uint32_t(2 * r + 1));
+        for (int x = interiorBegin; x < interiorEnd; ++x) means[x] = divide(Signed(prefix[x + r + 1] - prefix[x - r]));
+        for (int x = interiorEnd; x < width; ++x) Edge(x, std::max(x - r, 0), width - 1, rows);
     }
 
-    struct RowContext {
-        uint32_t* pixels;
-        const uint32_t* mask;
-        Sum* sums;
-        const Sum* prefix;
-    };
-
-    template <bool kWhole>
-    void Position(const RowContext& row, int x, int left, int right) {
-        Position<kWhole>(row, x, left, right, dividers_[size_t(right - left + 1)]);
+    void Edge(int x, int left, int right, uint32_t rows) {
+        const Divide divide(rows * uint32_t(right - left + 1));
+        means_[size_t(x)] = divide(Signed(prefix_[size_t(right) + 1] - prefix_[size_t(left)]));
     }
 
+    // Row y takes its new colours in place; the column sums take the row's change at once.
     template <bool kWhole>
-    void Position(const RowContext& row, int x, int left, int right, const Divider& divider) {
-        if (kWhole || rule_.IsTarget(row.mask[x], kWide)) {
-            Sum sum = row.prefix[right + 1] - row.prefix[left];
-            uint32_t mean = divider.Divide(sum);
-            uint32_t pixel = kWide ? mean : codec_.PaletteEntry(int(mean));
-            row.sums[x] += Sum(Sample(pixel)) - Sum(Sample(row.pixels[x]));
-            row.pixels[x] = pixel;
+    void WriteRow(int y) {
+        uint32_t* pixels = field_.working().MutableRowPixels(y);
+        const uint32_t* mask = kWhole ? nullptr : rule_.MaskRow(y);
+        const uint32_t* means = means_.data();
+        Sum* sums = columnSums_.data();
+        const int width = width_;
+        for (int x = 0; x < width; ++x) {
+            if (kWhole || rule_.IsTarget(mask[x], kWide)) {
+                const uint32_t pixel = kWide ? means[x] : codec_.PaletteEntry(int(means[x]));
+                sums[x] += Sum(Sample(pixel)) - Sum(Sample(pixels[x]));
+                pixels[x] = pixel;
+            }
         }
     }
 
@@ -163,19 +189,24 @@ private:
     const int radius_;
     std::vector<Sum> columnSums_;  // wraps freely: only differences are read
     std::vector<Sum> prefix_;
-    uint32_t dividerRows_ = 0;
-    std::vector<Divider> dividers_;
+    std::vector<uint32_t> means_;
+    const std::vector<uint32_t> zeros_;  // stands for the rows beyond the field
 };
 
 template <bool kWide>
 void SmoothKind(HeightField& field, int area, int radius) {
-    // The largest window sum decides whether 32 bits hold it.
+    // The largest window, clipped to the field, and its sum decide the widths.
     const uint64_t side = uint64_t(2 * int64_t(radius) + 1);
-    const uint64_t largest = side * side * (kWide ? 0xFFFF : 0xFF);
-    if (largest <= UINT32_MAX) {
-        SmoothPass<uint32_t, kWide>(field, area, radius).Run();
+    const uint64_t divisor = std::min<uint64_t>(side, uint64_t(field.width())) *
+                             std::min<uint64_t>(side, uint64_t(field.height()));
+    const uint64_t largest = divisor * (kWide ? 0xFFFF : 0xFF);
+    if (largest + divisor < (uint64_t(1) << 24)) {
+        SmoothPass<uint32_t, Division<float, int32_t>, kWide>(field, area, radius).Run();
+    } else if (largest <= uint64_t(INT32_MAX)) {
+        SmoothPass<uint32_t, ReciprocalDivision, kWide>(field, area, radius).Run();
     } else {
-        SmoothPass<uint64_t, kWide>(field, area, radius).Run();
+        // Even the largest field keeps its sums far below 2^53.
+        SmoothPass<uint64_t, Division<double, int64_t>, kWide>(field, area, radius).Run();
     }
 }
 

@@ -140,6 +140,18 @@ TEST(Smooth, LeavesAConstantFieldAlone) {
     }
 }
 
+TEST(Smooth, DividesWholeSumsExactlyInWideWindows) {
+    // Windows of 441 and of 40000 positions at the largest sample: sums past 2^24 and past
+    // 2^31, whose means are whole and must not come out one short.
+    for (int radius : {10, 200}) {
+        HeightField field;
+        Heights rows(200, std::vector<int>(200, 65534));
+        SetField(field, kSixteenBitField, rows);
+        Smooth(field, kAreaWhole, radius);
+        EXPECT_EQ(ReadValues(field), rows) << "radius " << radius;
+    }
+}
+
 TEST(Smooth, SamplesTheBlueByteOfTheStoredEntry) {
     // Entry 250's blue byte is 255, so what the row above stored counts as 255 below.
     HeightField field;
