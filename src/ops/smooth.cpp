@@ -70,15 +70,22 @@ public:
             const uint32_t* leaving = y - radius_ >= 0 ? image.RowPixels(y - radius_) : zeros_.data();
             const uint32_t* entering = y + radius_ + 1 < height_ ? image.RowPixels(y + radius_ + 1) : zeros_.data();
             const int targets = CountTargets<kWide>(rule_, y, width_);
+            // An 8-bit row trades its old samples for the entering row's as its means are
+            // taken, and its new ones come in as the sums slide, so the palette loop does
+            // nothing else. A 16-bit row's colouring loop vectorises and takes the change.
             if (targets > 0) {
-                ComputeMeans(y);
+                ComputeMeans(y, image.RowPixels(y), entering);
                 if (targets == width_) {
                     WriteRow<true>(y);
                 } else {
                     WriteRow<false>(y);
                 }
             }
-            Slide(leaving, entering);
+            if (targets > 0 && !kWide) {
+                Slide(leaving, image.RowPixels(y));
+            } else {
+                Slide(leaving, entering);
+            }
             field_.painter().DrawRow(y);
         }
         if (!kWide) field_.painter().RefreshView();
@@ -144,27 +151,33 @@ private:
 #endif
 
     // Window means of row y from the prefix sums, built before the row changes. The
-    // interior, where the window is whole across, shares one divisor and vectorises.
-    void ComputeMeans(int y) {
+    // interior, where the window is whole across, shares one divisor and vectorises. An
+    // 8-bit row's old samples give way to the entering row's in the column sums here.
+    void ComputeMeans(int y, const uint32_t* old, const uint32_t* entering) {
         const uint32_t rows = uint32_t(std::min(y + radius_, height_ - 1) - std::max(y - radius_, 0) + 1);
         const Sum* prefix = prefix_.data();
         uint32_t* means = means_.data();
+        Sum* sums = columnSums_.data();
         const int r = radius_;
         const int width = width_;
         const int interiorBegin = std::min(r, width);
         const int interiorEnd = std::max(width - r, interiorBegin);
-        for (int x = 0; x < interiorBegin; ++x) Edge(x, 0, std::min(x + r, width - 1), rows);
+        for (int x = 0; x < interiorBegin; ++x) Edge(x, 0, std::min(x + r, width - 1), rows, old, entering);
         const Divide divide(rows * uint32_t(2 * r + 1));
-        for (int x = interiorBegin; x < interiorEnd; ++x) means[x] = divide(Signed(prefix[x + r + 1] - prefix[x - r]));
-        for (int x = interiorEnd; x < width; ++x) Edge(x, std::max(x - r, 0), width - 1, rows);
+        for (int x = interiorBegin; x < interiorEnd; ++x) {
+            means[x] = divide(Signed(prefix[x + r + 1] - prefix[x - r]));
+            if (!kWide) sums[x] += Sum(Sample(entering[x])) - Sum(Sample(old[x]));
+        }
+        for (int x = interiorEnd; x < width; ++x) Edge(x, std::max(x - r, 0), width - 1, rows, old, entering);
     }
 
-    void Edge(int x, int left, int right, uint32_t rows) {
+    void Edge(int x, int left, int right, uint32_t rows, const uint32_t* old, const uint32_t* entering) {
+        if (!kWide) columnSums_[size_t(x)] += Sum(Sample(entering[x])) - Sum(Sample(old[x]));
         const Divide divide(rows * uint32_t(right - left + 1));
         means_[size_t(x)] = divide(Signed(prefix_[size_t(right) + 1] - prefix_[size_t(left)]));
     }
 
-    // Row y takes its new colours in place; the column sums take the row's change at once.
+    // Row y takes its new colours in place; a 16-bit row's change reaches the column sums here.
     template <bool kWhole>
     void WriteRow(int y) {
         uint32_t* pixels = field_.working().MutableRowPixels(y);
@@ -174,9 +187,12 @@ private:
         const int width = width_;
         for (int x = 0; x < width; ++x) {
             if (kWhole || rule_.IsTarget(mask[x], kWide)) {
-                const uint32_t pixel = kWide ? means[x] : codec_.PaletteEntry(int(means[x]));
-                sums[x] += Sum(Sample(pixel)) - Sum(Sample(pixels[x]));
-                pixels[x] = pixel;
+                if (kWide) {
+                    sums[x] += Sum(means[x]) - Sum(Sample(pixels[x]));
+                    pixels[x] = means[x];
+                } else {
+                    pixels[x] = codec_.PaletteEntry(int(means[x]));
+                }
             }
         }
     }
