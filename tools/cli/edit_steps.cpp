@@ -10,7 +10,6 @@
 #include "ops/random_generator.h"
 #include "ops/roughen.h"
 #include "ops/row_traversal.h"
-#include "ops/selection.h"
 #include "ops/tile_operations.h"
 #include "ops/zoom.h"
 
@@ -107,8 +106,6 @@ Step SeedStep() {
 
 StepResult Select(Session& session, const std::vector<vPoint>& points) {
     HeightField& field = session.field;
-    FieldSelection selection;
-    selection.Begin();
     for (const vPoint& point : points) {
         if (!field.Contains(point.x, point.y)) {
             return StepResult::Failed("Selection point " + std::to_string(point.x) + "," +
@@ -116,11 +113,10 @@ StepResult Select(Session& session, const std::vector<vPoint>& points) {
                                       std::to_string(field.width()) + " x " +
                                       std::to_string(field.height()) + " field");
         }
-        selection.AddVertex(point.x, point.y);
     }
-    selection.Close(field);
-    session.selectionState = kSelectionChosen;
-    session.selectionPoints = selection.points();
+    session.selection.Begin();
+    for (const vPoint& point : points) session.selection.AddVertex(point.x, point.y);
+    session.selection.Close(field);
     return StepResult::Done();
 }
 
@@ -212,18 +208,8 @@ StepResult Convert(Session& session, int targetKind) {
 StepResult ZoomStep(Session& session, int mode) {
     HeightField& field = session.field;
     field.SnapshotField();
-    FieldSelection selection;
-    selection.Begin();
-    bool chosen = session.selectionState == kSelectionChosen;
-    for (size_t i = 0; chosen && i + 1 < session.selectionPoints.size(); ++i) {
-        selection.AddVertex(session.selectionPoints[i].x, session.selectionPoints[i].y);
-    }
-    ZoomOutcome outcome = Zoom(field, mode, &selection);
-    if (outcome != ZoomOutcome::kDone) return StepResult::Failed(ZoomMessage(outcome));
-    if (chosen) {
-        selection.Close(field);
-        session.selectionPoints = selection.points();
-    }
+    ZoomOutcome outcome = Zoom(field, mode, &session.selection);
+    if (outcome != ZoomOutcome::kDone) return StepResult::Failed(ZoomMessage(outcome, field));
     field.SnapshotField();
     return StepResult::Done();
 }
