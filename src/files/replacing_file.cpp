@@ -73,9 +73,12 @@ ReplacingFile::ReplacingFile(const char* target, WriteSink& sink)
       buffer_(kBufferSize) {
     mode_t mode = 0;
     if (!ModeFor(destination_, mode)) return;
-    fd_ = mkostemp(temporary_.data(), O_CLOEXEC);
-    if (fd_ < 0) return;
-    cleanup_.emplace(temporary_.c_str());
+    {
+        SignalsHeld held;
+        fd_ = mkostemp(temporary_.data(), O_CLOEXEC);
+        if (fd_ < 0) return;
+        cleanup_.emplace(temporary_.c_str());
+    }
     if (fchmod(fd_, mode) != 0) Fail();
 }
 

@@ -1,9 +1,11 @@
 #include "files/signal_cleanup.h"
 
+#include <pthread.h>
+#include <unistd.h>
+
 #include <climits>
 #include <csignal>
 #include <cstring>
-#include <unistd.h>
 
 namespace {
 
@@ -55,3 +57,12 @@ SignalCleanup::~SignalCleanup() {
     }
     guarded = 0;
 }
+
+SignalsHeld::SignalsHeld() {
+    sigset_t held;
+    sigemptyset(&held);
+    for (int signal : kSignals) sigaddset(&held, signal);
+    pthread_sigmask(SIG_BLOCK, &held, &previous_);
+}
+
+SignalsHeld::~SignalsHeld() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <csignal>
+
 // While one lives, SIGINT or SIGTERM first removes the named file, then ends the
 // process with the signal's usual status, so an interrupted save leaves no temporary
 // file behind. A signal that the process already handles or ignores is left alone, and
@@ -13,4 +15,17 @@ public:
 
 private:
     bool guarding_ = false;
+};
+
+// Holds SIGINT and SIGTERM back while it lives, so that a file can be made and its
+// SignalCleanup set up with no signal in between; a held signal arrives at its end.
+class SignalsHeld {
+public:
+    SignalsHeld();
+    ~SignalsHeld();
+    SignalsHeld(const SignalsHeld&) = delete;
+    SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+private:
+    sigset_t previous_;
 };
