@@ -83,6 +83,7 @@ void BuildRegistry(StepRegistry& registry) {
     RegisterFileSteps(registry);
     AddEditSteps(registry);
     RegisterReportSteps(registry);
+    RegisterInterchangeSteps(registry);
     registry.Add(SimpleStep("--help", "show this text", [&registry](Session&) {
         std::fputs(HelpText(registry).c_str(), stdout);
         return StepResult::Done();

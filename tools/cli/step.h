@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/interchange_settings.h"
 #include "core/height_field.h"
 #include "framework/draw/geometry.h"
 
@@ -34,6 +35,7 @@ struct Session {
     int areaCode = 0;                   // 0 whole field, 1 inside the selection, 2 outside
     std::optional<uint32_t> seed;       // fixed seed for roughen; none: the clock's seconds
     std::vector<vPoint> selectionPoints;  // the chosen polygon, its first point repeated last
+    InterchangeSettings interchange;
 
     // The editor's Undo and the steps that replace the field drop the selection.
     void DropSelection() {
@@ -93,6 +95,7 @@ Step FileStep(std::string name, std::string argumentName, std::string summary,
 void RegisterFileSteps(StepRegistry& registry);    // file_steps.cpp
 void RegisterReportSteps(StepRegistry& registry);  // report_steps.cpp
 void RegisterEditSteps(StepRegistry& registry);    // edit_steps.cpp (with the ops library)
+void RegisterInterchangeSteps(StepRegistry& registry);  // interchange_steps.cpp
 
 // Adds every step this build knows, --help and --version included. The help step
 // lists the registry it was added to, so the registry must outlive the run.

@@ -1,0 +1,63 @@
+#include "interchange/pov_scene.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <numbers>
+
+namespace {
+
+// One value step is one position for 8-bit fields; 16-bit fields rise 256 steps a position.
+double VerticalExtent(const PovTerrain& terrain) { return terrain.sixteenBit ? 65535.0 / 256 : 255.0; }
+
+std::string Quoted(const std::string& text) {
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') quoted += '\\';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+std::string Vector(double x, double y, double z) {
+    char text[96];
+    std::snprintf(text, sizeof text, "<%.3f, %.3f, %.3f>", x, y, z);
+    return text;
+}
+
+}  // namespace
+
+std::string PovImageKind(const std::string& path) {
+    std::string extension = std::filesystem::path(path).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    if (extension == ".png" || extension == ".pgm" || extension == ".tga" || extension == ".ppm") {
+        return extension.substr(1);
+    }
+    return "";
+}
+
+std::string PovScene(const PovTerrain& terrain) {
+    const double width = terrain.width, depth = terrain.height, rise = VerticalExtent(terrain);
+    // The camera stands back along a line 33 degrees above the bottom edge's direction,
+    // far enough that the sphere around the terrain fits the 4:3 picture's height.
+    const double radius = 0.5 * std::sqrt(width * width + depth * depth + rise * rise);
+    const double halfAngle = std::atan(std::tan(20 * std::numbers::pi / 180) * 3 / 4);
+    const double distance = 1.05 * radius / std::sin(halfAngle);
+    const double lookY = rise / 2;
+    std::string scene;
+    scene += "// " + std::to_string(terrain.width) + " x " + std::to_string(terrain.height) +
+             " terrain from " + terrain.imagePath + "\n";
+    scene += "#version 3.7;\nglobal_settings { assumed_gamma 1.0 }\n\n";
+    scene += "camera {\n  location " + Vector(0, lookY + distance * 0.55, -distance * 0.835) + "\n";
+    scene += "  look_at " + Vector(0, lookY, 0) + "\n  right x * image_width / image_height\n  angle 40\n}\n\n";
+    scene += "light_source { " + Vector(-2 * radius, 3 * radius, 2 * radius) + " color rgb 1 }\n";
+    scene += "background { color rgb <0.55, 0.7, 0.9> }\n\n";
+    scene += "height_field {\n  " + terrain.imageKind + " " + Quoted(terrain.imagePath) + "\n  smooth\n";
+    scene += "  texture {\n    pigment { gradient y color_map { [0 rgb <0.2, 0.45, 0.15>] "
+             "[0.6 rgb <0.5, 0.4, 0.25>] [1 rgb 1] } }\n    finish { ambient 0.15 diffuse 0.85 }\n  }\n";
+    scene += "  translate <-0.5, 0, -0.5>\n  scale " + Vector(width, rise, depth) + "\n}\n";
+    return scene;
+}
