@@ -9,8 +9,9 @@
 
 namespace {
 
-// One value step is one position for 8-bit fields; 16-bit fields rise 256 steps a position.
-double VerticalExtent(const PovTerrain& terrain) { return terrain.sixteenBit ? 65535.0 / 256 : 255.0; }
+// The full range of values rises a quarter of the longer side, whatever the kind: values
+// carry no unit of their own, and this keeps large and small fields alike in view.
+double VerticalExtent(const PovTerrain& terrain) { return std::max(terrain.width, terrain.height) / 4.0; }
 
 std::string Quoted(const std::string& text) {
     std::string quoted = "\"";
@@ -41,11 +42,15 @@ std::string PovImageKind(const std::string& path) {
 
 std::string PovScene(const PovTerrain& terrain) {
     const double width = terrain.width, depth = terrain.height, rise = VerticalExtent(terrain);
-    // The camera stands back along a line 33 degrees above the bottom edge's direction,
-    // far enough that the sphere around the terrain fits the 4:3 picture's height.
+    // The camera looks down 33 degrees across the bottom edge, far enough back that the
+    // terrain's width fits the 40 degree view and its height the 4:3 picture's, with a
+    // tenth to spare; the near half of the terrain's depth is added, as it stands closer.
+    const double tilt = std::atan2(0.55, 0.835);
+    const double halfWidth = width / 2, halfHeight = (depth * std::sin(tilt) + rise * std::cos(tilt)) / 2;
+    const double tanAcross = std::tan(20 * std::numbers::pi / 180), tanUp = tanAcross * 3 / 4;
+    const double distance =
+        1.1 * std::max(halfWidth / tanAcross, halfHeight / tanUp) + depth / 2 * std::cos(tilt);
     const double radius = 0.5 * std::sqrt(width * width + depth * depth + rise * rise);
-    const double halfAngle = std::atan(std::tan(20 * std::numbers::pi / 180) * 3 / 4);
-    const double distance = 1.05 * radius / std::sin(halfAngle);
     const double lookY = rise / 2;
     std::string scene;
     scene += "// " + std::to_string(terrain.width) + " x " + std::to_string(terrain.height) +

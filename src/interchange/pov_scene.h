@@ -8,7 +8,6 @@ struct PovTerrain {
     std::string imageKind;  // the renderer's keyword for the image's format
     int width = 0;
     int height = 0;
-    bool sixteenBit = false;
 };
 
 // The renderer's keyword for a height image of this name, or "" for a format it cannot

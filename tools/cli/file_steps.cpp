@@ -53,8 +53,7 @@ StepResult Save(Session& session, const std::string& path) {
                      : SaveTga(session.field, buffer.data(), buffer.size());
     if (result != kSaveDone) return StepResult::Failed("File Save Error!!!");
     session.field.SnapshotField();
-    session.interchange.lastSaved = {buffer.data(), session.field.width(), session.field.height(),
-                                     fieldFileKind == kFileKindPpm};
+    session.interchange.lastSaved = {buffer.data(), session.field.width(), session.field.height()};
     return StepResult::Done();
 }
 

@@ -10,7 +10,6 @@ struct SavedHeights {
     std::string path;
     int width = 0;
     int height = 0;
-    bool sixteenBit = false;
 };
 
 // What the interchange steps remember between steps of one command line.

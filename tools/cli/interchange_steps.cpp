@@ -95,7 +95,7 @@ StepResult Export(Session& session, const std::string& path) {
         std::fprintf(stderr, "%s: %lld positions without a value written as 0\n", path.c_str(),
                      static_cast<long long>(noValue));
     }
-    session.interchange.lastSaved = {path, samples.width, samples.height, samples.bits == 16};
+    session.interchange.lastSaved = {path, samples.width, samples.height};
     return StepResult::Done();
 }
 
@@ -131,8 +131,7 @@ std::string PathFromScene(const std::string& heightPath, const std::string& scen
 StepResult WritePov(Session& session, const std::string& path) {
     const SavedHeights& saved = session.interchange.lastSaved;
     if (saved.path.empty()) return FailedWith(path, "nothing saved yet; --save or --export the field first");
-    PovTerrain terrain{PathFromScene(saved.path, path), PovImageKind(saved.path), saved.width, saved.height,
-                       saved.sixteenBit};
+    PovTerrain terrain{PathFromScene(saved.path, path), PovImageKind(saved.path), saved.width, saved.height};
     if (terrain.imageKind.empty()) {
         return FailedWith(path, saved.path + " has no header to render from; export .png or .pgm first");
     }
