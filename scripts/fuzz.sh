@@ -2,14 +2,14 @@
 # Builds the file-reader fuzz targets with libFuzzer and runs each for a while.
 #   bash scripts/fuzz.sh [SECONDS_PER_TARGET]
 # Inputs that crash land in build-fuzz/crashes/; each one belongs in the reader's tests
-# in tests/core as a regression case once fixed.
+# in tests/core or tests/interchange as a regression case once fixed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 command -v clang++ >/dev/null || { apt-get update -qq && apt-get install -y -qq clang; }
 out=build-fuzz
 mkdir -p "$out/crashes"
-sources=(src/core/*.cpp src/framework/draw/*.cpp)
+sources=(src/core/*.cpp src/interchange/*.cpp src/framework/draw/*.cpp)
 flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc)
 
 seed_corpus() {
@@ -19,11 +19,16 @@ seed_corpus() {
     tga) head -c 1000 demo/Intro.tga >"$corpus/intro-head.tga" ;;
     ppm) printf 'P6\n3 2\n255\n123456789012345678\xff' >"$corpus/small.ppm" ;;
     palette) cp demo/Std.pal "$corpus/std.pal" ;;
+    png_heights)
+      printf 'P5\n4 3\n65535\n123456789012345678901234' | pnmtopng >"$corpus/small16.png"
+      printf 'P5\n4 3\n255\n123456789012' | pnmtopng >"$corpus/small8.png" ;;
+    pgm_heights) printf 'P5\n3 2\n65535\n123456789012' >"$corpus/small.pgm" ;;
+    raw_heights) printf '12345678' >"$corpus/small.r16" ;;
   esac
 }
 
-for target in tga ppm palette; do
-  clang++ "${flags[@]}" "fuzz/${target}_fuzz.cpp" "${sources[@]}" -o "$out/${target}_fuzz"
+for target in tga ppm palette png_heights pgm_heights raw_heights; do
+  clang++ "${flags[@]}" "fuzz/${target}_fuzz.cpp" "${sources[@]}" -lpng -o "$out/${target}_fuzz"
   seed_corpus "$target"
   echo "== ${target}: ${seconds}s"
   "$out/${target}_fuzz" "$out/corpus/$target" -max_total_time="$seconds" -rss_limit_mb=4096 \

@@ -142,11 +142,19 @@ StepResult WritePov(Session& session, const std::string& path) {
     return StepResult::Done();
 }
 
+// Grey with alpha, positions without a value transparent.
 StepResult WriteHillshade(Session& session, const std::string& path) {
-    const int width = session.field.width();
-    std::vector<uint8_t> image = ShadeRelief(session.field, session.interchange.light);
-    InterchangeError error = WriteGreyAlphaPng(path.c_str(), width, session.field.height(), [&](int y, uint8_t* row) {
-        std::copy_n(image.data() + size_t(y) * size_t(width) * 2, size_t(width) * 2, row);
+    const HeightField& field = session.field;
+    const int width = field.width();
+    ReliefShader shader(field, session.interchange.light);
+    std::vector<uint8_t> grey(static_cast<size_t>(width));
+    InterchangeError error = WriteGreyAlphaPng(path.c_str(), width, field.height(), [&](int y, uint8_t* row) {
+        shader.ShadeNextRow(grey.data());
+        const uint32_t* pixels = field.working().RowPixels(y);
+        for (int x = 0; x < width; ++x) {
+            row[2 * x] = grey[x];
+            row[2 * x + 1] = pixels[x] == kNoValuePixel ? 0 : 255;
+        }
     });
     return error.empty() ? StepResult::Done() : FailedWith(path, error);
 }
