@@ -54,7 +54,7 @@ std::string PovScene(const PovTerrain& terrain) {
     const double lookY = rise / 2;
     std::string scene;
     scene += "// " + std::to_string(terrain.width) + " x " + std::to_string(terrain.height) +
-             " terrain from " + terrain.imagePath + "\n";
+             " terrain from " + terrain.imagePath + "; render in this folder or add +L and it\n";
     scene += "#version 3.7;\nglobal_settings { assumed_gamma 1.0 }\n\n";
     scene += "camera {\n  location " + Vector(0, lookY + distance * 0.55, -distance * 0.835) + "\n";
     scene += "  look_at " + Vector(0, lookY, 0) + "\n  right x * image_width / image_height\n  angle 40\n}\n\n";

@@ -241,7 +241,7 @@ void RegisterInterchangeSteps(StepRegistry& registry) {
                                "write the values as .png or .pgm (the field's bits) or .r16/.raw (16-bit)", Export));
     registry.Add(NamedFileStep("--pov", "FILE.pov", "write a POV-Ray scene of the file saved or exported last",
                                WritePov));
-    registry.Add(NamedFileStep("--hillshade", "FILE.png", "write the shaded relief as a grey PNG", WriteHillshade));
+    registry.Add(NamedFileStep("--hillshade", "FILE.png", "write the shaded relief as a grey PNG, positions without value transparent", WriteHillshade));
     registry.Add(LightStep());
     registry.Add(ZFactorStep());
     registry.Add(SimpleStep("--seams", "print how the left and right, top and bottom edges differ", ReportSeams));
