@@ -59,7 +59,7 @@ InterchangeError ReadHeader(InputFile& file, PgmHeader& header) {
     }
     if (!HeightField::AcceptableSize(header.width, header.height)) {
         return "PGM of " + std::to_string(header.width) + " x " + std::to_string(header.height) +
-               " is larger than a field can be";
+               " is outside a field's bounds (1 to 65535 a side, at most 8192 x 8192 positions)";
     }
     return {};
 }

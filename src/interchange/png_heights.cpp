@@ -84,7 +84,7 @@ InterchangeError RefusalOf(const PngHeader& header) {
     if (header.interlace != PNG_INTERLACE_NONE) return "interlaced PNG; only non-interlaced PNG can be imported";
     if (!HeightField::AcceptableSize(header.width, header.height)) {
         return "PNG of " + std::to_string(header.width) + " x " + std::to_string(header.height) +
-               " is larger than a field can be";
+               " is outside a field's bounds (1 to 65535 a side, at most 8192 x 8192 positions)";
     }
     return {};
 }

@@ -74,7 +74,8 @@ TEST_F(HeightFiles, UnsupportedPngsAreRefusedByKind) {
     ExpectRefused(Png("palette.png", 1, 1, 8, PNG_COLOR_TYPE_PALETTE, {1}), "palette PNG");
     ExpectRefused(Png("adam7.png", 2, 2, 8, PNG_COLOR_TYPE_GRAY, {1, 2, 3, 4}, true), "interlaced");
     ExpectRefused(Png("four.png", 2, 1, 4, PNG_COLOR_TYPE_GRAY, {0x12}), "4-bit PNG");
-    ExpectRefused(Png("wide.png", 70000, 1, 8, PNG_COLOR_TYPE_GRAY, std::vector<uint8_t>(70000)), "larger");
+    ExpectRefused(Png("wide.png", 70000, 1, 8, PNG_COLOR_TYPE_GRAY, std::vector<uint8_t>(70000)),
+                  "outside a field's bounds");
     ExpectRefused(Write("text.png", Bytes("P5\n1 1\n255\n", {0})), "PNG");
     std::vector<uint8_t> whole = ReadBytes(Png("whole.png", 64, 64, 16, PNG_COLOR_TYPE_GRAY,
                                                 std::vector<uint8_t>(64 * 64 * 2, 7)));
@@ -88,7 +89,8 @@ TEST_F(HeightFiles, DamagedGreymapsAndRawFilesAreRefused) {
     ExpectRefused(Write("header.pgm", Bytes("P5\n1 x\n255\n", {0})), "header is damaged");
     ExpectRefused(Write("zero.pgm", Bytes("P5\n1 1\n0\n", {0})), "maximum value 0");
     ExpectRefused(Write("deep.pgm", Bytes("P5\n1 1\n70000\n", {0, 0, 0})), "maximum value 70000");
-    ExpectRefused(Write("huge.pgm", Bytes("P5\n100000 100000\n255\n", {0})), "larger");
+    ExpectRefused(Write("huge.pgm", Bytes("P5\n100000 100000\n255\n", {0})), "outside a field's bounds");
+    ExpectRefused(Write("none.pgm", Bytes("P5\n0 3\n255\n", {0})), "outside a field's bounds");
     ExpectRefused(Write("short.pgm", Bytes("P5\n2 2\n65535\n", {0, 0, 0, 0, 0, 0, 0})), "ends early");
     ExpectRefused(Write("over.pgm", Bytes("P5\n2 1\n9\n", {9, 10})), "1 samples exceed");
 

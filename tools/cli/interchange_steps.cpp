@@ -1,8 +1,13 @@
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/step.h"
 #include "core/replacing_file.h"
@@ -117,8 +122,7 @@ Step RawSizeStep() {
 
 // ---- scene and shaded relief --------------------------------------------------------
 
-// The height file as the scene in `scenePath` can find it: beside or below it by a
-// relative name, so the two can move together.
+// The height file named relative to the scene's folder, so the two can move together.
 std::string PathFromScene(const std::string& heightPath, const std::string& scenePath) {
     namespace fs = std::filesystem;
     std::error_code failed;

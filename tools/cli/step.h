@@ -35,7 +35,7 @@ struct Session {
     int areaCode = 0;                   // 0 whole field, 1 inside the selection, 2 outside
     std::optional<uint32_t> seed;       // fixed seed for roughen; none: the clock's seconds
     std::vector<vPoint> selectionPoints;  // the chosen polygon, its first point repeated last
-    InterchangeSettings interchange;
+    InterchangeSettings interchange;    // --raw-size, --light, --seams-max, the file written last
 
     // The editor's Undo and the steps that replace the field drop the selection.
     void DropSelection() {
