@@ -3,14 +3,14 @@
 # libFuzzer and runs each for a while.
 #   bash scripts/fuzz.sh [SECONDS_PER_TARGET]
 # Inputs that crash land in build-fuzz/crashes/; each one belongs in the reader's tests
-# in tests/core as a regression case once fixed.
+# in tests/core or tests/interchange as a regression case once fixed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 command -v clang++ >/dev/null || { apt-get update -qq && apt-get install -y -qq clang; }
 out=build-fuzz
 mkdir -p "$out/crashes"
-sources=(src/core/*.cpp src/files/*.cpp src/framework/draw/*.cpp)
+sources=(src/core/*.cpp src/files/*.cpp src/interchange/*.cpp src/framework/draw/*.cpp)
 cli_sources=(src/ops/*.cpp $(ls tools/cli/*.cpp | grep -v main.cpp))
 flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc -Itools
        -DKNOLL_VERSION='"fuzz"')
@@ -24,10 +24,15 @@ seed_corpus() {
     palette) cp demo/Std.pal "$corpus/std.pal" ;;
     cli_arguments) printf -- '--new\x004x4\x00--select\x000,0 3,0 0,3\x00--inc\x005\x00--save\x00x.tga' \
                      >"$corpus/steps" ;;
+    png_heights)
+      printf 'P5\n4 3\n65535\n123456789012345678901234' | pnmtopng >"$corpus/small16.png"
+      printf 'P5\n4 3\n255\n123456789012' | pnmtopng >"$corpus/small8.png" ;;
+    pgm_heights) printf 'P5\n3 2\n65535\n123456789012' >"$corpus/small.pgm" ;;
+    raw_heights) printf '12345678' >"$corpus/small.r16" ;;
   esac
 }
 
-for target in tga ppm palette cli_arguments; do
+for target in tga ppm palette png_heights pgm_heights raw_heights cli_arguments; do
   extra=()
   [ "$target" = cli_arguments ] && extra=("${cli_sources[@]}")
   clang++ "${flags[@]}" "fuzz/${target}_fuzz.cpp" "${sources[@]}" "${extra[@]}" -lpng -o "$out/${target}_fuzz"

@@ -7,6 +7,7 @@ packages=(
   libpng-dev
   libsdl2-dev libsdl2-ttf-dev libfontconfig-dev fonts-dejavu-core
   xvfb x11-apps x11-utils imagemagick
+  povray gdal-bin netpbm
 )
 missing=()
 for p in "${packages[@]}"; do

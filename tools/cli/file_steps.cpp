@@ -59,6 +59,7 @@ StepResult Save(Session& session, const std::string& path) {
     // The extension rule may write another name than the one typed; say which.
     if (path != buffer.data()) std::fprintf(stderr, "saved as %s\n", buffer.data());
     session.field.SnapshotField();
+    session.interchange.lastSaved = {buffer.data(), session.field.width(), session.field.height()};
     return StepResult::Done();
 }
 

@@ -93,6 +93,7 @@ void BuildRegistry(StepRegistry& registry) {
     RegisterFileSteps(registry);
     RegisterEditSteps(registry);
     RegisterReportSteps(registry);
+    RegisterInterchangeSteps(registry);
     registry.Add(SimpleStep("--help", "show this text",
                             [&registry](Session&) { return PrintToStandardOutput(HelpText(registry)); }));
     registry.Add(SimpleStep("--version", "show the version", [](Session&) {

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/interchange_settings.h"
 #include "core/height_field.h"
 #include "ops/selection.h"
 
@@ -28,6 +29,7 @@ struct Session {
     FieldSelection selection;       // the chosen polygon, as the canvas keeps it
     int areaCode = 0;               // 0 whole field, 1 inside the selection, 2 outside
     std::optional<uint32_t> seed;   // fixed seed for roughen; none: the clock's seconds
+    InterchangeSettings interchange;  // --raw-size, --light, --seams-max, the file written last
 
     // The editor's Undo and the steps that replace the field drop the selection.
     void DropSelection() { selection.End(field); }
@@ -87,6 +89,7 @@ StepResult FlushStandardOutput();
 void RegisterFileSteps(StepRegistry& registry);    // file_steps.cpp
 void RegisterReportSteps(StepRegistry& registry);  // report_steps.cpp
 void RegisterEditSteps(StepRegistry& registry);    // edit_steps.cpp
+void RegisterInterchangeSteps(StepRegistry& registry);  // interchange_steps.cpp
 
 // Adds every step this build knows, --help and --version included. The help step
 // lists the registry it was added to, so the registry must outlive the run.

@@ -1,0 +1,42 @@
+#include "interchange/height_files.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+#include "interchange/pgm_heights.h"
+#include "interchange/png_heights.h"
+#include "interchange/raw_heights.h"
+
+HeightFormat HeightFormatOf(const std::string& path) {
+    std::string extension = std::filesystem::path(path).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    if (extension == ".png") return HeightFormat::kPng;
+    if (extension == ".pgm") return HeightFormat::kPgm;
+    if (extension == ".r16" || extension == ".raw") return HeightFormat::kRaw;
+    return HeightFormat::kUnknown;
+}
+
+InterchangeError ReadHeights(const std::string& path, HeightFormat format, int rawWidth, int rawHeight,
+                             HeightSamples& samples) {
+    switch (format) {
+        case HeightFormat::kPng: return ReadPngHeights(path.c_str(), samples);
+        case HeightFormat::kPgm: return ReadPgmHeights(path.c_str(), samples);
+        case HeightFormat::kRaw: return ReadRawHeights(path.c_str(), rawWidth, rawHeight, samples);
+        case HeightFormat::kUnknown: break;
+    }
+    return "unknown format; use .png, .pgm, .r16 or .raw";
+}
+
+InterchangeError WriteHeights(const std::string& path, HeightFormat format, const HeightSamples& samples) {
+    switch (format) {
+        case HeightFormat::kPng: return WritePngHeights(path.c_str(), samples);
+        case HeightFormat::kPgm: return WritePgmHeights(path.c_str(), samples);
+        case HeightFormat::kRaw:
+            if (samples.bits != 16) return "RAW files hold 16-bit fields only; convert with --to-ppm first";
+            return WriteRawHeights(path.c_str(), samples);
+        case HeightFormat::kUnknown: break;
+    }
+    return "unknown format; use .png, .pgm, .r16 or .raw";
+}

@@ -1,0 +1,118 @@
+#include "interchange/pgm_heights.h"
+
+#include <cstdio>
+#include <string>
+
+#include "core/input_file.h"
+#include "files/replacing_file.h"
+#include "core/row_reader.h"
+
+namespace {
+
+constexpr int64_t kLargestMaxValue = 65535;
+
+bool IsBlank(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+
+// Blanks and "#" comments, which run to the end of their line, may come before a number.
+int SkipBlanksAndComments(InputFile& file) {
+    int c = file.Get();
+    while (IsBlank(c) || c == '#') {
+        if (c == '#') {
+            while (c != '\n' && c != '\r' && c != EOF) c = file.Get();
+        }
+        c = file.Get();
+    }
+    return c;
+}
+
+// A decimal number ended by exactly one blank, which is consumed; larger than any
+// field's side or maximum is refused rather than wrapped.
+bool ReadNumber(InputFile& file, int64_t& number) {
+    int c = SkipBlanksAndComments(file);
+    if (!IsDigit(c)) return false;
+    number = 0;
+    for (; IsDigit(c); c = file.Get()) {
+        number = number * 10 + (c - '0');
+        if (number > INT32_MAX) return false;
+    }
+    return IsBlank(c);
+}
+
+struct PgmHeader {
+    int64_t width = 0;
+    int64_t height = 0;
+    int64_t maxValue = 0;
+};
+
+InterchangeError ReadHeader(InputFile& file, PgmHeader& header) {
+    int first = file.Get();
+    int second = file.Get();
+    if (first != 'P' || second < '1' || second > '7') return "not a PGM file";
+    if (second != '5') return std::string("P") + char(second) + " file; only binary P5 greymaps can be imported";
+    if (!ReadNumber(file, header.width) || !ReadNumber(file, header.height) ||
+        !ReadNumber(file, header.maxValue)) {
+        return "the PGM header is damaged";
+    }
+    if (header.maxValue < 1 || header.maxValue > kLargestMaxValue) {
+        return "PGM maximum value " + std::to_string(header.maxValue) + " is not from 1 to 65535";
+    }
+    if (!HeightField::AcceptableSize(header.width, header.height)) {
+        return "PGM of " + std::to_string(header.width) + " x " + std::to_string(header.height) +
+               " is outside a field's bounds (1 to 65535 a side, at most 8192 x 8192 positions)";
+    }
+    return {};
+}
+
+// Returns how many samples exceed the maximum value.
+int64_t DecodeRow(const uint8_t* bytes, int width, bool wide, int maxValue, uint16_t* out) {
+    int64_t beyond = 0;
+    for (int x = 0; x < width; ++x) {
+        out[x] = wide ? uint16_t(bytes[2 * x] << 8 | bytes[2 * x + 1]) : bytes[x];
+        beyond += out[x] > maxValue;
+    }
+    return beyond;
+}
+
+}  // namespace
+
+InterchangeError ReadPgmHeights(const char* path, HeightSamples& samples) {
+    InputFile file(path);
+    if (!file.IsOpen()) return "cannot open the file";
+    PgmHeader header;
+    InterchangeError error = ReadHeader(file, header);
+    if (!error.empty()) return error;
+    const bool wide = header.maxValue > 255;
+    if (!samples.Allocate(int(header.width), int(header.height), wide ? 16 : 8)) return "not enough memory";
+    const int width = samples.width;
+    int64_t beyond = 0;
+    int rows = ReadRows(file, samples.height, size_t(width) * (wide ? 2 : 1), [&](int y, const uint8_t* bytes) {
+        beyond += DecodeRow(bytes, width, wide, int(header.maxValue), samples.values.data() + size_t(y) * width);
+    });
+    if (rows < samples.height) return "the file ends early";
+    if (beyond > 0) return std::to_string(beyond) + " samples exceed the PGM maximum value";
+    return {};
+}
+
+InterchangeError WritePgmHeights(const char* path, const HeightSamples& samples) {
+    ReplacingFile file(path);
+    const bool wide = samples.bits == 16;
+    char header[64];
+    int length = std::snprintf(header, sizeof header, "P5\n%d %d\n%d\n", samples.width, samples.height,
+                               wide ? 65535 : 255);
+    file.Write(header, size_t(length));
+    const uint16_t* in = samples.values.data();
+    for (int y = 0; y < samples.height && file.ok(); ++y, in += samples.width) {
+        uint8_t* bytes = file.Reserve(size_t(samples.width) * (wide ? 2 : 1));
+        for (int x = 0; x < samples.width; ++x) {
+            if (wide) {
+                bytes[2 * x] = uint8_t(in[x] >> 8);
+                bytes[2 * x + 1] = uint8_t(in[x]);
+            } else {
+                bytes[x] = uint8_t(in[x]);
+            }
+        }
+    }
+    if (!file.Commit()) return std::string("cannot write ") + path;
+    return {};
+}

@@ -1,0 +1,68 @@
+#include "interchange/raw_heights.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <string>
+
+#include "core/input_file.h"
+#include "files/replacing_file.h"
+#include "core/row_reader.h"
+
+namespace {
+
+int64_t SquareSide(int64_t count) {
+    auto side = int64_t(std::llround(std::sqrt(double(count))));
+    return side * side == count ? side : 0;
+}
+
+// The size the file's length gives, or the reason there is none.
+InterchangeError SizeOf(uintmax_t bytes, int& width, int& height) {
+    if (bytes == 0) return "the RAW file is empty";
+    if (bytes % 2 != 0) return "the RAW file's length of " + std::to_string(bytes) + " bytes is odd";
+    if (width > 0) {
+        if (bytes == uintmax_t(width) * uintmax_t(height) * 2) return {};
+        return "the RAW file holds " + std::to_string(bytes) + " bytes, " + std::to_string(width) + "x" +
+               std::to_string(height) + " needs " + std::to_string(uintmax_t(width) * uintmax_t(height) * 2);
+    }
+    int64_t side = SquareSide(int64_t(std::min<uintmax_t>(bytes / 2, uintmax_t(INT64_MAX))));
+    if (side == 0 || !HeightField::AcceptableSize(side, side)) {
+        return "the RAW file's " + std::to_string(bytes / 2) +
+               " samples make no square field; give its size with --raw-size WxH first";
+    }
+    width = height = int(side);
+    return {};
+}
+
+}  // namespace
+
+InterchangeError ReadRawHeights(const char* path, int width, int height, HeightSamples& samples) {
+    InputFile file(path);
+    if (!file.IsOpen()) return "cannot open the file";
+    std::error_code failed;
+    uintmax_t bytes = std::filesystem::file_size(path, failed);
+    if (failed) return "cannot read the file's length";
+    InterchangeError error = SizeOf(bytes, width, height);
+    if (!error.empty()) return error;
+    if (!samples.Allocate(width, height, 16)) return "not enough memory";
+    int rows = ReadRows(file, height, size_t(width) * 2, [&](int y, const uint8_t* bytes) {
+        uint16_t* out = samples.values.data() + size_t(y) * size_t(width);
+        for (int x = 0; x < width; ++x) out[x] = uint16_t(bytes[2 * x] | bytes[2 * x + 1] << 8);
+    });
+    if (rows < height) return "the file ends early";
+    return {};
+}
+
+InterchangeError WriteRawHeights(const char* path, const HeightSamples& samples) {
+    ReplacingFile file(path);
+    const uint16_t* in = samples.values.data();
+    for (int y = 0; y < samples.height && file.ok(); ++y, in += samples.width) {
+        uint8_t* bytes = file.Reserve(size_t(samples.width) * 2);
+        for (int x = 0; x < samples.width; ++x) {
+            bytes[2 * x] = uint8_t(in[x]);
+            bytes[2 * x + 1] = uint8_t(in[x] >> 8);
+        }
+    }
+    if (!file.Commit()) return std::string("cannot write ") + path;
+    return {};
+}

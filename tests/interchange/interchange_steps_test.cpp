@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "core/palette.h"
+#include "run_cli.h"
+
+namespace {
+
+class InterchangeSteps : public ::testing::Test {
+protected:
+    CliRun Run(const std::vector<std::string>& arguments) { return RunCli(dir, arguments); }
+    bool Exists(const std::string& name) const { return std::filesystem::exists(dir / name); }
+
+    ScratchDir dir;
+};
+
+struct FieldSteps {
+    std::string name;
+    std::string rawSize;  // for RAW files of fields that are not square
+    std::vector<std::string> steps;
+};
+
+// Fields of each kind with varied values.
+const std::vector<FieldSteps> kFields = {
+    {"8-bit terrain", "", {"--open", KNOLL_SOURCE_DIR "/demo/Intro.tga"}},
+    {"16-bit terrain", "96x64", {"--new", "96x64:16", "--fill", "30000", "--seed", "4", "--rough", "middle:30000"}},
+    {"8-bit 1x1", "", {"--new", "1x1", "--fill", "200"}},
+    {"16-bit 1x1", "", {"--new", "1x1:16", "--fill", "65535"}},
+    {"8-bit 8192x1", "", {"--new", "8192x1", "--fill", "120", "--seed", "2", "--rough", "middle:120"}},
+    {"16-bit 8192x1", "8192x1", {"--new", "8192x1:16", "--fill", "30000", "--seed", "2", "--rough", "middle:30000"}},
+};
+
+TEST_F(InterchangeSteps, ExportThenImportGivesTheSameDumpInEveryFormat) {
+    for (const FieldSteps& field : kFields) {
+        std::vector<std::string> formats = {"png", "pgm"};
+        if (field.name.rfind("16", 0) == 0) formats.insert(formats.end(), {"r16", "raw"});
+        for (const std::string& format : formats) {
+            std::vector<std::string> arguments = field.steps;
+            arguments.insert(arguments.end(), {"--dump", "before", "--export", "field." + format, "--new", "3x3"});
+            if (format[0] == 'r' && !field.rawSize.empty()) arguments.insert(arguments.end(), {"--raw-size", field.rawSize});
+            arguments.insert(arguments.end(), {"--import", "field." + format, "--dump", "after"});
+            CliRun run = Run(arguments);
+            ASSERT_EQ(run.status, 0) << field.name << " " << format << ": " << run.err;
+            EXPECT_EQ(ReadBytes(dir / "after"), ReadBytes(dir / "before")) << field.name << " as " << format;
+        }
+    }
+}
+
+TEST_F(InterchangeSteps, EightBitImportPaintsThroughThePaletteAndKeepsEveryValue) {
+    WriteBytes(dir / "ramp.pgm", {'P', '5', ' ', '3', ' ', '1', ' ', '2', '5', '5', '\n', 17, 245, 255});
+    CliRun run = Run({"--import", "ramp.pgm", "--dump", "-", "--dump-pixels", "-"});
+    // 245 shares its palette colour with 255; the value must still read back as 245.
+    char first[8];
+    std::snprintf(first, sizeof first, "%06x", unsigned(DefaultPalette()[17].pixel()));
+    EXPECT_EQ(run.out, "3 1 8\n17 245 255\n3 1 8\n" + std::string(first) + " f5efef ffefef\n");
+}
+
+TEST_F(InterchangeSteps, ImportDropsTheSelectionAndCommits) {
+    WriteBytes(dir / "two.pgm", {'P', '5', ' ', '2', ' ', '1', ' ', '9', '\n', 4, 6});
+    // Were the selection kept, the inside fill would reach both positions.
+    CliRun run = Run({"--import", "two.pgm", "--select", "0,0 1,0 0,0", "--import", "two.pgm", "--area",
+                      "inside", "--fill", "5", "--dump", "-"});
+    EXPECT_EQ(run.out, "2 1 8\n4 6\n");
+    run = Run({"--import", "two.pgm", "--fill", "9", "--import", "two.pgm", "--fill", "7", "--undo", "--dump", "-"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "2 1 8\n4 6\n");
+}
+
+TEST_F(InterchangeSteps, ExportWritesMissingValuesAsZeroAndSaysHowMany) {
+    CliRun run = Run({"--new", "3x2:16", "--export", "holes.r16", "--import", "holes.r16", "--raw-size", "3x2",
+                      "--export", "holes.pgm", "--dump", "-"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+              "holes.r16: 6 positions without a value written as 0\n"
+              "holes.r16: the RAW file's 6 samples make no square field; give its size with --raw-size WxH first\n");
+    run = Run({"--new", "3x2:16", "--raw-size", "3x2", "--export", "holes.r16", "--import", "holes.r16", "--dump", "-"});
+    EXPECT_EQ(run.out, "3 2 16\n0 0 0\n0 0 0\n");
+}
+
+TEST_F(InterchangeSteps, FailuresWriteNothingAndStopTheRun) {
+    CliRun run = Run({"--new", "2x2", "--export", "eight.r16", "--info"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "eight.r16: RAW files hold 16-bit fields only; convert with --to-ppm first\n");
+    EXPECT_EQ(Run({"--new", "2x2", "--export", "map.tif"}).status, 1);
+    EXPECT_EQ(Run({"--import", "absent.png"}).err, "absent.png: cannot open the file\n");
+    EXPECT_EQ(Run({"--pov", "scene.pov"}).status, 1);
+    EXPECT_EQ(Run({"--new", "2x2:16", "--export", "f.r16", "--pov", "scene.pov"}).status, 1);
+    EXPECT_EQ(dir.EntryCount(), 1u);  // f.r16, and no scene beside it
+}
+
+TEST_F(InterchangeSteps, MalformedArgumentsAreUsageErrors) {
+    for (std::vector<std::string> arguments : std::vector<std::vector<std::string>>{
+             {"--export", "--info"}, {"--import", "--new"}, {"--hillshade", "--seams"},
+             {"--raw-size", "0x5"}, {"--raw-size", "100000x1"}, {"--light", "315"}, {"--light", "400,45"},
+             {"--light", "315,95"}, {"--zfactor", "0"}, {"--zfactor", "two"}, {"--seams-max", "-1"},
+             {"--seams-max", "1.5"}}) {
+        CliRun run = Run(arguments);
+        EXPECT_EQ(run.status, 2) << arguments[0] << " " << arguments[1];
+    }
+}
+
+TEST_F(InterchangeSteps, SeamsCompareOppositeEdgesAndFailBeyondTheLimit) {
+    WriteBytes(dir / "tile.pgm", {'P', '5', ' ', '3', ' ', '3', ' ', '9', '\n', 1, 5, 2, 4, 0, 4, 2, 9, 1});
+    CliRun run = Run({"--import", "tile.pgm", "--seams"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "seams left-right max=1 mean=0.667 top-bottom max=4 mean=2.000\n");
+    run = Run({"--import", "tile.pgm", "--seams-max", "4", "--seams", "--seams-max", "3", "--seams", "--info"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Edges differ by up to 4, beyond 3\n");
+    EXPECT_EQ(Run({"--new", "2x2", "--seams"}).out, "seams left-right max=- mean=- top-bottom max=- mean=-\n");
+}
+
+}  // namespace

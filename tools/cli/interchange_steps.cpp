@@ -1,0 +1,253 @@
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/step.h"
+#include "files/replacing_file.h"
+#include "interchange/height_files.h"
+#include "interchange/hillshade.h"
+#include "interchange/png_heights.h"
+#include "interchange/pov_scene.h"
+#include "interchange/seams.h"
+
+namespace {
+
+// ---- argument parsing -------------------------------------------------------------
+
+// A decimal number, whole or with a fraction, and nothing else.
+bool ParseNumber(const std::string& text, double& number) {
+    if (text.empty() || std::isspace(static_cast<unsigned char>(text[0]))) return false;
+    char* end = nullptr;
+    number = std::strtod(text.c_str(), &end);
+    return *end == '\0' && std::isfinite(number);
+}
+
+// "WxH", each side a plain decimal number within a field's bounds.
+bool ParseRawSize(const std::string& text, int& width, int& height) {
+    size_t cross = text.find('x');
+    if (cross == std::string::npos || cross == 0 || cross + 1 == text.size() || cross > 6 ||
+        text.size() - cross - 1 > 6) {
+        return false;
+    }
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (i != cross && !std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+    }
+    width = std::atoi(text.substr(0, cross).c_str());
+    height = std::atoi(text.substr(cross + 1).c_str());
+    return HeightField::AcceptableSize(width, height);
+}
+
+// ---- building steps ---------------------------------------------------------------
+
+using ArgumentParser = std::function<std::optional<StepAction>(const std::string&, std::string&)>;
+
+Step ArgumentStep(std::string name, std::string argumentName, std::string summary, ArgumentParser parse) {
+    Step step;
+    step.name = std::move(name);
+    step.argumentCount = 1;
+    step.argumentName = std::move(argumentName);
+    step.summary = std::move(summary);
+    step.prepare = std::move(parse);
+    return step;
+}
+
+// A file step whose name may not look like a step: "--export --info" is a slip.
+Step NamedFileStep(std::string name, std::string argumentName, std::string summary,
+                   std::function<StepResult(Session&, const std::string& path)> run) {
+    Step step = FileStep(std::move(name), std::move(argumentName), std::move(summary), std::move(run));
+    step.prepare = [plain = std::move(step.prepare)](const std::string& path, std::string& error) {
+        if (path.rfind("--", 0) == 0) {
+            error = "'" + path + "' is a step, not a file name";
+            return std::optional<StepAction>();
+        }
+        return plain(path, error);
+    };
+    return step;
+}
+
+StepResult FailedWith(const std::string& path, const InterchangeError& error) {
+    return StepResult::Failed(path + ": " + error);
+}
+
+// ---- import and export ------------------------------------------------------------
+
+StepResult Import(Session& session, const std::string& path) {
+    HeightSamples samples;
+    const InterchangeSettings& settings = session.interchange;
+    InterchangeError error = ReadHeights(path, HeightFormatOf(path), settings.rawWidth, settings.rawHeight, samples);
+    if (!error.empty()) return FailedWith(path, error);
+    if (!PutSamplesInField(samples, session.field)) {
+        return FailedWith(path, "not enough memory for a field of " + std::to_string(samples.width) + " x " +
+                                    std::to_string(samples.height));
+    }
+    session.ForgetSelection();
+    return StepResult::Done();
+}
+
+StepResult Export(Session& session, const std::string& path) {
+    HeightSamples samples;
+    int64_t noValue = SamplesFromField(session.field, samples);
+    InterchangeError error = WriteHeights(path, HeightFormatOf(path), samples);
+    if (!error.empty()) return FailedWith(path, error);
+    if (noValue > 0) {
+        std::fprintf(stderr, "%s: %lld positions without a value written as 0\n", path.c_str(),
+                     static_cast<long long>(noValue));
+    }
+    session.interchange.lastSaved = {path, samples.width, samples.height};
+    return StepResult::Done();
+}
+
+Step RawSizeStep() {
+    return ArgumentStep("--raw-size", "WxH", "the size of later imported .r16/.raw files that are not square",
+                        [](const std::string& text, std::string& error) -> std::optional<StepAction> {
+                            int width = 0, height = 0;
+                            if (!ParseRawSize(text, width, height)) {
+                                error = "'" + text + "' is not a size like 1024x512 within a field's bounds";
+                                return std::nullopt;
+                            }
+                            return [=](Session& session) {
+                                session.interchange.rawWidth = width;
+                                session.interchange.rawHeight = height;
+                                return StepResult::Done();
+                            };
+                        });
+}
+
+// ---- scene and shaded relief --------------------------------------------------------
+
+// The height file named relative to the scene's folder, so the two can move together.
+std::string PathFromScene(const std::string& heightPath, const std::string& scenePath) {
+    namespace fs = std::filesystem;
+    std::error_code failed;
+    fs::path height = fs::absolute(heightPath, failed);
+    fs::path folder = fs::absolute(scenePath, failed).parent_path();
+    fs::path relative = fs::relative(height, folder, failed);
+    return failed || relative.empty() ? height.string() : relative.string();
+}
+
+StepResult WritePov(Session& session, const std::string& path) {
+    const SavedHeights& saved = session.interchange.lastSaved;
+    if (saved.path.empty()) return FailedWith(path, "nothing saved yet; --save or --export the field first");
+    PovTerrain terrain{PathFromScene(saved.path, path), PovImageKind(saved.path), saved.width, saved.height};
+    if (terrain.imageKind.empty()) {
+        return FailedWith(path, saved.path + " has no header to render from; export .png or .pgm first");
+    }
+    std::string scene = PovScene(terrain);
+    ReplacingFile file(path.c_str());
+    file.Write(scene.data(), scene.size());
+    if (!file.Commit()) return FailedWith(path, "cannot write the scene");
+    return StepResult::Done();
+}
+
+// Grey with alpha, positions without a value transparent.
+StepResult WriteHillshade(Session& session, const std::string& path) {
+    const HeightField& field = session.field;
+    const int width = field.width();
+    ReliefShader shader(field, session.interchange.light);
+    std::vector<uint8_t> grey(static_cast<size_t>(width));
+    InterchangeError error = WriteGreyAlphaPng(path.c_str(), width, field.height(), [&](int y, uint8_t* row) {
+        shader.ShadeNextRow(grey.data());
+        const uint32_t* pixels = field.working().RowPixels(y);
+        for (int x = 0; x < width; ++x) {
+            row[2 * x] = grey[x];
+            row[2 * x + 1] = pixels[x] == kNoValuePixel ? 0 : 255;
+        }
+    });
+    return error.empty() ? StepResult::Done() : FailedWith(path, error);
+}
+
+Step LightStep() {
+    return ArgumentStep("--light", "AZ,ALT", "sun for later --hillshade: azimuth and altitude in degrees (315,45)",
+                        [](const std::string& text, std::string& error) -> std::optional<StepAction> {
+                            size_t comma = text.find(',');
+                            double azimuth = 0, altitude = 0;
+                            if (comma == std::string::npos || !ParseNumber(text.substr(0, comma), azimuth) ||
+                                !ParseNumber(text.substr(comma + 1), altitude) || azimuth < 0 ||
+                                azimuth > 360 || altitude < 0 || altitude > 90) {
+                                error = "'" + text + "' is not AZ,ALT with AZ from 0 to 360 and ALT from 0 to 90";
+                                return std::nullopt;
+                            }
+                            return [=](Session& session) {
+                                session.interchange.light.azimuth = azimuth;
+                                session.interchange.light.altitude = altitude;
+                                return StepResult::Done();
+                            };
+                        });
+}
+
+Step ZFactorStep() {
+    return ArgumentStep("--zfactor", "Z", "vertical exaggeration for later --hillshade (1)",
+                        [](const std::string& text, std::string& error) -> std::optional<StepAction> {
+                            double factor = 0;
+                            if (!ParseNumber(text, factor) || factor <= 0) {
+                                error = "'" + text + "' is not a number above 0";
+                                return std::nullopt;
+                            }
+                            return [=](Session& session) {
+                                session.interchange.light.zFactor = factor;
+                                return StepResult::Done();
+                            };
+                        });
+}
+
+// ---- seams --------------------------------------------------------------------------
+
+std::string SeamText(const SeamMismatch& mismatch) {
+    if (mismatch.pairs == 0) return "max=- mean=-";
+    char text[64];
+    std::snprintf(text, sizeof text, "max=%d mean=%.3f", mismatch.maximum, mismatch.mean);
+    return text;
+}
+
+StepResult ReportSeams(Session& session) {
+    SeamReport report = MeasureSeams(session.field);
+    std::printf("seams left-right %s top-bottom %s\n", SeamText(report.leftRight).c_str(),
+                SeamText(report.topBottom).c_str());
+    const std::optional<int>& limit = session.interchange.seamLimit;
+    int worst = std::max(report.leftRight.maximum, report.topBottom.maximum);
+    if (limit && worst > *limit) {
+        return StepResult::Failed("Edges differ by up to " + std::to_string(worst) + ", beyond " +
+                                  std::to_string(*limit));
+    }
+    return StepResult::Done();
+}
+
+Step SeamLimitStep() {
+    return ArgumentStep("--seams-max", "N", "make later --seams fail when edges differ by more than N",
+                        [](const std::string& text, std::string& error) -> std::optional<StepAction> {
+                            double limit = 0;
+                            if (!ParseNumber(text, limit) || limit < 0 || limit > 65535 || limit != std::floor(limit)) {
+                                error = "'" + text + "' is not a whole number from 0 to 65535";
+                                return std::nullopt;
+                            }
+                            return [=](Session& session) {
+                                session.interchange.seamLimit = int(limit);
+                                return StepResult::Done();
+                            };
+                        });
+}
+
+}  // namespace
+
+void RegisterInterchangeSteps(StepRegistry& registry) {
+    registry.Add(NamedFileStep("--import", "FILE",
+                               "replace the field with a .png, .pgm (8 or 16-bit) or .r16/.raw file and commit",
+                               Import));
+    registry.Add(RawSizeStep());
+    registry.Add(NamedFileStep("--export", "FILE",
+                               "write the values as .png or .pgm (the field's bits) or .r16/.raw (16-bit)", Export));
+    registry.Add(NamedFileStep("--pov", "FILE.pov", "write a POV-Ray scene of the file saved or exported last",
+                               WritePov));
+    registry.Add(NamedFileStep("--hillshade", "FILE.png", "write the shaded relief as a grey PNG, positions without value transparent", WriteHillshade));
+    registry.Add(LightStep());
+    registry.Add(ZFactorStep());
+    registry.Add(SimpleStep("--seams", "print how the left and right, top and bottom edges differ", ReportSeams));
+    registry.Add(SeamLimitStep());
+}
