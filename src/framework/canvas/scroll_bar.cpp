@@ -59,19 +59,25 @@ int vScrollBar::TrackLength() const { return std::max(Length() - 2 * kThickness,
 
 int vScrollBar::ThumbLength() const {
     int track = TrackLength();
-    return std::min(std::max(track * shown_ / 100, kMinimumThumb), track);
+    // Rounded up, so that a thumb at top = 100 - shown meets the end of the track.
+    return std::min(std::max((track * shown_ + 99) / 100, kMinimumThumb), track);
 }
 
+// The platform bar's page rule: the thumb covers top to top + shown of the track, so it
+// reaches the end when top = 100 - shown.
 int vScrollBar::ThumbStart() const {
     if (dragStart_ >= 0) return dragStart_;
-    return TrackStart() + (TrackLength() - ThumbLength()) * top_ / 100;
+    int travel = TrackLength() - ThumbLength();
+    return TrackStart() + std::min(TrackLength() * top_ / 100, travel);
 }
 
 int vScrollBar::PositionAt(int start) const {
     int travel = TrackLength() - ThumbLength();
     if (travel <= 0) return 0;
     int offset = std::clamp(start - TrackStart(), 0, travel);
-    return (offset * 100 + travel / 2) / travel;
+    // A thumb widened to its minimum length still ends at the last position.
+    if (offset == travel) return std::max(100 - shown_, 0);
+    return std::min((offset * 100 + TrackLength() / 2) / TrackLength(), 100 - shown_);
 }
 
 vScrollBar::Part vScrollBar::PartAt(int along) const {

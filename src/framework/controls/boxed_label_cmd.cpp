@@ -24,5 +24,5 @@ void vBoxedLabelCmd::Paint(vDC& dc) {
     vRect r = PixelRect();
     vPaint::Fill(dc, r, vColorButtonFace);
     if (!(record_.attributes & AttrLarge)) vPaint::ThinSunkenEdge(dc, r);
-    vPaint::TextCentered(dc, r, text_, enabled_ ? vColorWindowText : vColorGrayText);
+    vPaint::TextInBox(dc, r, text_, enabled_ ? vColorWindowText : vColorGrayText);
 }

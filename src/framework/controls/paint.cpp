@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "framework/draw/raster.h"
 #include "framework/window/system_colors.h"
+#include "framework/window/view.h"
 
 namespace vPaint {
 
@@ -130,6 +132,38 @@ std::string Clipped(vDC& dc, std::string_view text, int width) {
 void TextCentered(vDC& dc, const vRect& r, std::string_view text, const vColor& color) {
     int width = TextWidth(dc, text);
     Text(dc, r.x + (r.w - width) / 2, r.y + (r.h - LineHeight(dc)) / 2, text, color);
+}
+
+namespace {
+
+// Puts back the pixels of before that lie outside r.
+void RestoreOutside(Raster& surface, const Raster& before, const vRect& r) {
+    vRect keep = vIntersect(r, vRect{0, 0, surface.width(), surface.height()});
+    for (int y = 0; y < surface.height(); ++y) {
+        uint32_t* row = surface.Row(y);
+        const uint32_t* old = before.Row(y);
+        if (y < keep.y || y >= keep.y + keep.h || keep.w == 0) {
+            std::copy(old, old + surface.width(), row);
+            continue;
+        }
+        std::copy(old, old + keep.x, row);
+        std::copy(old + keep.x + keep.w, old + surface.width(), row + keep.x + keep.w);
+    }
+}
+
+}  // namespace
+
+// Text too wide for its box starts at the box's left edge, so a read-out shows its
+// beginning; nothing is drawn outside the box.
+void TextInBox(vDC& dc, const vRect& r, std::string_view text, const vColor& color) {
+    Raster* surface = dc.AcquireSurface();
+    if (!surface) return;
+    Raster before = *surface;
+    dc.ReleaseSurface();
+    if (TextWidth(dc, text) <= r.w) TextCentered(dc, r, text, color);
+    else Text(dc, r.x + 2, r.y + (r.h - LineHeight(dc)) / 2, text, color);
+    if ((surface = dc.AcquireSurface()) != nullptr) RestoreOutside(*surface, before, r);
+    dc.ReleaseSurface();
 }
 
 int MnemonicTextWidth(vDC& dc, std::string_view text) {

@@ -206,6 +206,10 @@ void vApp::FrameMenuCommand(int id) {
 // A file dropped while Quit closes the windows would open into a closing program.
 void vApp::FilesDropped(const std::vector<std::string>& paths, int x, int y) {
     if (!acceptingDrops_ || quitting_) return;
+    if (modalDepth_ > 0) {
+        deferred_.drops.push_back({paths, x, y});
+        return;
+    }
     for (const std::string& path : paths) {
         vDropInfo drop;
         drop.path = path.substr(0, vDropInfo::kMaxPath);
@@ -216,7 +220,23 @@ void vApp::FilesDropped(const std::vector<std::string>& paths, int x, int y) {
     }
 }
 
+// A close asked for while a notice or dialog runs waits for its loop to end, so Quit
+// never runs inside the command that opened it.
 void vApp::FrameCloseRequested() {
+    if (modalDepth_ > 0) {
+        deferred_.close = true;
+        return;
+    }
     acceptingDrops_ = false;
     Quit();
+}
+
+void vApp::RunDeferredRequests() {
+    std::vector<Deferred::Drop> drops = std::move(deferred_.drops);
+    deferred_.drops.clear();
+    for (const Deferred::Drop& drop : drops) FilesDropped(drop.paths, drop.x, drop.y);
+    if (deferred_.close) {
+        deferred_.close = false;
+        FrameCloseRequested();
+    }
 }

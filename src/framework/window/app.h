@@ -187,6 +187,7 @@ private:
     PumpResult Pump(bool block, const std::function<bool()>& until);
     void HandleIdle();
     int WaitTimeout() const;
+    void RunDeferredRequests();
 
     bool singleWindow_;
     int frameWidth_;
@@ -209,6 +210,18 @@ private:
     vPen shadowPen_;
     vPen highlightPen_;
     vBrush faceBrush_;
+
+    // What arrived for the frame while a modal loop ran.
+    struct Deferred {
+        struct Drop {
+            std::vector<std::string> paths;
+            int x, y;
+        };
+        bool close = false;
+        std::vector<Drop> drops;
+        bool Any() const { return close || !drops.empty(); }
+    };
+    Deferred deferred_;
 
     std::vector<Registration> registry_;
     std::vector<vWindow*> deadList_;

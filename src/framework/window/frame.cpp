@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/look/program_icon.h"
 #include "framework/window/app.h"
 #include "framework/window/frame_menu.h"
 #include "framework/window/system_colors.h"
@@ -26,6 +27,7 @@ bool vFrame::Create(vPlatform& platform, const std::string& title, int width, in
                     std::string& error) {
     if (!platform.CreateFrame(title, width, height, error)) return false;
     platform_ = &platform;
+    platform.SetFrameIcon(vProgramIcon());
     int clientW = 0, clientH = 0;
     platform.FrameClientSize(clientW, clientH);
     Resized(clientW, clientH);

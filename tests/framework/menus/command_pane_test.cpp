@@ -89,6 +89,21 @@ TEST(CommandPane, StatusFieldsAnswerThroughTheWindow) {
     EXPECT_EQ(s.window->QueryValue(116), 1);
 }
 
+TEST(CommandPane, ALongReadOutStaysInsideItsStatusField) {
+    BarSession s;
+    vRect bar = s.statusBar.Bounds(), next = s.statusBar.FindControl(112)->PixelRect();
+    auto nextField = [&] {
+        std::vector<uint32_t> pixels;
+        for (int y = bar.y + next.y; y < bar.y + next.y + next.h; ++y)
+            for (int x = bar.x + next.x; x < bar.x + next.x + next.w; ++x) pixels.push_back(s.session.platform.FramePixel(x, y));
+        return pixels;
+    };
+    std::vector<uint32_t> before = nextField();
+    s.window->PutText(111, "X,Y Location : 123456789,123456789 and then some more text");
+    s.session.Pump();
+    EXPECT_EQ(nextField(), before);
+}
+
 TEST(CommandPane, BarsDrawTheirHighlightAndShadowLines) {
     BarSession s;
     vRect top = s.commandBar.Bounds(), bottom = s.statusBar.Bounds();

@@ -28,6 +28,7 @@ public:
     void DestroyFrame() override;
     void ShowFrame(vFrameShow how) override;
     void SetFrameTitle(const std::string& title) override;
+    void SetFrameIcon(const Raster& icon) override;
     void FrameOuterSize(int& width, int& height) const override;
     void FrameClientSize(int& width, int& height) const override;
     void ResizeFrame(int outerWidth, int outerHeight) override;
