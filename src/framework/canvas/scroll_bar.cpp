@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "framework/window/app.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/system_colors.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "framework/controls/paint.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/paint.h"
+#include "framework/look/system_colors.h"
 
 vBoxedLabelCmd::vBoxedLabelCmd(vCmdParent* parent, const CommandObject& record) : vCmd(parent, record) {
     text_ = Copied(record.title);

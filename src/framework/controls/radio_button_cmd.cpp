@@ -1,9 +1,9 @@
 #include "framework/controls/radio_button_cmd.h"
 
 #include "framework/controls/cmd_parent.h"
-#include "framework/controls/paint.h"
+#include "framework/look/paint.h"
 #include "framework/draw/dc.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/system_colors.h"
 
 vRadioButtonCmd* vRadioButtonCmd::OtherOn() const {
     for (const auto& control : parent_->Controls()) {

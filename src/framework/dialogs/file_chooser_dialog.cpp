@@ -4,7 +4,7 @@
 
 #include "framework/controls/list_cmd.h"
 #include "framework/controls/text_edit.h"
-#include "framework/controls/text_width.h"
+#include "framework/look/text_width.h"
 #include "framework/dialogs/notice_dialog.h"
 #include "framework/dialogs/question_dialog.h"
 #include "framework/window/app.h"

@@ -1,9 +1,9 @@
 #include "framework/menus/command_pane.h"
 
-#include "framework/controls/paint.h"
+#include "framework/look/paint.h"
 #include "framework/controls/tool_tip.h"
 #include "framework/window/app.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/system_colors.h"
 #include "framework/window/window.h"
 
 vCommandPane::vCommandPane(const CommandObject* commandObjects)

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
-#include "framework/controls/paint.h"
-#include "framework/draw/memory_dc.h"
+#include "framework/look/paint.h"
 #include "framework/window/app.h"
-#include "framework/window/dialog_units.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/dialog_units.h"
+#include "framework/look/mnemonic.h"
+#include "framework/look/system_colors.h"
 #include "framework/window/window.h"
 
 namespace {
@@ -17,11 +17,7 @@ bool MultiWindow() {
     return app && !app->IsSingleWindow();
 }
 
-int TitlePixels(const std::string& title) {
-    static vMemoryDC measure(1, 1);
-    measure.UseFont(vDialogFont());
-    return vPaint::MnemonicTextWidth(measure, title);
-}
+int TitlePixels(const std::string& title) { return vDialogTextPixels(vParseMnemonic(title).shown); }
 
 }  // namespace
 
@@ -179,7 +175,7 @@ void vMenuPane::Choose(int level, int item) {
 bool vMenuPane::OpenByMnemonic(char letter) {
     const auto& top = model_.TopMenus();
     for (int i = 0; i < static_cast<int>(top.size()); ++i) {
-        if (vMnemonicOf(model_.Slot(top[i]).title) == letter) {
+        if (vParseMnemonic(model_.Slot(top[i]).title).Letter() == letter) {
             OpenMenuAtFirstItem(i);
             return true;
         }

@@ -4,7 +4,7 @@
 
 #include "framework/window/cmd_window.h"
 #include "framework/window/command_ids.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/system_colors.h"
 #include "framework/window/timer.h"
 
 namespace {

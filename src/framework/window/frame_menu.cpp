@@ -4,8 +4,8 @@
 
 #include "framework/window/app.h"
 #include "framework/window/command_ids.h"
-#include "framework/window/dialog_units.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/dialog_units.h"
+#include "framework/look/system_colors.h"
 
 namespace {
 

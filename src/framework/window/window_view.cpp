@@ -1,8 +1,8 @@
 #include "framework/window/window_view.h"
 
 #include "framework/window/app.h"
-#include "framework/window/dialog_units.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/dialog_units.h"
+#include "framework/look/system_colors.h"
 #include "framework/window/window.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "dialog_fixture.h"
 #include "framework/dialogs/notice_dialog.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/system_colors.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "framework/menus/command_pane.h"
 #include "framework/window/keys.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/system_colors.h"
 #include "window/app_fixture.h"
 #include "window/test_windows.h"
 

@@ -1,11 +1,11 @@
-#include "framework/controls/paint.h"
+#include "framework/look/paint.h"
 
 #include <algorithm>
 #include <string>
 
 #include "framework/draw/raster.h"
-#include "framework/window/system_colors.h"
-#include "framework/window/view.h"
+#include "framework/look/mnemonic.h"
+#include "framework/look/system_colors.h"
 
 namespace vPaint {
 
@@ -18,19 +18,6 @@ void UseSolid(vDC& dc, const vColor& color) {
 
 // Removes the mnemonic marks; mnemonicAt receives the shown index of the marked
 // letter, or -1.
-std::string StripMnemonic(std::string_view text, int& mnemonicAt) {
-    std::string shown;
-    mnemonicAt = -1;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '&' && i + 1 < text.size()) {
-            ++i;
-            if (text[i] != '&' && mnemonicAt < 0) mnemonicAt = static_cast<int>(shown.size());
-        }
-        shown.push_back(text[i]);
-    }
-    return shown;
-}
-
 // The two halves of a one-pixel ring around r: the top and left sides stop short of
 // the corners the bottom and right sides take.
 void TopLeft(vDC& dc, const vRect& r, const vColor& color) {
@@ -138,16 +125,17 @@ namespace {
 
 // Puts back the pixels of before that lie outside r.
 void RestoreOutside(Raster& surface, const Raster& before, const vRect& r) {
-    vRect keep = vIntersect(r, vRect{0, 0, surface.width(), surface.height()});
+    int width = surface.width();
+    int left = std::clamp(r.x, 0, width), right = std::clamp(r.x + r.w, left, width);
     for (int y = 0; y < surface.height(); ++y) {
         uint32_t* row = surface.Row(y);
         const uint32_t* old = before.Row(y);
-        if (y < keep.y || y >= keep.y + keep.h || keep.w == 0) {
-            std::copy(old, old + surface.width(), row);
+        if (y < r.y || y >= r.y + r.h) {
+            std::copy(old, old + width, row);
             continue;
         }
-        std::copy(old, old + keep.x, row);
-        std::copy(old + keep.x + keep.w, old + surface.width(), row + keep.x + keep.w);
+        std::copy(old, old + left, row);
+        std::copy(old + right, old + width, row + right);
     }
 }
 
@@ -167,13 +155,13 @@ void TextInBox(vDC& dc, const vRect& r, std::string_view text, const vColor& col
 }
 
 int MnemonicTextWidth(vDC& dc, std::string_view text) {
-    int at = -1;
-    return TextWidth(dc, StripMnemonic(text, at));
+    return TextWidth(dc, vParseMnemonic(text).shown);
 }
 
 void MnemonicText(vDC& dc, int x, int top, std::string_view text, const vColor& color, bool underline) {
-    int at = -1;
-    std::string shown = StripMnemonic(text, at);
+    vMnemonicLabel label = vParseMnemonic(text);
+    const std::string& shown = label.shown;
+    int at = label.underlineAt;
     Text(dc, x, top, shown, color);
     if (!underline || at < 0) return;
     int start = x + TextWidth(dc, std::string_view(shown).substr(0, at));
