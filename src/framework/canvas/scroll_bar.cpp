@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "framework/window/app.h"
 #include "framework/look/system_colors.h"
+#include "framework/window/app.h"
 
 namespace {
 
@@ -13,8 +13,8 @@ constexpr int kRepeatMs = 50;
 constexpr vColor kTrack(224, 224, 224);
 
 void Fill(vDC& dc, const vColor& color, int x, int y, int w, int h) {
-    dc.UsePen(vPen(color.r(), color.g(), color.b()));
-    dc.UseBrush(vBrush(color.r(), color.g(), color.b()));
+    dc.UsePen(vPen(color));
+    dc.UseBrush(vBrush(color));
     dc.PaintBox(x, y, w - 1, h - 1);
 }
 
@@ -22,18 +22,18 @@ void Fill(vDC& dc, const vColor& color, int x, int y, int w, int h) {
 void Bevel(vDC& dc, int x, int y, int w, int h, bool pressed) {
     Fill(dc, vColorButtonFace, x, y, w, h);
     if (pressed) {
-        dc.UsePen(vPen(vColorButtonShadow.r(), vColorButtonShadow.g(), vColorButtonShadow.b()));
+        dc.UsePen(vPen(vColorButtonShadow));
         dc.UseBrush(vBrush(0, 0, 0, vTransparent));
         dc.PaintBox(x, y, w - 1, h - 1);
         return;
     }
-    dc.UsePen(vPen(vColorButtonHighlight.r(), vColorButtonHighlight.g(), vColorButtonHighlight.b()));
+    dc.UsePen(vPen(vColorButtonHighlight));
     dc.PaintLine(x, y + h - 1, x, y);
     dc.PaintLine(x, y, x + w - 1, y);
-    dc.UsePen(vPen(vColorButtonShadow.r(), vColorButtonShadow.g(), vColorButtonShadow.b()));
+    dc.UsePen(vPen(vColorButtonShadow));
     dc.PaintLine(x + w - 2, y + 1, x + w - 2, y + h - 1);
     dc.PaintLine(x + 1, y + h - 2, x + w - 1, y + h - 2);
-    dc.UsePen(vPen(vColorDarkShadow.r(), vColorDarkShadow.g(), vColorDarkShadow.b()));
+    dc.UsePen(vPen(vColorDarkShadow));
     dc.PaintLine(x + w - 1, y, x + w - 1, y + h);
     dc.PaintLine(x, y + h - 1, x + w, y + h - 1);
 }
@@ -172,7 +172,7 @@ void vScrollBar::Press(Part part, int along) {
     pressed_ = part;
     pointerInPressed_ = true;
     lastAlong_ = along;
-    if (vApp* app = vApp::Instance()) app->Frame().CapturePointer(this);
+    if (vApp* app = App()) app->Frame().CapturePointer(this);
     if (part == Part::Thumb) {
         dragOffset_ = along - ThumbStart();
         dragStart_ = ThumbStart();
@@ -189,7 +189,7 @@ void vScrollBar::Release() {
     pressed_ = Part::None;
     pointerInPressed_ = false;
     repeat_.StopTimer();
-    if (vApp* app = vApp::Instance()) app->Frame().ReleasePointer(this);
+    if (vApp* app = App()) app->Frame().ReleasePointer(this);
     if (part == Part::Thumb) {
         int position = PositionAt(dragStart_);
         dragStart_ = -1;

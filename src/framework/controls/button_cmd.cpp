@@ -1,9 +1,9 @@
 #include "framework/controls/button_cmd.h"
 
 #include "framework/controls/cmd_parent.h"
-#include "framework/look/paint.h"
 #include "framework/draw/dc.h"
 #include "framework/draw/icon.h"
+#include "framework/look/paint.h"
 #include "framework/look/system_colors.h"
 
 vButtonCmd::vButtonCmd(vCmdParent* parent, const CommandObject& record) : vFocusableCmd(parent, record) {

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <string>
 
-#include "framework/look/mnemonic.h"
-#include "framework/look/text_width.h"
 #include "framework/controls/record_items.h"
 #include "framework/draw/icon.h"
+#include "framework/look/mnemonic.h"
+#include "framework/look/text_width.h"
 
 namespace {
 

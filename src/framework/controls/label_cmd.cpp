@@ -1,9 +1,9 @@
 #include "framework/controls/label_cmd.h"
 
 #include "framework/controls/control_size.h"
-#include "framework/look/paint.h"
 #include "framework/draw/dc.h"
 #include "framework/draw/icon.h"
+#include "framework/look/paint.h"
 #include "framework/look/system_colors.h"
 
 vLabelCmd::vLabelCmd(vCmdParent* parent, const CommandObject& record) : vCmd(parent, record) {

@@ -4,8 +4,8 @@
 
 #include "framework/controls/cmd_parent.h"
 #include "framework/look/paint.h"
-#include "framework/platform/platform.h"
 #include "framework/look/system_colors.h"
+#include "framework/platform/platform.h"
 
 namespace {
 

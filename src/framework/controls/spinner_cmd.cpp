@@ -5,8 +5,8 @@
 
 #include "framework/controls/cmd_parent.h"
 #include "framework/look/paint.h"
-#include "framework/platform/platform.h"
 #include "framework/look/system_colors.h"
+#include "framework/platform/platform.h"
 
 vSpinnerCmd::vSpinnerCmd(vCmdParent* parent, const CommandObject& record)
     : vFocusableCmd(parent, record), range_(SpinRangeOf(record)) {

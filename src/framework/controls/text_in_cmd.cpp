@@ -4,10 +4,10 @@
 #include <cstring>
 
 #include "framework/controls/cmd_parent.h"
-#include "framework/look/paint.h"
-#include "framework/platform/platform.h"
 #include "framework/look/dialog_units.h"
+#include "framework/look/paint.h"
 #include "framework/look/system_colors.h"
+#include "framework/platform/platform.h"
 
 namespace {
 

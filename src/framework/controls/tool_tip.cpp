@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "framework/look/paint.h"
 #include "framework/draw/memory_dc.h"
-#include "framework/window/app.h"
 #include "framework/look/dialog_units.h"
+#include "framework/look/paint.h"
 #include "framework/look/system_colors.h"
+#include "framework/window/app.h"
 
 vToolTip::vToolTip() = default;
 

@@ -12,8 +12,8 @@ namespace vPaint {
 namespace {
 
 void UseSolid(vDC& dc, const vColor& color) {
-    dc.UsePen(vPen(color.r(), color.g(), color.b()));
-    dc.UseBrush(vBrush(color.r(), color.g(), color.b()));
+    dc.UsePen(vPen(color));
+    dc.UseBrush(vBrush(color));
 }
 
 // Removes the mnemonic marks; mnemonicAt receives the shown index of the marked
@@ -97,7 +97,7 @@ int LineHeight(vDC& dc) {
 
 void Text(vDC& dc, int x, int top, std::string_view text, const vColor& color) {
     if (text.empty()) return;
-    dc.UsePen(vPen(color.r(), color.g(), color.b(), 1, vTransparent));
+    dc.UsePen(vPen(color, 1, vTransparent));
     // Text is placed by the bottom-left corner of its line.
     dc.WriteText(x, top + LineHeight(dc), std::string(text).c_str());
 }
@@ -150,7 +150,9 @@ void TextInBox(vDC& dc, const vRect& r, std::string_view text, const vColor& col
     dc.ReleaseSurface();
     if (TextWidth(dc, text) <= r.w) TextCentered(dc, r, text, color);
     else Text(dc, r.x + 2, r.y + (r.h - LineHeight(dc)) / 2, text, color);
-    if ((surface = dc.AcquireSurface()) != nullptr) RestoreOutside(*surface, before, r);
+    int dx = 0, dy = 0;
+    dc.GetTranslate(dx, dy);
+    if ((surface = dc.AcquireSurface()) != nullptr) RestoreOutside(*surface, before, {r.x + dx, r.y + dy, r.w, r.h});
     dc.ReleaseSurface();
 }
 

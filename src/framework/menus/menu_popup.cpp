@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
-#include "framework/look/paint.h"
 #include "framework/look/dialog_units.h"
 #include "framework/look/mnemonic.h"
+#include "framework/look/paint.h"
 #include "framework/look/system_colors.h"
 
 namespace {

@@ -2,21 +2,14 @@
 
 #include <algorithm>
 
+#include "framework/look/system_colors.h"
 #include "framework/window/cmd_window.h"
 #include "framework/window/command_ids.h"
-#include "framework/look/system_colors.h"
 #include "framework/window/timer.h"
 
 namespace {
 
 vApp* theApp = nullptr;
-
-vPen PenOf(const vColor& color) { return vPen(color.r(), color.g(), color.b()); }
-
-// Button highlights drawn in the face colour would vanish; they are white then.
-vPen HighlightPenFor(const vColor& highlight, const vColor& face) {
-    return highlight == face ? vPen(255, 255, 255) : PenOf(highlight);
-}
 
 template <class T>
 void EraseValue(std::vector<T>& list, const T& value) {
@@ -30,12 +23,7 @@ vApp::vApp(const char* name, int singleWindow, int frameWidth, int frameHeight)
       singleWindow_(singleWindow != 0),
       frameWidth_(frameWidth > 0 ? frameWidth + 20 : 0),
       frameHeight_(frameHeight > 0 ? frameHeight + 20 : 0),
-      frame_(*this),
-      whitePen_(255, 255, 255),
-      greyPen_(128, 128, 128),
-      shadowPen_(PenOf(vColorButtonShadow)),
-      highlightPen_(HighlightPenFor(vColorButtonHighlight, vColorButtonFace)),
-      faceBrush_(vColorButtonFace.r(), vColorButtonFace.g(), vColorButtonFace.b()) {
+      frame_(*this) {
     theApp = this;
 }
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "framework/look/program_icon.h"
+#include "framework/look/system_colors.h"
 #include "framework/window/app.h"
 #include "framework/window/frame_menu.h"
-#include "framework/look/system_colors.h"
 #include "framework/window/window.h"
 
 vFrame::vFrame(vApp& app) : app_(app), ownMenu_(std::make_unique<vFrameMenu>(app)) {

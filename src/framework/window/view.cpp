@@ -23,6 +23,11 @@ vFrame* vView::Frame() const {
     return view->rootOf_;
 }
 
+vApp* vView::App() const {
+    vFrame* frame = Frame();
+    return frame ? &frame->App() : nullptr;
+}
+
 void vView::RequestCompose() const {
     vFrame* frame = Frame();
     if (frame && frame->Exists()) frame->RequestCompose();

@@ -7,6 +7,7 @@
 #include "framework/draw/win_dc.h"
 #include "framework/platform/platform.h"
 
+class vApp;
 class vFrame;
 
 // A rectangle of the frame with pixels of its own. Everything the user sees is a view:
@@ -74,6 +75,8 @@ public:
     // The frame whose tree holds this view, found through the parents; null while the
     // view is outside every frame.
     vFrame* Frame() const;
+    // The application of that frame; null while the view is outside every frame.
+    vApp* App() const;
     // Makes this view the root of frame's tree.
     void BecomeRootOf(vFrame* frame) { rootOf_ = frame; }
 

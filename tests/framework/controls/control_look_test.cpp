@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "framework/look/paint.h"
 #include "framework/draw/memory_dc.h"
+#include "framework/look/paint.h"
 #include "framework/look/system_colors.h"
 #include "recording_parent.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "dialog_fixture.h"
-#include "framework/look/paint.h"
 #include "framework/dialogs/modal_dialog.h"
+#include "framework/look/paint.h"
 #include "framework/look/system_colors.h"
 
 using Command = RecordingDialog::Command;

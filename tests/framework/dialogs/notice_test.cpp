@@ -99,8 +99,10 @@ TEST(Notice, ShowingItAgainWhileItRunsIsRefusedAndTheOuterRunGoesOn) {
     WatchedNotice notice(nullptr);
     int inner = -1;
     bool shownAfterInner = false;
+    bool first = true;
     notice.onReady = [&] {
-        notice.onReady = nullptr;
+        if (!first) return;
+        first = false;
         inner = notice.ShowNotice("A second message, long enough to move the first one's text");
         shownAfterInner = notice.IsShown();
         session.platform.QueueKey(vKeyReturn);

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "framework/look/system_colors.h"
 #include "framework/menus/command_pane.h"
 #include "framework/window/keys.h"
-#include "framework/look/system_colors.h"
 #include "window/app_fixture.h"
 #include "window/test_windows.h"
 

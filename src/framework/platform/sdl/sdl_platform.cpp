@@ -210,17 +210,3 @@ void vSdlPlatform::SetClipboardText(const std::string& text) { SDL_SetClipboardT
 
 // The user answers every question on this platform.
 bool vSdlPlatform::AnswerModal(const vModalRequest& /*request*/, vModalAnswer& /*answer*/) { return false; }
-
-// ---- Entry ----------------------------------------------------------------------------------
-
-int vSdlMain(int argc, char** argv, vAppMainHook hook) {
-    vApp* app = vApp::Instance();
-    const char* name = app ? app->name() : (argc > 0 ? argv[0] : "program");
-    std::string error;
-    std::unique_ptr<vSdlPlatform> platform = vSdlPlatform::Create(error);
-    if (!platform) {
-        std::fprintf(stderr, "%s: %s\n", name, error.c_str());
-        return 1;
-    }
-    return vRunProgram(*platform, argc, argv, hook);
-}
