@@ -1,5 +1,5 @@
 #include "demo_canvas.h"
-#include "framework/platform/sdl/sdl_platform.h"
+#include "framework/program/sdl_main.h"
 #include "framework/window/app.h"
 #include "framework/window/cmd_window.h"
 

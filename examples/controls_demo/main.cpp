@@ -3,7 +3,7 @@
 
 #include "demo_window.h"
 #include "framework/platform/platform.h"
-#include "framework/platform/sdl/sdl_platform.h"
+#include "framework/program/sdl_main.h"
 #include "framework/window/app.h"
 #include "framework/window/timer.h"
 

@@ -37,7 +37,7 @@ void vCanvasPane::Attach(vWindow* window) {
     view.AddChild(this);
     view.AddChild(&hBar_);
     view.AddChild(&vBar_);
-    vApp* app = vApp::Instance();
+    vApp* app = WindowApp();
     bool single = app && app->IsSingleWindow();
     vRect client = window->ClientRect();
     width_ = single ? window->RequestedWidth() : client.w;

@@ -84,9 +84,9 @@ public:
     virtual void UsePen(const vPen& pen);
 
     // Focus gained: sets the has-focus flag and calls OnFocusIn unless it was set.
-    virtual void FocusGained();
+    void FocusGained() override;
     // Focus lost: clears the flag and calls OnFocusOut unless it was clear.
-    virtual void FocusLost();
+    void FocusLost() override;
     // Makes a vCanvasPaneDC for this pane, unless a context is installed.
     virtual void CreateDC();
 
@@ -98,7 +98,7 @@ public:
     bool HasFocus() const { return hasFocus_; }
     // Places the drawing area and the shown scroll bars in the window's client rect;
     // a changed drawing size is a size change.
-    void PlaceIn(const vRect& client);
+    void PlaceIn(const vRect& client) override;
     // Repaint (erase and OnRedraw) this area before the next composition; a zero
     // width or height asks for the whole pane.
     void RequestRepaint(int x, int y, int width, int height);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/look/system_colors.h"
 #include "framework/window/app.h"
-#include "framework/window/system_colors.h"
 
 namespace {
 
@@ -13,8 +13,8 @@ constexpr int kRepeatMs = 50;
 constexpr vColor kTrack(224, 224, 224);
 
 void Fill(vDC& dc, const vColor& color, int x, int y, int w, int h) {
-    dc.UsePen(vPen(color.r(), color.g(), color.b()));
-    dc.UseBrush(vBrush(color.r(), color.g(), color.b()));
+    dc.UsePen(vPen(color));
+    dc.UseBrush(vBrush(color));
     dc.PaintBox(x, y, w - 1, h - 1);
 }
 
@@ -22,18 +22,18 @@ void Fill(vDC& dc, const vColor& color, int x, int y, int w, int h) {
 void Bevel(vDC& dc, int x, int y, int w, int h, bool pressed) {
     Fill(dc, vColorButtonFace, x, y, w, h);
     if (pressed) {
-        dc.UsePen(vPen(vColorButtonShadow.r(), vColorButtonShadow.g(), vColorButtonShadow.b()));
+        dc.UsePen(vPen(vColorButtonShadow));
         dc.UseBrush(vBrush(0, 0, 0, vTransparent));
         dc.PaintBox(x, y, w - 1, h - 1);
         return;
     }
-    dc.UsePen(vPen(vColorButtonHighlight.r(), vColorButtonHighlight.g(), vColorButtonHighlight.b()));
+    dc.UsePen(vPen(vColorButtonHighlight));
     dc.PaintLine(x, y + h - 1, x, y);
     dc.PaintLine(x, y, x + w - 1, y);
-    dc.UsePen(vPen(vColorButtonShadow.r(), vColorButtonShadow.g(), vColorButtonShadow.b()));
+    dc.UsePen(vPen(vColorButtonShadow));
     dc.PaintLine(x + w - 2, y + 1, x + w - 2, y + h - 1);
     dc.PaintLine(x + 1, y + h - 2, x + w - 1, y + h - 2);
-    dc.UsePen(vPen(vColorDarkShadow.r(), vColorDarkShadow.g(), vColorDarkShadow.b()));
+    dc.UsePen(vPen(vColorDarkShadow));
     dc.PaintLine(x + w - 1, y, x + w - 1, y + h);
     dc.PaintLine(x, y + h - 1, x + w, y + h - 1);
 }
@@ -59,19 +59,25 @@ int vScrollBar::TrackLength() const { return std::max(Length() - 2 * kThickness,
 
 int vScrollBar::ThumbLength() const {
     int track = TrackLength();
-    return std::min(std::max(track * shown_ / 100, kMinimumThumb), track);
+    // Rounded up, so that a thumb at top = 100 - shown meets the end of the track.
+    return std::min(std::max((track * shown_ + 99) / 100, kMinimumThumb), track);
 }
 
+// The platform bar's page rule: the thumb covers top to top + shown of the track, so it
+// reaches the end when top = 100 - shown.
 int vScrollBar::ThumbStart() const {
     if (dragStart_ >= 0) return dragStart_;
-    return TrackStart() + (TrackLength() - ThumbLength()) * top_ / 100;
+    int travel = TrackLength() - ThumbLength();
+    return TrackStart() + std::min(TrackLength() * top_ / 100, travel);
 }
 
 int vScrollBar::PositionAt(int start) const {
     int travel = TrackLength() - ThumbLength();
     if (travel <= 0) return 0;
     int offset = std::clamp(start - TrackStart(), 0, travel);
-    return (offset * 100 + travel / 2) / travel;
+    // A thumb widened to its minimum length still ends at the last position.
+    if (offset == travel) return std::max(100 - shown_, 0);
+    return std::min((offset * 100 + TrackLength() / 2) / TrackLength(), 100 - shown_);
 }
 
 vScrollBar::Part vScrollBar::PartAt(int along) const {
@@ -166,7 +172,7 @@ void vScrollBar::Press(Part part, int along) {
     pressed_ = part;
     pointerInPressed_ = true;
     lastAlong_ = along;
-    if (vApp* app = vApp::Instance()) app->Frame().CapturePointer(this);
+    if (vApp* app = App()) app->Frame().CapturePointer(this);
     if (part == Part::Thumb) {
         dragOffset_ = along - ThumbStart();
         dragStart_ = ThumbStart();
@@ -183,7 +189,7 @@ void vScrollBar::Release() {
     pressed_ = Part::None;
     pointerInPressed_ = false;
     repeat_.StopTimer();
-    if (vApp* app = vApp::Instance()) app->Frame().ReleasePointer(this);
+    if (vApp* app = App()) app->Frame().ReleasePointer(this);
     if (part == Part::Thumb) {
         int position = PositionAt(dragStart_);
         dragStart_ = -1;

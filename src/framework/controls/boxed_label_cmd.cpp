@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "framework/controls/paint.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/paint.h"
+#include "framework/look/system_colors.h"
 
 vBoxedLabelCmd::vBoxedLabelCmd(vCmdParent* parent, const CommandObject& record) : vCmd(parent, record) {
     text_ = Copied(record.title);
@@ -24,5 +24,5 @@ void vBoxedLabelCmd::Paint(vDC& dc) {
     vRect r = PixelRect();
     vPaint::Fill(dc, r, vColorButtonFace);
     if (!(record_.attributes & AttrLarge)) vPaint::ThinSunkenEdge(dc, r);
-    vPaint::TextCentered(dc, r, text_, enabled_ ? vColorWindowText : vColorGrayText);
+    vPaint::TextInBox(dc, r, text_, enabled_ ? vColorWindowText : vColorGrayText);
 }

@@ -1,10 +1,10 @@
 #include "framework/controls/button_cmd.h"
 
 #include "framework/controls/cmd_parent.h"
-#include "framework/controls/paint.h"
 #include "framework/draw/dc.h"
 #include "framework/draw/icon.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/paint.h"
+#include "framework/look/system_colors.h"
 
 vButtonCmd::vButtonCmd(vCmdParent* parent, const CommandObject& record) : vFocusableCmd(parent, record) {
     if (IsToggle()) value_ = record.value != 0 ? 1 : 0;

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "framework/controls/cmd_parent.h"
-#include "framework/controls/paint.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/paint.h"
+#include "framework/look/system_colors.h"
 
 vCheckBoxCmd::vCheckBoxCmd(vCmdParent* parent, const CommandObject& record) : vFocusableCmd(parent, record) {
     value_ = record.value != 0 ? 1 : 0;

@@ -1,10 +1,12 @@
 #include "framework/controls/cmd.h"
 
+#include "framework/look/mnemonic.h"
+
 #include <cctype>
 
 #include "framework/controls/cmd_parent.h"
-#include "framework/controls/paint.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/paint.h"
+#include "framework/look/system_colors.h"
 
 vCmd::vCmd(vCmdParent* parent, const CommandObject& record)
     : parent_(parent),
@@ -64,17 +66,7 @@ bool vCmd::Contains(int x, int y) const {
     return x >= r.x && y >= r.y && x < r.x + r.w && y < r.y + r.h;
 }
 
-char vCmd::Mnemonic() const {
-    for (size_t i = 0; i + 1 < text_.size(); ++i) {
-        if (text_[i] != '&') continue;
-        if (text_[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        return static_cast<char>(std::tolower(static_cast<unsigned char>(text_[i + 1])));
-    }
-    return 0;
-}
+char vCmd::Mnemonic() const { return vParseMnemonic(text_).Letter(); }
 
 void vCmd::SetEnabled(bool enabled) {
     if (enabled_ == enabled) return;

@@ -8,7 +8,7 @@
 #include "framework/controls/command_object.h"
 #include "framework/controls/dialog_description.h"
 #include "framework/controls/layout.h"
-#include "framework/window/dialog_units.h"
+#include "framework/look/dialog_units.h"
 
 class vDC;
 

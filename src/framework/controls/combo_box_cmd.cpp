@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "framework/controls/cmd_parent.h"
-#include "framework/controls/paint.h"
 #include "framework/controls/record_items.h"
+#include "framework/look/paint.h"
+#include "framework/look/system_colors.h"
 #include "framework/platform/platform.h"
-#include "framework/window/system_colors.h"
 
 vComboBoxCmd::vComboBoxCmd(vCmdParent* parent, const CommandObject& record) : vFocusableCmd(parent, record) {
     LoadItems();

@@ -23,7 +23,7 @@ void vControlHost::HideTip() {
 // A second press close to the first and soon after it is a double click; a third
 // starts counting again.
 int vControlHost::ClicksFor(const vPlatformEvent& event) {
-    vApp* app = vApp::Instance();
+    vApp* app = view_.App();
     uint64_t now = app && app->Platform() ? app->Platform()->NowMs() : 0;
     bool near = std::abs(event.x - lastPressX_) <= 3 && std::abs(event.y - lastPressY_) <= 3;
     bool soon = now - lastPressMs_ <= static_cast<uint64_t>(kDoubleClickMs);
@@ -44,7 +44,7 @@ void vControlHost::Hover(int x, int y, const vPlatformEvent& event) {
 
 bool vControlHost::Pointer(const vPlatformEvent& event) {
     int x = event.x - originX_, y = event.y - originY_;
-    vApp* app = vApp::Instance();
+    vApp* app = view_.App();
     switch (event.kind) {
     case vEventKind::ButtonDown: {
         HideTip();

@@ -4,17 +4,14 @@
 #include <cstdio>
 #include <string>
 
-#include "framework/controls/text_width.h"
 #include "framework/controls/record_items.h"
 #include "framework/draw/icon.h"
+#include "framework/look/mnemonic.h"
+#include "framework/look/text_width.h"
 
 namespace {
 
 vControlSize Fixed(int width, int height) { return {width, height, height, 0}; }
-
-int CountWithoutAmpersands(std::string_view text) {
-    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) { return c != '&'; }));
-}
 
 const vIcon* IconOf(const CommandObject& record) {
     const vIcon* icon = static_cast<const vIcon*>(record.items);
@@ -39,13 +36,13 @@ vControlSize IconSize(const CommandObject& record, std::string_view text, int pa
 
 vControlSize ButtonSize(const CommandObject& record, std::string_view text) {
     bool textButton = record.type == ctButton || record.type == ctToggleButton;
-    if (textButton) return Fixed(std::max(CountWithoutAmpersands(text) * 4 + 10, record.size), 14);
+    if (textButton) return Fixed(std::max(vCountNonAmpersands(text) * 4 + 10, record.size), 14);
     if (record.size > 0) return Fixed(record.size, record.size);
     bool iconButton = record.type == ctIconButton || record.type == ctToggleIconButton;
     if (iconButton) {
         if (const vIcon* icon = IconOf(record)) return Fixed(icon->width / 2 + 5, icon->height / 2 + 5);
     }
-    return Fixed(CountWithoutAmpersands(text) * 4 + 10, 14);
+    return Fixed(vCountNonAmpersands(text) * 4 + 10, 14);
 }
 
 vControlSize TextInSize(const CommandObject& record, std::string_view text) {

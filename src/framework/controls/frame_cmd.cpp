@@ -1,8 +1,8 @@
 #include "framework/controls/frame_cmd.h"
 
 #include "framework/controls/cmd_parent.h"
-#include "framework/controls/paint.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/paint.h"
+#include "framework/look/system_colors.h"
 
 int vFrameCmd::CurrentValue(int id) const {
     if (id != id_) return -1;

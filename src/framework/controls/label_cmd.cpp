@@ -1,10 +1,10 @@
 #include "framework/controls/label_cmd.h"
 
 #include "framework/controls/control_size.h"
-#include "framework/controls/paint.h"
 #include "framework/draw/dc.h"
 #include "framework/draw/icon.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/paint.h"
+#include "framework/look/system_colors.h"
 
 vLabelCmd::vLabelCmd(vCmdParent* parent, const CommandObject& record) : vCmd(parent, record) {
     if (!IsKnownControlType(record.type)) text_ = kBadRecordText;

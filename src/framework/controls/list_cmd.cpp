@@ -4,10 +4,10 @@
 #include <cctype>
 
 #include "framework/controls/cmd_parent.h"
-#include "framework/controls/paint.h"
 #include "framework/controls/record_items.h"
+#include "framework/look/paint.h"
+#include "framework/look/system_colors.h"
 #include "framework/platform/platform.h"
-#include "framework/window/system_colors.h"
 
 vListCmd::vListCmd(vCmdParent* parent, const CommandObject& record) : vFocusableCmd(parent, record) {
     LoadFromRecord();

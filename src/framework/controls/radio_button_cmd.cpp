@@ -1,9 +1,9 @@
 #include "framework/controls/radio_button_cmd.h"
 
 #include "framework/controls/cmd_parent.h"
-#include "framework/controls/paint.h"
 #include "framework/draw/dc.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/paint.h"
+#include "framework/look/system_colors.h"
 
 vRadioButtonCmd* vRadioButtonCmd::OtherOn() const {
     for (const auto& control : parent_->Controls()) {
@@ -33,13 +33,13 @@ void vRadioButtonCmd::OnNotify(int code, int extra) {
 
 void vRadioButtonCmd::PaintMark(vDC& dc, const vRect& box) {
     vColor back = enabled_ ? vColorWindowBack : vColorButtonFace;
-    dc.UsePen(vPen(vColorButtonShadow.r(), vColorButtonShadow.g(), vColorButtonShadow.b()));
-    dc.UseBrush(vBrush(back.r(), back.g(), back.b()));
+    dc.UsePen(vPen(vColorButtonShadow));
+    dc.UseBrush(vBrush(back));
     dc.PaintEllipse(box.x, box.y, box.w, box.h);
     if (!value_) return;
     vColor dot = enabled_ ? vColorWindowText : vColorGrayText;
-    dc.UsePen(vPen(dot.r(), dot.g(), dot.b()));
-    dc.UseBrush(vBrush(dot.r(), dot.g(), dot.b()));
+    dc.UsePen(vPen(dot));
+    dc.UseBrush(vBrush(dot));
     int inset = box.w / 3;
     dc.PaintEllipse(box.x + inset, box.y + inset, box.w - 2 * inset, box.h - 2 * inset);
 }

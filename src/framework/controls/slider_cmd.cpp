@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "framework/controls/cmd_parent.h"
-#include "framework/controls/paint.h"
+#include "framework/look/paint.h"
+#include "framework/look/system_colors.h"
 #include "framework/platform/platform.h"
-#include "framework/window/system_colors.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <climits>
 
 #include "framework/controls/cmd_parent.h"
-#include "framework/controls/paint.h"
+#include "framework/look/paint.h"
+#include "framework/look/system_colors.h"
 #include "framework/platform/platform.h"
-#include "framework/window/system_colors.h"
 
 vSpinnerCmd::vSpinnerCmd(vCmdParent* parent, const CommandObject& record)
     : vFocusableCmd(parent, record), range_(SpinRangeOf(record)) {

@@ -1,8 +1,8 @@
 #include "framework/controls/text_cmd.h"
 
 #include "framework/controls/cmd_parent.h"
-#include "framework/controls/paint.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/paint.h"
+#include "framework/look/system_colors.h"
 
 vTextCmd::vTextCmd(vCmdParent* parent, const CommandObject& record) : vCmd(parent, record) {
     text_ = StartText();

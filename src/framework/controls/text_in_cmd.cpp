@@ -1,13 +1,13 @@
 #include "framework/controls/text_in_cmd.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "framework/controls/cmd_parent.h"
-#include "framework/controls/paint.h"
-#include "framework/draw/memory_dc.h"
+#include "framework/look/dialog_units.h"
+#include "framework/look/paint.h"
+#include "framework/look/system_colors.h"
 #include "framework/platform/platform.h"
-#include "framework/window/dialog_units.h"
-#include "framework/window/system_colors.h"
 
 namespace {
 
@@ -22,12 +22,6 @@ int OffsetOfChar(const std::string& text, int n) {
     return static_cast<int>(text.size());
 }
 
-// Measures text in the dialog font without a surface to draw on.
-int DialogTextPixels(std::string_view text) {
-    static vMemoryDC measure(1, 1);
-    measure.UseFont(vDialogFont());
-    return vPaint::TextWidth(measure, text);
-}
 
 }  // namespace
 
@@ -69,7 +63,7 @@ vRect vTextInCmd::TextArea() const {
 int vTextInCmd::MeasureShown(int fromChar, int toChar) const {
     std::string shown = Shown();
     int from = OffsetOfChar(shown, fromChar), to = OffsetOfChar(shown, toChar);
-    return DialogTextPixels(std::string_view(shown).substr(from, to - from));
+    return vDialogTextPixels(std::string_view(shown).substr(from, to - from));
 }
 
 void vTextInCmd::ScrollToCaret() {

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "framework/controls/paint.h"
 #include "framework/draw/memory_dc.h"
+#include "framework/look/dialog_units.h"
+#include "framework/look/paint.h"
+#include "framework/look/system_colors.h"
 #include "framework/window/app.h"
-#include "framework/window/dialog_units.h"
-#include "framework/window/system_colors.h"
 
 vToolTip::vToolTip() = default;
 

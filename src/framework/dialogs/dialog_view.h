@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/controls/control_host.h"
+#include "framework/look/caption_box.h"
 #include "framework/window/view.h"
 
 class vDialog;
@@ -10,19 +11,19 @@ class vDialog;
 // moves it; the close box acts as Escape.
 class vDialogView : public vView {
 public:
-    static constexpr int kBorder = 3;
-    static constexpr int kCaptionHeight = 20;
+    static constexpr int kBorder = vCaptionBox::kBorder;
+    static constexpr int kCaptionHeight = vCaptionBox::kCaptionHeight;
 
     explicit vDialogView(vDialog& dialog);
 
     // Outer size for a client area of width x height.
-    static int OuterWidth(int clientWidth) { return clientWidth + 2 * kBorder; }
-    static int OuterHeight(int clientHeight) { return clientHeight + kCaptionHeight + 2 * kBorder; }
-    static int ClientLeft() { return kBorder; }
-    static int ClientTop() { return kBorder + kCaptionHeight; }
+    static int OuterWidth(int clientWidth) { return vCaptionBox::OuterWidth(clientWidth); }
+    static int OuterHeight(int clientHeight) { return vCaptionBox::OuterHeight(clientHeight); }
+    static int ClientLeft() { return vCaptionBox::ClientLeft(); }
+    static int ClientTop() { return vCaptionBox::ClientTop(); }
 
     vControlHost& Host() { return host_; }
-    vRect CloseBox() const;  // relative to the view
+    vRect CloseBox() const { return vCaptionBox::CloseBox(Bounds().w); }  // relative to the view
 
     void Paint() override;
     bool HandleInput(const vPlatformEvent& event) override;
@@ -31,12 +32,8 @@ public:
 
 private:
     bool CaptionInput(const vPlatformEvent& event);
-    void DragTo(int x, int y);
 
     vDialog& dialog_;
     vControlHost host_;
-    bool dragging_ = false;
-    bool closePressed_ = false;
-    int dragX_ = 0;
-    int dragY_ = 0;
+    vCaptionBox caption_;
 };

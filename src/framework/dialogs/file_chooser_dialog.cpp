@@ -4,9 +4,9 @@
 
 #include "framework/controls/list_cmd.h"
 #include "framework/controls/text_edit.h"
-#include "framework/controls/text_width.h"
 #include "framework/dialogs/notice_dialog.h"
 #include "framework/dialogs/question_dialog.h"
+#include "framework/look/text_width.h"
 #include "framework/window/app.h"
 
 namespace {

@@ -40,6 +40,8 @@ void vModalDialog::TakeAnswer(const vModalAnswer& answer) {
 }
 
 int vModalDialog::RunModal(const char* message, int& value) {
+    value = 0;
+    if (isRunning_) return 0;
     lastId_ = lastValue_ = lastType_ = 0;
     previous_ = running_;
     running_ = this;

@@ -11,8 +11,10 @@ public:
 
     void Dismiss() override;
     void OnDialogCommand(int id, int value, int type) override;
-    // Returns the id of the last command and stores its value.
+    // Returns the id of the last command and stores its value. A dialog that is
+    // already running refuses: 0, value 0, and the outer run goes on.
     virtual int RunModal(const char* message, int& value);
+    bool IsRunning() const { return isRunning_; }
 
     int LastId() const { return lastId_; }
     int LastValue() const { return lastValue_; }

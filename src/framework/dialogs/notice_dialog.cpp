@@ -16,7 +16,10 @@ bool vNoticeDialog::DescribeRequest(vModalRequest& request, const char* message)
 }
 
 int vNoticeDialog::ShowNotice(const char* message) {
+    if (IsRunning()) return 0;
     message_ = message ? message : "";
+    // The table keeps a pointer, and a new message may have moved the text.
+    table_[2].title = message_.c_str();
     if (!built_) {
         // The text control is built with the message as its title, so the box fits it.
         table_[0] = {.type = ctFrame, .id = kFrameId, .title = "", .attributes = AttrNoBorder | AttrNoSpace};

@@ -14,7 +14,8 @@ public:
 
     explicit vNoticeDialog(vBaseWindow* window, const char* title = "Notice");
 
-    // Shows message and returns the id that closed the box (vOkId).
+    // Shows message and returns the id that closed the box (vOkId); 0 when the box
+    // is already showing.
     int ShowNotice(const char* message);
     void OnDialogReady() override;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <concepts>
+
 #include "framework/draw/color.h"
 
 // Brush styles; any other code fills solid. vSolid and vTransparent are shared with pens.
@@ -16,6 +18,9 @@ class vBrush {
 public:
     vBrush(unsigned r = 0, unsigned g = 0, unsigned b = 0, int style = 1, int fillMode = vAlternate)
         : color_(r, g, b), style_(style), fillMode_(fillMode) {}
+    // Only a vColor itself: plain numbers would otherwise convert to a colour too.
+    explicit vBrush(const std::same_as<vColor> auto& color, int style = 1, int fillMode = vAlternate)
+        : color_(color), style_(style), fillMode_(fillMode) {}
 
     void SetColor(const vColor& color) { color_ = color; }
     void SetColor(unsigned r, unsigned g, unsigned b) { color_.Set(r, g, b); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <concepts>
+
 #include "framework/draw/color.h"
 
 // Pen styles; any other code draws solid.
@@ -9,6 +11,9 @@ class vPen {
 public:
     vPen(unsigned r = 0, unsigned g = 0, unsigned b = 0, int width = 1, int style = vSolid)
         : color_(r, g, b), width_(width), style_(style) {}
+    // Only a vColor itself: plain numbers would otherwise convert to a colour too.
+    explicit vPen(const std::same_as<vColor> auto& color, int width = 1, int style = vSolid)
+        : color_(color), width_(width), style_(style) {}
 
     void SetColor(const vColor& color) { color_ = color; }
     void SetColor(unsigned r, unsigned g, unsigned b) { color_.Set(r, g, b); }

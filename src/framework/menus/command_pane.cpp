@@ -1,9 +1,9 @@
 #include "framework/menus/command_pane.h"
 
-#include "framework/controls/paint.h"
 #include "framework/controls/tool_tip.h"
+#include "framework/look/paint.h"
+#include "framework/look/system_colors.h"
 #include "framework/window/app.h"
-#include "framework/window/system_colors.h"
 #include "framework/window/window.h"
 
 vCommandPane::vCommandPane(const CommandObject* commandObjects)
@@ -30,7 +30,7 @@ vCommandPane::vCommandPane(const StatusItem* statusItems)
 
 vCommandPane::~vCommandPane() {
     host_.HideTip();
-    if (vApp* app = vApp::Instance()) app->RemoveBarPane(this);
+    if (vApp* app = WindowApp()) app->RemoveBarPane(this);
 }
 
 std::shared_ptr<vToolTip> vCommandPane::SharedTip() {
@@ -48,7 +48,7 @@ void vCommandPane::Attach(vWindow* window) {
     AddControlTable(table_);
     StartControls();
     SetBarHeight(ClientPixelHeight());
-    if (vApp* app = vApp::Instance()) {
+    if (vApp* app = WindowApp()) {
         app->AddBarPane(this);
         app->ShowPanesOfActiveWindow();
         app->LayoutPanes();
@@ -79,7 +79,7 @@ void vCommandPane::RouteCommand(int id, int value, int type) {
 void vCommandPane::ControlNotified(vCmd& control) {
     int type = control.Type();
     if (type == ctTextIn || type == ctList || type == ctComboBox) return;
-    vApp* app = vApp::Instance();
+    vApp* app = WindowApp();
     if (app && app->Frame().Focus() == this) app->Frame().SetFocus(nullptr);
 }
 
@@ -115,7 +115,7 @@ bool vCommandPane::HandleInput(const vPlatformEvent& event) {
         bool used = host_.Pointer(event);
         // A text entry of the bar keeps the keyboard until the user leaves it.
         vCmd* focus = FocusControl();
-        vApp* app = vApp::Instance();
+        vApp* app = WindowApp();
         if (used && app && focus && focus->Type() == ctTextIn) app->Frame().SetFocus(this);
         return true;
     }

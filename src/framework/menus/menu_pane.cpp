@@ -3,29 +3,20 @@
 #include <algorithm>
 #include <cctype>
 
-#include "framework/controls/paint.h"
-#include "framework/draw/memory_dc.h"
+#include "framework/look/dialog_units.h"
+#include "framework/look/mnemonic.h"
+#include "framework/look/paint.h"
+#include "framework/look/system_colors.h"
 #include "framework/window/app.h"
-#include "framework/window/dialog_units.h"
-#include "framework/window/system_colors.h"
 #include "framework/window/window.h"
 
 namespace {
 
-bool MultiWindow() {
-    vApp* app = vApp::Instance();
-    return app && !app->IsSingleWindow();
-}
-
-int TitlePixels(const std::string& title) {
-    static vMemoryDC measure(1, 1);
-    measure.UseFont(vDialogFont());
-    return vPaint::MnemonicTextWidth(measure, title);
-}
+int TitlePixels(const std::string& title) { return vDialogTextPixels(vParseMnemonic(title).shown); }
 
 }  // namespace
 
-vMenuPane::vMenuPane(const MenuItem* menuBar) : vPane(P_MenuBar), model_(menuBar, MultiWindow()) {}
+vMenuPane::vMenuPane(const MenuItem* menuBar) : vPane(P_MenuBar), menuBar_(menuBar), model_(menuBar, false) {}
 
 vMenuPane::~vMenuPane() {
     CloseMenus();
@@ -34,9 +25,12 @@ vMenuPane::~vMenuPane() {
 
 void vMenuPane::Attach(vWindow* window) {
     vPane::Attach(window);
+    // The "&Window" menu comes with the application's multi-window mode.
+    vApp* app = WindowApp();
+    model_ = vMenuModel(menuBar_, app && !app->IsSingleWindow());
     model_.Build();
     window->SetMenuPane(this);
-    if (vApp* app = vApp::Instance()) app->ShowPanesOfActiveWindow();
+    if (app) app->ShowPanesOfActiveWindow();
     Invalidate();
 }
 
@@ -99,7 +93,7 @@ void vMenuPane::Paint() {
 
 void vMenuPane::OpenMenu(int index) {
     if (index < 0 || index >= static_cast<int>(model_.TopMenus().size())) return;
-    vApp* app = vApp::Instance();
+    vApp* app = WindowApp();
     if (!app) return;
     CloseFrom(0);
     openIndex_ = index;
@@ -122,7 +116,7 @@ void vMenuPane::OpenMenuAtFirstItem(int index) {
 }
 
 void vMenuPane::OpenSubmenu(int level) {
-    vApp* app = vApp::Instance();
+    vApp* app = WindowApp();
     vMenuPopup& parent = *popups_[level];
     if (!app || parent.Hot() < 0) return;
     const vMenuEntry& entry = parent.Slot().entries[parent.Hot()];
@@ -142,7 +136,7 @@ void vMenuPane::OpenSubmenu(int level) {
 }
 
 void vMenuPane::CloseFrom(int level) {
-    vApp* app = vApp::Instance();
+    vApp* app = WindowApp();
     while (static_cast<int>(popups_.size()) > level) {
         if (app) app->Frame().RemoveFloating(popups_.back().get());
         popups_.pop_back();
@@ -153,7 +147,7 @@ void vMenuPane::CloseFrom(int level) {
 void vMenuPane::CloseMenus() {
     if (popups_.empty()) return;
     CloseFrom(0);
-    if (vApp* app = vApp::Instance()) {
+    if (vApp* app = WindowApp()) {
         app->Frame().ReleasePointer(this);
         if (app->Frame().Focus() == this) app->Frame().SetFocus(nullptr);
     }
@@ -173,13 +167,13 @@ void vMenuPane::Choose(int level, int item) {
     }
     int id = entry.id;
     CloseMenus();
-    if (vApp* app = vApp::Instance()) app->FrameMenuCommand(id);
+    if (vApp* app = WindowApp()) app->FrameMenuCommand(id);
 }
 
 bool vMenuPane::OpenByMnemonic(char letter) {
     const auto& top = model_.TopMenus();
     for (int i = 0; i < static_cast<int>(top.size()); ++i) {
-        if (vMnemonicOf(model_.Slot(top[i]).title) == letter) {
+        if (vParseMnemonic(model_.Slot(top[i]).title).Letter() == letter) {
             OpenMenuAtFirstItem(i);
             return true;
         }

@@ -61,6 +61,7 @@ private:
     int PopupAt(int frameX, int frameY) const;
     void Refresh();
 
+    const MenuItem* menuBar_;
     vMenuModel model_;
     std::vector<std::unique_ptr<vMenuPopup>> popups_;
     int openIndex_ = -1;

@@ -3,32 +3,16 @@
 #include <algorithm>
 #include <cctype>
 
-#include "framework/controls/paint.h"
-#include "framework/draw/memory_dc.h"
-#include "framework/window/dialog_units.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/dialog_units.h"
+#include "framework/look/mnemonic.h"
+#include "framework/look/paint.h"
+#include "framework/look/system_colors.h"
 
 namespace {
 
-int LabelPixels(const std::string& text) {
-    static vMemoryDC measure(1, 1);
-    measure.UseFont(vDialogFont());
-    return vPaint::MnemonicTextWidth(measure, text);
-}
+int LabelPixels(const std::string& text) { return vDialogTextPixels(vParseMnemonic(text).shown); }
 
 }  // namespace
-
-char vMnemonicOf(const std::string& label) {
-    for (size_t i = 0; i + 1 < label.size(); ++i) {
-        if (label[i] != '&') continue;
-        if (label[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        return static_cast<char>(std::tolower(static_cast<unsigned char>(label[i + 1])));
-    }
-    return 0;
-}
 
 vMenuPopup::vMenuPopup(const vMenuModel& model, int slot) : model_(model), slot_(slot) {}
 
@@ -82,7 +66,7 @@ int vMenuPopup::NextSelectable(int from, int direction) const {
 int vMenuPopup::ItemWithMnemonic(char letter) const {
     const auto& entries = Slot().entries;
     for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
-        if (!entries[i].separator && vMnemonicOf(entries[i].label) == letter) return i;
+        if (!entries[i].separator && vParseMnemonic(entries[i].label).Letter() == letter) return i;
     }
     return -1;
 }

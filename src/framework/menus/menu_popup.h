@@ -41,4 +41,3 @@ private:
 };
 
 // The letter after "&" in a label, lower case, or 0.
-char vMnemonicOf(const std::string& label);

@@ -120,6 +120,9 @@ public:
     virtual void DestroyFrame() = 0;
     virtual void ShowFrame(vFrameShow how) = 0;
     virtual void SetFrameTitle(const std::string& title) = 0;
+    // The picture the OS shows for the frame (title bar, task list); a backend without
+    // such a place ignores it.
+    virtual void SetFrameIcon(const Raster& icon) = 0;
     // The outer size includes what the OS draws around the frame (title bar, borders).
     virtual void FrameOuterSize(int& width, int& height) const = 0;
     // The client size is the size of the raster the framework composes.

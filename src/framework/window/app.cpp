@@ -2,21 +2,14 @@
 
 #include <algorithm>
 
+#include "framework/look/system_colors.h"
 #include "framework/window/cmd_window.h"
 #include "framework/window/command_ids.h"
-#include "framework/window/system_colors.h"
 #include "framework/window/timer.h"
 
 namespace {
 
 vApp* theApp = nullptr;
-
-vPen PenOf(const vColor& color) { return vPen(color.r(), color.g(), color.b()); }
-
-// Button highlights drawn in the face colour would vanish; they are white then.
-vPen HighlightPenFor(const vColor& highlight, const vColor& face) {
-    return highlight == face ? vPen(255, 255, 255) : PenOf(highlight);
-}
 
 template <class T>
 void EraseValue(std::vector<T>& list, const T& value) {
@@ -30,12 +23,7 @@ vApp::vApp(const char* name, int singleWindow, int frameWidth, int frameHeight)
       singleWindow_(singleWindow != 0),
       frameWidth_(frameWidth > 0 ? frameWidth + 20 : 0),
       frameHeight_(frameHeight > 0 ? frameHeight + 20 : 0),
-      frame_(*this),
-      whitePen_(255, 255, 255),
-      greyPen_(128, 128, 128),
-      shadowPen_(PenOf(vColorButtonShadow)),
-      highlightPen_(HighlightPenFor(vColorButtonHighlight, vColorButtonFace)),
-      faceBrush_(vColorButtonFace.r(), vColorButtonFace.g(), vColorButtonFace.b()) {
+      frame_(*this) {
     theApp = this;
 }
 
@@ -206,6 +194,10 @@ void vApp::FrameMenuCommand(int id) {
 // A file dropped while Quit closes the windows would open into a closing program.
 void vApp::FilesDropped(const std::vector<std::string>& paths, int x, int y) {
     if (!acceptingDrops_ || quitting_) return;
+    if (modalDepth_ > 0) {
+        deferred_.drops.push_back({paths, x, y});
+        return;
+    }
     for (const std::string& path : paths) {
         vDropInfo drop;
         drop.path = path.substr(0, vDropInfo::kMaxPath);
@@ -216,7 +208,23 @@ void vApp::FilesDropped(const std::vector<std::string>& paths, int x, int y) {
     }
 }
 
+// A close asked for while a notice or dialog runs waits for its loop to end, so Quit
+// never runs inside the command that opened it.
 void vApp::FrameCloseRequested() {
+    if (modalDepth_ > 0) {
+        deferred_.close = true;
+        return;
+    }
     acceptingDrops_ = false;
     Quit();
+}
+
+void vApp::RunDeferredRequests() {
+    std::vector<Deferred::Drop> drops = std::move(deferred_.drops);
+    deferred_.drops.clear();
+    for (const Deferred::Drop& drop : drops) FilesDropped(drop.paths, drop.x, drop.y);
+    if (deferred_.close) {
+        deferred_.close = false;
+        FrameCloseRequested();
+    }
 }

@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "framework/draw/brush.h"
-#include "framework/draw/pen.h"
 #include "framework/platform/platform.h"
 #include "framework/window/app_win_info.h"
 #include "framework/window/argument_list.h"
@@ -66,7 +64,7 @@ public:
     virtual void OnIdleWork();
 
     // ---- Running ---------------------------------------------------------------------------
-    // Start-up: the argument list, the frame, the shared drawing objects, then hook.
+    // Start-up: the argument list, the frame, then hook.
     // Returns 0 when the event loop is to run, else the exit code (the frame is then
     // already gone). Start-up failures print one line on stderr and return 1.
     int Start(vPlatform& platform, int argc, const char* const* argv, vAppMainHook hook);
@@ -161,13 +159,6 @@ public:
     // The frame's close box: stop taking drops, then Quit.
     void FrameCloseRequested();
 
-    // The five drawing objects shared by panes and controls for their 3-D edges.
-    const vPen& WhitePen() const { return whitePen_; }
-    const vPen& GreyPen() const { return greyPen_; }
-    const vPen& ShadowPen() const { return shadowPen_; }
-    const vPen& HighlightPen() const { return highlightPen_; }
-    const vBrush& FaceBrush() const { return faceBrush_; }
-
     // ---- Timers ---------------------------------------------------------------------------
     int StartPlatformTimer(vTimer* timer, int milliseconds);
     void StopPlatformTimer(int timerId);
@@ -177,7 +168,6 @@ public:
     void StopWorkTimer();
 
 private:
-    bool CreateFrameAndObjects(std::string& error);
     void ComputeDefaultWindowSize();
     void DestroyFrame();
     void DropRegistration(vWindow* window);
@@ -187,6 +177,7 @@ private:
     PumpResult Pump(bool block, const std::function<bool()>& until);
     void HandleIdle();
     int WaitTimeout() const;
+    void RunDeferredRequests();
 
     bool singleWindow_;
     int frameWidth_;
@@ -204,11 +195,17 @@ private:
     vArgumentList arguments_;
     vFrame frame_;
 
-    vPen whitePen_;
-    vPen greyPen_;
-    vPen shadowPen_;
-    vPen highlightPen_;
-    vBrush faceBrush_;
+    // What arrived for the frame while a modal loop ran.
+    struct Deferred {
+        struct Drop {
+            std::vector<std::string> paths;
+            int x, y;
+        };
+        bool close = false;
+        std::vector<Drop> drops;
+        bool Any() const { return close || !drops.empty(); }
+    };
+    Deferred deferred_;
 
     std::vector<Registration> registry_;
     std::vector<vWindow*> deadList_;

@@ -20,6 +20,10 @@ vApp::PumpResult vApp::Pump(bool block, const std::function<bool()>& until) {
     for (;;) {
         if (loopEnded_ || !frame_.Exists()) return PumpResult::Ended;
         if (until && until()) return PumpResult::Idle;
+        if (modalDepth_ == 0 && deferred_.Any()) {
+            RunDeferredRequests();
+            continue;
+        }
         vPlatformEvent event;
         vWaitResult got = platform_->NextEvent(event, 0);
         if (got == vWaitResult::Event) {

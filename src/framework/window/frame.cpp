@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include "framework/look/program_icon.h"
+#include "framework/look/system_colors.h"
 #include "framework/window/app.h"
 #include "framework/window/frame_menu.h"
-#include "framework/window/system_colors.h"
 #include "framework/window/window.h"
 
 vFrame::vFrame(vApp& app) : app_(app), ownMenu_(std::make_unique<vFrameMenu>(app)) {
+    root_.BecomeRootOf(this);
     root_.SetHasSurface(false);
     windowArea_.SetHasSurface(false);
     barLayer_.SetHasSurface(false);
@@ -20,12 +22,14 @@ vFrame::vFrame(vApp& app) : app_(app), ownMenu_(std::make_unique<vFrameMenu>(app
     menuLayer_.AddChild(ownMenu_.get());
 }
 
-vFrame::~vFrame() = default;
+// The layers leave the tree as members go; the frame no longer listens by then.
+vFrame::~vFrame() { root_.BecomeRootOf(nullptr); }
 
 bool vFrame::Create(vPlatform& platform, const std::string& title, int width, int height,
                     std::string& error) {
     if (!platform.CreateFrame(title, width, height, error)) return false;
     platform_ = &platform;
+    platform.SetFrameIcon(vProgramIcon());
     int clientW = 0, clientH = 0;
     platform.FrameClientSize(clientW, clientH);
     Resized(clientW, clientH);

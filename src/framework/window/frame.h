@@ -37,6 +37,7 @@ public:
                 std::string& error);
     void Destroy();
     bool Exists() const { return platform_ != nullptr; }
+    vApp& App() const { return app_; }
     vPlatform* Platform() const { return platform_; }
 
     // ---- Geometry (frame raster coordinates) --------------------------------------------

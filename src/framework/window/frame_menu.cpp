@@ -2,10 +2,11 @@
 
 #include <string>
 
+#include "framework/look/dialog_units.h"
+#include "framework/look/mnemonic.h"
+#include "framework/look/system_colors.h"
 #include "framework/window/app.h"
 #include "framework/window/command_ids.h"
-#include "framework/window/dialog_units.h"
-#include "framework/window/system_colors.h"
 
 namespace {
 
@@ -33,19 +34,13 @@ int PopupHeight() { return ItemTop(kItemCount) + 2; }
 
 // Text goes on with the pen the caller chose; the underline needs a solid one.
 void vDrawMenuLabel(vDC& dc, int x, int bottom, const char* label) {
-    std::string shown;
-    int underlineAt = -1;
-    for (const char* c = label; *c; ++c) {
-        if (*c == '&' && c[1] != '\0') {
-            underlineAt = int(shown.size());
-            ++c;
-        }
-        shown += *c;
-    }
+    vMnemonicLabel parsed = vParseMnemonic(label);
+    const std::string& shown = parsed.shown;
     dc.WriteText(x, bottom, shown.c_str());
-    if (underlineAt < 0) return;
-    int start = x + dc.TextExtent(shown.substr(0, size_t(underlineAt)).c_str());
-    int end = x + dc.TextExtent(shown.substr(0, size_t(underlineAt) + 1).c_str());
+    if (parsed.underlineAt < 0) return;
+    size_t at = size_t(parsed.underlineAt);
+    int start = x + dc.TextExtent(shown.substr(0, at).c_str());
+    int end = x + dc.TextExtent(shown.substr(0, at + 1).c_str());
     vPen pen = dc.CurrentPen();
     pen.SetStyle(vSolid);
     dc.UsePen(pen);
@@ -105,7 +100,7 @@ private:
     void PaintItem(vDC& dc, int i) {
         int top = ItemTop(i);
         if (!kItems[i].label) {
-            dc.UsePen(vPen(vColorButtonShadow.r(), vColorButtonShadow.g(), vColorButtonShadow.b()));
+            dc.UsePen(vPen(vColorButtonShadow));
             dc.PaintLine(3, top + 3, Bounds().w - 3, top + 3);
             dc.UsePen(vPen(255, 255, 255));
             dc.PaintLine(3, top + 4, Bounds().w - 3, top + 4);
@@ -113,12 +108,12 @@ private:
         }
         vColor text = vColorWindowText;
         if (i == hover_) {
-            dc.UsePen(vPen(vColorSelection.r(), vColorSelection.g(), vColorSelection.b()));
-            dc.UseBrush(vBrush(vColorSelection.r(), vColorSelection.g(), vColorSelection.b()));
+            dc.UsePen(vPen(vColorSelection));
+            dc.UseBrush(vBrush(vColorSelection));
             dc.PaintBox(2, top, Bounds().w - 5, kItemHeight - 1);
             text = vColorSelectionText;
         }
-        dc.UsePen(vPen(text.r(), text.g(), text.b(), 1, vTransparent));
+        dc.UsePen(vPen(text, 1, vTransparent));
         vDrawMenuLabel(dc, 18, top + 14, kItems[i].label);
     }
 
@@ -138,7 +133,7 @@ void vFrameMenu::Paint() {
     dc.Erase();
     dc.UseFont(vDialogFont());
     if (IsOpen()) {
-        dc.UsePen(vPen(vColorButtonShadow.r(), vColorButtonShadow.g(), vColorButtonShadow.b()));
+        dc.UsePen(vPen(vColorButtonShadow));
         dc.UseBrush(vBrush(0, 0, 0, vTransparent));
         dc.PaintBox(kTitleLeft - 2, 1, kTitleWidth, Bounds().h - 3);
     }

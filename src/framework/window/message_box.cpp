@@ -3,13 +3,12 @@
 #include <algorithm>
 
 #include "framework/draw/memory_dc.h"
+#include "framework/look/dialog_units.h"
+#include "framework/look/system_colors.h"
 #include "framework/window/app.h"
-#include "framework/window/dialog_units.h"
-#include "framework/window/system_colors.h"
 
 namespace {
 
-constexpr int kCaptionHeight = 20;
 constexpr int kSignSize = 32;
 constexpr int kMargin = 12;
 constexpr int kButtonWidth = 75;
@@ -25,8 +24,8 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 
 void UseColors(vDC& dc, const vColor& pen, const vColor& brush, int penStyle = vSolid) {
-    dc.UsePen(vPen(pen.r(), pen.g(), pen.b(), 1, penStyle));
-    dc.UseBrush(vBrush(brush.r(), brush.g(), brush.b()));
+    dc.UsePen(vPen(pen, 1, penStyle));
+    dc.UseBrush(vBrush(brush));
 }
 
 }  // namespace
@@ -47,7 +46,7 @@ void vWarningBox::Run(vApp& app) {
     for (const std::string& line : lines_) textWidth = std::max(textWidth, measure.TextExtent(line.c_str()));
     int textHeight = std::max(int(lines_.size()) * lineHeight_, kSignSize);
     int width = std::max(kMargin * 3 + kSignSize + textWidth, kButtonWidth + 2 * kMargin + 100);
-    int height = kCaptionHeight + kMargin + textHeight + kMargin + kButtonHeight + kMargin;
+    int height = vCaptionBox::OuterHeight(kMargin + textHeight + kMargin + kButtonHeight + kMargin) - vCaptionBox::kBorder;
     vFrame& frame = app.Frame();
     SetBounds(std::max((frame.Width() - width) / 2, 0), std::max((frame.Height() - height) / 2, 0),
               width, height);
@@ -64,20 +63,14 @@ void vWarningBox::Run(vApp& app) {
 
 void vWarningBox::Paint() {
     vViewDC dc(*this);
-    int w = Bounds().w, h = Bounds().h;
-    dc.SetBackColor(vColorButtonFace);
-    dc.Erase();
-    UseColors(dc, vColorDarkShadow, vColorActiveCaption);
-    dc.PaintBox(0, 0, w - 1, h - 1);
-    dc.PaintBox(1, 1, w - 3, kCaptionHeight - 2);
+    caption_.Paint(dc, Bounds().w, Bounds().h, kCaption, true);
+    int top = vCaptionBox::ClientTop();
+    PaintSign(dc, kMargin, top + kMargin);
     dc.UseFont(vDialogFont());
-    dc.UsePen(vPen(vColorCaptionText.r(), vColorCaptionText.g(), vColorCaptionText.b(), 1, vTransparent));
-    dc.WriteText(6, kCaptionHeight - 5, kCaption);
-    PaintSign(dc, kMargin, kCaptionHeight + kMargin);
     dc.UsePen(vPen(0, 0, 0, 1, vTransparent));
     int textX = kMargin * 2 + kSignSize;
     for (size_t i = 0; i < lines_.size(); ++i) {
-        dc.WriteText(textX, kCaptionHeight + kMargin + int(i + 1) * lineHeight_, lines_[i].c_str());
+        dc.WriteText(textX, top + kMargin + int(i + 1) * lineHeight_, lines_[i].c_str());
     }
     PaintButton(dc);
 }
@@ -99,10 +92,10 @@ void vWarningBox::PaintButton(vDC& dc) {
     dc.PaintBox(b.x, b.y, b.w - 1, b.h - 1);
     const vColor& light = pressed_ ? vColorButtonShadow : vColorButtonHighlight;
     const vColor& dark = pressed_ ? vColorButtonHighlight : vColorButtonShadow;
-    dc.UsePen(vPen(light.r(), light.g(), light.b()));
+    dc.UsePen(vPen(light));
     dc.PaintLine(b.x + 1, b.y + b.h - 3, b.x + 1, b.y + 1);
     dc.PaintLine(b.x + 1, b.y + 1, b.x + b.w - 2, b.y + 1);
-    dc.UsePen(vPen(dark.r(), dark.g(), dark.b()));
+    dc.UsePen(vPen(dark));
     dc.PaintLine(b.x + b.w - 3, b.y + 1, b.x + b.w - 3, b.y + b.h - 2);
     dc.PaintLine(b.x + 1, b.y + b.h - 3, b.x + b.w - 2, b.y + b.h - 3);
     dc.UsePen(vPen(0, 0, 0, 1, vTransparent));
@@ -111,7 +104,24 @@ void vWarningBox::PaintButton(vDC& dc) {
     dc.WriteText(b.x + (b.w - textWidth) / 2 + shift, b.y + b.h / 2 + lineHeight_ / 2 - 2 + shift, "OK");
 }
 
+// The caption drags the box and its close box acts as OK.
+bool vWarningBox::CaptionInput(const vPlatformEvent& event) {
+    vCaptionBox::Step step = caption_.Pointer(event, Bounds().w);
+    if (!step.used) return false;
+    vFrame* frame = Frame();
+    if (step.capture && frame) frame->CapturePointer(this);
+    if ((step.dx != 0 || step.dy != 0) && frame) {
+        vPoint move = vReachableStep(Bounds(), step.dx, step.dy, frame->ClientArea());
+        MoveBy(move.x, move.y);
+    }
+    if (step.release && frame) frame->ReleasePointer(this);
+    if (step.capture || step.release) Invalidate();
+    if (step.close) closed_ = true;
+    return true;
+}
+
 bool vWarningBox::HandleInput(const vPlatformEvent& event) {
+    if (CaptionInput(event)) return true;
     vRect b = OkButton();
     bool onButton = event.x >= b.x && event.y >= b.y && event.x < b.x + b.w && event.y < b.y + b.h;
     switch (event.kind) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/look/caption_box.h"
 #include "framework/window/view.h"
 
 class vApp;
@@ -20,11 +21,13 @@ public:
 
     void Paint() override;
     bool HandleInput(const vPlatformEvent& event) override;
+    void OnCaptureLost() override { caption_.CancelPress(); }
 
     vRect OkButton() const;  // relative to the box
     bool IsClosed() const { return closed_; }
 
 private:
+    bool CaptionInput(const vPlatformEvent& event);
     void PaintSign(vDC& dc, int x, int y);
     void PaintButton(vDC& dc);
 
@@ -32,4 +35,5 @@ private:
     int lineHeight_ = 13;
     bool closed_ = false;
     bool pressed_ = false;
+    vCaptionBox caption_;
 };

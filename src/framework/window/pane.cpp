@@ -3,8 +3,10 @@
 #include "framework/window/app.h"
 #include "framework/window/window.h"
 
+vApp* vPane::WindowApp() const { return window_ ? window_->View().App() : App(); }
+
 vPane::~vPane() {
-    vApp* app = vApp::Instance();
+    vApp* app = WindowApp();
     if (app) app->RemoveBarPane(this);
     if (!window_) return;
     window_->RemovePane(this);
@@ -15,7 +17,7 @@ void vPane::ShowPane(int on) {
     bool wanted = on != 0;
     if (paneOn_ == wanted) return;
     paneOn_ = wanted;
-    if (vApp* app = vApp::Instance()) {
+    if (vApp* app = WindowApp()) {
         app->ShowPanesOfActiveWindow();
         app->LayoutPanes();
     }

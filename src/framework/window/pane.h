@@ -26,6 +26,11 @@ public:
     virtual bool QueryText(int /*id*/, char* /*buffer*/, int /*capacity*/) { return false; }
     virtual void PutValue(int /*id*/, int /*value*/, int /*kind*/) {}
     virtual void PutText(int /*id*/, const char* /*text*/) {}
+    // A pane that fills its window (the canvas) is placed in the window's client rect
+    // and follows the window's keyboard focus.
+    virtual void PlaceIn(const vRect& /*client*/) {}
+    virtual void FocusGained() {}
+    virtual void FocusLost() {}
     // Switches the pane on or off in its window.
     virtual void ShowPane(int on);
     virtual int PaneKind() const { return kind_; }
@@ -35,6 +40,9 @@ public:
     virtual bool FindKeyItem(int /*key*/, int /*shift*/, int& /*id*/) { return false; }
 
     vWindow* Window() const { return window_; }
+    // The application of the pane's window, or of the frame the pane is shown in; null
+    // before the pane is attached.
+    vApp* WindowApp() const;
     // The window is being deleted before the pane.
     void ForgetWindow() { window_ = nullptr; }
     bool IsPaneOn() const { return paneOn_; }

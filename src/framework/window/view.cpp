@@ -3,20 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "framework/window/app.h"
-
-namespace {
-
-vFrame* CurrentFrame() {
-    vApp* app = vApp::Instance();
-    return app && app->Frame().Exists() ? &app->Frame() : nullptr;
-}
-
-void RequestCompose() {
-    if (vFrame* frame = CurrentFrame()) frame->RequestCompose();
-}
-
-}  // namespace
+#include "framework/window/frame.h"
 
 vRect vIntersect(const vRect& a, const vRect& b) {
     int left = std::max(a.x, b.x), top = std::max(a.y, b.y);
@@ -26,9 +13,24 @@ vRect vIntersect(const vRect& a, const vRect& b) {
 }
 
 vView::~vView() {
-    if (vApp* app = vApp::Instance()) app->Frame().Forget(this);
     for (vView* child : children_) child->parent_ = nullptr;
     Detach();
+}
+
+vFrame* vView::Frame() const {
+    const vView* view = this;
+    while (view->parent_) view = view->parent_;
+    return view->rootOf_;
+}
+
+vApp* vView::App() const {
+    vFrame* frame = Frame();
+    return frame ? &frame->App() : nullptr;
+}
+
+void vView::RequestCompose() const {
+    vFrame* frame = Frame();
+    if (frame && frame->Exists()) frame->RequestCompose();
 }
 
 void vView::Detach() {
@@ -101,7 +103,8 @@ void vView::Invalidate() {
 }
 
 void vView::SurfaceChanged() {
-    if (vFrame* frame = CurrentFrame()) {
+    vFrame* frame = Frame();
+    if (frame && frame->Exists()) {
         frame->RequestCompose();
         frame->PresentIfDue();
     }
@@ -138,6 +141,8 @@ void vView::AddChild(vView* child) {
 void vView::RemoveChild(vView* child) {
     auto found = std::find(children_.begin(), children_.end(), child);
     if (found == children_.end()) return;
+    // Leaving the tree ends the view's focus, capture and modal run.
+    if (vFrame* frame = Frame()) frame->Forget(child);
     children_.erase(found);
     child->parent_ = nullptr;
     RequestCompose();

@@ -7,6 +7,9 @@
 #include "framework/draw/win_dc.h"
 #include "framework/platform/platform.h"
 
+class vApp;
+class vFrame;
+
 // A rectangle of the frame with pixels of its own. Everything the user sees is a view:
 // the menu strip, the bars, the command windows, the canvas, the scroll bars, dialogs,
 // popup menus. Views form a tree under the frame's root; a child is composed over its
@@ -69,6 +72,13 @@ public:
     vView* Parent() const { return parent_; }
     const std::vector<vView*>& Children() const { return children_; }
     bool IsInside(const vView* ancestor) const;  // this view is ancestor or lies within it
+    // The frame whose tree holds this view, found through the parents; null while the
+    // view is outside every frame.
+    vFrame* Frame() const;
+    // The application of that frame; null while the view is outside every frame.
+    vApp* App() const;
+    // Makes this view the root of frame's tree.
+    void BecomeRootOf(vFrame* frame) { rootOf_ = frame; }
 
     // The deepest visible view at (frameX, frameY): this one, a descendant, or null.
     // Views without a surface are never found themselves, only their children.
@@ -84,6 +94,7 @@ public:
 private:
     void ResizeSurface(int width, int height);
     void Detach();
+    void RequestCompose() const;
     std::vector<vRect> ChildCover(const vRect& area) const;
     void CopyRows(Raster& frame, int left, int right, int top, int bottom) const;
     void CopyUncovered(Raster& frame, const vRect& area) const;
@@ -95,6 +106,7 @@ private:
     bool needsPaint_ = true;
     vView* parent_ = nullptr;
     std::vector<vView*> children_;
+    vFrame* rootOf_ = nullptr;
 };
 
 // A drawing context on a view's surface. Drawing marks the frame for composition.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "framework/canvas/canvas_pane.h"
 #include "framework/window/app.h"
 #include "framework/window/cmd_window.h"
 #include "framework/window/command_ids.h"

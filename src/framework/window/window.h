@@ -6,7 +6,6 @@
 #include "framework/window/window_view.h"
 
 class vPane;
-class vCanvasPane;
 
 // One child window inside the frame's client area. In single-window mode it is
 // maximized over the whole area between the bars and draws no border; in multi-window
@@ -48,8 +47,8 @@ public:
 
     vPane* MenuPane() const { return menuPane_; }
     void SetMenuPane(vPane* pane) { menuPane_ = pane; }
-    vCanvasPane* CanvasPane() const { return canvasPane_; }
-    void SetCanvasPane(vCanvasPane* pane) { canvasPane_ = pane; }
+    vPane* CanvasPane() const { return canvasPane_; }
+    void SetCanvasPane(vPane* pane) { canvasPane_ = pane; }
 
     // The window's outer area and the part of it the canvas fills (frame raster coordinates).
     vWindowView& View() { return view_; }
@@ -83,7 +82,7 @@ protected:
     int requestedHeight_;
     std::vector<vPane*> panes_;
     vPane* menuPane_ = nullptr;
-    vCanvasPane* canvasPane_ = nullptr;
+    vPane* canvasPane_ = nullptr;
     vWindowView view_;
     bool built_ = false;
     bool tornDown_ = false;

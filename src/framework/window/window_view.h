@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/look/caption_box.h"
 #include "framework/window/view.h"
 
 class vWindow;
@@ -9,8 +10,8 @@ class vWindow;
 // a border, and lets the user activate, move and close the window with the pointer.
 class vWindowView : public vView {
 public:
-    static constexpr int kCaptionHeight = 20;
-    static constexpr int kBorder = 3;
+    static constexpr int kCaptionHeight = vCaptionBox::kCaptionHeight;
+    static constexpr int kBorder = vCaptionBox::kBorder;
 
     explicit vWindowView(vWindow& window) : window_(window) {}
 
@@ -21,21 +22,16 @@ public:
     // Where the canvas goes: the bounds without caption and border.
     vRect ClientRect() const;
     // Outer size for a client of width x height.
-    static int OuterWidth(int clientWidth) { return clientWidth + 2 * kBorder; }
-    static int OuterHeight(int clientHeight) { return clientHeight + kCaptionHeight + 2 * kBorder; }
+    static int OuterWidth(int clientWidth) { return vCaptionBox::OuterWidth(clientWidth); }
+    static int OuterHeight(int clientHeight) { return vCaptionBox::OuterHeight(clientHeight); }
 
     void Paint() override;
     bool HandleInput(const vPlatformEvent& event) override;
-    void OnCaptureLost() override { dragging_ = false; }
+    void OnCaptureLost() override { caption_.CancelPress(); }
 
 private:
-    vRect CloseBox() const;  // relative to the view
-    bool InCaption(int x, int y) const;
-
     vWindow& window_;
     bool maximized_ = false;
     bool active_ = false;
-    bool dragging_ = false;
-    int dragX_ = 0;
-    int dragY_ = 0;
+    vCaptionBox caption_;
 };

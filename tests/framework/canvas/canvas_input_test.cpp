@@ -127,7 +127,7 @@ TEST(CanvasScroll, PressesOnTheDrawnBarMapToItsActions) {
     EXPECT_TRUE(s.canvas.Of("down").empty());
 }
 
-TEST(CanvasScroll, DraggedThumbReportsWhereItWasLetGo) {
+TEST(CanvasScroll, DraggedThumbReportsItsTopOnTheScaleItIsDrawnOn) {
     CanvasSession s(300, 200);
     s.canvas.ShowHScroll(1);
     s.canvas.SetHScroll(20, 0);
@@ -141,11 +141,25 @@ TEST(CanvasScroll, DraggedThumbReportsWhereItWasLetGo) {
     grab = bar.Bounds().x + bar.ThumbStart() + 3;
     s.platform().QueueDrag(grab, y, grab + 10 * travel, y, 1, 1);
     s.Pump();
-    EXPECT_EQ(s.canvas.Of("hpage"), (Lines{"hpage 20 50", "hpage 20 100"}));
+    EXPECT_EQ(s.canvas.Of("hpage"), (Lines{"hpage 20 40", "hpage 20 80"}));
     int shown, top;
     s.canvas.GetHScroll(shown, top);
-    EXPECT_EQ(top, 100);
+    EXPECT_EQ(top, 80);
     EXPECT_EQ(bar.ThumbStart(), bar.TrackStart() + travel);
+}
+
+// Page size 30 at top 70 fills the track to its end; at top 35 the thumb covers the
+// track's middle share.
+TEST(CanvasScroll, ThumbCoversTopToTopPlusShownOfTheTrack) {
+    CanvasSession s(300, 200);
+    s.canvas.ShowVScroll(1);
+    s.canvas.SetVScroll(30, 70);
+    s.Pump();
+    const vScrollBar& bar = s.canvas.VerticalBar();
+    EXPECT_EQ(bar.ThumbStart() + bar.ThumbLength(), bar.TrackStart() + bar.TrackLength());
+    s.canvas.SetVScroll(30, 35);
+    EXPECT_EQ(bar.ThumbStart(), bar.TrackStart() + bar.TrackLength() * 35 / 100);
+    EXPECT_EQ(bar.PositionAt(bar.ThumbStart()), 35);
 }
 
 TEST(CanvasScroll, HeldArrowRepeatsWhileTheClockRuns) {

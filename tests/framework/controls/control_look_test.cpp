@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "framework/controls/paint.h"
 #include "framework/draw/memory_dc.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/paint.h"
+#include "framework/look/system_colors.h"
 #include "recording_parent.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include "framework/controls/control_size.h"
 #include "framework/controls/layout.h"
 #include "framework/controls/record_items.h"
-#include "framework/controls/text_width.h"
 #include "framework/draw/icon.h"
+#include "framework/look/text_width.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "dialog_fixture.h"
 #include "framework/controls/text_in_cmd.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/system_colors.h"
 
 // A press on a dialog ends when the frame takes the pointer away from it (a modal box
 // opens, the dialog closes) as surely as when the button is let go: nothing keeps

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "dialog_fixture.h"
-#include "framework/controls/paint.h"
 #include "framework/dialogs/modal_dialog.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/paint.h"
+#include "framework/look/system_colors.h"
 
 using Command = RecordingDialog::Command;
 

@@ -4,7 +4,7 @@
 
 #include "dialog_fixture.h"
 #include "framework/dialogs/notice_dialog.h"
-#include "framework/window/system_colors.h"
+#include "framework/look/system_colors.h"
 
 namespace {
 
@@ -92,4 +92,56 @@ TEST(Notice, AScriptCanAnswerItAndSeesTheMessage) {
     EXPECT_EQ(session.platform.ModalRequests()[0].text, "File load error");
     EXPECT_EQ(session.platform.ModalRequests()[0].title, "Notice");
     EXPECT_TRUE(notice.IsBuilt());
+}
+
+TEST(Notice, ShowingItAgainWhileItRunsIsRefusedAndTheOuterRunGoesOn) {
+    HeadlessSession<> session;
+    WatchedNotice notice(nullptr);
+    int inner = -1;
+    bool shownAfterInner = false;
+    bool first = true;
+    notice.onReady = [&] {
+        if (!first) return;
+        first = false;
+        inner = notice.ShowNotice("A second message, long enough to move the first one's text");
+        shownAfterInner = notice.IsShown();
+        session.platform.QueueKey(vKeyReturn);
+    };
+    EXPECT_EQ(notice.ShowNotice("first"), vOkId);
+    EXPECT_EQ(inner, 0);
+    EXPECT_TRUE(shownAfterInner);
+    EXPECT_EQ(notice.Message(), "first");
+    EXPECT_EQ(notice.LastId(), vOkId);
+}
+
+namespace {
+
+// Writes down what reaches the application from the frame.
+class WatchingApp : public vApp {
+public:
+    WatchingApp(const char* name, int singleWindow) : vApp(name, singleWindow) {}
+    void Quit() override {
+        events.push_back("quit");
+        vApp::Quit();
+    }
+    void OnFileDropped(const vDropInfo& drop) override { events.push_back("drop " + drop.path); }
+    std::vector<std::string> events;
+};
+
+}  // namespace
+
+TEST(ModalLoop, CloseAndDropsWaitUntilTheNoticeIsDone) {
+    HeadlessSession<WatchingApp> session;
+    WatchedNotice notice(nullptr);
+    notice.onReady = [&] {
+        session.platform.QueueDrop({"/data/hills.tga"}, 30, 60);
+        session.platform.QueueClose();
+        session.platform.QueueKey(vKeyReturn);
+    };
+    EXPECT_EQ(notice.ShowNotice("Palette Open error"), vOkId);
+    EXPECT_TRUE(session.app.events.empty());
+    EXPECT_FALSE(session.app.IsLoopEnded());
+    session.Pump();
+    EXPECT_EQ(session.app.events, (std::vector<std::string>{"drop /data/hills.tga", "quit"}));
+    EXPECT_TRUE(session.app.IsLoopEnded());
 }

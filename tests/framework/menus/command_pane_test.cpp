@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "framework/look/system_colors.h"
 #include "framework/menus/command_pane.h"
 #include "framework/window/keys.h"
-#include "framework/window/system_colors.h"
 #include "window/app_fixture.h"
 #include "window/test_windows.h"
 
@@ -87,6 +87,21 @@ TEST(CommandPane, StatusFieldsAnswerThroughTheWindow) {
     EXPECT_EQ(s.window->QueryValue(999), 0);
     s.window->PutValue(116, 1, StateValue);
     EXPECT_EQ(s.window->QueryValue(116), 1);
+}
+
+TEST(CommandPane, ALongReadOutStaysInsideItsStatusField) {
+    BarSession s;
+    vRect bar = s.statusBar.Bounds(), next = s.statusBar.FindControl(112)->PixelRect();
+    auto nextField = [&] {
+        std::vector<uint32_t> pixels;
+        for (int y = bar.y + next.y; y < bar.y + next.y + next.h; ++y)
+            for (int x = bar.x + next.x; x < bar.x + next.x + next.w; ++x) pixels.push_back(s.session.platform.FramePixel(x, y));
+        return pixels;
+    };
+    std::vector<uint32_t> before = nextField();
+    s.window->PutText(111, "X,Y Location : 123456789,123456789 and then some more text");
+    s.session.Pump();
+    EXPECT_EQ(nextField(), before);
 }
 
 TEST(CommandPane, BarsDrawTheirHighlightAndShadowLines) {

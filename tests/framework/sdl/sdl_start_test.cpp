@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/platform/sdl/sdl_platform.h"
+#include "framework/program/sdl_main.h"
 
 // Without a display the real platform refuses to start and says why, whatever video
 // driver SDL would fall back to.

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "framework/look/caption_box.h"
+#include "framework/look/program_icon.h"
 #include "framework/window/command_ids.h"
 #include "framework/window/frame_menu.h"
 #include "framework/window/keys.h"
@@ -164,7 +166,8 @@ TEST(FrameInput, ModalRunIsAbandonedWhenTheScriptRunsOut) {
     EXPECT_EQ(session.app.ModalDepth(), 0);
 }
 
-TEST(FrameInput, ModalRunEndsWithTheEventLoop) {
+// The close waits for the modal run to end, so a quit never runs inside it.
+TEST(FrameInput, ACloseDuringAModalRunWaitsForTheRunToEnd) {
     HeadlessSession<> session;
     Patch box(vColor(2, 2, 2));
     box.SetBounds(100, 100, 100, 100);
@@ -172,8 +175,10 @@ TEST(FrameInput, ModalRunEndsWithTheEventLoop) {
     session.platform.QueueClose();
     session.platform.QueueClick(150, 150);
     EXPECT_FALSE(session.app.RunModal(&box, [] { return false; }));
+    EXPECT_FALSE(session.app.IsLoopEnded());
+    EXPECT_FALSE(box.events.empty());
+    session.Pump();
     EXPECT_TRUE(session.app.IsLoopEnded());
-    EXPECT_TRUE(box.events.empty());
 }
 
 TEST(FrameInput, FocusedViewTakesKeysAndTheWindowLosesTheFocus) {
@@ -271,4 +276,51 @@ TEST(WarningBox, ClosesWithEnterAndBlocksTheWindowMeanwhile) {
     session.Pump();
     EXPECT_EQ(window->keys, (std::vector<std::pair<int, int>>{{vKey_End, 0}}));
     EXPECT_TRUE(window->HasFocus());
+}
+
+TEST(FrameIcon, TheFrameAndARestoredWindowShowTheProgramIcon) {
+    HeadlessSession<> session(0);
+    ASSERT_EQ(session.platform.FrameIcon().width(), kProgramIconSize);
+    auto* window = new RecordingWindow("Restored", 200, 150);
+    session.app.OpenAppWindow(window, "Restored", 200, 150, nullptr);
+    session.Pump();
+    vRect caption = vCaptionBox::Caption(window->View().Bounds().w);
+    int x0 = window->View().Bounds().x + caption.x + 2;
+    int y0 = window->View().Bounds().y + caption.y + (caption.h - kProgramIconSize) / 2;
+    const Raster& icon = vProgramIcon();
+    for (int y = 0; y < icon.height(); ++y) {
+        for (int x = 0; x < icon.width(); ++x) ASSERT_EQ(session.platform.FramePixel(x0 + x, y0 + y), icon.At(x, y));
+    }
+}
+
+TEST(WindowCaption, CloseBoxActsOnReleaseAndADraggedWindowStaysReachable) {
+    HeadlessSession<RecordingApp> session(0);
+    auto* window = new RecordingWindow("Restored", 200, 150);
+    session.app.OpenAppWindow(window, "Restored", 200, 150, nullptr);
+    session.Pump();
+    vRect b = window->View().Bounds();
+    vRect close = vCaptionBox::CloseBox(b.w);
+    int cx = b.x + close.x + close.w / 2, cy = b.y + close.y + close.h / 2;
+    session.platform.QueuePress(cx, cy);
+    session.Pump();
+    EXPECT_EQ(session.app.drops, 0);
+    // Let go outside the close box: nothing is closed.
+    session.platform.QueueRelease(cx - 40, cy);
+    session.Pump();
+    EXPECT_EQ(session.app.drops, 0);
+    // Dragged far past the frame's corners, the caption stays inside the window area.
+    session.platform.QueueDrag(b.x + 20, b.y + 10, 5000, 5000);
+    session.Pump();
+    vRect area = session.app.Frame().WindowArea(), moved = window->View().Bounds();
+    EXPECT_EQ(moved.x, area.x + area.w - vCaptionBox::kReachable);
+    EXPECT_EQ(moved.y, area.y + area.h - vCaptionBox::kCaptionHeight);
+    session.platform.QueueDrag(moved.x + 20, moved.y + 10, -5000, -5000);
+    session.Pump();
+    moved = window->View().Bounds();
+    EXPECT_EQ(moved.x + moved.w, area.x + vCaptionBox::kReachable);
+    EXPECT_EQ(moved.y, area.y);
+    b = moved;
+    session.platform.QueueClick(b.x + close.x + close.w / 2, b.y + close.y + close.h / 2);
+    session.Pump();
+    EXPECT_EQ(session.app.drops, 1);
 }

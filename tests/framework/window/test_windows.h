@@ -4,10 +4,10 @@
 #include <utility>
 #include <vector>
 
+#include "framework/look/system_colors.h"
 #include "framework/window/app.h"
 #include "framework/window/cmd_window.h"
 #include "framework/window/pane.h"
-#include "framework/window/system_colors.h"
 
 // A command window that writes down what reaches it.
 class RecordingWindow : public vCmdWindow {

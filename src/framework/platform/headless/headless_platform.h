@@ -25,6 +25,7 @@ public:
     void DestroyFrame() override;
     void ShowFrame(vFrameShow how) override;
     void SetFrameTitle(const std::string& title) override { title_ = title; }
+    void SetFrameIcon(const Raster& icon) override { icon_ = icon; }
     void FrameOuterSize(int& width, int& height) const override;
     void FrameClientSize(int& width, int& height) const override;
     void ResizeFrame(int outerWidth, int outerHeight) override;
@@ -76,6 +77,7 @@ public:
     bool WriteFramePng(const std::string& path) const;
     int PresentCount() const { return presentCount_; }
     const std::string& FrameTitle() const { return title_; }
+    const Raster& FrameIcon() const { return icon_; }
     vFrameShow LastShow() const { return shown_; }
     bool FrameShown() const { return frameShown_; }
 
@@ -110,6 +112,7 @@ private:
     bool frameShown_ = false;
     vFrameShow shown_ = vFrameShow::Normal;
     std::string title_;
+    Raster icon_;
     Raster presented_;
     int presentCount_ = 0;
     std::deque<vPlatformEvent> queue_;

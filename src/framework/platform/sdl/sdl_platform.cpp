@@ -119,6 +119,17 @@ void vSdlPlatform::SetFrameTitle(const std::string& title) {
     if (window_) SDL_SetWindowTitle(window_, title.c_str());
 }
 
+void vSdlPlatform::SetFrameIcon(const Raster& icon) {
+    if (!window_ || icon.empty()) return;
+    // Our pixels are red | green << 8 | blue << 16: SDL's XBGR8888.
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<uint32_t*>(icon.data()), icon.width(), icon.height(), 32, icon.width() * 4,
+        SDL_PIXELFORMAT_XBGR8888);
+    if (!surface) return;
+    SDL_SetWindowIcon(window_, surface);
+    SDL_FreeSurface(surface);
+}
+
 void vSdlPlatform::Borders(int& left, int& top, int& right, int& bottom) const {
     left = top = right = bottom = 0;
     if (window_) SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right);
@@ -199,17 +210,3 @@ void vSdlPlatform::SetClipboardText(const std::string& text) { SDL_SetClipboardT
 
 // The user answers every question on this platform.
 bool vSdlPlatform::AnswerModal(const vModalRequest& /*request*/, vModalAnswer& /*answer*/) { return false; }
-
-// ---- Entry ----------------------------------------------------------------------------------
-
-int vSdlMain(int argc, char** argv, vAppMainHook hook) {
-    vApp* app = vApp::Instance();
-    const char* name = app ? app->name() : (argc > 0 ? argv[0] : "program");
-    std::string error;
-    std::unique_ptr<vSdlPlatform> platform = vSdlPlatform::Create(error);
-    if (!platform) {
-        std::fprintf(stderr, "%s: %s\n", name, error.c_str());
-        return 1;
-    }
-    return vRunProgram(*platform, argc, argv, hook);
-}

@@ -28,6 +28,7 @@ public:
     void DestroyFrame() override;
     void ShowFrame(vFrameShow how) override;
     void SetFrameTitle(const std::string& title) override;
+    void SetFrameIcon(const Raster& icon) override;
     void FrameOuterSize(int& width, int& height) const override;
     void FrameClientSize(int& width, int& height) const override;
     void ResizeFrame(int outerWidth, int outerHeight) override;
@@ -61,10 +62,3 @@ private:
     int frameInterval_ = 16;
     bool quitFollowsClose_ = false;
 };
-
-#include "framework/window/app.h"
-
-// The program's entry on SDL: makes the platform and runs the application object with
-// hook as its start hook. Without a display or a font it says why on stderr and
-// returns 1.
-int vSdlMain(int argc, char** argv, vAppMainHook hook);

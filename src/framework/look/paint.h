@@ -35,6 +35,8 @@ void Text(vDC& dc, int x, int top, std::string_view text, const vColor& color);
 // The text, cut with "..." so that it fits in width pixels.
 std::string Clipped(vDC& dc, std::string_view text, int width);
 void TextCentered(vDC& dc, const vRect& r, std::string_view text, const vColor& color);
+// Centred when it fits; never draws outside r.
+void TextInBox(vDC& dc, const vRect& r, std::string_view text, const vColor& color);
 // Draws a label whose "&" marks the next letter as its mnemonic: the "&" is not
 // shown and the letter is underlined ("&&" shows one "&").
 void MnemonicText(vDC& dc, int x, int top, std::string_view text, const vColor& color, bool underline);

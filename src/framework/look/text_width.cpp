@@ -1,4 +1,4 @@
-#include "framework/controls/text_width.h"
+#include "framework/look/text_width.h"
 
 namespace {
 

@@ -1,34 +1,23 @@
-#include "framework/controls/paint.h"
+#include "framework/look/paint.h"
 
 #include <algorithm>
 #include <string>
 
-#include "framework/window/system_colors.h"
+#include "framework/draw/raster.h"
+#include "framework/look/mnemonic.h"
+#include "framework/look/system_colors.h"
 
 namespace vPaint {
 
 namespace {
 
 void UseSolid(vDC& dc, const vColor& color) {
-    dc.UsePen(vPen(color.r(), color.g(), color.b()));
-    dc.UseBrush(vBrush(color.r(), color.g(), color.b()));
+    dc.UsePen(vPen(color));
+    dc.UseBrush(vBrush(color));
 }
 
 // Removes the mnemonic marks; mnemonicAt receives the shown index of the marked
 // letter, or -1.
-std::string StripMnemonic(std::string_view text, int& mnemonicAt) {
-    std::string shown;
-    mnemonicAt = -1;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '&' && i + 1 < text.size()) {
-            ++i;
-            if (text[i] != '&' && mnemonicAt < 0) mnemonicAt = static_cast<int>(shown.size());
-        }
-        shown.push_back(text[i]);
-    }
-    return shown;
-}
-
 // The two halves of a one-pixel ring around r: the top and left sides stop short of
 // the corners the bottom and right sides take.
 void TopLeft(vDC& dc, const vRect& r, const vColor& color) {
@@ -108,7 +97,7 @@ int LineHeight(vDC& dc) {
 
 void Text(vDC& dc, int x, int top, std::string_view text, const vColor& color) {
     if (text.empty()) return;
-    dc.UsePen(vPen(color.r(), color.g(), color.b(), 1, vTransparent));
+    dc.UsePen(vPen(color, 1, vTransparent));
     // Text is placed by the bottom-left corner of its line.
     dc.WriteText(x, top + LineHeight(dc), std::string(text).c_str());
 }
@@ -132,14 +121,49 @@ void TextCentered(vDC& dc, const vRect& r, std::string_view text, const vColor& 
     Text(dc, r.x + (r.w - width) / 2, r.y + (r.h - LineHeight(dc)) / 2, text, color);
 }
 
+namespace {
+
+// Puts back the pixels of before that lie outside r.
+void RestoreOutside(Raster& surface, const Raster& before, const vRect& r) {
+    int width = surface.width();
+    int left = std::clamp(r.x, 0, width), right = std::clamp(r.x + r.w, left, width);
+    for (int y = 0; y < surface.height(); ++y) {
+        uint32_t* row = surface.Row(y);
+        const uint32_t* old = before.Row(y);
+        if (y < r.y || y >= r.y + r.h) {
+            std::copy(old, old + width, row);
+            continue;
+        }
+        std::copy(old, old + left, row);
+        std::copy(old + right, old + width, row + right);
+    }
+}
+
+}  // namespace
+
+// Text too wide for its box starts at the box's left edge, so a read-out shows its
+// beginning; nothing is drawn outside the box.
+void TextInBox(vDC& dc, const vRect& r, std::string_view text, const vColor& color) {
+    Raster* surface = dc.AcquireSurface();
+    if (!surface) return;
+    Raster before = *surface;
+    dc.ReleaseSurface();
+    if (TextWidth(dc, text) <= r.w) TextCentered(dc, r, text, color);
+    else Text(dc, r.x + 2, r.y + (r.h - LineHeight(dc)) / 2, text, color);
+    int dx = 0, dy = 0;
+    dc.GetTranslate(dx, dy);
+    if ((surface = dc.AcquireSurface()) != nullptr) RestoreOutside(*surface, before, {r.x + dx, r.y + dy, r.w, r.h});
+    dc.ReleaseSurface();
+}
+
 int MnemonicTextWidth(vDC& dc, std::string_view text) {
-    int at = -1;
-    return TextWidth(dc, StripMnemonic(text, at));
+    return TextWidth(dc, vParseMnemonic(text).shown);
 }
 
 void MnemonicText(vDC& dc, int x, int top, std::string_view text, const vColor& color, bool underline) {
-    int at = -1;
-    std::string shown = StripMnemonic(text, at);
+    vMnemonicLabel label = vParseMnemonic(text);
+    const std::string& shown = label.shown;
+    int at = label.underlineAt;
     Text(dc, x, top, shown, color);
     if (!underline || at < 0) return;
     int start = x + TextWidth(dc, std::string_view(shown).substr(0, at));

@@ -1,4 +1,4 @@
-#include "framework/window/dialog_units.h"
+#include "framework/look/dialog_units.h"
 
 #include <algorithm>
 
@@ -18,4 +18,9 @@ vDialogUnits vCurrentDialogUnits() {
     units.charWidth = std::max((letters / 26 + 1) / 2, 1);
     units.charHeight = std::max(ascent + descent, 1);
     return units;
+}
+
+int vDialogTextPixels(std::string_view text) {
+    vTextRenderer* renderer = vCurrentTextRenderer();
+    return renderer ? renderer->Width(vDialogFont(), text) : 0;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "framework/draw/font.h"
 
 // Dialog units: layout arithmetic stays in them, pixels come out at the end. A
@@ -17,3 +19,5 @@ struct vDialogUnits {
 vFont vDialogFont();
 // Units from the installed text renderer's metrics of the dialog font.
 vDialogUnits vCurrentDialogUnits();
+// Pixel width of text in the dialog font; 0 while no text renderer is installed.
+int vDialogTextPixels(std::string_view text);

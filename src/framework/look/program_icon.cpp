@@ -1,0 +1,36 @@
+#include "framework/look/program_icon.h"
+
+#include <cstdlib>
+
+#include "framework/draw/color.h"
+
+namespace {
+
+constexpr vColor kSky(198, 222, 246);
+constexpr vColor kGrass(64, 150, 64);
+constexpr vColor kRidge(24, 88, 32);
+
+// Height of the knoll's ridge above the bottom row at column x.
+int RidgeHeight(int x) {
+    int fromMiddle = std::abs(2 * x - (kProgramIconSize - 1));
+    return 12 - fromMiddle * fromMiddle / 24;
+}
+
+Raster DrawIcon() {
+    Raster icon(kProgramIconSize, kProgramIconSize);
+    for (int x = 0; x < kProgramIconSize; ++x) {
+        int ridge = kProgramIconSize - RidgeHeight(x);
+        for (int y = 0; y < kProgramIconSize; ++y) {
+            const vColor& color = y < ridge ? kSky : y == ridge ? kRidge : kGrass;
+            icon.Set(x, y, color.pixel());
+        }
+    }
+    return icon;
+}
+
+}  // namespace
+
+const Raster& vProgramIcon() {
+    static const Raster icon = DrawIcon();
+    return icon;
+}

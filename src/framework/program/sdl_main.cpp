@@ -1,0 +1,19 @@
+#include "framework/program/sdl_main.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "framework/platform/sdl/sdl_platform.h"
+
+int vSdlMain(int argc, char** argv, vAppMainHook hook) {
+    vApp* app = vApp::Instance();
+    const char* name = app ? app->name() : (argc > 0 ? argv[0] : "program");
+    std::string error;
+    std::unique_ptr<vSdlPlatform> platform = vSdlPlatform::Create(error);
+    if (!platform) {
+        std::fprintf(stderr, "%s: %s\n", name, error.c_str());
+        return 1;
+    }
+    return vRunProgram(*platform, argc, argv, hook);
+}
