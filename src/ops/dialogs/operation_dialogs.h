@@ -1,14 +1,28 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "core/height_field.h"
+#include "ops/dialogs/operation_dialog.h"
 #include "ops/drivers.h"
 
 class vBaseWindow;
+class RoughDialog;
+class SmoDialog;
+class WarpDialog;
+class TileDialog;
+class KnollDialog;
+class KnollModalDialog;
 
-// The main window's operation dialogs (Rough, Smooth, Wacks, Tiles) and the operation
-// they arm. Kinds: 1 Rough, 2 Smooth, 3 Wacks, 4 Tiles.
+// Kinds of operation dialog, as the command bar's toggles choose them.
+inline constexpr int kRoughKind = 1;
+inline constexpr int kSmoothKind = 2;
+inline constexpr int kWacksKind = 3;
+inline constexpr int kTilesKind = 4;
+
+// The main window's operation dialogs (Rough, Smooth, Wacks, Tiles), its two test
+// dialogs, and the operation armed from them.
 class KnollOperationDialogs {
 public:
     explicit KnollOperationDialogs(vBaseWindow* owner);
@@ -26,4 +40,24 @@ public:
     std::string ArmOperation();
     // Runs the armed operation's driver; a report that did not run when nothing is armed.
     DriverReport RunArmedOperation(HeightField& field, int area);
+    int ArmedOperation() const { return armed_; }
+
+    RoughDialog& Rough() { return *rough_; }
+    SmoDialog& Smooth() { return *smooth_; }
+    WarpDialog& Wacks() { return *wacks_; }
+    TileDialog& Tiles() { return *tiles_; }
+    KnollOperationDialog& Dialog(int kind) const;
+    const OperationDialogPlace& Place() const { return place_; }
+
+private:
+    DriverReport RunValueOperation(HeightField& field, int area);
+
+    OperationDialogPlace place_;
+    std::unique_ptr<KnollDialog> testDialog_;
+    std::unique_ptr<KnollModalDialog> modalTestDialog_;
+    std::unique_ptr<RoughDialog> rough_;
+    std::unique_ptr<SmoDialog> smooth_;
+    std::unique_ptr<WarpDialog> wacks_;
+    std::unique_ptr<TileDialog> tiles_;
+    int armed_ = 0;
 };
