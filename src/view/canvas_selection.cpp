@@ -110,8 +110,9 @@ void KnollCanvasPane::ClosePolygon() {
 
 // ---- Drawing the selection ----------------------------------------------------------------------
 
+// Also the pane's repaint, so the copy is taken now rather than deferred.
 void KnollCanvasPane::OnRedraw(int /*x*/, int /*y*/, int /*width*/, int /*height*/) {
-    RefreshView();
+    CopyView();
     DrawOutline();
 }
 
