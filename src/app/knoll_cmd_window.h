@@ -56,6 +56,10 @@ public:
     void ShowAbout();
 
     KnollCanvasPane& Canvas() { return canvas_; }
+    vMenuPane& Menu() { return menu_; }
+    vCommandPane& CommandBar() { return commandBar_; }
+    vCommandPane& StatusBar() { return statusBar_; }
+    KnollOperationDialogs& OperationDialogs() { return dialogs_; }
     int FileKind() const { return fileKind_; }
     int SelectFlag() const { return selectFlag_; }
     const std::string& FileNameField() const { return fileName_; }
