@@ -130,8 +130,7 @@ StepResult Select(Session& session, const std::vector<vPoint>& points) {
 
 Step SelectStep() {
     return ArgumentStep("--select", "\"X,Y X,Y X,Y ...\"",
-                        "choose the polygon through three or more vertices, clipped at the right and\n"
-                        "bottom edge as the editor clips clicks",
+                        "choose the polygon; a vertex past the right or bottom edge moves onto it",
                         [](const std::string& text, std::string& error) -> std::optional<StepAction> {
                             std::vector<vPoint> points;
                             if (!ParsePolygon(text, points)) {
