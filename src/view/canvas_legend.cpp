@@ -1,3 +1,5 @@
+#include "framework/draw/brush.h"
+#include "framework/draw/pen.h"
 #include "view/knoll_canvas_pane.h"
 
 // The palette legend: 256 lines of the palette's colours in a framed strip along one

@@ -1,3 +1,6 @@
+#include <vector>
+
+#include "framework/draw/pen.h"
 #include "view/knoll_canvas_pane.h"
 
 // The selection state machine, the left-button press and release that arm and run
@@ -11,8 +14,8 @@ namespace {
 constexpr int kLeftButton = 1;
 constexpr int kRightButton = 3;
 
-const vColor kNearWhite(255, 254, 255);
-const vColor kBlack(0, 0, 0);
+// Near-white, not the no-value white, so the outline's core reads as a height.
+vPen NearWhitePen() { return vPen(255, 254, 255); }
 
 constexpr vPoint kNoBand{-1, -1};
 
@@ -23,8 +26,6 @@ bool operator==(const vPoint& a, const vPoint& b) { return a.x == b.x && a.y == 
 void KnollCanvasPane::SetSelectMode(int on) {
     if (on) {
         selection_.Begin();
-        outlinePen_.SetColor(kNearWhite);
-        outlineBrush_.SetColor(kBlack);
         SnapshotField();
         RefreshView();
         return;
@@ -124,13 +125,13 @@ void KnollCanvasPane::DrawOutline() {
     std::vector<vPoint> points;
     for (const vPoint& point : selection_.points()) points.push_back(OnPane(point));
     if (selection_.state() == FieldSelection::kOutlining) {
-        UsePen(outlinePen_);
+        UsePen(NearWhitePen());
         PaintPolyline(points.data(), int(points.size()));
         return;
     }
     UsePen(vPen(0, 0, 0, 2));
     PaintPolyline(points.data(), int(points.size()));
-    UsePen(vPen(kNearWhite.r(), kNearWhite.g(), kNearWhite.b(), 1));
+    UsePen(NearWhitePen());
     PaintPolyline(points.data(), int(points.size()));
     UsePen(vPen(0, 0, 0, 1));
 }

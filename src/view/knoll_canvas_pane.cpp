@@ -75,8 +75,15 @@ void KnollCanvasPane::DrawRow(int y) {
 void KnollCanvasPane::DrawPoint(int x, int y) {
     int paneX = x - hOffset_, paneY = y - vOffset_;
     if (paneX < 0 || paneY < 0 || paneX >= viewWidth_ || paneY >= viewHeight_) return;
-    FlushView();
-    BlitFrom(&field_.working(), paneX, paneY, x, y, 1, 1);
+    // The tile operations draw every position alone: copied one by one, the points cost
+    // more than the operation. They join the deferred copy of the view instead, and
+    // whether a display frame is due is asked only once per view height of points.
+    if (!viewPending_) Invalidate();
+    viewPending_ = true;
+    if (++pointsSinceFrameCheck_ >= viewHeight_) {
+        pointsSinceFrameCheck_ = 0;
+        if (DisplayFrameDue()) CopyView();
+    }
 }
 
 // The field has a new size: nothing of the old one stays on the pane, and the view is

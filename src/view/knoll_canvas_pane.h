@@ -5,8 +5,6 @@
 #include "core/field_painter.h"
 #include "core/height_field.h"
 #include "framework/canvas/canvas_pane.h"
-#include "framework/draw/brush.h"
-#include "framework/draw/pen.h"
 #include "ops/selection.h"
 #include "ops/zoom.h"
 #include "view/canvas_owner.h"
@@ -104,6 +102,7 @@ public:
     // ---- FieldPainter -----------------------------------------------------------------------
     void DrawRow(int y) override;
     void DrawPoint(int x, int y) override;
+    vRect ShownArea() const override { return {hOffset_, vOffset_, viewWidth_, viewHeight_}; }
     void ClearSurface() override;
 
     void Paint() override;
@@ -140,8 +139,6 @@ private:
     KnollCanvasOwner* owner_;
     HeightField field_;
     FieldSelection selection_;
-    vBrush outlineBrush_;
-    vPen outlinePen_;
     int viewWidth_ = HeightField::kInitialSize;
     int viewHeight_ = HeightField::kInitialSize;
     int vOffset_ = 0;
@@ -154,4 +151,5 @@ private:
     bool legendShown_ = false;
     bool viewPending_ = false;
     uint64_t lastCopyMs_ = 0;
+    int pointsSinceFrameCheck_ = 0;
 };
