@@ -97,13 +97,18 @@ TEST(StartUp, SettingsLinesLongerThanALineAreCutAndAFailedWriteKeepsTheOldFile) 
     EXPECT_EQ(TheSettings().lastMapPath, std::string(255, 'x'));
 
     // The folder cannot take the temporary file: the old settings stay whole.
+    // Closing the frame writes once, as Exit does.
     std::string before = ReadFileText(ini);
+    size_t noticesBefore = editor.NoticeCount();
     {
         ReadOnlyFolder locked(editor.Folder());
         ASSERT_TRUE(locked.Holds());
-        editor.Command(cmdExit);
+        editor.platform.QueueClose();
+        editor.Pump();
     }
+    EXPECT_TRUE(editor.app.IsLoopEnded());
     EXPECT_EQ(ReadFileText(ini), before);
+    EXPECT_EQ(editor.NoticeCount(), noticesBefore + 1);
     EXPECT_EQ(editor.Notices().back(), "Unable to Save INI");
 }
 
