@@ -98,3 +98,14 @@ TEST(CanvasReadOut, GivesTheFieldPositionAndTheHeightTheScreenShows) {
                                                           " X,Y Location: 50,20 height:4660",
                                                           " X,Y Location: 150,20 height:0"}));
 }
+
+TEST(CanvasScrolling, AnOperationsRowsAppearWhereTheScrolledViewShowsThem) {
+    CanvasFixture f;
+    f.Load(1000, 800, kSixteenBitField, [](int x, int y) { return x + y; });
+    f.canvas.OnHStep(3);
+    f.canvas.OnVStep(5);
+    f.Pump();
+    f.canvas.AddValue(0, 1000);  // each row drawn as it is written, before any idle time
+    EXPECT_EQ(f.canvas.FieldValue(24, 40), 1064);
+    EXPECT_TRUE(f.ShowsTheField());
+}
