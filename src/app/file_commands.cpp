@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstring>
 
 #include "app/knoll_cmd_window.h"

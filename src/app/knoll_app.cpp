@@ -33,18 +33,10 @@ bool TakeSeedOption(int argc, char** argv) {
 
 KnollApp::KnollApp() : vApp(kAppName, 1, 0, 0) {}
 
-void KnollApp::OnAppCommand(vWindow* window, int id, int value, int type) {
-    vApp::OnAppCommand(window, id, value, type);
-}
-
 int KnollApp::DropWindow(vWindow* window) {
     if (window && window == mainWindow_) mainWindow_->WriteSettings();
     return vApp::DropWindow(window);
 }
-
-void KnollApp::Quit() { vApp::Quit(); }
-
-void KnollApp::OnAppKey(vWindow* window, int key, int shift) { vApp::OnAppKey(window, key, shift); }
 
 vWindow* KnollApp::OpenAppWindow(vWindow* window, const char* name, int width, int height,
                                  vAppWinInfo* info) {

@@ -10,11 +10,9 @@ class KnollApp : public vApp {
 public:
     KnollApp();
 
-    void OnAppCommand(vWindow* window, int id, int value, int type) override;
-    // Writes the settings file, then drops the window.
+    // Writes the settings file, then drops the window. Exit, closing the frame and
+    // closing the main window all end here, so the file is written once per run.
     int DropWindow(vWindow* window) override;
-    void Quit() override;
-    void OnAppKey(vWindow* window, int key, int shift) override;
     // Creates the main window when none is given.
     vWindow* OpenAppWindow(vWindow* window, const char* name, int width, int height,
                            vAppWinInfo* info) override;

@@ -88,6 +88,16 @@ TEST_F(Commands, ArrowKeysMoveThePointerOneStep) {
               (std::vector<std::pair<int, int>>{{-1, 0}, {1, 0}, {0, -1}, {0, 1}}));
 }
 
+TEST(Legend, AViewTooSmallForTheLegendGivesTheNotice) {
+    EditorSession editor(320, 240);
+    editor.CopyDemo();
+    editor.Start();
+    size_t before = editor.NoticeCount();
+    editor.Command(cmdLegendLeft);
+    ASSERT_EQ(editor.NoticeCount(), before + 1);
+    EXPECT_EQ(editor.Notices().back(), "Cann't do that\n Screen to small");
+}
+
 TEST(Help, ContentsShowsTheTopicAndAMissingFileGivesANotice) {
     EditorSession editor;
     editor.Start();

@@ -18,7 +18,8 @@
 // becomes the working directory. Scripted chooser answers go in before Start.
 class EditorSession {
 public:
-    EditorSession() : home_(std::filesystem::current_path()) {
+    explicit EditorSession(int screenWidth = 1024, int screenHeight = 768)
+        : platform(screenWidth, screenHeight), home_(std::filesystem::current_path()) {
         std::string pattern = (std::filesystem::temp_directory_path() / "knoll-app-XXXXXX").string();
         folder_ = mkdtemp(pattern.data());
         std::filesystem::current_path(folder_);
@@ -59,7 +60,7 @@ public:
     void AnswerSave(const std::string& path, int filterIndex = 0) {
         platform.ScriptAnswer(vModalRequest::Kind::SaveFile, {.confirmed = true, .path = path, .filterIndex = filterIndex});
     }
-    void CancelChooser(vModalRequest::Kind kind) { platform.ScriptAnswer(kind, {.confirmed = false}); }
+    void CancelChooser(vModalRequest::Kind kind) { platform.ScriptAnswer(kind, vModalAnswer{}); }
 
     // The notices shown since the start, in order.
     std::vector<std::string> Notices() const {
@@ -81,7 +82,7 @@ public:
     std::string Path(const std::string& name) const { return folder_ + "/" + name; }
     const std::string& Folder() const { return folder_; }
 
-    vHeadlessPlatform platform{1024, 768};
+    vHeadlessPlatform platform;
     KnollApp app;
 
 private:
