@@ -16,6 +16,7 @@ inner() {
     xvfb_keys Return          # the notice about the new settings file
     sleep 1
     xvfb_screenshot "$work/field.png"
+    xdotool getwindowgeometry --shell "$XVFB_WINDOW" >"$work/geometry"
     xvfb_keys alt+f x         # File, E&xit
     xvfb_wait_exit 20
     echo "$XVFB_EXIT" >"$work/exit_code"
@@ -45,10 +46,13 @@ fail() {
 [[ -f "$work/failure" ]] && fail "$(cat "$work/failure")"
 [[ "$(cat "$work/exit_code" 2>/dev/null)" == 0 ]] || fail "the editor ended with exit code $(cat "$work/exit_code" 2>/dev/null)"
 
-# Where the field's top-left corner lies, found by a patch of the preview, then the
-# whole 400 x 400 field compared pixel for pixel.
+# Where the field's top-left corner lies, found by a patch of the preview near the
+# frame's top-left corner (under the bars), then the whole 400 x 400 field compared
+# pixel for pixel.
+eval "$(cat "$work/geometry")"
 "$XVFB_CONVERT" "$work/preview.png" -crop 16x16+0+0 +repage "$work/corner.png"
-origin=$(xvfb_locate_image "$work/field.png" "$work/corner.png" 0 0 800 500) || fail "the field is not on the screen ($work/field.png)"
+origin=$(xvfb_locate_image "$work/field.png" "$work/corner.png" "$X" "$Y" 40 160) ||
+    fail "the field is not on the screen ($work/field.png)"
 set -- $origin
 "$XVFB_CONVERT" "$work/field.png" -crop "400x400+$1+$2" +repage "$work/canvas.png"
 differing=$(compare -metric AE "$work/canvas.png" "$work/preview.png" null: 2>&1)
