@@ -55,8 +55,11 @@ inner() {
     xvfb_screenshot "$WORK/start.png"
 
     "$XVFB_CONVERT" "$WORK/preview.png" -crop 16x16+0+0 +repage "$WORK/corner.png"
-    local origin
-    origin=$(xvfb_locate_image "$WORK/start.png" "$WORK/corner.png" 0 0 900 600) ||
+    # The field's corner lies at the frame's left, under the menu and command bars; a
+    # small search area keeps the image search quick on a busy machine.
+    local origin X Y
+    eval "$(xdotool getwindowgeometry --shell "$XVFB_WINDOW")"
+    origin=$(xvfb_locate_image "$WORK/start.png" "$WORK/corner.png" $((X - 8)) $((Y - 8)) 48 160) ||
         { echo "the field is not on the screen" >"$WORK/failure"; return; }
     read -r FIELD_X FIELD_Y <<<"$origin"
     bar_buttons "$WORK/start.png" $((FIELD_Y - 30)) 28 >"$WORK/buttons"
