@@ -44,6 +44,26 @@ click_button() {
     xvfb_click $(((left + right) / 2)) "$BAR_Y"
 }
 
+# File, Save; the chooser's name entry has the keyboard; Save, then Yes to creating
+# the file. A busy machine can lose a step to the X server, so the caller may repeat it.
+save_by_keyboard() {
+    xvfb_keys alt+f
+    xvfb_keys s
+    sleep 1
+    xvfb_keys ctrl+a
+    xdotool type --window "$XVFB_WINDOW" --delay 80 result.tga
+    sleep 0.5
+    xvfb_keys Return
+    sleep 1
+    xvfb_keys Return
+    local _
+    for _ in $(seq 1 30); do
+        [[ -f "$WORK/workspace/result.tga" ]] && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
 inner() {
     local editor=$1
     WORK=$2
@@ -80,11 +100,12 @@ inner() {
     click_field "$OUTSIDE"
     xvfb_screenshot "$WORK/edited.png"
 
-    xvfb_keys alt+f s         # File, Save: the chooser has the name entry
-    xvfb_keys ctrl+a
-    xdotool type --window "$XVFB_WINDOW" --delay 80 result.tga
-    xvfb_keys Return Return   # Save, then Yes to creating the file
-    sleep 1
+    local attempt
+    for attempt in 1 2 3; do
+        save_by_keyboard && break
+        xvfb_screenshot "$WORK/save_attempt_$attempt.png"
+        xvfb_keys Escape Escape
+    done
     xvfb_keys alt+f x
     xvfb_wait_exit 20
     echo "$XVFB_EXIT" >"$WORK/exit_code"
