@@ -1,5 +1,6 @@
 #!/bin/bash
-# Builds the file-reader fuzz targets with libFuzzer and runs each for a while.
+# Builds the fuzz targets (the file readers and the batch tool's argument parsing) with
+# libFuzzer and runs each for a while.
 #   bash scripts/fuzz.sh [SECONDS_PER_TARGET]
 # Inputs that crash land in build-fuzz/crashes/; each one belongs in the reader's tests
 # in tests/core as a regression case once fixed.
@@ -9,8 +10,10 @@ seconds=${1:-60}
 command -v clang++ >/dev/null || { apt-get update -qq && apt-get install -y -qq clang; }
 out=build-fuzz
 mkdir -p "$out/crashes"
-sources=(src/core/*.cpp src/framework/draw/*.cpp)
-flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc)
+sources=(src/core/*.cpp src/files/*.cpp src/framework/draw/*.cpp)
+cli_sources=(src/ops/*.cpp $(ls tools/cli/*.cpp | grep -v main.cpp))
+flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc -Itools
+       -DKNOLL_VERSION='"fuzz"')
 
 seed_corpus() {
   local corpus=$out/corpus/$1
@@ -19,11 +22,15 @@ seed_corpus() {
     tga) head -c 1000 demo/Intro.tga >"$corpus/intro-head.tga" ;;
     ppm) printf 'P6\n3 2\n255\n123456789012345678\xff' >"$corpus/small.ppm" ;;
     palette) cp demo/Std.pal "$corpus/std.pal" ;;
+    cli_arguments) printf -- '--new\x004x4\x00--select\x000,0 3,0 0,3\x00--inc\x005\x00--save\x00x.tga' \
+                     >"$corpus/steps" ;;
   esac
 }
 
-for target in tga ppm palette; do
-  clang++ "${flags[@]}" "fuzz/${target}_fuzz.cpp" "${sources[@]}" -o "$out/${target}_fuzz"
+for target in tga ppm palette cli_arguments; do
+  extra=()
+  [ "$target" = cli_arguments ] && extra=("${cli_sources[@]}")
+  clang++ "${flags[@]}" "fuzz/${target}_fuzz.cpp" "${sources[@]}" "${extra[@]}" -lpng -o "$out/${target}_fuzz"
   seed_corpus "$target"
   echo "== ${target}: ${seconds}s"
   "$out/${target}_fuzz" "$out/corpus/$target" -max_total_time="$seconds" -rss_limit_mb=4096 \

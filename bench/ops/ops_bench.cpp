@@ -21,7 +21,7 @@ constexpr int kSide = 4096;
 void FillRandom(HeightField& field, int kind) {
     field.ReplaceField(kSide, kSide);
     field.SetKind(kind);
-    const Palette& palette = ThePalette();
+    const Palette& palette = DefaultPalette();
     uint32_t state = 2463534242u;
     std::vector<vColor> row(static_cast<size_t>(kSide));
     for (int y = 0; y < kSide; ++y) {

@@ -3,6 +3,7 @@
 
 #include "app/knoll_cmd_window.h"
 #include "app/settings_file.h"
+#include "core/field_file.h"
 #include "core/file_name.h"
 #include "core/ppm.h"
 #include "core/tga.h"
@@ -16,10 +17,11 @@ constexpr const char* kOpenWrongType = "WRONG  FILE TYPE!!\n\nTGA & PPM types on
 constexpr const char* kSaveWrongType = "Wrong File type!!!";
 constexpr const char* kSaveError = "File Save Error!!!";
 
-const char* LoadNotice(int result) {
+std::string LoadNotice(int result, const FileSize& size) {
     switch (result) {
     case kLoadCannotOpen: return "Unable to LOAD File !!";
     case kLoadNotAccepted: return "File Inconpatable!!";
+    case kLoadNoMemory: return NoMemoryMessage(size.width, size.height);
     default: return "ERROR in File Data!!";
     }
 }
@@ -39,27 +41,27 @@ void CopyInto(char* buffer, size_t capacity, const std::string& text) {
 
 }  // namespace
 
-int KnollCmdWindow::LoadByName(const char* name) {
+int KnollCmdWindow::LoadByName(const char* name, FileSize& size) {
     fileKind_ = kFileKindUnknown;
     int result = kLoadDone;
     // A name holding both texts is read as TGA and then as PPM; the second result counts.
     if (std::strstr(name, ".tga")) {
         fileKind_ = kFileKindTga;
-        result = LoadTga(canvas_.Field(), name);
+        result = LoadTga(canvas_.Field(), name, &size);
     }
     if (std::strstr(name, ".ppm")) {
         fileKind_ = kFileKindPpm;
-        result = LoadPpm(canvas_.Field(), name);
+        result = LoadPpm(canvas_.Field(), name, &size);
     }
     return result;
 }
 
-void KnollCmdWindow::LoadFailed(int result, int kindBefore) {
+void KnollCmdWindow::LoadFailed(int result, int kindBefore, const FileSize& size) {
     // The reader refused or cut the file but the kind flag of the field held stays, so
     // Save and the Convert items must go by it and not by the file that was tried.
     fileKind_ = kindBefore;
     canvas_.RefreshView();
-    ShowNotice(LoadNotice(result));
+    ShowNotice(LoadNotice(result, size).c_str());
 }
 
 void KnollCmdWindow::ShowLoaded(int kind) {
@@ -70,14 +72,15 @@ void KnollCmdWindow::ShowLoaded(int kind) {
 void KnollCmdWindow::FirstLoad() {
     std::string name = TheSettings().lastMapPath;
     int kindBefore = canvas_.Field().kind();
-    int result = LoadByName(name.c_str());
+    FileSize size;
+    int result = LoadByName(name.c_str(), size);
     if (fileKind_ == kFileKindUnknown) {
         fileKind_ = kFileKindTga;
         ShowNotice(kFirstLoadWrongType);
         return;
     }
     if (result != kLoadDone) {
-        LoadFailed(result, kindBefore);
+        LoadFailed(result, kindBefore, size);
         return;
     }
     heightFilterIndex_ = fileKind_;
@@ -98,14 +101,15 @@ void KnollCmdWindow::OpenFile() {
     TheSettings().mainDirectory = CutToLine(WorkingDirectory());
     fileName_ = name;
     int kindBefore = canvas_.Field().kind();
-    int result = LoadByName(name);
+    FileSize size;
+    int result = LoadByName(name, size);
     if (fileKind_ == kFileKindUnknown) {
         fileKind_ = kFileKindTga;
         ShowNotice(kOpenWrongType);
         return;
     }
     if (result != kLoadDone) {
-        LoadFailed(result, kindBefore);
+        LoadFailed(result, kindBefore, size);
         return;
     }
     TheSettings().lastMapPath = CutToLine(name);

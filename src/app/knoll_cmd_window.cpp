@@ -128,7 +128,7 @@ void KnollCmdWindow::OperationButtonCommand(int kind) {
 void KnollCmdWindow::ZoomCommand(int mode) {
     canvas_.SnapshotField();
     ZoomOutcome outcome = canvas_.Zoom(mode);
-    if (outcome != ZoomOutcome::kDone) ShowNotice(ZoomMessage(outcome));
+    if (outcome != ZoomOutcome::kDone) ShowNotice(ZoomMessage(outcome, canvas_.Field()).c_str());
     SetUndoKeep(0);
     canvas_.OnRedraw(0, 1, 1, 1);
 }

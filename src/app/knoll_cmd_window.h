@@ -5,6 +5,7 @@
 
 #include "app/cmd_window_tables.h"
 #include "app/help_window.h"
+#include "core/field_file.h"
 #include "framework/menus/command_pane.h"
 #include "framework/menus/menu_pane.h"
 #include "framework/window/cmd_window.h"
@@ -79,9 +80,9 @@ private:
     void OpenCommand();
 
     // Loads name by its kind; gives the reader's result and leaves the kind classified.
-    int LoadByName(const char* name);
+    int LoadByName(const char* name, FileSize& size);
     // After a failed load the field held is unchanged, so its kind holds again.
-    void LoadFailed(int result, int kindBefore);
+    void LoadFailed(int result, int kindBefore, const FileSize& size);
     void ShowLoaded(int kind);
 
     std::string fileName_;

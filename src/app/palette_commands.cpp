@@ -24,6 +24,8 @@ void EnterFolder(const std::string& folder) {
 int KnollCmdWindow::LoadPalette() {
     KnollSettings& settings = TheSettings();
     int result = LoadPaletteFile(settings.paletteFilePath.c_str(), ThePalette(), settings.paletteDirectory);
+    // Even a file that broke off changed the entries read before the bad line.
+    canvas_.Field().SetPalette(ThePalette());
     settings.paletteDirectory = CutToLine(settings.paletteDirectory);
     return result;
 }

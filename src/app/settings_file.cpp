@@ -5,7 +5,7 @@
 #include <climits>
 #include <fstream>
 
-#include "core/replacing_file.h"
+#include "files/replacing_file.h"
 
 namespace {
 

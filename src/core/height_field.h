@@ -65,10 +65,16 @@ public:
         return int((pixel >> 16) & 1);
     }
 
+    // The palette through which an 8-bit field stores and shows its values. The field
+    // keeps its own copy, handed over by whoever owns the program's palette, so that an
+    // operation, a load or a save sees one palette from its start to its end.
+    const Palette& palette() const { return palette_; }
+    void SetPalette(const Palette& palette) { palette_ = palette; }
+
     // The colour that stores value (0..MaxValue()) in a field of this kind.
     vColor ValueColor(int value) const {
         if (kind_ == kSixteenBitField) return vColor(value & 0xFF, (value >> 8) & 0xFF, 0);
-        return ThePalette()[value & 0xFF];
+        return palette_[value & 0xFF];
     }
 
     // Writes width() colours into row y of the working image.
@@ -106,6 +112,7 @@ private:
     int width_ = kInitialSize;
     int height_ = kInitialSize;
     int kind_ = kEightBitField;
+    Palette palette_ = DefaultPalette();
     std::unique_ptr<TarnMemoryDC> working_;
     std::unique_ptr<TarnMemoryDC> undo_;
     std::unique_ptr<TarnMemoryDC> mask_;

@@ -12,5 +12,6 @@ using Palette = std::array<vColor, 256>;
 // (239, 239, 255).
 Palette DefaultPalette();
 
-// The palette in use; it starts as the default table.
+// The program's palette, which starts as the default table. The editor and the batch
+// tool hand it to the field (HeightField::SetPalette); the engine never reads it.
 Palette& ThePalette();

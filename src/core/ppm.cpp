@@ -12,7 +12,7 @@
 #include "core/committed_rows.h"
 #include "core/file_name.h"
 #include "core/input_file.h"
-#include "core/replacing_file.h"
+#include "files/replacing_file.h"
 #include "core/row_reader.h"
 
 namespace {
@@ -133,7 +133,7 @@ void WritePixelRows(HeightField& field, ReplacingFile& file) {
 
 }  // namespace
 
-int LoadPpm(HeightField& field, const char* path) {
+int LoadPpm(HeightField& field, const char* path, FileSize* fileSize) {
     InputFile file(path);
     if (!file.IsOpen()) return kLoadCannotOpen;
     int64_t width = 0;
@@ -141,7 +141,10 @@ int LoadPpm(HeightField& field, const char* path) {
     if (!ReadHeader(file, width, height) || !HeightField::AcceptableSize(width, height)) {
         return kLoadNotAccepted;
     }
-    if (!field.BeginLoad(int(width), int(height))) return kLoadNotAccepted;
+    if (!field.BeginLoad(int(width), int(height))) {
+        if (fileSize) *fileSize = {int(width), int(height)};
+        return kLoadNoMemory;
+    }
     int rows = ReadPixelRows(field, file);
     field.EndLoad(rows);
     if (rows < field.height()) return kLoadDataEnded;
@@ -149,9 +152,9 @@ int LoadPpm(HeightField& field, const char* path) {
     return kLoadDone;
 }
 
-int SavePpm(HeightField& field, char* path, size_t capacity) {
+int SavePpm(HeightField& field, char* path, size_t capacity, WriteSink& sink) {
     if (!RewriteExtension(path, capacity, ".ppm")) return kSaveFailed;
-    ReplacingFile file(path);
+    ReplacingFile file(path, sink);
     WriteHeader(field, file);
     WritePixelRows(field, file);
     // Files written this way have always ended in one extra byte; readers of the

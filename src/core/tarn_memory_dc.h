@@ -21,6 +21,7 @@ public:
     // For readers that fill a whole row at once; a row of vColor through
     // PaintPixelStrip would cost them twice the stores.
     uint32_t* MutableRowPixels(int y) { return raster_.Row(y); }
+    const Raster& raster() const { return raster_; }
 
     // A smaller size in the same memory, the pixels left as they lie (see Raster::Reshape).
     bool Reshape(int width, int height);
@@ -28,8 +29,4 @@ public:
     // The whole image in the background colour, or a copy of an image of the same size.
     void Erase() override;
     void CopyImageFrom(const TarnMemoryDC& other);
-
-    // Window average of (2r + 1)^2 samples clipped to the image: of the low 16 bits
-    // when wide, else of the blue byte.
-    uint32_t SmoothAverage(int x, int y, int r, bool wide) const;
 };

@@ -7,7 +7,7 @@
 #include "core/committed_rows.h"
 #include "core/file_name.h"
 #include "core/input_file.h"
-#include "core/replacing_file.h"
+#include "files/replacing_file.h"
 #include "core/row_reader.h"
 
 namespace {
@@ -53,7 +53,7 @@ void LookUpColors(const uint32_t* colors, const uint8_t* indexes, int width, uin
 // Each index takes the palette's colour.
 int ReadPixelRows(HeightField& field, InputFile& file) {
     uint32_t colors[256];
-    for (int i = 0; i < 256; ++i) colors[i] = ThePalette()[i].pixel();
+    for (int i = 0; i < 256; ++i) colors[i] = field.palette()[i].pixel();
     const int width = field.width();
     std::vector<uint32_t> row(static_cast<size_t>(width));
     CommittedRows rows(field);
@@ -75,8 +75,8 @@ TgaHeader HeaderFor(const HeightField& field) {
     return header;
 }
 
-void WriteColorMap(ReplacingFile& file) {
-    for (const vColor& entry : ThePalette()) {
+void WriteColorMap(const Palette& palette, ReplacingFile& file) {
+    for (const vColor& entry : palette) {
         uint8_t bgr[3] = {entry.b(), entry.g(), entry.r()};
         file.Write(bgr, sizeof bgr);
     }
@@ -96,17 +96,21 @@ void WritePixelRows(HeightField& field, ReplacingFile& file) {
 
 }  // namespace
 
-int LoadTga(HeightField& field, const char* path) {
+int LoadTga(HeightField& field, const char* path, FileSize* fileSize) {
     InputFile file(path);
     if (!file.IsOpen()) return kLoadCannotOpen;
     TgaHeader header;
     if (file.Read(&header, sizeof header) < sizeof header || !IsOurVariant(header)) {
         return kLoadNotAccepted;
     }
-    if (!field.BeginLoad(LittleEndian16(header.width), LittleEndian16(header.height))) {
-        return kLoadNotAccepted;
+    const int width = LittleEndian16(header.width);
+    const int height = LittleEndian16(header.height);
+    if (!HeightField::AcceptableSize(width, height)) return kLoadNotAccepted;
+    if (!field.BeginLoad(width, height)) {
+        if (fileSize) *fileSize = {width, height};
+        return kLoadNoMemory;
     }
-    // The colour map is skipped: positions take the current palette's colours. A map
+    // The colour map is skipped: positions take the colours of the field's palette. A map
     // cut short shows up as missing pixel data.
     uint8_t colorMap[kColorMapBytes];
     file.Read(colorMap, sizeof colorMap);
@@ -119,12 +123,12 @@ int LoadTga(HeightField& field, const char* path) {
     return kLoadDone;
 }
 
-int SaveTga(HeightField& field, char* path, size_t capacity) {
+int SaveTga(HeightField& field, char* path, size_t capacity, WriteSink& sink) {
     if (!RewriteExtension(path, capacity, ".tga")) return kSaveFailed;
-    ReplacingFile file(path);
+    ReplacingFile file(path, sink);
     TgaHeader header = HeaderFor(field);
     file.Write(&header, sizeof header);
-    WriteColorMap(file);
+    WriteColorMap(field.palette(), file);
     WritePixelRows(field, file);
     return file.Commit() ? kSaveDone : kSaveFailed;
 }

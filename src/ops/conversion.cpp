@@ -11,7 +11,7 @@ void ConvertToPpm(HeightField& field) {
 }
 
 void ConvertToTga(HeightField& field) {
-    const PixelCodec codec(kEightBitField);
+    const PixelCodec codec(kEightBitField, field.palette());
     TransformRows(field, kAreaWhole, RowShow::kDrawRow, [&codec](uint32_t pixel) {
         int z = pixel == kNoValuePixel ? -1 : int(pixel & 0xFFFF);
         return codec.PaletteEntry(z / 256);

@@ -9,7 +9,9 @@
 // inner loops work on raw pixels without a call per position.
 class PixelCodec {
 public:
-    explicit PixelCodec(int kind);
+    PixelCodec(int kind, const Palette& palette);
+    // The rules of the field as it is: its kind and its palette.
+    explicit PixelCodec(const HeightField& field) : PixelCodec(field.kind(), field.palette()) {}
 
     bool wide() const { return wide_; }
     int max() const { return wide_ ? 0xFFFF : 0xFF; }

@@ -127,7 +127,7 @@ void Run(HeightField& field, int area, RowShow show, int stride, DrawSteps steps
     TheRandomGenerator().Seed(seed);
     TheRandomGenerator().Next();
     RandomGenerator random = TheRandomGenerator();
-    const PixelCodec codec(field.kind());
+    const PixelCodec codec(field);
     const Roughener roughener(codec, std::move(steps));
     if (codec.wide()) {
         RoughenRows<true>(field, area, show, stride, roughener, random);

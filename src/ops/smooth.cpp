@@ -51,7 +51,7 @@ class SmoothPass {
 public:
     SmoothPass(HeightField& field, int area, int radius)
         : field_(field),
-          codec_(field.kind()),
+          codec_(field),
           rule_(field, area),
           width_(field.width()),
           height_(field.height()),

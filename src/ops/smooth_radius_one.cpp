@@ -22,7 +22,7 @@ class RadiusOnePass {
 public:
     RadiusOnePass(HeightField& field, int area)
         : field_(field),
-          codec_(field.kind()),
+          codec_(field),
           rule_(field, area),
           width_(field.width()),
           height_(field.height()),

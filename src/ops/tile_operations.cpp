@@ -10,7 +10,7 @@ namespace {
 class TileWriter {
 public:
     explicit TileWriter(HeightField& field)
-        : codec_(field.kind()), pixels_(*field.working().AcquireSurface()) {}
+        : codec_(field), pixels_(*field.working().AcquireSurface()) {}
 
     uint32_t* Row(int y) { return pixels_.Row(y); }
     uint32_t Restored(uint32_t pixel) const { return codec_.Store(codec_.Value(pixel)); }

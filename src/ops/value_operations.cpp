@@ -22,7 +22,7 @@ void ApplyEightBitRule(HeightField& field, int area, const PixelCodec& codec, Ru
 
 template <class Rule>
 void ApplyValueRule(HeightField& field, int area, Rule&& rule) {
-    const PixelCodec codec(field.kind());
+    const PixelCodec codec(field);
     if (!codec.wide()) {
         ApplyEightBitRule(field, area, codec, rule);
         return;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/committed_rows.h"
+#include "core/field_file.h"
 #include "core/pixel_streams.h"
 #include "framework/draw/raster.h"
 #include "ops/pixel_codec.h"
@@ -19,7 +20,7 @@ namespace {
 // every other interpolated value is limited to 0..255.
 class ZoomColours {
 public:
-    explicit ZoomColours(int kind) : codec_(kind) {}
+    explicit ZoomColours(const HeightField& field) : codec_(field) {}
 
     bool wide() const { return codec_.wide(); }
     int Value(uint32_t pixel) const { return codec_.Value(pixel); }
@@ -87,7 +88,7 @@ void ExpandOddRow(const ZoomColours& colours, const uint32_t* above, const uint3
 // Each pair of new rows is made in the cache from the two even rows around it and
 // committed at once; the view is told of the even rows first, then the odd ones.
 void Expand(HeightField& field, const Raster& old, int oldWidth, int oldHeight) {
-    const ZoomColours colours(field.kind());
+    const ZoomColours colours(field);
     const int width = field.width();
     std::vector<uint32_t> even(static_cast<size_t>(width)), next(even.size()), odd(even.size());
     CommittedRows rows(field);
@@ -108,7 +109,7 @@ void Expand(HeightField& field, const Raster& old, int oldWidth, int oldHeight) 
 // New row j ends before old row 2j + 2 begins and, from j = 1 on, before old row 2j too;
 // row 0 goes through the row buffer. No old row is overwritten before it is read.
 void Shrink(HeightField& field, int width, int height) {
-    const ZoomColours colours(field.kind());
+    const ZoomColours colours(field);
     const std::size_t oldWidth = std::size_t(field.width());
     uint32_t* pixels = field.working().MutableRowPixels(0);
     uint32_t* undo = field.undo().MutableRowPixels(0);
@@ -144,7 +145,7 @@ ZoomOutcome Zoom(HeightField& field, int mode, FieldSelection* selection) {
 
     if (expand) {
         Raster old;
-        if (!ReplaceKeepingPixels(field, int(width), int(height), old)) return ZoomOutcome::kTooLarge;
+        if (!ReplaceKeepingPixels(field, int(width), int(height), old)) return ZoomOutcome::kNoMemory;
         Expand(field, old, oldWidth, oldHeight);
     } else {
         Shrink(field, int(width), int(height));
@@ -161,10 +162,11 @@ ZoomOutcome Zoom(HeightField& field, int mode, FieldSelection* selection) {
     return ZoomOutcome::kDone;
 }
 
-const char* ZoomMessage(ZoomOutcome outcome) {
+std::string ZoomMessage(ZoomOutcome outcome, const HeightField& field) {
     switch (outcome) {
         case ZoomOutcome::kTooLarge: return "Field too large to expand";
         case ZoomOutcome::kTooSmall: return "Field too small to shrink";
+        case ZoomOutcome::kNoMemory: return NoMemoryMessage(int64_t(field.width()) * 2, int64_t(field.height()) * 2);
         case ZoomOutcome::kDone: break;
     }
     return "";

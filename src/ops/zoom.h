@@ -1,20 +1,23 @@
 #pragma once
 
+#include <string>
+
 #include "core/height_field.h"
 #include "ops/selection.h"
 
 inline constexpr int kZoomExpand = 0;
 inline constexpr int kZoomShrink = 1;
 
-enum class ZoomOutcome { kDone, kTooLarge, kTooSmall };
+enum class ZoomOutcome { kDone, kTooLarge, kTooSmall, kNoMemory };
 
 // Doubles the field in both directions, filling new positions by interpolation, or
 // halves it by keeping every second position of every second row. The images are
 // replaced by new ones of the new size, so nothing of the old field stays beyond it,
 // and the undo image ends equal to the working image. The selection, when given, is
 // scaled with the field and a chosen polygon is drawn into the new mask. A field that
-// would outgrow HeightField's bounds, or shrink to nothing, is refused unchanged.
+// would outgrow HeightField's bounds, or shrink to nothing, is refused unchanged; so is
+// an expand for which memory runs out.
 ZoomOutcome Zoom(HeightField& field, int mode, FieldSelection* selection);
 
-// The message for a refused zoom, empty for kDone.
-const char* ZoomMessage(ZoomOutcome outcome);
+// The message for a zoom of the field refused with outcome, empty for kDone.
+std::string ZoomMessage(ZoomOutcome outcome, const HeightField& field);

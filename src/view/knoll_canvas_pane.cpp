@@ -60,7 +60,7 @@ ZoomOutcome KnollCanvasPane::Zoom(int mode) {
 }
 
 void KnollCanvasPane::RenderPalette() {
-    if (field_.kind() == kEightBitField) ::RenderPalette(field_, ThePalette());
+    if (field_.kind() == kEightBitField) ::RenderPalette(field_, field_.palette());
 }
 
 // ---- Painter ----------------------------------------------------------------------------------

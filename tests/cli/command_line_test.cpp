@@ -69,12 +69,13 @@ protected:
         registry.Add(paint);
         registry.Add(SimpleStep("--record", "", [this](Session& session) {
             recorded.push_back(session.field.FieldValue(0, 0));
-            selections.push_back(session.selectionState);
+            selections.push_back(session.selection.state());
             return StepResult::Done();
         }));
         registry.Add(SimpleStep("--choose", "", [](Session& session) {
-            session.selectionState = kSelectionChosen;
-            session.field.mask().PaintPixelStrip(0, 0, 1, std::vector<vColor>(1).data());
+            session.selection.Begin();
+            for (int corner = 0; corner < 3; ++corner) session.selection.AddVertex(corner, corner % 2);
+            session.selection.Close(session.field);
             return StepResult::Done();
         }));
     }
@@ -94,7 +95,7 @@ TEST_F(SessionSteps, UndoReturnsToTheLastCommit) {
 
 TEST_F(SessionSteps, UndoAndNewDropTheSelection) {
     EXPECT_EQ(Run({"--choose", "--record", "--undo", "--record", "--choose", "--new", "2x2", "--record"}), 0);
-    EXPECT_EQ(selections, (std::vector<int>{kSelectionChosen, kSelectionIdle, kSelectionIdle}));
+    EXPECT_EQ(selections, (std::vector<int>{FieldSelection::kChosen, FieldSelection::kIdle, FieldSelection::kIdle}));
 }
 
 TEST_F(SessionSteps, NewIsCommittedEmpty) {

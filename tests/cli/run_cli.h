@@ -18,12 +18,23 @@ struct CliRun {
     std::string err;
 };
 
+// Where the program's standard output goes: a file the run captures, a full device, or
+// nowhere (closed).
+enum class Output { kCaptured, kFull, kClosed };
+
 // Runs the built knollwork-cli with the arguments in folder, capturing both streams.
-inline CliRun RunCli(const ScratchDir& folder, const std::vector<std::string>& arguments) {
+inline CliRun RunCli(const ScratchDir& folder, const std::vector<std::string>& arguments,
+                     Output output = Output::kCaptured) {
     std::string outPath = folder / ".stdout", errPath = folder / ".stderr";
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (output == Output::kCaptured) {
+        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    } else if (output == Output::kFull) {
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/full", O_WRONLY, 0);
+    } else {
+        posix_spawn_file_actions_addclose(&actions, 1);
+    }
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     std::vector<char*> argv{const_cast<char*>(KNOLL_CLI_PATH)};
     for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));

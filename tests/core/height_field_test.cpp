@@ -144,27 +144,4 @@ TEST(HeightField, RefusedSizesChangeNothing) {
     EXPECT_FALSE(HeightField::AcceptableSize(int64_t(1) << 40, int64_t(1) << 40));
 }
 
-TEST(SmoothAverage, ShrinksItsWindowAtTheEdges) {
-    HeightField field;
-    FillField(field, {{10, 20, 30}, {40, 50, 60}, {70, 80, 90}}, kEightBitField);
-    const TarnMemoryDC& image = field.working();
-    EXPECT_EQ(image.SmoothAverage(0, 0, 1, false), (10u + 20 + 40 + 50) / 4);
-    EXPECT_EQ(image.SmoothAverage(1, 1, 1, false), 50u);
-    EXPECT_EQ(image.SmoothAverage(2, 1, 0, false), 60u);
-    EXPECT_EQ(image.SmoothAverage(1, 0, 5, false), 50u);
-}
-
-TEST(SmoothAverage, CountsNoValueAsTheTopSample) {
-    HeightField field;
-    FillField(field, {{-1, 0}}, kEightBitField);
-    EXPECT_EQ(field.working().SmoothAverage(1, 0, 1, false), 255u / 2);
-    EXPECT_EQ(field.working().SmoothAverage(1, 0, 1, true), 0xFFFFu / 2);
-}
-
-TEST(SmoothAverage, WideAverageUsesTheLowSixteenBits) {
-    HeightField field;
-    FillField(field, {{1000, 3000}, {65535, 65535}}, kSixteenBitField);
-    EXPECT_EQ(field.working().SmoothAverage(0, 0, 1, true), (1000u + 3000 + 65535 + 65535) / 4);
-}
-
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/height_field.h"
+#include "files/write_sink.h"
 
 // A fresh folder for one test, removed with everything in it afterwards.
 class ScratchDir {
@@ -68,7 +69,7 @@ template <typename Save>
 std::string SaveAs(HeightField& field, const std::string& path, Save save, int* result = nullptr) {
     std::vector<char> buffer(path.begin(), path.end());
     buffer.resize(path.size() + 8, '\0');
-    int outcome = save(field, buffer.data(), buffer.size());
+    int outcome = save(field, buffer.data(), buffer.size(), SystemWrites());
     if (result) *result = outcome;
     return buffer.data();
 }

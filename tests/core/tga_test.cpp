@@ -121,7 +121,7 @@ TEST_F(TgaFiles, SaveWritesHeaderPaletteAndIndexes) {
     std::vector<uint8_t> bytes = ReadBytes(written);
     ASSERT_EQ(bytes.size(), 18u + 768 + 6);
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 18), TgaHeader(3, 2));
-    const Palette& palette = ThePalette();
+    const Palette& palette = DefaultPalette();
     EXPECT_EQ(bytes[18 + 3 * 17], palette[17].b());
     EXPECT_EQ(bytes[18 + 3 * 17 + 1], palette[17].g());
     EXPECT_EQ(bytes[18 + 3 * 17 + 2], palette[17].r());
@@ -138,7 +138,7 @@ TEST_F(TgaFiles, SavedFieldLoadsBackWithItsValues) {
     EXPECT_EQ(Values(loaded), Values(field));
     FillField(field, {{-1}}, kEightBitField);  // 1 x 1, no value: back as entry 255
     ASSERT_EQ(LoadTga(loaded, SaveAs(field, dir / "one", SaveTga).c_str()), kLoadDone);
-    EXPECT_EQ(loaded.working().ReadPixel(0, 0), ThePalette()[255].pixel());
+    EXPECT_EQ(loaded.working().ReadPixel(0, 0), DefaultPalette()[255].pixel());
 }
 
 TEST_F(TgaFiles, ForeignColourMapIsReplacedByThePalette) {

@@ -14,7 +14,7 @@ TEST(ConvertToPpm, MultipliesByTwoHundredFiftySixAndTakesNoValueAsTheTop) {
 
 TEST(ConvertToPpm, ReadsTheStoredBlueByte) {
     HeightField field;
-    SetPixels(field, kEightBitField, {{ThePalette()[250].pixel()}});
+    SetPixels(field, kEightBitField, {{DefaultPalette()[250].pixel()}});
     ConvertToPpm(field);
     field.SetKind(kSixteenBitField);
     EXPECT_EQ(ReadValues(field), (Heights{{65280}}));
@@ -24,7 +24,7 @@ TEST(ConvertToTga, KeepsTheHighByteAndGivesNoValueEntryZero) {
     HeightField field;
     SetField(field, kSixteenBitField, {{0, 255, 256, 65535, -1}});
     ConvertToTga(field);
-    const Palette& palette = ThePalette();
+    const Palette& palette = DefaultPalette();
     EXPECT_EQ(ReadPixels(field), (std::vector<std::vector<uint32_t>>{
                                      {palette[0].pixel(), palette[0].pixel(), palette[1].pixel(),
                                       palette[255].pixel(), palette[0].pixel()}}));

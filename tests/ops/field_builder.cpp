@@ -16,7 +16,7 @@ void SetPixels(HeightField& field, int kind, const std::vector<std::vector<uint3
 }
 
 void SetField(HeightField& field, int kind, const Heights& rows) {
-    const PixelCodec codec(kind);
+    const PixelCodec codec(kind, field.palette());
     std::vector<std::vector<uint32_t>> pixels;
     for (const auto& row : rows) {
         pixels.emplace_back();

@@ -6,19 +6,20 @@
 #include "ops/pixel_codec.h"
 #include "ops/row_traversal.h"
 #include "ops/smooth.h"
+#include "window_average.h"
 
 namespace {
 
 // The in-place smooth literally: each target's window mean from the image as it stands,
 // rows written back one at a time.
 void SmoothByDefinition(HeightField& field, int area, int radius) {
-    const PixelCodec codec(field.kind());
+    const PixelCodec codec(field);
     std::vector<vColor> row(static_cast<size_t>(field.width()));
     for (int y = 0; y < field.height(); ++y) {
         for (int x = 0; x < field.width(); ++x) {
             bool target = area == kAreaWhole || field.MaskTest(x, y) == area - 1;
             uint32_t pixel = field.working().ReadPixel(x, y);
-            if (target) pixel = codec.Store(field.working().SmoothAverage(x, y, radius, codec.wide()));
+            if (target) pixel = codec.Store(WindowAverage(field.working(), x, y, radius, codec.wide()));
             row[size_t(x)] = vColor::FromPixel(pixel);
         }
         field.WriteRow(y, row.data());
@@ -35,7 +36,7 @@ std::vector<std::vector<uint32_t>> RandomPixels(std::mt19937& random, int kind, 
             if (random() % 17 == 0) {
                 pixel = kNoValuePixel;
             } else if (kind == kEightBitField) {
-                pixel = ThePalette()[random() % 256].pixel();
+                pixel = DefaultPalette()[random() % 256].pixel();
             } else {
                 pixel = (random() % 65536) | ((random() % 256) << 16);
             }
@@ -171,4 +172,28 @@ TEST(Smooth, RefreshesOnceAtTheEndOnlyInAnEightBitField) {
         EXPECT_EQ(painter.rows, (std::vector<int>{0, 1}));
         EXPECT_EQ(painter.refreshes, kind == kEightBitField ? 1 : 0);
     }
+}
+
+// The reference the tests above compare against.
+TEST(WindowAverage, ShrinksItsWindowAtTheEdges) {
+    HeightField field;
+    SetField(field, kEightBitField, {{10, 20, 30}, {40, 50, 60}, {70, 80, 90}});
+    const TarnMemoryDC& image = field.working();
+    EXPECT_EQ(WindowAverage(image, 0, 0, 1, false), (10u + 20 + 40 + 50) / 4);
+    EXPECT_EQ(WindowAverage(image, 1, 1, 1, false), 50u);
+    EXPECT_EQ(WindowAverage(image, 2, 1, 0, false), 60u);
+    EXPECT_EQ(WindowAverage(image, 1, 0, 5, false), 50u);
+}
+
+TEST(WindowAverage, CountsNoValueAsTheTopSample) {
+    HeightField field;
+    SetField(field, kEightBitField, {{-1, 0}});
+    EXPECT_EQ(WindowAverage(field.working(), 1, 0, 1, false), 255u / 2);
+    EXPECT_EQ(WindowAverage(field.working(), 1, 0, 1, true), 0xFFFFu / 2);
+}
+
+TEST(WindowAverage, WideAverageUsesTheLowSixteenBits) {
+    HeightField field;
+    SetField(field, kSixteenBitField, {{1000, 3000}, {65535, 65535}});
+    EXPECT_EQ(WindowAverage(field.working(), 0, 0, 1, true), (1000u + 3000 + 65535 + 65535) / 4);
 }

@@ -113,14 +113,14 @@ TEST(Zoom, RefusesAFieldThatWouldVanishOrOutgrowTheLimitAndKeepsIt) {
     SetField(field, kEightBitField, {{1, 2, 3}});
     EXPECT_EQ(Zoom(field, kZoomShrink, nullptr), ZoomOutcome::kTooSmall);
     EXPECT_EQ(ReadValues(field), (Heights{{1, 2, 3}}));
-    EXPECT_STREQ(ZoomMessage(ZoomOutcome::kTooSmall), "Field too small to shrink");
+    EXPECT_EQ(ZoomMessage(ZoomOutcome::kTooSmall, field), "Field too small to shrink");
 
     Heights wideRow(1, std::vector<int>(HeightField::kMaxSide / 2 + 1, 7));
     SetField(field, kEightBitField, wideRow);
     EXPECT_EQ(Zoom(field, kZoomExpand, nullptr), ZoomOutcome::kTooLarge);
     EXPECT_EQ(field.width(), HeightField::kMaxSide / 2 + 1);
     EXPECT_EQ(field.FieldValue(field.width() - 1, 0), 7);
-    EXPECT_STREQ(ZoomMessage(ZoomOutcome::kTooLarge), "Field too large to expand");
+    EXPECT_EQ(ZoomMessage(ZoomOutcome::kTooLarge, field), "Field too large to expand");
 }
 
 TEST(Zoom, DrawsEvenRowsThenOddRowsAndRefreshesOnce) {

@@ -8,16 +8,7 @@ constexpr uint32_t kNearWhitePixel = 0xFFFEFF;
 
 int Ramp(int x, int y) { return (x + 3 * y) % 200; }
 
-uint32_t Entry(int index) { return ThePalette()[size_t(index)].pixel(); }
-
-// The palette in use is the program's; each test that changes it puts it back.
-class PaletteRestorer {
-public:
-    ~PaletteRestorer() { ThePalette() = saved_; }
-
-private:
-    Palette saved_ = ThePalette();
-};
+uint32_t Entry(int index) { return DefaultPalette()[size_t(index)].pixel(); }
 
 }  // namespace
 
@@ -76,10 +67,11 @@ TEST(CanvasLegend, TooSmallAViewDrawsNothingOnThatEdge) {
 }
 
 TEST(CanvasPalette, RepaintsAnEightBitFieldKeepingItsValuesAndLeavesASixteenBitOneAlone) {
-    PaletteRestorer restore;
     CanvasFixture f;
     f.Load(300, 200, kEightBitField, [](int x, int y) { return x == 7 && y == 7 ? -1 : (x + y) % 256; });
-    for (int i = 0; i < 256; ++i) ThePalette()[size_t(i)] = vColor(255 - (i & 0xFF), 40, uint8_t(i));
+    Palette palette;
+    for (int i = 0; i < 256; ++i) palette[size_t(i)] = vColor(255 - (i & 0xFF), 40, uint8_t(i));
+    f.canvas.Field().SetPalette(palette);
     f.canvas.RenderPalette();
     f.Pump();
     EXPECT_EQ(f.Working(10, 20), vColor(225, 40, 30).pixel());

@@ -18,14 +18,15 @@ class DemoCanvas : public CanvasFixture {
 public:
     DemoCanvas() : CanvasFixture(900, 700) {
         std::string directory;
-        EXPECT_EQ(LoadPaletteFile((kDemo + "Std.pal").c_str(), ThePalette(), directory), kPaletteLoaded);
+        Palette palette = DefaultPalette();
+        EXPECT_EQ(LoadPaletteFile((kDemo + "Std.pal").c_str(), palette, directory), kPaletteLoaded);
+        canvas.Field().SetPalette(palette);
         EXPECT_EQ(LoadTga(canvas.Field(), (kDemo + "Intro.tga").c_str()), kLoadDone);
         canvas.SetFieldKind(kEightBitField);
         canvas.SnapshotField();
         canvas.UpdateScrollBars();
         Pump();
     }
-    ~DemoCanvas() { ThePalette() = saved_; }
 
     // The frame as presented, written as name.png.
     void Keep(const std::string& name) {
@@ -37,9 +38,6 @@ public:
         return (platform().FramePixel(X(x), Y(y)) & 0xFFFFFF) ==
                Working(x + canvas.HorizontalOffset(), y + canvas.VerticalOffset());
     }
-
-private:
-    Palette saved_ = ThePalette();
 };
 
 }  // namespace

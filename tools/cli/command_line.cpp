@@ -9,9 +9,10 @@ int UsageError(const std::string& message) {
     return kExitUsage;
 }
 
-// Parses the whole command line into actions; false after reporting a usage error.
-bool Prepare(const std::vector<std::string>& arguments, const StepRegistry& registry,
-             std::vector<StepAction>& actions, std::string& error) {
+}  // namespace
+
+bool PrepareSteps(const std::vector<std::string>& arguments, const StepRegistry& registry,
+                  std::vector<StepAction>& actions, std::string& error) {
     for (size_t i = 0; i < arguments.size(); ++i) {
         const Step* step = registry.Find(arguments[i]);
         if (!step) {
@@ -37,13 +38,11 @@ bool Prepare(const std::vector<std::string>& arguments, const StepRegistry& regi
     return true;
 }
 
-}  // namespace
-
 int RunCommandLine(const std::vector<std::string>& arguments, const StepRegistry& registry) {
     if (arguments.empty()) return UsageError("no steps given");
     std::vector<StepAction> actions;
     std::string error;
-    if (!Prepare(arguments, registry, actions, error)) return UsageError(error);
+    if (!PrepareSteps(arguments, registry, actions, error)) return UsageError(error);
 
     Session session;
     for (StepAction& action : actions) {

@@ -10,7 +10,6 @@
 #include "ops/random_generator.h"
 #include "ops/roughen.h"
 #include "ops/row_traversal.h"
-#include "ops/selection.h"
 #include "ops/tile_operations.h"
 #include "ops/zoom.h"
 
@@ -110,21 +109,17 @@ Step SeedStep() {
 // The canvas cannot be clicked left of or above the field, so such a vertex is refused.
 StepResult Select(Session& session, const std::vector<vPoint>& points) {
     HeightField& field = session.field;
-    FieldSelection selection;
-    selection.Begin();
     for (const vPoint& point : points) {
         if (point.x < 0 || point.y < 0) {
             return StepResult::Failed("Selection point " + std::to_string(point.x) + "," +
                                       std::to_string(point.y) + " lies left of or above the field");
         }
-        selection.AddClickedVertex(point.x, point.y, field.width(), field.height());
     }
-    if (!selection.Close(field)) {
-        session.DropSelection();
-        return StepResult::Done();
+    session.selection.Begin();
+    for (const vPoint& point : points) {
+        session.selection.AddClickedVertex(point.x, point.y, field.width(), field.height());
     }
-    session.selectionState = kSelectionChosen;
-    session.selectionPoints = selection.points();
+    if (!session.selection.Close(field)) session.DropSelection();
     return StepResult::Done();
 }
 
@@ -216,18 +211,8 @@ StepResult Convert(Session& session, int targetKind) {
 StepResult ZoomStep(Session& session, int mode) {
     HeightField& field = session.field;
     field.SnapshotField();
-    FieldSelection selection;
-    selection.Begin();
-    bool chosen = session.selectionState == kSelectionChosen;
-    for (size_t i = 0; chosen && i + 1 < session.selectionPoints.size(); ++i) {
-        selection.AddVertex(session.selectionPoints[i].x, session.selectionPoints[i].y);
-    }
-    ZoomOutcome outcome = Zoom(field, mode, &selection);
-    if (outcome != ZoomOutcome::kDone) return StepResult::Failed(ZoomMessage(outcome));
-    if (chosen) {
-        selection.Close(field);
-        session.selectionPoints = selection.points();
-    }
+    ZoomOutcome outcome = Zoom(field, mode, &session.selection);
+    if (outcome != ZoomOutcome::kDone) return StepResult::Failed(ZoomMessage(outcome, field));
     field.SnapshotField();
     return StepResult::Done();
 }

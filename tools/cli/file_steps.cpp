@@ -26,7 +26,11 @@ StepResult Open(Session& session, const std::string& path) {
         return StepResult::Failed("WRONG  FILE TYPE!!\n\nTGA & PPM types only !!");
     }
     HeightField& field = session.field;
-    int result = fileKind == kFileKindPpm ? LoadPpm(field, path.c_str()) : LoadTga(field, path.c_str());
+    FileSize size;
+    int result = fileKind == kFileKindPpm ? LoadPpm(field, path.c_str(), &size)
+                                          : LoadTga(field, path.c_str(), &size);
+    // Out of memory the field is as it was, its selection and commit included.
+    if (result == kLoadNoMemory) return StepResult::Failed(NoMemoryMessage(size.width, size.height));
     // Whatever the outcome the editor leaves selection mode and commits. A finished load
     // has cleared the mask and committed already; doing it again would only cost time.
     if (result != kLoadDone) {
@@ -52,6 +56,8 @@ StepResult Save(Session& session, const std::string& path) {
                      ? SavePpm(session.field, buffer.data(), buffer.size())
                      : SaveTga(session.field, buffer.data(), buffer.size());
     if (result != kSaveDone) return StepResult::Failed("File Save Error!!!");
+    // The extension rule may write another name than the one typed; say which.
+    if (path != buffer.data()) std::fprintf(stderr, "saved as %s\n", buffer.data());
     session.field.SnapshotField();
     return StepResult::Done();
 }
@@ -61,7 +67,8 @@ StepResult LoadPalette(Session& session, const std::string& path) {
     int result = LoadPaletteFile(path.c_str(), ThePalette(), paletteDirectory);
     if (result == kPaletteCannotOpen) return StepResult::Failed("Palette Open error");
     if (result == kPaletteBodyError) return StepResult::Failed("Palette Body error");
-    if (session.field.kind() == kEightBitField) RenderPalette(session.field, ThePalette());
+    session.field.SetPalette(ThePalette());
+    if (session.field.kind() == kEightBitField) RenderPalette(session.field, session.field.palette());
     session.field.SnapshotField();
     return StepResult::Done();
 }
@@ -87,8 +94,7 @@ bool ParseSize(const std::string& text, int& width, int& height, int& kind) {
 
 StepResult New(Session& session, int width, int height, int kind) {
     if (!session.field.ReplaceField(width, height)) {
-        return StepResult::Failed("Not enough memory for a field of " + std::to_string(width) +
-                                  " x " + std::to_string(height));
+        return StepResult::Failed(NoMemoryMessage(width, height));
     }
     session.field.SetKind(kind);
     session.DropSelection();

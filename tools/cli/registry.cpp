@@ -43,9 +43,26 @@ Step FileStep(std::string name, std::string argumentName, std::string summary,
             error = "the file name is empty";
             return std::nullopt;
         }
+        // A forgotten file name would otherwise take the next step as one.
+        if (path.rfind("--", 0) == 0) {
+            error = "'" + path + "' is a step, not a file name (write ./" + path + " for a file so named)";
+            return std::nullopt;
+        }
         return [run, path](Session& session) { return run(session, path); };
     };
     return step;
+}
+
+StepResult PrintToStandardOutput(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return FlushStandardOutput();
+}
+
+StepResult FlushStandardOutput() {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        return StepResult::Failed("Unable to write to standard output");
+    }
+    return StepResult::Done();
 }
 
 namespace {
@@ -70,25 +87,15 @@ std::string HelpText(const StepRegistry& registry) {
     return text;
 }
 
-// The editing steps come with the operations library; builds without it lack them.
-void AddEditSteps([[maybe_unused]] StepRegistry& registry) {
-#ifdef KNOLL_CLI_EDIT_STEPS
-    RegisterEditSteps(registry);
-#endif
-}
-
 }  // namespace
 
 void BuildRegistry(StepRegistry& registry) {
     RegisterFileSteps(registry);
-    AddEditSteps(registry);
+    RegisterEditSteps(registry);
     RegisterReportSteps(registry);
-    registry.Add(SimpleStep("--help", "show this text", [&registry](Session&) {
-        std::fputs(HelpText(registry).c_str(), stdout);
-        return StepResult::Done();
-    }));
+    registry.Add(SimpleStep("--help", "show this text",
+                            [&registry](Session&) { return PrintToStandardOutput(HelpText(registry)); }));
     registry.Add(SimpleStep("--version", "show the version", [](Session&) {
-        std::printf("knollwork-cli %s\n", KNOLL_VERSION);
-        return StepResult::Done();
+        return PrintToStandardOutput(std::string("knollwork-cli ") + KNOLL_VERSION + "\n");
     }));
 }

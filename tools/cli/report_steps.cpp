@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
-#include "cli/png_writer.h"
 #include "cli/step.h"
-#include "core/replacing_file.h"
+#include "files/png_writer.h"
+#include "files/replacing_file.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ public:
         if (toStdout_) std::fwrite(text.data(), 1, text.size(), stdout);
         else file_->Write(text.data(), text.size());
     }
-    bool Finish() { return toStdout_ ? std::fflush(stdout) == 0 && !std::ferror(stdout) : file_->Commit(); }
+    bool Finish() { return toStdout_ ? FlushStandardOutput().ok : file_->Commit(); }
 
 private:
     bool toStdout_;
@@ -86,10 +86,16 @@ StepResult DumpPixels(Session& session, const std::string& path) {
     });
 }
 
+// "-" writes the PNG to standard output, after any text earlier steps left there.
 StepResult Preview(Session& session, const std::string& path) {
-    if (!WritePng(session.field.working(), path.c_str())) {
-        return StepResult::Failed("Unable to write " + path);
+    const Raster& image = session.field.working().raster();
+    if (path == "-") {
+        StepResult flushed = FlushStandardOutput();
+        if (!flushed.ok) return flushed;
+        if (!WritePngToStandardOutput(image)) return StepResult::Failed("Unable to write to standard output");
+        return StepResult::Done();
     }
+    if (!WritePng(image, path.c_str())) return StepResult::Failed("Unable to write " + path);
     return StepResult::Done();
 }
 
@@ -97,14 +103,11 @@ StepResult Preview(Session& session, const std::string& path) {
 
 void RegisterReportSteps(StepRegistry& registry) {
     registry.Add(SimpleStep("--info", "print size, kind, lowest and highest value, positions without value",
-                            [](Session& session) {
-                                std::fputs(InfoLine(session.field).c_str(), stdout);
-                                return StepResult::Done();
-                            }));
+                            [](Session& session) { return PrintToStandardOutput(InfoLine(session.field)); }));
     registry.Add(FileStep("--dump", "FILE", "write every value, -1 for none ('-': standard output)",
                             DumpValues));
     registry.Add(FileStep("--dump-pixels", "FILE", "write every stored colour as six hex digits",
                             DumpPixels));
-    registry.Add(FileStep("--preview", "FILE.png", "write the field as the editor shows it, as PNG",
+    registry.Add(FileStep("--preview", "FILE.png", "write the field as the editor shows it, as PNG ('-': standard output)",
                             Preview));
 }

@@ -6,9 +6,8 @@
 // any action runs. Then the actions run left to right on one Session.
 //
 // Adding steps: write a file with a registration function that calls registry.Add()
-// once per step, declare it below, and call it from BuildRegistry() in registry.cpp (or,
-// for the editing steps, from RegisterEditSteps in edit_steps.cpp, which is compiled
-// in only when the operations library is). A step's prepare function validates its
+// once per step, declare it below, and call it from BuildRegistry() in registry.cpp. A
+// step's prepare function validates its
 // argument text; it returns the action to run, or std::nullopt after writing a usage
 // message into `error`. Failures that the editor would report as a notice (a file that
 // cannot be read, "Value Wrong!!") belong in the action's StepResult, not in prepare.
@@ -21,30 +20,19 @@
 #include <vector>
 
 #include "core/height_field.h"
-#include "framework/draw/geometry.h"
-
-// Selection state of the session, as the canvas keeps it.
-inline constexpr int kSelectionIdle = 0;
-inline constexpr int kSelectionChosen = 2;
+#include "ops/selection.h"
 
 // Everything the steps share while the command line runs.
 struct Session {
-    HeightField field;                  // 400 x 400, 8-bit, no values, as the editor starts
-    int selectionState = kSelectionIdle;
-    int areaCode = 0;                   // 0 whole field, 1 inside the selection, 2 outside
-    std::optional<uint32_t> seed;       // fixed seed for roughen; none: the clock's seconds
-    std::vector<vPoint> selectionPoints;  // the chosen polygon, its first point repeated last
+    HeightField field;              // 400 x 400, 8-bit, no values, as the editor starts
+    FieldSelection selection;       // the chosen polygon, as the canvas keeps it
+    int areaCode = 0;               // 0 whole field, 1 inside the selection, 2 outside
+    std::optional<uint32_t> seed;   // fixed seed for roughen; none: the clock's seconds
 
     // The editor's Undo and the steps that replace the field drop the selection.
-    void DropSelection() {
-        ForgetSelection();
-        field.ClearMask();
-    }
+    void DropSelection() { selection.End(field); }
     // For steps whose field already has a clear mask, such as a finished load.
-    void ForgetSelection() {
-        selectionState = kSelectionIdle;
-        selectionPoints.clear();
-    }
+    void ForgetSelection() { selection = FieldSelection(); }
 };
 
 // What a step's action reports: success, or the editor's own message text.
@@ -85,14 +73,20 @@ private:
 // Convenience for steps without an argument.
 Step SimpleStep(std::string name, std::string summary, StepAction action);
 
-// Convenience for steps whose one argument is a file name, which must not be empty.
+// Convenience for steps whose one argument is a file name, which must not be empty
+// nor begin with "--".
 Step FileStep(std::string name, std::string argumentName, std::string summary,
               std::function<StepResult(Session&, const std::string& path)> run);
+
+// Writes text to standard output at once, so that a full disk, a closed stream or any
+// other write error fails the step instead of passing unnoticed.
+StepResult PrintToStandardOutput(const std::string& text);
+StepResult FlushStandardOutput();
 
 // Registration functions, one per file of steps.
 void RegisterFileSteps(StepRegistry& registry);    // file_steps.cpp
 void RegisterReportSteps(StepRegistry& registry);  // report_steps.cpp
-void RegisterEditSteps(StepRegistry& registry);    // edit_steps.cpp (with the ops library)
+void RegisterEditSteps(StepRegistry& registry);    // edit_steps.cpp
 
 // Adds every step this build knows, --help and --version included. The help step
 // lists the registry it was added to, so the registry must outlive the run.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "framework/platform/png_writer.h"
+#include "files/png_writer.h"
 
 namespace {
 
@@ -84,7 +84,7 @@ void vHeadlessPlatform::Present(const Raster& frame) {
 }
 
 bool vHeadlessPlatform::WriteFramePng(const std::string& path) const {
-    return vWritePng(presented_, path);
+    return WritePng(presented_, path.c_str());
 }
 
 // ---- Events ---------------------------------------------------------------------------------

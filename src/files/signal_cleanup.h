@@ -1,0 +1,31 @@
+#pragma once
+
+#include <csignal>
+
+// While one lives, SIGINT or SIGTERM first removes the named file, then ends the
+// process with the signal's usual status, so an interrupted save leaves no temporary
+// file behind. A signal that the process already handles or ignores is left alone, and
+// only one file is guarded at a time: the program never writes two at once.
+class SignalCleanup {
+public:
+    explicit SignalCleanup(const char* path);
+    ~SignalCleanup();
+    SignalCleanup(const SignalCleanup&) = delete;
+    SignalCleanup& operator=(const SignalCleanup&) = delete;
+
+private:
+    bool guarding_ = false;
+};
+
+// Holds SIGINT and SIGTERM back while it lives, so that a file can be made and its
+// SignalCleanup set up with no signal in between; a held signal arrives at its end.
+class SignalsHeld {
+public:
+    SignalsHeld();
+    ~SignalsHeld();
+    SignalsHeld(const SignalsHeld&) = delete;
+    SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+private:
+    sigset_t previous_;
+};
