@@ -1,9 +1,25 @@
 #!/bin/bash
-# Installs what is missing, builds, and runs the program on the bundled demo workspace.
+# Installs what is missing, builds, and starts the editor on a demo workspace in
+# ~/knollwork-demo (copied from demo/ the first time only). Without a display it runs
+# the editor under Xvfb instead, takes it through a short tour and writes screenshots
+# to out/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+repo=$(pwd)
+workspace=${KNOLLWORK_DEMO:-$HOME/knollwork-demo}
 bash scripts/setup.sh
 bash scripts/build.sh
+if [[ ! -e "$workspace" ]]; then
+    mkdir -p "$workspace"
+    cp demo/* "$workspace/"
+    echo "demo workspace copied to $workspace"
+fi
+editor=$repo/build/src/app/knollwork
+if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
+    cd "$workspace"
+    exec "$editor"
+fi
+echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): running the editor under Xvfb"
+echo "with a scripted tour instead."
 mkdir -p out
-build/tools/cli/knollwork-cli --palette demo/Std.pal --open demo/Intro.tga --info --preview out/Intro.png
-echo "preview written to $(pwd)/out/Intro.png"
+bash scripts/demo_tour.sh "$editor" "$workspace" "$repo/out"

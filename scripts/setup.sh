@@ -6,7 +6,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libpng-dev
   libsdl2-dev libsdl2-ttf-dev libfontconfig-dev fonts-dejavu-core
-  xvfb x11-apps x11-utils imagemagick
+  xvfb x11-apps x11-utils xdotool imagemagick
   povray gdal-bin netpbm
 )
 missing=()

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <climits>
+
+#include "framework/draw/geometry.h"
+
 // What the screen must show while the field changes. The canvas draws on its surface;
 // the batch tool keeps this base, which shows nothing.
 class FieldPainter {
@@ -8,6 +12,10 @@ public:
 
     virtual void DrawRow(int /*y*/) {}
     virtual void DrawPoint(int /*x*/, int /*y*/) {}
+    // The positions the painter shows; points elsewhere need not be drawn. Operations
+    // that draw single positions ask once, so a view of part of a large field does not
+    // pay a call for every position it cannot show.
+    virtual vRect ShownArea() const { return {0, 0, INT_MAX, INT_MAX}; }
     // Copy the visible part of the working image onto the view.
     virtual void RefreshView() {}
     // The field was replaced: clear the view's drawing surface.

@@ -10,6 +10,29 @@ void FieldSelection::Begin() {
 
 void FieldSelection::AddVertex(int x, int y) { points_.push_back({x, y}); }
 
+bool FieldSelection::AddClickedVertex(int x, int y, int width, int height) {
+    if (points_.empty()) {
+        AddVertex(x, y);
+        return true;
+    }
+    const vPoint& last = points_.back();
+    if (x == last.x && y == last.y) return false;
+    points_.push_back(ClipToField(last, vPoint{x, y}, width, height));
+    return true;
+}
+
+vPoint FieldSelection::ClipToField(const vPoint& from, vPoint to, int width, int height) {
+    if (to.x != from.x && to.x > width) {
+        to.y = int(from.y + int64_t(to.y - from.y) * (width - from.x) / (to.x - from.x));
+        to.x = width;
+    }
+    if (to.y != from.y && to.y > height) {
+        to.x = int(from.x + int64_t(to.x - from.x) * (height - from.y) / (to.y - from.y));
+        to.y = height;
+    }
+    return to;
+}
+
 bool FieldSelection::Close(HeightField& field) {
     if (points_.size() < 3) {
         points_.clear();

@@ -19,6 +19,14 @@ public:
     // Selection mode on: outlining, no vertices.
     void Begin();
     void AddVertex(int x, int y);
+    // A vertex as a click on the field gives it, after the first: none when it repeats
+    // the newest vertex; beyond the right or bottom edge it moves along its segment from
+    // the newest vertex onto the column x = width or the row y = height. False when no
+    // vertex was added. The editor's canvas and the batch tool's --select share it.
+    bool AddClickedVertex(int x, int y, int width, int height);
+    // That move onto the edge, in truncating integer arithmetic; nothing is clipped at
+    // the left or top edge.
+    static vPoint ClipToField(const vPoint& from, vPoint to, int width, int height);
     // Closes the outline into the selection mask: cleared to white, the polygon filled
     // black with a black pen under the even-odd rule. With fewer than three vertices
     // the outline is dropped, the state stays outlining, and false comes back.

@@ -20,6 +20,22 @@ private:
     Raster& pixels_;
 };
 
+// Draws single positions, skipping those the painter does not show.
+class PointDrawer {
+public:
+    explicit PointDrawer(HeightField& field) : painter_(field.painter()), shown_(painter_.ShownArea()) {}
+
+    bool ShowsColumn(int x) const { return x >= shown_.x && x - shown_.x < shown_.w; }
+    bool ShowsRow(int y) const { return y >= shown_.y && y - shown_.y < shown_.h; }
+    void Draw(int x, int y) {
+        if (ShowsColumn(x) && ShowsRow(y)) painter_.DrawPoint(x, y);
+    }
+
+private:
+    FieldPainter& painter_;
+    const vRect shown_;
+};
+
 // The pixels are moved row by row, which the cache likes; the points are then drawn
 // column by column, the order in which the columns are mirrored. Every position is
 // written once, so each point shows what it would have shown at its own write.
@@ -34,21 +50,25 @@ void MirrorColumns(HeightField& field, bool leftToRight) {
             row[last - from] = writer.Restored(row[from]);
         }
     }
+    PointDrawer points(field);
     for (int c = 0; c < half; ++c) {
         int to = leftToRight ? last - c : c;
-        for (int y = 0; y < field.height(); ++y) field.painter().DrawPoint(to, y);
+        if (!points.ShowsColumn(to)) continue;
+        for (int y = 0; y < field.height(); ++y) points.Draw(to, y);
     }
 }
 
 void MirrorRows(HeightField& field, bool topToBottom) {
     TileWriter writer(field);
     const int last = field.height() - 1;
+    PointDrawer points(field);
     for (int r = 0; r < field.height() / 2; ++r) {
         int from = topToBottom ? r : last - r;
         const uint32_t* source = writer.Row(from);
         uint32_t* target = writer.Row(last - from);
         for (int x = 0; x < field.width(); ++x) target[x] = writer.Restored(source[x]);
-        for (int x = 0; x < field.width(); ++x) field.painter().DrawPoint(x, last - from);
+        if (!points.ShowsRow(last - from)) continue;
+        for (int x = 0; x < field.width(); ++x) points.Draw(x, last - from);
     }
 }
 
@@ -64,10 +84,12 @@ void FlipColumns(HeightField& field) {
             row[last - c] = writer.Restored(a);
         }
     }
+    PointDrawer points(field);
     for (int c = 0; c < half; ++c) {
+        if (!points.ShowsColumn(last - c) && !points.ShowsColumn(c)) continue;
         for (int y = 0; y < field.height(); ++y) {
-            field.painter().DrawPoint(last - c, y);
-            field.painter().DrawPoint(c, y);
+            points.Draw(last - c, y);
+            points.Draw(c, y);
         }
     }
 }
@@ -75,6 +97,7 @@ void FlipColumns(HeightField& field) {
 void FlipRows(HeightField& field) {
     TileWriter writer(field);
     const int last = field.height() - 1;
+    PointDrawer points(field);
     for (int r = 0; r < field.height() / 2; ++r) {
         uint32_t* top = writer.Row(r);
         uint32_t* bottom = writer.Row(last - r);
@@ -83,9 +106,10 @@ void FlipRows(HeightField& field) {
             top[x] = writer.Restored(bottom[x]);
             bottom[x] = writer.Restored(a);
         }
+        if (!points.ShowsRow(last - r) && !points.ShowsRow(r)) continue;
         for (int x = 0; x < field.width(); ++x) {
-            field.painter().DrawPoint(x, last - r);
-            field.painter().DrawPoint(x, r);
+            points.Draw(x, last - r);
+            points.Draw(x, r);
         }
     }
 }

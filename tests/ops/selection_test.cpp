@@ -77,3 +77,22 @@ TEST(Selection, EndingClearsTheMaskAndTheVertices) {
     EXPECT_TRUE(selection.points().empty());
     EXPECT_EQ(field.MaskTest(4, 1), 1);
 }
+
+TEST(Selection, ClickedVerticesBeyondTheFieldSlideAlongTheirSegmentOntoTheEdge) {
+    FieldSelection selection;
+    selection.Begin();
+    EXPECT_TRUE(selection.AddClickedVertex(50, 60, 10, 10));  // the first stays where it is
+    EXPECT_FALSE(selection.AddClickedVertex(50, 60, 10, 10));  // a repeat adds nothing
+    selection.Begin();
+    selection.AddClickedVertex(4, 2, 10, 10);
+    selection.AddClickedVertex(14, 7, 10, 10);  // onto x = 10, 6/10 of the way
+    selection.AddClickedVertex(2, 16, 10, 10);  // onto y = 10, truncated toward zero
+    selection.AddClickedVertex(30, 30, 10, 10);  // both edges in turn, from the bottom edge
+    selection.AddClickedVertex(-5, 3, 10, 10);  // nothing is clipped at the left
+    std::vector<vPoint> expected{{4, 2}, {10, 5}, {7, 10}, {7, 10}, {-5, 3}};
+    ASSERT_EQ(selection.points().size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(selection.points()[i].x, expected[i].x) << i;
+        EXPECT_EQ(selection.points()[i].y, expected[i].y) << i;
+    }
+}

@@ -104,25 +104,28 @@ Step SeedStep() {
                         });
 }
 
+// The vertices go in as the editor's clicks would: one beyond the right or bottom edge
+// is moved onto it, a repeated one is dropped, and fewer than three drop the selection.
+// The canvas cannot be clicked left of or above the field, so such a vertex is refused.
 StepResult Select(Session& session, const std::vector<vPoint>& points) {
     HeightField& field = session.field;
     for (const vPoint& point : points) {
-        if (!field.Contains(point.x, point.y)) {
+        if (point.x < 0 || point.y < 0) {
             return StepResult::Failed("Selection point " + std::to_string(point.x) + "," +
-                                      std::to_string(point.y) + " lies outside the " +
-                                      std::to_string(field.width()) + " x " +
-                                      std::to_string(field.height()) + " field");
+                                      std::to_string(point.y) + " lies left of or above the field");
         }
     }
     session.selection.Begin();
-    for (const vPoint& point : points) session.selection.AddVertex(point.x, point.y);
-    session.selection.Close(field);
+    for (const vPoint& point : points) {
+        session.selection.AddClickedVertex(point.x, point.y, field.width(), field.height());
+    }
+    if (!session.selection.Close(field)) session.DropSelection();
     return StepResult::Done();
 }
 
 Step SelectStep() {
     return ArgumentStep("--select", "\"X,Y X,Y X,Y ...\"",
-                        "choose the polygon through three or more field positions",
+                        "choose the polygon; a vertex past the right or bottom edge moves onto it",
                         [](const std::string& text, std::string& error) -> std::optional<StepAction> {
                             std::vector<vPoint> points;
                             if (!ParsePolygon(text, points)) {

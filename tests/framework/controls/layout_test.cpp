@@ -8,6 +8,10 @@
 #include "framework/controls/record_items.h"
 #include "framework/draw/icon.h"
 #include "framework/look/text_width.h"
+#include "ops/dialogs/rough_dialog.h"
+#include "ops/dialogs/smo_dialog.h"
+#include "ops/dialogs/tile_dialog.h"
+#include "ops/dialogs/warp_dialog.h"
 
 namespace {
 
@@ -44,11 +48,6 @@ LaidOut Lay(const CommandObject* table, int kind = pkDialog) {
     return result;
 }
 
-constexpr const char* k18 = "                  ";
-constexpr const char* k7 = "       ";
-constexpr const char* k4 = "    ";
-constexpr const char* k9 = "         ";
-constexpr const char* k3 = "   ";
 constexpr const char* k14 = "              ";
 constexpr const char* k2 = "  ";
 
@@ -88,19 +87,7 @@ TEST(Layout, OnlyEarlierControlsCountAndUnknownNamesAddNothing) {
 }
 
 TEST(Layout, RoughDialogTable) {
-    constexpr CommandObject table[] = {
-        {.type = ctToggleButton, .id = 1001, .title = "   Up   "},
-        {.type = ctToggleButton, .id = 1002, .value = 1, .title = " Middle ", .rightOf = 1001},
-        {.type = ctToggleButton, .id = 1003, .title = "  Down  ", .rightOf = 1002},
-        {.type = ctSpacer, .id = 1006, .title = k18, .below = 1003},
-        {.type = ctLabel, .id = 1007, .title = "          VALUE", .attributes = AttrNoBorder, .below = 1006},
-        {.type = ctTextIn, .id = 1008, .title = "16", .rightOf = 1006, .below = 1006, .size = 8},
-        {.type = ctSpacer, .id = 1004, .title = k7, .below = 1008},
-        {.type = ctSpacer, .id = 1005, .title = k18, .below = 1004},
-        {.type = ctButton, .id = 32150, .title = " Exit ", .rightOf = 1005, .below = 1004},
-        {},
-    };
-    LaidOut out = Lay(table);
+    LaidOut out = Lay(kRoughDialogTable);
     EXPECT_EQ(out.boxes[1001], (Box{2, 2, 42, 14}));
     EXPECT_EQ(out.boxes[1002], (Box{46, 2, 42, 14}));
     EXPECT_EQ(out.boxes[1003], (Box{90, 2, 42, 14}));
@@ -115,15 +102,7 @@ TEST(Layout, RoughDialogTable) {
 }
 
 TEST(Layout, SmoothDialogTable) {
-    static constexpr int range[] = {3, 21, 2};
-    constexpr CommandObject table[] = {
-        {.type = ctText, .id = 1001, .title = "", .items = "  Pixels Squared", .attributes = AttrNoBorder},
-        {.type = ctSpinner, .id = 1002, .title = "Vbox", .items = range, .rightOf = 1001},
-        {.type = ctSpacer, .id = 1003, .title = k7, .below = 1002},
-        {.type = ctButton, .id = 32150, .title = " Exit ", .rightOf = 1003, .below = 1003},
-        {},
-    };
-    LaidOut out = Lay(table);
+    LaidOut out = Lay(kSmoDialogTable);
     EXPECT_EQ(out.boxes[1001], (Box{2, 2, 67, 12}));
     EXPECT_EQ(out.boxes[1002], (Box{71, 2, 24, 14}));
     EXPECT_EQ(out.boxes[1003], (Box{2, 20, 22, 9}));
@@ -133,22 +112,7 @@ TEST(Layout, SmoothDialogTable) {
 }
 
 TEST(Layout, WacksDialogTable) {
-    constexpr CommandObject table[] = {
-        {.type = ctToggleButton, .id = 1003, .value = 1, .title = " Cut "},
-        {.type = ctToggleButton, .id = 1004, .title = " Clip  ", .rightOf = 1003},
-        {.type = ctToggleButton, .id = 1005, .title = " INC ", .below = 1003},
-        {.type = ctToggleButton, .id = 1006, .title = "  DEC  ", .rightOf = 1005, .below = 1003},
-        {.type = ctSpacer, .id = 1011, .title = k4, .below = 1005},
-        {.type = ctToggleButton, .id = 1008, .title = "  FILL  ", .rightOf = 1011, .below = 1005},
-        {.type = ctToggleButton, .id = 1007, .title = " Inverse ", .rightOf = 1011, .below = 1008},
-        {.type = ctSpacer, .id = 1009, .title = k9, .below = 1007},
-        {.type = ctLabel, .id = 1001, .title = " VALUE", .attributes = AttrNoBorder, .below = 1009},
-        {.type = ctTextIn, .id = 1002, .title = "128", .rightOf = 1009, .below = 1009, .size = 8},
-        {.type = ctSpacer, .id = 1010, .title = k7, .below = 1002},
-        {.type = ctButton, .id = 32150, .title = " Exit ", .attributes = AttrDefault, .rightOf = 1010, .below = 1002},
-        {},
-    };
-    LaidOut out = Lay(table);
+    LaidOut out = Lay(kWarpDialogTable);
     EXPECT_EQ(out.boxes[1003], (Box{2, 2, 30, 14}));
     EXPECT_EQ(out.boxes[1004], (Box{34, 2, 38, 14}));
     EXPECT_EQ(out.boxes[1005], (Box{2, 18, 30, 14}));
@@ -166,19 +130,7 @@ TEST(Layout, WacksDialogTable) {
 }
 
 TEST(Layout, TilesDialogTable) {
-    constexpr CommandObject table[] = {
-        {.type = ctToggleButton, .id = 1001, .value = 1, .title = "  L>R "},
-        {.type = ctToggleButton, .id = 1000, .title = " R>L  ", .rightOf = 1001},
-        {.type = ctToggleButton, .id = 1002, .title = "  U>D ", .below = 1001},
-        {.type = ctToggleButton, .id = 1003, .title = " D>U  ", .rightOf = 1002, .below = 1001},
-        {.type = ctSpacer, .id = 1006, .title = k3, .below = 1002},
-        {.type = ctToggleButton, .id = 1004, .title = "Flip R", .below = 1006},
-        {.type = ctToggleButton, .id = 1005, .title = "Flip Up", .rightOf = 1004, .below = 1006},
-        {.type = ctSpacer, .id = 1007, .title = k3, .below = 1004},
-        {.type = ctButton, .id = 32150, .title = " Exit ", .rightOf = 1007, .below = 1007},
-        {},
-    };
-    LaidOut out = Lay(table);
+    LaidOut out = Lay(kTileDialogTable);
     EXPECT_EQ(out.boxes[1000], (Box{38, 2, 34, 14}));
     EXPECT_EQ(out.boxes[1003], (Box{38, 18, 34, 14}));
     EXPECT_EQ(out.boxes[1006], (Box{2, 36, 14, 9}));

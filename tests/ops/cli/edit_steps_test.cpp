@@ -104,8 +104,14 @@ TEST_F(EditSteps, SeeTheWhiteMaskWithoutASelection) {
     EXPECT_EQ(Dumped(), (Heights{{7, 7}, {7, 7}}));
 }
 
-TEST_F(EditSteps, RefuseASelectionPointOutsideTheField) {
-    EXPECT_EQ(Run({"--new", "4x4", "--select", "0,0 3,0 4,3"}), kExitStepFailed);
+TEST_F(EditSteps, ClipSelectionVerticesBeyondTheFieldAsTheEditorDoes) {
+    // 9,0 lands on (4,0) and 3,9 on (4,4): the polygon covers the field's right side.
+    ASSERT_EQ(Run({"--new", "4x4", "--select", "0,0 9,0 3,9 0,3", "--area", "inside", "--fill", "7"}),
+              kExitDone);
+    Heights heights = Dumped();
+    EXPECT_EQ(heights[1][3], 7);
+    EXPECT_EQ(heights[3][3], 7);
+    EXPECT_EQ(Run({"--new", "4x4", "--select", "0,0 3,-1 3,3"}), kExitStepFailed);
 }
 
 TEST_F(EditSteps, DropTheSelectionAtUndo) {

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "framework/controls/command_object.h"
+#include "framework/menus/menu_item.h"
+#include "framework/menus/status_item.h"
+#include "framework/window/command_ids.h"
+
+// Command ids of the main window.
+enum KnollCommand : int {
+    cmdToTga = 102,
+    cmdToPpm = 103,
+    cmdPalette = 104,
+    cmdShowPal = 105,
+    cmdLegendLeft = 106,
+    cmdLegendRight = 107,
+    cmdLegendUp = 108,
+    cmdLegendDown = 109,
+    cmdPositionField = 111,
+    cmdHeightField = 112,
+    cmdMessageField = 113,
+    cmdUndo = 114,
+    cmdKeep = 115,
+    cmdSelect = 116,
+    cmdRough = 117,
+    cmdSmooth = 118,
+    cmdWacks = 119,
+    cmdTiles = 120,
+    cmdSpacerWide = 121,
+    cmdSpacerNarrow = 122,
+    cmdSpacerBeforeTiles = 123,
+    cmdHelpContents = 125,
+    cmdAbout = 126,
+    cmdExpand = 127,
+    cmdShrink = 128,
+    cmdOpen = vAppOpenId,
+    cmdSave = 32103,
+    cmdExit = vAppExitId,
+};
+
+namespace knoll_tables {
+
+constexpr MenuItem kFileMenu[] = {
+    {"&Open...", cmdOpen, vMenuSensitive},
+    {"&Save", cmdSave, vMenuSensitive},
+    {"-", vMenuSeparatorId},
+    {"E&xit", cmdExit, vMenuSensitive},
+    {},
+};
+constexpr MenuItem kLegendMenu[] = {
+    {"Left", cmdLegendLeft, vMenuSensitive},
+    {"Right", cmdLegendRight, vMenuSensitive},
+    {"Up", cmdLegendUp, vMenuSensitive},
+    {"Down", cmdLegendDown, vMenuSensitive},
+    {},
+};
+constexpr MenuItem kViewMenu[] = {
+    {"Palette", cmdPalette, vMenuSensitive},
+    {"Show Pal", cmdShowPal, vMenuSensitive, nullptr, 0, kLegendMenu},
+    {},
+};
+constexpr MenuItem kConvertMenu[] = {
+    {"Covert to Tga", cmdToTga, vMenuSensitive},
+    {"Covert to PPM", cmdToPpm, vMenuSensitive},
+    {},
+};
+constexpr MenuItem kResizeMenu[] = {
+    {"Expand 2X", cmdExpand, vMenuSensitive},
+    {" Srink 2X", cmdShrink, vMenuSensitive},
+    {},
+};
+constexpr MenuItem kHelpMenu[] = {
+    {"Contents", cmdHelpContents, vMenuSensitive},
+    {"About", cmdAbout, vMenuSensitive},
+    {},
+};
+
+}  // namespace knoll_tables
+
+constexpr MenuItem kKnollMenuBar[] = {
+    {"&File", 0, 0, nullptr, 0, knoll_tables::kFileMenu},
+    {"View", 0, 0, nullptr, 0, knoll_tables::kViewMenu},
+    {"Convert", 0, 0, nullptr, 0, knoll_tables::kConvertMenu},
+    {"Resize", 0, 0, nullptr, 0, knoll_tables::kResizeMenu},
+    {"Help", 0, 0, nullptr, 0, knoll_tables::kHelpMenu},
+    {},
+};
+
+constexpr CommandObject kKnollCommandBar[] = {
+    {.type = ctButton, .id = cmdUndo, .title = " Undo ", .sensitive = 0},
+    {.type = ctButton, .id = cmdKeep, .title = " Keep ", .sensitive = 0},
+    {.type = ctSpacer, .id = cmdSpacerWide, .title = "              "},
+    {.type = ctToggleButton, .id = cmdSelect, .title = "Select", .tip = "select area"},
+    {.type = ctSpacer, .id = cmdSpacerNarrow, .title = "  "},
+    {.type = ctToggleButton, .id = cmdRough, .title = "Rough", .tip = "Roughs up map"},
+    {.type = ctToggleButton, .id = cmdSmooth, .title = "Smooth", .tip = "Smooths map"},
+    {.type = ctToggleButton, .id = cmdWacks, .title = "Wacks", .tip = "Make ajustments"},
+    {.type = ctSpacer, .id = cmdSpacerBeforeTiles, .title = "              "},
+    {.type = ctToggleButton, .id = cmdTiles, .title = "Tiles", .tip = "Make Tiles"},
+    {},
+};
+
+constexpr StatusItem kKnollStatusBar[] = {
+    {" X,Y Location : 000,000 ", cmdPositionField, AttrNoBorder},
+    {"Height: 000000  ", cmdHeightField, AttrNoBorder},
+    {"  Something else  ", cmdMessageField, AttrNoBorder},
+    {},
+};

@@ -1,0 +1,139 @@
+#include <algorithm>
+#include <cstring>
+
+#include "app/knoll_cmd_window.h"
+#include "app/settings_file.h"
+#include "core/field_file.h"
+#include "core/file_name.h"
+#include "core/ppm.h"
+#include "core/tga.h"
+#include "framework/dialogs/file_select.h"
+
+namespace {
+
+constexpr const char* kHeightFilters[] = {"*.tga", "*.ppm", "*", nullptr};
+constexpr const char* kFirstLoadWrongType = "   First Load\n WRONG  FILE TYPE!!\n\nTGA & PPM types only !!";
+constexpr const char* kOpenWrongType = "WRONG  FILE TYPE!!\n\nTGA & PPM types only !!";
+constexpr const char* kSaveWrongType = "Wrong File type!!!";
+constexpr const char* kSaveError = "File Save Error!!!";
+
+std::string LoadNotice(int result, const FileSize& size) {
+    switch (result) {
+    case kLoadCannotOpen: return "Unable to LOAD File !!";
+    case kLoadNotAccepted: return "File Inconpatable!!";
+    case kLoadNoMemory: return NoMemoryMessage(size.width, size.height);
+    default: return "ERROR in File Data!!";
+    }
+}
+
+// The file name alone: what follows the last "/", or the whole path without one.
+const char* BareName(const char* path) {
+    const char* slash = std::strrchr(path, '/');
+    return slash ? slash + 1 : path;
+}
+
+// Copies text into a buffer of capacity bytes, cut to fit.
+void CopyInto(char* buffer, size_t capacity, const std::string& text) {
+    size_t length = std::min(text.size(), capacity - 1);
+    std::memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+}
+
+}  // namespace
+
+int KnollCmdWindow::LoadByName(const char* name, FileSize& size) {
+    fileKind_ = kFileKindUnknown;
+    int result = kLoadDone;
+    // A name holding both texts is read as TGA and then as PPM; the second result counts.
+    if (std::strstr(name, ".tga")) {
+        fileKind_ = kFileKindTga;
+        result = LoadTga(canvas_.Field(), name, &size);
+    }
+    if (std::strstr(name, ".ppm")) {
+        fileKind_ = kFileKindPpm;
+        result = LoadPpm(canvas_.Field(), name, &size);
+    }
+    return result;
+}
+
+void KnollCmdWindow::LoadFailed(int result, int kindBefore, const FileSize& size) {
+    // The reader refused or cut the file but the kind flag of the field held stays, so
+    // Save and the Convert items must go by it and not by the file that was tried.
+    fileKind_ = kindBefore;
+    canvas_.RefreshView();
+    ShowNotice(LoadNotice(result, size).c_str());
+}
+
+void KnollCmdWindow::ShowLoaded(int kind) {
+    canvas_.Field().SetKind(kind);
+    canvas_.RefreshView();
+}
+
+void KnollCmdWindow::FirstLoad() {
+    std::string name = TheSettings().lastMapPath;
+    int kindBefore = canvas_.Field().kind();
+    FileSize size;
+    int result = LoadByName(name.c_str(), size);
+    if (fileKind_ == kFileKindUnknown) {
+        fileKind_ = kFileKindTga;
+        ShowNotice(kFirstLoadWrongType);
+        return;
+    }
+    if (result != kLoadDone) {
+        LoadFailed(result, kindBefore, size);
+        return;
+    }
+    heightFilterIndex_ = fileKind_;
+    ShowLoaded(fileKind_);
+    canvas_.UpdateScrollBars();
+    SetCaption(name.c_str());
+    UpdateConvertItems();
+}
+
+void KnollCmdWindow::OpenFile() {
+    char name[kPathCapacity];
+    CopyInto(name, sizeof name, fileName_);
+    vFileSelect chooser(this);
+    if (!chooser.PickFileToOpen("Open BMP File", name, int(kPathCapacity - 1), kHeightFilters, heightFilterIndex_) ||
+        !*name) {
+        return;
+    }
+    TheSettings().mainDirectory = CutToLine(WorkingDirectory());
+    fileName_ = name;
+    int kindBefore = canvas_.Field().kind();
+    FileSize size;
+    int result = LoadByName(name, size);
+    if (fileKind_ == kFileKindUnknown) {
+        fileKind_ = kFileKindTga;
+        ShowNotice(kOpenWrongType);
+        return;
+    }
+    if (result != kLoadDone) {
+        LoadFailed(result, kindBefore, size);
+        return;
+    }
+    TheSettings().lastMapPath = CutToLine(name);
+    SetCaption(BareName(name));
+    ShowLoaded(fileKind_);
+    UpdateConvertItems();
+}
+
+void KnollCmdWindow::SaveFile() {
+    char name[kSaveNameCapacity];
+    CopyInto(name, sizeof name, fileName_);
+    vFileSelect chooser(this);
+    int chosen = chooser.PickFileToSave("Save As", name, int(sizeof name), kHeightFilters, heightFilterIndex_, 0,
+                                        nullptr);
+    fileName_ = chosen ? name : "";
+    if (!chosen || !*name) return;
+    int asked = ClassifyFileName(name);
+    if (asked != kFileKindUnknown && asked != fileKind_) {
+        ShowNotice(kSaveWrongType);
+        return;
+    }
+    HeightField& field = canvas_.Field();
+    int result = fileKind_ == kFileKindPpm ? SavePpm(field, name, sizeof name) : SaveTga(field, name, sizeof name);
+    fileName_ = name;
+    if (result == kSaveDone) canvas_.SnapshotField();
+    else ShowNotice(kSaveError);
+}

@@ -1,0 +1,47 @@
+#include "app/help_file.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+constexpr const char* kTopicMark = "@topic";
+
+// The topic number and title of an "@topic N Title" line; false for any other line.
+bool ParseTopicLine(const std::string& line, int& context, std::string& title) {
+    if (line.rfind(kTopicMark, 0) != 0) return false;
+    std::istringstream words(line.substr(std::char_traits<char>::length(kTopicMark)));
+    if (!(words >> context)) return false;
+    std::getline(words >> std::ws, title);
+    return true;
+}
+
+// Blank lines around a topic's text are layout in the file, not part of the topic.
+std::string TrimBlankLines(const std::string& text) {
+    size_t first = text.find_first_not_of('\n');
+    if (first == std::string::npos) return "";
+    size_t last = text.find_last_not_of('\n');
+    return text.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+HelpLookup ReadHelpTopic(const char* path, int context, HelpTopic& topic) {
+    std::ifstream in(path);
+    if (!in) return HelpLookup::kNoFile;
+    bool inTopic = false, found = false;
+    std::string line, title, text;
+    while (std::getline(in, line)) {
+        int number = 0;
+        if (ParseTopicLine(line, number, title)) {
+            if (found) break;
+            inTopic = found = number == context;
+            if (found) topic.title = title;
+            continue;
+        }
+        if (inTopic && line.rfind('#', 0) != 0) text += line + "\n";
+    }
+    if (!found) return HelpLookup::kNoTopic;
+    topic.text = TrimBlankLines(text);
+    return HelpLookup::kFound;
+}

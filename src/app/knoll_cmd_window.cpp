@@ -1,0 +1,184 @@
+#include "app/knoll_cmd_window.h"
+
+#include <cstdio>
+
+#include "framework/dialogs/notice_dialog.h"
+#include "framework/window/app.h"
+#include "framework/window/keys.h"
+#include "core/file_name.h"
+#include "ops/drivers.h"
+
+namespace {
+
+constexpr const char* kTooSmallNotice = "Cann't do that\n Screen to small";
+constexpr const char* kOperationWords[] = {"", "Roughs", "Smooths", "Wacks", "Tiles"};
+constexpr int kOperationButtons[] = {0, cmdRough, cmdSmooth, cmdWacks, cmdTiles};
+constexpr int kPositionTextSize = 32;
+
+}  // namespace
+
+KnollCmdWindow::KnollCmdWindow(const char* name, int width, int height)
+    : vCmdWindow(name, width, height),
+      menu_(kKnollMenuBar),
+      canvas_(this),
+      commandBar_(kKnollCommandBar),
+      statusBar_(kKnollStatusBar),
+      dialogs_(this) {
+    AddPane(&menu_);
+    AddPane(&commandBar_);
+    AddPane(&canvas_);
+    AddPane(&statusBar_);
+    fileKind_ = kFileKindTga;
+    Show();
+}
+
+KnollCmdWindow::~KnollCmdWindow() = default;
+
+void KnollCmdWindow::ShowNotice(const char* message) {
+    vNoticeDialog notice(this, "Notice");
+    notice.ShowNotice(message);
+}
+
+// ---- Keys ------------------------------------------------------------------------------------
+
+void KnollCmdWindow::OnKey(int key, int shift) {
+    vApp* app = vApp::Instance();
+    switch (key) {
+    case vKey_Left: app->WarpPointer(-1, 0); break;
+    case vKey_Right: app->WarpPointer(1, 0); break;
+    case vKey_Up: app->WarpPointer(0, -1); break;
+    case vKey_Down: app->WarpPointer(0, 1); break;
+    default: break;
+    }
+    vCmdWindow::OnKey(key, shift);
+}
+
+// ---- Commands --------------------------------------------------------------------------------
+
+void KnollCmdWindow::OnCommand(int id, int value, int type) {
+    switch (id) {
+    case cmdToTga: ConvertCommand(kFileKindTga); break;
+    case cmdToPpm: ConvertCommand(kFileKindPpm); break;
+    case cmdPalette: PaletteCommand(); break;
+    case cmdLegendLeft: case cmdLegendRight: case cmdLegendUp: case cmdLegendDown:
+        LegendCommand(id - cmdLegendLeft);
+        break;
+    case cmdUndo: UndoCommand(); break;
+    case cmdKeep: KeepCommand(); break;
+    case cmdSelect: SelectCommand(); break;
+    case cmdRough: OperationButtonCommand(1); break;
+    case cmdSmooth: OperationButtonCommand(2); break;
+    case cmdWacks: OperationButtonCommand(3); break;
+    case cmdTiles: OperationButtonCommand(4); break;
+    case cmdHelpContents: ShowHelpContents(); break;
+    case cmdAbout: ShowAbout(); break;
+    case cmdExpand: ZoomCommand(kZoomExpand); break;
+    case cmdShrink: ZoomCommand(kZoomShrink); break;
+    case cmdOpen: OpenCommand(); break;
+    case cmdSave: SaveFile(); break;
+    case cmdExit: vApp::Instance()->Quit(); break;
+    default: vCmdWindow::OnCommand(id, value, type); break;
+    }
+}
+
+void KnollCmdWindow::ConvertCommand(int kind) {
+    if (kind == kFileKindTga) canvas_.ConvertToTga();
+    else canvas_.ConvertToPpm();
+    fileKind_ = kind;
+    heightFilterIndex_ = kind;
+    UpdateConvertItems();
+}
+
+void KnollCmdWindow::LegendCommand(int edge) {
+    if (canvas_.ShowPaletteLegend(edge) == 1) ShowNotice(kTooSmallNotice);
+}
+
+void KnollCmdWindow::UndoCommand() {
+    PutValue(cmdSelect, 0, StateValue);
+    canvas_.RestoreField();
+    SetUndoKeep(0);
+    canvas_.RefreshView();
+    canvas_.SetSelectMode(0);
+    selectFlag_ = 0;
+}
+
+void KnollCmdWindow::KeepCommand() {
+    canvas_.SnapshotField();
+    canvas_.RefreshView();
+    SetUndoKeep(0);
+    canvas_.OnRedraw(0, 1, 1, 1);
+}
+
+void KnollCmdWindow::SelectCommand() {
+    selectFlag_ = 1 - selectFlag_;
+    PutValue(cmdSelect, selectFlag_, StateValue);
+    canvas_.SetSelectMode(selectFlag_);
+    if (selectFlag_ == 0) {
+        PutValue(cmdUndo, 0, StateEnabled);
+        PutValue(cmdKeep, 0, StateEnabled);
+    }
+}
+
+void KnollCmdWindow::OperationButtonCommand(int kind) {
+    ShowOperationDialog(kind);
+    SetMessage(kOperationWords[kind]);
+    if (!dialogs_.IsShown(kind)) dialogs_.Present(kind, kOperationWords[kind]);
+}
+
+void KnollCmdWindow::ZoomCommand(int mode) {
+    canvas_.SnapshotField();
+    ZoomOutcome outcome = canvas_.Zoom(mode);
+    if (outcome != ZoomOutcome::kDone) ShowNotice(ZoomMessage(outcome, canvas_.Field()).c_str());
+    SetUndoKeep(0);
+    canvas_.OnRedraw(0, 1, 1, 1);
+}
+
+void KnollCmdWindow::OpenCommand() {
+    OpenFile();
+    canvas_.UpdateScrollBars();
+    PutValue(cmdSelect, 0, StateValue);
+    SetUndoKeep(0);
+    canvas_.SetSelectMode(0);
+    selectFlag_ = 0;
+}
+
+// ---- The window's state shown in its bars ---------------------------------------------------
+
+void KnollCmdWindow::ShowPosition(int x, int y, int height) {
+    char text[kPositionTextSize];
+    std::snprintf(text, sizeof text, " X,Y Location: %i,%i ", x, y);
+    PutText(cmdPositionField, text);
+    std::snprintf(text, sizeof text, "height:%i", height);
+    PutText(cmdHeightField, text);
+}
+
+void KnollCmdWindow::SetUndoKeep(int flag) {
+    PutValue(cmdUndo, flag, StateEnabled);
+    PutValue(cmdKeep, flag, StateEnabled);
+    if (flag == 0) canvas_.SnapshotField();
+}
+
+void KnollCmdWindow::UpdateConvertItems() {
+    bool ppm = fileKind_ == kFileKindPpm;
+    PutValue(cmdToTga, ppm, StateEnabled);
+    PutValue(cmdToPpm, !ppm, StateEnabled);
+}
+
+// ---- Operations ------------------------------------------------------------------------------
+
+void KnollCmdWindow::ShowOperationDialog(int kind) {
+    for (int button = 1; button <= 4; ++button) {
+        PutValue(kOperationButtons[button], button == kind, StateValue);
+    }
+    dialogs_.CloseOpenDialog();
+}
+
+void KnollCmdWindow::ArmOperation() {
+    std::string word = dialogs_.ArmOperation();
+    if (!word.empty()) SetMessage(word.c_str());
+}
+
+void KnollCmdWindow::RunArmedOperation(int area) {
+    DriverReport report = dialogs_.RunArmedOperation(canvas_.Field(), area);
+    if (!report.message.empty()) SetMessage(report.message.c_str());
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/cmd_window_tables.h"
+#include "app/help_window.h"
+#include "core/field_file.h"
+#include "framework/menus/command_pane.h"
+#include "framework/menus/menu_pane.h"
+#include "framework/window/cmd_window.h"
+#include "ops/dialogs/operation_dialogs.h"
+#include "view/canvas_owner.h"
+#include "view/knoll_canvas_pane.h"
+
+// The program's one window: menu bar, command bar, the canvas holding the field and the
+// status bar. It routes every command, keeps the file's name, kind and the Select flag,
+// and owns the operation dialogs and the help viewer.
+class KnollCmdWindow : public vCmdWindow, public KnollCanvasOwner {
+public:
+    static constexpr size_t kPathCapacity = 256;
+    // Names typed into Save As hold at most 98 characters.
+    static constexpr size_t kSaveNameCapacity = 99;
+
+    KnollCmdWindow(const char* name, int width, int height);
+    ~KnollCmdWindow() override;
+
+    void OnKey(int key, int shift) override;
+    void OnCommand(int id, int value, int type) override;
+
+    // ---- What the canvas asks of its window ------------------------------------------------
+    void ArmOperation() override;
+    void SetUndoKeep(int flag) override;
+    void RunArmedOperation(int area) override;
+    void ShowPosition(int x, int y, int height) override;
+
+    void UpdateConvertItems();
+    void ShowOperationDialog(int kind);
+
+    // ---- Settings (settings_commands.cpp) ----------------------------------------------------
+    void ReadSettings();
+    void WriteSettings();
+
+    // ---- Files (file_commands.cpp) -----------------------------------------------------------
+    void FirstLoad();
+    void OpenFile();
+    void SaveFile();
+
+    // ---- Palette (palette_commands.cpp) ------------------------------------------------------
+    int LoadPalette();
+    void LoadStartPalette();
+    int ChoosePalette();
+    void PaletteCommand();
+
+    // ---- Help (help_commands.cpp) ------------------------------------------------------------
+    void ShowHelpContents();
+    void ShowAbout();
+
+    KnollCanvasPane& Canvas() { return canvas_; }
+    vMenuPane& Menu() { return menu_; }
+    vCommandPane& CommandBar() { return commandBar_; }
+    vCommandPane& StatusBar() { return statusBar_; }
+    KnollOperationDialogs& OperationDialogs() { return dialogs_; }
+    int FileKind() const { return fileKind_; }
+    int SelectFlag() const { return selectFlag_; }
+    const std::string& FileNameField() const { return fileName_; }
+    KnollHelpWindow* HelpWindow() const { return help_.get(); }
+
+private:
+    void ShowNotice(const char* message);
+    void SetMessage(const char* text) { PutText(cmdMessageField, text); }
+
+    void ConvertCommand(int kind);
+    void LegendCommand(int edge);
+    void UndoCommand();
+    void KeepCommand();
+    void SelectCommand();
+    void OperationButtonCommand(int kind);
+    void ZoomCommand(int mode);
+    void OpenCommand();
+
+    // Loads name by its kind; gives the reader's result and leaves the kind classified.
+    int LoadByName(const char* name, FileSize& size);
+    // After a failed load the field held is unchanged, so its kind holds again.
+    void LoadFailed(int result, int kindBefore, const FileSize& size);
+    void ShowLoaded(int kind);
+
+    std::string fileName_;
+    int fileKind_ = 0;
+    int selectFlag_ = 0;
+    int heightFilterIndex_ = 0;
+    int paletteFilterIndex_ = 0;
+    vMenuPane menu_;
+    KnollCanvasPane canvas_;
+    vCommandPane commandBar_;
+    vCommandPane statusBar_;
+    KnollOperationDialogs dialogs_;
+    std::unique_ptr<KnollHelpWindow> help_;
+};

@@ -1,0 +1,63 @@
+#include <unistd.h>
+
+#include <cstring>
+
+#include "app/knoll_cmd_window.h"
+#include "app/settings_file.h"
+#include "core/file_name.h"
+#include "core/palette_file.h"
+#include "framework/dialogs/file_select.h"
+
+namespace {
+
+constexpr const char* kPaletteFilters[] = {"*.Pal", "*", nullptr};
+constexpr int kChooserCancelled = 3;
+constexpr int kPaletteNameCapacity = 256;
+
+void EnterFolder(const std::string& folder) {
+    // A folder that has gone leaves the working directory where it is.
+    (void)chdir(folder.c_str());
+}
+
+}  // namespace
+
+int KnollCmdWindow::LoadPalette() {
+    KnollSettings& settings = TheSettings();
+    int result = LoadPaletteFile(settings.paletteFilePath.c_str(), ThePalette(), settings.paletteDirectory);
+    // Even a file that broke off changed the entries read before the bad line.
+    canvas_.Field().SetPalette(ThePalette());
+    settings.paletteDirectory = CutToLine(settings.paletteDirectory);
+    return result;
+}
+
+void KnollCmdWindow::LoadStartPalette() {
+    int result = LoadPalette();
+    if (result == kPaletteCannotOpen) ShowNotice("Palette Open error");
+    if (result == kPaletteBodyError) ShowNotice("Palette Body error");
+}
+
+int KnollCmdWindow::ChoosePalette() {
+    char name[kPaletteNameCapacity] = "Base";
+    vFileSelect chooser(this);
+    if (!chooser.PickFileToOpen("Open PALETTE File", name, kPaletteNameCapacity - 1, kPaletteFilters,
+                                paletteFilterIndex_) ||
+        !*name) {
+        return kChooserCancelled;
+    }
+    TheSettings().paletteFilePath = CutToLine(name);
+    return LoadPalette();
+}
+
+void KnollCmdWindow::PaletteCommand() {
+    KnollSettings& settings = TheSettings();
+    EnterFolder(settings.paletteDirectory);
+    int result = ChoosePalette();
+    if (result == kPaletteCannotOpen) ShowNotice("open error");
+    if (result == kPaletteBodyError) ShowNotice("Body error");
+    EnterFolder(settings.mainDirectory);
+    canvas_.RefreshView();
+    if (result != kPaletteLoaded) return;
+    if (fileKind_ == kFileKindTga) canvas_.RenderPalette();
+    SetUndoKeep(0);
+    canvas_.RefreshView();
+}

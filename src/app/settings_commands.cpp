@@ -1,0 +1,34 @@
+#include <unistd.h>
+
+#include "app/knoll_cmd_window.h"
+#include "app/settings_file.h"
+
+namespace {
+
+constexpr const char* kSettingsName = "/Knollwork.ini";
+constexpr const char* kNewSettingsNotice = "Unable to open INI FILE\n\n Creating NEW INI FILE";
+constexpr const char* kCannotSaveNotice = "Unable to Save INI";
+
+}  // namespace
+
+void KnollCmdWindow::ReadSettings() {
+    KnollSettings& settings = TheSettings();
+    settings = KnollSettings{};
+    std::string startDirectory = CutToLine(WorkingDirectory());
+    settings.filePath = startDirectory + kSettingsName;
+    settings.mainDirectory = startDirectory;
+    if (ReadSettingsFile(settings)) {
+        // A folder that no longer exists leaves the start-up folder the working one.
+        (void)chdir(settings.mainDirectory.c_str());
+        return;
+    }
+    ShowNotice(kNewSettingsNotice);
+    settings.lastMapPath = CutToLine(startDirectory + "/Intro.tga");
+    settings.paletteDirectory = startDirectory;
+    settings.paletteFilePath = CutToLine(startDirectory + "/Std.pal");
+    WriteSettings();
+}
+
+void KnollCmdWindow::WriteSettings() {
+    if (!WriteSettingsFile(TheSettings())) ShowNotice(kCannotSaveNotice);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "core/height_field.h"
+#include "ops/dialogs/operation_dialog.h"
+#include "ops/drivers.h"
+
+class vBaseWindow;
+class RoughDialog;
+class SmoDialog;
+class WarpDialog;
+class TileDialog;
+class KnollDialog;
+class KnollModalDialog;
+
+// Kinds of operation dialog, as the command bar's toggles choose them.
+inline constexpr int kRoughKind = 1;
+inline constexpr int kSmoothKind = 2;
+inline constexpr int kWacksKind = 3;
+inline constexpr int kTilesKind = 4;
+
+// The main window's operation dialogs (Rough, Smooth, Wacks, Tiles), its two test
+// dialogs, and the operation armed from them.
+class KnollOperationDialogs {
+public:
+    explicit KnollOperationDialogs(vBaseWindow* owner);
+    ~KnollOperationDialogs();
+    KnollOperationDialogs(const KnollOperationDialogs&) = delete;
+    KnollOperationDialogs& operator=(const KnollOperationDialogs&) = delete;
+
+    // Closes the first open dialog found in the order Tiles, Wacks, Smooth, Rough.
+    void CloseOpenDialog();
+    bool IsShown(int kind) const;
+    void Present(int kind, const char* message);
+
+    // Sets the armed operation from the open dialogs; gives its status word, or "" when
+    // nothing is armed.
+    std::string ArmOperation();
+    // Runs the armed operation's driver; a report that did not run when nothing is armed.
+    DriverReport RunArmedOperation(HeightField& field, int area);
+    int ArmedOperation() const { return armed_; }
+
+    RoughDialog& Rough() { return *rough_; }
+    SmoDialog& Smooth() { return *smooth_; }
+    WarpDialog& Wacks() { return *wacks_; }
+    TileDialog& Tiles() { return *tiles_; }
+    KnollOperationDialog& Dialog(int kind) const;
+    const OperationDialogPlace& Place() const { return place_; }
+
+private:
+    DriverReport RunValueOperation(HeightField& field, int area);
+
+    OperationDialogPlace place_;
+    std::unique_ptr<KnollDialog> testDialog_;
+    std::unique_ptr<KnollModalDialog> modalTestDialog_;
+    std::unique_ptr<RoughDialog> rough_;
+    std::unique_ptr<SmoDialog> smooth_;
+    std::unique_ptr<WarpDialog> wacks_;
+    std::unique_ptr<TileDialog> tiles_;
+    int armed_ = 0;
+};

@@ -1,0 +1,9 @@
+#include "ops/dialogs/smo_dialog.h"
+
+SmoDialog::SmoDialog(vBaseWindow* owner, const char* title, OperationDialogPlace& place)
+    : KnollOperationDialog(owner, title, place, kSmoDialogTable) {}
+
+void SmoDialog::OnDialogCommand(int id, int value, int type) {
+    if (id == kSmoothSpinnerId) radius_ = (value - 1) / 2;
+    KnollOperationDialog::OnDialogCommand(id, value, type);
+}

@@ -1,0 +1,25 @@
+#include "ops/dialogs/warp_dialog.h"
+
+namespace {
+
+constexpr int kKindToggles[] = {kWacksCutId, kWacksClipId, kWacksIncId, kWacksDecId, kWacksInverseId, kWacksFillId};
+
+}  // namespace
+
+WarpDialog::WarpDialog(vBaseWindow* owner, const char* title, OperationDialogPlace& place)
+    : KnollOperationDialog(owner, title, place, kWarpDialogTable) {}
+
+void WarpDialog::Dismiss() {
+    KnollOperationDialog::Dismiss();
+    value_.Save(*this);
+}
+
+void WarpDialog::OnDialogCommand(int id, int value, int type) {
+    if (int kind = ChooseToggle(kKindToggles, id)) kind_ = kind;
+    KnollOperationDialog::OnDialogCommand(id, value, type);
+}
+
+void WarpDialog::OnDialogReady() {
+    KnollOperationDialog::OnDialogReady();
+    value_.Restore(*this);
+}

@@ -1,0 +1,71 @@
+#include "framework/draw/brush.h"
+#include "framework/draw/pen.h"
+#include "view/knoll_canvas_pane.h"
+
+// The palette legend: 256 lines of the palette's colours in a framed strip along one
+// edge of the view, drawn over the field until the next press on the canvas.
+
+namespace {
+
+constexpr int kLegendLength = 256;
+// Room across the strip: the frame's 33 positions and a margin.
+constexpr int kLegendBreadth = 35;
+constexpr int kFrameBreadth = 33;
+constexpr int kFrameLength = 265;
+
+}  // namespace
+
+int KnollCanvasPane::ShowPaletteLegend(int edge) {
+    legendShown_ = true;
+    if (edge < kLegendLeft || edge > kLegendDown) return kLegendDrawn;
+    bool vertical = edge == kLegendLeft || edge == kLegendRight;
+    int along = vertical ? viewHeight_ : viewWidth_;
+    int across = vertical ? viewWidth_ : viewHeight_;
+    if (along < kLegendLength || across < kLegendBreadth) return kLegendTooSmall;
+    FlushView();
+    UsePen(vPen(0, 0, 0));
+    UseBrush(vBrush(255, 254, 255));
+    if (vertical) {
+        DrawVerticalLegend(edge);
+    } else {
+        DrawHorizontalLegend(edge);
+    }
+    return kLegendDrawn;
+}
+
+// The highest index at the top.
+void KnollCanvasPane::DrawVerticalLegend(int edge) {
+    const Palette& palette = field_.palette();
+    int top = viewHeight_ / 2 - kLegendLength / 2;
+    int column = edge == kLegendLeft ? 1 : viewWidth_ - 36;
+    PaintBox(column, top - 4, kFrameBreadth, kFrameLength);
+    int from = edge == kLegendLeft ? 5 : column + 5;
+    int to = edge == kLegendLeft ? 30 : column + 30;
+    for (int i = 0; i < kLegendLength; ++i) {
+        const vColor& colour = palette[kLegendLength - 1 - i];
+        UsePen(vPen(colour.r(), colour.g(), colour.b()));
+        PaintLine(from, top + i, to, top + i);
+    }
+}
+
+// Index 0 at the left.
+void KnollCanvasPane::DrawHorizontalLegend(int edge) {
+    const Palette& palette = field_.palette();
+    int left = viewWidth_ / 2 - kLegendLength / 2;
+    int row = edge == kLegendUp ? 1 : viewHeight_ - 36;
+    PaintBox(left - 4, row, kFrameLength, kFrameBreadth);
+    int from = edge == kLegendUp ? 5 : row + 5;
+    int to = edge == kLegendUp ? 30 : row + 30;
+    for (int i = 0; i < kLegendLength; ++i) {
+        const vColor& colour = palette[i];
+        UsePen(vPen(colour.r(), colour.g(), colour.b()));
+        PaintLine(left + i, from, left + i, to);
+    }
+}
+
+// The next press takes the legend away: the pane cleared and the view copied again.
+void KnollCanvasPane::HideLegend() {
+    legendShown_ = false;
+    if (GetDC()) GetDC()->Erase();
+    RefreshView();
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+// What the canvas asks of the window that owns it: arming and running the armed
+// operation, the Undo and Keep buttons, and the read-out in the status bar.
+class KnollCanvasOwner {
+public:
+    virtual ~KnollCanvasOwner() = default;
+
+    // At a left-button press in the idle or chosen selection state.
+    virtual void ArmOperation() = 0;
+    // 1 at every left-button release: Undo and Keep become sensitive.
+    virtual void SetUndoKeep(int flag) = 0;
+    // The driver of the armed operation, with the area code (0 whole, 1 inside, 2 outside).
+    virtual void RunArmedOperation(int area) = 0;
+    virtual void ShowPosition(int x, int y, int height) = 0;
+};

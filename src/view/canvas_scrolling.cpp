@@ -1,0 +1,104 @@
+#include <algorithm>
+
+#include "view/knoll_canvas_pane.h"
+
+// The view's window onto the field: its size, the scroll offsets (the field position
+// shown at the pane's top-left corner) and the bars, whose thumbs are percentages.
+
+namespace {
+
+// One arrow click moves this many positions; one page click this many.
+constexpr int kStepPositions = 8;
+constexpr int kPagePositions = 50;
+
+int Percent(int part, int whole) { return whole > 0 ? int(int64_t(part) * 100 / whole) : 0; }
+
+}  // namespace
+
+void KnollCanvasPane::OnResize(int width, int height) {
+    RefreshView();
+    viewWidth_ = width;
+    viewHeight_ = height;
+    hOffset_ = 0;
+    vOffset_ = 0;
+    RecomputeThumbs();
+    UpdateScrollBars();
+}
+
+void KnollCanvasPane::RecomputeThumbs() {
+    hThumb_ = Percent(viewWidth_, field_.width());
+    vThumb_ = Percent(viewHeight_, field_.height());
+}
+
+void KnollCanvasPane::UpdateScrollBars() {
+    FitOffsetsToField();
+    bool horizontal = viewWidth_ < field_.width();
+    ShowHScroll(horizontal);
+    if (horizontal) SetBar(true);
+    bool vertical = viewHeight_ < field_.height();
+    ShowVScroll(vertical);
+    if (vertical) SetBar(false);
+}
+
+void KnollCanvasPane::SetBar(bool horizontal) {
+    if (horizontal) {
+        SetHScroll(hThumb_, Percent(hOffset_, field_.width()));
+    } else {
+        SetVScroll(vThumb_, Percent(vOffset_, field_.height()));
+    }
+}
+
+// Offsets left over from a larger field would show beyond the field's edge.
+void KnollCanvasPane::FitOffsetsToField() {
+    hOffset_ = std::clamp(hOffset_, 0, std::max(field_.width() - viewWidth_, 0));
+    vOffset_ = std::clamp(vOffset_, 0, std::max(field_.height() - viewHeight_, 0));
+}
+
+void KnollCanvasPane::ScrollBy(int axes, int step) {
+    if (axes & kHorizontal) {
+        hOffset_ += step;
+        FitOffsetsToField();
+        SetBar(true);
+    }
+    if (axes & kVertical) {
+        vOffset_ += step;
+        FitOffsetsToField();
+        SetBar(false);
+    }
+    RefreshView();
+}
+
+void KnollCanvasPane::OnHStep(int step) {
+    RefreshView();
+    ScrollBy(kHorizontal, kStepPositions * step);
+}
+
+void KnollCanvasPane::OnVStep(int step) {
+    RefreshView();
+    ScrollBy(kVertical, kStepPositions * step);
+}
+
+void KnollCanvasPane::OnHPage(int shown, int top) { PageTo(true, shown, top); }
+void KnollCanvasPane::OnVPage(int shown, int top) { PageTo(false, shown, top); }
+
+// A thumb released inside the visible part, or a page click towards it, jumps to the
+// position; a page click beyond it moves by one page.
+void KnollCanvasPane::PageTo(bool horizontal, int shown, int top) {
+    int& offset = horizontal ? hOffset_ : vOffset_;
+    int size = horizontal ? field_.width() : field_.height();
+    int thumb = horizontal ? hThumb_ : vThumb_;
+    int target = int(int64_t(top) * size / 100);
+    int step = 0;
+    if (target > offset) {
+        if (top < Percent(offset, size) + thumb) {
+            offset = target;
+        } else {
+            step = kPagePositions;
+        }
+    } else if (shown >= thumb) {
+        offset = target;
+    } else {
+        step = -kPagePositions;
+    }
+    ScrollBy(horizontal ? kHorizontal : kVertical, step);
+}

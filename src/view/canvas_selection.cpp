@@ -1,0 +1,164 @@
+#include <vector>
+
+#include "framework/draw/pen.h"
+#include "view/knoll_canvas_pane.h"
+
+// The selection state machine, the left-button press and release that arm and run
+// operations, and the read-out of the height under the pointer.
+//
+// Vertices are kept in field coordinates (the click plus the scroll offsets), so the
+// mask lies under the outline the user drew however the view was scrolled.
+
+namespace {
+
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 3;
+
+// Near-white, not the no-value white, so the outline's core reads as a height.
+vPen NearWhitePen() { return vPen(255, 254, 255); }
+
+constexpr vPoint kNoBand{-1, -1};
+
+bool operator==(const vPoint& a, const vPoint& b) { return a.x == b.x && a.y == b.y; }
+
+}  // namespace
+
+void KnollCanvasPane::SetSelectMode(int on) {
+    if (on) {
+        selection_.Begin();
+        SnapshotField();
+        RefreshView();
+        return;
+    }
+    SnapshotField();
+    RefreshView();
+    selection_.End(field_);
+}
+
+vPoint KnollCanvasPane::OnPane(const vPoint& fieldPoint) const {
+    return vPoint{fieldPoint.x - hOffset_, fieldPoint.y - vOffset_};
+}
+
+// ---- Buttons ----------------------------------------------------------------------------------
+
+void KnollCanvasPane::OnMouseDown(int x, int y, int button) {
+    if (legendShown_) HideLegend();
+    if (button != kLeftButton) return;
+    if (selection_.state() == FieldSelection::kOutlining) {
+        PressWhileOutlining(x, y);
+    } else if (owner_) {
+        owner_->ArmOperation();
+    }
+}
+
+void KnollCanvasPane::PressWhileOutlining(int x, int y) {
+    FlushView();
+    if (selection_.vertexCount() == 0) {
+        selection_.AddVertex(x + hOffset_, y + vOffset_);
+        lastVertex_ = bandEnd_ = vPoint{x, y};
+        return;
+    }
+    lastVertex_ = OnPane(selection_.points().back());
+    bandEnd_ = vPoint{x, y};
+    XorLine(lastVertex_.x, lastVertex_.y, x, y);
+}
+
+void KnollCanvasPane::OnMouseUp(int x, int y, int button) {
+    if (button == kRightButton && selection_.state() == FieldSelection::kOutlining) {
+        ClosePolygon();
+        return;
+    }
+    if (button != kLeftButton) return;
+    if (owner_) owner_->SetUndoKeep(1);
+    switch (selection_.state()) {
+        case FieldSelection::kIdle:
+            if (owner_) owner_->RunArmedOperation(0);
+            break;
+        case FieldSelection::kOutlining: ReleaseWhileOutlining(x, y); break;
+        case FieldSelection::kChosen: ReleaseWhileChosen(x, y); break;
+    }
+}
+
+void KnollCanvasPane::ReleaseWhileOutlining(int x, int y) {
+    if (vPoint{x, y} == lastVertex_) return;
+    vPoint clicked{x + hOffset_, y + vOffset_};
+    FlushView();
+    if (clicked.x > field_.width() || clicked.y > field_.height()) {
+        XorLine(bandEnd_.x, bandEnd_.y, lastVertex_.x, lastVertex_.y);
+    }
+    if (!selection_.AddClickedVertex(clicked.x, clicked.y, field_.width(), field_.height())) return;
+    OnRedraw(0, 0, 0, 0);
+    lastVertex_ = OnPane(selection_.points().back());
+    bandEnd_ = kNoBand;
+}
+
+void KnollCanvasPane::ReleaseWhileChosen(int x, int y) {
+    int area = field_.MaskTest(x + hOffset_, y + vOffset_) + 1;
+    if (owner_) owner_->RunArmedOperation(area);
+    OnRedraw(0, 0, 0, 0);
+}
+
+// A right click closes the outline into the mask, or with fewer than three vertices
+// starts the outline over.
+void KnollCanvasPane::ClosePolygon() {
+    if (!selection_.Close(field_)) {
+        RestoreField();
+        RefreshView();
+        return;
+    }
+    DrawOutline();
+}
+
+// ---- Drawing the selection ----------------------------------------------------------------------
+
+// Also the pane's repaint, so the copy is taken now rather than deferred.
+void KnollCanvasPane::OnRedraw(int /*x*/, int /*y*/, int /*width*/, int /*height*/) {
+    CopyView();
+    DrawOutline();
+}
+
+// Outlining: an open line in near-white. Chosen: the closed polygon as a black line
+// two pixels wide with a near-white core.
+void KnollCanvasPane::DrawOutline() {
+    if (selection_.state() == FieldSelection::kIdle) return;
+    FlushView();
+    std::vector<vPoint> points;
+    for (const vPoint& point : selection_.points()) points.push_back(OnPane(point));
+    if (selection_.state() == FieldSelection::kOutlining) {
+        UsePen(NearWhitePen());
+        PaintPolyline(points.data(), int(points.size()));
+        return;
+    }
+    UsePen(vPen(0, 0, 0, 2));
+    PaintPolyline(points.data(), int(points.size()));
+    UsePen(NearWhitePen());
+    PaintPolyline(points.data(), int(points.size()));
+    UsePen(vPen(0, 0, 0, 1));
+}
+
+// ---- Rubber band and read-out ---------------------------------------------------------------------
+
+void KnollCanvasPane::OnMouseDrag(int x, int y, int button) {
+    ShowReadOut(x, y);
+    if (button != kLeftButton || selection_.state() != FieldSelection::kOutlining) return;
+    vPoint to{x, y};
+    if (!(bandEnd_ == lastVertex_)) XorLine(bandEnd_.x, bandEnd_.y, lastVertex_.x, lastVertex_.y);
+    if (!(to == lastVertex_)) XorLine(x, y, lastVertex_.x, lastVertex_.y);
+    bandEnd_ = to;
+}
+
+void KnollCanvasPane::OnMouseHover(int x, int y) { ShowReadOut(x, y); }
+
+// The height as the screen shows it, so the outline's near-white core reads 255 in an
+// 8-bit field and 65279 in a 16-bit one; white reads 0.
+void KnollCanvasPane::ShowReadOut(int x, int y) {
+    FlushView();
+    const Raster& shown = Surface();
+    if (!owner_ || x < 0 || y < 0 || x >= shown.width() || y >= shown.height()) return;
+    uint32_t pixel = shown.At(x, y) & 0xFFFFFF;
+    int value = 0;
+    if (pixel != kNoValuePixel) {
+        value = field_.kind() == kSixteenBitField ? int(pixel & 0xFFFF) : int((pixel >> 16) & 0xFF);
+    }
+    owner_->ShowPosition(x + hOffset_, y + vOffset_, value);
+}

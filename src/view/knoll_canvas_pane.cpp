@@ -1,0 +1,133 @@
+#include "view/knoll_canvas_pane.h"
+
+#include <ctime>
+
+#include "core/render_palette.h"
+#include "framework/window/app.h"
+#include "ops/drivers.h"
+#include "ops/roughen.h"
+#include "ops/smooth.h"
+#include "ops/tile_operations.h"
+#include "ops/value_operations.h"
+
+namespace {
+
+// The seed of Roughen: the clock's whole seconds.
+uint32_t ClockSeed() { return uint32_t(std::time(nullptr)); }
+
+}  // namespace
+
+KnollCanvasPane::KnollCanvasPane(KnollCanvasOwner* owner) : owner_(owner) {
+    field_.SetPainter(this);
+}
+
+KnollCanvasPane::~KnollCanvasPane() { field_.SetPainter(nullptr); }
+
+// ---- Operations -------------------------------------------------------------------------------
+
+void KnollCanvasPane::Roughen(int mode, int32_t value) { ::Roughen(field_, mode, value, ClockSeed()); }
+
+void KnollCanvasPane::RoughenArea(int area, int mode, int32_t value) {
+    ::RoughenArea(field_, area, mode, value, ClockSeed());
+}
+
+void KnollCanvasPane::Smooth(int area, int radius) { ::Smooth(field_, area, radius); }
+void KnollCanvasPane::CutLow(int area, int32_t value) { ::CutLow(field_, area, value); }
+void KnollCanvasPane::ClipHigh(int area, int32_t value) { ::ClipHigh(field_, area, value); }
+void KnollCanvasPane::FillValue(int area, int32_t value) { ::FillValue(field_, area, value); }
+void KnollCanvasPane::AddValue(int area, int32_t amount) { ::AddValue(field_, area, amount); }
+void KnollCanvasPane::InvertValues(int area) { ::InvertValues(field_, area); }
+void KnollCanvasPane::Mirror(int direction) { ::Mirror(field_, direction); }
+void KnollCanvasPane::Flip(int direction) { ::Flip(field_, direction); }
+
+void KnollCanvasPane::ConvertToTga() {
+    RunConvertToTga(field_);
+    RefreshView();
+}
+
+void KnollCanvasPane::ConvertToPpm() {
+    RunConvertToPpm(field_);
+    RefreshView();
+}
+
+ZoomOutcome KnollCanvasPane::Zoom(int mode) {
+    ZoomOutcome outcome = ::Zoom(field_, mode, &selection_);
+    if (outcome != ZoomOutcome::kDone) return outcome;
+    RestoreField();
+    RefreshView();
+    UpdateScrollBars();
+    return outcome;
+}
+
+void KnollCanvasPane::RenderPalette() {
+    if (field_.kind() == kEightBitField) ::RenderPalette(field_, field_.palette());
+}
+
+// ---- Painter ----------------------------------------------------------------------------------
+
+void KnollCanvasPane::DrawRow(int y) {
+    int paneY = y - vOffset_;
+    if (paneY < 0 || paneY >= viewHeight_) return;
+    FlushView();
+    BlitFrom(&field_.working(), 0, paneY, hOffset_, y, viewWidth_, 1);
+}
+
+void KnollCanvasPane::DrawPoint(int x, int y) {
+    int paneX = x - hOffset_, paneY = y - vOffset_;
+    if (paneX < 0 || paneY < 0 || paneX >= viewWidth_ || paneY >= viewHeight_) return;
+    // The tile operations draw every position alone: copied one by one, the points cost
+    // more than the operation. They join the deferred copy of the view instead, and
+    // whether a display frame is due is asked only once per view height of points.
+    if (!viewPending_) Invalidate();
+    viewPending_ = true;
+    if (++pointsSinceFrameCheck_ >= viewHeight_) {
+        pointsSinceFrameCheck_ = 0;
+        if (DisplayFrameDue()) CopyView();
+    }
+}
+
+// The field has a new size: nothing of the old one stays on the pane, and the view is
+// kept inside the new field.
+void KnollCanvasPane::ClearSurface() {
+    viewPending_ = false;
+    if (GetDC()) GetDC()->Erase();
+    FitOffsetsToField();
+    RecomputeThumbs();
+}
+
+// ---- The deferred copy of the view ------------------------------------------------------------
+
+void KnollCanvasPane::RefreshView() {
+    viewPending_ = true;
+    if (DisplayFrameDue()) {
+        CopyView();
+    } else {
+        Invalidate();
+    }
+}
+
+void KnollCanvasPane::FlushView() {
+    if (viewPending_) CopyView();
+}
+
+void KnollCanvasPane::CopyView() {
+    viewPending_ = false;
+    FitOffsetsToField();
+    BlitFrom(&field_.working(), 0, 0, hOffset_, vOffset_, viewWidth_, viewHeight_);
+    if (vApp* app = vApp::Instance(); app && app->Platform()) lastCopyMs_ = app->Platform()->NowMs();
+}
+
+// Without a display rate (the headless backend) copies wait for idle time, as
+// presentation does.
+bool KnollCanvasPane::DisplayFrameDue() const {
+    vApp* app = vApp::Instance();
+    vPlatform* platform = app ? app->Platform() : nullptr;
+    if (!platform || !app->Frame().Exists()) return true;
+    int interval = platform->FrameInterval();
+    return interval > 0 && platform->NowMs() - lastCopyMs_ >= uint64_t(interval);
+}
+
+void KnollCanvasPane::Paint() {
+    FlushView();
+    vCanvasPane::Paint();
+}

@@ -1,0 +1,155 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/field_painter.h"
+#include "core/height_field.h"
+#include "framework/canvas/canvas_pane.h"
+#include "ops/selection.h"
+#include "ops/zoom.h"
+#include "view/canvas_owner.h"
+
+// The legend's edges, as the "Show Pal" submenu orders them.
+inline constexpr int kLegendLeft = 0;
+inline constexpr int kLegendRight = 1;
+inline constexpr int kLegendUp = 2;
+inline constexpr int kLegendDown = 3;
+// ShowPaletteLegend's results.
+inline constexpr int kLegendDrawn = 0;
+inline constexpr int kLegendTooSmall = 1;
+
+// The canvas of the main window: it owns the height field and shows a window onto it,
+// scrolls, draws the selection polygon and turns it into the mask, reports the height
+// under the pointer, and turns left-button presses and releases into arming and running
+// operations. It is also the engine's painter, so operations sweep down the view.
+//
+// Copies of the view onto the pane are taken at most once per display frame while work
+// goes on, and at the latest when the program is idle again, so an operation that
+// refreshes after every row costs little more than the operation itself.
+class KnollCanvasPane : public vCanvasPane, public FieldPainter {
+public:
+    explicit KnollCanvasPane(KnollCanvasOwner* owner);
+    ~KnollCanvasPane() override;
+
+    // ---- The field ----------------------------------------------------------------------
+    // For loads, saves and the operation drivers.
+    HeightField& Field() { return field_; }
+    const HeightField& Field() const { return field_; }
+    int FieldKind() const { return field_.kind(); }
+    void SetFieldKind(int kind) { field_.SetKind(kind); }
+    int FieldValue(int x, int y) const { return field_.FieldValue(x, y); }
+    int MaskTest(int x, int y) const { return field_.MaskTest(x, y); }
+    void SnapshotField() { field_.SnapshotField(); }
+    void RestoreField() { field_.RestoreField(); }
+
+    // ---- Operations on the field, run by the drivers ----------------------------------------
+    void Roughen(int mode, int32_t value);
+    void RoughenArea(int area, int mode, int32_t value);
+    void Smooth(int area, int radius);
+    void CutLow(int area, int32_t value);
+    void ClipHigh(int area, int32_t value);
+    void FillValue(int area, int32_t value);
+    void AddValue(int area, int32_t amount);
+    void InvertValues(int area);
+    void Mirror(int direction);
+    void Flip(int direction);
+    // The Convert commands: the field rewritten in the other kind, the kind flag set,
+    // committed and shown.
+    void ConvertToTga();
+    void ConvertToPpm();
+    // Expand 2X (mode 0) or Srink 2X (mode 1), the selection scaled along; the caller
+    // commits before and after. A refused zoom leaves everything as it was.
+    ZoomOutcome Zoom(int mode);
+
+    // ---- Showing the field ------------------------------------------------------------------
+    // Copies the visible part of the working image onto the pane (FieldPainter).
+    void RefreshView() override;
+    // An 8-bit field repainted with the current palette, showing progressively.
+    void RenderPalette();
+    // Draws the palette legend on edge kLegendLeft..kLegendDown; kLegendTooSmall when the
+    // view cannot hold it. The legend stays until the next press on the canvas.
+    int ShowPaletteLegend(int edge);
+    bool LegendShown() const { return legendShown_; }
+    // The bars after a load or a zoom: shown where the field exceeds the view.
+    void UpdateScrollBars();
+
+    // ---- Selection ----------------------------------------------------------------------------
+    // On: outlining a new polygon. Off: no selection, the mask white. Both commit.
+    void SetSelectMode(int on);
+    FieldSelection::State SelectState() const { return selection_.state(); }
+    // Vertices in field coordinates; a closed polygon repeats its first vertex at the end.
+    const FieldSelection& Selection() const { return selection_; }
+
+    // ---- View geometry ----------------------------------------------------------------------
+    int ViewWidth() const { return viewWidth_; }
+    int ViewHeight() const { return viewHeight_; }
+    int HorizontalOffset() const { return hOffset_; }
+    int VerticalOffset() const { return vOffset_; }
+
+    // ---- Canvas events ------------------------------------------------------------------------
+    void OnResize(int width, int height) override;
+    void OnHPage(int shown, int top) override;
+    void OnVPage(int shown, int top) override;
+    void OnHStep(int step) override;
+    void OnVStep(int step) override;
+    void OnMouseDown(int x, int y, int button) override;
+    void OnMouseUp(int x, int y, int button) override;
+    void OnMouseDrag(int x, int y, int button) override;
+    void OnMouseHover(int x, int y) override;
+    // The whole view again, with the selection outline; the arguments are ignored.
+    void OnRedraw(int x, int y, int width, int height) override;
+
+    // ---- FieldPainter -----------------------------------------------------------------------
+    void DrawRow(int y) override;
+    void DrawPoint(int x, int y) override;
+    vRect ShownArea() const override { return {hOffset_, vOffset_, viewWidth_, viewHeight_}; }
+    void ClearSurface() override;
+
+    void Paint() override;
+
+private:
+    enum Axes { kHorizontal = 1, kVertical = 2 };
+
+    // Scrolling (canvas_scrolling.cpp).
+    void ScrollBy(int axes, int step);
+    void PageTo(bool horizontal, int shown, int top);
+    void FitOffsetsToField();
+    void RecomputeThumbs();
+    void SetBar(bool horizontal);
+
+    // The deferred copy of the view.
+    void FlushView();
+    void CopyView();
+    bool DisplayFrameDue() const;
+
+    // Selection (canvas_selection.cpp).
+    void PressWhileOutlining(int x, int y);
+    void ReleaseWhileOutlining(int x, int y);
+    void ReleaseWhileChosen(int x, int y);
+    void ClosePolygon();
+    void DrawOutline();
+    vPoint OnPane(const vPoint& fieldPoint) const;
+    void ShowReadOut(int x, int y);
+
+    // Legend (canvas_legend.cpp).
+    void DrawVerticalLegend(int edge);
+    void DrawHorizontalLegend(int edge);
+    void HideLegend();
+
+    KnollCanvasOwner* owner_;
+    HeightField field_;
+    FieldSelection selection_;
+    int viewWidth_ = HeightField::kInitialSize;
+    int viewHeight_ = HeightField::kInitialSize;
+    int vOffset_ = 0;
+    int vThumb_ = 100;
+    int hOffset_ = 0;
+    int hThumb_ = 100;
+    // Pane coordinates of the newest vertex and of the rubber band's free end.
+    vPoint lastVertex_;
+    vPoint bandEnd_;
+    bool legendShown_ = false;
+    bool viewPending_ = false;
+    uint64_t lastCopyMs_ = 0;
+    int pointsSinceFrameCheck_ = 0;
+};

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include "editor_session.h"
+
+namespace {
+
+class Commands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        editor.CopyDemo();
+        ASSERT_EQ(editor.Start(), 0);
+        editor.Pump();
+    }
+    EditorSession editor;
+};
+
+}  // namespace
+
+TEST_F(Commands, UndoAndKeepSensitivityAfterEachCommand) {
+    struct Case {
+        int id;
+        bool staysSensitive;
+    };
+    // Commands that commit make both insensitive; the rest leave them as they were.
+    const Case cases[] = {
+        {cmdUndo, false},       {cmdKeep, false},        {cmdExpand, false},      {cmdShrink, false},
+        {cmdOpen, false},       {cmdToPpm, true},        {cmdToTga, true},        {cmdLegendLeft, true},
+        {cmdLegendDown, true},  {cmdRough, true},        {cmdSmooth, true},       {cmdWacks, true},
+        {cmdTiles, true},       {cmdSave, true},         {cmdAbout, true},        {cmdHelpContents, true},
+    };
+    for (const Case& each : cases) {
+        editor.Window().SetUndoKeep(1);
+        editor.Command(each.id);
+        EXPECT_EQ(editor.IsSensitive(cmdUndo), each.staysSensitive) << "command " << each.id;
+        EXPECT_EQ(editor.IsSensitive(cmdKeep), each.staysSensitive) << "command " << each.id;
+    }
+    // Select on leaves them; Select off takes them away.
+    editor.Window().SetUndoKeep(1);
+    editor.Command(cmdSelect);
+    EXPECT_TRUE(editor.IsSensitive(cmdUndo));
+    editor.Command(cmdSelect);
+    EXPECT_FALSE(editor.IsSensitive(cmdUndo));
+    EXPECT_FALSE(editor.IsToggledOn(cmdSelect));
+}
+
+TEST_F(Commands, ACanvasReleaseMakesUndoKeepSensitiveAndUndoRestoresTheCommit) {
+    KnollCanvasPane& canvas = editor.Window().Canvas();
+    uint32_t before = canvas.Field().working().ReadPixel(10, 10);
+    vRect area = canvas.Bounds();
+    editor.platform.QueueClick(area.x + 10, area.y + 10);
+    editor.Pump();
+    EXPECT_TRUE(editor.IsSensitive(cmdUndo));
+    EXPECT_TRUE(editor.IsSensitive(cmdKeep));
+
+    canvas.Field().working().MutableRowPixels(10)[10] = 0x123456;
+    editor.Command(cmdUndo);
+    EXPECT_EQ(canvas.Field().working().ReadPixel(10, 10), before);
+    EXPECT_FALSE(editor.IsSensitive(cmdUndo));
+}
+
+TEST_F(Commands, OperationButtonsLeaveOnlyThePressedToggleOnAndNameItInTheMessageField) {
+    editor.Command(cmdRough);
+    editor.Command(cmdWacks);
+    EXPECT_FALSE(editor.IsToggledOn(cmdRough));
+    EXPECT_TRUE(editor.IsToggledOn(cmdWacks));
+    EXPECT_FALSE(editor.IsToggledOn(cmdSmooth));
+    EXPECT_FALSE(editor.IsToggledOn(cmdTiles));
+    EXPECT_EQ(editor.StatusText(cmdMessageField), "Wacks");
+}
+
+TEST_F(Commands, ReadOutAndConvertItems) {
+    editor.Window().ShowPosition(12, 345, 67);
+    EXPECT_EQ(editor.StatusText(cmdPositionField), " X,Y Location: 12,345 ");
+    EXPECT_EQ(editor.StatusText(cmdHeightField), "height:67");
+
+    editor.Command(cmdToPpm);
+    EXPECT_TRUE(editor.IsMenuSensitive(cmdToTga));
+    EXPECT_FALSE(editor.IsMenuSensitive(cmdToPpm));
+    EXPECT_EQ(editor.Window().Canvas().FieldKind(), kSixteenBitField);
+    editor.Command(cmdToTga);
+    EXPECT_FALSE(editor.IsMenuSensitive(cmdToTga));
+    EXPECT_EQ(editor.Window().FileKind(), kFileKindTga);
+}
+
+TEST_F(Commands, ArrowKeysMoveThePointerOneStep) {
+    for (int key : {vKey_Left, vKey_Right, vKey_Up, vKey_Down}) editor.Window().OnKey(key, 0);
+    EXPECT_EQ(editor.platform.Warps(),
+              (std::vector<std::pair<int, int>>{{-1, 0}, {1, 0}, {0, -1}, {0, 1}}));
+}
+
+TEST(Legend, AViewTooSmallForTheLegendGivesTheNotice) {
+    EditorSession editor(320, 240);
+    editor.CopyDemo();
+    editor.Start();
+    size_t before = editor.NoticeCount();
+    editor.Command(cmdLegendLeft);
+    ASSERT_EQ(editor.NoticeCount(), before + 1);
+    EXPECT_EQ(editor.Notices().back(), "Cann't do that\n Screen to small");
+}
+
+TEST(Help, ContentsShowsTheTopicAndAMissingFileGivesANotice) {
+    EditorSession editor;
+    editor.Start();
+    editor.Command(cmdHelpContents);
+    EXPECT_EQ(editor.Window().HelpWindow(), nullptr);
+    EXPECT_NE(editor.Notices().back().find("Knollwork.hlp"), std::string::npos);
+
+    editor.CopyDemo();
+    editor.Command(cmdHelpContents);
+    KnollHelpWindow* help = editor.Window().HelpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->IsShown());
+    // Every command of the menus and the command bar is explained.
+    for (const char* label : {"Open...", "Save", "Exit", "Palette", "Show Pal", "Covert to Tga", "Covert to PPM",
+                              "Expand 2X", "Srink 2X", "Undo", "Keep", "Select", "Rough", "Smooth", "Wacks",
+                              "Tiles", "Contents", "About"}) {
+        EXPECT_NE(help->Text().find(label), std::string::npos) << label;
+    }
+}

@@ -1,0 +1,126 @@
+// The editor and the batch tool are one engine: the same steps, clicked through the
+// editor on the headless backend and written as a knollwork-cli command line, save the
+// same bytes after every group of steps.
+#include <gtest/gtest.h>
+
+#include "editor_driver.h"
+#include "ops/dialogs/rough_dialog.h"
+#include "ops/dialogs/smo_dialog.h"
+#include "ops/dialogs/tile_dialog.h"
+#include "ops/dialogs/warp_dialog.h"
+#include "run_cli.h"
+
+namespace {
+
+constexpr const char* kSquare = "40,40 200,60 180,220 50,190";
+
+void ChooseSquare(EditorDriver& driver) { driver.ChoosePolygon({{40, 40}, {200, 60}, {180, 220}, {50, 190}}); }
+
+void Wacks(EditorDriver& driver, int toggleId, const char* value) {
+    driver.OpenDialog(kWacksKind);
+    driver.ClickDialog(kWacksKind, toggleId);
+    if (value) driver.TypeIntoDialog(kWacksKind, kWacksValueId, value);
+}
+
+// Each group ends with a save; the file names say which group wrote them.
+void RunEditorGroups(EditorSession& session) {
+    EditorDriver driver(session);
+    session.AnswerOpen(session.Path("Intro.tga"));
+    session.Command(cmdOpen);
+
+    // 1: roughen inside (Middle) and outside (Down).
+    ChooseSquare(driver);
+    driver.OpenDialog(kRoughKind);
+    driver.TypeIntoDialog(kRoughKind, kRoughValueId, "24");
+    driver.ClickField(100, 100);
+    driver.ClickDialog(kRoughKind, kRoughDownId);
+    driver.ClickField(300, 300);
+    driver.SaveAs(session.Path("group1.tga"));
+
+    // 2: smooth outside with radius 3, INC inside.
+    driver.OpenDialog(kSmoothKind);
+    driver.ClickSpinner(kSmoothKind, kSmoothSpinnerId, true, 2);
+    driver.ClickField(350, 20);
+    Wacks(driver, kWacksIncId, "20");
+    driver.ClickField(120, 120);
+    driver.SaveAs(session.Path("group2.tga"));
+
+    // 3: Cut outside, Keep, Clip inside, Undo back to the Keep.
+    Wacks(driver, kWacksCutId, "90");
+    driver.ClickField(390, 390);
+    driver.ClickBar(cmdKeep);
+    Wacks(driver, kWacksClipId, "60");
+    driver.ClickField(100, 100);
+    driver.ClickBar(cmdUndo);
+    driver.SaveAs(session.Path("group3.tga"));
+
+    // 4: no area any more: mirror, Inverse and roughen Up on the whole field.
+    driver.OpenDialog(kTilesKind);
+    driver.ClickDialog(kTilesKind, kTileRightToLeftId);
+    driver.ClickField(10, 10);
+    Wacks(driver, kWacksInverseId, nullptr);
+    driver.ClickField(10, 10);
+    driver.OpenDialog(kRoughKind);
+    driver.ClickDialog(kRoughKind, kRoughUpId);
+    driver.TypeIntoDialog(kRoughKind, kRoughValueId, "30");
+    driver.ClickField(10, 10);
+    driver.SaveAs(session.Path("group4.tga"));
+
+    // 5: Expand, Convert to PPM, DEC and a flip on the 16-bit field.
+    session.Command(cmdExpand);
+    session.Command(cmdToPpm);
+    Wacks(driver, kWacksDecId, "300");
+    driver.ClickField(10, 10);
+    driver.OpenDialog(kTilesKind);
+    driver.ClickDialog(kTilesKind, kTileFlipTopBottomId);
+    driver.ClickField(10, 10);
+    driver.SaveAs(session.Path("group5.ppm"));
+
+    // 6: back to TGA, a new polygon, FILL inside, Inverse and smooth outside.
+    session.Command(cmdToTga);
+    ChooseSquare(driver);
+    Wacks(driver, kWacksFillId, "77");
+    driver.ClickField(100, 100);
+    Wacks(driver, kWacksInverseId, nullptr);
+    driver.ClickField(500, 500);
+    driver.OpenDialog(kSmoothKind);
+    driver.ClickField(20, 400);
+    driver.SaveAs(session.Path("group6.tga"));
+}
+
+const std::vector<std::string> kCliSteps = {
+    "--seed", "7", "--palette", "Std.pal", "--open", "Intro.tga",
+    "--select", kSquare, "--keep", "--area", "inside", "--rough", "middle:24",
+    "--area", "outside", "--rough", "down:24", "--save", "group1.tga",
+    "--area", "outside", "--smooth", "3", "--area", "inside", "--inc", "20", "--save", "group2.tga",
+    "--area", "outside", "--cut", "90", "--keep", "--area", "inside", "--clip", "60", "--undo",
+    "--save", "group3.tga",
+    "--area", "whole", "--mirror", "rl", "--inverse", "--rough", "up:30", "--save", "group4.tga",
+    "--expand", "--to-ppm", "--dec", "300", "--flip", "ud", "--save", "group5.ppm",
+    "--to-tga", "--select", kSquare, "--keep", "--area", "inside", "--fill", "77",
+    "--area", "outside", "--inverse", "--smooth", "3", "--save", "group6.tga",
+};
+
+}  // namespace
+
+TEST(EditorAndBatchTool, SaveTheSameBytesAfterEveryGroupOfSteps) {
+    ScratchDir cliFolder;
+    for (const char* name : {"Intro.tga", "Std.pal"}) {
+        std::filesystem::copy_file(std::string(KNOLL_SOURCE_DIR) + "/demo/" + name, cliFolder / name);
+    }
+    CliRun cli = RunCli(cliFolder, kCliSteps);
+    ASSERT_EQ(cli.status, 0) << cli.err;
+
+    EditorSession session;
+    session.CopyDemo();
+    ASSERT_EQ(session.Start({"--seed", "7"}), 0);
+    session.Pump();
+    RunEditorGroups(session);
+
+    for (const char* name : {"group1.tga", "group2.tga", "group3.tga", "group4.tga", "group5.ppm", "group6.tga"}) {
+        std::vector<uint8_t> fromEditor = ReadBytes(session.Path(name));
+        ASSERT_FALSE(fromEditor.empty()) << name;
+        EXPECT_TRUE(fromEditor == ReadBytes(cliFolder / name)) << name << " differs";
+    }
+    EXPECT_TRUE(session.Notices().size() <= 1u) << "only the new settings file may be noticed";
+}

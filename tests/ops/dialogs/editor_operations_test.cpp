@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include "editor_driver.h"
+#include "field_builder.h"
+#include "ops/dialogs/rough_dialog.h"
+#include "ops/dialogs/tile_dialog.h"
+#include "ops/dialogs/warp_dialog.h"
+
+namespace {
+
+// The editor on the demo workspace, its field replaced by rows of the given heights.
+struct Editor {
+    explicit Editor(const Heights& rows) : driver(session) {
+        session.CopyDemo();
+        session.Start();
+        session.Pump();
+        SetField(driver.Field(), kEightBitField, rows);
+        session.Window().Canvas().UpdateScrollBars();
+        session.Window().Canvas().RefreshView();
+        session.Pump();
+    }
+    Heights Values() { return ReadValues(driver.Field()); }
+
+    EditorSession session;
+    EditorDriver driver;
+};
+
+// 40 x 40 positions, height 10 + x.
+Heights Ramp() {
+    Heights rows(40, std::vector<int>(40));
+    for (auto& row : rows) {
+        for (int x = 0; x < 40; ++x) row[x] = 10 + x;
+    }
+    return rows;
+}
+
+Heights Added(Heights rows, int amount) {
+    for (auto& row : rows) {
+        for (int& z : row) z = std::min(z + amount, 255);
+    }
+    return rows;
+}
+
+}  // namespace
+
+TEST(OperationToggles, OnlyThePressedToggleStaysOnAndItsDialogOpensOnce) {
+    Editor editor(Ramp());
+    EditorDriver& driver = editor.driver;
+    driver.OpenDialog(kRoughKind);
+    EXPECT_EQ(driver.Message(), "Roughs");
+    EXPECT_TRUE(driver.Dialogs().IsShown(kRoughKind));
+
+    driver.OpenDialog(kWacksKind);
+    EXPECT_EQ(driver.Message(), "Wacks");
+    EXPECT_FALSE(driver.Dialogs().IsShown(kRoughKind));
+    EXPECT_TRUE(driver.Dialogs().IsShown(kWacksKind));
+    for (int id : {cmdRough, cmdSmooth, cmdTiles}) EXPECT_FALSE(editor.session.IsToggledOn(id)) << id;
+    EXPECT_TRUE(editor.session.IsToggledOn(cmdWacks));
+
+    // Pressing the toggle of the open dialog closes it and opens it again, still on.
+    driver.OpenDialog(kWacksKind);
+    EXPECT_TRUE(driver.Dialogs().IsShown(kWacksKind));
+    EXPECT_TRUE(editor.session.IsToggledOn(cmdWacks));
+
+    // " Exit " leaves the toggle pressed, but nothing is armed any more.
+    driver.ClickDialog(kWacksKind, vCancelId);
+    EXPECT_TRUE(editor.session.IsToggledOn(cmdWacks));
+    driver.ClickField(5, 5);
+    EXPECT_EQ(driver.Message(), "Wacks");
+    EXPECT_EQ(editor.Values(), Ramp());
+}
+
+TEST(ArmAndRun, AClickWithNoDialogOpenChangesNothingButEnablesUndoAndKeep) {
+    Editor editor(Ramp());
+    EXPECT_FALSE(editor.session.IsSensitive(cmdUndo));
+    std::string before = editor.driver.Message();
+    editor.driver.ClickField(3, 3);
+    EXPECT_EQ(editor.Values(), Ramp());
+    EXPECT_EQ(editor.driver.Message(), before);
+    EXPECT_TRUE(editor.session.IsSensitive(cmdUndo));
+    EXPECT_TRUE(editor.session.IsSensitive(cmdKeep));
+}
+
+TEST(ArmAndRun, StatusWordAtThePressThenTheMessageOrValueWrong) {
+    Editor editor(Ramp());
+    EditorDriver& driver = editor.driver;
+    driver.OpenDialog(kWacksKind);
+    driver.TypeIntoDialog(kWacksKind, kWacksValueId, "0");
+    vPoint p = driver.OnScreen(4, 4);
+    driver.Platform().QueuePress(p.x, p.y);
+    editor.session.Pump();
+    EXPECT_EQ(driver.Message(), "Cuting");
+    driver.Platform().QueueRelease(p.x, p.y);
+    editor.session.Pump();
+    EXPECT_EQ(driver.Message(), "Value Wrong!!");
+    EXPECT_EQ(editor.Values(), Ramp());
+
+    driver.TypeIntoDialog(kWacksKind, kWacksValueId, "30");
+    driver.ClickField(4, 4);
+    EXPECT_EQ(driver.Message(), "Cuting DONE");
+    EXPECT_EQ(editor.Values()[0][19], 0);
+    EXPECT_EQ(editor.Values()[0][20], 30);
+}
+
+TEST(UndoAndKeep, UndoReturnsToTheLastCommitAcrossSeveralOperations) {
+    Editor editor(Ramp());
+    EditorDriver& driver = editor.driver;
+    driver.OpenDialog(kWacksKind);
+    driver.ClickDialog(kWacksKind, kWacksIncId);
+    driver.TypeIntoDialog(kWacksKind, kWacksValueId, "5");
+    for (int i = 0; i < 3; ++i) driver.ClickField(10, 10);
+    EXPECT_EQ(editor.Values(), Added(Ramp(), 15));
+    editor.driver.ClickBar(cmdUndo);
+    EXPECT_EQ(editor.Values(), Ramp());
+    EXPECT_FALSE(editor.session.IsSensitive(cmdUndo));
+
+    driver.ClickField(10, 10);
+    driver.ClickBar(cmdKeep);
+    EXPECT_FALSE(editor.session.IsSensitive(cmdKeep));
+    driver.ClickField(10, 10);
+    driver.ClickBar(cmdUndo);
+    EXPECT_EQ(editor.Values(), Added(Ramp(), 5));
+}
+
+TEST(AreaRule, InsideOutsideBeyondTheFieldAndTilesAlwaysWhole) {
+    Editor editor(Ramp());
+    EditorDriver& driver = editor.driver;
+    driver.ChoosePolygon({{0, 0}, {20, 0}, {20, 20}, {0, 20}});
+    driver.OpenDialog(kWacksKind);
+    driver.ClickDialog(kWacksKind, kWacksFillId);
+    driver.TypeIntoDialog(kWacksKind, kWacksValueId, "0");
+
+    driver.ClickField(5, 5);
+    Heights inside = editor.Values();
+    EXPECT_EQ(inside[5][5], 0);
+    EXPECT_EQ(inside[30][30], 40);
+    EXPECT_EQ(inside[5][30], 40);
+
+    // Right of the field: the whole field, and the polygon stays chosen.
+    driver.TypeIntoDialog(kWacksKind, kWacksValueId, "7");
+    driver.ClickField(45, 5);
+    EXPECT_EQ(editor.Values(), Heights(40, std::vector<int>(40, 7)));
+
+    driver.ClickBar(cmdUndo);
+    driver.ChoosePolygon({{0, 0}, {20, 0}, {20, 20}, {0, 20}});
+    driver.OpenDialog(kTilesKind);
+    driver.ClickDialog(kTilesKind, kTileFlipLeftRightId);
+    driver.ClickField(5, 5);
+    Heights flipped = editor.Values();
+    EXPECT_EQ(flipped[30][0], 49);
+    EXPECT_EQ(flipped[0][39], 10);
+}

@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include "dialogs_session.h"
+#include "field_builder.h"
+#include "ops/dialogs/rough_dialog.h"
+#include "ops/dialogs/smo_dialog.h"
+#include "ops/dialogs/tile_dialog.h"
+#include "ops/dialogs/warp_dialog.h"
+#include "ops/drivers.h"
+#include "ops/roughen_seed.h"
+
+namespace {
+
+std::string EntryText(vDialog& dialog, int id) {
+    char text[32] = {};
+    dialog.QueryText(id, text, sizeof text);
+    return text;
+}
+
+void Placement(vDialog& dialog, int& left, int& top) {
+    int width = 0, height = 0;
+    dialog.QueryPlacement(left, top, width, height);
+}
+
+}  // namespace
+
+TEST(WacksDialog, ExitRevertsTheKindButKeepsTheValueWhileSwitchingDialogsKeepsBoth) {
+    DialogsSession session;
+    WarpDialog& wacks = session.dialogs->Wacks();
+    session.Present(kWacksKind);
+    session.Click(wacks, kWacksIncId);
+    session.Type(wacks, kWacksValueId, "50");
+    EXPECT_EQ(wacks.Kind(), kWacksInc);
+    session.Click(wacks, vCancelId);
+    EXPECT_FALSE(wacks.IsShown());
+    EXPECT_EQ(wacks.Kind(), kWacksCut);
+    EXPECT_EQ(wacks.QueryValue(kWacksCutId), 1);
+    EXPECT_EQ(wacks.QueryValue(kWacksIncId), 0);
+
+    session.Present(kWacksKind);
+    EXPECT_EQ(EntryText(wacks, kWacksValueId), "50");
+    session.Click(wacks, kWacksIncId);
+    session.dialogs->CloseOpenDialog();
+    session.Present(kRoughKind);
+    session.dialogs->CloseOpenDialog();
+    session.Present(kWacksKind);
+    EXPECT_EQ(wacks.Kind(), kWacksInc);
+    EXPECT_EQ(wacks.QueryValue(kWacksIncId), 1);
+    EXPECT_EQ(wacks.QueryValue(kWacksCutId), 0);
+}
+
+TEST(RoughDialog, PressingTheChosenModeKeepsItAndExitReturnsToMiddle) {
+    DialogsSession session;
+    RoughDialog& rough = session.dialogs->Rough();
+    session.Present(kRoughKind);
+    session.Click(rough, kRoughDownId);
+    session.Click(rough, kRoughDownId);
+    EXPECT_EQ(rough.Mode(), 3);
+    EXPECT_EQ(rough.QueryValue(kRoughDownId), 1);
+    EXPECT_EQ(rough.QueryValue(kRoughMiddleId), 0);
+    session.Click(rough, vCancelId);
+    EXPECT_EQ(rough.Mode(), 2);
+    EXPECT_EQ(rough.QueryValue(kRoughMiddleId), 1);
+    EXPECT_EQ(rough.QueryValue(kRoughDownId), 0);
+}
+
+TEST(OperationDialogs, OneSharedPlaceMovesWithTheLastDialogClosed) {
+    DialogsSession session;
+    int left = 0, top = 0;
+    session.Present(kRoughKind);
+    Placement(session.dialogs->Rough(), left, top);
+    EXPECT_EQ(left, 480);
+    EXPECT_EQ(top, 0);
+
+    vRect view = session.dialogs->Rough().View().Bounds();
+    session.platform.QueueDrag(view.x + 20, view.y + 8, view.x - 80, view.y + 108);
+    session.Pump();
+    session.dialogs->CloseOpenDialog();
+    EXPECT_EQ(session.dialogs->Place().left, 380);
+    EXPECT_EQ(session.dialogs->Place().top, 100);
+
+    session.Present(kTilesKind);
+    Placement(session.dialogs->Tiles(), left, top);
+    EXPECT_EQ(left, 380);
+    EXPECT_EQ(top, 100);
+    EXPECT_EQ(session.dialogs->Tiles().View().Bounds().x, 380);
+}
+
+TEST(SmoDialog, SpinnerGivesRadiiOneToTenAndSurvivesExit) {
+    DialogsSession session;
+    SmoDialog& smooth = session.dialogs->Smooth();
+    session.Present(kSmoothKind);
+    vRect r = smooth.FindControl(kSmoothSpinnerId)->PixelRect();
+    vRect view = smooth.View().Bounds();
+    int arrowX = view.x + vDialogView::ClientLeft() + r.x + r.w - 2;
+    int upY = view.y + vDialogView::ClientTop() + r.y + 2;
+    int downY = view.y + vDialogView::ClientTop() + r.y + r.h - 2;
+    auto clickArrow = [&](int y, int times) {
+        for (int i = 0; i < times; ++i) session.platform.QueueClick(arrowX, y);
+        session.Pump();
+    };
+    clickArrow(upY, 3);
+    EXPECT_EQ(smooth.QueryValue(kSmoothSpinnerId), 9);
+    EXPECT_EQ(smooth.Radius(), 4);
+    clickArrow(upY, 12);
+    EXPECT_EQ(smooth.QueryValue(kSmoothSpinnerId), 21);
+    EXPECT_EQ(smooth.Radius(), 10);
+    clickArrow(downY, 2);
+    EXPECT_EQ(smooth.Radius(), 8);
+    session.Click(smooth, vCancelId);
+    session.Present(kSmoothKind);
+    EXPECT_EQ(smooth.Radius(), 8);
+    EXPECT_EQ(smooth.QueryValue(kSmoothSpinnerId), 17);
+    clickArrow(downY, 12);
+    EXPECT_EQ(smooth.QueryValue(kSmoothSpinnerId), 3);
+    EXPECT_EQ(smooth.Radius(), 1);
+}
+
+TEST(RoughDialog, OperationsReadElevenCharactersOfTheOpenEntryAndSevenSurviveClosing) {
+    DialogsSession session;
+    RoughDialog& rough = session.dialogs->Rough();
+    session.Present(kRoughKind);
+    EXPECT_EQ(rough.LiveValueText(), "16");
+    session.Type(rough, kRoughValueId, "1234567890123");
+    EXPECT_EQ(rough.LiveValueText(), "12345678901");
+    session.dialogs->CloseOpenDialog();
+    EXPECT_EQ(rough.SavedValueText(), "1234567");
+    session.Present(kRoughKind);
+    EXPECT_EQ(EntryText(rough, kRoughValueId), "1234567");
+}
+
+TEST(ArmOperation, TheLastOpenDialogInOrderWinsAndAClosedOneArmsNothing) {
+    DialogsSession session;
+    KnollOperationDialogs& dialogs = *session.dialogs;
+    EXPECT_EQ(dialogs.ArmOperation(), "");
+    session.Present(kRoughKind);
+    EXPECT_EQ(dialogs.ArmOperation(), "ROUGHING ");
+    session.Present(kWacksKind);
+    session.Click(dialogs.Wacks(), kWacksFillId);
+    EXPECT_EQ(dialogs.ArmOperation(), "Flantening");
+    EXPECT_EQ(dialogs.ArmedOperation(), 14);
+    session.Present(kTilesKind);
+    session.Click(dialogs.Tiles(), kTileFlipTopBottomId);
+    EXPECT_EQ(dialogs.ArmOperation(), "Flipping");
+    EXPECT_EQ(dialogs.ArmedOperation(), 13);
+    session.Present(kSmoothKind);
+    EXPECT_EQ(dialogs.ArmedOperation(), 13) << "arming happens at the press, not at showing";
+
+    // Closing goes Tiles, Wacks, Smooth, Rough, one dialog a time.
+    dialogs.CloseOpenDialog();
+    EXPECT_EQ(dialogs.ArmOperation(), "Flantening");
+    dialogs.CloseOpenDialog();
+    EXPECT_EQ(dialogs.ArmOperation(), "SMOOTHING");
+    dialogs.CloseOpenDialog();
+    dialogs.CloseOpenDialog();
+    EXPECT_EQ(dialogs.ArmOperation(), "");
+    EXPECT_FALSE(dialogs.IsShown(kRoughKind));
+}
+
+TEST(RunArmedOperation, DriversTakeTheDialogsStateAndWrongValuesChangeNothing) {
+    DialogsSession session;
+    KnollOperationDialogs& dialogs = *session.dialogs;
+    HeightField field;
+    SetField(field, kEightBitField, {{10, 20, 30}, {40, 50, 60}});
+    const Heights before = ReadValues(field);
+
+    EXPECT_FALSE(dialogs.RunArmedOperation(field, 0).ran) << "nothing armed";
+
+    session.Present(kWacksKind);
+    session.Click(dialogs.Wacks(), kWacksDecId);
+    session.Type(dialogs.Wacks(), kWacksValueId, " -5");
+    dialogs.ArmOperation();
+    DriverReport report = dialogs.RunArmedOperation(field, 0);
+    EXPECT_FALSE(report.ran);
+    EXPECT_EQ(report.message, "Value Wrong!!");
+    EXPECT_EQ(ReadValues(field), before);
+
+    session.Type(dialogs.Wacks(), kWacksValueId, "15xyz");
+    report = dialogs.RunArmedOperation(field, 0);
+    EXPECT_EQ(report.message, "Decresing DONE");
+    EXPECT_EQ(ReadValues(field), (Heights{{0, 5, 15}, {25, 35, 45}}));
+
+    session.Click(dialogs.Wacks(), kWacksFillId);
+    session.Type(dialogs.Wacks(), kWacksValueId, "0");
+    dialogs.ArmOperation();
+    EXPECT_EQ(dialogs.RunArmedOperation(field, 0).message, "Flating DONE");
+    EXPECT_EQ(ReadValues(field), (Heights{{0, 0, 0}, {0, 0, 0}}));
+}
+
+TEST(RunArmedOperation, TilesWorkOnTheWholeFieldWhateverTheArea) {
+    DialogsSession session;
+    KnollOperationDialogs& dialogs = *session.dialogs;
+    HeightField field;
+    SetField(field, kEightBitField, {{1, 2, 3, 4}, {5, 6, 7, 8}});
+    SetMask(field, {{1, 0, 0, 0}, {1, 0, 0, 0}});
+    session.Present(kTilesKind);
+    session.Click(dialogs.Tiles(), kTileRightToLeftId);
+    EXPECT_EQ(dialogs.ArmOperation(), "Mirrow RL");
+    EXPECT_EQ(dialogs.RunArmedOperation(field, 1).message, "Mirrow DONE");
+    EXPECT_EQ(ReadValues(field), (Heights{{4, 3, 3, 4}, {8, 7, 7, 8}}));
+    session.Click(dialogs.Tiles(), kTileFlipTopBottomId);
+    dialogs.ArmOperation();
+    dialogs.RunArmedOperation(field, 2);
+    EXPECT_EQ(ReadValues(field), (Heights{{8, 7, 7, 8}, {4, 3, 3, 4}}));
+}
+
+TEST(RunArmedOperation, RoughUsesTheModeAndTheFixedSeed) {
+    DialogsSession session;
+    KnollOperationDialogs& dialogs = *session.dialogs;
+    SetRoughenSeed(1);
+    HeightField viaDialog, direct;
+    SetField(viaDialog, kEightBitField, {{100, 100, 100}, {100, 100, 100}});
+    SetField(direct, kEightBitField, {{100, 100, 100}, {100, 100, 100}});
+    session.Present(kRoughKind);
+    session.Click(dialogs.Rough(), kRoughUpId);
+    session.Type(dialogs.Rough(), kRoughValueId, "40");
+    dialogs.ArmOperation();
+    EXPECT_EQ(dialogs.RunArmedOperation(viaDialog, 0).message, "Roughing DONE");
+    RunRough(direct, 0, 1, "40", 1);
+    EXPECT_EQ(ReadValues(viaDialog), ReadValues(direct));
+    EXPECT_NE(ReadValues(viaDialog), (Heights{{100, 100, 100}, {100, 100, 100}}));
+}

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "canvas_fixture.h"
+#include "core/field_file.h"
+#include "core/palette_file.h"
+#include "core/tga.h"
+
+// The demo field as a user first sees it, with its legend, in 16 bits and with a chosen
+// polygon. Each screen is also written as a PNG beside the test, to be looked at.
+
+namespace {
+
+const std::string kDemo = std::string(KNOLL_SOURCE_DIR) + "/demo/";
+
+class DemoCanvas : public CanvasFixture {
+public:
+    DemoCanvas() : CanvasFixture(900, 700) {
+        std::string directory;
+        Palette palette = DefaultPalette();
+        EXPECT_EQ(LoadPaletteFile((kDemo + "Std.pal").c_str(), palette, directory), kPaletteLoaded);
+        canvas.Field().SetPalette(palette);
+        EXPECT_EQ(LoadTga(canvas.Field(), (kDemo + "Intro.tga").c_str()), kLoadDone);
+        canvas.SetFieldKind(kEightBitField);
+        canvas.SnapshotField();
+        canvas.UpdateScrollBars();
+        Pump();
+    }
+
+    // The frame as presented, written as name.png.
+    void Keep(const std::string& name) {
+        Pump();
+        EXPECT_TRUE(platform().WriteFramePng(name + ".png"));
+    }
+    // True when the frame, not only the pane, shows the working image at (x, y).
+    bool Presents(int x, int y) {
+        return (platform().FramePixel(X(x), Y(y)) & 0xFFFFFF) ==
+               Working(x + canvas.HorizontalOffset(), y + canvas.VerticalOffset());
+    }
+};
+
+}  // namespace
+
+TEST(CanvasScreens, DemoFieldWithItsLegendOnEachEdge) {
+    DemoCanvas f;
+    EXPECT_TRUE(f.ShowsTheField());
+    EXPECT_TRUE(f.Presents(200, 150));
+    f.Keep("canvas_intro");
+    const char* names[] = {"left", "right", "up", "down"};
+    for (int edge = kLegendLeft; edge <= kLegendDown; ++edge) {
+        ASSERT_EQ(f.canvas.ShowPaletteLegend(edge), kLegendDrawn);
+        f.Keep(std::string("canvas_intro_legend_") + names[edge]);
+        f.Click(f.canvas.ViewWidth() / 2, f.canvas.ViewHeight() / 2);
+        EXPECT_TRUE(f.Presents(5, f.canvas.ViewHeight() / 2));
+    }
+}
+
+TEST(CanvasScreens, SixteenBitFieldAndAClosedPolygon) {
+    DemoCanvas f;
+    f.canvas.ConvertToPpm();
+    EXPECT_EQ(f.canvas.FieldKind(), kSixteenBitField);
+    f.Pump();
+    EXPECT_TRUE(f.Presents(120, 90));
+    f.Keep("canvas_sixteen_bit");
+
+    f.canvas.ConvertToTga();
+    f.canvas.SetSelectMode(1);
+    for (vPoint vertex : {vPoint{60, 60}, vPoint{300, 40}, vPoint{370, 200}, vPoint{220, 360}, vPoint{40, 280}}) {
+        f.Click(vertex.x, vertex.y);
+    }
+    f.Click(0, 0, 3);
+    ASSERT_EQ(f.canvas.SelectState(), FieldSelection::kChosen);
+    f.Keep("canvas_closed_polygon");
+    EXPECT_EQ(f.platform().FramePixel(f.X(300), f.Y(40)) & 0xFFFFFF, 0xFFFEFFu);
+}
