@@ -60,18 +60,6 @@ bool ParsePolygon(const std::string& text, std::vector<vPoint>& points) {
 
 // ---- building steps ---------------------------------------------------------------
 
-using ArgumentParser = std::function<std::optional<StepAction>(const std::string&, std::string&)>;
-
-Step ArgumentStep(std::string name, std::string argumentName, std::string summary, ArgumentParser parse) {
-    Step step;
-    step.name = std::move(name);
-    step.argumentCount = 1;
-    step.argumentName = std::move(argumentName);
-    step.summary = std::move(summary);
-    step.prepare = std::move(parse);
-    return step;
-}
-
 StepResult FromReport(const DriverReport& report) {
     return report.ran ? StepResult::Done() : StepResult::Failed(report.message);
 }

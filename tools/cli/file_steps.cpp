@@ -82,15 +82,7 @@ bool ParseSize(const std::string& text, int& width, int& height, int& kind) {
         kind = kSixteenBitField;
         size.resize(size.size() - 3);
     }
-    size_t cross = size.find('x');
-    if (cross == std::string::npos || cross == 0 || cross + 1 == size.size()) return false;
-    for (size_t i = 0; i < size.size(); ++i) {
-        if (i != cross && (size[i] < '0' || size[i] > '9')) return false;
-    }
-    if (cross > 6 || size.size() - cross - 1 > 6) return false;
-    width = std::atoi(size.substr(0, cross).c_str());
-    height = std::atoi(size.substr(cross + 1).c_str());
-    return HeightField::AcceptableSize(width, height);
+    return ParseFieldSize(size, width, height);
 }
 
 StepResult New(Session& session, int width, int height, int kind) {

@@ -29,48 +29,7 @@ bool ParseNumber(const std::string& text, double& number) {
     return *end == '\0' && std::isfinite(number);
 }
 
-// "WxH", each side a plain decimal number within a field's bounds.
-bool ParseRawSize(const std::string& text, int& width, int& height) {
-    size_t cross = text.find('x');
-    if (cross == std::string::npos || cross == 0 || cross + 1 == text.size() || cross > 6 ||
-        text.size() - cross - 1 > 6) {
-        return false;
-    }
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (i != cross && !std::isdigit(static_cast<unsigned char>(text[i]))) return false;
-    }
-    width = std::atoi(text.substr(0, cross).c_str());
-    height = std::atoi(text.substr(cross + 1).c_str());
-    return HeightField::AcceptableSize(width, height);
-}
-
 // ---- building steps ---------------------------------------------------------------
-
-using ArgumentParser = std::function<std::optional<StepAction>(const std::string&, std::string&)>;
-
-Step ArgumentStep(std::string name, std::string argumentName, std::string summary, ArgumentParser parse) {
-    Step step;
-    step.name = std::move(name);
-    step.argumentCount = 1;
-    step.argumentName = std::move(argumentName);
-    step.summary = std::move(summary);
-    step.prepare = std::move(parse);
-    return step;
-}
-
-// A file step whose name may not look like a step: "--export --info" is a slip.
-Step NamedFileStep(std::string name, std::string argumentName, std::string summary,
-                   std::function<StepResult(Session&, const std::string& path)> run) {
-    Step step = FileStep(std::move(name), std::move(argumentName), std::move(summary), std::move(run));
-    step.prepare = [plain = std::move(step.prepare)](const std::string& path, std::string& error) {
-        if (path.rfind("--", 0) == 0) {
-            error = "'" + path + "' is a step, not a file name";
-            return std::optional<StepAction>();
-        }
-        return plain(path, error);
-    };
-    return step;
-}
 
 StepResult FailedWith(const std::string& path, const InterchangeError& error) {
     return StepResult::Failed(path + ": " + error);
@@ -108,7 +67,7 @@ Step RawSizeStep() {
     return ArgumentStep("--raw-size", "WxH", "the size of later imported .r16/.raw files that are not square",
                         [](const std::string& text, std::string& error) -> std::optional<StepAction> {
                             int width = 0, height = 0;
-                            if (!ParseRawSize(text, width, height)) {
+                            if (!ParseFieldSize(text, width, height)) {
                                 error = "'" + text + "' is not a size like 1024x512 within a field's bounds";
                                 return std::nullopt;
                             }
@@ -237,15 +196,15 @@ Step SeamLimitStep() {
 }  // namespace
 
 void RegisterInterchangeSteps(StepRegistry& registry) {
-    registry.Add(NamedFileStep("--import", "FILE",
+    registry.Add(FileStep("--import", "FILE",
                                "replace the field with a .png, .pgm (8 or 16-bit) or .r16/.raw file and commit",
                                Import));
     registry.Add(RawSizeStep());
-    registry.Add(NamedFileStep("--export", "FILE",
+    registry.Add(FileStep("--export", "FILE",
                                "write the values as .png or .pgm (the field's bits) or .r16/.raw (16-bit)", Export));
-    registry.Add(NamedFileStep("--pov", "FILE.pov", "write a POV-Ray scene of the file saved or exported last",
+    registry.Add(FileStep("--pov", "FILE.pov", "write a POV-Ray scene of the file saved or exported last",
                                WritePov));
-    registry.Add(NamedFileStep("--hillshade", "FILE.png", "write the shaded relief as a grey PNG, positions without value transparent", WriteHillshade));
+    registry.Add(FileStep("--hillshade", "FILE.png", "write the shaded relief as a grey PNG, positions without value transparent", WriteHillshade));
     registry.Add(LightStep());
     registry.Add(ZFactorStep());
     registry.Add(SimpleStep("--seams", "print how the left and right, top and bottom edges differ", ReportSeams));

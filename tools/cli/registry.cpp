@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include "cli/step.h"
 
@@ -27,6 +28,28 @@ Step SimpleStep(std::string name, std::string summary, StepAction action) {
     step.prepare = [action = std::move(action)](const std::string&, std::string&) {
         return std::optional<StepAction>(action);
     };
+    return step;
+}
+
+bool ParseFieldSize(const std::string& text, int& width, int& height) {
+    size_t cross = text.find('x');
+    if (cross == std::string::npos || cross == 0 || cross + 1 == text.size()) return false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (i != cross && (text[i] < '0' || text[i] > '9')) return false;
+    }
+    if (cross > 6 || text.size() - cross - 1 > 6) return false;
+    width = std::atoi(text.substr(0, cross).c_str());
+    height = std::atoi(text.substr(cross + 1).c_str());
+    return HeightField::AcceptableSize(width, height);
+}
+
+Step ArgumentStep(std::string name, std::string argumentName, std::string summary, ArgumentParser parse) {
+    Step step;
+    step.name = std::move(name);
+    step.argumentCount = 1;
+    step.argumentName = std::move(argumentName);
+    step.summary = std::move(summary);
+    step.prepare = std::move(parse);
     return step;
 }
 

@@ -75,6 +75,14 @@ private:
 // Convenience for steps without an argument.
 Step SimpleStep(std::string name, std::string summary, StepAction action);
 
+// "WxH", each side a plain decimal number, the size within a field's bounds.
+bool ParseFieldSize(const std::string& text, int& width, int& height);
+
+// Convenience for steps with one argument, which parse reads into the step's action or
+// refuses with a message.
+using ArgumentParser = std::function<std::optional<StepAction>(const std::string&, std::string&)>;
+Step ArgumentStep(std::string name, std::string argumentName, std::string summary, ArgumentParser parse);
+
 // Convenience for steps whose one argument is a file name, which must not be empty
 // nor begin with "--".
 Step FileStep(std::string name, std::string argumentName, std::string summary,
