@@ -69,22 +69,28 @@ void KnollCmdWindow::ShowLoaded(int kind) {
     canvas_.RefreshView();
 }
 
-void KnollCmdWindow::FirstLoad() {
-    std::string name = TheSettings().lastMapPath;
+bool KnollCmdWindow::LoadFile(const char* name, const char* wrongTypeNotice) {
     int kindBefore = canvas_.Field().kind();
     FileSize size;
-    int result = LoadByName(name.c_str(), size);
+    int result = LoadByName(name, size);
     if (fileKind_ == kFileKindUnknown) {
-        fileKind_ = kFileKindTga;
-        ShowNotice(kFirstLoadWrongType);
-        return;
+        // Nothing was read, so Save must still write the kind of the field held.
+        fileKind_ = kindBefore;
+        ShowNotice(wrongTypeNotice);
+        return false;
     }
     if (result != kLoadDone) {
         LoadFailed(result, kindBefore, size);
-        return;
+        return false;
     }
-    heightFilterIndex_ = fileKind_;
     ShowLoaded(fileKind_);
+    return true;
+}
+
+void KnollCmdWindow::FirstLoad() {
+    std::string name = TheSettings().lastMapPath;
+    if (!LoadFile(name.c_str(), kFirstLoadWrongType)) return;
+    heightFilterIndex_ = fileKind_;
     canvas_.UpdateScrollBars();
     SetCaption(name.c_str());
     UpdateConvertItems();
@@ -100,21 +106,9 @@ void KnollCmdWindow::OpenFile() {
     }
     TheSettings().mainDirectory = CutToLine(WorkingDirectory());
     fileName_ = name;
-    int kindBefore = canvas_.Field().kind();
-    FileSize size;
-    int result = LoadByName(name, size);
-    if (fileKind_ == kFileKindUnknown) {
-        fileKind_ = kFileKindTga;
-        ShowNotice(kOpenWrongType);
-        return;
-    }
-    if (result != kLoadDone) {
-        LoadFailed(result, kindBefore, size);
-        return;
-    }
+    if (!LoadFile(name, kOpenWrongType)) return;
     TheSettings().lastMapPath = CutToLine(name);
     SetCaption(BareName(name));
-    ShowLoaded(fileKind_);
     UpdateConvertItems();
 }
 

@@ -81,6 +81,8 @@ private:
 
     // Loads name by its kind; gives the reader's result and leaves the kind classified.
     int LoadByName(const char* name, FileSize& size);
+    // Loads by the name's extension; false after its notice, the field and kind kept.
+    bool LoadFile(const char* name, const char* wrongTypeNotice);
     // After a failed load the field held is unchanged, so its kind holds again.
     void LoadFailed(int result, int kindBefore, const FileSize& size);
     void ShowLoaded(int kind);

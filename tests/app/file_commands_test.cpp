@@ -77,6 +77,13 @@ TEST_F(FileCommands, FailedOpenKeepsTheFieldAndTheKindItHolds) {
     editor.Command(cmdSave);
     EXPECT_TRUE(std::filesystem::exists(editor.Path("after.tga")));
     EXPECT_EQ(editor.Window().FileNameField(), editor.Path("after.tga"));
+
+    // A name of neither type reads nothing: a 16-bit field is still saved as a PPM.
+    editor.Command(cmdToPpm);
+    editor.AnswerOpen(editor.Path("map.bmp"), 2);
+    editor.Command(cmdOpen);
+    EXPECT_EQ(NewNotices().back(), kOpenWrongType);
+    EXPECT_EQ(editor.Window().FileKind(), kFileKindPpm);
 }
 
 TEST_F(FileCommands, CancelledOpenStillResetsSelectionAndUndoKeep) {
