@@ -95,6 +95,9 @@ xvfb_wait_exit() {
 
 xvfb_locate_image() {
     local shot=$1 patch=$2 x0=$3 y0=$4 width=$5 height=$6 found area
+    # A maximized frame sits at the screen's corner, so the search may start off it.
+    ((x0 < 0)) && x0=0
+    ((y0 < 0)) && y0=0
     area=$(mktemp --suffix=.png)
     "$XVFB_CONVERT" "$shot" -crop "${width}x${height}+${x0}+${y0}" +repage "$area"
     found=$(compare -metric AE -subimage-search "$area" "$patch" null: 2>&1 |

@@ -109,10 +109,21 @@ void vSdlPlatform::ShowFrame(vFrameShow how) {
     if (!window_) return;
     SDL_ShowWindow(window_);
     switch (how) {
-        case vFrameShow::Maximized: SDL_MaximizeWindow(window_); break;
+        case vFrameShow::Maximized: Maximize(); break;
         case vFrameShow::Minimized: SDL_MinimizeWindow(window_); break;
         case vFrameShow::Normal: SDL_RestoreWindow(window_); break;
     }
+}
+
+// Without a window manager nothing maximizes the window, so it first takes the
+// display's usable area itself.
+void vSdlPlatform::Maximize() {
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window_), &usable) == 0) {
+        SDL_SetWindowPosition(window_, usable.x, usable.y);
+        SDL_SetWindowSize(window_, usable.w, usable.h);
+    }
+    SDL_MaximizeWindow(window_);
 }
 
 void vSdlPlatform::SetFrameTitle(const std::string& title) {

@@ -50,6 +50,7 @@ public:
 private:
     vSdlPlatform() = default;
     void Borders(int& left, int& top, int& right, int& bottom) const;
+    void Maximize();
     bool Translate(const SDL_Event& sdl, vPlatformEvent& event);
     bool TranslateWindowEvent(const SDL_Event& sdl, vPlatformEvent& event);
     bool NextTimerTick(vPlatformEvent& event);
