@@ -1,50 +1,35 @@
 #pragma once
 
-#include <functional>
-
+#include "framework/look/scroll_track.h"
 #include "framework/window/timer.h"
 #include "framework/window/view.h"
 
-// What the user did to a scroll bar.
-enum class vScrollAction {
-    StepBack,       // arrow towards the start
-    StepForward,    // arrow towards the end
-    PageBack,       // track between the start arrow and the thumb
-    PageForward,    // track between the thumb and the end arrow
-    ThumbTrack,     // thumb being dragged (position: where it is)
-    ThumbPosition,  // thumb released (position: where it was let go)
-    JumpStart,      // to the start (right button on the start arrow, or Home)
-    JumpEnd,        // to the end (right button on the end arrow, or End)
-    EndScroll,      // the button was released
-};
-
-// A scroll bar drawn by the framework, on the 0..100 scale: shown is the thumb's share
-// of the track, top where it stands. Arrows and page areas repeat while held.
+// A canvas's scroll bar: the framework's scroll track on a view of its own, on the
+// 0..100 scale. Arrows and page areas repeat while held.
 class vScrollBar : public vView {
 public:
     static constexpr int kThickness = 16;
-    using Listener = std::function<void(vScrollAction action, int position)>;
+    using Listener = vScrollTrack::Listener;
 
     vScrollBar(bool horizontal, Listener listener);
     ~vScrollBar() override;
 
     void SetValues(int shown, int top);
-    int Shown() const { return shown_; }
-    int Top() const { return top_; }
-    bool IsHorizontal() const { return horizontal_; }
+    int Shown() const { return track_.Shown(); }
+    int Top() const { return track_.Top(); }
+    bool IsHorizontal() const { return track_.IsHorizontal(); }
 
     void Paint() override;
     bool HandleInput(const vPlatformEvent& event) override;
     void OnCaptureLost() override;
 
     // Geometry along the bar, in pixels from its start.
-    int Length() const;
-    int TrackStart() const { return kThickness; }
-    int TrackLength() const;
-    int ThumbLength() const;
-    int ThumbStart() const;  // at the current top, or where it is being dragged
-    // The 0..100 position that a thumb starting at pixel offset start stands for.
-    int PositionAt(int start) const;
+    int Length() const { return Synced().Length(); }
+    int TrackStart() const { return Synced().TrackStart(); }
+    int TrackLength() const { return Synced().TrackLength(); }
+    int ThumbLength() const { return Synced().ThumbLength(); }
+    int ThumbStart() const { return Synced().ThumbStart(); }
+    int PositionAt(int start) const { return Synced().PositionAt(start); }
 
 private:
     class RepeatTimer : public vTimer {
@@ -56,23 +41,11 @@ private:
         vScrollBar& bar_;
     };
 
-    enum class Part { None, StartArrow, EndArrow, PageStart, PageEnd, Thumb };
-    Part PartAt(int along) const;
-    int Along(const vPlatformEvent& event) const { return horizontal_ ? event.x : event.y; }
-    void Press(Part part, int along);
+    // The track fills the view, whatever its bounds are now.
+    const vScrollTrack& Synced() const;
     void Release();
-    void Repeat();
-    void DrawArrow(vViewDC& dc, int at, bool towardsEnd, bool pressed);
 
-    bool horizontal_;
-    Listener listener_;
-    int shown_ = 100;
-    int top_ = 0;
-    Part pressed_ = Part::None;
-    bool pointerInPressed_ = false;
-    int lastAlong_ = 0;
-    int dragOffset_ = 0;
-    int dragStart_ = -1;  // thumb start while dragging, -1 otherwise
+    mutable vScrollTrack track_;
     RepeatTimer repeat_{*this};
     int repeatCount_ = 0;
 };

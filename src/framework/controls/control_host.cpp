@@ -10,7 +10,9 @@ vControlHost::vControlHost(vView& view, vCmdParent& parent)
     : view_(view), parent_(parent), repeater_([this] { parent_.ControlPointerHeld(); }) {}
 
 void vControlHost::Hold(bool on) {
-    if (on) repeater_.Start();
+    // Without a platform there is no clock to repeat on.
+    vApp* app = view_.App();
+    if (on && app && app->Platform()) repeater_.Start();
     else repeater_.Stop();
 }
 
@@ -36,10 +38,11 @@ int vControlHost::ClicksFor(const vPlatformEvent& event) {
 }
 
 void vControlHost::Hover(int x, int y, const vPlatformEvent& event) {
-    if (!tip_) return;
+    vFrame* frame = view_.Frame();
+    if (!tip_ || !frame) return;
     vCmd* control = parent_.ControlAt(x, y);
     const char* tip = control && !control->IsHidden() ? control->Tip() : nullptr;
-    tip_->PointerAt(tip ? tip : "", event.x + view_.Bounds().x, event.y + view_.Bounds().y);
+    tip_->PointerAt(*frame, tip ? tip : "", event.x + view_.Bounds().x, event.y + view_.Bounds().y);
 }
 
 bool vControlHost::Pointer(const vPlatformEvent& event) {

@@ -9,7 +9,8 @@
 #include "framework/look/system_colors.h"
 #include "framework/platform/platform.h"
 
-vListCmd::vListCmd(vCmdParent* parent, const CommandObject& record) : vFocusableCmd(parent, record) {
+vListCmd::vListCmd(vCmdParent* parent, const CommandObject& record)
+    : vFocusableCmd(parent, record), bar_(false, [this](vScrollAction action, int position) { OnScroll(action, position); }) {
     LoadFromRecord();
     value_ = items_.empty() ? -1 : std::clamp(record.value, -1, static_cast<int>(items_.size()) - 1);
 }
@@ -83,10 +84,36 @@ void vListCmd::KeepSelectionVisible() {
     top_ = std::clamp(top_, 0, std::max(0, static_cast<int>(items_.size()) - rows));
 }
 
-void vListCmd::ScrollBy(int rows) {
-    int last = std::max(0, static_cast<int>(items_.size()) - VisibleRows());
-    top_ = std::clamp(top_ + rows, 0, last);
+int vListCmd::LastTopRow() const { return std::max(0, static_cast<int>(items_.size()) - VisibleRows()); }
+
+void vListCmd::ScrollBy(int rows) { ScrollTo(top_ + rows); }
+
+void vListCmd::ScrollTo(int row) {
+    top_ = std::clamp(row, 0, LastTopRow());
     Changed();
+}
+
+void vListCmd::OnScroll(vScrollAction action, int position) {
+    switch (action) {
+    case vScrollAction::StepBack: ScrollBy(-1); break;
+    case vScrollAction::StepForward: ScrollBy(1); break;
+    case vScrollAction::PageBack: ScrollBy(-VisibleRows()); break;
+    case vScrollAction::PageForward: ScrollBy(VisibleRows()); break;
+    case vScrollAction::ThumbTrack:
+    case vScrollAction::ThumbPosition: ScrollTo(position); break;
+    case vScrollAction::JumpStart: ScrollTo(0); break;
+    case vScrollAction::JumpEnd: ScrollTo(LastTopRow()); break;
+    case vScrollAction::EndScroll: Changed(); break;
+    }
+}
+
+vScrollTrack& vListCmd::SyncedBar() {
+    int count = static_cast<int>(items_.size()), rows = VisibleRows();
+    bar_.SetArea(ScrollBarArea());
+    bar_.SetRange(std::max(count, 1));
+    bar_.SetValues(std::min(rows, count), top_);
+    bar_.SetEnabled(enabled_ && count > rows);
+    return bar_;
 }
 
 // The scroll bar is always there, so rows never change width as the list fills.
@@ -107,7 +134,11 @@ int vListCmd::RowAt(int y) const {
 }
 
 void vListCmd::OnPointerDown(int x, int y, int clicks) {
-    if (x >= ScrollBarArea().x) return ScrollBarPress(y);
+    if (x >= ScrollBarArea().x) {
+        if (SyncedBar().Press(1, x, y) && bar_.IsRepeating()) parent_->HoldTicks(true);
+        Changed();
+        return;
+    }
     int row = RowAt(y);
     if (row < 0 || row >= static_cast<int>(items_.size())) return;
     Select(row, true);
@@ -115,38 +146,25 @@ void vListCmd::OnPointerDown(int x, int y, int clicks) {
 }
 
 void vListCmd::OnPointerDrag(int x, int y) {
-    vRect bar = ScrollBarArea();
-    if (draggingThumb_) {
-        int span = std::max(1, bar.h - 2 * bar.w);
-        int last = std::max(0, static_cast<int>(items_.size()) - VisibleRows());
-        top_ = std::clamp((y - bar.y - bar.w) * (last + 1) / span, 0, last);
+    if (bar_.IsPressed()) {
+        SyncedBar().Move(x, y);
         Changed();
         return;
     }
-    if (heldScroll_ || x >= bar.x) return;
+    if (x >= ScrollBarArea().x) return;
     // Dragging past the ends scrolls the list along.
     int row = RowAt(y);
     Select(std::clamp(row, top_ - 1, top_ + VisibleRows()), true);
 }
 
+void vListCmd::OnPointerUp(int, int) { SyncedBar().Release(); }
+
 void vListCmd::OnPointerCancel() {
-    heldScroll_ = 0;
-    draggingThumb_ = false;
+    bar_.Cancel();
+    Changed();
 }
 
-void vListCmd::OnPointerHeld() {
-    if (heldScroll_) ScrollBy(heldScroll_);
-}
-
-void vListCmd::ScrollBarPress(int y) {
-    vRect bar = ScrollBarArea();
-    if (y < bar.y + bar.w) heldScroll_ = -1;
-    else if (y >= bar.y + bar.h - bar.w) heldScroll_ = 1;
-    else draggingThumb_ = true;
-    if (!heldScroll_) return OnPointerDrag(bar.x, y);
-    ScrollBy(heldScroll_);
-    parent_->HoldTicks(true);
-}
+void vListCmd::OnPointerHeld() { SyncedBar().Repeat(); }
 
 bool vListCmd::OnKeyDown(int key, int) {
     int rows = VisibleRows(), last = static_cast<int>(items_.size()) - 1;
@@ -206,27 +224,5 @@ void vListCmd::Paint(vDC& dc) {
         vPaint::Text(dc, row.x + 2, row.y + (rowHeight - vPaint::LineHeight(dc)) / 2,
                      vPaint::Clipped(dc, items_[index], row.w - 4), ink);
     }
-    PaintScrollBar(dc, ScrollBarArea());
-}
-
-void vListCmd::PaintScrollBar(vDC& dc, const vRect& bar) {
-    vPaint::Fill(dc, bar, vPaint::kLight);
-    vRect up{bar.x, bar.y, bar.w, bar.w}, down{bar.x, bar.y + bar.h - bar.w, bar.w, bar.w};
-    bool scrolls = NeedsScrollBar();
-    vColor ink = scrolls ? vColorWindowText : vColorGrayText;
-    for (const vRect& box : {up, down}) {
-        vPaint::Fill(dc, box, vColorButtonFace);
-        vPaint::RaisedEdge(dc, box);
-    }
-    vPaint::Arrow(dc, up, vPaint::kArrowUp, ink);
-    vPaint::Arrow(dc, down, vPaint::kArrowDown, ink);
-    if (!scrolls) return;
-    int span = bar.h - 2 * bar.w;
-    int count = static_cast<int>(items_.size());
-    int thumb = std::max(bar.w / 2, span * VisibleRows() / count);
-    int last = count - VisibleRows();
-    int offset = last > 0 ? (span - thumb) * top_ / last : 0;
-    vRect box{bar.x, bar.y + bar.w + offset, bar.w, thumb};
-    vPaint::Fill(dc, box, vColorButtonFace);
-    vPaint::RaisedEdge(dc, box);
+    SyncedBar().Paint(dc);
 }

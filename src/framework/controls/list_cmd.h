@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/controls/focusable_cmd.h"
+#include "framework/look/scroll_track.h"
 
 // A scrolling list of texts; its value is the selected index (-1: none). Choosing an
 // item sends (id, index, ctList); a double click or Enter sends it again as an
@@ -20,6 +21,7 @@ public:
 
     void OnPointerDown(int x, int y, int clicks) override;
     void OnPointerDrag(int x, int y) override;
+    void OnPointerUp(int x, int y) override;
     void OnPointerCancel() override;
     void OnPointerHeld() override;
     bool OnKeyDown(int key, int shift) override;
@@ -43,14 +45,15 @@ private:
     int RowAt(int y) const;
     vRect RowsArea() const;
     vRect ScrollBarArea() const;
-    bool NeedsScrollBar() const { return static_cast<int>(items_.size()) > VisibleRows(); }
-    void ScrollBarPress(int y);
-    void PaintScrollBar(vDC& dc, const vRect& bar);
+    int LastTopRow() const;
+    void ScrollTo(int row);
+    void OnScroll(vScrollAction action, int position);
+    // The bar follows the rows before it is painted or pressed.
+    vScrollTrack& SyncedBar();
 
     std::vector<std::string> items_;
     int top_ = 0;
     bool activation_ = false;
     bool ownItems_ = false;
-    int heldScroll_ = 0;      // rows per held tick on the scroll bar arrows
-    bool draggingThumb_ = false;
+    vScrollTrack bar_;
 };

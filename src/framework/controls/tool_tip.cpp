@@ -6,19 +6,20 @@
 #include "framework/look/dialog_units.h"
 #include "framework/look/paint.h"
 #include "framework/look/system_colors.h"
-#include "framework/window/app.h"
+#include "framework/window/frame.h"
 
 vToolTip::vToolTip() = default;
 
 vToolTip::~vToolTip() { Hide(); }
 
-unsigned long long vToolTip::Now() {
-    vApp* app = vApp::Instance();
-    return app && app->Platform() ? app->Platform()->NowMs() : 0;
+unsigned long long vToolTip::Now() const {
+    return frame_ && frame_->Platform() ? frame_->Platform()->NowMs() : 0;
 }
 
 // Moving the pointer restarts the rest, unless the tip of that control already shows.
-void vToolTip::PointerAt(const std::string& text, int frameX, int frameY) {
+void vToolTip::PointerAt(vFrame& frame, const std::string& text, int frameX, int frameY) {
+    if (&frame != frame_) Hide();
+    frame_ = &frame;
     if (text != text_) {
         Hide();
         text_ = text;
@@ -42,12 +43,11 @@ void vToolTip::Tick() {
 }
 
 void vToolTip::Show() {
-    vApp* app = vApp::Instance();
-    if (!app || text_.empty()) return;
+    if (!frame_ || text_.empty()) return;
     vMemoryDC measure(1, 1);
     measure.UseFont(vDialogFont());
     int width = vPaint::TextWidth(measure, text_) + 8, height = vPaint::LineHeight(measure) + 4;
-    vFrame& frame = app->Frame();
+    vFrame& frame = *frame_;
     int x = std::max(0, std::min(x_, frame.Width() - width));
     int y = y_ + 20;
     if (y + height > frame.Height()) y = std::max(0, y_ - height - 4);
@@ -59,7 +59,7 @@ void vToolTip::Show() {
 
 void vToolTip::Hide() {
     if (showing_) {
-        if (vApp* app = vApp::Instance()) app->Frame().RemoveFloating(this);
+        if (vFrame* frame = Frame()) frame->RemoveFloating(this);
         showing_ = false;
         text_.clear();
     }

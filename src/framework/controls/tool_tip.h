@@ -15,8 +15,9 @@ public:
     vToolTip();
     ~vToolTip() override;
 
-    // The pointer is at (frameX, frameY) over a control whose tip is text (empty: none).
-    void PointerAt(const std::string& text, int frameX, int frameY);
+    // The pointer is at (frameX, frameY) of frame over a control whose tip is text
+    // (empty: none). The tip shows in that frame.
+    void PointerAt(vFrame& frame, const std::string& text, int frameX, int frameY);
     void Hide();
     bool IsShowing() const { return showing_; }
     const std::string& Text() const { return text_; }
@@ -37,8 +38,9 @@ private:
 
     void Tick();
     void Show();
-    static unsigned long long Now();
+    unsigned long long Now() const;
 
+    vFrame* frame_ = nullptr;
     Clock clock_{*this};
     std::string text_;
     int x_ = 0;

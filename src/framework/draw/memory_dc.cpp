@@ -1,7 +1,7 @@
 #include "framework/draw/memory_dc.h"
 
-int vMemoryDC::defaultWidth = 400;
-int vMemoryDC::defaultHeight = 400;
+int vMemoryDC::defaultWidth = kFallbackSize;
+int vMemoryDC::defaultHeight = kFallbackSize;
 
 vMemoryDC::vMemoryDC(int width, int height) {
     width_ = width == 0 ? defaultWidth : width;

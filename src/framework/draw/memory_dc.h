@@ -16,9 +16,13 @@ public:
     // Reads 0xFFFFFFFF outside the image (or when it could not be made).
     uint32_t GetPixel(int x, int y) const { return raster_.At(x, y); }
 
-    // The application's default window size, set by the framework at start-up.
+    // The application's default window size, set by the framework at start-up and put
+    // back to kFallbackSize square when the application ends, so the next one in the
+    // same process starts as the first did.
+    static constexpr int kFallbackSize = 400;
     static int defaultWidth;
     static int defaultHeight;
+    static void ResetDefaultSize() { defaultWidth = defaultHeight = kFallbackSize; }
 
 protected:
     Raster raster_;

@@ -22,6 +22,8 @@ public:
     ~vMenuPane() override;
 
     void Attach(vWindow* window) override;
+    // Builds the menus for a strip that belongs to no window (the frame's own menu).
+    void BuildWithoutWindow() { model_.Build(); }
     bool QueryValue(int id, int& value) override;
     void PutValue(int id, int value, int kind) override;
     void PutText(int id, const char* text) override;

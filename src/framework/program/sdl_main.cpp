@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "framework/menus/frame_file_menu.h"
 #include "framework/platform/sdl/sdl_platform.h"
 
 int vSdlMain(int argc, char** argv, vAppMainHook hook) {
@@ -15,5 +16,6 @@ int vSdlMain(int argc, char** argv, vAppMainHook hook) {
         std::fprintf(stderr, "%s: %s\n", name, error.c_str());
         return 1;
     }
+    if (app) app->Frame().SetOwnMenu(vMakeFrameFileMenu());
     return vRunProgram(*platform, argc, argv, hook);
 }

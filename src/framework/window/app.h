@@ -10,6 +10,7 @@
 #include "framework/window/app_win_info.h"
 #include "framework/window/argument_list.h"
 #include "framework/window/base_item.h"
+#include "framework/window/command_ids.h"
 #include "framework/window/frame.h"
 
 class vWindow;
@@ -33,6 +34,8 @@ struct vDropInfo {
 // hand control to vRunProgram (or, in tests, to Start and PumpUntilIdle).
 class vApp : public vBaseItem {
 public:
+    static constexpr int kCascadeSteps = 8;
+
     // frameWidth and frameHeight of 0 or less take the platform's default frame size.
     vApp(const char* name, int singleWindow = 0, int frameWidth = 0, int frameHeight = 0);
     ~vApp() override;
@@ -128,6 +131,13 @@ public:
     // The window whose outer view this is; null for any other view.
     vWindow* WindowOfView(const vView* view) const;
 
+    // ---- What a window made on the frame takes -------------------------------------------
+    // A fresh window id.
+    int TakeWindowId() { return nextWindowId_++; }
+    // How many steps down and right of the window area's corner a new window of a
+    // multi-window frame goes: one more than the last, starting over after eight.
+    int TakeCascadeStep();
+
     // ---- Panes ---------------------------------------------------------------------------
     // The command bars and status bars of all command windows, newest first.
     void AddBarPane(vPane* pane);
@@ -213,6 +223,8 @@ private:
     std::vector<vCmdWindow*> cmdWindows_;
     std::vector<vPane*> barPanes_;
     vWindow* activeWindow_ = nullptr;
+    int nextWindowId_ = vFirstWindowId;
+    int cascadeStep_ = 0;
     std::map<int, vTimer*> timers_;
     std::unique_ptr<vTimer> workTimer_;
 };

@@ -78,6 +78,12 @@ void vApp::LayoutPanes() {
 
 // ---- The "&Window" menu -----------------------------------------------------------------------
 
+int vApp::TakeCascadeStep() {
+    int step = cascadeStep_;
+    cascadeStep_ = (cascadeStep_ + 1) % kCascadeSteps;
+    return step;
+}
+
 void vApp::CascadeWindows() {
     vRect area = frame_.WindowArea();
     int step = vWindowView::kCaptionHeight + vWindowView::kBorder;

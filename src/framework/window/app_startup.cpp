@@ -52,6 +52,7 @@ void vApp::ComputeDefaultWindowSize() {
 void vApp::DestroyFrame() {
     frame_.Destroy();
     vSetTextRenderer(nullptr);
+    vMemoryDC::ResetDefaultSize();
 }
 
 int vRunProgram(vPlatform& platform, int argc, const char* const* argv, vAppMainHook hook) {

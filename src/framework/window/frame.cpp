@@ -5,10 +5,9 @@
 #include "framework/look/program_icon.h"
 #include "framework/look/system_colors.h"
 #include "framework/window/app.h"
-#include "framework/window/frame_menu.h"
 #include "framework/window/window.h"
 
-vFrame::vFrame(vApp& app) : app_(app), ownMenu_(std::make_unique<vFrameMenu>(app)) {
+vFrame::vFrame(vApp& app) : app_(app) {
     root_.BecomeRootOf(this);
     root_.SetHasSurface(false);
     windowArea_.SetHasSurface(false);
@@ -19,7 +18,6 @@ vFrame::vFrame(vApp& app) : app_(app), ownMenu_(std::make_unique<vFrameMenu>(app
     root_.AddChild(&barLayer_);
     root_.AddChild(&menuLayer_);
     root_.AddChild(&floatLayer_);
-    menuLayer_.AddChild(ownMenu_.get());
 }
 
 // The layers leave the tree as members go; the frame no longer listens by then.
@@ -57,7 +55,7 @@ void vFrame::Resized(int width, int height) {
     if (width != raster_.width() || height != raster_.height()) raster_.Resize(width, height);
     root_.SetBounds(0, 0, width, height);
     for (vView* layer : {&barLayer_, &menuLayer_, &floatLayer_}) layer->SetBounds(0, 0, width, height);
-    ownMenu_->SetBounds(0, 0, width, kMenuBarHeight);
+    if (ownMenu_) ownMenu_->SetBounds(0, 0, width, kMenuBarHeight);
     if (menuStrip_) menuStrip_->SetBounds(0, 0, width, kMenuBarHeight);
     app_.LayoutPanes();
     RequestCompose();
@@ -65,17 +63,30 @@ void vFrame::Resized(int width, int height) {
 
 // ---- Views ----------------------------------------------------------------------------------
 
+void vFrame::SetOwnMenu(std::unique_ptr<vView> menu) {
+    if (ownMenu_) {
+        Forget(ownMenu_.get());
+        menuLayer_.RemoveChild(ownMenu_.get());
+    }
+    ownMenu_ = std::move(menu);
+    if (!ownMenu_) return;
+    menuLayer_.AddChild(ownMenu_.get());
+    ownMenu_->SetBounds(0, 0, Width(), kMenuBarHeight);
+    ownMenu_->SetShown(menuStrip_ == nullptr);
+}
+
 void vFrame::SetMenuStrip(vView* strip) {
     if (strip == menuStrip_) return;
     // The strip going away closes its open menu, which holds the pointer and the keyboard.
     if (vView* old = menuStrip_) {
         Forget(old);
         menuLayer_.RemoveChild(old);
-    } else {
-        ownMenu_->Close();
+    } else if (ownMenu_ && capture_ && capture_->IsInside(ownMenu_.get())) {
+        // An open own menu holds the pointer; losing it closes the menu.
+        TakeCaptureAway();
     }
     menuStrip_ = strip;
-    ownMenu_->SetShown(strip == nullptr);
+    if (ownMenu_) ownMenu_->SetShown(strip == nullptr);
     if (strip) {
         menuLayer_.AddChild(strip);
         strip->SetBounds(0, 0, Width(), kMenuBarHeight);
@@ -192,7 +203,7 @@ void vFrame::Forget(vView* view) {
     if (capture_ && capture_->IsInside(view)) TakeCaptureAway();
     if (menuStrip_ == view) {
         menuStrip_ = nullptr;
-        ownMenu_->SetShown(true);
+        if (ownMenu_) ownMenu_->SetShown(true);
     }
     modal_.erase(std::remove(modal_.begin(), modal_.end(), view), modal_.end());
 }

@@ -11,7 +11,6 @@
 #include "framework/window/view.h"
 
 class vApp;
-class vFrameMenu;
 
 // The frame window as the framework sees it: one raster composed from views.
 //
@@ -55,10 +54,13 @@ public:
     vView& WindowLayer() { return windowArea_; }
     vView& BarLayer() { return barLayer_; }
     // The view shown in the menu strip: a window's menu pane, or null for the frame's
-    // own "&File" menu.
+    // own menu.
     void SetMenuStrip(vView* strip);
     vView* MenuStrip() const { return menuStrip_; }
-    vFrameMenu& OwnMenu() { return *ownMenu_; }
+    // The menu shown while no window menu is installed. The layer that builds menus
+    // makes it, since the window layer cannot; without one the strip stays empty.
+    void SetOwnMenu(std::unique_ptr<vView> menu);
+    vView* OwnMenu() const { return ownMenu_.get(); }
 
     // Floating views: dialogs, popup menus and tips, on top of everything. They get
     // pointer events before anything under them. Positions are frame raster coordinates.
@@ -134,7 +136,7 @@ private:
     vView barLayer_;
     vView menuLayer_;
     vView floatLayer_;
-    std::unique_ptr<vFrameMenu> ownMenu_;
+    std::unique_ptr<vView> ownMenu_;
     vView* menuStrip_ = nullptr;
     vView* focus_ = nullptr;
     vView* capture_ = nullptr;

@@ -7,15 +7,6 @@
 #include "framework/window/command_ids.h"
 #include "framework/window/pane.h"
 
-namespace {
-
-int nextWindowId = vFirstWindowId;
-
-// Where a new window of a multi-window frame goes: a step down and right of the last.
-int cascadeStep = 0;
-
-}  // namespace
-
 vWindow::vWindow(const char* name, int width, int height)
     : vBaseWindow(name), requestedWidth_(width), requestedHeight_(height), view_(*this) {
     vApp* app = vApp::Instance();
@@ -44,14 +35,13 @@ void vWindow::Build() {
 void vWindow::CreateView() {
     vApp* app = vApp::Instance();
     vFrame& frame = app->Frame();
-    handle_ = nextWindowId++;
+    handle_ = app->TakeWindowId();
     frame.WindowLayer().AddChild(&view_);
     if (app->IsSingleWindow()) {
         view_.SetMaximized(true);
     } else {
         vRect area = frame.WindowArea();
-        int offset = cascadeStep * (vWindowView::kCaptionHeight + vWindowView::kBorder);
-        cascadeStep = (cascadeStep + 1) % 8;
+        int offset = app->TakeCascadeStep() * (vWindowView::kCaptionHeight + vWindowView::kBorder);
         view_.SetBounds(area.x + offset, area.y + offset, vWindowView::OuterWidth(requestedWidth_),
                         vWindowView::OuterHeight(requestedHeight_));
     }

@@ -208,6 +208,37 @@ TEST(List, SendsTheChosenIndexAndMarksActivations) {
     EXPECT_EQ(parent.QueryValue(6), 0);
 }
 
+TEST(List, ScrollsWithItsBarWithoutChangingTheSelection) {
+    std::vector<std::string> many;
+    for (int i = 0; i < 30; ++i) many.push_back("item " + std::to_string(i));
+    constexpr CommandObject table[] = {{.type = ctList, .id = 6, .value = -1}, {}};
+    RecordingParent parent;
+    parent.Build(table);
+    auto* list = static_cast<vListCmd*>(parent.FindControl(6));
+    list->SetItems(many, 0);
+    int rows = list->VisibleRows();
+    ASSERT_LT(rows, 30);
+    vRect r = list->PixelRect();
+    int barX = r.x + r.w - 5;
+    // The lower arrow steps one row, and again on every held tick.
+    parent.ControlPointerDown(barX, r.y + r.h - 5, 1);
+    list->OnPointerHeld();
+    parent.ControlPointerUp(barX, r.y + r.h - 5);
+    EXPECT_EQ(list->TopRow(), 2);
+    // The track under the thumb pages.
+    parent.ControlPointerDown(barX, r.y + r.h - 25, 1);
+    parent.ControlPointerUp(barX, r.y + r.h - 25);
+    EXPECT_EQ(list->TopRow(), 2 + rows);
+    // The thumb dragged past the end shows the last rows.
+    list->ScrollBy(-100);
+    parent.ControlPointerDown(barX, r.y + 25, 1);
+    parent.ControlPointerMove(barX, r.y + r.h + 50);
+    parent.ControlPointerUp(barX, r.y + r.h + 50);
+    EXPECT_EQ(list->TopRow(), 30 - rows);
+    EXPECT_EQ(parent.QueryValue(6), 0);
+    EXPECT_TRUE(parent.commands.empty());
+}
+
 TEST(Controls, QueriesOfUnknownIdsGiveNothing) {
     constexpr CommandObject table[] = {{.type = ctLabel, .id = 1, .title = "x"}, {}};
     RecordingParent parent;

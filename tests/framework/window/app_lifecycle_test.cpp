@@ -208,3 +208,27 @@ TEST(AppDrop, PathIsCutAt261Characters) {
     ASSERT_EQ(session.app.dropped.size(), 1u);
     EXPECT_EQ(session.app.dropped[0].path.size(), 261u);
 }
+
+// Nothing a first application leaves behind changes how a second one in the same
+// process starts: window ids, where windows go, the default off-screen image size.
+TEST(AppLifecycle, ASecondApplicationStartsAsTheFirstDid) {
+    struct FirstWindow {
+        int handle;
+        vRect bounds;
+    };
+    auto run = [] {
+        HeadlessSession<> session(0);
+        vWindow* first = session.app.OpenAppWindow(nullptr, "First", 300, 200, nullptr);
+        session.app.OpenAppWindow(nullptr, "Second", 300, 200, nullptr);
+        EXPECT_NE(vMemoryDC::defaultWidth, vMemoryDC::kFallbackSize);
+        return FirstWindow{first->handle(), first->View().Bounds()};
+    };
+    FirstWindow once = run();
+    EXPECT_EQ(vMemoryDC::defaultWidth, vMemoryDC::kFallbackSize);
+    EXPECT_EQ(vMemoryDC::defaultHeight, vMemoryDC::kFallbackSize);
+    FirstWindow again = run();
+    EXPECT_EQ(once.handle, vFirstWindowId);
+    EXPECT_EQ(again.handle, once.handle);
+    EXPECT_EQ(again.bounds.x, once.bounds.x);
+    EXPECT_EQ(again.bounds.y, once.bounds.y);
+}

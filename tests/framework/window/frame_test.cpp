@@ -5,7 +5,6 @@
 #include "framework/look/caption_box.h"
 #include "framework/look/program_icon.h"
 #include "framework/window/command_ids.h"
-#include "framework/window/frame_menu.h"
 #include "framework/window/keys.h"
 #include "framework/window/message_box.h"
 #include "window/app_fixture.h"
@@ -198,38 +197,6 @@ TEST(FrameInput, FocusedViewTakesKeysAndTheWindowLosesTheFocus) {
     EXPECT_TRUE(window->keys.empty());
     session.app.Frame().RemoveFloating(&dialog);
     EXPECT_TRUE(window->HasFocus());
-}
-
-TEST(FrameMenu, FileMenuItemsReachTheApplication) {
-    HeadlessSession<RecordingApp> session;
-    vFrameMenu& menu = session.app.Frame().OwnMenu();
-    menu.Choose(0);
-    menu.Choose(1);
-    EXPECT_EQ(session.app.appCommands, (std::vector<int>{vAppNewId, vAppOpenId}));
-    EXPECT_FALSE(session.app.IsLoopEnded());
-}
-
-TEST(FrameMenu, ExitChosenWithThePointerQuits) {
-    HeadlessSession<RecordingApp> session;
-    session.app.OpenAppWindow(nullptr, "Main", 300, 200, nullptr);
-    session.platform.QueueClick(vFrameMenu::kTitleLeft + 10, 10);
-    session.Pump();
-    EXPECT_TRUE(session.app.Frame().OwnMenu().IsOpen());
-    // "E&xit" is the fourth entry, under "&New", "&Open" and the separator.
-    session.platform.QueueClick(vFrameMenu::kTitleLeft + 20, vFrame::kMenuBarHeight + 2 + 18 + 18 + 8 + 9);
-    session.Pump();
-    EXPECT_EQ(session.app.appCommands, std::vector<int>{vAppExitId});
-    EXPECT_EQ(session.app.drops, 1);
-    EXPECT_TRUE(session.app.IsLoopEnded());
-}
-
-TEST(FrameMenu, ClickOutsideClosesTheMenuWithoutAChoice) {
-    HeadlessSession<RecordingApp> session;
-    session.platform.QueueClick(vFrameMenu::kTitleLeft + 10, 10);
-    session.platform.QueueClick(600, 400);
-    session.Pump();
-    EXPECT_FALSE(session.app.Frame().OwnMenu().IsOpen());
-    EXPECT_TRUE(session.app.appCommands.empty());
 }
 
 TEST(FrameMenu, WindowMenuPaneReplacesTheFramesMenuWhileActive) {

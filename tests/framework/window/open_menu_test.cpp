@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "framework/menus/menu_pane.h"
-#include "framework/window/frame_menu.h"
 #include "framework/window/keys.h"
 #include "window/app_fixture.h"
 #include "window/test_windows.h"
@@ -22,6 +21,8 @@ struct WindowWithMenu {
     RecordingWindow* window;
     vMenuPane menu{kBar};
 };
+
+vMenuPane& OwnMenu(HeadlessSession<>& session) { return static_cast<vMenuPane&>(*session.app.Frame().OwnMenu()); }
 
 void ClickTitle(HeadlessSession<>& session, const vMenuPane& menu) {
     vRect box = menu.TitleBox(0);
@@ -84,21 +85,19 @@ TEST(OpenMenu, ClosesAndLetsGoOfThePointerWhenAnotherWindowBecomesActive) {
 
 TEST(OpenMenu, TheFramesOwnMenuClosesWhenAWindowMenuReplacesIt) {
     HeadlessSession<> session(0);
-    session.platform.QueueClick(vFrameMenu::kTitleLeft + 10, 10);
-    session.Pump();
-    ASSERT_TRUE(session.app.Frame().OwnMenu().IsOpen());
+    ClickTitle(session, OwnMenu(session));
+    ASSERT_TRUE(OwnMenu(session).IsOpen());
     WindowWithMenu main(session.app, "Main");
     EXPECT_EQ(session.app.Frame().MenuStrip(), &main.menu);
-    EXPECT_FALSE(session.app.Frame().OwnMenu().IsOpen());
+    EXPECT_FALSE(OwnMenu(session).IsOpen());
     EXPECT_EQ(session.app.Frame().Capture(), nullptr);
 }
 
 TEST(OpenMenu, TheFramesOwnMenuClosesUnderAWarningBox) {
     HeadlessSession<> session;
-    session.platform.QueueClick(vFrameMenu::kTitleLeft + 10, 10);
-    session.Pump();
-    ASSERT_TRUE(session.app.Frame().OwnMenu().IsOpen());
+    ClickTitle(session, OwnMenu(session));
+    ASSERT_TRUE(OwnMenu(session).IsOpen());
     session.platform.QueueKey(vKeyReturn);
     session.app.ShowWarning("Disk full");
-    EXPECT_FALSE(session.app.Frame().OwnMenu().IsOpen());
+    EXPECT_FALSE(OwnMenu(session).IsOpen());
 }
