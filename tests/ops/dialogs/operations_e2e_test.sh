@@ -64,6 +64,20 @@ save_by_keyboard() {
     return 1
 }
 
+# Finds the field's corner and the command bar's buttons on a fresh screenshot.
+find_bar() {
+    local origin X Y
+    : >"$WORK/buttons"
+    xvfb_screenshot "$WORK/start.png"
+    eval "$(xdotool getwindowgeometry --shell "$XVFB_WINDOW")"
+    # The field's corner lies at the frame's left, under the menu and command bars; a
+    # small search area keeps the image search quick on a busy machine.
+    origin=$(xvfb_locate_image "$WORK/start.png" "$WORK/corner.png" $((X - 8)) $((Y - 8)) 48 160) || return 1
+    read -r FIELD_X FIELD_Y <<<"$origin"
+    bar_buttons "$WORK/start.png" $((FIELD_Y - 30)) 28 >"$WORK/buttons"
+    [[ $(wc -l <"$WORK/buttons") == 7 ]]
+}
+
 inner() {
     local editor=$1
     WORK=$2
@@ -72,17 +86,13 @@ inner() {
     xvfb_frame_size 1100 800
     xvfb_keys Return          # the notice about the new settings file
     sleep 1
-    xvfb_screenshot "$WORK/start.png"
-
     "$XVFB_CONVERT" "$WORK/preview.png" -crop 16x16+0+0 +repage "$WORK/corner.png"
-    # The field's corner lies at the frame's left, under the menu and command bars; a
-    # small search area keeps the image search quick on a busy machine.
-    local origin X Y
-    eval "$(xdotool getwindowgeometry --shell "$XVFB_WINDOW")"
-    origin=$(xvfb_locate_image "$WORK/start.png" "$WORK/corner.png" $((X - 8)) $((Y - 8)) 48 160) ||
-        { echo "the field is not on the screen" >"$WORK/failure"; return; }
-    read -r FIELD_X FIELD_Y <<<"$origin"
-    bar_buttons "$WORK/start.png" $((FIELD_Y - 30)) 28 >"$WORK/buttons"
+    # A busy machine may still be drawing the resized frame: look again a few times.
+    local attempt
+    for attempt in 1 2 3 4 5; do
+        find_bar && break
+        sleep 1
+    done
     [[ $(wc -l <"$WORK/buttons") == 7 ]] ||
         { echo "found $(wc -l <"$WORK/buttons") command-bar buttons, not 7" >"$WORK/failure"; return; }
     BAR_Y=$((FIELD_Y - 16))
