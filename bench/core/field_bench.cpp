@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "core/height_field.h"
+#include "bench/field_maker.h"
 
 namespace {
 
@@ -13,13 +13,7 @@ HeightField& RampField() {
     static HeightField field;
     static bool made = false;
     if (!made) {
-        field.ReplaceField(kSide, kSide);
-        field.SetKind(kSixteenBitField);
-        std::vector<vColor> row(kSide);
-        for (int y = 0; y < kSide; ++y) {
-            for (int x = 0; x < kSide; ++x) row[x] = field.ValueColor((x + y) & 0xFFFF);
-            field.WriteRow(y, row.data());
-        }
+        FillField(field, kSide, kSixteenBitField, [](int x, int y) { return (x + y) & 0xFFFF; });
         made = true;
     }
     return field;

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "bench/field_maker.h"
 #include "interchange/hillshade.h"
 
 namespace {
@@ -14,13 +15,8 @@ HeightField& HillField() {
     static HeightField field;
     static bool made = false;
     if (!made) {
-        field.ReplaceField(kSide, kSide);
-        field.SetKind(kSixteenBitField);
-        std::vector<vColor> row(kSide);
-        for (int y = 0; y < kSide; ++y) {
-            for (int x = 0; x < kSide; ++x) row[x] = field.ValueColor(((x * x + 3 * y * y + x * y) >> 6) & 0xFFFF);
-            field.WriteRow(y, row.data());
-        }
+        FillField(field, kSide, kSixteenBitField,
+                  [](int x, int y) { return ((x * x + 3 * y * y + x * y) >> 6) & 0xFFFF; });
         made = true;
     }
     return field;

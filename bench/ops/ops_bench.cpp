@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/field_maker.h"
 #include "ops/conversion.h"
 #include "ops/roughen.h"
 #include "ops/row_traversal.h"
@@ -18,30 +19,13 @@ namespace {
 
 constexpr int kSide = 4096;
 
-void FillRandom(HeightField& field, int kind) {
-    field.ReplaceField(kSide, kSide);
-    field.SetKind(kind);
-    const Palette& palette = DefaultPalette();
-    uint32_t state = 2463534242u;
-    std::vector<vColor> row(static_cast<size_t>(kSide));
-    for (int y = 0; y < kSide; ++y) {
-        for (vColor& colour : row) {
-            state ^= state << 13;
-            state ^= state >> 17;
-            state ^= state << 5;
-            colour = kind == kSixteenBitField ? vColor::FromPixel(state & 0xFFFF) : palette[state & 0xFF];
-        }
-        field.WriteRow(y, row.data());
-    }
-    field.SnapshotField();
-}
 
 // One field per kind, made once and worked on in place by every benchmark.
 HeightField& Field(int kind) {
     static std::unique_ptr<HeightField> fields[2];
     if (!fields[kind]) {
         fields[kind] = std::make_unique<HeightField>();
-        FillRandom(*fields[kind], kind);
+        FillRandom(*fields[kind], kSide, kind);
     }
     return *fields[kind];
 }
@@ -123,7 +107,7 @@ void BM_Zoom(benchmark::State& state) {
     HeightField field;
     for (auto _ : state) {
         state.PauseTiming();
-        FillRandom(field, kind);
+        FillRandom(field, kSide, kind);
         state.ResumeTiming();
         Zoom(field, mode, nullptr);
     }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/field_maker.h"
 #include "core/render_palette.h"
 #include "framework/platform/headless/headless_platform.h"
 #include "framework/window/app.h"
@@ -51,22 +52,6 @@ public:
     void ShowPosition(int, int, int height) override { benchmark::DoNotOptimize(height); }
 };
 
-void FillRandom(HeightField& field, int kind) {
-    field.ReplaceField(kSide, kSide);
-    field.SetKind(kind);
-    uint32_t state = 2463534242u;
-    std::vector<vColor> row(static_cast<size_t>(kSide));
-    for (int y = 0; y < kSide; ++y) {
-        for (vColor& colour : row) {
-            state ^= state << 13;
-            state ^= state >> 17;
-            state ^= state << 5;
-            colour = field.ValueColor(int(state & uint32_t(field.MaxValue())));
-        }
-        field.WriteRow(y, row.data());
-    }
-    field.SnapshotField();
-}
 
 // A started program whose maximized frame holds the canvas with a 4096 x 4096 field.
 struct Session {
@@ -87,7 +72,7 @@ public:
         session.app.OpenAppWindow(window, "Bench", kScreenWidth, kScreenHeight, nullptr);
         window->AddPane(&canvas);
         session.app.ShowFrame(vFrameShow::Maximized);
-        FillRandom(canvas.Field(), kind);
+        FillRandom(canvas.Field(), kSide, kind);
         canvas.UpdateScrollBars();
         canvas.RefreshView();
         session.app.PumpUntilIdle();
@@ -158,7 +143,7 @@ struct Fastest {
 void BM_RenderPalette(benchmark::State& state) {
     CanvasBench bench(kEightBitField, int(kDisplayFrameMs));
     HeightField alone;
-    FillRandom(alone, kEightBitField);
+    FillRandom(alone, kSide, kEightBitField);
     Fastest engine, canvas;
     double canvasMs = 0;
     int presents = 0;
@@ -188,7 +173,7 @@ BENCHMARK(BM_RenderPalette)->Unit(benchmark::kMillisecond)->Iterations(8);
 void BM_SmoothRowsOnScreen(benchmark::State& state) {
     CanvasBench bench(kEightBitField, int(kDisplayFrameMs));
     HeightField alone;
-    FillRandom(alone, kEightBitField);
+    FillRandom(alone, kSide, kEightBitField);
     Fastest engine, canvas;
     for (auto _ : state) {
         Clock::time_point start = Clock::now();
