@@ -61,7 +61,7 @@ void vCmdParent::UpdateFrameItems() {
 }
 
 void vCmdParent::ReportBuildFailure(const char* message) {
-    if (vApp* app = vApp::Instance()) {
+    if (vApp* app = ParentApp()) {
         app->ShowWarning(message);
         app->EndEventLoop(99);
     }
@@ -139,12 +139,12 @@ void vCmdParent::PaintControls(vDC& dc) {
 }
 
 std::string vCmdParent::ClipboardText() const {
-    vApp* app = vApp::Instance();
+    vApp* app = ParentApp();
     return app && app->Platform() ? app->ClipboardText() : LocalClipboard();
 }
 
 void vCmdParent::SetClipboardText(const std::string& text) {
-    vApp* app = vApp::Instance();
+    vApp* app = ParentApp();
     if (app && app->Platform()) app->SetClipboardText(text);
     else LocalClipboard() = text;
 }

@@ -10,6 +10,7 @@
 #include "framework/controls/layout.h"
 #include "framework/look/dialog_units.h"
 
+class vApp;
 class vDC;
 
 // The container of controls made from a CommandObject table: a dialog, a command bar
@@ -96,6 +97,9 @@ public:
     virtual void ControlsChanged() {}
     // A control has handled the user's action and sent its command.
     virtual void ControlNotified(vCmd& /*control*/) {}
+    // The application of the dialog or window the container belongs to; null when it
+    // has none (the clipboard is then the container's own).
+    virtual vApp* ParentApp() const { return nullptr; }
     virtual std::string ClipboardText() const;
     virtual void SetClipboardText(const std::string& text);
     // Starts or stops the repeat ticks for a control the pointer holds down.

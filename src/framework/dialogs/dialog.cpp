@@ -54,7 +54,7 @@ void vDialog::ShowWith(const char* message, bool onScreen) {
 }
 
 bool vDialog::Open(bool onScreen) {
-    vApp* app = vApp::Instance();
+    vApp* app = App();
     bool hasFrame = onScreen && app && app->Frame().Exists();
     if (hasFrame) {
         vDialogUnits units = Units();
@@ -73,7 +73,7 @@ bool vDialog::Open(bool onScreen) {
 }
 
 bool vDialog::RunModalLoop() {
-    vApp* app = vApp::Instance();
+    vApp* app = App();
     if (!app) return false;
     return app->RunModal(&view_, [this] { return !shown_; });
 }
@@ -89,9 +89,10 @@ void vDialog::Close() {
     shown_ = false;
     tip_.Hide();
     view_.Host().Hold(false);
-    vApp* app = vApp::Instance();
-    if (!app) return;
-    vFrame& frame = app->Frame();
+    // The view's own frame: a dialog closed as it dies must not look for an application.
+    vFrame* shownIn = view_.Frame();
+    if (!shownIn) return;
+    vFrame& frame = *shownIn;
     vView* before = frame.RecallFocus(this);
     if (!frame.IsFloating(&view_)) return;
     vView* restore = modal_ && frame.IsFloating(before) ? before : nullptr;
@@ -100,7 +101,7 @@ void vDialog::Close() {
 }
 
 void vDialog::QueryPlacement(int& left, int& top, int& width, int& height) {
-    vApp* app = vApp::Instance();
+    vApp* app = App();
     width = vDialogView::OuterWidth(ClientPixelWidth());
     height = vDialogView::OuterHeight(ClientPixelHeight());
     if (shown_ && app && app->Frame().IsFloating(&view_)) {
@@ -114,7 +115,7 @@ void vDialog::QueryPlacement(int& left, int& top, int& width, int& height) {
 void vDialog::MoveTo(int left, int top) {
     left_ = left;
     top_ = top;
-    vApp* app = vApp::Instance();
+    vApp* app = App();
     if (!shown_ || !app || !app->Frame().IsFloating(&view_)) return;
     const vRect& b = view_.Bounds();
     view_.MoveBy(left - b.x, top + app->Frame().ClientOrigin() - b.y);

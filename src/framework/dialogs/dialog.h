@@ -40,6 +40,9 @@ public:
     bool IsShown() const { return shown_; }
     bool IsModal() const { return modal_; }
     vBaseWindow* Owner() const { return owner_; }
+    // The owner's application; a dialog without owner belongs to the program's.
+    vApp* App() const override { return AppOf(owner_); }
+    vApp* ParentApp() const override { return App(); }
     vDialogView& View() { return view_; }
 
     void ControlsChanged() override { view_.Invalidate(); }

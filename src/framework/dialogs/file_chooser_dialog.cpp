@@ -71,7 +71,7 @@ bool vFileChooserDialog::Choose() {
 // Starts in the folder of the initial name when it has one, else in the initial
 // folder, else in the working directory.
 void vFileChooserDialog::OnDialogReady() {
-    vApp* app = vApp::Instance();
+    vApp* app = App();
     if (app && app->Frame().Exists()) {
         int left = 0, top = 0, width = 0, height = 0;
         QueryPlacement(left, top, width, height);

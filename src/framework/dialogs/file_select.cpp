@@ -34,7 +34,7 @@ Outcome Ask(vBaseWindow* owner, const vFileChooserDialog::Request& request) {
     offer.filterIndex = filter.StartIndex(request.filterIndex);
     offer.directoryOnly = request.directoryOnly;
     vModalAnswer answer;
-    vApp* app = vApp::Instance();
+    vApp* app = vBaseWindow::AppOf(owner);
     if (app && app->Platform() && app->Platform()->AnswerModal(offer, answer)) {
         return {answer.confirmed && !answer.path.empty(), answer.path, filter.StartIndex(answer.filterIndex)};
     }

@@ -46,7 +46,7 @@ int vModalDialog::RunModal(const char* message, int& value) {
     previous_ = running_;
     running_ = this;
     isRunning_ = true;
-    vApp* app = vApp::Instance();
+    vApp* app = App();
     vModalRequest request;
     vModalAnswer answer;
     bool offered = DescribeRequest(request, message);

@@ -40,7 +40,7 @@ int vNoticeDialog::ShowNotice(const char* message) {
 
 // Centred over the frame in each direction in which it is smaller than the frame.
 void vNoticeDialog::OnDialogReady() {
-    vApp* app = vApp::Instance();
+    vApp* app = App();
     if (!app || !app->Frame().Exists()) return;
     int left = 0, top = 0, width = 0, height = 0;
     QueryPlacement(left, top, width, height);

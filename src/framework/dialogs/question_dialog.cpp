@@ -30,7 +30,7 @@ bool vQuestionDialog::Ask(const std::string& question) {
 }
 
 void vQuestionDialog::OnDialogReady() {
-    vApp* app = vApp::Instance();
+    vApp* app = App();
     if (!app || !app->Frame().Exists()) return;
     int left = 0, top = 0, width = 0, height = 0;
     QueryPlacement(left, top, width, height);

@@ -53,6 +53,7 @@ public:
     void ControlsChanged() override { Invalidate(); }
     void ControlNotified(vCmd& control) override;
     void HoldTicks(bool on) override { host_.Hold(on); }
+    vApp* ParentApp() const override { return WindowApp(); }
 
 protected:
     bool QueryPaneText(int id, char* buffer, int capacity) override;

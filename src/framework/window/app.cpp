@@ -29,7 +29,9 @@ vApp::vApp(const char* name, int singleWindow, int frameWidth, int frameHeight)
 
 vApp::~vApp() {
     Finish();
-    // Views that die with the frame below must not look for an application any more.
+    // Windows that outlive the application (never opened, or owned elsewhere) keep no
+    // link to it.
+    for (vWindow* window : linked_) window->ForgetApp();
     if (theApp == this) theApp = nullptr;
 }
 
@@ -121,7 +123,10 @@ void vApp::AddToDeadList(vWindow* window) {
     }
 }
 
-void vApp::LinkWindow(vWindow* window) { windows_.push_back(window); }
+void vApp::LinkWindow(vWindow* window) {
+    windows_.push_back(window);
+    linked_.push_back(window);
+}
 
 void vApp::UnlinkWindow(vWindow* window) {
     EraseValue(windows_, window);
@@ -140,6 +145,7 @@ void vApp::WindowDeleted(vWindow* window) {
     DropRegistration(window);
     EraseValue(deadList_, window);
     UnlinkWindow(window);
+    EraseValue(linked_, window);
 }
 
 vWindow* vApp::WindowOfView(const vView* view) const {

@@ -178,6 +178,7 @@ public:
     void StopWorkTimer();
 
 private:
+    void StopAllTimers();
     void ComputeDefaultWindowSize();
     void DestroyFrame();
     void DropRegistration(vWindow* window);
@@ -220,6 +221,7 @@ private:
     std::vector<Registration> registry_;
     std::vector<vWindow*> deadList_;
     std::vector<vWindow*> windows_;
+    std::vector<vWindow*> linked_;  // every window object that holds a link to this
     std::vector<vCmdWindow*> cmdWindows_;
     std::vector<vPane*> barPanes_;
     vWindow* activeWindow_ = nullptr;

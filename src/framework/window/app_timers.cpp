@@ -30,6 +30,16 @@ int vApp::StartPlatformTimer(vTimer* timer, int milliseconds) {
     return id;
 }
 
+// Timers that outlive the application must not reach it.
+void vApp::StopAllTimers() {
+    std::map<int, vTimer*> running = std::move(timers_);
+    timers_.clear();
+    for (const auto& [id, timer] : running) {
+        if (platform_ && frame_.Exists()) platform_->StopTimer(id);
+        timer->Forget();
+    }
+}
+
 void vApp::StopPlatformTimer(int timerId) {
     if (timers_.erase(timerId) && platform_ && frame_.Exists()) platform_->StopTimer(timerId);
 }

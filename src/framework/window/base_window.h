@@ -2,6 +2,8 @@
 
 #include "framework/window/base_item.h"
 
+class vApp;
+
 // Common base of command windows and dialogs.
 class vBaseWindow : public vBaseItem {
 public:
@@ -14,4 +16,10 @@ public:
     // No effect: a window is visible once built. Applications call it after AddPane.
     virtual void Show() {}
     virtual void SetCaption(const char* text) { SetName(text); }
+
+    // The application this window belongs to; null when it has ended.
+    virtual vApp* App() const = 0;
+    // The application of a window's owner: an owner-less dialog belongs to the
+    // program's application.
+    static vApp* AppOf(const vBaseWindow* owner);
 };

@@ -3,22 +3,21 @@
 #include "framework/window/app.h"
 
 vCmdWindow::vCmdWindow(const char* name, int width, int height) : vWindow(name, width, height) {
-    if (vApp* app = vApp::Instance()) app->LinkCmdWindow(this);
+    if (app_) app_->LinkCmdWindow(this);
 }
 
 vCmdWindow::~vCmdWindow() {
-    if (vApp* app = vApp::Instance()) app->UnlinkCmdWindow(this);
+    if (app_) app_->UnlinkCmdWindow(this);
 }
 
 void vCmdWindow::Teardown() {
-    vApp* app = vApp::Instance();
-    if (tornDown_ || !app) {
+    if (tornDown_ || !app_) {
         vWindow::Teardown();
         return;
     }
-    app->UnlinkCmdWindow(this);
+    app_->UnlinkCmdWindow(this);
     vWindow::Teardown();
-    if (app->CmdWindowCount() > 0) return;
-    app->HideAllPanes();
-    app->OnLastWindowClosed(this);
+    if (app_->CmdWindowCount() > 0) return;
+    app_->HideAllPanes();
+    app_->OnLastWindowClosed(this);
 }

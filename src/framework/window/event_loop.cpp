@@ -72,6 +72,7 @@ int vApp::Finish() {
     finished_ = true;
     StopWorkTimer();
     DeleteWindowsAtEnd();
+    StopAllTimers();
     DestroyFrame();
     initialised_ = false;
     return exitCode_;

@@ -3,7 +3,7 @@
 #include "framework/window/app.h"
 #include "framework/window/window.h"
 
-vApp* vPane::WindowApp() const { return window_ ? window_->View().App() : App(); }
+vApp* vPane::WindowApp() const { return window_ ? window_->App() : App(); }
 
 vPane::~vPane() {
     vApp* app = WindowApp();

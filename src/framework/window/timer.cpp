@@ -10,7 +10,10 @@ int vTimer::StartTimer(int milliseconds) {
     StopTimer();
     vApp* app = vApp::Instance();
     timerId_ = app ? app->StartPlatformTimer(this, milliseconds) : 0;
-    if (timerId_ != 0) return 1;
+    if (timerId_ != 0) {
+        app_ = app;
+        return 1;
+    }
     if (app) app->ShowWarning("Failed to create timer");
     else std::fprintf(stderr, "Failed to create timer\n");
     return 0;
@@ -18,6 +21,6 @@ int vTimer::StartTimer(int milliseconds) {
 
 void vTimer::StopTimer() {
     if (timerId_ == 0) return;
-    if (vApp* app = vApp::Instance()) app->StopPlatformTimer(timerId_);
-    timerId_ = 0;
+    if (app_) app_->StopPlatformTimer(timerId_);
+    Forget();
 }

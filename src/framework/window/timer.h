@@ -1,5 +1,7 @@
 #pragma once
 
+class vApp;
+
 // A periodic timer not bound to a window. Ticks arrive inside the event loop.
 class vTimer {
 public:
@@ -16,7 +18,13 @@ public:
 
     bool IsRunning() const { return timerId_ != 0; }
     int TimerId() const { return timerId_; }
+    // The application stops its timers when it ends; they then belong to none.
+    void Forget() {
+        timerId_ = 0;
+        app_ = nullptr;
+    }
 
 private:
+    vApp* app_ = nullptr;  // the application that runs the timer, while it runs
     int timerId_ = 0;
 };

@@ -8,24 +8,22 @@
 #include "framework/window/pane.h"
 
 vWindow::vWindow(const char* name, int width, int height)
-    : vBaseWindow(name), requestedWidth_(width), requestedHeight_(height), view_(*this) {
-    vApp* app = vApp::Instance();
-    if (requestedWidth_ <= 0) requestedWidth_ = app ? app->DefaultWidth() : 400;
-    if (requestedHeight_ <= 0) requestedHeight_ = app ? app->DefaultHeight() : 400;
-    if (app) app->LinkWindow(this);
+    : vBaseWindow(name), app_(vApp::Instance()), requestedWidth_(width), requestedHeight_(height), view_(*this) {
+    if (requestedWidth_ <= 0) requestedWidth_ = app_ ? app_->DefaultWidth() : 400;
+    if (requestedHeight_ <= 0) requestedHeight_ = app_ ? app_->DefaultHeight() : 400;
+    if (app_) app_->LinkWindow(this);
     Build();
 }
 
 vWindow::~vWindow() {
     for (vPane* pane : panes_) pane->ForgetWindow();
-    if (vApp* app = vApp::Instance()) app->WindowDeleted(this);
+    if (app_) app_->WindowDeleted(this);
 }
 
 void vWindow::Build() {
-    vApp* app = vApp::Instance();
-    if (built_ || !app || !app->Frame().Exists()) return;
-    if (app->IsSingleWindow()) {
-        for (vCmdWindow* other : app->CmdWindows()) {
+    if (built_ || !app_ || !app_->Frame().Exists()) return;
+    if (app_->IsSingleWindow()) {
+        for (vCmdWindow* other : app_->CmdWindows()) {
             if (other->IsBuilt()) return;
         }
     }
@@ -33,15 +31,14 @@ void vWindow::Build() {
 }
 
 void vWindow::CreateView() {
-    vApp* app = vApp::Instance();
-    vFrame& frame = app->Frame();
-    handle_ = app->TakeWindowId();
+    vFrame& frame = app_->Frame();
+    handle_ = app_->TakeWindowId();
     frame.WindowLayer().AddChild(&view_);
-    if (app->IsSingleWindow()) {
+    if (app_->IsSingleWindow()) {
         view_.SetMaximized(true);
     } else {
         vRect area = frame.WindowArea();
-        int offset = app->TakeCascadeStep() * (vWindowView::kCaptionHeight + vWindowView::kBorder);
+        int offset = app_->TakeCascadeStep() * (vWindowView::kCaptionHeight + vWindowView::kBorder);
         view_.SetBounds(area.x + offset, area.y + offset, vWindowView::OuterWidth(requestedWidth_),
                         vWindowView::OuterHeight(requestedHeight_));
     }
@@ -49,7 +46,7 @@ void vWindow::CreateView() {
     tornDown_ = false;
     LayoutClient();
     SetCaption(name());
-    app->ActivateWindow(this);
+    app_->ActivateWindow(this);
 }
 
 void vWindow::SetRequestedSize(int width, int height) {
@@ -62,13 +59,13 @@ void vWindow::RemovePane(vPane* pane) { panes_.erase(std::remove(panes_.begin(),
 // ---- Events the application overrides -------------------------------------------------------
 
 void vWindow::OnKey(int key, int shift) {
-    if (vApp* app = vApp::Instance()) app->OnAppKey(this, key, shift);
+    if (app_) app_->OnAppKey(this, key, shift);
 }
 
 void vWindow::OnMenuItem(int id) { OnCommand(id, id, vMenuCommandType); }
 
 void vWindow::OnCommand(int id, int value, int type) {
-    if (vApp* app = vApp::Instance()) app->OnAppCommand(this, id, value, type);
+    if (app_) app_->OnAppCommand(this, id, value, type);
 }
 
 void vWindow::DispatchKey(int key, int shift) {
@@ -112,16 +109,14 @@ void vWindow::PutText(int id, const char* text) {
 }
 
 void vWindow::PutValueEverywhere(int id, int value, int kind) {
-    vApp* app = vApp::Instance();
-    if (!app) return;
-    std::vector<vWindow*> windows = app->Windows();
+    if (!app_) return;
+    std::vector<vWindow*> windows = app_->Windows();
     for (vWindow* window : windows) window->PutValue(id, value, kind);
 }
 
 void vWindow::PutTextEverywhere(int id, const char* text) {
-    vApp* app = vApp::Instance();
-    if (!app) return;
-    std::vector<vWindow*> windows = app->Windows();
+    if (!app_) return;
+    std::vector<vWindow*> windows = app_->Windows();
     for (vWindow* window : windows) window->PutText(id, text);
 }
 
@@ -130,45 +125,40 @@ void vWindow::PutTextEverywhere(int id, const char* text) {
 // A maximized window shows its title in the frame's, as "Frame - [Window]".
 void vWindow::SetCaption(const char* text) {
     SetName(text);
-    vApp* app = vApp::Instance();
-    if (!built_ || !app) return;
+    if (!built_ || !app_) return;
     view_.Invalidate();
-    if (view_.IsMaximized() && app->Frame().Platform()) {
-        std::string title = app->name();
+    if (view_.IsMaximized() && app_->Frame().Platform()) {
+        std::string title = app_->name();
         if (!name_.empty()) title += " - [" + name_ + "]";
-        app->Frame().Platform()->SetFrameTitle(title);
+        app_->Frame().Platform()->SetFrameTitle(title);
     }
 }
 
 void vWindow::QueryPlacement(int& left, int& top, int& width, int& height) {
-    vApp* app = vApp::Instance();
     const vRect& b = view_.Bounds();
     left = b.x;
-    top = b.y - (app ? app->Frame().ClientOrigin() : 0);
+    top = b.y - (app_ ? app_->Frame().ClientOrigin() : 0);
     width = b.w;
     height = b.h;
 }
 
 // A maximized window stays where it is.
 void vWindow::MoveTo(int left, int top) {
-    vApp* app = vApp::Instance();
-    if (!built_ || !app || view_.IsMaximized()) return;
+    if (!built_ || !app_ || view_.IsMaximized()) return;
     const vRect& b = view_.Bounds();
-    view_.SetBounds(left, top + app->Frame().ClientOrigin(), b.w, b.h);
+    view_.SetBounds(left, top + app_->Frame().ClientOrigin(), b.w, b.h);
 }
 
 void vWindow::BringToFront() {
-    vApp* app = vApp::Instance();
-    if (!built_ || !app) return;
-    app->ActivateWindow(this);
-    app->Frame().WindowLayer().RaiseChild(&view_);
+    if (!built_ || !app_) return;
+    app_->ActivateWindow(this);
+    app_->Frame().WindowLayer().RaiseChild(&view_);
 }
 
 void vWindow::LayoutClient() {
-    vApp* app = vApp::Instance();
-    if (!built_ || !app) return;
+    if (!built_ || !app_) return;
     if (view_.IsMaximized()) {
-        vRect area = app->Frame().WindowArea();
+        vRect area = app_->Frame().WindowArea();
         view_.SetBounds(area.x, area.y, area.w, area.h);
     }
     if (canvasPane_) canvasPane_->PlaceIn(ClientRect());
@@ -177,21 +167,20 @@ void vWindow::LayoutClient() {
 // ---- Teardown, activation, focus ------------------------------------------------------------
 
 void vWindow::Teardown() {
-    vApp* app = vApp::Instance();
     if (tornDown_) return;
     tornDown_ = true;
-    bool wasActive = app && app->ActiveWindow() == this;
+    bool wasActive = app_ && app_->ActiveWindow() == this;
     if (wasActive && hasFocus_) FocusLost();
     handle_ = 0;
     built_ = false;
-    if (!app) return;
-    app->UnlinkWindow(this);
+    if (!app_) return;
+    app_->UnlinkWindow(this);
     if (vView* parent = view_.Parent()) parent->RemoveChild(&view_);
-    app->Frame().Forget(&view_);
+    app_->Frame().Forget(&view_);
     if (!wasActive) return;
-    for (vCmdWindow* other : app->CmdWindows()) {
+    for (vCmdWindow* other : app_->CmdWindows()) {
         if (other->IsBuilt()) {
-            app->ActivateWindow(other);
+            app_->ActivateWindow(other);
             return;
         }
     }
@@ -203,10 +192,9 @@ void vWindow::Activated(vWindow* previous) {
 }
 
 void vWindow::FocusGained() {
-    vApp* app = vApp::Instance();
-    if (hasFocus_ || !app) return;
+    if (hasFocus_ || !app_) return;
     hasFocus_ = true;
-    PutValueEverywhere(vPasteId, app->ClipboardHasText() ? 1 : 0, StateEnabled);
+    PutValueEverywhere(vPasteId, app_->ClipboardHasText() ? 1 : 0, StateEnabled);
     if (canvasPane_) canvasPane_->FocusGained();
 }
 

@@ -37,6 +37,11 @@ public:
     // Forgets the platform window: unregisters the window from the frame.
     virtual void Teardown();
 
+    // The application linked when the window was made; it forgets the window when it
+    // ends, so a window that outlives it finds none.
+    vApp* App() const override { return app_; }
+    void ForgetApp() { app_ = nullptr; }
+
     // ---- Framework hooks -----------------------------------------------------------------
     bool IsBuilt() const { return built_; }
     int RequestedWidth() const { return requestedWidth_; }
@@ -78,6 +83,7 @@ protected:
     // Creates the window's view in the frame's window area and activates it.
     void CreateView();
 
+    vApp* app_;
     int requestedWidth_;
     int requestedHeight_;
     std::vector<vPane*> panes_;

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "framework/dialogs/dialog.h"
 #include "framework/draw/memory_dc.h"
+#include "framework/window/cmd_window.h"
 #include "framework/window/command_ids.h"
+#include "framework/window/timer.h"
 #include "window/app_fixture.h"
 #include "window/test_windows.h"
 
@@ -231,4 +236,27 @@ TEST(AppLifecycle, ASecondApplicationStartsAsTheFirstDid) {
     EXPECT_EQ(again.handle, once.handle);
     EXPECT_EQ(again.bounds.x, once.bounds.x);
     EXPECT_EQ(again.bounds.y, once.bounds.y);
+}
+
+// Windows, their dialogs and timers may die after the application; they must not
+// reach it then.
+TEST(AppLifecycle, WhatOutlivesTheApplicationNoLongerReachesIt) {
+    std::unique_ptr<vCmdWindow> spare;
+    std::unique_ptr<vDialog> dialog;
+    auto timer = std::make_unique<vTimer>();
+    {
+        HeadlessSession<> session(0);
+        spare = std::make_unique<vCmdWindow>("Spare", 200, 100);
+        dialog = std::make_unique<vDialog>(spare.get(), 0, "Owned");
+        ASSERT_EQ(timer->StartTimer(50), 1);
+        EXPECT_EQ(spare->App(), &session.app);
+        EXPECT_EQ(dialog->App(), &session.app);
+        EXPECT_EQ(vDialog(nullptr).App(), &session.app);
+    }
+    EXPECT_EQ(spare->App(), nullptr);
+    EXPECT_EQ(dialog->App(), nullptr);
+    EXPECT_FALSE(timer->IsRunning());
+    dialog.reset();
+    spare.reset();
+    timer.reset();
 }
