@@ -75,7 +75,7 @@ bool vDialog::Open(bool onScreen) {
 bool vDialog::RunModalLoop() {
     vApp* app = App();
     if (!app) return false;
-    return app->RunModal(&view_, [this] { return !shown_; });
+    return app->Loop().RunModal(&view_, [this] { return !shown_; });
 }
 
 void vDialog::Dismiss() {

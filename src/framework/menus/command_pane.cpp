@@ -30,7 +30,7 @@ vCommandPane::vCommandPane(const StatusItem* statusItems)
 
 vCommandPane::~vCommandPane() {
     host_.HideTip();
-    if (vApp* app = WindowApp()) app->RemoveBarPane(this);
+    if (vApp* app = WindowApp()) app->Layout().RemoveBar(this);
 }
 
 std::shared_ptr<vToolTip> vCommandPane::SharedTip() {
@@ -49,9 +49,9 @@ void vCommandPane::Attach(vWindow* window) {
     StartControls();
     SetBarHeight(ClientPixelHeight());
     if (vApp* app = WindowApp()) {
-        app->AddBarPane(this);
-        app->ShowPanesOfActiveWindow();
-        app->LayoutPanes();
+        app->Layout().AddBar(this);
+        app->Layout().ShowActiveBars();
+        app->Layout().Arrange();
     }
     Invalidate();
 }

@@ -30,7 +30,7 @@ void vMenuPane::Attach(vWindow* window) {
     model_ = vMenuModel(menuBar_, app && !app->IsSingleWindow());
     model_.Build();
     window->SetMenuPane(this);
-    if (app) app->ShowPanesOfActiveWindow();
+    if (app) app->Layout().ShowActiveBars();
     Invalidate();
 }
 

@@ -11,11 +11,6 @@ namespace {
 
 vApp* theApp = nullptr;
 
-template <class T>
-void EraseValue(std::vector<T>& list, const T& value) {
-    list.erase(std::remove(list.begin(), list.end(), value), list.end());
-}
-
 }  // namespace
 
 vApp::vApp(const char* name, int singleWindow, int frameWidth, int frameHeight)
@@ -23,15 +18,15 @@ vApp::vApp(const char* name, int singleWindow, int frameWidth, int frameHeight)
       singleWindow_(singleWindow != 0),
       frameWidth_(frameWidth > 0 ? frameWidth + 20 : 0),
       frameHeight_(frameHeight > 0 ? frameHeight + 20 : 0),
-      frame_(*this) {
+      frame_(*this),
+      registry_(frame_, layout_),
+      layout_(frame_, registry_),
+      loop_(*this) {
     theApp = this;
 }
 
 vApp::~vApp() {
     Finish();
-    // Windows that outlive the application (never opened, or owned elsewhere) keep no
-    // link to it.
-    for (vWindow* window : linked_) window->ForgetApp();
     if (theApp == this) theApp = nullptr;
 }
 
@@ -44,15 +39,15 @@ void vApp::OnAppCommand(vWindow* /*window*/, int id, int /*value*/, int /*type*/
 }
 
 void vApp::OnLastWindowClosed(vWindow* window) {
-    AddToDeadList(window);
+    registry_.AddToDeadList(window);
     if (!quitting_) EndEventLoop(0);
 }
 
 int vApp::DropWindow(vWindow* window) {
     if (!window) return 0;
     window->Teardown();
-    DropRegistration(window);
-    AddToDeadList(window);
+    registry_.Unregister(window);
+    registry_.AddToDeadList(window);
     return 1;
 }
 
@@ -62,8 +57,8 @@ void vApp::Quit() {
     if (quitting_) return;
     StopWorkTimer();
     quitting_ = true;
-    while (!registry_.empty()) {
-        Registration first = registry_.front();
+    while (!registry_.Entries().empty()) {
+        vWindowRegistry::Registration first = registry_.Entries().front();
         if (CloseRegistered(first) == 0) {
             quitting_ = false;
             acceptingDrops_ = frame_.Exists();
@@ -71,13 +66,14 @@ void vApp::Quit() {
         }
         // An override that says it closed the window but kept it registered would
         // otherwise be asked again forever.
-        if (!registry_.empty() && registry_.front().window == first.window) DropRegistration(first.window);
+        const auto& entries = registry_.Entries();
+        if (!entries.empty() && entries.front().window == first.window) registry_.Unregister(first.window);
     }
     quitting_ = false;
     EndEventLoop(0);
 }
 
-int vApp::CloseRegistered(const Registration& entry) {
+int vApp::CloseRegistered(const vWindowRegistry::Registration& entry) {
     return entry.info ? DropWindow(entry.window) : DropAdoptedWindow(entry.window);
 }
 
@@ -87,12 +83,12 @@ vWindow* vApp::OpenAppWindow(vWindow* window, const char* name, int width, int h
                              vAppWinInfo* info) {
     if (!window) window = new vCmdWindow(name, width, height);
     if (!info) info = new vAppWinInfo(name, nullptr);
-    registry_.insert(registry_.begin(), Registration{window, info});
+    registry_.Register(window, info);
     return window;
 }
 
 vWindow* vApp::AdoptWindow(vWindow* window) {
-    if (window) registry_.insert(registry_.begin(), Registration{window, nullptr});
+    if (window) registry_.Register(window, nullptr);
     return window;
 }
 
@@ -100,59 +96,8 @@ void vApp::OnFileDropped(const vDropInfo& /*drop*/) {}
 
 void vApp::OnIdleWork() {}
 
-// ---- Registry and window lists ------------------------------------------------------------
-
-vAppWinInfo* vApp::InfoOf(vWindow* window) const {
-    for (const Registration& entry : registry_) {
-        if (entry.window == window) return entry.info;
-    }
-    return nullptr;
-}
-
-void vApp::DropRegistration(vWindow* window) {
-    auto found = std::find_if(registry_.begin(), registry_.end(),
-                              [window](const Registration& entry) { return entry.window == window; });
-    if (found == registry_.end()) return;
-    delete found->info;
-    registry_.erase(found);
-}
-
-void vApp::AddToDeadList(vWindow* window) {
-    if (window && std::find(deadList_.begin(), deadList_.end(), window) == deadList_.end()) {
-        deadList_.push_back(window);
-    }
-}
-
-void vApp::LinkWindow(vWindow* window) {
-    windows_.push_back(window);
-    linked_.push_back(window);
-}
-
-void vApp::UnlinkWindow(vWindow* window) {
-    EraseValue(windows_, window);
-    if (activeWindow_ == window) activeWindow_ = nullptr;
-    for (vWindow* other : windows_) {
-        if (other->PreviousActive() == window) other->ForgetPrevious();
-    }
-}
-
-void vApp::LinkCmdWindow(vCmdWindow* window) { cmdWindows_.push_back(window); }
-
-void vApp::UnlinkCmdWindow(vCmdWindow* window) { EraseValue(cmdWindows_, window); }
-
-// A window being deleted leaves every list that could still point at it.
-void vApp::WindowDeleted(vWindow* window) {
-    DropRegistration(window);
-    EraseValue(deadList_, window);
-    UnlinkWindow(window);
-    EraseValue(linked_, window);
-}
-
-vWindow* vApp::WindowOfView(const vView* view) const {
-    for (vWindow* window : windows_) {
-        if (&window->View() == view) return window;
-    }
-    return nullptr;
+void vApp::ActivateWindow(vWindow* window) {
+    if (!quitting_) registry_.Activate(window);
 }
 
 // ---- Frame services -------------------------------------------------------------------------
@@ -186,51 +131,34 @@ void vApp::SetClipboardText(const std::string& text) {
 
 void vApp::FrameMenuCommand(int id) {
     switch (id) {
-        case vCascadeId: CascadeWindows(); return;
-        case vTileId: TileWindows(); return;
+        case vCascadeId: layout_.Cascade(); return;
+        case vTileId: layout_.Tile(); return;
         case vArrangeId: return;  // windows are never minimized to icons here
         case vFrameNewId: OnAppCommand(nullptr, vAppNewId, 0, 0); return;
         case vFrameOpenId: OnAppCommand(nullptr, vAppOpenId, 0, 0); return;
         case vFrameExitId: OnAppCommand(nullptr, vAppExitId, 0, 0); return;
         default: break;
     }
-    if (activeWindow_ && id < vFirstWindowId) activeWindow_->OnMenuItem(id);
+    if (ActiveWindow() && id < vFirstWindowId) ActiveWindow()->OnMenuItem(id);
 }
 
 // A file dropped while Quit closes the windows would open into a closing program.
 void vApp::FilesDropped(const std::vector<std::string>& paths, int x, int y) {
-    if (!acceptingDrops_ || quitting_) return;
-    if (modalDepth_ > 0) {
-        deferred_.drops.push_back({paths, x, y});
-        return;
-    }
+    if (!acceptingDrops_ || quitting_ || loop_.DeferDrop(paths, x, y)) return;
     for (const std::string& path : paths) {
         vDropInfo drop;
         drop.path = path.substr(0, vDropInfo::kMaxPath);
         drop.x = x;
         drop.y = y;
         OnFileDropped(drop);
-        if (loopEnded_) return;
+        if (IsLoopEnded()) return;
     }
 }
 
 // A close asked for while a notice or dialog runs waits for its loop to end, so Quit
 // never runs inside the command that opened it.
 void vApp::FrameCloseRequested() {
-    if (modalDepth_ > 0) {
-        deferred_.close = true;
-        return;
-    }
+    if (loop_.DeferClose()) return;
     acceptingDrops_ = false;
     Quit();
-}
-
-void vApp::RunDeferredRequests() {
-    std::vector<Deferred::Drop> drops = std::move(deferred_.drops);
-    deferred_.drops.clear();
-    for (const Deferred::Drop& drop : drops) FilesDropped(drop.paths, drop.x, drop.y);
-    if (deferred_.close) {
-        deferred_.close = false;
-        FrameCloseRequested();
-    }
 }

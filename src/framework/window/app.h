@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -11,11 +10,12 @@
 #include "framework/window/argument_list.h"
 #include "framework/window/base_item.h"
 #include "framework/window/command_ids.h"
+#include "framework/window/event_loop.h"
 #include "framework/window/frame.h"
+#include "framework/window/pane_layout.h"
+#include "framework/window/window_registry.h"
 
 class vWindow;
-class vCmdWindow;
-class vPane;
 class vTimer;
 
 // The application's start hook: runs once after start-up. A non-zero result is the
@@ -31,11 +31,11 @@ struct vDropInfo {
 };
 
 // The one application object. Applications derive from it, construct one object, and
-// hand control to vRunProgram (or, in tests, to Start and PumpUntilIdle).
+// hand control to vRunProgram (or, in tests, to Start and PumpUntilIdle). It starts and
+// ends the program and answers what the application overrides; its window registry,
+// pane layout and event loop do the rest.
 class vApp : public vBaseItem {
 public:
-    static constexpr int kCascadeSteps = 8;
-
     // frameWidth and frameHeight of 0 or less take the platform's default frame size.
     vApp(const char* name, int singleWindow = 0, int frameWidth = 0, int frameHeight = 0);
     ~vApp() override;
@@ -75,22 +75,15 @@ public:
     int Run();
     // Handles every queued event, repaints, composes and presents; returns when the
     // platform has nothing more to deliver or the loop has ended. For headless tests.
-    void PumpUntilIdle();
-    // After the loop: stops the work timer, deletes the dead (and any remaining)
-    // windows, destroys the frame. Returns the exit code; safe to call twice.
+    void PumpUntilIdle() { loop_.PumpUntilIdle(); }
+    // After the loop: stops the timers, deletes the dead (and any remaining) windows,
+    // destroys the frame. Returns the exit code; safe to call twice.
     int Finish();
     // Ends the event loop (and any modal run inside it) with this exit code.
-    void EndEventLoop(int exitCode);
-    bool IsLoopEnded() const { return loopEnded_; }
-    int ExitCode() const { return exitCode_; }
+    void EndEventLoop(int exitCode) { loop_.End(exitCode); }
+    bool IsLoopEnded() const { return loop_.IsEnded(); }
+    int ExitCode() const { return loop_.ExitCode(); }
     bool IsInitialised() const { return initialised_; }
-
-    // Runs a nested loop until ended() is true. While it runs, input reaches only box
-    // and what was registered above it (its popups); the rest of the frame is blocked.
-    // Returns false when the loop was abandoned: the event loop ended, or the platform
-    // has nothing more to deliver (a headless script ran out).
-    bool RunModal(vView* box, const std::function<bool()>& ended);
-    int ModalDepth() const { return modalDepth_; }
 
     // The framework's warning box (warning icon, caption "Warning", one OK button).
     void ShowWarning(const char* text);
@@ -104,54 +97,19 @@ public:
     vFrame& Frame() { return frame_; }
     vPlatform* Platform() const { return platform_; }
 
-    // The registry, newest first; info is null for adopted windows.
-    struct Registration {
-        vWindow* window;
-        vAppWinInfo* info;
-    };
-    const std::vector<Registration>& Registry() const { return registry_; }
-    vAppWinInfo* InfoOf(vWindow* window) const;
-    const std::vector<vWindow*>& DeadList() const { return deadList_; }
-    void AddToDeadList(vWindow* window);
-
-    // Every window and every command window that exists, oldest first.
-    const std::vector<vWindow*>& Windows() const { return windows_; }
-    const std::vector<vCmdWindow*>& CmdWindows() const { return cmdWindows_; }
-    void LinkWindow(vWindow* window);
-    void UnlinkWindow(vWindow* window);
-    void LinkCmdWindow(vCmdWindow* window);
-    void UnlinkCmdWindow(vCmdWindow* window);
-    // A window object is being deleted: it leaves the registry and every list.
-    void WindowDeleted(vWindow* window);
-    int CmdWindowCount() const { return int(cmdWindows_.size()); }
+    // ---- The parts that do the work ------------------------------------------------------
+    // The windows: opened, dead, existing, active.
+    vWindowRegistry& Registry() { return registry_; }
+    const vWindowRegistry& Registry() const { return registry_; }
+    // The bars and the windows' places in the frame.
+    vPaneLayout& Layout() { return layout_; }
+    // The event loop and its modal runs.
+    vEventLoop& Loop() { return loop_; }
 
     // The command window that takes keys and shows its panes; null when none.
-    vWindow* ActiveWindow() const { return activeWindow_; }
+    vWindow* ActiveWindow() const { return registry_.Active(); }
+    // Makes the window the active one (not while Quit runs).
     void ActivateWindow(vWindow* window);
-    // The window whose outer view this is; null for any other view.
-    vWindow* WindowOfView(const vView* view) const;
-
-    // ---- What a window made on the frame takes -------------------------------------------
-    // A fresh window id.
-    int TakeWindowId() { return nextWindowId_++; }
-    // How many steps down and right of the window area's corner a new window of a
-    // multi-window frame goes: one more than the last, starting over after eight.
-    int TakeCascadeStep();
-
-    // ---- Panes ---------------------------------------------------------------------------
-    // The command bars and status bars of all command windows, newest first.
-    void AddBarPane(vPane* pane);
-    void RemoveBarPane(vPane* pane);
-    const std::vector<vPane*>& BarPanes() const { return barPanes_; }
-    // Shows the bars (and menu pane) of the active window only, hides the others.
-    void ShowPanesOfActiveWindow();
-    // Places the bars of the active window around the client area, the windows between.
-    void LayoutPanes();
-    // Hides every pane of every window (no command window remains).
-    void HideAllPanes();
-    // The "&Window" menu: overlapping from the top-left corner, or side by side.
-    void CascadeWindows();
-    void TileWindows();
 
     // ---- Frame services -----------------------------------------------------------------
     void ShowFrame(vFrameShow how);
@@ -178,17 +136,10 @@ public:
     void StopWorkTimer();
 
 private:
-    void StopAllTimers();
     void ComputeDefaultWindowSize();
     void DestroyFrame();
-    void DropRegistration(vWindow* window);
-    int CloseRegistered(const Registration& entry);
-    void DeleteWindowsAtEnd();
-    enum class PumpResult { Ended, Idle, Exhausted };
-    PumpResult Pump(bool block, const std::function<bool()>& until);
-    void HandleIdle();
-    int WaitTimeout() const;
-    void RunDeferredRequests();
+    int CloseRegistered(const vWindowRegistry::Registration& entry);
+    void StopAllTimers();
 
     bool singleWindow_;
     int frameWidth_;
@@ -197,36 +148,14 @@ private:
     int defaultHeight_ = 400;
     bool initialised_ = false;
     bool quitting_ = false;
-    bool loopEnded_ = false;
     bool finished_ = false;
     bool acceptingDrops_ = false;
-    int exitCode_ = 0;
-    int modalDepth_ = 0;
     vPlatform* platform_ = nullptr;
     vArgumentList arguments_;
     vFrame frame_;
-
-    // What arrived for the frame while a modal loop ran.
-    struct Deferred {
-        struct Drop {
-            std::vector<std::string> paths;
-            int x, y;
-        };
-        bool close = false;
-        std::vector<Drop> drops;
-        bool Any() const { return close || !drops.empty(); }
-    };
-    Deferred deferred_;
-
-    std::vector<Registration> registry_;
-    std::vector<vWindow*> deadList_;
-    std::vector<vWindow*> windows_;
-    std::vector<vWindow*> linked_;  // every window object that holds a link to this
-    std::vector<vCmdWindow*> cmdWindows_;
-    std::vector<vPane*> barPanes_;
-    vWindow* activeWindow_ = nullptr;
-    int nextWindowId_ = vFirstWindowId;
-    int cascadeStep_ = 0;
+    vWindowRegistry registry_;
+    vPaneLayout layout_;
+    vEventLoop loop_;
     std::map<int, vTimer*> timers_;
     std::unique_ptr<vTimer> workTimer_;
 };

@@ -13,8 +13,8 @@ public:
     explicit vAppWorkTimer(vApp& app) : app_(app) {}
     void OnTimerTick() override {
         app_.OnIdleWork();
-        std::vector<vApp::Registration> registry = app_.Registry();
-        for (const vApp::Registration& entry : registry) entry.window->OnIdleWork();
+        std::vector<vWindowRegistry::Registration> entries = app_.Registry().Entries();
+        for (const auto& entry : entries) entry.window->OnIdleWork();
     }
 
 private:
@@ -62,7 +62,7 @@ void vApp::StopWorkTimer() { workTimer_.reset(); }
 
 void vApp::ShowWarning(const char* text) {
     std::string message = text ? text : "";
-    if (!platform_ || !frame_.Exists() || loopEnded_) {
+    if (!platform_ || !frame_.Exists() || IsLoopEnded()) {
         std::fprintf(stderr, "%s: %s\n", vWarningBox::kCaption, message.c_str());
         return;
     }

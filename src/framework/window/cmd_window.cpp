@@ -3,11 +3,11 @@
 #include "framework/window/app.h"
 
 vCmdWindow::vCmdWindow(const char* name, int width, int height) : vWindow(name, width, height) {
-    if (app_) app_->LinkCmdWindow(this);
+    if (app_) app_->Registry().LinkCmdWindow(this);
 }
 
 vCmdWindow::~vCmdWindow() {
-    if (app_) app_->UnlinkCmdWindow(this);
+    if (app_) app_->Registry().UnlinkCmdWindow(this);
 }
 
 void vCmdWindow::Teardown() {
@@ -15,9 +15,9 @@ void vCmdWindow::Teardown() {
         vWindow::Teardown();
         return;
     }
-    app_->UnlinkCmdWindow(this);
+    app_->Registry().UnlinkCmdWindow(this);
     vWindow::Teardown();
-    if (app_->CmdWindowCount() > 0) return;
-    app_->HideAllPanes();
+    if (!app_->Registry().CmdWindows().empty()) return;
+    app_->Layout().HideAll();
     app_->OnLastWindowClosed(this);
 }

@@ -1,90 +1,91 @@
+#include "framework/window/event_loop.h"
+
 #include "framework/window/app.h"
-#include "framework/window/window.h"
 
-int vApp::Run() {
-    while (initialised_ && !loopEnded_) {
+void vEventLoop::Run() {
+    while (app_.IsInitialised() && !ended_) {
         if (Pump(true, nullptr) != PumpResult::Exhausted) continue;
-        // Nothing can ever arrive again (a headless script ran out): as if the user
-        // closed the frame.
-        FrameCloseRequested();
-        if (!loopEnded_) EndEventLoop(0);
+        app_.FrameCloseRequested();
+        End(0);
     }
-    return Finish();
 }
 
-void vApp::PumpUntilIdle() {
-    if (initialised_ && !loopEnded_) Pump(false, nullptr);
+void vEventLoop::PumpUntilIdle() {
+    if (app_.IsInitialised() && !ended_) Pump(false, nullptr);
 }
 
-vApp::PumpResult vApp::Pump(bool block, const std::function<bool()>& until) {
+vEventLoop::PumpResult vEventLoop::Pump(bool block, const std::function<bool()>& until) {
+    vFrame& frame = app_.Frame();
+    vPlatform& platform = *app_.Platform();
     for (;;) {
-        if (loopEnded_ || !frame_.Exists()) return PumpResult::Ended;
+        if (ended_ || !frame.Exists()) return PumpResult::Ended;
         if (until && until()) return PumpResult::Idle;
-        if (modalDepth_ == 0 && deferred_.Any()) {
+        if (modalDepth_ == 0 && (deferredClose_ || !deferredDrops_.empty())) {
             RunDeferredRequests();
             continue;
         }
         vPlatformEvent event;
-        vWaitResult got = platform_->NextEvent(event, 0);
+        vWaitResult got = platform.NextEvent(event, 0);
         if (got == vWaitResult::Event) {
-            frame_.Dispatch(event);
+            frame.Dispatch(event);
             // A steady stream of input must not keep the screen from being updated.
-            if (platform_->FrameInterval() > 0 && frame_.MsUntilPresent() == 0) HandleIdle();
+            if (platform.FrameInterval() > 0 && frame.MsUntilPresent() == 0) HandleIdle();
             continue;
         }
         HandleIdle();
-        if (loopEnded_) return PumpResult::Ended;
+        if (ended_) return PumpResult::Ended;
         if (until && until()) return PumpResult::Idle;
         if (got == vWaitResult::Exhausted) return PumpResult::Exhausted;
         if (!block) return PumpResult::Idle;
-        got = platform_->NextEvent(event, WaitTimeout());
-        if (got == vWaitResult::Event) frame_.Dispatch(event);
+        got = platform.NextEvent(event, frame.MsUntilPresent());
+        if (got == vWaitResult::Event) frame.Dispatch(event);
         if (got == vWaitResult::Exhausted) return PumpResult::Exhausted;
     }
 }
 
 // Repaints wait until the queue is empty, as the OS would send them last.
-void vApp::HandleIdle() {
-    frame_.PaintPending(true);
-    if (frame_.MsUntilPresent() == 0) frame_.PresentNow();
+void vEventLoop::HandleIdle() {
+    vFrame& frame = app_.Frame();
+    frame.PaintPending(true);
+    if (frame.MsUntilPresent() == 0) frame.PresentNow();
 }
 
-int vApp::WaitTimeout() const { return frame_.MsUntilPresent(); }
-
-bool vApp::RunModal(vView* box, const std::function<bool()>& ended) {
-    if (!initialised_ || loopEnded_ || !frame_.Exists()) return false;
-    frame_.PushModal(box);
+bool vEventLoop::RunModal(vView* box, const std::function<bool()>& ended) {
+    vFrame& frame = app_.Frame();
+    if (!app_.IsInitialised() || ended_ || !frame.Exists()) return false;
+    frame.PushModal(box);
     ++modalDepth_;
     PumpResult result = Pump(true, ended);
     --modalDepth_;
-    frame_.PopModal(box);
+    frame.PopModal(box);
     return result == PumpResult::Idle;
 }
 
-void vApp::EndEventLoop(int exitCode) {
-    if (loopEnded_) return;
-    loopEnded_ = true;
+void vEventLoop::End(int exitCode) {
+    if (ended_) return;
+    ended_ = true;
     exitCode_ = exitCode;
 }
 
-int vApp::Finish() {
-    if (finished_) return exitCode_;
-    finished_ = true;
-    StopWorkTimer();
-    DeleteWindowsAtEnd();
-    StopAllTimers();
-    DestroyFrame();
-    initialised_ = false;
-    return exitCode_;
+bool vEventLoop::DeferClose() {
+    if (modalDepth_ == 0) return false;
+    deferredClose_ = true;
+    return true;
 }
 
-// The dead windows go first, then any window still registered (a loop ended by an
-// error leaves them there).
-void vApp::DeleteWindowsAtEnd() {
-    while (!deadList_.empty()) delete deadList_.front();
-    while (!registry_.empty()) {
-        vWindow* window = registry_.front().window;
-        if (window->IsBuilt()) window->Teardown();
-        delete window;
+bool vEventLoop::DeferDrop(const std::vector<std::string>& paths, int x, int y) {
+    if (modalDepth_ == 0) return false;
+    deferredDrops_.push_back({paths, x, y});
+    return true;
+}
+
+// Quit never runs inside the command that opened a notice or dialog.
+void vEventLoop::RunDeferredRequests() {
+    std::vector<Drop> drops = std::move(deferredDrops_);
+    deferredDrops_.clear();
+    for (const Drop& drop : drops) app_.FilesDropped(drop.paths, drop.x, drop.y);
+    if (deferredClose_) {
+        deferredClose_ = false;
+        app_.FrameCloseRequested();
     }
 }

@@ -57,7 +57,7 @@ void vFrame::Resized(int width, int height) {
     for (vView* layer : {&barLayer_, &menuLayer_, &floatLayer_}) layer->SetBounds(0, 0, width, height);
     if (ownMenu_) ownMenu_->SetBounds(0, 0, width, kMenuBarHeight);
     if (menuStrip_) menuStrip_->SetBounds(0, 0, width, kMenuBarHeight);
-    app_.LayoutPanes();
+    app_.Layout().Arrange();
     RequestCompose();
 }
 

@@ -59,7 +59,7 @@ void vFrame::PressActivates(vView* target) {
             return;
         }
         if (at->Parent() == &windowArea_) {
-            if (vWindow* window = app_.WindowOfView(at)) {
+            if (vWindow* window = app_.Registry().WindowOfView(at)) {
                 if (window != app_.ActiveWindow()) app_.ActivateWindow(window);
                 SetFocus(nullptr);
             }

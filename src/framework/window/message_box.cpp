@@ -53,7 +53,7 @@ void vWarningBox::Run(vApp& app) {
     frame.AddFloating(this);
     frame.RememberFocus(this);
     frame.SetFocus(this);
-    app.RunModal(this, [this] { return closed_; });
+    app.Loop().RunModal(this, [this] { return closed_; });
     frame.RemoveFloating(this);
     vView* focus = frame.RecallFocus(this);
     // A menu strip holds the keyboard only while its menu is open, and the box closed it:

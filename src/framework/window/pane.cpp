@@ -7,7 +7,7 @@ vApp* vPane::WindowApp() const { return window_ ? window_->App() : App(); }
 
 vPane::~vPane() {
     vApp* app = WindowApp();
-    if (app) app->RemoveBarPane(this);
+    if (app) app->Layout().RemoveBar(this);
     if (!window_) return;
     window_->RemovePane(this);
     if (window_->MenuPane() == this) window_->SetMenuPane(nullptr);
@@ -18,7 +18,7 @@ void vPane::ShowPane(int on) {
     if (paneOn_ == wanted) return;
     paneOn_ = wanted;
     if (vApp* app = WindowApp()) {
-        app->ShowPanesOfActiveWindow();
-        app->LayoutPanes();
+        app->Layout().ShowActiveBars();
+        app->Layout().Arrange();
     }
 }

@@ -11,19 +11,19 @@ vWindow::vWindow(const char* name, int width, int height)
     : vBaseWindow(name), app_(vApp::Instance()), requestedWidth_(width), requestedHeight_(height), view_(*this) {
     if (requestedWidth_ <= 0) requestedWidth_ = app_ ? app_->DefaultWidth() : 400;
     if (requestedHeight_ <= 0) requestedHeight_ = app_ ? app_->DefaultHeight() : 400;
-    if (app_) app_->LinkWindow(this);
+    if (app_) app_->Registry().LinkWindow(this);
     Build();
 }
 
 vWindow::~vWindow() {
     for (vPane* pane : panes_) pane->ForgetWindow();
-    if (app_) app_->WindowDeleted(this);
+    if (app_) app_->Registry().WindowDeleted(this);
 }
 
 void vWindow::Build() {
     if (built_ || !app_ || !app_->Frame().Exists()) return;
     if (app_->IsSingleWindow()) {
-        for (vCmdWindow* other : app_->CmdWindows()) {
+        for (vCmdWindow* other : app_->Registry().CmdWindows()) {
             if (other->IsBuilt()) return;
         }
     }
@@ -32,13 +32,13 @@ void vWindow::Build() {
 
 void vWindow::CreateView() {
     vFrame& frame = app_->Frame();
-    handle_ = app_->TakeWindowId();
+    handle_ = app_->Registry().TakeWindowId();
     frame.WindowLayer().AddChild(&view_);
     if (app_->IsSingleWindow()) {
         view_.SetMaximized(true);
     } else {
         vRect area = frame.WindowArea();
-        int offset = app_->TakeCascadeStep() * (vWindowView::kCaptionHeight + vWindowView::kBorder);
+        int offset = app_->Registry().TakeCascadeStep() * (vWindowView::kCaptionHeight + vWindowView::kBorder);
         view_.SetBounds(area.x + offset, area.y + offset, vWindowView::OuterWidth(requestedWidth_),
                         vWindowView::OuterHeight(requestedHeight_));
     }
@@ -110,13 +110,13 @@ void vWindow::PutText(int id, const char* text) {
 
 void vWindow::PutValueEverywhere(int id, int value, int kind) {
     if (!app_) return;
-    std::vector<vWindow*> windows = app_->Windows();
+    std::vector<vWindow*> windows = app_->Registry().Windows();
     for (vWindow* window : windows) window->PutValue(id, value, kind);
 }
 
 void vWindow::PutTextEverywhere(int id, const char* text) {
     if (!app_) return;
-    std::vector<vWindow*> windows = app_->Windows();
+    std::vector<vWindow*> windows = app_->Registry().Windows();
     for (vWindow* window : windows) window->PutText(id, text);
 }
 
@@ -174,11 +174,11 @@ void vWindow::Teardown() {
     handle_ = 0;
     built_ = false;
     if (!app_) return;
-    app_->UnlinkWindow(this);
+    app_->Registry().UnlinkWindow(this);
     if (vView* parent = view_.Parent()) parent->RemoveChild(&view_);
     app_->Frame().Forget(&view_);
     if (!wasActive) return;
-    for (vCmdWindow* other : app_->CmdWindows()) {
+    for (vCmdWindow* other : app_->Registry().CmdWindows()) {
         if (other->IsBuilt()) {
             app_->ActivateWindow(other);
             return;

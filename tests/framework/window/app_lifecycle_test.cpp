@@ -88,14 +88,14 @@ TEST(AppWindows, SingleWindowModeBuildsOnlyTheFirstCommandWindow) {
     EXPECT_TRUE(first->IsBuilt());
     EXPECT_FALSE(second->IsBuilt());
     EXPECT_EQ(session.app.ActiveWindow(), first);
-    EXPECT_EQ(session.app.CmdWindowCount(), 2);
+    EXPECT_EQ(session.app.Registry().CmdWindows().size(), 2u);
 }
 
 TEST(AppWindows, MultiWindowModeBuildsEveryWindowAndActivatesTheNewest) {
     HeadlessSession<> session(0, OpenTwoWindows);
-    ASSERT_EQ(session.app.Registry().size(), 2u);
-    vWindow* newest = session.app.Registry()[0].window;
-    EXPECT_TRUE(session.app.Registry()[1].window->IsBuilt());
+    ASSERT_EQ(session.app.Registry().Entries().size(), 2u);
+    vWindow* newest = session.app.Registry().Entries()[0].window;
+    EXPECT_TRUE(session.app.Registry().Entries()[1].window->IsBuilt());
     EXPECT_TRUE(newest->IsBuilt());
     EXPECT_EQ(session.app.ActiveWindow(), newest);
 }
@@ -115,8 +115,8 @@ TEST(AppQuit, ClosingTheOnlyWindowEndsWithZeroAfterOneDrop) {
     EXPECT_EQ(session.app.drops, 1);
     EXPECT_EQ(session.app.lastClosed, 1);
     EXPECT_TRUE(session.app.IsLoopEnded());
-    EXPECT_EQ(session.app.DeadList(), std::vector<vWindow*>{window});
-    EXPECT_TRUE(session.app.Registry().empty());
+    EXPECT_EQ(session.app.Registry().DeadList(), std::vector<vWindow*>{window});
+    EXPECT_TRUE(session.app.Registry().Entries().empty());
     EXPECT_EQ(session.app.Finish(), 0);
     EXPECT_FALSE(session.platform.FrameExists());
 }
@@ -128,7 +128,7 @@ TEST(AppQuit, ClosingTheFrameDropsEveryWindowOnceAndEndsWithZero) {
     EXPECT_EQ(session.app.drops, 2);
     EXPECT_TRUE(session.app.IsLoopEnded());
     EXPECT_EQ(session.app.ExitCode(), 0);
-    EXPECT_EQ(session.app.DeadList().size(), 2u);
+    EXPECT_EQ(session.app.Registry().DeadList().size(), 2u);
 }
 
 TEST(AppQuit, RefusedDropKeepsTheLoopRunning) {
@@ -159,8 +159,8 @@ TEST(AppQuit, EndingTheLoopWithAnErrorCodeStillDeletesEveryWindow) {
     session.app.EndEventLoop(99);
     session.app.EndEventLoop(0);
     EXPECT_EQ(session.app.Finish(), 99);
-    EXPECT_TRUE(session.app.Registry().empty());
-    EXPECT_TRUE(session.app.Windows().empty());
+    EXPECT_TRUE(session.app.Registry().Entries().empty());
+    EXPECT_TRUE(session.app.Registry().Windows().empty());
 }
 
 TEST(AppQuit, RunEndsWhenTheScriptRunsOutAsIfTheFrameWereClosed) {

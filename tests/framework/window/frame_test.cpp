@@ -142,7 +142,7 @@ TEST(FrameInput, ModalViewBlocksInputToEverythingUnderIt) {
     session.platform.QueueClick(20, 50);
     session.platform.QueueClick(150, 150);
     session.platform.QueueKey('x');
-    bool ended = session.app.RunModal(&box, [&] {
+    bool ended = session.app.Loop().RunModal(&box, [&] {
         if (box.events.size() >= 3 && !frame.IsFloating(&popup)) {
             frame.AddFloating(&popup);
             session.platform.QueueClick(310, 310);
@@ -161,8 +161,8 @@ TEST(FrameInput, ModalRunIsAbandonedWhenTheScriptRunsOut) {
     Patch box(vColor(2, 2, 2));
     box.SetBounds(100, 100, 100, 100);
     session.app.Frame().AddFloating(&box);
-    EXPECT_FALSE(session.app.RunModal(&box, [] { return false; }));
-    EXPECT_EQ(session.app.ModalDepth(), 0);
+    EXPECT_FALSE(session.app.Loop().RunModal(&box, [] { return false; }));
+    EXPECT_EQ(session.app.Loop().ModalDepth(), 0);
 }
 
 // The close waits for the modal run to end, so a quit never runs inside it.
@@ -173,7 +173,7 @@ TEST(FrameInput, ACloseDuringAModalRunWaitsForTheRunToEnd) {
     session.app.Frame().AddFloating(&box);
     session.platform.QueueClose();
     session.platform.QueueClick(150, 150);
-    EXPECT_FALSE(session.app.RunModal(&box, [] { return false; }));
+    EXPECT_FALSE(session.app.Loop().RunModal(&box, [] { return false; }));
     EXPECT_FALSE(session.app.IsLoopEnded());
     EXPECT_FALSE(box.events.empty());
     session.Pump();

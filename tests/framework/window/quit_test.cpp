@@ -37,8 +37,8 @@ TEST(AppRegistry, QuitClosesNewestFirstAdoptedWindowsThroughTheirOwnClose) {
     session.app.AdoptWindow(new vWindow("Help", 200, 100));
     session.app.AdoptWindow(nullptr);
     session.app.OpenAppWindow(nullptr, "Palette", 200, 100, nullptr);
-    ASSERT_EQ(session.app.Registry().size(), 3u);
-    EXPECT_EQ(session.app.Registry()[1].info, nullptr);
+    ASSERT_EQ(session.app.Registry().Entries().size(), 3u);
+    EXPECT_EQ(session.app.Registry().Entries()[1].info, nullptr);
     session.app.Quit();
     EXPECT_EQ(session.app.closed, (std::vector<std::string>{"Palette", "adopted Help", "Map"}));
     EXPECT_EQ(session.app.lastClosed, 1);

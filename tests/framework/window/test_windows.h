@@ -63,16 +63,16 @@ class TestBar : public vPane {
 public:
     TestBar(int kind, int height, vColor color) : vPane(kind), height_(height), color_(color) {}
     ~TestBar() override {
-        if (vApp* app = vApp::Instance()) app->RemoveBarPane(this);
+        if (vApp* app = vApp::Instance()) app->Layout().RemoveBar(this);
     }
 
     void Attach(vWindow* window) override {
         vPane::Attach(window);
         SetBarHeight(height_);
         vApp* app = vApp::Instance();
-        app->AddBarPane(this);
-        app->ShowPanesOfActiveWindow();
-        app->LayoutPanes();
+        app->Layout().AddBar(this);
+        app->Layout().ShowActiveBars();
+        app->Layout().Arrange();
     }
     void Paint() override { Surface().Fill(color_.pixel()); }
     bool QueryValue(int id, int& value) override {
@@ -105,7 +105,7 @@ public:
     void Attach(vWindow* window) override {
         vPane::Attach(window);
         window->SetMenuPane(this);
-        vApp::Instance()->ShowPanesOfActiveWindow();
+        vApp::Instance()->Layout().ShowActiveBars();
     }
     bool FindKeyItem(int key, int shift, int& id) override {
         if (!sensitive || key != key_ || shift != shift_) return false;

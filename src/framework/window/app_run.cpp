@@ -22,7 +22,7 @@ int vApp::Start(vPlatform& platform, int argc, const char* const* argv, vAppMain
     if (!frame_.Create(platform, name_, frameWidth_, frameHeight_, error)) {
         std::fprintf(stderr, "%s: cannot open the frame window: %s\n", name(), error.c_str());
         finished_ = true;
-        exitCode_ = 1;
+        EndEventLoop(1);
         return 1;
     }
     vSetTextRenderer(&platform.TextRenderer());
@@ -37,6 +37,22 @@ int vApp::Start(vPlatform& platform, int argc, const char* const* argv, vAppMain
         return Finish();
     }
     return 0;
+}
+
+int vApp::Run() {
+    loop_.Run();
+    return Finish();
+}
+
+int vApp::Finish() {
+    if (finished_) return ExitCode();
+    finished_ = true;
+    StopWorkTimer();
+    registry_.DeleteAll();
+    StopAllTimers();
+    DestroyFrame();
+    initialised_ = false;
+    return ExitCode();
 }
 
 // A window asked for with no size gets the frame less room for the frame's own parts.
