@@ -69,7 +69,8 @@ void vView::ResizeSurface(int width, int height) {
     if (!resized.Resize(width, height)) return;
     resized.Fill(0xFFFFFF);
     int keepW = std::min(width, surface_.width()), keepH = std::min(height, surface_.height());
-    for (int row = 0; row < keepH; ++row) {
+    // A surface with no columns has no rows to copy from.
+    for (int row = 0; keepW > 0 && row < keepH; ++row) {
         std::memcpy(resized.Row(row), surface_.Row(row), size_t(keepW) * sizeof(uint32_t));
     }
     surface_ = std::move(resized);
