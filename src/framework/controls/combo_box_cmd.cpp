@@ -119,8 +119,8 @@ void vComboBoxCmd::OnPointerUp(int x, int y) {
 bool vComboBoxCmd::OnKeyDown(int key, int) {
     int last = static_cast<int>(items_.size()) - 1;
     switch (key) {
-    case vKeyUpCode: Choose(std::max(0, value_ - 1)); return true;
-    case vKeyDownCode: Choose(std::min(last, value_ + 1)); return true;
+    case vKeyUp: Choose(std::max(0, value_ - 1)); return true;
+    case vKeyDown: Choose(std::min(last, value_ + 1)); return true;
     case vKeyEscape:
         if (!open_) return false;
         SetOpen(false);

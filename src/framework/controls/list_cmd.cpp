@@ -169,12 +169,12 @@ void vListCmd::OnPointerHeld() { SyncedBar().Repeat(); }
 bool vListCmd::OnKeyDown(int key, int) {
     int rows = VisibleRows(), last = static_cast<int>(items_.size()) - 1;
     switch (key) {
-    case vKeyUpCode: Select(std::max(0, value_ - 1), true); break;
-    case vKeyDownCode: Select(std::min(last, value_ + 1), true); break;
-    case vKeyPageUpCode: Select(std::max(0, value_ - rows), true); break;
-    case vKeyPageDownCode: Select(std::min(last, std::max(0, value_) + rows), true); break;
-    case vKeyHomeCode: Select(0, true); break;
-    case vKeyEndCode: Select(last, true); break;
+    case vKeyUp: Select(std::max(0, value_ - 1), true); break;
+    case vKeyDown: Select(std::min(last, value_ + 1), true); break;
+    case vKeyPageUp: Select(std::max(0, value_ - rows), true); break;
+    case vKeyPageDown: Select(std::min(last, std::max(0, value_) + rows), true); break;
+    case vKeyHome: Select(0, true); break;
+    case vKeyEnd: Select(last, true); break;
     case vKeyReturn:
         if (value_ < 0) return false;
         OnNotify(nActivated, 0);

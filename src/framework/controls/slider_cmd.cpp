@@ -70,10 +70,10 @@ void vSliderCmd::OnPointerDrag(int x, int) { MoveTo(ValueAt(x)); }
 
 bool vSliderCmd::OnKeyDown(int key, int) {
     switch (key) {
-    case vKeyLeftCode: case vKeyDownCode: MoveTo(value_ - step_); return true;
-    case vKeyRightCode: case vKeyUpCode: MoveTo(value_ + step_); return true;
-    case vKeyHomeCode: MoveTo(low_); return true;
-    case vKeyEndCode: MoveTo(high_); return true;
+    case vKeyLeft: case vKeyDown: MoveTo(value_ - step_); return true;
+    case vKeyRight: case vKeyUp: MoveTo(value_ + step_); return true;
+    case vKeyHome: MoveTo(low_); return true;
+    case vKeyEnd: MoveTo(high_); return true;
     default: return false;
     }
 }

@@ -95,8 +95,8 @@ void vSpinnerCmd::OnPointerCancel() {
 }
 
 bool vSpinnerCmd::OnKeyDown(int key, int) {
-    if (key == vKeyUpCode) OnNotify(nStepUp, 0);
-    else if (key == vKeyDownCode) OnNotify(nStepDown, 0);
+    if (key == vKeyUp) OnNotify(nStepUp, 0);
+    else if (key == vKeyDown) OnNotify(nStepDown, 0);
     else return false;
     return true;
 }

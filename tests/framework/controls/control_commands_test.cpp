@@ -174,7 +174,7 @@ TEST(TextEntry, CopiesAndPastesThroughTheClipboardButNeverFromAMask) {
     parent.ControlKeyDown('c', vModControl);
     EXPECT_EQ(parent.clipboard, "alpha");
     parent.clipboard = "beta\nignored";
-    parent.ControlKeyDown(vKeyEndCode, 0);
+    parent.ControlKeyDown(vKeyEnd, 0);
     parent.ControlKeyDown('v', vModControl);
     EXPECT_EQ(parent.Text(1), "alphabeta");
     parent.SetFocusControl(parent.FindControl(2));
@@ -191,14 +191,14 @@ TEST(List, SendsTheChosenIndexAndMarksActivations) {
     RecordingParent parent;
     parent.Build(table);
     auto* list = static_cast<vListCmd*>(parent.FindControl(6));
-    list->OnKeyDown(vKeyDownCode, 0);
-    list->OnKeyDown(vKeyEndCode, 0);
+    list->OnKeyDown(vKeyDown, 0);
+    list->OnKeyDown(vKeyEnd, 0);
     EXPECT_EQ(parent.commands, (std::vector<Command>{{6, 0, ctList}, {6, 2, ctList}}));
     list->OnTextInput("o");
     EXPECT_EQ(parent.QueryValue(6), 0);
     std::vector<bool> activations;
     parent.duringCommand = [&] { activations.push_back(list->IsActivation()); };
-    list->OnKeyDown(vKeyDownCode, 0);
+    list->OnKeyDown(vKeyDown, 0);
     list->OnKeyDown(vKeyReturn, 0);
     EXPECT_EQ(activations, (std::vector<bool>{false, true}));
     EXPECT_FALSE(list->IsActivation());

@@ -182,8 +182,8 @@ TEST(FileSelect, SavingAsksBeforeReplacingOrCreating) {
     session.platform.ScriptAnswer(vModalRequest::Kind::Dialog, ClosedBy(vQuestionDialog::kYesId));
     session.platform.QueueText("old.tga");
     session.platform.QueueKey(vKeyReturn);
-    session.platform.QueueKey(vKeyHomeCode);
-    session.platform.QueueKey(vKeyEndCode, vModShift);
+    session.platform.QueueKey(vKeyHome);
+    session.platform.QueueKey(vKeyEnd, vModShift);
     session.platform.QueueText("new.ppm");
     session.platform.QueueKey(vKeyReturn);
     char name[256] = "";

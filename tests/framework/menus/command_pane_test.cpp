@@ -2,7 +2,7 @@
 
 #include "framework/look/system_colors.h"
 #include "framework/menus/command_pane.h"
-#include "framework/window/keys.h"
+#include "framework/platform/platform.h"
 #include "window/app_fixture.h"
 #include "window/test_windows.h"
 

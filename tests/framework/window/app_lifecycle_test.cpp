@@ -170,7 +170,7 @@ TEST(AppQuit, EventsAfterTheLoopEndedAreIgnored) {
     auto* window = new RecordingWindow("Main", 200, 100);
     session.app.OpenAppWindow(window, "Main", 200, 100, nullptr);
     session.app.Quit();
-    session.platform.QueueKey(vKeyLeftCode);
+    session.platform.QueueKey(vKeyLeft);
     session.platform.QueueClose();
     session.Pump();
     EXPECT_TRUE(window->keys.empty());
@@ -184,7 +184,7 @@ TEST(AppQuit, KeysForATornDownWindowGoNowhere) {
     auto* closed = new RecordingWindow("Closed", 200, 100);
     session.app.OpenAppWindow(closed, "Closed", 200, 100, nullptr);
     session.app.DropWindow(closed);
-    session.platform.QueueKey(vKeyHomeCode);
+    session.platform.QueueKey(vKeyHome);
     session.Pump();
     EXPECT_TRUE(closed->keys.empty());
     EXPECT_EQ(kept->keys.size(), 1u);

@@ -4,8 +4,8 @@
 
 #include "framework/look/caption_box.h"
 #include "framework/look/program_icon.h"
+#include "framework/platform/platform.h"
 #include "framework/window/command_ids.h"
-#include "framework/window/keys.h"
 #include "framework/window/message_box.h"
 #include "window/app_fixture.h"
 #include "window/test_windows.h"
@@ -189,7 +189,7 @@ TEST(FrameInput, FocusedViewTakesKeysAndTheWindowLosesTheFocus) {
     session.app.Frame().AddFloating(&dialog);
     EXPECT_TRUE(window->HasFocus());
     session.platform.QueueClick(20, 50);
-    session.platform.QueueKey(vKeyHomeCode);
+    session.platform.QueueKey(vKeyHome);
     session.Pump();
     EXPECT_FALSE(window->HasFocus());
     EXPECT_EQ(dialog.focusChanges, std::vector<bool>{true});
@@ -235,13 +235,13 @@ TEST(WarningBox, ClosesWithEnterAndBlocksTheWindowMeanwhile) {
     HeadlessSession<> session;
     auto* window = new RecordingWindow("Main", 300, 200);
     session.app.OpenAppWindow(window, "Main", 300, 200, nullptr);
-    session.platform.QueueKey(vKeyHomeCode);
+    session.platform.QueueKey(vKeyHome);
     session.platform.QueueKey(vKeyReturn);
-    session.platform.QueueKey(vKeyEndCode);
+    session.platform.QueueKey(vKeyEnd);
     session.app.ShowWarning("Line one\nLine two");
     EXPECT_TRUE(window->keys.empty());
     session.Pump();
-    EXPECT_EQ(window->keys, (std::vector<std::pair<int, int>>{{vKey_End, 0}}));
+    EXPECT_EQ(window->keys, (std::vector<std::pair<int, int>>{{vKeyEnd, 0}}));
     EXPECT_TRUE(window->HasFocus());
 }
 

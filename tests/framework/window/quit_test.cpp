@@ -59,7 +59,7 @@ TEST(AppQuit, WhatTheUserDoesWhileAClosingWindowAsksIsIgnored) {
     session.platform.QueueClick(b.x + 10, b.y + 10);
     session.platform.QueueDrop({"/maps/late.tga"}, 10, 10);
     session.platform.QueueClose();
-    session.platform.QueueKey(vKeyF1Code);
+    session.platform.QueueKey(vKeyF1);
     session.platform.QueueResize(500, 400);
     session.platform.QueueKey(vKeyReturn);
     session.app.Quit();
