@@ -12,14 +12,14 @@ bool IsHatchStyle(int style) { return style >= vHorizontalHatch && style <= vDia
 
 Ink Ink::ForPen(const vPen& pen) {
     if (pen.GetStyle() == vTransparent) return Ink(Kind::None, 0, 0);
-    return Solid(pen.GetColor().pixel());
+    return Solid(pen.GetColor().Pixel());
 }
 
 Ink Ink::ForBrush(const vBrush& brush) {
     int style = brush.GetStyle();
     if (style == vTransparent) return Ink(Kind::None, 0, 0);
-    if (IsHatchStyle(style)) return Ink(Kind::Hatch, brush.GetColor().pixel(), style);
-    return Solid(brush.GetColor().pixel());
+    if (IsHatchStyle(style)) return Ink(Kind::Hatch, brush.GetColor().Pixel(), style);
+    return Solid(brush.GetColor().Pixel());
 }
 
 bool HatchCovers(int style, int x, int y) {
@@ -61,8 +61,8 @@ void Ink::Paint(Raster& raster, Coverage& coverage) const {
     if (!Visible()) return;
     for (const Span& span : coverage.Merged()) {
         // A coverage made for another size must not write past this raster.
-        if (span.y >= raster.height()) break;
-        Span clipped{span.y, span.x0, std::min(span.x1, raster.width())};
+        if (span.y >= raster.Height()) break;
+        Span clipped{span.y, span.x0, std::min(span.x1, raster.Width())};
         if (clipped.x0 < clipped.x1) PaintSpan(raster.Row(span.y), clipped);
     }
 }

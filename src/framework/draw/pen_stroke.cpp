@@ -92,7 +92,7 @@ void PenStroke::Walk(vPoint start, vPoint end, bool fromEnd) {
     int64_t rise = xMajor ? dy : dx;
     int64_t majorStart = xMajor ? start.x : start.y;
     int64_t minorStart = xMajor ? start.y : start.x;
-    int64_t majorLimit = xMajor ? coverage_.width() : coverage_.height();
+    int64_t majorLimit = xMajor ? coverage_.Width() : coverage_.Height();
 
     int64_t lastStep = nib_.empty() ? steps - 1 : steps;
     int64_t first = fromEnd ? steps - lastStep : 0;

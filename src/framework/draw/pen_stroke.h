@@ -31,8 +31,8 @@ public:
     bool Patterned() const { return !pattern_.empty(); }
     // How far the nib reaches beyond the path pixel it is stamped on.
     int Reach() const { return reach_; }
-    int SurfaceWidth() const { return coverage_.width(); }
-    int SurfaceHeight() const { return coverage_.height(); }
+    int SurfaceWidth() const { return coverage_.Width(); }
+    int SurfaceHeight() const { return coverage_.Height(); }
 
     Coverage& Covered();
 

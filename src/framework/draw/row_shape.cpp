@@ -109,7 +109,7 @@ bool RoundBoxShape::Row(int64_t y, int64_t& left, int64_t& right) const {
 
 void AddInside(Coverage& coverage, const RowShape& shape) {
     int64_t first = std::max<int64_t>(shape.Top(), 0);
-    int64_t last = std::min<int64_t>(shape.Bottom(), coverage.height() - 1);
+    int64_t last = std::min<int64_t>(shape.Bottom(), coverage.Height() - 1);
     RowParts parts;
     for (int64_t y = first; y <= last; ++y) {
         if (PartsOfRow(shape, y, parts) && parts.insideLeft <= parts.insideRight)

@@ -40,11 +40,11 @@ void vWinDC::FillShape(const Region& inside, const Trace& outline) {
     SurfaceLease surface(*this);
     if (!surface) return;
     Ink brushInk = Ink::ForBrush(brush_);
-    Coverage covered(surface->width(), surface->height());
+    Coverage covered(surface->Width(), surface->Height());
     inside(covered);
     brushInk.Paint(*surface, covered);
     bool outlined = pen_.GetStyle() != vTransparent;
-    PenStroke stroke(surface->width(), surface->height(), outlined ? pen_ : vPen());
+    PenStroke stroke(surface->Width(), surface->Height(), outlined ? pen_ : vPen());
     outline(stroke);
     (outlined ? Ink::ForPen(pen_) : brushInk).Paint(*surface, stroke.Covered());
 }
@@ -77,7 +77,7 @@ void vWinDC::PaintRectangle(int x, int y, int width, int height) {
     if (deviceWidth == 1 && deviceHeight == 1) {
         // Outlined, it would be a 2 x 2 ring of pen; a single pixel of brush is meant.
         SurfaceLease surface(*this);
-        if (surface) surface->Set(corner.x, corner.y, brush_.GetColor().pixel());
+        if (surface) surface->Set(corner.x, corner.y, brush_.GetColor().Pixel());
         return;
     }
     BoxShape box = BoxBetween(corner, deviceWidth, deviceHeight);

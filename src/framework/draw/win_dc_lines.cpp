@@ -21,7 +21,7 @@ void vWinDC::Stroke(const vPen& pen, const Ink& ink, const Trace& trace) {
     if (pen.GetStyle() == vTransparent) return;
     SurfaceLease surface(*this);
     if (!surface) return;
-    PenStroke stroke(surface->width(), surface->height(), pen);
+    PenStroke stroke(surface->Width(), surface->Height(), pen);
     trace(stroke);
     ink.Paint(*surface, stroke.Covered());
 }

@@ -48,6 +48,6 @@ void vWinDC::WriteStyledText(int x, int y, const char* text, int attributes) {
     }
     if (attributes & kInverse) std::swap(fore, back);
     bool opaque = pen_.GetStyle() != vTransparent || (attributes & (kInverse | kSelected)) != 0;
-    renderer->Draw(*surface, DeviceX(x), DeviceY(y) - (ascent + descent), font_, text, fore.pixel(),
-                   back.pixel(), opaque);
+    renderer->Draw(*surface, DeviceX(x), DeviceY(y) - (ascent + descent), font_, text, fore.Pixel(),
+                   back.Pixel(), opaque);
 }

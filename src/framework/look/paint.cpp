@@ -125,9 +125,9 @@ namespace {
 
 // Puts back the pixels of before that lie outside r.
 void RestoreOutside(Raster& surface, const Raster& before, const vRect& r) {
-    int width = surface.width();
+    int width = surface.Width();
     int left = std::clamp(r.x, 0, width), right = std::clamp(r.x + r.w, left, width);
-    for (int y = 0; y < surface.height(); ++y) {
+    for (int y = 0; y < surface.Height(); ++y) {
         uint32_t* row = surface.Row(y);
         const uint32_t* old = before.Row(y);
         if (y < r.y || y >= r.y + r.h) {

@@ -22,7 +22,7 @@ Raster DrawIcon() {
         int ridge = kProgramIconSize - RidgeHeight(x);
         for (int y = 0; y < kProgramIconSize; ++y) {
             const vColor& color = y < ridge ? kSky : y == ridge ? kRidge : kGrass;
-            icon.Set(x, y, color.pixel());
+            icon.Set(x, y, color.Pixel());
         }
     }
     return icon;

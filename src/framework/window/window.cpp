@@ -48,7 +48,7 @@ void vWindow::CreateView() {
     built_ = true;
     tornDown_ = false;
     LayoutClient();
-    SetCaption(name());
+    SetCaption(Name());
     app->ActivateWindow(this);
 }
 
@@ -134,7 +134,7 @@ void vWindow::SetCaption(const char* text) {
     if (!built_ || !app) return;
     view_.Invalidate();
     if (view_.IsMaximized() && app->Frame().Platform()) {
-        std::string title = app->name();
+        std::string title = app->Name();
         if (!name_.empty()) title += " - [" + name_ + "]";
         app->Frame().Platform()->SetFrameTitle(title);
     }

@@ -163,7 +163,7 @@ TEST(MenuPane, GrayedItemsCannotBeChosenAndCheckMarksShow) {
     int top = b.y + popup.ItemTop(0), ink = 0;
     for (int y = top; y < top + vMenuPopup::kItemHeight; ++y) {
         for (int x = b.x + 3; x < b.x + vMenuPopup::kCheckColumn; ++x) {
-            ink += s.session.platform.FramePixel(x, y) == vColorWindowText.pixel();
+            ink += s.session.platform.FramePixel(x, y) == vColorWindowText.Pixel();
         }
     }
     EXPECT_GT(ink, 6);

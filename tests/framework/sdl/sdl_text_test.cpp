@@ -40,8 +40,8 @@ protected:
 
     static Ink InkOf(const Raster& raster) {
         Ink ink;
-        for (int y = 0; y < raster.height(); ++y) {
-            for (int x = 0; x < raster.width(); ++x) {
+        for (int y = 0; y < raster.Height(); ++y) {
+            for (int x = 0; x < raster.Width(); ++x) {
                 if (raster.At(x, y) == kWhite) continue;
                 ink.left = std::min(ink.left, x);
                 ink.right = std::max(ink.right, x);
@@ -53,7 +53,7 @@ protected:
     }
 
     static bool SamePixels(const Raster& a, const Raster& b) {
-        return std::equal(a.data(), a.data() + size_t(a.width()) * size_t(a.height()), b.data());
+        return std::equal(a.Data(), a.Data() + size_t(a.Width()) * size_t(a.Height()), b.Data());
     }
 
     vSdlText text;

@@ -221,7 +221,7 @@ TEST(AppLifecycle, ASecondApplicationStartsAsTheFirstDid) {
         vWindow* first = session.app.OpenAppWindow(nullptr, "First", 300, 200, nullptr);
         session.app.OpenAppWindow(nullptr, "Second", 300, 200, nullptr);
         EXPECT_NE(vMemoryDC::defaultWidth, vMemoryDC::kFallbackSize);
-        return FirstWindow{first->handle(), first->View().Bounds()};
+        return FirstWindow{first->Handle(), first->View().Bounds()};
     };
     FirstWindow once = run();
     EXPECT_EQ(vMemoryDC::defaultWidth, vMemoryDC::kFallbackSize);

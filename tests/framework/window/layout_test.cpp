@@ -40,8 +40,8 @@ TEST(PaneLayout, CommandBarOnTopStatusBarAtTheBottomWindowBetween) {
     EXPECT_EQ(area.y, top + 30);
     EXPECT_EQ(area.h, H - top - 30 - 22);
     EXPECT_EQ(main.window->View().Bounds().y, area.y);
-    EXPECT_EQ(session.platform.FramePixel(W / 2, top + 5), kCommandColor.pixel());
-    EXPECT_EQ(session.platform.FramePixel(W / 2, H - 1), kStatusColor.pixel());
+    EXPECT_EQ(session.platform.FramePixel(W / 2, top + 5), kCommandColor.Pixel());
+    EXPECT_EQ(session.platform.FramePixel(W / 2, H - 1), kStatusColor.Pixel());
 }
 
 TEST(PaneLayout, NewestStatusBarSitsLowest) {
@@ -74,7 +74,7 @@ TEST(PaneLayout, FrameResizeLaysTheBarsOutAgain) {
     EXPECT_EQ(main.statusBar.Bounds().y, 480 - 22);
     EXPECT_EQ(main.statusBar.Bounds().w, 640);
     EXPECT_EQ(main.window->View().Bounds().h, 480 - vFrame::kMenuBarHeight - 30 - 22);
-    EXPECT_EQ(session.platform.FrameRaster().width(), 640);
+    EXPECT_EQ(session.platform.FrameRaster().Width(), 640);
 }
 
 TEST(PaneLayout, OnlyTheActiveWindowShowsItsBars) {

@@ -16,12 +16,12 @@ public:
     ClosingApp(const char* name, int singleWindow) : RecordingApp(name, singleWindow) {}
 
     int DropWindow(vWindow* window) override {
-        closed.push_back(window->name());
+        closed.push_back(window->Name());
         if (askOnClose) ShowWarning("Settings could not be saved.");
         return RecordingApp::DropWindow(window);
     }
     int DropAdoptedWindow(vWindow* window) override {
-        closed.push_back(std::string("adopted ") + window->name());
+        closed.push_back(std::string("adopted ") + window->Name());
         return vApp::DropAdoptedWindow(window);
     }
 

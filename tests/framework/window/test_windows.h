@@ -74,7 +74,7 @@ public:
         app->ShowPanesOfActiveWindow();
         app->LayoutPanes();
     }
-    void Paint() override { Surface().Fill(color_.pixel()); }
+    void Paint() override { Surface().Fill(color_.Pixel()); }
     bool QueryValue(int id, int& value) override {
         if (id != kId) return false;
         value = stored;
@@ -112,7 +112,7 @@ public:
         id = id_;
         return true;
     }
-    void Paint() override { Surface().Fill(vColor(0, 200, 0).pixel()); }
+    void Paint() override { Surface().Fill(vColor(0, 200, 0).Pixel()); }
 
     bool sensitive = true;
 
