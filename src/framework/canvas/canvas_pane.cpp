@@ -16,7 +16,7 @@ bool InScale(int value) { return value >= 0 && value <= 100; }
 }  // namespace
 
 vCanvasPane::vCanvasPane()
-    : vPane(P_Canvas),
+    : vPane(vPaneCanvas),
       hBar_(true, [this](vScrollAction action, int position) { ScrollAction(true, action, position); }),
       vBar_(false, [this](vScrollAction action, int position) { ScrollAction(false, action, position); }) {
     hBar_.SetShown(false);

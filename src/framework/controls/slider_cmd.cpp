@@ -34,7 +34,7 @@ void vSliderCmd::Apply(int value, int kind) {
 }
 
 void vSliderCmd::OnNotify(int code, int extra) {
-    if (code == nSelectionChanged) Send(value_);
+    if (code == vNotifySelectionChanged) Send(value_);
     else vCmd::OnNotify(code, extra);
 }
 
@@ -43,7 +43,7 @@ void vSliderCmd::MoveTo(int value) {
     if (value == value_) return;
     value_ = value;
     Changed();
-    OnNotify(nSelectionChanged, 0);
+    OnNotify(vNotifySelectionChanged, 0);
 }
 
 vRect vSliderCmd::Track() const {

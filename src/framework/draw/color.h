@@ -39,9 +39,9 @@ private:
 };
 
 enum vStdColorIndex {
-    vC_Black, vC_Red, vC_DimRed, vC_Green, vC_DimGreen, vC_Blue, vC_DimBlue, vC_Yellow,
-    vC_DimYellow, vC_Magenta, vC_DimMagenta, vC_Cyan, vC_DimCyan, vC_DarkGray, vC_MedGray,
-    vC_White
+    vStdBlack, vStdRed, vStdDimRed, vStdGreen, vStdDimGreen, vStdBlue, vStdDimBlue, vStdYellow,
+    vStdDimYellow, vStdMagenta, vStdDimMagenta, vStdCyan, vStdDimCyan, vStdDarkGray, vStdMedGray,
+    vStdWhite
 };
 
 inline constexpr int vStdColorCount = 16;

@@ -53,7 +53,7 @@ private:
 void vWinDC::PaintIcon(int x, int y, const vIcon& icon) {
     IconPixels pixels(icon, pen_.GetColor().Pixel(), backColor_.Pixel());
     if (!pixels.Drawable()) return;
-    SurfaceLease surface(*this);
+    vSurfaceLease surface(*this);
     if (!surface) return;
     std::optional<uint32_t> hidden;
     if (icon.transparent) hidden = pixels.At(0, icon.height - 1);

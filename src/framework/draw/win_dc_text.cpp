@@ -37,7 +37,7 @@ void vWinDC::WriteText(int x, int y, const char* text) { WriteStyledText(x, y, t
 void vWinDC::WriteStyledText(int x, int y, const char* text, int attributes) {
     vTextRenderer* renderer = vCurrentTextRenderer();
     if (!renderer || !text || !*text) return;
-    SurfaceLease surface(*this);
+    vSurfaceLease surface(*this);
     if (!surface) return;
     int ascent = 0, descent = 0;
     renderer->Metrics(font_, ascent, descent);

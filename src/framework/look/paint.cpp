@@ -69,7 +69,7 @@ void SunkenEdge(vDC& dc, const vRect& r) {
     TopLeft(dc, r, vColorButtonShadow);
     TopLeft(dc, Inner(r), vColorDarkShadow);
     BottomRight(dc, r, vColorButtonHighlight);
-    BottomRight(dc, Inner(r), kLight);
+    BottomRight(dc, Inner(r), vColorLightEdge);
 }
 
 void ThinSunkenEdge(vDC& dc, const vRect& r) {
@@ -173,17 +173,17 @@ void MnemonicText(vDC& dc, int x, int top, std::string_view text, const vColor& 
     HLine(dc, start, top + ascent + 1, width, color);
 }
 
-void Arrow(vDC& dc, const vRect& r, ArrowDirection direction, const vColor& color) {
+void Arrow(vDC& dc, const vRect& r, vArrowDirection direction, const vColor& color) {
     int size = std::max(2, std::min(r.w, r.h) / 3);
     int cx = r.x + r.w / 2, cy = r.y + r.h / 2;
     // A filled triangle drawn as rows of shrinking lines, so it is crisp at any size.
     for (int i = 0; i < size; ++i) {
         int half = i;  // the tip is one pixel, each row further on two wider
         switch (direction) {
-        case kArrowUp: HLine(dc, cx - half, cy - size / 2 + i, 2 * half + 1, color); break;
-        case kArrowDown: HLine(dc, cx - half, cy + size / 2 - i, 2 * half + 1, color); break;
-        case kArrowLeft: VLine(dc, cx - size / 2 + i, cy - half, 2 * half + 1, color); break;
-        case kArrowRight: VLine(dc, cx + size / 2 - i, cy - half, 2 * half + 1, color); break;
+        case vArrowUp: HLine(dc, cx - half, cy - size / 2 + i, 2 * half + 1, color); break;
+        case vArrowDown: HLine(dc, cx - half, cy + size / 2 - i, 2 * half + 1, color); break;
+        case vArrowLeft: VLine(dc, cx - size / 2 + i, cy - half, 2 * half + 1, color); break;
+        case vArrowRight: VLine(dc, cx + size / 2 - i, cy - half, 2 * half + 1, color); break;
         }
     }
 }

@@ -62,10 +62,10 @@ void vApp::LayoutPanes() {
     for (vPane* pane : barPanes_) {
         if (pane->Window() != activeWindow_ || !pane->IsPaneOn() || !pane->IsShown()) continue;
         int h = pane->BarHeight();
-        if (pane->PaneKind() == P_StatusBar) {
+        if (pane->PaneKind() == vPaneStatusBar) {
             pane->SetBounds(0, client.y + bottom - h, client.w, h);
             bottom -= h;
-        } else if (pane->PaneKind() == P_CommandBar) {
+        } else if (pane->PaneKind() == vPaneCommandBar) {
             pane->SetBounds(0, client.y + top, client.w, h);
             top += h;
         }

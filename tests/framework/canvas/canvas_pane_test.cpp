@@ -115,9 +115,9 @@ TEST(CanvasSurface, SetBackColorErasesAndAsksForAWholeRedraw) {
 
 TEST(CanvasSurface, UseFontTellsThePane) {
     CanvasSession s(300, 200);
-    s.canvas.UseFont(vFont(vfSerif, 14));
+    s.canvas.UseFont(vFont(vFontSerif, 14));
     EXPECT_EQ(s.canvas.Of("font"), (Lines{"font 14"}));
-    EXPECT_EQ(s.canvas.CurrentFont().GetFamily(), vfSerif);
+    EXPECT_EQ(s.canvas.CurrentFont().GetFamily(), vFontSerif);
 }
 
 TEST(CanvasSurface, RepaintEraseUsesTheBackgroundColour) {

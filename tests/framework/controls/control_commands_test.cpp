@@ -92,17 +92,17 @@ TEST(Spinner, StepsStayWithinTheRangeAndApplyClamps) {
     parent.Build(table);
     auto* spinner = static_cast<vSpinnerCmd*>(parent.FindControl(4));
     EXPECT_EQ(parent.QueryValue(4), 3);  // a value of 0 starts at the minimum
-    spinner->OnNotify(nStepDown, 0);
+    spinner->OnNotify(vNotifyStepDown, 0);
     EXPECT_TRUE(parent.commands.empty());
-    for (int i = 0; i < 3; ++i) spinner->OnNotify(nStepUp, 0);
+    for (int i = 0; i < 3; ++i) spinner->OnNotify(vNotifyStepUp, 0);
     EXPECT_EQ(parent.commands.back(), (Command{4, 9, ctSpinner}));
     parent.PutValue(4, 30, StateValue);
     EXPECT_EQ(spinner->FieldText(), "21");
     parent.commands.clear();
-    spinner->OnNotify(nStepUp, 0);
+    spinner->OnNotify(vNotifyStepUp, 0);
     EXPECT_TRUE(parent.commands.empty());
     parent.PutValue(4, 20, StateValue);
-    spinner->OnNotify(nStepUp, 0);  // 22 would pass the maximum
+    spinner->OnNotify(vNotifyStepUp, 0);  // 22 would pass the maximum
     EXPECT_EQ(parent.QueryValue(4), 20);
 }
 
@@ -119,10 +119,10 @@ TEST(Spinner, TextItemsUnlimitedRangesAndMaskedSteps) {
     parent.Build(table);
     auto spin = [&](int id, int code) { static_cast<vSpinnerCmd*>(parent.FindControl(id))->OnNotify(code, 0); };
     EXPECT_EQ(static_cast<vSpinnerCmd*>(parent.FindControl(1))->FieldText(), "large");
-    spin(1, nStepUp);
-    spin(1, nStepDown);
+    spin(1, vNotifyStepUp);
+    spin(1, vNotifyStepDown);
     EXPECT_EQ(parent.commands, (std::vector<Command>{{1, 0, ctSpinner}}));
-    spin(2, nStepDown);
+    spin(2, vNotifyStepDown);
     EXPECT_EQ(parent.QueryValue(2), -45);
     EXPECT_EQ(parent.commands.size(), 1u);
     EXPECT_EQ(parent.QueryValue(3), 32767);

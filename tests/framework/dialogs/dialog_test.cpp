@@ -2,7 +2,6 @@
 
 #include "dialog_fixture.h"
 #include "framework/dialogs/modal_dialog.h"
-#include "framework/look/paint.h"
 #include "framework/look/system_colors.h"
 
 using Command = RecordingDialog::Command;
@@ -136,10 +135,10 @@ TEST(Dialog, ATipShowsAfterThePointerRests) {
     session.Pump();
     session.platform.AdvanceClock(300);
     session.Pump();
-    EXPECT_NE(session.platform.FramePixel(p.x + 3, p.y + 23), vPaint::kTipBack.Pixel());
+    EXPECT_NE(session.platform.FramePixel(p.x + 3, p.y + 23), vColorTipBack.Pixel());
     session.platform.AdvanceClock(500);
     session.Pump();
-    EXPECT_EQ(session.platform.FramePixel(p.x + 3, p.y + 23), vPaint::kTipBack.Pixel());
+    EXPECT_EQ(session.platform.FramePixel(p.x + 3, p.y + 23), vColorTipBack.Pixel());
 }
 
 TEST(Dialog, HoldingASpinnerArrowRepeatsTheStep) {

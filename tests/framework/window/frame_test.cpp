@@ -247,13 +247,13 @@ TEST(WarningBox, ClosesWithEnterAndBlocksTheWindowMeanwhile) {
 
 TEST(FrameIcon, TheFrameAndARestoredWindowShowTheProgramIcon) {
     HeadlessSession<> session(0);
-    ASSERT_EQ(session.platform.FrameIcon().Width(), kProgramIconSize);
+    ASSERT_EQ(session.platform.FrameIcon().Width(), vProgramIconSize);
     auto* window = new RecordingWindow("Restored", 200, 150);
     session.app.OpenAppWindow(window, "Restored", 200, 150, nullptr);
     session.Pump();
     vRect caption = vCaptionBox::Caption(window->View().Bounds().w);
     int x0 = window->View().Bounds().x + caption.x + 2;
-    int y0 = window->View().Bounds().y + caption.y + (caption.h - kProgramIconSize) / 2;
+    int y0 = window->View().Bounds().y + caption.y + (caption.h - vProgramIconSize) / 2;
     const Raster& icon = vProgramIcon();
     for (int y = 0; y < icon.Height(); ++y) {
         for (int x = 0; x < icon.Width(); ++x) ASSERT_EQ(session.platform.FramePixel(x0 + x, y0 + y), icon.At(x, y));

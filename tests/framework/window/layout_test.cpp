@@ -21,8 +21,8 @@ struct BarredWindow {
     }
 
     RecordingWindow* window;
-    TestBar commandBar{P_CommandBar, 30, kCommandColor};
-    TestBar statusBar{P_StatusBar, 22, kStatusColor};
+    TestBar commandBar{vPaneCommandBar, 30, kCommandColor};
+    TestBar statusBar{vPaneStatusBar, 22, kStatusColor};
 };
 
 }  // namespace
@@ -47,7 +47,7 @@ TEST(PaneLayout, CommandBarOnTopStatusBarAtTheBottomWindowBetween) {
 TEST(PaneLayout, NewestStatusBarSitsLowest) {
     HeadlessSession<> session;
     BarredWindow main(session.app);
-    TestBar second(P_StatusBar, 10, vColor(9, 9, 9));
+    TestBar second(vPaneStatusBar, 10, vColor(9, 9, 9));
     main.window->AddPane(&second);
     int H = session.app.Frame().Height();
     EXPECT_EQ(second.Bounds().y, H - 10);

@@ -100,7 +100,7 @@ private:
 // A menu pane whose only item is chosen by (key, shift) while sensitive.
 class TestMenuPane : public vPane {
 public:
-    TestMenuPane(int key, int shift, int id) : vPane(P_MenuBar), key_(key), shift_(shift), id_(id) {}
+    TestMenuPane(int key, int shift, int id) : vPane(vPaneMenuBar), key_(key), shift_(shift), id_(id) {}
 
     void Attach(vWindow* window) override {
         vPane::Attach(window);
