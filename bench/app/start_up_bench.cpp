@@ -47,7 +47,7 @@ private:
         field.SetKind(kSixteenBitField);
         for (int y = 0; y < kSide; ++y) {
             uint32_t* row = field.working().MutableRowPixels(y);
-            for (int x = 0; x < kSide; ++x) row[x] = field.ValueColor((x * 16 + y * 7) & 0xFFFF).pixel();
+            for (int x = 0; x < kSide; ++x) row[x] = field.ValueColor((x * 16 + y * 7) & 0xFFFF).Pixel();
         }
         std::string path = FieldPath();
         std::vector<char> name(path.begin(), path.end());

@@ -92,7 +92,7 @@ void PlainReadAndExpand(benchmark::State& state) {
     std::vector<uint8_t> bytes(size_t(FileBytes(kind)));
     std::vector<uint32_t> pixels(size_t(kSide) * kSide);
     uint32_t table[256];
-    for (int i = 0; i < 256; ++i) table[i] = DefaultPalette()[i].pixel();
+    for (int i = 0; i < 256; ++i) table[i] = DefaultPalette()[i].Pixel();
     for (auto _ : state) {
         FILE* file = std::fopen(path.c_str(), "rb");
         size_t got = std::fread(bytes.data(), 1, bytes.size(), file);

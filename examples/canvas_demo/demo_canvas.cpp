@@ -65,7 +65,7 @@ void DemoCanvas::DrawReport() {
     UsePen(vPen(0, 0, 0));
     UseBrush(vBrush(255, 255, 225));
     PaintBox(0, ViewHeight(), PaneWidth() - 1, kReportHeight - 1);
-    UseFont(vFont(vfSansSerif, 9));
+    UseFont(vFont(vFontSansSerif, 9));
     UsePen(vPen(0, 0, 0, 1, vTransparent));
     int ascent = 0, descent = 0;
     int line = FontHeight(ascent, descent);

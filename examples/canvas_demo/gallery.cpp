@@ -31,7 +31,7 @@ std::vector<unsigned char> DiscBits() {
 }
 
 void Caption(vCanvasPane& c, int x, int y, const char* text) {
-    c.UseFont(vFont(vfSansSerif, 8));
+    c.UseFont(vFont(vFontSansSerif, 8));
     c.UsePen(vPen(60, 60, 60, 1, vTransparent));
     c.WriteText(x, y, text);
 }
@@ -105,10 +105,10 @@ void Text(vCanvasPane& c, int x, int y) {
         vFont font;
         const char* text;
     };
-    const Sample samples[] = {{vFont(vfSerif, 12), "Serif 12"},
-                              {vFont(vfSansSerif, 12, vfNormal, vfBold), "Sans bold"},
-                              {vFont(vfFixed, 11, vfItalic), "Fixed italic"},
-                              {vFont(vfSansSerif, 10, vfNormal, vfWeightNormal, 1), "Underlined"}};
+    const Sample samples[] = {{vFont(vFontSerif, 12), "Serif 12"},
+                              {vFont(vFontSansSerif, 12, vFontStyleNormal, vFontBold), "Sans bold"},
+                              {vFont(vFontFixed, 11, vFontItalic), "Fixed italic"},
+                              {vFont(vFontSansSerif, 10, vFontStyleNormal, vFontWeightNormal, 1), "Underlined"}};
     int line = y + 6;
     c.UsePen(vPen(0, 0, 0, 1, vTransparent));
     for (const Sample& sample : samples) {
@@ -117,10 +117,10 @@ void Text(vCanvasPane& c, int x, int y) {
         line += c.FontHeight(ascent, descent);
         c.WriteText(x, line, sample.text);
     }
-    c.UseFont(vFont(vfSansSerif, 10, vfNormal, vfWeightNormal, 0, 30));
+    c.UseFont(vFont(vFontSansSerif, 10, vFontStyleNormal, vFontWeightNormal, 0, 30));
     c.UsePen(vPen(160, 0, 0, 1, vTransparent));
     c.WriteText(x + 150, y + 70, "Turned 30");
-    c.UseFont(vFont(vfSansSerif, 10));
+    c.UseFont(vFont(vFontSansSerif, 10));
     c.UsePen(vPen(0, 0, 0));
     c.WriteStyledText(x + 150, y + 90, "Inverse", 1);
     c.WriteStyledText(x + 220, y + 90, "Selected", 2);
@@ -142,7 +142,7 @@ void Icons(vCanvasPane& c, int x, int y) {
 }  // namespace
 
 void DrawOperationGallery(vCanvasPane& canvas, int x, int y) {
-    canvas.UseFont(vFont(vfSansSerif, 11, vfNormal, vfBold));
+    canvas.UseFont(vFont(vFontSansSerif, 11, vFontStyleNormal, vFontBold));
     canvas.UsePen(vPen(0, 0, 0, 1, vTransparent));
     canvas.WriteText(x + 10, y + 22, "Every drawing operation");
     Lines(canvas, x + 10, y + 44);

@@ -2,7 +2,7 @@
 
 #include "framework/draw/color.h"
 #include "framework/draw/icon.h"
-#include "framework/window/keys.h"
+#include "framework/platform/platform.h"
 
 namespace {
 
@@ -14,21 +14,21 @@ constexpr MenuItem kLevel[] = {
     {},
 };
 constexpr MenuItem kOptions[] = {
-    {"&Grid", cmdGrid, vMenuSensitive, "F6", vKey_F1 + 5},
+    {"&Grid", cmdGrid, vMenuSensitive, "F6", vKeyF1 + 5},
     {"&Snap to grid", cmdSnap, 0},
     {"&Level", 0, vMenuSensitive, nullptr, 0, kLevel},
     {},
 };
 constexpr MenuItem kFile[] = {
-    {"&Open...", cmdOpen, vMenuSensitive, "Ctrl+O", 'o' - 'a' + 1, nullptr, vControlKey},
+    {"&Open...", cmdOpen, vMenuSensitive, "Ctrl+O", 'o' - 'a' + 1, nullptr, vModControl},
     {"Save &As...", cmdSave, vMenuSensitive},
     {"-", vMenuSeparatorId},
     {"E&xit", cmdExit, vMenuSensitive},
     {},
 };
 constexpr MenuItem kDialogs[] = {
-    {"&Showcase...", cmdShowcase, vMenuSensitive, "F3", vKey_F1 + 2},
-    {"&Notice...", cmdNotice, vMenuSensitive, "F4", vKey_F1 + 3},
+    {"&Showcase...", cmdShowcase, vMenuSensitive, "F3", vKeyF1 + 2},
+    {"&Notice...", cmdNotice, vMenuSensitive, "F4", vKeyF1 + 3},
     {"-", vMenuSeparatorId},
     {"&Options", 0, vMenuSensitive, nullptr, 0, kOptions},
     {},

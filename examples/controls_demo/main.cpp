@@ -45,7 +45,7 @@ private:
         menu.OpenMenuAtFirstItem(1);
         vPlatformEvent key;
         key.kind = vEventKind::KeyDown;
-        for (int code : {vKeyDownCode, vKeyDownCode, vKeyRightCode, vKeyDownCode, vKeyDownCode}) {
+        for (int code : {vKeyDown, vKeyDown, vKeyRight, vKeyDown, vKeyDown}) {
             key.key = code;
             menu.HandleInput(key);
         }

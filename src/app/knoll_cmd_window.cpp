@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "framework/dialogs/notice_dialog.h"
+#include "framework/platform/platform.h"
 #include "framework/window/app.h"
-#include "framework/window/keys.h"
 #include "core/file_name.h"
 #include "ops/drivers.h"
 
@@ -44,10 +44,10 @@ void KnollCmdWindow::ShowNotice(const char* message) {
 void KnollCmdWindow::OnKey(int key, int shift) {
     vApp* app = vApp::Instance();
     switch (key) {
-    case vKey_Left: app->WarpPointer(-1, 0); break;
-    case vKey_Right: app->WarpPointer(1, 0); break;
-    case vKey_Up: app->WarpPointer(0, -1); break;
-    case vKey_Down: app->WarpPointer(0, 1); break;
+    case vKeyLeft: app->WarpPointer(-1, 0); break;
+    case vKeyRight: app->WarpPointer(1, 0); break;
+    case vKeyUp: app->WarpPointer(0, -1); break;
+    case vKeyDown: app->WarpPointer(0, 1); break;
     default: break;
     }
     vCmdWindow::OnKey(key, shift);

@@ -29,9 +29,9 @@ Palette DefaultPalette() {
     for (int block = 0; block < 15; ++block) {
         const Ramp& ramp = kRamps[block];
         for (unsigned k = 0; k < 16; ++k) {
-            palette[block * 16 + k] = vColor(RampComponent(ramp.first.r(), ramp.last.r(), k),
-                                             RampComponent(ramp.first.g(), ramp.last.g(), k),
-                                             RampComponent(ramp.first.b(), ramp.last.b(), k));
+            palette[block * 16 + k] = vColor(RampComponent(ramp.first.R(), ramp.last.R(), k),
+                                             RampComponent(ramp.first.G(), ramp.last.G(), k),
+                                             RampComponent(ramp.first.B(), ramp.last.B(), k));
         }
     }
     palette[240] = vColor(240, 240, 240);

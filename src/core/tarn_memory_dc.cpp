@@ -19,10 +19,10 @@ bool TarnMemoryDC::Reshape(int width, int height) {
 }
 
 void TarnMemoryDC::Erase() {
-    if (made_) FillPixels(raster_.data(), backColor_.pixel(), std::size_t(width_) * std::size_t(height_));
+    if (made_) FillPixels(raster_.Data(), backColor_.Pixel(), std::size_t(width_) * std::size_t(height_));
 }
 
 void TarnMemoryDC::CopyImageFrom(const TarnMemoryDC& other) {
     if (!made_ || !other.made_ || other.width_ != width_ || other.height_ != height_) return;
-    CopyPixelRun(raster_.data(), other.raster_.data(), std::size_t(width_) * std::size_t(height_));
+    CopyPixelRun(raster_.Data(), other.raster_.Data(), std::size_t(width_) * std::size_t(height_));
 }

@@ -53,7 +53,7 @@ void LookUpColors(const uint32_t* colors, const uint8_t* indexes, int width, uin
 // Each index takes the palette's colour.
 int ReadPixelRows(HeightField& field, InputFile& file) {
     uint32_t colors[256];
-    for (int i = 0; i < 256; ++i) colors[i] = field.palette()[i].pixel();
+    for (int i = 0; i < 256; ++i) colors[i] = field.palette()[i].Pixel();
     const int width = field.width();
     std::vector<uint32_t> row(static_cast<size_t>(width));
     CommittedRows rows(field);
@@ -77,7 +77,7 @@ TgaHeader HeaderFor(const HeightField& field) {
 
 void WriteColorMap(const Palette& palette, ReplacingFile& file) {
     for (const vColor& entry : palette) {
-        uint8_t bgr[3] = {entry.b(), entry.g(), entry.r()};
+        uint8_t bgr[3] = {entry.B(), entry.G(), entry.R()};
         file.Write(bgr, sizeof bgr);
     }
 }

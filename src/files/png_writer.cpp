@@ -45,11 +45,11 @@ template <typename Output>
 bool Encode(png_structp png, png_infop info, const Raster& raster, std::vector<png_byte>& row, Output& output) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_write_fn(png, &output, WriteTo<Output>, FlushNothing);
-    png_set_IHDR(png, info, png_uint_32(raster.width()), png_uint_32(raster.height()), 8, PNG_COLOR_TYPE_RGB,
+    png_set_IHDR(png, info, png_uint_32(raster.Width()), png_uint_32(raster.Height()), 8, PNG_COLOR_TYPE_RGB,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
-    for (int y = 0; y < raster.height() && output.ok(); ++y) {
-        RgbRow(raster.Row(y), raster.width(), row);
+    for (int y = 0; y < raster.Height() && output.ok(); ++y) {
+        RgbRow(raster.Row(y), raster.Width(), row);
         png_write_row(png, row.data());
     }
     png_write_end(png, info);
@@ -58,10 +58,10 @@ bool Encode(png_structp png, png_infop info, const Raster& raster, std::vector<p
 
 template <typename Output>
 bool EncodeTo(const Raster& raster, Output& output) {
-    if (raster.empty() || !output.ok()) return false;
+    if (raster.IsEmpty() || !output.ok()) return false;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
-    std::vector<png_byte> row(size_t(raster.width()) * 3);
+    std::vector<png_byte> row(size_t(raster.Width()) * 3);
     bool encoded = info && Encode(png, info, raster, row, output);
     png_destroy_write_struct(&png, info ? &info : nullptr);
     return encoded;

@@ -33,7 +33,7 @@ namespace {
 // the values it does not hold into others.
 void EightBitColors(const Palette& palette, uint32_t colors[256]) {
     for (uint32_t value = 0; value < 256; ++value) {
-        colors[value] = (palette[value].pixel() & 0xFFFF) | value << 16;
+        colors[value] = (palette[value].Pixel() & 0xFFFF) | value << 16;
     }
 }
 

@@ -43,7 +43,7 @@ void KnollCanvasPane::DrawVerticalLegend(int edge) {
     int to = edge == kLegendLeft ? 30 : column + 30;
     for (int i = 0; i < kLegendLength; ++i) {
         const vColor& colour = palette[kLegendLength - 1 - i];
-        UsePen(vPen(colour.r(), colour.g(), colour.b()));
+        UsePen(vPen(colour.R(), colour.G(), colour.B()));
         PaintLine(from, top + i, to, top + i);
     }
 }
@@ -58,7 +58,7 @@ void KnollCanvasPane::DrawHorizontalLegend(int edge) {
     int to = edge == kLegendUp ? 30 : row + 30;
     for (int i = 0; i < kLegendLength; ++i) {
         const vColor& colour = palette[i];
-        UsePen(vPen(colour.r(), colour.g(), colour.b()));
+        UsePen(vPen(colour.R(), colour.G(), colour.B()));
         PaintLine(left + i, from, left + i, to);
     }
 }

@@ -154,7 +154,7 @@ void KnollCanvasPane::OnMouseHover(int x, int y) { ShowReadOut(x, y); }
 void KnollCanvasPane::ShowReadOut(int x, int y) {
     FlushView();
     const Raster& shown = Surface();
-    if (!owner_ || x < 0 || y < 0 || x >= shown.width() || y >= shown.height()) return;
+    if (!owner_ || x < 0 || y < 0 || x >= shown.Width() || y >= shown.Height()) return;
     uint32_t pixel = shown.At(x, y) & 0xFFFFFF;
     int value = 0;
     if (pixel != kNoValuePixel) {

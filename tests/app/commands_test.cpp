@@ -83,7 +83,7 @@ TEST_F(Commands, ReadOutAndConvertItems) {
 }
 
 TEST_F(Commands, ArrowKeysMoveThePointerOneStep) {
-    for (int key : {vKey_Left, vKey_Right, vKey_Up, vKey_Down}) editor.Window().OnKey(key, 0);
+    for (int key : {vKeyLeft, vKeyRight, vKeyUp, vKeyDown}) editor.Window().OnKey(key, 0);
     EXPECT_EQ(editor.platform.Warps(),
               (std::vector<std::pair<int, int>>{{-1, 0}, {1, 0}, {0, -1}, {0, 1}}));
 }

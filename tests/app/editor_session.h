@@ -11,8 +11,8 @@
 #include "app/knoll_cmd_window.h"
 #include "core/file_name.h"
 #include "core/palette.h"
-#include "framework/window/keys.h"
 #include "framework/platform/headless/headless_platform.h"
+#include "framework/platform/platform.h"
 
 // The whole editor started in-process on the headless backend, in a fresh folder that
 // becomes the working directory. Scripted chooser answers go in before Start.

@@ -15,7 +15,7 @@ void WriteSmallPpm(const std::string& path) {
     field.ReplaceField(3, 2);
     field.SetKind(kSixteenBitField);
     for (int y = 0; y < 2; ++y) {
-        for (int x = 0; x < 3; ++x) field.working().MutableRowPixels(y)[x] = field.ValueColor(1000 * (x + 3 * y)).pixel();
+        for (int x = 0; x < 3; ++x) field.working().MutableRowPixels(y)[x] = field.ValueColor(1000 * (x + 3 * y)).Pixel();
     }
     char name[256];
     std::snprintf(name, sizeof name, "%s", path.c_str());
@@ -46,7 +46,7 @@ TEST_F(FileCommands, OpenRefusesUnknownNamesAndTakesTheOtherFormat) {
     editor.AnswerOpen(editor.Path("maps/MAP.TGA"));
     editor.Command(cmdOpen);
     EXPECT_EQ(NewNotices(), std::vector<std::string>{kOpenWrongType});
-    EXPECT_STREQ(editor.Window().name(), editor.Path("Intro.tga").c_str());
+    EXPECT_STREQ(editor.Window().Name(), editor.Path("Intro.tga").c_str());
     EXPECT_EQ(TheSettings().mainDirectory, editor.Path("maps"));
     EXPECT_EQ(editor.Window().FileNameField(), editor.Path("maps/MAP.TGA"));
 
@@ -55,7 +55,7 @@ TEST_F(FileCommands, OpenRefusesUnknownNamesAndTakesTheOtherFormat) {
     editor.Command(cmdOpen);
     EXPECT_EQ(NewNotices().size(), 1u);
     KnollCmdWindow& window = editor.Window();
-    EXPECT_STREQ(window.name(), "small.ppm");
+    EXPECT_STREQ(window.Name(), "small.ppm");
     EXPECT_EQ(window.FileKind(), kFileKindPpm);
     EXPECT_EQ(window.Canvas().FieldKind(), kSixteenBitField);
     EXPECT_EQ(window.Canvas().FieldValue(2, 1), 5000);

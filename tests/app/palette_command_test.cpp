@@ -45,7 +45,7 @@ TEST_F(PaletteCommand, RepaintsAnEightBitFieldAndCommits) {
     WriteRedBluePalette(editor.Path("red.Pal"));
     editor.AnswerOpen(editor.Path("red.Pal"));
     editor.Command(cmdPalette);
-    EXPECT_EQ(Pixel(123, 45), vColor(value, 0, value).pixel());
+    EXPECT_EQ(Pixel(123, 45), vColor(value, 0, value).Pixel());
     EXPECT_EQ(editor.Window().Canvas().FieldValue(123, 45), value);
     EXPECT_FALSE(editor.IsSensitive(cmdUndo));
     EXPECT_EQ(editor.Window().Canvas().Field().undo().ReadPixel(123, 45), Pixel(123, 45));

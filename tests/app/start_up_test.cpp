@@ -25,7 +25,7 @@ TEST(StartUp, EmptyFolderShowsThreeNoticesInOrderAndWritesANewSettingsFile) {
     expected.insert(expected.end(), kTrailer.begin(), kTrailer.end());
     EXPECT_EQ(ReadLines(editor.Path("Knollwork.ini")), expected);
     EXPECT_EQ(editor.platform.LastShow(), vFrameShow::Maximized);
-    EXPECT_STREQ(editor.Window().name(), "Last Map");
+    EXPECT_STREQ(editor.Window().Name(), "Last Map");
     EXPECT_FALSE(editor.IsSensitive(cmdUndo));
     EXPECT_FALSE(editor.IsSensitive(cmdKeep));
 }
@@ -37,7 +37,7 @@ TEST(StartUp, DemoWorkspaceOpensTheFieldQuietlyAndExitWritesTheSettingsOnce) {
     EXPECT_EQ(editor.Notices().size(), 1u);  // only the new settings file
     editor.Pump();
     KnollCmdWindow& window = editor.Window();
-    EXPECT_STREQ(window.name(), editor.Path("Intro.tga").c_str());
+    EXPECT_STREQ(window.Name(), editor.Path("Intro.tga").c_str());
     EXPECT_EQ(window.Canvas().Field().width(), 400);
     EXPECT_EQ(window.FileKind(), kFileKindTga);
     EXPECT_FALSE(editor.IsMenuSensitive(cmdToTga));
@@ -64,7 +64,7 @@ TEST(StartUp, RemembersTheFolderAndFieldOfTheLastOpenAcrossRuns) {
         std::filesystem::copy_file(first.Path("Intro.tga"), first.Path("maps/hill.tga"));
         first.AnswerOpen(first.Path("maps/hill.tga"));
         first.Command(cmdOpen);
-        EXPECT_STREQ(first.Window().name(), "hill.tga");
+        EXPECT_STREQ(first.Window().Name(), "hill.tga");
         first.Command(cmdExit);
         std::vector<std::string> lines = ReadLines(first.Path("Knollwork.ini"));
         EXPECT_EQ(lines[0], first.Path("maps"));
@@ -81,7 +81,7 @@ TEST(StartUp, RemembersTheFolderAndFieldOfTheLastOpenAcrossRuns) {
     std::ofstream(second.Path("Knollwork.ini")) << settings;
     second.Start();
     EXPECT_EQ(second.Notices(), std::vector<std::string>{"Palette Open error"});
-    EXPECT_STREQ(second.Window().name(), field.c_str());
+    EXPECT_STREQ(second.Window().Name(), field.c_str());
     EXPECT_EQ(std::filesystem::current_path(), folder + "/maps");
     std::filesystem::remove_all(folder);
 }

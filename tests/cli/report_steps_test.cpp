@@ -70,8 +70,8 @@ TEST_F(ReportSteps, PreviewShowsTheWorkingImage) {
     Picture eight = ReadPng(dir / "two.png");
     ASSERT_EQ(eight.width, 2);
     ASSERT_EQ(eight.height, 1);
-    EXPECT_EQ(eight.Pixel(0, 0), DefaultPalette()[17].pixel());
-    EXPECT_EQ(eight.Pixel(1, 0), DefaultPalette()[100].pixel());
+    EXPECT_EQ(eight.Pixel(0, 0), DefaultPalette()[17].Pixel());
+    EXPECT_EQ(eight.Pixel(1, 0), DefaultPalette()[100].Pixel());
 
     std::vector<uint8_t> ppm;
     AppendText(ppm, "P6 2 1 255\n");

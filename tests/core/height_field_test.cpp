@@ -34,7 +34,7 @@ TEST(HeightField, ReadsNoValueOutsideTheField) {
 TEST(HeightField, EightBitValuesComeBackFromTheBlueByte) {
     HeightField field;
     FillField(field, {{0, 17, 240, 241, 254, 255}}, kEightBitField);
-    EXPECT_EQ(field.working().ReadPixel(1, 0), vColor(77, 31, 17).pixel());
+    EXPECT_EQ(field.working().ReadPixel(1, 0), vColor(77, 31, 17).Pixel());
     // Entries 241 to 254 of the default table carry blue 255, so they read back as 255.
     EXPECT_EQ(Values(field)[0], (std::vector<int>{0, 17, 240, 255, 255, 255}));
 }

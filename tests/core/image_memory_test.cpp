@@ -15,7 +15,7 @@ class ImageMemory : public ::testing::TestWithParam<int> {};
 TEST_P(ImageMemory, StartsAtZeroAndComesBackToZeroAfterAResize) {
     const int side = GetParam();
     Raster raster(side, side);
-    ASSERT_FALSE(raster.empty());
+    ASSERT_FALSE(raster.IsEmpty());
     EXPECT_EQ(raster.At(0, 0), 0u);
     EXPECT_EQ(raster.At(side - 1, side - 1), 0u);
     raster.Fill(0xABCDEF);
@@ -43,11 +43,11 @@ TEST_P(ImageMemory, CopiesAreIndependentAndMovesLeaveTheSourceEmpty) {
     EXPECT_EQ(assigned.At(side - 1, side - 1), 7u);
 
     Raster moved(std::move(copy));
-    EXPECT_TRUE(copy.empty());
-    EXPECT_EQ(moved.width(), side);
+    EXPECT_TRUE(copy.IsEmpty());
+    EXPECT_EQ(moved.Width(), side);
     EXPECT_EQ(moved.At(0, 0), 9u);
     moved = Raster(2, 2);
-    EXPECT_EQ(moved.width(), 2);
+    EXPECT_EQ(moved.Width(), 2);
     EXPECT_EQ(moved.At(1, 1), 0u);
 }
 
@@ -59,7 +59,7 @@ TEST(ImageMemory, ReshapeKeepsThePixelsWhereTheyLieAndNeverGrows) {
     raster.Set(5, 0, 12);
     EXPECT_FALSE(raster.Reshape(kLargeSide + 1, kLargeSide));
     ASSERT_TRUE(raster.Reshape(kLargeSide / 2, kLargeSide / 2));
-    EXPECT_EQ(raster.width(), kLargeSide / 2);
+    EXPECT_EQ(raster.Width(), kLargeSide / 2);
     EXPECT_EQ(raster.At(0, 0), 11u);
     EXPECT_EQ(raster.At(5, 0), 12u);
     raster.Set(kLargeSide / 2 - 1, kLargeSide / 2 - 1, 13);
@@ -71,7 +71,7 @@ TEST(ImageMemory, ReshapeKeepsThePixelsWhereTheyLieAndNeverGrows) {
     EXPECT_EQ(raster.At(0, 0), 11u);
     Raster copy(raster);
     EXPECT_EQ(copy.At(0, 0), 11u);
-    EXPECT_EQ(copy.height(), 3);
+    EXPECT_EQ(copy.Height(), 3);
     ASSERT_TRUE(raster.Resize(kLargeSide, 1));
     EXPECT_EQ(raster.At(0, 0), 0u);
 }
@@ -80,10 +80,10 @@ TEST(ImageMemory, RefusesANegativeSizeAndKeepsThePixels) {
     Raster raster(kLargeSide, 2);
     raster.Set(kLargeSide - 1, 1, 5);
     EXPECT_FALSE(raster.Resize(-1, 4));
-    EXPECT_EQ(raster.width(), kLargeSide);
+    EXPECT_EQ(raster.Width(), kLargeSide);
     EXPECT_EQ(raster.At(kLargeSide - 1, 1), 5u);
     EXPECT_TRUE(raster.Resize(0, 4));
-    EXPECT_TRUE(raster.empty());
+    EXPECT_TRUE(raster.IsEmpty());
 }
 
 }  // namespace

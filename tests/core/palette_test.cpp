@@ -20,7 +20,7 @@ TEST(DefaultPalette, MatchesItsSampleEntries) {
 
 TEST(DefaultPalette, BlueIsTheIndexUpTo240AndTopEntriesAreAlike) {
     Palette palette = DefaultPalette();
-    for (int i = 0; i <= 240; ++i) EXPECT_EQ(palette[i].b(), i) << i;
+    for (int i = 0; i <= 240; ++i) EXPECT_EQ(palette[i].B(), i) << i;
     for (int i = 241; i < 256; ++i) EXPECT_EQ(palette[i], vColor(239, 239, 255)) << i;
 }
 

@@ -23,7 +23,7 @@ TEST(RenderPalette, NewColoursSameValues) {
     Palette palette = ShiftedColours();
     RenderPalette(field, palette);
     EXPECT_EQ(Values(field), (std::vector<std::vector<int>>{{0, 17, 200}, {240, 3, 99}}));
-    EXPECT_EQ(field.working().ReadPixel(1, 0), palette[17].pixel());
+    EXPECT_EQ(field.working().ReadPixel(1, 0), palette[17].Pixel());
 }
 
 TEST(RenderPalette, PositionsWithoutValueStayWithout) {

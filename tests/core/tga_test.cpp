@@ -37,7 +37,7 @@ TEST_F(TgaFiles, LoadsIndexesWithThePalettesColours) {
     std::string path = Write(TgaFile(3, 2, {0, 17, 100, 200, 240, 7}));
     ASSERT_EQ(LoadTga(field, path.c_str()), kLoadDone);
     EXPECT_EQ(Values(field), (std::vector<std::vector<int>>{{0, 17, 100}, {200, 240, 7}}));
-    EXPECT_EQ(field.working().ReadPixel(1, 0), DefaultPalette()[17].pixel());
+    EXPECT_EQ(field.working().ReadPixel(1, 0), DefaultPalette()[17].Pixel());
     EXPECT_EQ(field.undo().ReadPixel(2, 1), field.working().ReadPixel(2, 1));
 }
 
@@ -73,7 +73,7 @@ TEST_F(TgaFiles, OtherVariantsAreRefusedWithNothingChanged) {
         EXPECT_EQ(LoadTga(field, Write(bytes).c_str()), kLoadNotAccepted);
         EXPECT_EQ(field.width(), 2);
         EXPECT_EQ(Values(field)[0], (std::vector<int>{5, 6}));
-        EXPECT_EQ(field.undo().ReadPixel(1, 0), DefaultPalette()[6].pixel());
+        EXPECT_EQ(field.undo().ReadPixel(1, 0), DefaultPalette()[6].Pixel());
     }
 }
 
@@ -122,9 +122,9 @@ TEST_F(TgaFiles, SaveWritesHeaderPaletteAndIndexes) {
     ASSERT_EQ(bytes.size(), 18u + 768 + 6);
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 18), TgaHeader(3, 2));
     const Palette& palette = DefaultPalette();
-    EXPECT_EQ(bytes[18 + 3 * 17], palette[17].b());
-    EXPECT_EQ(bytes[18 + 3 * 17 + 1], palette[17].g());
-    EXPECT_EQ(bytes[18 + 3 * 17 + 2], palette[17].r());
+    EXPECT_EQ(bytes[18 + 3 * 17], palette[17].B());
+    EXPECT_EQ(bytes[18 + 3 * 17 + 1], palette[17].G());
+    EXPECT_EQ(bytes[18 + 3 * 17 + 2], palette[17].R());
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 786, bytes.end()),
               (std::vector<uint8_t>{0, 17, 255, 255, 255, 100}));
 }
@@ -138,7 +138,7 @@ TEST_F(TgaFiles, SavedFieldLoadsBackWithItsValues) {
     EXPECT_EQ(Values(loaded), Values(field));
     FillField(field, {{-1}}, kEightBitField);  // 1 x 1, no value: back as entry 255
     ASSERT_EQ(LoadTga(loaded, SaveAs(field, dir / "one", SaveTga).c_str()), kLoadDone);
-    EXPECT_EQ(loaded.working().ReadPixel(0, 0), DefaultPalette()[255].pixel());
+    EXPECT_EQ(loaded.working().ReadPixel(0, 0), DefaultPalette()[255].Pixel());
 }
 
 TEST_F(TgaFiles, ForeignColourMapIsReplacedByThePalette) {

@@ -50,7 +50,7 @@ TEST_F(InterchangeSteps, EightBitImportPaintsThroughThePaletteAndKeepsEveryValue
     CliRun run = Run({"--import", "ramp.pgm", "--dump", "-", "--dump-pixels", "-"});
     // 245 shares its palette colour with 255; the value must still read back as 245.
     char first[8];
-    std::snprintf(first, sizeof first, "%06x", unsigned(DefaultPalette()[17].pixel()));
+    std::snprintf(first, sizeof first, "%06x", unsigned(DefaultPalette()[17].Pixel()));
     EXPECT_EQ(run.out, "3 1 8\n17 245 255\n3 1 8\n" + std::string(first) + " f5efef ffefef\n");
 }
 

@@ -14,7 +14,7 @@ TEST(ConvertToPpm, MultipliesByTwoHundredFiftySixAndTakesNoValueAsTheTop) {
 
 TEST(ConvertToPpm, ReadsTheStoredBlueByte) {
     HeightField field;
-    SetPixels(field, kEightBitField, {{DefaultPalette()[250].pixel()}});
+    SetPixels(field, kEightBitField, {{DefaultPalette()[250].Pixel()}});
     ConvertToPpm(field);
     field.SetKind(kSixteenBitField);
     EXPECT_EQ(ReadValues(field), (Heights{{65280}}));
@@ -26,8 +26,8 @@ TEST(ConvertToTga, KeepsTheHighByteAndGivesNoValueEntryZero) {
     ConvertToTga(field);
     const Palette& palette = DefaultPalette();
     EXPECT_EQ(ReadPixels(field), (std::vector<std::vector<uint32_t>>{
-                                     {palette[0].pixel(), palette[0].pixel(), palette[1].pixel(),
-                                      palette[255].pixel(), palette[0].pixel()}}));
+                                     {palette[0].Pixel(), palette[0].Pixel(), palette[1].Pixel(),
+                                      palette[255].Pixel(), palette[0].Pixel()}}));
 }
 
 TEST(Conversion, RoundTripKeepsAnEightBitFieldButOnlyTheHighByteOfASixteenBitOne) {

@@ -183,7 +183,7 @@ Heights RoughenByDefinition(const Heights& rows, const std::vector<std::vector<i
             if (mode == kRoughMiddle) z = area == kAreaWhole ? MiddleByDefinition(z, value, r) : z + (2 * r / 32767) * value - value;
             // An 8-bit value reads back as the blue byte of its palette entry.
             const int kept = int(Clamp(z, top));
-            out[y][x] = kind == kEightBitField ? DefaultPalette()[size_t(kept)].b() : kept;
+            out[y][x] = kind == kEightBitField ? DefaultPalette()[size_t(kept)].B() : kept;
         }
     }
     return out;

@@ -36,7 +36,7 @@ std::vector<std::vector<uint32_t>> RandomPixels(std::mt19937& random, int kind, 
             if (random() % 17 == 0) {
                 pixel = kNoValuePixel;
             } else if (kind == kEightBitField) {
-                pixel = DefaultPalette()[random() % 256].pixel();
+                pixel = DefaultPalette()[random() % 256].Pixel();
             } else {
                 pixel = (random() % 65536) | ((random() % 256) << 16);
             }

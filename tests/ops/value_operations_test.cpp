@@ -68,7 +68,7 @@ TEST(InvertValues, StoresNoValueByLowBitsOrAtTheTopOfThePalette) {
     HeightField narrow;
     SetField(narrow, kEightBitField, {{-1, 0}});
     InvertValues(narrow, kAreaWhole);
-    EXPECT_EQ(ReadPixels(narrow)[0][0], DefaultPalette()[255].pixel());
+    EXPECT_EQ(ReadPixels(narrow)[0][0], DefaultPalette()[255].Pixel());
     EXPECT_EQ(ReadValues(narrow), (Heights{{255, 255}}));
 }
 
@@ -81,7 +81,7 @@ TEST(FillValue, StoresValuesBeyondTheKind) {
     HeightField narrow;
     SetField(narrow, kEightBitField, {{-1, 7}});
     FillValue(narrow, kAreaWhole, 300);
-    EXPECT_EQ(ReadPixels(narrow)[0][1], DefaultPalette()[255].pixel());
+    EXPECT_EQ(ReadPixels(narrow)[0][1], DefaultPalette()[255].Pixel());
     FillValue(narrow, kAreaWhole, 0);
     EXPECT_EQ(ReadValues(narrow), (Heights{{0, 0}}));
 }

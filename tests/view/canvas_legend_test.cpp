@@ -8,7 +8,7 @@ constexpr uint32_t kNearWhitePixel = 0xFFFEFF;
 
 int Ramp(int x, int y) { return (x + 3 * y) % 200; }
 
-uint32_t Entry(int index) { return DefaultPalette()[size_t(index)].pixel(); }
+uint32_t Entry(int index) { return DefaultPalette()[size_t(index)].Pixel(); }
 
 }  // namespace
 
@@ -60,8 +60,8 @@ TEST(CanvasLegend, TooSmallAViewDrawsNothingOnThatEdge) {
     Raster before = f.canvas.Surface();
     EXPECT_EQ(f.canvas.ShowPaletteLegend(kLegendLeft), kLegendTooSmall);
     EXPECT_EQ(f.canvas.ShowPaletteLegend(kLegendRight), kLegendTooSmall);
-    for (int y = 0; y < before.height(); ++y) {
-        for (int x = 0; x < before.width(); ++x) ASSERT_EQ(f.canvas.Surface().At(x, y), before.At(x, y));
+    for (int y = 0; y < before.Height(); ++y) {
+        for (int x = 0; x < before.Width(); ++x) ASSERT_EQ(f.canvas.Surface().At(x, y), before.At(x, y));
     }
     EXPECT_EQ(f.canvas.ShowPaletteLegend(kLegendUp), kLegendDrawn);
 }
@@ -74,7 +74,7 @@ TEST(CanvasPalette, RepaintsAnEightBitFieldKeepingItsValuesAndLeavesASixteenBitO
     f.canvas.Field().SetPalette(palette);
     f.canvas.RenderPalette();
     f.Pump();
-    EXPECT_EQ(f.Working(10, 20), vColor(225, 40, 30).pixel());
+    EXPECT_EQ(f.Working(10, 20), vColor(225, 40, 30).Pixel());
     EXPECT_EQ(f.canvas.FieldValue(10, 20), 30);
     EXPECT_EQ(f.canvas.FieldValue(7, 7), -1);
     EXPECT_TRUE(f.ShowsTheField());

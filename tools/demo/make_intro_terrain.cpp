@@ -90,7 +90,7 @@ bool WritePaletteFile(const std::string& directory) {
     std::string path = directory + "/Std.pal";
     FILE* file = std::fopen(path.c_str(), "w");
     if (!file) return false;
-    for (const vColor& entry : DefaultPalette()) std::fprintf(file, "%d,%d,%d\n", entry.r(), entry.g(), entry.b());
+    for (const vColor& entry : DefaultPalette()) std::fprintf(file, "%d,%d,%d\n", entry.R(), entry.G(), entry.B());
     bool written = !std::ferror(file);
     return std::fclose(file) == 0 && written;
 }

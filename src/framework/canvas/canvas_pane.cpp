@@ -16,7 +16,7 @@ bool InScale(int value) { return value >= 0 && value <= 100; }
 }  // namespace
 
 vCanvasPane::vCanvasPane()
-    : vPane(P_Canvas),
+    : vPane(vPaneCanvas),
       hBar_(true, [this](vScrollAction action, int position) { ScrollAction(true, action, position); }),
       vBar_(false, [this](vScrollAction action, int position) { ScrollAction(false, action, position); }) {
     hBar_.SetShown(false);
@@ -229,25 +229,25 @@ void vCanvasPane::MouseButton(const vPlatformEvent& event, bool down) {
         return;
     }
     if (!down) {
-        bool wasDown = window_->leftDown();
-        window_->setLeftDown(false);
+        bool wasDown = window_->IsLeftDown();
+        window_->SetLeftDown(false);
         if (wasDown) OnMouseUp(x, y, 1);
         return;
     }
     vWindow* previous = window_->PreviousActive();
-    if (window_->justActivated() && previous && previous != window_) {
+    if (window_->JustActivated() && previous && previous != window_) {
         // The press only brought the window to the front.
-        window_->clearJustActivated();
+        window_->ClearJustActivated();
         return;
     }
-    window_->setLeftDown(true);
+    window_->SetLeftDown(true);
     OnMouseDown(x, y, 1);
 }
 
 void vCanvasPane::MouseMoved(const vPlatformEvent& event) {
     int x = std::max(event.x, 0), y = std::max(event.y, 0);
     bool left = event.buttons & vButtonMask(1);
-    if (left && window_->leftDown()) OnMouseDrag(x, y, 1);
+    if (left && window_->IsLeftDown()) OnMouseDrag(x, y, 1);
     else if (!left && (event.buttons & vButtonMask(2))) OnMouseDrag(x, y, 2);
     else if (!left && (event.buttons & vButtonMask(3))) OnMouseDrag(x, y, 3);
     else OnMouseHover(x, y);

@@ -4,7 +4,7 @@
 
 Raster* vCanvasPaneDC::AcquireSurface() {
     Raster& surface = pane_->Surface();
-    return surface.empty() ? nullptr : &surface;
+    return surface.IsEmpty() ? nullptr : &surface;
 }
 
 // The frame shows the change at the next display frame, also in the middle of work.

@@ -37,14 +37,14 @@ void vButtonCmd::Apply(int value, int kind) {
 }
 
 void vButtonCmd::OnNotify(int code, int extra) {
-    if (code == nClicked && IsToggle()) {
+    if (code == vNotifyClicked && IsToggle()) {
         value_ = 1 - value_;
         Changed();
     }
     vCmd::OnNotify(code, extra);
 }
 
-void vButtonCmd::Click() { OnNotify(nClicked, 0); }
+void vButtonCmd::Click() { OnNotify(vNotifyClicked, 0); }
 
 void vButtonCmd::OnPointerDown(int, int, int) {
     heldDown_ = true;

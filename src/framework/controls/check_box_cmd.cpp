@@ -32,7 +32,7 @@ void vCheckBoxCmd::Apply(int value, int kind) {
 }
 
 void vCheckBoxCmd::OnNotify(int code, int extra) {
-    if (code != nClicked) return vCmd::OnNotify(code, extra);
+    if (code != vNotifyClicked) return vCmd::OnNotify(code, extra);
     SetState(1 - value_);
     Send(value_);
 }

@@ -15,7 +15,7 @@ public:
     void Paint(vDC& dc) override;
 
     void OnPointerUp(int x, int y) override;
-    void Click() override { OnNotify(nClicked, 0); }
+    void Click() override { OnNotify(vNotifyClicked, 0); }
 
 protected:
     // Draws the mark box (or circle) at the left of the control.

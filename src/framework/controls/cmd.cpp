@@ -41,7 +41,7 @@ void vCmd::SetLabel(const char* text) {
 }
 
 void vCmd::OnNotify(int code, int /*extra*/) {
-    if (code == nClicked) Send(value_);
+    if (code == vNotifyClicked) Send(value_);
 }
 
 void vCmd::StartUp() {

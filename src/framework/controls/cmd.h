@@ -14,13 +14,13 @@ class vDC;
 // Notifications a control gives itself when the user acts on it; OnNotify turns them
 // into the command of the control's type.
 enum vNotifyCode {
-    nClicked = 1,
-    nTextChanged,
-    nFocusLost,
-    nStepUp,
-    nStepDown,
-    nSelectionChanged,
-    nActivated,
+    vNotifyClicked = 1,
+    vNotifyTextChanged,
+    vNotifyFocusLost,
+    vNotifyStepUp,
+    vNotifyStepDown,
+    vNotifySelectionChanged,
+    vNotifyActivated,
 };
 
 // One control made from a CommandObject record. The record must outlive the control:

@@ -2,7 +2,6 @@
 
 #include "framework/controls/cmd_parent.h"
 #include "framework/platform/platform.h"
-#include "framework/window/keys.h"
 
 // ---- Pointer ----------------------------------------------------------------------------
 

@@ -37,7 +37,7 @@ void vComboBoxCmd::Apply(int value, int kind) {
 }
 
 void vComboBoxCmd::OnNotify(int code, int extra) {
-    if (code == nSelectionChanged) Send(value_);
+    if (code == vNotifySelectionChanged) Send(value_);
     else vCmd::OnNotify(code, extra);
 }
 
@@ -49,7 +49,7 @@ void vComboBoxCmd::Choose(int index) {
     if (value_ < first_) first_ = value_;
     if (value_ >= first_ + rows) first_ = value_ - rows + 1;
     Changed();
-    OnNotify(nSelectionChanged, 0);
+    OnNotify(vNotifySelectionChanged, 0);
 }
 
 void vComboBoxCmd::SetOpen(bool open) {
@@ -62,7 +62,7 @@ void vComboBoxCmd::SetOpen(bool open) {
     Changed();
 }
 
-int vComboBoxCmd::RowHeight() const { return std::max(1, parent_->Units().Y(kListRowHeight)); }
+int vComboBoxCmd::RowHeight() const { return std::max(1, parent_->Units().Y(vListRowHeight)); }
 
 // Below the field when it fits in the container, else above it.
 vRect vComboBoxCmd::DropArea() const {
@@ -119,8 +119,8 @@ void vComboBoxCmd::OnPointerUp(int x, int y) {
 bool vComboBoxCmd::OnKeyDown(int key, int) {
     int last = static_cast<int>(items_.size()) - 1;
     switch (key) {
-    case vKeyUpCode: Choose(std::max(0, value_ - 1)); return true;
-    case vKeyDownCode: Choose(std::min(last, value_ + 1)); return true;
+    case vKeyUp: Choose(std::max(0, value_ - 1)); return true;
+    case vKeyDown: Choose(std::min(last, value_ + 1)); return true;
     case vKeyEscape:
         if (!open_) return false;
         SetOpen(false);
@@ -155,7 +155,7 @@ void vComboBoxCmd::Paint(vDC& dc) {
     vPaint::Fill(dc, button, vColorButtonFace);
     if (open_) vPaint::Frame(dc, button, vColorButtonShadow);
     else vPaint::RaisedEdge(dc, button);
-    vPaint::Arrow(dc, button, vPaint::kArrowDown, ink);
+    vPaint::Arrow(dc, button, vPaint::vArrowDown, ink);
 }
 
 void vComboBoxCmd::PaintOverlay(vDC& dc) {

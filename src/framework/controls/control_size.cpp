@@ -25,7 +25,7 @@ vControlSize LabelSize(const CommandObject& record, std::string_view text, int p
     } else if ((record.attributes & AttrMessage) && text.size() < 20) {
         width = 88;
     }
-    if (record.type == ctSpacer || parentKind == pkStatusBar) return {width, 11, 9, 2};
+    if (record.type == ctSpacer || parentKind == vParentStatusBar) return {width, 11, 9, 2};
     return {width, 14, 11, 3};
 }
 
@@ -102,7 +102,7 @@ vControlSize ListSize(const CommandObject& record) {
     int rows = ListVisibleRows(record.attributes);
     int width = record.size > 0 ? record.size
                                 : LongestItem(static_cast<const char* const*>(record.items)) * 4 + 14;
-    return Fixed(std::max(width, 40), rows * kListRowHeight + 4);
+    return Fixed(std::max(width, 40), rows * vListRowHeight + 4);
 }
 
 vControlSize BarSize(const CommandObject& record, int defaultHeight) {

@@ -5,7 +5,7 @@
 #include "framework/controls/command_object.h"
 
 // Which kind of container a control is built into; the layout differs between them.
-enum vParentKind { pkDialog = 0, pkCommandBar = 1, pkStatusBar = 2 };
+enum vParentKind { vParentDialog = 0, vParentCommandBar = 1, vParentStatusBar = 2 };
 
 // A control's size in dialog units. The layout advances by layoutHeight; the control
 // itself is drawn drawnHeight high, drawnOffset units below its place.

@@ -45,11 +45,11 @@ void vDialogLayout::Place(vControlPlace& place, const CommandObject& record, con
     if (frame) {
         PlaceInFrame(*frame, record, x, y);
         AddReferences(record, x, y);
-    } else if (parentKind_ == pkDialog) {
+    } else if (parentKind_ == vParentDialog) {
         AddReferences(record, x, y);
     } else {
         x = kSpacing + right_;
-        y = parentKind_ == pkStatusBar ? 3 : 2;
+        y = parentKind_ == vParentStatusBar ? 3 : 2;
     }
 
     place.x = x;

@@ -57,8 +57,8 @@ void vListCmd::Apply(int value, int kind) {
 }
 
 void vListCmd::OnNotify(int code, int extra) {
-    if (code != nSelectionChanged && code != nActivated) return vCmd::OnNotify(code, extra);
-    activation_ = code == nActivated;
+    if (code != vNotifySelectionChanged && code != vNotifyActivated) return vCmd::OnNotify(code, extra);
+    activation_ = code == vNotifyActivated;
     Send(value_);
     activation_ = false;
 }
@@ -70,11 +70,11 @@ void vListCmd::Select(int index, bool send) {
     value_ = chosen;
     KeepSelectionVisible();
     Changed();
-    if (send && changed && value_ >= 0) OnNotify(nSelectionChanged, 0);
+    if (send && changed && value_ >= 0) OnNotify(vNotifySelectionChanged, 0);
 }
 
 int vListCmd::VisibleRows() const {
-    return std::max(1, RowsArea().h / std::max(1, parent_->Units().Y(kListRowHeight)));
+    return std::max(1, RowsArea().h / std::max(1, parent_->Units().Y(vListRowHeight)));
 }
 
 void vListCmd::KeepSelectionVisible() {
@@ -129,7 +129,7 @@ vRect vListCmd::RowsArea() const {
 }
 
 int vListCmd::RowAt(int y) const {
-    int row = (y - RowsArea().y) / std::max(1, parent_->Units().Y(kListRowHeight));
+    int row = (y - RowsArea().y) / std::max(1, parent_->Units().Y(vListRowHeight));
     return top_ + row;
 }
 
@@ -142,7 +142,7 @@ void vListCmd::OnPointerDown(int x, int y, int clicks) {
     int row = RowAt(y);
     if (row < 0 || row >= static_cast<int>(items_.size())) return;
     Select(row, true);
-    if (clicks >= 2) OnNotify(nActivated, 0);
+    if (clicks >= 2) OnNotify(vNotifyActivated, 0);
 }
 
 void vListCmd::OnPointerDrag(int x, int y) {
@@ -169,15 +169,15 @@ void vListCmd::OnPointerHeld() { SyncedBar().Repeat(); }
 bool vListCmd::OnKeyDown(int key, int) {
     int rows = VisibleRows(), last = static_cast<int>(items_.size()) - 1;
     switch (key) {
-    case vKeyUpCode: Select(std::max(0, value_ - 1), true); break;
-    case vKeyDownCode: Select(std::min(last, value_ + 1), true); break;
-    case vKeyPageUpCode: Select(std::max(0, value_ - rows), true); break;
-    case vKeyPageDownCode: Select(std::min(last, std::max(0, value_) + rows), true); break;
-    case vKeyHomeCode: Select(0, true); break;
-    case vKeyEndCode: Select(last, true); break;
+    case vKeyUp: Select(std::max(0, value_ - 1), true); break;
+    case vKeyDown: Select(std::min(last, value_ + 1), true); break;
+    case vKeyPageUp: Select(std::max(0, value_ - rows), true); break;
+    case vKeyPageDown: Select(std::min(last, std::max(0, value_) + rows), true); break;
+    case vKeyHome: Select(0, true); break;
+    case vKeyEnd: Select(last, true); break;
     case vKeyReturn:
         if (value_ < 0) return false;
-        OnNotify(nActivated, 0);
+        OnNotify(vNotifyActivated, 0);
         break;
     default: return false;
     }
@@ -190,7 +190,7 @@ bool vListCmd::OnWheel(int notches) {
 }
 
 void vListCmd::Click() {
-    if (value_ >= 0) OnNotify(nActivated, 0);
+    if (value_ >= 0) OnNotify(vNotifyActivated, 0);
 }
 
 bool vListCmd::OnTextInput(std::string_view text) {
@@ -212,7 +212,7 @@ void vListCmd::Paint(vDC& dc) {
     vPaint::Fill(dc, r, enabled_ ? vColorWindowBack : vColorButtonFace);
     vPaint::SunkenEdge(dc, r);
     vRect area = RowsArea();
-    int rowHeight = std::max(1, parent_->Units().Y(kListRowHeight));
+    int rowHeight = std::max(1, parent_->Units().Y(vListRowHeight));
     int rows = VisibleRows();
     bool focused = HasFocus() && parent_->ContainerHasFocus();
     for (int i = 0; i < rows && top_ + i < static_cast<int>(items_.size()); ++i) {

@@ -21,7 +21,7 @@ void vRadioButtonCmd::Apply(int value, int kind) {
 }
 
 void vRadioButtonCmd::OnNotify(int code, int extra) {
-    if (code != nClicked) return vCheckBoxCmd::OnNotify(code, extra);
+    if (code != vNotifyClicked) return vCheckBoxCmd::OnNotify(code, extra);
     if (vRadioButtonCmd* other = OtherOn()) {
         other->SetState(0);
         other->Send(0);

@@ -19,6 +19,6 @@ vSpinRange SpinRangeOf(const CommandObject& record);
 const char* const* TextItemsOf(const CommandObject& record);
 int CountTextItems(const char* const* items);
 
-// Lists show a fixed number of rows, each kListRowHeight dialog units high.
-inline constexpr int kListRowHeight = 9;
+// Lists show a fixed number of rows, each vListRowHeight dialog units high.
+inline constexpr int vListRowHeight = 9;
 int ListVisibleRows(int attributes);

@@ -34,7 +34,7 @@ void vSliderCmd::Apply(int value, int kind) {
 }
 
 void vSliderCmd::OnNotify(int code, int extra) {
-    if (code == nSelectionChanged) Send(value_);
+    if (code == vNotifySelectionChanged) Send(value_);
     else vCmd::OnNotify(code, extra);
 }
 
@@ -43,7 +43,7 @@ void vSliderCmd::MoveTo(int value) {
     if (value == value_) return;
     value_ = value;
     Changed();
-    OnNotify(nSelectionChanged, 0);
+    OnNotify(vNotifySelectionChanged, 0);
 }
 
 vRect vSliderCmd::Track() const {
@@ -70,10 +70,10 @@ void vSliderCmd::OnPointerDrag(int x, int) { MoveTo(ValueAt(x)); }
 
 bool vSliderCmd::OnKeyDown(int key, int) {
     switch (key) {
-    case vKeyLeftCode: case vKeyDownCode: MoveTo(value_ - step_); return true;
-    case vKeyRightCode: case vKeyUpCode: MoveTo(value_ + step_); return true;
-    case vKeyHomeCode: MoveTo(low_); return true;
-    case vKeyEndCode: MoveTo(high_); return true;
+    case vKeyLeft: case vKeyDown: MoveTo(value_ - step_); return true;
+    case vKeyRight: case vKeyUp: MoveTo(value_ + step_); return true;
+    case vKeyHome: MoveTo(low_); return true;
+    case vKeyEnd: MoveTo(high_); return true;
     default: return false;
     }
 }

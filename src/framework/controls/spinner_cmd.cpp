@@ -57,8 +57,8 @@ void vSpinnerCmd::Apply(int value, int kind) {
 }
 
 void vSpinnerCmd::OnNotify(int code, int extra) {
-    if (code != nStepUp && code != nStepDown) return vCmd::OnNotify(code, extra);
-    int next = Stepped(code == nStepUp);
+    if (code != vNotifyStepUp && code != vNotifyStepDown) return vCmd::OnNotify(code, extra);
+    int next = Stepped(code == vNotifyStepUp);
     if (next == value_) return;
     value_ = next;
     Changed();
@@ -80,13 +80,13 @@ void vSpinnerCmd::OnPointerDown(int x, int y, int) {
     vRect bar = ArrowBar();
     if (x < bar.x) return;
     heldArrow_ = y < bar.y + bar.h / 2 ? 1 : -1;
-    OnNotify(heldArrow_ > 0 ? nStepUp : nStepDown, 0);
+    OnNotify(heldArrow_ > 0 ? vNotifyStepUp : vNotifyStepDown, 0);
     parent_->HoldTicks(true);
     Changed();
 }
 
 void vSpinnerCmd::OnPointerHeld() {
-    if (heldArrow_) OnNotify(heldArrow_ > 0 ? nStepUp : nStepDown, 0);
+    if (heldArrow_) OnNotify(heldArrow_ > 0 ? vNotifyStepUp : vNotifyStepDown, 0);
 }
 
 void vSpinnerCmd::OnPointerCancel() {
@@ -95,14 +95,14 @@ void vSpinnerCmd::OnPointerCancel() {
 }
 
 bool vSpinnerCmd::OnKeyDown(int key, int) {
-    if (key == vKeyUpCode) OnNotify(nStepUp, 0);
-    else if (key == vKeyDownCode) OnNotify(nStepDown, 0);
+    if (key == vKeyUp) OnNotify(vNotifyStepUp, 0);
+    else if (key == vKeyDown) OnNotify(vNotifyStepDown, 0);
     else return false;
     return true;
 }
 
 bool vSpinnerCmd::OnWheel(int notches) {
-    if (notches != 0) OnNotify(notches > 0 ? nStepUp : nStepDown, 0);
+    if (notches != 0) OnNotify(notches > 0 ? vNotifyStepUp : vNotifyStepDown, 0);
     return true;
 }
 
@@ -125,6 +125,6 @@ void vSpinnerCmd::Paint(vDC& dc) {
         vPaint::Fill(dc, box, vColorButtonFace);
         if (heldArrow_ == arrow) vPaint::Frame(dc, box, vColorButtonShadow);
         else vPaint::RaisedEdge(dc, box);
-        vPaint::Arrow(dc, box, arrow > 0 ? vPaint::kArrowUp : vPaint::kArrowDown, ink);
+        vPaint::Arrow(dc, box, arrow > 0 ? vPaint::vArrowUp : vPaint::vArrowDown, ink);
     }
 }

@@ -110,12 +110,12 @@ bool vTextInCmd::OnKeyDown(int key, int shift) {
 
 bool vTextInCmd::EditKey(int key, bool shift, bool control) {
     switch (key) {
-    case vKeyLeftCode: edit_.MoveLeft(shift, control); break;
-    case vKeyRightCode: edit_.MoveRight(shift, control); break;
-    case vKeyHomeCode: edit_.MoveHome(shift); break;
-    case vKeyEndCode: edit_.MoveEnd(shift); break;
-    case vKeyBackspace: AfterEdit(edit_.Backspace()); return true;
-    case vKeyDeleteChar:
+    case vKeyLeft: edit_.MoveLeft(shift, control); break;
+    case vKeyRight: edit_.MoveRight(shift, control); break;
+    case vKeyHome: edit_.MoveHome(shift); break;
+    case vKeyEnd: edit_.MoveEnd(shift); break;
+    case vKeyBackSpace: AfterEdit(edit_.Backspace()); return true;
+    case vKeyDelete:
         if (shift) return false;
         AfterEdit(edit_.DeleteForward());
         return true;
@@ -126,9 +126,9 @@ bool vTextInCmd::EditKey(int key, bool shift, bool control) {
 }
 
 bool vTextInCmd::ClipboardKey(int key, bool shift, bool control) {
-    bool copy = (control && key == 'c') || (control && key == vKeyInsertCode);
-    bool cut = (control && key == 'x') || (shift && key == vKeyDeleteChar);
-    bool paste = (control && key == 'v') || (shift && key == vKeyInsertCode);
+    bool copy = (control && key == 'c') || (control && key == vKeyInsert);
+    bool cut = (control && key == 'x') || (shift && key == vKeyDelete);
+    bool paste = (control && key == 'v') || (shift && key == vKeyInsert);
     if (control && key == 'a') {
         edit_.SelectAll();
         AfterMove();

@@ -69,7 +69,7 @@ void vToolTip::Hide() {
 void vToolTip::Paint() {
     vViewDC dc(*this);
     vRect all{0, 0, Bounds().w, Bounds().h};
-    vPaint::Fill(dc, all, vPaint::kTipBack);
+    vPaint::Fill(dc, all, vColorTipBack);
     vPaint::Frame(dc, all, vColorWindowText);
     dc.UseFont(vDialogFont());
     vPaint::Text(dc, 4, 2, text_, vColorWindowText);

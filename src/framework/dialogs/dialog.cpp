@@ -3,7 +3,7 @@
 #include "framework/window/app.h"
 
 vDialog::vDialog(vBaseWindow* window, int modal, const char* title)
-    : vBaseWindow(title), vCmdParent(pkDialog), owner_(window), modal_(modal != 0), view_(*this) {
+    : vBaseWindow(title), vCmdParent(vParentDialog), owner_(window), modal_(modal != 0), view_(*this) {
     view_.Host().SetToolTip(&tip_);
 }
 

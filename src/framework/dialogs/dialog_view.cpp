@@ -9,7 +9,7 @@ vDialogView::vDialogView(vDialog& dialog) : dialog_(dialog), host_(*this, dialog
 
 void vDialogView::Paint() {
     vViewDC dc(*this);
-    caption_.Paint(dc, Bounds().w, Bounds().h, dialog_.name(), dialog_.ContainerHasFocus());
+    caption_.Paint(dc, Bounds().w, Bounds().h, dialog_.Name(), dialog_.ContainerHasFocus());
     dc.SetTranslate(ClientLeft(), ClientTop());
     dialog_.PaintControls(dc);
 }

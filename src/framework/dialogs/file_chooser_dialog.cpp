@@ -254,11 +254,11 @@ void vFileChooserDialog::Finish(const std::string& path) {
 }
 
 void vFileChooserDialog::Tell(const std::string& message) {
-    vNoticeDialog notice(Owner(), name());
+    vNoticeDialog notice(Owner(), Name());
     notice.ShowNotice(message.c_str());
 }
 
 bool vFileChooserDialog::Ask(const std::string& question) {
-    vQuestionDialog dialog(Owner(), name());
+    vQuestionDialog dialog(Owner(), Name());
     return dialog.Ask(question);
 }

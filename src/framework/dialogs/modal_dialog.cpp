@@ -28,7 +28,7 @@ void vModalDialog::Dismiss() {
 
 bool vModalDialog::DescribeRequest(vModalRequest& request, const char* message) const {
     request.kind = vModalRequest::Kind::Dialog;
-    request.title = name();
+    request.title = Name();
     request.text = message ? message : "";
     return true;
 }

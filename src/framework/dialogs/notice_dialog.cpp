@@ -10,7 +10,7 @@ vNoticeDialog::vNoticeDialog(vBaseWindow* window, const char* title) : vModalDia
 
 bool vNoticeDialog::DescribeRequest(vModalRequest& request, const char* message) const {
     request.kind = vModalRequest::Kind::Notice;
-    request.title = name();
+    request.title = Name();
     request.text = message ? message : "";
     return true;
 }

@@ -22,10 +22,10 @@ public:
     constexpr void SetG(unsigned g) { green_ = g & 0xFF; Pack(); }
     constexpr void SetB(unsigned b) { blue_ = b & 0xFF; Pack(); }
 
-    constexpr uint8_t r() const { return red_; }
-    constexpr uint8_t g() const { return green_; }
-    constexpr uint8_t b() const { return blue_; }
-    constexpr uint32_t pixel() const { return pixel_; }
+    constexpr uint8_t R() const { return red_; }
+    constexpr uint8_t G() const { return green_; }
+    constexpr uint8_t B() const { return blue_; }
+    constexpr uint32_t Pixel() const { return pixel_; }
 
     constexpr bool operator==(const vColor& other) const { return pixel_ == other.pixel_; }
 
@@ -39,9 +39,9 @@ private:
 };
 
 enum vStdColorIndex {
-    vC_Black, vC_Red, vC_DimRed, vC_Green, vC_DimGreen, vC_Blue, vC_DimBlue, vC_Yellow,
-    vC_DimYellow, vC_Magenta, vC_DimMagenta, vC_Cyan, vC_DimCyan, vC_DarkGray, vC_MedGray,
-    vC_White
+    vStdBlack, vStdRed, vStdDimRed, vStdGreen, vStdDimGreen, vStdBlue, vStdDimBlue, vStdYellow,
+    vStdDimYellow, vStdMagenta, vStdDimMagenta, vStdCyan, vStdDimCyan, vStdDarkGray, vStdMedGray,
+    vStdWhite
 };
 
 inline constexpr int vStdColorCount = 16;

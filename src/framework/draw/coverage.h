@@ -18,8 +18,8 @@ class Coverage {
 public:
     Coverage(int width, int height) : width_(width), height_(height) {}
 
-    int width() const { return width_; }
-    int height() const { return height_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
 
     // Coordinates may lie anywhere; what falls outside the surface is dropped.
     void AddSpan(int64_t y, int64_t x0, int64_t x1);

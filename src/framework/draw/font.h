@@ -2,16 +2,16 @@
 
 // A font description; the text renderer behind the drawing contexts maps it to a face.
 enum vFontFamily {
-    vfDefaultSystem = 0, vfDefaultFixed = 1, vfDefaultVariable = 2, vfSerif = 3,
-    vfSansSerif = 4, vfFixed = 5, vfDecorative = 6, vfOtherFont = 7
+    vFontDefaultSystem = 0, vFontDefaultFixed = 1, vFontDefaultVariable = 2, vFontSerif = 3,
+    vFontSansSerif = 4, vFontFixed = 5, vFontDecorative = 6, vFontOther = 7
 };
-enum vFontStyle { vfNormal = 8, vfItalic = 10 };
-enum vFontWeight { vfWeightNormal = 8, vfBold = 9 };
+enum vFontStyle { vFontStyleNormal = 8, vFontItalic = 10 };
+enum vFontWeight { vFontWeightNormal = 8, vFontBold = 9 };
 
 class vFont {
 public:
-    vFont(int family = vfDefaultSystem, int pointSize = 10, int style = vfNormal,
-          int weight = vfWeightNormal, int underline = 0, int angle = 0)
+    vFont(int family = vFontDefaultSystem, int pointSize = 10, int style = vFontStyleNormal,
+          int weight = vFontWeightNormal, int underline = 0, int angle = 0)
         : family_(family), pointSize_(pointSize), style_(style), weight_(weight),
           underline_(underline), angle_(angle) {}
 
@@ -26,8 +26,8 @@ public:
     int GetUnderlined() const { return underline_; }
     int GetAngle() const { return angle_; }
 
-    bool IsItalic() const { return style_ == vfItalic; }
-    bool IsBold() const { return weight_ == vfBold; }
+    bool IsItalic() const { return style_ == vFontItalic; }
+    bool IsBold() const { return weight_ == vFontBold; }
 
     bool operator==(const vFont&) const = default;
 

@@ -10,16 +10,16 @@ bool IsHatchStyle(int style) { return style >= vHorizontalHatch && style <= vDia
 
 }  // namespace
 
-Ink Ink::ForPen(const vPen& pen) {
-    if (pen.GetStyle() == vTransparent) return Ink(Kind::None, 0, 0);
-    return Solid(pen.GetColor().pixel());
+vInk vInk::ForPen(const vPen& pen) {
+    if (pen.GetStyle() == vTransparent) return vInk(Kind::None, 0, 0);
+    return Solid(pen.GetColor().Pixel());
 }
 
-Ink Ink::ForBrush(const vBrush& brush) {
+vInk vInk::ForBrush(const vBrush& brush) {
     int style = brush.GetStyle();
-    if (style == vTransparent) return Ink(Kind::None, 0, 0);
-    if (IsHatchStyle(style)) return Ink(Kind::Hatch, brush.GetColor().pixel(), style);
-    return Solid(brush.GetColor().pixel());
+    if (style == vTransparent) return vInk(Kind::None, 0, 0);
+    if (IsHatchStyle(style)) return vInk(Kind::Hatch, brush.GetColor().Pixel(), style);
+    return Solid(brush.GetColor().Pixel());
 }
 
 bool HatchCovers(int style, int x, int y) {
@@ -39,7 +39,7 @@ bool HatchCovers(int style, int x, int y) {
     }
 }
 
-void Ink::PaintSpan(uint32_t* row, const Span& span) const {
+void vInk::PaintSpan(uint32_t* row, const Span& span) const {
     switch (kind_) {
         case Kind::None:
             break;
@@ -57,12 +57,12 @@ void Ink::PaintSpan(uint32_t* row, const Span& span) const {
     }
 }
 
-void Ink::Paint(Raster& raster, Coverage& coverage) const {
+void vInk::Paint(Raster& raster, Coverage& coverage) const {
     if (!Visible()) return;
     for (const Span& span : coverage.Merged()) {
         // A coverage made for another size must not write past this raster.
-        if (span.y >= raster.height()) break;
-        Span clipped{span.y, span.x0, std::min(span.x1, raster.width())};
+        if (span.y >= raster.Height()) break;
+        Span clipped{span.y, span.x0, std::min(span.x1, raster.Width())};
         if (clipped.x0 < clipped.x1) PaintSpan(raster.Row(span.y), clipped);
     }
 }

@@ -10,13 +10,13 @@ class Raster;
 
 // What painting does to the covered pixels: set them to a colour (everywhere, or only
 // along a hatch pattern), invert them, or leave them alone.
-class Ink {
+class vInk {
 public:
-    static Ink ForPen(const vPen& pen);
-    static Ink ForBrush(const vBrush& brush);
-    static Ink Solid(uint32_t pixel) { return Ink(Kind::Solid, pixel, 0); }
+    static vInk ForPen(const vPen& pen);
+    static vInk ForBrush(const vBrush& brush);
+    static vInk Solid(uint32_t pixel) { return vInk(Kind::Solid, pixel, 0); }
     // Exclusive-or with white: drawing the same pixels twice restores them.
-    static Ink Inverting() { return Ink(Kind::Invert, 0xFFFFFF, 0); }
+    static vInk Inverting() { return vInk(Kind::Invert, 0xFFFFFF, 0); }
 
     bool Visible() const { return kind_ != Kind::None; }
     void Paint(Raster& raster, Coverage& coverage) const;
@@ -24,7 +24,7 @@ public:
 private:
     enum class Kind { None, Solid, Hatch, Invert };
 
-    Ink(Kind kind, uint32_t pixel, int hatch) : kind_(kind), pixel_(pixel), hatch_(hatch) {}
+    vInk(Kind kind, uint32_t pixel, int hatch) : kind_(kind), pixel_(pixel), hatch_(hatch) {}
     void PaintSpan(uint32_t* row, const Span& span) const;
 
     Kind kind_;

@@ -40,7 +40,7 @@ bool RunsBackwards(vPoint from, vPoint to) {
 
 }  // namespace
 
-PenStroke::PenStroke(int surfaceWidth, int surfaceHeight, const vPen& pen)
+vPenStroke::vPenStroke(int surfaceWidth, int surfaceHeight, const vPen& pen)
     : coverage_(surfaceWidth, surfaceHeight), pattern_(PatternFor(pen.GetStyle())) {
     for (int length : pattern_) patternLength_ += length;
     int width = Patterned() ? 1 : std::clamp(pen.GetWidth(), 1, kWidestNib);
@@ -59,7 +59,7 @@ PenStroke::PenStroke(int surfaceWidth, int surfaceHeight, const vPen& pen)
     reach_ = width / 2;
 }
 
-void PenStroke::Line(vPoint from, vPoint to) {
+void vPenStroke::Line(vPoint from, vPoint to) {
     if (RunsBackwards(from, to)) {
         Walk(to, from, true);
     } else {
@@ -67,16 +67,16 @@ void PenStroke::Line(vPoint from, vPoint to) {
     }
 }
 
-void PenStroke::SymmetricLine(vPoint a, vPoint b) {
+void vPenStroke::SymmetricLine(vPoint a, vPoint b) {
     if (RunsBackwards(a, b)) std::swap(a, b);
     Walk(a, b, false);
 }
 
-void PenStroke::Polyline(const std::vector<vPoint>& points) {
+void vPenStroke::Polyline(const std::vector<vPoint>& points) {
     for (size_t i = 1; i < points.size(); ++i) Line(points[i - 1], points[i]);
 }
 
-void PenStroke::ClosedPath(const std::vector<vPoint>& corners) {
+void vPenStroke::ClosedPath(const std::vector<vPoint>& corners) {
     for (size_t i = 0; i < corners.size(); ++i) Line(corners[i], corners[(i + 1) % corners.size()]);
 }
 
@@ -84,7 +84,7 @@ void PenStroke::ClosedPath(const std::vector<vPoint>& corners) {
 // always taken from that direction so that a line and its reverse share them; with
 // `fromEnd` the path really begins at `end`, which decides the end point left out and
 // the pattern's direction.
-void PenStroke::Walk(vPoint start, vPoint end, bool fromEnd) {
+void vPenStroke::Walk(vPoint start, vPoint end, bool fromEnd) {
     int64_t dx = int64_t(end.x) - start.x, dy = int64_t(end.y) - start.y;
     bool xMajor = std::abs(dx) >= std::abs(dy);
     int64_t steps = xMajor ? dx : dy;
@@ -92,7 +92,7 @@ void PenStroke::Walk(vPoint start, vPoint end, bool fromEnd) {
     int64_t rise = xMajor ? dy : dx;
     int64_t majorStart = xMajor ? start.x : start.y;
     int64_t minorStart = xMajor ? start.y : start.x;
-    int64_t majorLimit = xMajor ? coverage_.width() : coverage_.height();
+    int64_t majorLimit = xMajor ? coverage_.Width() : coverage_.Height();
 
     int64_t lastStep = nib_.empty() ? steps - 1 : steps;
     int64_t first = fromEnd ? steps - lastStep : 0;
@@ -112,7 +112,7 @@ void PenStroke::Walk(vPoint start, vPoint end, bool fromEnd) {
     pathIndex_ += steps;
 }
 
-bool PenStroke::PatternShows(int64_t index) const {
+bool vPenStroke::PatternShows(int64_t index) const {
     int64_t position = index % patternLength_;
     if (position < 0) position += patternLength_;
     for (size_t i = 0; i < pattern_.size(); ++i) {
@@ -122,7 +122,7 @@ bool PenStroke::PatternShows(int64_t index) const {
     return false;
 }
 
-void PenStroke::Visit(int64_t x, int64_t y, int64_t index) {
+void vPenStroke::Visit(int64_t x, int64_t y, int64_t index) {
     if (Patterned() && !PatternShows(index)) return;
     if (nib_.empty()) {
         coverage_.AddPixel(x, y);
@@ -138,7 +138,7 @@ void PenStroke::Visit(int64_t x, int64_t y, int64_t index) {
     }
 }
 
-void PenStroke::VisitRun(int64_t y, int64_t x0, int64_t x1) {
+void vPenStroke::VisitRun(int64_t y, int64_t x0, int64_t x1) {
     if (nib_.empty()) {
         coverage_.AddSpan(y, x0, x1);
         return;
@@ -147,16 +147,16 @@ void PenStroke::VisitRun(int64_t y, int64_t x0, int64_t x1) {
     Stamp(y, x0, x1);
 }
 
-void PenStroke::FlushRun() {
+void vPenStroke::FlushRun() {
     if (run_.open) Stamp(run_.y, run_.x0, run_.x1);
     run_.open = false;
 }
 
-void PenStroke::Stamp(int64_t y, int64_t x0, int64_t x1) {
+void vPenStroke::Stamp(int64_t y, int64_t x0, int64_t x1) {
     for (const NibRow& row : nib_) coverage_.AddSpan(y + row.dy, x0 + row.left, x1 + row.right);
 }
 
-Coverage& PenStroke::Covered() {
+Coverage& vPenStroke::Covered() {
     FlushRun();
     return coverage_;
 }

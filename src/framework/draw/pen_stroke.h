@@ -10,9 +10,9 @@
 // The pixels a pen covers along a path, in device coordinates. A one-pixel pen covers
 // the path itself, a patterned pen (always one pixel wide) the pixels its pattern
 // shows, and a wider solid pen a round nib stamped on every path pixel.
-class PenStroke {
+class vPenStroke {
 public:
-    PenStroke(int surfaceWidth, int surfaceHeight, const vPen& pen);
+    vPenStroke(int surfaceWidth, int surfaceHeight, const vPen& pen);
 
     // From `from` towards `to`; a one-pixel pen leaves the end point out, a wide nib
     // caps both ends. A pattern runs on across successive lines of one stroke.
@@ -31,8 +31,8 @@ public:
     bool Patterned() const { return !pattern_.empty(); }
     // How far the nib reaches beyond the path pixel it is stamped on.
     int Reach() const { return reach_; }
-    int SurfaceWidth() const { return coverage_.width(); }
-    int SurfaceHeight() const { return coverage_.height(); }
+    int SurfaceWidth() const { return coverage_.Width(); }
+    int SurfaceHeight() const { return coverage_.Height(); }
 
     Coverage& Covered();
 

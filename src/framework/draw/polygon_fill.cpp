@@ -68,6 +68,6 @@ void FillPolygon(Coverage& coverage, const std::vector<vPoint>& corners, FillRul
         bottom = std::max(bottom, edge.bottom);
     }
     top = std::max<int64_t>(top, 0);
-    bottom = std::min<int64_t>(bottom, coverage.height());
+    bottom = std::min<int64_t>(bottom, coverage.Height());
     for (int64_t y = top; y < bottom; ++y) FillRow(coverage, y, CrossingsAt(edges, y), rule);
 }

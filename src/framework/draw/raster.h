@@ -25,9 +25,9 @@ public:
     // new size goes back to the system. False, changing nothing, for a larger size.
     bool Reshape(int width, int height);
 
-    int width() const { return width_; }
-    int height() const { return height_; }
-    bool empty() const { return count_ == 0; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool IsEmpty() const { return count_ == 0; }
 
     bool Contains(int x, int y) const {
         return x >= 0 && y >= 0 && x < width_ && y < height_;
@@ -39,8 +39,8 @@ public:
 
     uint32_t* Row(int y) { return pixels_ + std::size_t(y) * std::size_t(width_); }
     const uint32_t* Row(int y) const { return pixels_ + std::size_t(y) * std::size_t(width_); }
-    uint32_t* data() { return pixels_; }
-    const uint32_t* data() const { return pixels_; }
+    uint32_t* Data() { return pixels_; }
+    const uint32_t* Data() const { return pixels_; }
 
     void Fill(uint32_t pixel);
 

@@ -26,7 +26,7 @@ struct RowParts {
     int64_t insideLeft, insideRight;  // empty when insideLeft > insideRight
 };
 
-bool PartsOfRow(const RowShape& shape, int64_t y, RowParts& parts) {
+bool PartsOfRow(const vRowShape& shape, int64_t y, RowParts& parts) {
     if (!shape.Row(y, parts.left, parts.right)) return false;
     int64_t aboveLeft, aboveRight, belowLeft, belowRight;
     if (shape.Row(y - 1, aboveLeft, aboveRight) && shape.Row(y + 1, belowLeft, belowRight)) {
@@ -46,7 +46,7 @@ struct EdgePixel {
 
 // A pattern must follow the edge round; pixels taken in order of their angle about
 // the centre do, as the shapes are convex.
-void TraceEdgeInOrder(PenStroke& stroke, const std::vector<Span>& edge, double centreX, double centreY) {
+void TraceEdgeInOrder(vPenStroke& stroke, const std::vector<Span>& edge, double centreX, double centreY) {
     std::vector<EdgePixel> pixels;
     for (const Span& span : edge) {
         for (int64_t x = span.x0; x < span.x1; ++x)
@@ -59,14 +59,14 @@ void TraceEdgeInOrder(PenStroke& stroke, const std::vector<Span>& edge, double c
 
 }  // namespace
 
-bool BoxShape::Row(int64_t y, int64_t& left, int64_t& right) const {
+bool vBoxShape::Row(int64_t y, int64_t& left, int64_t& right) const {
     if (y < Top() || y > Bottom()) return false;
     left = left_;
     right = right_;
     return true;
 }
 
-bool EllipseShape::Row(int64_t y, int64_t& left, int64_t& right) const {
+bool vEllipseShape::Row(int64_t y, int64_t& left, int64_t& right) const {
     if (y < Top() || y > Bottom() || width_ <= 0) return false;
     // Pixel column i is in when (2i + 1 - w)^2 h^2 <= w^2 (h^2 - (2j + 1 - h)^2).
     Wide across = Wide(std::abs(2 * (y - Top()) + 1 - height_));
@@ -80,14 +80,14 @@ bool EllipseShape::Row(int64_t y, int64_t& left, int64_t& right) const {
     return true;
 }
 
-RoundBoxShape::RoundBoxShape(int64_t x, int64_t y, int64_t width, int64_t height,
+vRoundBoxShape::vRoundBoxShape(int64_t x, int64_t y, int64_t width, int64_t height,
                              int64_t cornerWidth, int64_t cornerHeight)
-    : RowShape(y, y + height - 1), x_(x), width_(width), height_(height),
+    : vRowShape(y, y + height - 1), x_(x), width_(width), height_(height),
       cornerWidth_(std::clamp<int64_t>(cornerWidth, 0, width)),
       cornerHeight_(std::clamp<int64_t>(cornerHeight, 0, height)),
       corner_(0, 0, cornerWidth_, cornerHeight_) {}
 
-bool RoundBoxShape::Row(int64_t y, int64_t& left, int64_t& right) const {
+bool vRoundBoxShape::Row(int64_t y, int64_t& left, int64_t& right) const {
     if (y < Top() || y > Bottom()) return false;
     left = x_;
     right = x_ + width_ - 1;
@@ -107,9 +107,9 @@ bool RoundBoxShape::Row(int64_t y, int64_t& left, int64_t& right) const {
     return left <= right;
 }
 
-void AddInside(Coverage& coverage, const RowShape& shape) {
+void AddInside(Coverage& coverage, const vRowShape& shape) {
     int64_t first = std::max<int64_t>(shape.Top(), 0);
-    int64_t last = std::min<int64_t>(shape.Bottom(), coverage.height() - 1);
+    int64_t last = std::min<int64_t>(shape.Bottom(), coverage.Height() - 1);
     RowParts parts;
     for (int64_t y = first; y <= last; ++y) {
         if (PartsOfRow(shape, y, parts) && parts.insideLeft <= parts.insideRight)
@@ -117,7 +117,7 @@ void AddInside(Coverage& coverage, const RowShape& shape) {
     }
 }
 
-void TraceEdge(PenStroke& stroke, const RowShape& shape) {
+void TraceEdge(vPenStroke& stroke, const vRowShape& shape) {
     // Edge pixels further out than the nib reaches cannot touch the surface.
     int64_t margin = stroke.Reach() + 1;
     int64_t first = std::max(shape.Top(), -margin);

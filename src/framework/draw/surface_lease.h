@@ -5,14 +5,14 @@
 
 // Holds a drawing context's surface for one drawing operation, so that no operation
 // leaves it acquired, whichever way it returns.
-class SurfaceLease {
+class vSurfaceLease {
 public:
-    explicit SurfaceLease(vDC& dc) : dc_(dc), surface_(dc.AcquireSurface()) {}
-    ~SurfaceLease() {
+    explicit vSurfaceLease(vDC& dc) : dc_(dc), surface_(dc.AcquireSurface()) {}
+    ~vSurfaceLease() {
         if (surface_) dc_.ReleaseSurface();
     }
-    SurfaceLease(const SurfaceLease&) = delete;
-    SurfaceLease& operator=(const SurfaceLease&) = delete;
+    vSurfaceLease(const vSurfaceLease&) = delete;
+    vSurfaceLease& operator=(const vSurfaceLease&) = delete;
 
     explicit operator bool() const { return surface_ != nullptr; }
     Raster& operator*() const { return *surface_; }

@@ -6,8 +6,8 @@
 #include "framework/draw/dc.h"
 
 class Coverage;
-class Ink;
-class PenStroke;
+class vInk;
+class vPenStroke;
 
 // The drawing rules shared by screen and memory contexts, drawn by our own rasteriser
 // into whatever raster AcquireSurface gives.
@@ -53,11 +53,11 @@ protected:
     int height_ = 0;
 
 private:
-    using Trace = std::function<void(PenStroke&)>;
+    using Trace = std::function<void(vPenStroke&)>;
     using Region = std::function<void(Coverage&)>;
 
     // Paints with `ink` what `trace` walks with `pen`.
-    void Stroke(const vPen& pen, const Ink& ink, const Trace& trace);
+    void Stroke(const vPen& pen, const vInk& ink, const Trace& trace);
     // Fills `inside` with the brush, then outlines with the pen.
     void FillShape(const Region& inside, const Trace& outline);
     void PaintRectangle(int x, int y, int width, int height);

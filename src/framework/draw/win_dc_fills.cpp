@@ -10,9 +10,9 @@
 namespace {
 
 // A box covers one pixel more than its width and height: both corners are in it.
-BoxShape BoxBetween(vPoint corner, int64_t width, int64_t height) {
+vBoxShape BoxBetween(vPoint corner, int64_t width, int64_t height) {
     int64_t x2 = corner.x + width, y2 = corner.y + height;
-    return BoxShape(std::min<int64_t>(corner.x, x2), std::min<int64_t>(corner.y, y2),
+    return vBoxShape(std::min<int64_t>(corner.x, x2), std::min<int64_t>(corner.y, y2),
                     std::max<int64_t>(corner.x, x2), std::max<int64_t>(corner.y, y2));
 }
 
@@ -28,8 +28,8 @@ Frame FrameOf(vPoint corner, int64_t width, int64_t height) {
     return frame;
 }
 
-EllipseShape EllipseIn(const Frame& frame) {
-    return EllipseShape(frame.x, frame.y, frame.width, frame.height);
+vEllipseShape EllipseIn(const Frame& frame) {
+    return vEllipseShape(frame.x, frame.y, frame.width, frame.height);
 }
 
 }  // namespace
@@ -37,16 +37,16 @@ EllipseShape EllipseIn(const Frame& frame) {
 // Without a pen the outline is still traced, one pixel wide, and painted with the
 // brush: a shape covers the same pixels whether or not it is outlined.
 void vWinDC::FillShape(const Region& inside, const Trace& outline) {
-    SurfaceLease surface(*this);
+    vSurfaceLease surface(*this);
     if (!surface) return;
-    Ink brushInk = Ink::ForBrush(brush_);
-    Coverage covered(surface->width(), surface->height());
+    vInk brushInk = vInk::ForBrush(brush_);
+    Coverage covered(surface->Width(), surface->Height());
     inside(covered);
     brushInk.Paint(*surface, covered);
     bool outlined = pen_.GetStyle() != vTransparent;
-    PenStroke stroke(surface->width(), surface->height(), outlined ? pen_ : vPen());
+    vPenStroke stroke(surface->Width(), surface->Height(), outlined ? pen_ : vPen());
     outline(stroke);
-    (outlined ? Ink::ForPen(pen_) : brushInk).Paint(*surface, stroke.Covered());
+    (outlined ? vInk::ForPen(pen_) : brushInk).Paint(*surface, stroke.Covered());
 }
 
 // The last entry only repeats the first corner to close the figure.
@@ -55,7 +55,7 @@ void vWinDC::PaintPolygon(int count, const vPoint* points, int fillMode) {
     std::vector<vPoint> corners = DevicePoints(points, count - 1);
     FillRule rule = fillMode == vAlternate ? FillRule::EvenOdd : FillRule::NonzeroWinding;
     FillShape([&](Coverage& inside) { FillPolygon(inside, corners, rule); },
-              [&](PenStroke& stroke) { stroke.ClosedPath(corners); });
+              [&](vPenStroke& stroke) { stroke.ClosedPath(corners); });
 }
 
 void vWinDC::PaintBox(int x, int y, int width, int height) {
@@ -76,13 +76,13 @@ void vWinDC::PaintRectangle(int x, int y, int width, int height) {
     int64_t deviceWidth = ScaleCoord(width), deviceHeight = ScaleCoord(height);
     if (deviceWidth == 1 && deviceHeight == 1) {
         // Outlined, it would be a 2 x 2 ring of pen; a single pixel of brush is meant.
-        SurfaceLease surface(*this);
-        if (surface) surface->Set(corner.x, corner.y, brush_.GetColor().pixel());
+        vSurfaceLease surface(*this);
+        if (surface) surface->Set(corner.x, corner.y, brush_.GetColor().Pixel());
         return;
     }
-    BoxShape box = BoxBetween(corner, deviceWidth, deviceHeight);
+    vBoxShape box = BoxBetween(corner, deviceWidth, deviceHeight);
     FillShape([&](Coverage& inside) { AddInside(inside, box); },
-              [&](PenStroke& stroke) { TraceEdge(stroke, box); });
+              [&](vPenStroke& stroke) { TraceEdge(stroke, box); });
 }
 
 void vWinDC::PaintRoundBox(int x, int y, int width, int height, int radius) {
@@ -92,26 +92,26 @@ void vWinDC::PaintRoundBox(int x, int y, int width, int height, int radius) {
     int64_t cornerSize = radius >= 0 ? ScaleCoord(radius)
                                      : (deviceWidth + deviceHeight) / (-2 * int64_t(radius));
     Frame frame = FrameOf(DevicePoint(x, y), deviceWidth, deviceHeight);
-    RoundBoxShape box(frame.x, frame.y, frame.width, frame.height, cornerSize, cornerSize);
+    vRoundBoxShape box(frame.x, frame.y, frame.width, frame.height, cornerSize, cornerSize);
     FillShape([&](Coverage& inside) { AddInside(inside, box); },
-              [&](PenStroke& stroke) { TraceEdge(stroke, box); });
+              [&](vPenStroke& stroke) { TraceEdge(stroke, box); });
 }
 
 void vWinDC::PaintEllipse(int x, int y, int width, int height) {
     if (width == 0 || height == 0) return;
-    EllipseShape ellipse = EllipseIn(FrameOf(DevicePoint(x, y), ScaleCoord(width), ScaleCoord(height)));
+    vEllipseShape ellipse = EllipseIn(FrameOf(DevicePoint(x, y), ScaleCoord(width), ScaleCoord(height)));
     FillShape([&](Coverage& inside) { AddInside(inside, ellipse); },
-              [&](PenStroke& stroke) { TraceEdge(stroke, ellipse); });
+              [&](vPenStroke& stroke) { TraceEdge(stroke, ellipse); });
 }
 
 void vWinDC::XorBox(int x, int y, int width, int height) {
     if (width == 0 || height == 0) return;
-    BoxShape box = BoxBetween(DevicePoint(x, y), ScaleCoord(width), ScaleCoord(height));
-    Stroke(pen_, Ink::Inverting(), [&](PenStroke& stroke) { TraceEdge(stroke, box); });
+    vBoxShape box = BoxBetween(DevicePoint(x, y), ScaleCoord(width), ScaleCoord(height));
+    Stroke(pen_, vInk::Inverting(), [&](vPenStroke& stroke) { TraceEdge(stroke, box); });
 }
 
 void vWinDC::XorEllipse(int x, int y, int width, int height) {
     if (width == 0 || height == 0) return;
-    EllipseShape ellipse = EllipseIn(FrameOf(DevicePoint(x, y), ScaleCoord(width), ScaleCoord(height)));
-    Stroke(pen_, Ink::Inverting(), [&](PenStroke& stroke) { TraceEdge(stroke, ellipse); });
+    vEllipseShape ellipse = EllipseIn(FrameOf(DevicePoint(x, y), ScaleCoord(width), ScaleCoord(height)));
+    Stroke(pen_, vInk::Inverting(), [&](vPenStroke& stroke) { TraceEdge(stroke, ellipse); });
 }

@@ -40,7 +40,7 @@ public:
     }
 
 private:
-    static uint32_t Packed(const unsigned char* rgb) { return vColor(rgb[0], rgb[1], rgb[2]).pixel(); }
+    static uint32_t Packed(const unsigned char* rgb) { return vColor(rgb[0], rgb[1], rgb[2]).Pixel(); }
 
     const vIcon& icon_;
     uint32_t setBit_;
@@ -51,19 +51,19 @@ private:
 
 // Icons keep their own size at any zoom; only their position is scaled.
 void vWinDC::PaintIcon(int x, int y, const vIcon& icon) {
-    IconPixels pixels(icon, pen_.GetColor().pixel(), backColor_.pixel());
+    IconPixels pixels(icon, pen_.GetColor().Pixel(), backColor_.Pixel());
     if (!pixels.Drawable()) return;
-    SurfaceLease surface(*this);
+    vSurfaceLease surface(*this);
     if (!surface) return;
     std::optional<uint32_t> hidden;
     if (icon.transparent) hidden = pixels.At(0, icon.height - 1);
     int64_t left = DeviceX(x), top = DeviceY(y);
     for (int row = 0; row < icon.height; ++row) {
         int64_t surfaceY = top + row;
-        if (surfaceY < 0 || surfaceY >= surface->height()) continue;
+        if (surfaceY < 0 || surfaceY >= surface->Height()) continue;
         for (int column = 0; column < icon.width; ++column) {
             int64_t surfaceX = left + column;
-            if (surfaceX < 0 || surfaceX >= surface->width()) continue;
+            if (surfaceX < 0 || surfaceX >= surface->Width()) continue;
             std::optional<uint32_t> pixel = pixels.At(column, row);
             if (pixel && pixel != hidden) surface->Set(int(surfaceX), int(surfaceY), *pixel);
         }

@@ -17,24 +17,24 @@ std::vector<vPoint> vWinDC::DevicePoints(const vPoint* points, int count) const 
     return device;
 }
 
-void vWinDC::Stroke(const vPen& pen, const Ink& ink, const Trace& trace) {
+void vWinDC::Stroke(const vPen& pen, const vInk& ink, const Trace& trace) {
     if (pen.GetStyle() == vTransparent) return;
-    SurfaceLease surface(*this);
+    vSurfaceLease surface(*this);
     if (!surface) return;
-    PenStroke stroke(surface->width(), surface->height(), pen);
+    vPenStroke stroke(surface->Width(), surface->Height(), pen);
     trace(stroke);
     ink.Paint(*surface, stroke.Covered());
 }
 
 void vWinDC::PaintLine(int x1, int y1, int x2, int y2) {
-    Stroke(pen_, Ink::ForPen(pen_), [&](PenStroke& stroke) {
+    Stroke(pen_, vInk::ForPen(pen_), [&](vPenStroke& stroke) {
         stroke.Line(DevicePoint(x1, y1), DevicePoint(x2, y2));
     });
 }
 
 void vWinDC::PaintSegments(const vLine* segments, int count) {
     if (!segments || count <= 0) return;
-    Stroke(pen_, Ink::ForPen(pen_), [&](PenStroke& stroke) {
+    Stroke(pen_, vInk::ForPen(pen_), [&](vPenStroke& stroke) {
         for (int i = 0; i < count; ++i) {
             const vLine& segment = segments[i];
             stroke.Line(DevicePoint(segment.x1, segment.y1), DevicePoint(segment.x2, segment.y2));
@@ -44,13 +44,13 @@ void vWinDC::PaintSegments(const vLine* segments, int count) {
 
 void vWinDC::PaintPolyline(const vPoint* points, int count) {
     if (!points || count < 2) return;
-    Stroke(pen_, Ink::ForPen(pen_),
-           [&](PenStroke& stroke) { stroke.Polyline(DevicePoints(points, count)); });
+    Stroke(pen_, vInk::ForPen(pen_),
+           [&](vPenStroke& stroke) { stroke.Polyline(DevicePoints(points, count)); });
 }
 
 // A dot is a line one step down and to the right, so its size follows the pen.
 void vWinDC::PaintDot(int x, int y) {
-    Stroke(pen_, Ink::ForPen(pen_), [&](PenStroke& stroke) {
+    Stroke(pen_, vInk::ForPen(pen_), [&](vPenStroke& stroke) {
         vPoint dot = DevicePoint(x, y);
         stroke.Line(dot, Diagonal(dot));
     });
@@ -58,19 +58,19 @@ void vWinDC::PaintDot(int x, int y) {
 
 void vWinDC::PaintDots(const vPoint* points, int count) {
     if (!points || count <= 0) return;
-    Stroke(pen_, Ink::ForPen(pen_), [&](PenStroke& stroke) {
+    Stroke(pen_, vInk::ForPen(pen_), [&](vPenStroke& stroke) {
         for (vPoint dot : DevicePoints(points, count)) stroke.Line(dot, Diagonal(dot));
     });
 }
 
 void vWinDC::XorLine(int x1, int y1, int x2, int y2) {
-    Stroke(pen_, Ink::Inverting(), [&](PenStroke& stroke) {
+    Stroke(pen_, vInk::Inverting(), [&](vPenStroke& stroke) {
         stroke.SymmetricLine(DevicePoint(x1, y1), DevicePoint(x2, y2));
     });
 }
 
 void vWinDC::XorDot(int x, int y) {
-    Stroke(pen_, Ink::Inverting(), [&](PenStroke& stroke) {
+    Stroke(pen_, vInk::Inverting(), [&](vPenStroke& stroke) {
         vPoint dot = DevicePoint(x, y);
         stroke.SymmetricLine(dot, Diagonal(dot));
     });

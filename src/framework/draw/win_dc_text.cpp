@@ -37,7 +37,7 @@ void vWinDC::WriteText(int x, int y, const char* text) { WriteStyledText(x, y, t
 void vWinDC::WriteStyledText(int x, int y, const char* text, int attributes) {
     vTextRenderer* renderer = vCurrentTextRenderer();
     if (!renderer || !text || !*text) return;
-    SurfaceLease surface(*this);
+    vSurfaceLease surface(*this);
     if (!surface) return;
     int ascent = 0, descent = 0;
     renderer->Metrics(font_, ascent, descent);
@@ -48,6 +48,6 @@ void vWinDC::WriteStyledText(int x, int y, const char* text, int attributes) {
     }
     if (attributes & kInverse) std::swap(fore, back);
     bool opaque = pen_.GetStyle() != vTransparent || (attributes & (kInverse | kSelected)) != 0;
-    renderer->Draw(*surface, DeviceX(x), DeviceY(y) - (ascent + descent), font_, text, fore.pixel(),
-                   back.pixel(), opaque);
+    renderer->Draw(*surface, DeviceX(x), DeviceY(y) - (ascent + descent), font_, text, fore.Pixel(),
+                   back.Pixel(), opaque);
 }

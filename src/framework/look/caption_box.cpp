@@ -22,8 +22,8 @@ void PaintCross(vDC& dc, const vRect& box) {
 void PaintIcon(vDC& dc, const Raster& icon, int x, int y) {
     Raster* surface = dc.AcquireSurface();
     if (surface) {
-        for (int row = 0; row < icon.height(); ++row) {
-            for (int col = 0; col < icon.width(); ++col) surface->Set(x + col, y + row, icon.At(col, row));
+        for (int row = 0; row < icon.Height(); ++row) {
+            for (int col = 0; col < icon.Width(); ++col) surface->Set(x + col, y + row, icon.At(col, row));
         }
     }
     dc.ReleaseSurface();
@@ -44,8 +44,8 @@ void vCaptionBox::Paint(vDC& dc, int width, int height, std::string_view title, 
     vPaint::Fill(dc, caption, active ? vColorActiveCaption : vColorInactiveCaption);
     int textLeft = caption.x + 4;
     if (icon) {
-        PaintIcon(dc, *icon, caption.x + 2, caption.y + (caption.h - icon->height()) / 2);
-        textLeft += icon->width() + 2;
+        PaintIcon(dc, *icon, caption.x + 2, caption.y + (caption.h - icon->Height()) / 2);
+        textLeft += icon->Width() + 2;
     }
     dc.UseFont(vDialogFont());
     int textTop = caption.y + (caption.h - vPaint::LineHeight(dc)) / 2;

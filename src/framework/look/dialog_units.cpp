@@ -4,7 +4,7 @@
 
 #include "framework/draw/text_renderer.h"
 
-vFont vDialogFont() { return vFont(vfSansSerif, 8); }
+vFont vDialogFont() { return vFont(vFontSansSerif, 8); }
 
 // The average character width is that of the 52 letters, rounded.
 vDialogUnits vCurrentDialogUnits() {

@@ -69,7 +69,7 @@ void SunkenEdge(vDC& dc, const vRect& r) {
     TopLeft(dc, r, vColorButtonShadow);
     TopLeft(dc, Inner(r), vColorDarkShadow);
     BottomRight(dc, r, vColorButtonHighlight);
-    BottomRight(dc, Inner(r), kLight);
+    BottomRight(dc, Inner(r), vColorLightEdge);
 }
 
 void ThinSunkenEdge(vDC& dc, const vRect& r) {
@@ -125,9 +125,9 @@ namespace {
 
 // Puts back the pixels of before that lie outside r.
 void RestoreOutside(Raster& surface, const Raster& before, const vRect& r) {
-    int width = surface.width();
+    int width = surface.Width();
     int left = std::clamp(r.x, 0, width), right = std::clamp(r.x + r.w, left, width);
-    for (int y = 0; y < surface.height(); ++y) {
+    for (int y = 0; y < surface.Height(); ++y) {
         uint32_t* row = surface.Row(y);
         const uint32_t* old = before.Row(y);
         if (y < r.y || y >= r.y + r.h) {
@@ -173,17 +173,17 @@ void MnemonicText(vDC& dc, int x, int top, std::string_view text, const vColor& 
     HLine(dc, start, top + ascent + 1, width, color);
 }
 
-void Arrow(vDC& dc, const vRect& r, ArrowDirection direction, const vColor& color) {
+void Arrow(vDC& dc, const vRect& r, vArrowDirection direction, const vColor& color) {
     int size = std::max(2, std::min(r.w, r.h) / 3);
     int cx = r.x + r.w / 2, cy = r.y + r.h / 2;
     // A filled triangle drawn as rows of shrinking lines, so it is crisp at any size.
     for (int i = 0; i < size; ++i) {
         int half = i;  // the tip is one pixel, each row further on two wider
         switch (direction) {
-        case kArrowUp: HLine(dc, cx - half, cy - size / 2 + i, 2 * half + 1, color); break;
-        case kArrowDown: HLine(dc, cx - half, cy + size / 2 - i, 2 * half + 1, color); break;
-        case kArrowLeft: VLine(dc, cx - size / 2 + i, cy - half, 2 * half + 1, color); break;
-        case kArrowRight: VLine(dc, cx + size / 2 - i, cy - half, 2 * half + 1, color); break;
+        case vArrowUp: HLine(dc, cx - half, cy - size / 2 + i, 2 * half + 1, color); break;
+        case vArrowDown: HLine(dc, cx - half, cy + size / 2 - i, 2 * half + 1, color); break;
+        case vArrowLeft: VLine(dc, cx - size / 2 + i, cy - half, 2 * half + 1, color); break;
+        case vArrowRight: VLine(dc, cx + size / 2 - i, cy - half, 2 * half + 1, color); break;
         }
     }
 }

@@ -11,11 +11,6 @@
 // pixel boxes: x, y and exactly w by h pixels.
 namespace vPaint {
 
-// Shades the system colours do not name: the inner highlight of sunken edges and the
-// background of tool tips.
-inline constexpr vColor kLight{228, 226, 222};
-inline constexpr vColor kTipBack{255, 255, 225};
-
 void Fill(vDC& dc, const vRect& r, const vColor& color);
 void HLine(vDC& dc, int x, int y, int length, const vColor& color);
 void VLine(vDC& dc, int x, int y, int length, const vColor& color);
@@ -42,8 +37,8 @@ void TextInBox(vDC& dc, const vRect& r, std::string_view text, const vColor& col
 void MnemonicText(vDC& dc, int x, int top, std::string_view text, const vColor& color, bool underline);
 int MnemonicTextWidth(vDC& dc, std::string_view text);
 
-enum ArrowDirection { kArrowUp, kArrowDown, kArrowLeft, kArrowRight };
-void Arrow(vDC& dc, const vRect& r, ArrowDirection direction, const vColor& color);
+enum vArrowDirection { vArrowUp, vArrowDown, vArrowLeft, vArrowRight };
+void Arrow(vDC& dc, const vRect& r, vArrowDirection direction, const vColor& color);
 void CheckMark(vDC& dc, const vRect& r, const vColor& color);
 
 }  // namespace vPaint

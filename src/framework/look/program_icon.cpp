@@ -12,17 +12,17 @@ constexpr vColor kRidge(24, 88, 32);
 
 // Height of the knoll's ridge above the bottom row at column x.
 int RidgeHeight(int x) {
-    int fromMiddle = std::abs(2 * x - (kProgramIconSize - 1));
+    int fromMiddle = std::abs(2 * x - (vProgramIconSize - 1));
     return 12 - fromMiddle * fromMiddle / 24;
 }
 
 Raster DrawIcon() {
-    Raster icon(kProgramIconSize, kProgramIconSize);
-    for (int x = 0; x < kProgramIconSize; ++x) {
-        int ridge = kProgramIconSize - RidgeHeight(x);
-        for (int y = 0; y < kProgramIconSize; ++y) {
+    Raster icon(vProgramIconSize, vProgramIconSize);
+    for (int x = 0; x < vProgramIconSize; ++x) {
+        int ridge = vProgramIconSize - RidgeHeight(x);
+        for (int y = 0; y < vProgramIconSize; ++y) {
             const vColor& color = y < ridge ? kSky : y == ridge ? kRidge : kGrass;
-            icon.Set(x, y, color.pixel());
+            icon.Set(x, y, color.Pixel());
         }
     }
     return icon;

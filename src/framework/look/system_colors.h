@@ -16,3 +16,7 @@ inline constexpr vColor vColorSelectionText{255, 255, 255};
 inline constexpr vColor vColorActiveCaption{10, 36, 106};
 inline constexpr vColor vColorInactiveCaption{128, 128, 128};
 inline constexpr vColor vColorCaptionText{255, 255, 255};
+// Shades the system colours do not name: the inner highlight of sunken edges and the
+// background of tool tips.
+inline constexpr vColor vColorLightEdge{228, 226, 222};
+inline constexpr vColor vColorTipBack{255, 255, 225};

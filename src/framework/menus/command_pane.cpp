@@ -7,12 +7,12 @@
 #include "framework/window/window.h"
 
 vCommandPane::vCommandPane(const CommandObject* commandObjects)
-    : vPaneTextQuery(P_CommandBar), vCmdParent(pkCommandBar), table_(commandObjects), tip_(SharedTip()), host_(*this, *this) {
+    : vPaneTextQuery(vPaneCommandBar), vCmdParent(vParentCommandBar), table_(commandObjects), tip_(SharedTip()), host_(*this, *this) {
     host_.SetToolTip(tip_.get());
 }
 
 vCommandPane::vCommandPane(const StatusItem* statusItems)
-    : vPaneTextQuery(P_StatusBar), vCmdParent(pkStatusBar), tip_(SharedTip()), host_(*this, *this) {
+    : vPaneTextQuery(vPaneStatusBar), vCmdParent(vParentStatusBar), tip_(SharedTip()), host_(*this, *this) {
     host_.SetToolTip(tip_.get());
     int count = 0;
     while (statusItems && statusItems[count].label) ++count;
@@ -94,7 +94,7 @@ void vCommandPane::Paint() {
     vViewDC dc(*this);
     int w = Bounds().w, h = Bounds().h;
     vPaint::Fill(dc, {0, 0, w, h}, vColorButtonFace);
-    if (PaneKind() == P_CommandBar) {
+    if (PaneKind() == vPaneCommandBar) {
         vPaint::HLine(dc, 0, 0, w, vColorButtonHighlight);
         vPaint::HLine(dc, 0, h - 1, w, vColorButtonShadow);
     } else {

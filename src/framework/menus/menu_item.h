@@ -9,7 +9,7 @@ struct MenuItem {
     const char* keyLabel = nullptr;
     int key = 0;                  // a key code that chooses the item (0: none)
     const MenuItem* submenu = nullptr;
-    int keyShift = 0;             // vShiftKey, vControlKey
+    int keyShift = 0;             // vModShift, vModControl
 };
 
 inline constexpr int vMenuSensitive = 0x1;

@@ -16,7 +16,7 @@ int TitlePixels(const std::string& title) { return vDialogTextPixels(vParseMnemo
 
 }  // namespace
 
-vMenuPane::vMenuPane(const MenuItem* menuBar) : vPane(P_MenuBar), menuBar_(menuBar), model_(menuBar, false) {}
+vMenuPane::vMenuPane(const MenuItem* menuBar) : vPane(vPaneMenuBar), menuBar_(menuBar), model_(menuBar, false) {}
 
 vMenuPane::~vMenuPane() {
     CloseMenus();

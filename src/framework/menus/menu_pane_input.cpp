@@ -79,7 +79,7 @@ bool vMenuPane::HandlePointer(const vPlatformEvent& event) {
 bool vMenuPane::HandleKey(const vPlatformEvent& event) {
     if (!IsOpen()) {
         if (event.kind != vEventKind::KeyDown) return false;
-        if (event.key == vKeyF1Code + 9) {
+        if (event.key == vKeyF1 + 9) {
             OpenMenuAtFirstItem(0);
             return IsOpen();
         }
@@ -101,19 +101,19 @@ bool vMenuPane::HandleKey(const vPlatformEvent& event) {
         if (level > 0) CloseFrom(level);
         else CloseMenus();
         break;
-    case vKeyUpCode: popup.SetHot(popup.NextSelectable(popup.Hot(), -1)); break;
-    case vKeyDownCode: popup.SetHot(popup.NextSelectable(popup.Hot(), 1)); break;
+    case vKeyUp: popup.SetHot(popup.NextSelectable(popup.Hot(), -1)); break;
+    case vKeyDown: popup.SetHot(popup.NextSelectable(popup.Hot(), 1)); break;
     case vKeyReturn:
         if (popup.Hot() >= 0) Choose(level, popup.Hot());
         break;
-    case vKeyRightCode:
+    case vKeyRight:
         if (popup.Hot() >= 0 && popup.Slot().entries[popup.Hot()].submenu >= 0) {
             Choose(level, popup.Hot());
         } else {
             OpenMenuAtFirstItem((openIndex_ + 1) % topCount);
         }
         break;
-    case vKeyLeftCode:
+    case vKeyLeft:
         if (level > 0) {
             CloseFrom(level);
         } else {

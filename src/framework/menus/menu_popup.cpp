@@ -114,7 +114,7 @@ void vMenuPopup::PaintItem(vDC& dc, int index) {
         write(width - kArrowColumn - vPaint::TextWidth(dc, entry.keyLabel), entry.keyLabel, false);
     }
     if (entry.submenu >= 0) {
-        vPaint::Arrow(dc, {width - kArrowColumn, top, kArrowColumn - 4, kItemHeight}, vPaint::kArrowRight,
+        vPaint::Arrow(dc, {width - kArrowColumn, top, kArrowColumn - 4, kItemHeight}, vPaint::vArrowRight,
                       entry.sensitive ? ink : vColorGrayText);
     }
 }

@@ -17,19 +17,22 @@
 class Raster;
 class vTextRenderer;
 
-// Key identities in raw key events. A printable key reports its unshifted character
-// ('a', '1', '/'); the keys below report these codes, which are also the framework's
-// own key codes; anything else reports vKeyOther.
-enum vPlatformKey : int {
-    vKeyBackspace = 8, vKeyTab = 9, vKeyReturn = 13, vKeyEscape = 27, vKeyDeleteChar = 0x7F,
-    vKeyHomeCode = 0xFF50, vKeyLeftCode, vKeyUpCode, vKeyRightCode, vKeyDownCode,
-    vKeyPageUpCode, vKeyPageDownCode, vKeyEndCode, vKeyInsertCode,
-    vKeyF1Code = 0xFFC1,  // F1 to F16 are consecutive
+// Key codes. A raw key event reports a printable key as its unshifted character
+// ('a', '1', '/'), the keys below as these codes, anything else as vKeyOther. OnKey and
+// the menu key search see a character code or one of these, with vModShift and
+// vModControl as its shift state.
+enum vKey : int {
+    vKeyBackSpace = 8, vKeyTab = 9, vKeyReturn = 13, vKeyEscape = 27, vKeyDelete = 0x7F,
+    vKeyBackTab = 0xFF09,  // Tab with Shift, made by the key translation
+    vKeyHome = 0xFF50, vKeyLeft, vKeyUp, vKeyRight, vKeyDown,
+    vKeyPageUp, vKeyPageDown, vKeyEnd, vKeyInsert,
+    vKeyF1 = 0xFFC1,  // F1 to F16 are consecutive
+    vKeyF16 = 0xFFD0,
     vKeyOther = 0x10FFFF + 1
 };
 
 // Modifier bits carried by every input event: the state at the moment of the event.
-enum vPlatformModifier : int { vModShift = 1, vModControl = 4, vModAlt = 8 };
+enum vModifier : int { vModShift = 1, vModControl = 4, vModAlt = 8 };
 
 // Buttons: 1 left, 2 middle, 3 right. The held-buttons mask has bit (button - 1) set.
 inline constexpr int vButtonMask(int button) { return 1 << (button - 1); }
@@ -40,7 +43,7 @@ enum class vEventKind {
     ButtonUp,      // x, y, button, buttons (after the release)
     Wheel,         // x, y (pointer), wheelX, wheelY (notches; positive: right, away from the user)
     PointerLeave,  // the pointer left the frame
-    KeyDown,       // key (vPlatformKey), modifiers
+    KeyDown,       // key (vKey), modifiers
     KeyUp,         // key, modifiers
     TextInput,     // text: UTF-8 characters typed
     Resize,        // width, height: the frame's new client size (the raster size)

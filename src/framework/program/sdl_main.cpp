@@ -9,7 +9,7 @@
 
 int vSdlMain(int argc, char** argv, vAppMainHook hook) {
     vApp* app = vApp::Instance();
-    const char* name = app ? app->name() : (argc > 0 ? argv[0] : "program");
+    const char* name = app ? app->Name() : (argc > 0 ? argv[0] : "program");
     std::string error;
     std::unique_ptr<vSdlPlatform> platform = vSdlPlatform::Create(error);
     if (!platform) {

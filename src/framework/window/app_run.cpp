@@ -12,7 +12,7 @@ constexpr int kMinimumDefaultSize = 50;
 
 int vApp::Start(vPlatform& platform, int argc, const char* const* argv, vAppMainHook hook) {
     if (initialised_ || finished_) {
-        std::fprintf(stderr, "%s: the application was already started\n", name());
+        std::fprintf(stderr, "%s: the application was already started\n", Name());
         return 1;
     }
     platform_ = &platform;
@@ -20,7 +20,7 @@ int vApp::Start(vPlatform& platform, int argc, const char* const* argv, vAppMain
     arguments_ = vArgumentList::FromArguments(platform.ProgramPath(argv0), argc, argv);
     std::string error;
     if (!frame_.Create(platform, name_, frameWidth_, frameHeight_, error)) {
-        std::fprintf(stderr, "%s: cannot open the frame window: %s\n", name(), error.c_str());
+        std::fprintf(stderr, "%s: cannot open the frame window: %s\n", Name(), error.c_str());
         finished_ = true;
         EndEventLoop(1);
         return 1;
@@ -31,7 +31,7 @@ int vApp::Start(vPlatform& platform, int argc, const char* const* argv, vAppMain
     platform.ShowFrame(vFrameShow::Normal);
     frame_.Refresh();
     initialised_ = true;
-    int result = hook ? hook(arguments_.count(), arguments_.argv()) : 0;
+    int result = hook ? hook(arguments_.Count(), arguments_.Argv()) : 0;
     if (result != 0) {
         EndEventLoop(result);
         return Finish();

@@ -10,8 +10,8 @@ public:
         : name_(name ? name : ""), userValue_(userValue) {}
     virtual ~vAppWinInfo() = default;
 
-    const char* name() const { return name_.c_str(); }
-    void* userValue() const { return userValue_; }
+    const char* Name() const { return name_.c_str(); }
+    void* UserValue() const { return userValue_; }
 
 private:
     std::string name_;

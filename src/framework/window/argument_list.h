@@ -21,16 +21,16 @@ public:
     static vArgumentList FromArguments(const std::string& programPath, int argc,
                                        const char* const* argv);
 
-    int count() const { return int(words_.size()); }
-    // A null-ended array of count() entries plus the null; valid until the list
+    int Count() const { return int(words_.size()); }
+    // A null-ended array of Count() entries plus the null; valid until the list
     // changes or is copied.
-    char** argv() {
+    char** Argv() {
         BuildPointers();
         return pointers_.data();
     }
     const std::string& operator[](int i) const { return words_[size_t(i)]; }
     // The diagnostic letters that followed "-vDebug"; nothing depends on them.
-    const std::string& debugLetters() const { return debugLetters_; }
+    const std::string& DebugLetters() const { return debugLetters_; }
 
 private:
     void Add(const std::string& word);

@@ -8,9 +8,9 @@ public:
     explicit vBaseItem(const char* name = "") : name_(name ? name : "") {}
     virtual ~vBaseItem() = default;
 
-    const char* name() const { return name_.c_str(); }
+    const char* Name() const { return name_.c_str(); }
     void SetName(const char* name) { name_ = name ? name : ""; }
-    int handle() const { return handle_; }
+    int Handle() const { return handle_; }
 
 protected:
     std::string name_;

@@ -52,7 +52,7 @@ void vFrame::SetWindowArea(const vRect& area) { windowArea_.SetBounds(area.x, ar
 
 void vFrame::Resized(int width, int height) {
     if (width <= 0 || height <= 0) return;
-    if (width != raster_.width() || height != raster_.height()) raster_.Resize(width, height);
+    if (width != raster_.Width() || height != raster_.Height()) raster_.Resize(width, height);
     root_.SetBounds(0, 0, width, height);
     for (vView* layer : {&barLayer_, &menuLayer_, &floatLayer_}) layer->SetBounds(0, 0, width, height);
     if (ownMenu_) ownMenu_->SetBounds(0, 0, width, kMenuBarHeight);
@@ -223,7 +223,7 @@ bool vFrame::WindowAreaCovered() const {
 }
 
 void vFrame::Compose() {
-    if (raster_.empty()) return;
+    if (raster_.IsEmpty()) return;
     vRect area = windowArea_.Bounds();
     if (!WindowAreaCovered()) FillWorkspace(area);
     root_.ComposeInto(raster_, vRect{0, 0, Width(), Height()});
@@ -232,7 +232,7 @@ void vFrame::Compose() {
 void vFrame::FillWorkspace(const vRect& area) {
     for (int row = std::max(area.y, 0); row < std::min(area.y + area.h, Height()); ++row) {
         std::fill(raster_.Row(row) + std::max(area.x, 0),
-                  raster_.Row(row) + std::min(area.x + area.w, Width()), vColorAppWorkspace.pixel());
+                  raster_.Row(row) + std::min(area.x + area.w, Width()), vColorAppWorkspace.Pixel());
     }
 }
 

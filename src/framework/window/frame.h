@@ -40,8 +40,8 @@ public:
     vPlatform* Platform() const { return platform_; }
 
     // ---- Geometry (frame raster coordinates) --------------------------------------------
-    int Width() const { return raster_.width(); }
-    int Height() const { return raster_.height(); }
+    int Width() const { return raster_.Width(); }
+    int Height() const { return raster_.Height(); }
     int ClientOrigin() const { return kMenuBarHeight; }
     // The frame's client area: everything under the menu strip.
     vRect ClientArea() const;

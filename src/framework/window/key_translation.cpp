@@ -1,22 +1,21 @@
 #include "framework/window/key_translation.h"
 
-#include "framework/window/keys.h"
+#include "framework/platform/platform.h"
 
 namespace {
 
-int ShiftState(int modifiers) {
-    return ((modifiers & vModShift) ? vShiftKey : 0) | ((modifiers & vModControl) ? vControlKey : 0);
-}
+// Alt is not part of the shift state that OnKey and the menu keys see.
+int ShiftState(int modifiers) { return modifiers & (vModShift | vModControl); }
 
 bool InTable(int key) {
-    return (key >= vKey_Home && key <= vKey_Insert) || key == vKey_Delete ||
-           (key >= vKey_F1 && key <= vKey_F16);
+    return (key >= vKeyHome && key <= vKeyInsert) || key == vKeyDelete ||
+           (key >= vKeyF1 && key <= vKeyF16);
 }
 
 // A key that the keyboard turns into a character of its own on key-down.
 int CharacterOfKey(int key, int modifiers) {
     switch (key) {
-        case vKeyTab: case vKeyReturn: case vKeyBackspace: case vKeyEscape: return key;
+        case vKeyTab: case vKeyReturn: case vKeyBackSpace: case vKeyEscape: return key;
         default: break;
     }
     bool letter = key >= 'a' && key <= 'z';
@@ -25,8 +24,8 @@ int CharacterOfKey(int key, int modifiers) {
 }
 
 vKeyStroke Stroke(int code, int shift) {
-    if (code == vKey_Tab && (shift & vShiftKey)) return {vKey_BackTab, shift};
-    if (code < 32) shift &= ~vControlKey;
+    if (code == vKeyTab && (shift & vModShift)) return {vKeyBackTab, shift};
+    if (code < 32) shift &= ~vModControl;
     return {code, shift};
 }
 

@@ -13,6 +13,6 @@ struct vKeyStroke {
 // Turns a raw key or text event into key codes. A key-down of a key in the
 // translation table (Home, arrows, Page Up/Down, End, Insert, Delete, F1..F16) gives
 // its code; Tab, Enter, Backspace and Escape, Control with a letter, and typed text
-// give characters. Shift state: bit 0 Shift, bit 2 Control; Tab with Shift becomes
-// 0xFF09, and for any other code below 32 the Control bit is dropped.
+// give characters. Shift state: vModShift and vModControl; Tab with Shift becomes
+// vKeyBackTab, and for any other code below 32 the Control bit is dropped.
 std::vector<vKeyStroke> vTranslateKey(const vPlatformEvent& event);

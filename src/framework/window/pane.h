@@ -6,10 +6,10 @@ class vWindow;
 
 // Pane kinds: what a pane is to the frame's layout and to the key search.
 enum vPaneKind : int {
-    P_MenuBar = 2,     // a window's menu bar: shown in the frame's menu strip
-    P_CommandBar = 3,  // laid out along the top of the frame's client area
-    P_StatusBar = 6,   // laid out along the bottom
-    P_Canvas = 8,      // fills its command window
+    vPaneMenuBar = 2,     // a window's menu bar: shown in the frame's menu strip
+    vPaneCommandBar = 3,  // laid out along the top of the frame's client area
+    vPaneStatusBar = 6,   // laid out along the bottom
+    vPaneCanvas = 8,      // fills its command window
 };
 
 // Base of the parts a command window is made of. A pane is a view: it draws in Paint

@@ -45,10 +45,10 @@ void vPaneLayout::Arrange() {
     for (vPane* pane : bars_) {
         if (pane->Window() != windows_.Active() || !pane->IsPaneOn() || !pane->IsShown()) continue;
         int h = pane->BarHeight();
-        if (pane->PaneKind() == P_StatusBar) {
+        if (pane->PaneKind() == vPaneStatusBar) {
             pane->SetBounds(0, client.y + bottom - h, client.w, h);
             bottom -= h;
-        } else if (pane->PaneKind() == P_CommandBar) {
+        } else if (pane->PaneKind() == vPaneCommandBar) {
             pane->SetBounds(0, client.y + top, client.w, h);
             top += h;
         }

@@ -68,7 +68,7 @@ void vView::ResizeSurface(int width, int height) {
     Raster resized;
     if (!resized.Resize(width, height)) return;
     resized.Fill(0xFFFFFF);
-    int keepW = std::min(width, surface_.width()), keepH = std::min(height, surface_.height());
+    int keepW = std::min(width, surface_.Width()), keepH = std::min(height, surface_.Height());
     // A surface with no columns has no rows to copy from.
     for (int row = 0; keepW > 0 && row < keepH; ++row) {
         std::memcpy(resized.Row(row), surface_.Row(row), size_t(keepW) * sizeof(uint32_t));
@@ -221,7 +221,7 @@ void vView::ComposeInto(Raster& frame, const vRect& clip) const {
     if (!shown_) return;
     vRect area = vIntersect(clip, bounds_);
     if (area.w <= 0 || area.h <= 0) return;
-    if (hasSurface_ && surface_.width() == bounds_.w && surface_.height() == bounds_.h) {
+    if (hasSurface_ && surface_.Width() == bounds_.w && surface_.Height() == bounds_.h) {
         CopyUncovered(frame, area);
     }
     for (const vView* child : children_) child->ComposeInto(frame, area);
@@ -231,7 +231,7 @@ void vView::ComposeInto(Raster& frame, const vRect& clip) const {
 
 Raster* vViewDC::AcquireSurface() {
     Raster& surface = view_.Surface();
-    return surface.empty() ? nullptr : &surface;
+    return surface.IsEmpty() ? nullptr : &surface;
 }
 
 void vViewDC::ReleaseSurface() { view_.SurfaceChanged(); }

@@ -45,7 +45,7 @@ void vWindow::CreateView() {
     built_ = true;
     tornDown_ = false;
     LayoutClient();
-    SetCaption(name());
+    SetCaption(Name());
     app_->ActivateWindow(this);
 }
 
@@ -128,7 +128,7 @@ void vWindow::SetCaption(const char* text) {
     if (!built_ || !app_) return;
     view_.Invalidate();
     if (view_.IsMaximized() && app_->Frame().Platform()) {
-        std::string title = app_->name();
+        std::string title = app_->Name();
         if (!name_.empty()) title += " - [" + name_ + "]";
         app_->Frame().Platform()->SetFrameTitle(title);
     }

@@ -73,10 +73,10 @@ public:
     bool HasFocus() const { return hasFocus_; }
 
     // The canvas's left-button rules.
-    bool leftDown() const { return leftDown_; }
-    void setLeftDown(bool down) { leftDown_ = down; }
-    bool justActivated() const { return justActivated_; }
-    void clearJustActivated() { justActivated_ = false; }
+    bool IsLeftDown() const { return leftDown_; }
+    void SetLeftDown(bool down) { leftDown_ = down; }
+    bool JustActivated() const { return justActivated_; }
+    void ClearJustActivated() { justActivated_ = false; }
     vWindow* PreviousActive() const { return previousActive_; }
 
 protected:

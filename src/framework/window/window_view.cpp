@@ -34,7 +34,7 @@ void vWindowView::Paint() {
         dc.Erase();
         return;
     }
-    caption_.Paint(dc, Bounds().w, Bounds().h, window_.name(), active_, &vProgramIcon());
+    caption_.Paint(dc, Bounds().w, Bounds().h, window_.Name(), active_, &vProgramIcon());
     vRect client = ClientRect();
     vPaint::Fill(dc, {client.x - Bounds().x, client.y - Bounds().y, client.w, client.h}, vColorWindowBack);
 }

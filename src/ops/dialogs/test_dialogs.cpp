@@ -18,7 +18,7 @@ void KnollDialog::OnDialogCommand(int id, int value, int type) {
     vDialog::OnDialogCommand(id, value, type);
 }
 
-KnollModalDialog::KnollModalDialog(vBaseWindow* owner) : vModalDialog(owner, owner ? owner->name() : "") {
+KnollModalDialog::KnollModalDialog(vBaseWindow* owner) : vModalDialog(owner, owner ? owner->Name() : "") {
     AddControls(kTestDialogTable);
 }
 

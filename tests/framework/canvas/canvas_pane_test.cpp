@@ -77,7 +77,7 @@ TEST(CanvasSurface, DrawingStaysUntilDrawnOverAndReadsAsTheScreenShows) {
     s.platform().QueueExpose();
     s.platform().QueueMove(s.X(50), s.Y(50));
     s.Pump();
-    EXPECT_EQ(s.canvas.Surface().At(50, 5), vColor(0, 0, 255).pixel());
+    EXPECT_EQ(s.canvas.Surface().At(50, 5), vColor(0, 0, 255).Pixel());
     for (int x = 0; x < 300; x += 7) {
         for (int y = 0; y < 200; y += 5) {
             ASSERT_EQ(s.platform().FramePixel(s.X(x), s.Y(y)), s.canvas.Surface().At(x, y)) << x << "," << y;
@@ -110,14 +110,14 @@ TEST(CanvasSurface, SetBackColorErasesAndAsksForAWholeRedraw) {
     s.canvas.events.clear();
     s.canvas.SetBackColor(vColor(10, 20, 30));
     EXPECT_EQ(s.canvas.events, (Lines{"redraw 0 0 0 0"}));
-    EXPECT_EQ(s.canvas.Surface().At(150, 100), vColor(10, 20, 30).pixel());
+    EXPECT_EQ(s.canvas.Surface().At(150, 100), vColor(10, 20, 30).Pixel());
 }
 
 TEST(CanvasSurface, UseFontTellsThePane) {
     CanvasSession s(300, 200);
-    s.canvas.UseFont(vFont(vfSerif, 14));
+    s.canvas.UseFont(vFont(vFontSerif, 14));
     EXPECT_EQ(s.canvas.Of("font"), (Lines{"font 14"}));
-    EXPECT_EQ(s.canvas.CurrentFont().GetFamily(), vfSerif);
+    EXPECT_EQ(s.canvas.CurrentFont().GetFamily(), vFontSerif);
 }
 
 TEST(CanvasSurface, RepaintEraseUsesTheBackgroundColour) {
@@ -127,8 +127,8 @@ TEST(CanvasSurface, RepaintEraseUsesTheBackgroundColour) {
     s.canvas.PaintLine(0, 0, 300, 0);
     s.canvas.RequestRepaint(0, 0, 100, 1);
     s.Pump();
-    EXPECT_EQ(s.canvas.Surface().At(50, 0), vColor(0, 80, 0).pixel());
-    EXPECT_EQ(s.canvas.Surface().At(150, 0), vColor(255, 0, 0).pixel());
+    EXPECT_EQ(s.canvas.Surface().At(50, 0), vColor(0, 80, 0).Pixel());
+    EXPECT_EQ(s.canvas.Surface().At(150, 0), vColor(255, 0, 0).Pixel());
     EXPECT_EQ(s.canvas.Of("redraw").back(), "redraw 0 0 100 1");
 }
 

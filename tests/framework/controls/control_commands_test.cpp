@@ -92,17 +92,17 @@ TEST(Spinner, StepsStayWithinTheRangeAndApplyClamps) {
     parent.Build(table);
     auto* spinner = static_cast<vSpinnerCmd*>(parent.FindControl(4));
     EXPECT_EQ(parent.QueryValue(4), 3);  // a value of 0 starts at the minimum
-    spinner->OnNotify(nStepDown, 0);
+    spinner->OnNotify(vNotifyStepDown, 0);
     EXPECT_TRUE(parent.commands.empty());
-    for (int i = 0; i < 3; ++i) spinner->OnNotify(nStepUp, 0);
+    for (int i = 0; i < 3; ++i) spinner->OnNotify(vNotifyStepUp, 0);
     EXPECT_EQ(parent.commands.back(), (Command{4, 9, ctSpinner}));
     parent.PutValue(4, 30, StateValue);
     EXPECT_EQ(spinner->FieldText(), "21");
     parent.commands.clear();
-    spinner->OnNotify(nStepUp, 0);
+    spinner->OnNotify(vNotifyStepUp, 0);
     EXPECT_TRUE(parent.commands.empty());
     parent.PutValue(4, 20, StateValue);
-    spinner->OnNotify(nStepUp, 0);  // 22 would pass the maximum
+    spinner->OnNotify(vNotifyStepUp, 0);  // 22 would pass the maximum
     EXPECT_EQ(parent.QueryValue(4), 20);
 }
 
@@ -119,10 +119,10 @@ TEST(Spinner, TextItemsUnlimitedRangesAndMaskedSteps) {
     parent.Build(table);
     auto spin = [&](int id, int code) { static_cast<vSpinnerCmd*>(parent.FindControl(id))->OnNotify(code, 0); };
     EXPECT_EQ(static_cast<vSpinnerCmd*>(parent.FindControl(1))->FieldText(), "large");
-    spin(1, nStepUp);
-    spin(1, nStepDown);
+    spin(1, vNotifyStepUp);
+    spin(1, vNotifyStepDown);
     EXPECT_EQ(parent.commands, (std::vector<Command>{{1, 0, ctSpinner}}));
-    spin(2, nStepDown);
+    spin(2, vNotifyStepDown);
     EXPECT_EQ(parent.QueryValue(2), -45);
     EXPECT_EQ(parent.commands.size(), 1u);
     EXPECT_EQ(parent.QueryValue(3), 32767);
@@ -174,7 +174,7 @@ TEST(TextEntry, CopiesAndPastesThroughTheClipboardButNeverFromAMask) {
     parent.ControlKeyDown('c', vModControl);
     EXPECT_EQ(parent.clipboard, "alpha");
     parent.clipboard = "beta\nignored";
-    parent.ControlKeyDown(vKeyEndCode, 0);
+    parent.ControlKeyDown(vKeyEnd, 0);
     parent.ControlKeyDown('v', vModControl);
     EXPECT_EQ(parent.Text(1), "alphabeta");
     parent.SetFocusControl(parent.FindControl(2));
@@ -191,14 +191,14 @@ TEST(List, SendsTheChosenIndexAndMarksActivations) {
     RecordingParent parent;
     parent.Build(table);
     auto* list = static_cast<vListCmd*>(parent.FindControl(6));
-    list->OnKeyDown(vKeyDownCode, 0);
-    list->OnKeyDown(vKeyEndCode, 0);
+    list->OnKeyDown(vKeyDown, 0);
+    list->OnKeyDown(vKeyEnd, 0);
     EXPECT_EQ(parent.commands, (std::vector<Command>{{6, 0, ctList}, {6, 2, ctList}}));
     list->OnTextInput("o");
     EXPECT_EQ(parent.QueryValue(6), 0);
     std::vector<bool> activations;
     parent.duringCommand = [&] { activations.push_back(list->IsActivation()); };
-    list->OnKeyDown(vKeyDownCode, 0);
+    list->OnKeyDown(vKeyDown, 0);
     list->OnKeyDown(vKeyReturn, 0);
     EXPECT_EQ(activations, (std::vector<bool>{false, true}));
     EXPECT_FALSE(list->IsActivation());

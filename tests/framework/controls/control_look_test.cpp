@@ -10,7 +10,7 @@ namespace {
 // Paints the parent's controls on a fresh surface of the button-face colour.
 struct Painted {
     explicit Painted(RecordingParent& parent) : dc(300, 120) {
-        dc.SetBackColor(vColor(vColorButtonFace.r(), vColorButtonFace.g(), vColorButtonFace.b()));
+        dc.SetBackColor(vColor(vColorButtonFace.R(), vColorButtonFace.G(), vColorButtonFace.B()));
         dc.Erase();
         parent.PaintControls(dc);
     }
@@ -20,7 +20,7 @@ struct Painted {
         vPoint first{-1, -1};
         for (int y = r.y + 3; y < r.y + r.h - 3; ++y) {
             for (int x = r.x + 3; x < r.x + r.w - 3; ++x) {
-                if (At(x, y) != vColorWindowText.pixel()) continue;
+                if (At(x, y) != vColorWindowText.Pixel()) continue;
                 if (first.x < 0 || x < first.x) first.x = x;
                 if (first.y < 0 || y < first.y) first.y = y;
             }
@@ -47,13 +47,13 @@ TEST(ToggleLook, RaisedWhenOffSunkenAndShiftedWhenOnOutlinedWhiteWhenDisabled) {
     Painted p(parent);
     vRect off = parent.FindControl(1)->PixelRect(), on = parent.FindControl(2)->PixelRect();
     vRect disabled = parent.FindControl(3)->PixelRect(), blank = parent.FindControl(4)->PixelRect();
-    EXPECT_EQ(p.At(off.x, off.y), vColorWindowText.pixel());
-    EXPECT_EQ(p.At(off.x + 1, off.y + 1), vColorButtonHighlight.pixel());
-    EXPECT_EQ(p.At(off.x + off.w - 2, off.y + off.h - 2), vColorDarkShadow.pixel());
-    EXPECT_EQ(p.At(on.x, on.y), vColorWindowText.pixel());
-    EXPECT_EQ(p.At(on.x + 1, on.y + 1), vColorButtonShadow.pixel());
-    EXPECT_EQ(p.At(on.x + on.w - 2, on.y + on.h - 2), vColorButtonHighlight.pixel());
-    EXPECT_EQ(p.At(disabled.x, disabled.y), vColorButtonHighlight.pixel());
+    EXPECT_EQ(p.At(off.x, off.y), vColorWindowText.Pixel());
+    EXPECT_EQ(p.At(off.x + 1, off.y + 1), vColorButtonHighlight.Pixel());
+    EXPECT_EQ(p.At(off.x + off.w - 2, off.y + off.h - 2), vColorDarkShadow.Pixel());
+    EXPECT_EQ(p.At(on.x, on.y), vColorWindowText.Pixel());
+    EXPECT_EQ(p.At(on.x + 1, on.y + 1), vColorButtonShadow.Pixel());
+    EXPECT_EQ(p.At(on.x + on.w - 2, on.y + on.h - 2), vColorButtonHighlight.Pixel());
+    EXPECT_EQ(p.At(disabled.x, disabled.y), vColorButtonHighlight.Pixel());
     vPoint inkOff = p.FirstInk(off), inkOn = p.FirstInk(on);
     ASSERT_GE(inkOff.x, 0);
     EXPECT_EQ(inkOn.x - on.x, inkOff.x - off.x + 2);
@@ -91,11 +91,11 @@ TEST(BoxedLabelLook, SunkenEdgeUnlessLargeAndTextCentred) {
     parent.Build(table);
     Painted p(parent);
     vRect sunken = parent.FindControl(1)->PixelRect(), flat = parent.FindControl(2)->PixelRect();
-    EXPECT_EQ(p.At(sunken.x, sunken.y), vColorButtonShadow.pixel());
-    EXPECT_EQ(p.At(sunken.x + sunken.w - 1, sunken.y + sunken.h - 1), vColorButtonHighlight.pixel());
-    EXPECT_EQ(p.At(sunken.x + 1, sunken.y + 1), vColorButtonFace.pixel());
-    EXPECT_EQ(p.At(flat.x, flat.y), vColorButtonFace.pixel());
-    EXPECT_EQ(p.At(flat.x + flat.w - 1, flat.y + flat.h - 1), vColorButtonFace.pixel());
+    EXPECT_EQ(p.At(sunken.x, sunken.y), vColorButtonShadow.Pixel());
+    EXPECT_EQ(p.At(sunken.x + sunken.w - 1, sunken.y + sunken.h - 1), vColorButtonHighlight.Pixel());
+    EXPECT_EQ(p.At(sunken.x + 1, sunken.y + 1), vColorButtonFace.Pixel());
+    EXPECT_EQ(p.At(flat.x, flat.y), vColorButtonFace.Pixel());
+    EXPECT_EQ(p.At(flat.x + flat.w - 1, flat.y + flat.h - 1), vColorButtonFace.Pixel());
     // Two 6-pixel cells centred in the box.
     vPoint ink = p.FirstInk(sunken);
     int textLeft = sunken.x + (sunken.w - 12) / 2;
@@ -111,10 +111,10 @@ TEST(PaintSteps, LinesCoverExactlyTheirPixelsInOneColumnOrRow) {
     vPaint::Fill(dc, {1, 18, 1, 1}, vColorWindowText);
     int ink = 0;
     for (int y = 0; y < 20; ++y) {
-        for (int x = 0; x < 20; ++x) ink += dc.GetPixel(x, y) == vColorWindowText.pixel();
+        for (int x = 0; x < 20; ++x) ink += dc.GetPixel(x, y) == vColorWindowText.Pixel();
     }
     EXPECT_EQ(ink, 12 + 7 + 1);
-    for (int y = 2; y < 14; ++y) EXPECT_EQ(dc.GetPixel(5, y), vColorWindowText.pixel()) << y;
-    for (int x = 8; x < 15; ++x) EXPECT_EQ(dc.GetPixel(x, 3), vColorWindowText.pixel()) << x;
-    EXPECT_EQ(dc.GetPixel(1, 18), vColorWindowText.pixel());
+    for (int y = 2; y < 14; ++y) EXPECT_EQ(dc.GetPixel(5, y), vColorWindowText.Pixel()) << y;
+    for (int x = 8; x < 15; ++x) EXPECT_EQ(dc.GetPixel(x, 3), vColorWindowText.Pixel()) << x;
+    EXPECT_EQ(dc.GetPixel(1, 18), vColorWindowText.Pixel());
 }

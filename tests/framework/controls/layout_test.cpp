@@ -31,7 +31,7 @@ struct LaidOut {
     int clientHeight = 0;
 };
 
-LaidOut Lay(const CommandObject* table, int kind = pkDialog) {
+LaidOut Lay(const CommandObject* table, int kind = vParentDialog) {
     vDialogLayout layout(kind);
     std::deque<vControlPlace> places;
     for (const CommandObject* r = table; r->type != ctEnd; ++r) {
@@ -156,7 +156,7 @@ TEST(Layout, CommandBarStandsInOneRowIgnoringPlacementNames) {
         {.type = ctToggleButton, .id = 120, .title = "Tiles"},
         {},
     };
-    LaidOut out = Lay(table, pkCommandBar);
+    LaidOut out = Lay(table, vParentCommandBar);
     EXPECT_EQ(out.boxes[114], (Box{2, 2, 34, 14}));
     EXPECT_EQ(out.boxes[115], (Box{38, 2, 34, 14}));
     EXPECT_EQ(out.boxes[121], (Box{74, 4, 36, 9}));
@@ -178,7 +178,7 @@ TEST(Layout, StatusBarFieldsSizeToTheirTextsThreeUnitsDown) {
         {.type = ctBoxedLabel, .id = 113, .title = "  Something else  ", .attributes = AttrNoBorder},
         {},
     };
-    LaidOut out = Lay(table, pkStatusBar);
+    LaidOut out = Lay(table, vParentStatusBar);
     EXPECT_EQ(out.boxes[111], (Box{2, 3, 81, 11}));
     EXPECT_EQ(out.boxes[112], (Box{85, 3, 57, 11}));
     EXPECT_EQ(out.boxes[113], (Box{144, 3, 62, 11}));
@@ -188,8 +188,8 @@ TEST(Layout, StatusBarFieldsSizeToTheirTextsThreeUnitsDown) {
 
 TEST(Layout, LabelsOfAStatusBarAreSpacerHigh) {
     constexpr CommandObject table[] = {{.type = ctLabel, .id = 1, .title = "ab"}, {}};
-    EXPECT_EQ(Lay(table, pkStatusBar).boxes[1], (Box{2, 5, 16, 9}));
-    EXPECT_EQ(Lay(table, pkDialog).boxes[1], (Box{2, 5, 16, 11}));
+    EXPECT_EQ(Lay(table, vParentStatusBar).boxes[1], (Box{2, 5, 16, 9}));
+    EXPECT_EQ(Lay(table, vParentDialog).boxes[1], (Box{2, 5, 16, 11}));
 }
 
 TEST(Layout, NoticeTableGrowsItsBorderlessFrameAroundIconAndMessage) {
@@ -246,7 +246,7 @@ TEST(Layout, AFrameNamingItselfOrALaterFrameDoesNotLoop) {
 TEST(ControlSize, TextEntryWidthFollowsSizeAttributesAndInitialText) {
     auto width = [](const char* title, int size, int attributes = 0) {
         CommandObject r{.type = ctTextIn, .title = title, .attributes = attributes, .size = size};
-        return MeasureControl(r, title, pkDialog).width;
+        return MeasureControl(r, title, vParentDialog).width;
     };
     EXPECT_EQ(width("16", 8), 38);
     EXPECT_EQ(width("123456789012", 8), 78);
@@ -257,13 +257,13 @@ TEST(ControlSize, TextEntryWidthFollowsSizeAttributesAndInitialText) {
 
 TEST(ControlSize, ButtonsCountCharactersButNotAmpersands) {
     CommandObject button{.type = ctButton, .title = "&Open"};
-    EXPECT_EQ(MeasureControl(button, "&Open", pkDialog).width, 26);
+    EXPECT_EQ(MeasureControl(button, "&Open", vParentDialog).width, 26);
     button.size = 60;
-    EXPECT_EQ(MeasureControl(button, "&Open", pkDialog).width, 60);
+    EXPECT_EQ(MeasureControl(button, "&Open", vParentDialog).width, 60);
     button.size = 3;
-    EXPECT_EQ(MeasureControl(button, "&Open", pkDialog).width, 26);
+    EXPECT_EQ(MeasureControl(button, "&Open", vParentDialog).width, 26);
     CommandObject colour{.type = ctColorButton, .title = "", .size = 12};
-    vControlSize size = MeasureControl(colour, "", pkDialog);
+    vControlSize size = MeasureControl(colour, "", vParentDialog);
     EXPECT_EQ(size.width, 12);
     EXPECT_EQ(size.layoutHeight, 12);
 }
@@ -272,54 +272,54 @@ TEST(ControlSize, IconsHalveTheirImage) {
     static const unsigned char bits[4 * 20] = {};
     static const vIcon image{bits, 20, 31, 1};
     CommandObject icon{.type = ctIcon, .items = &image};
-    EXPECT_EQ(MeasureControl(icon, "", pkDialog).width, 29);
-    EXPECT_EQ(MeasureControl(icon, "", pkDialog).layoutHeight, 16);
+    EXPECT_EQ(MeasureControl(icon, "", vParentDialog).width, 29);
+    EXPECT_EQ(MeasureControl(icon, "", vParentDialog).layoutHeight, 16);
     CommandObject button{.type = ctIconButton, .items = &image};
-    EXPECT_EQ(MeasureControl(button, "", pkDialog).width, 20);
-    EXPECT_EQ(MeasureControl(button, "", pkDialog).layoutHeight, 15);
+    EXPECT_EQ(MeasureControl(button, "", vParentDialog).width, 20);
+    EXPECT_EQ(MeasureControl(button, "", vParentDialog).layoutHeight, 15);
     CommandObject bare{.type = ctIcon, .title = "ab"};
-    EXPECT_EQ(MeasureControl(bare, "ab", pkDialog).width, 16);
+    EXPECT_EQ(MeasureControl(bare, "ab", vParentDialog).width, 16);
 }
 
 TEST(ControlSize, MessageLabelsAreEightyEightWideUnlessLong) {
     CommandObject label{.type = ctLabel, .attributes = AttrMessage};
-    EXPECT_EQ(MeasureControl(label, "X", pkDialog).width, 88);
-    EXPECT_EQ(MeasureControl(label, "12345678901234567890", pkDialog).width, 80 + 8);
-    EXPECT_EQ(MeasureControl(label, "abcdefghijklmnopqrst", pkDialog).width,
+    EXPECT_EQ(MeasureControl(label, "X", vParentDialog).width, 88);
+    EXPECT_EQ(MeasureControl(label, "12345678901234567890", vParentDialog).width, 80 + 8);
+    EXPECT_EQ(MeasureControl(label, "abcdefghijklmnopqrst", vParentDialog).width,
               DialogTextWidth("abcdefghijklmnopqrst") + 8);
     label.size = 30;
-    EXPECT_EQ(MeasureControl(label, "X", pkDialog).width, 30);
+    EXPECT_EQ(MeasureControl(label, "X", vParentDialog).width, 30);
 }
 
 TEST(ControlSize, SpinnerFieldFitsRangeOrItems) {
     static constexpr int range[] = {-100, 5, 1};
     static constexpr const char* items[] = {"low", "medium", nullptr};
     CommandObject spinner{.type = ctSpinner, .items = range};
-    EXPECT_EQ(MeasureControl(spinner, "", pkDialog).width, 5 * 4 + 2 + 10);
+    EXPECT_EQ(MeasureControl(spinner, "", vParentDialog).width, 5 * 4 + 2 + 10);
     spinner.attributes = AttrLarge;
-    EXPECT_EQ(MeasureControl(spinner, "", pkDialog).width, 33 + 10);
+    EXPECT_EQ(MeasureControl(spinner, "", vParentDialog).width, 33 + 10);
     spinner.size = 50;
-    EXPECT_EQ(MeasureControl(spinner, "", pkDialog).width, 60);
+    EXPECT_EQ(MeasureControl(spinner, "", vParentDialog).width, 60);
     spinner.size = 2048;
-    EXPECT_EQ(MeasureControl(spinner, "", pkDialog).width, 43);
+    EXPECT_EQ(MeasureControl(spinner, "", vParentDialog).width, 43);
     CommandObject texts{.type = ctSpinner, .items = items, .attributes = AttrTextItems};
-    EXPECT_EQ(MeasureControl(texts, "", pkDialog).width, 6 * 4 + 2 + 10);
+    EXPECT_EQ(MeasureControl(texts, "", vParentDialog).width, 6 * 4 + 2 + 10);
     CommandObject bare{.type = ctSpinner};
-    EXPECT_EQ(MeasureControl(bare, "", pkDialog).width, 36);
+    EXPECT_EQ(MeasureControl(bare, "", vParentDialog).width, 36);
 }
 
 TEST(ControlSize, TextControlCountsLinesAndLongestLine) {
     CommandObject text{.type = ctText};
-    vControlSize size = MeasureControl(text, "ab\nabcde\n", pkDialog);
+    vControlSize size = MeasureControl(text, "ab\nabcde\n", vParentDialog);
     EXPECT_EQ(size.width, 23);
     EXPECT_EQ(size.layoutHeight, 34);
-    EXPECT_EQ(MeasureControl(text, "", pkDialog).layoutHeight, 12);
+    EXPECT_EQ(MeasureControl(text, "", vParentDialog).layoutHeight, 12);
 }
 
 TEST(ControlSize, BadTypesMeasureAsLabels) {
     for (int type : {1, 8, 18, 20, 27, -3}) {
         CommandObject bad{.type = type};
         EXPECT_FALSE(IsKnownControlType(type));
-        EXPECT_EQ(MeasureControl(bad, "?? Bad CommandObject ??", pkDialog).layoutHeight, 14);
+        EXPECT_EQ(MeasureControl(bad, "?? Bad CommandObject ??", vParentDialog).layoutHeight, 14);
     }
 }

@@ -12,7 +12,7 @@
 // the build failures it would report.
 class RecordingParent : public vCmdParent {
 public:
-    explicit RecordingParent(int kind = pkDialog) : vCmdParent(kind) {}
+    explicit RecordingParent(int kind = vParentDialog) : vCmdParent(kind) {}
 
     struct Command {
         int id, value, type;

@@ -37,35 +37,35 @@ constexpr CommandObject kNarrow[] = {{.type = ctTextIn, .id = 1, .title = "", .s
 
 TEST(TextEntry, CaretKeysEditWhereTheCaretStands) {
     Entry e(kEntry);
-    e.Key(vKeyHomeCode);
+    e.Key(vKeyHome);
     e.parent.ControlTextInput("X");
     EXPECT_EQ(e.parent.Text(1), "Xabcdef");
-    e.Key(vKeyEndCode);
-    e.Key(vKeyBackspace);
+    e.Key(vKeyEnd);
+    e.Key(vKeyBackSpace);
     EXPECT_EQ(e.parent.Text(1), "Xabcde");
-    e.Key(vKeyHomeCode);
-    e.Key(vKeyRightCode);
-    e.Key(vKeyDeleteChar);
+    e.Key(vKeyHome);
+    e.Key(vKeyRight);
+    e.Key(vKeyDelete);
     EXPECT_EQ(e.parent.Text(1), "Xbcde");
-    e.Key(vKeyLeftCode);
-    e.Key(vKeyBackspace);  // at the start: nothing to take, nothing sent
-    e.Key(vKeyEndCode);
-    e.Key(vKeyDeleteChar);  // at the end: the same
+    e.Key(vKeyLeft);
+    e.Key(vKeyBackSpace);  // at the start: nothing to take, nothing sent
+    e.Key(vKeyEnd);
+    e.Key(vKeyDelete);  // at the end: the same
     EXPECT_EQ(e.parent.Text(1), "Xbcde");
     EXPECT_EQ(e.Changes(), 3);
 }
 
 TEST(TextEntry, ShiftedMovesSelectAndTypingReplacesTheSelection) {
     Entry e(kEntry);
-    e.Key(vKeyHomeCode);
-    e.Key(vKeyRightCode);
-    e.Key(vKeyEndCode, vModShift);
-    e.Key(vKeyLeftCode, vModShift);
+    e.Key(vKeyHome);
+    e.Key(vKeyRight);
+    e.Key(vKeyEnd, vModShift);
+    e.Key(vKeyLeft, vModShift);
     EXPECT_EQ(e.entry->Edit().SelectedText(), "bcde");
     e.parent.ControlTextInput("Z");
     EXPECT_EQ(e.parent.Text(1), "aZf");
-    e.Key(vKeyHomeCode, vModShift);
-    e.Key(vKeyBackspace);
+    e.Key(vKeyHome, vModShift);
+    e.Key(vKeyBackSpace);
     EXPECT_EQ(e.parent.Text(1), "f");
 }
 
@@ -90,25 +90,25 @@ TEST(TextEntry, ScrollsSidewaysToKeepTheCaretInViewAndBackWhenTextShrinks) {
     Entry e(kNarrow);
     e.parent.ControlTextInput("0123456789abcdefghij");
     EXPECT_GT(e.entry->FirstVisibleChar(), 0);
-    e.Key(vKeyHomeCode);
+    e.Key(vKeyHome);
     EXPECT_EQ(e.entry->FirstVisibleChar(), 0);
-    e.Key(vKeyEndCode);
+    e.Key(vKeyEnd);
     int scrolled = e.entry->FirstVisibleChar();
     EXPECT_GT(scrolled, 10);
     // Taking characters off the end pulls the text back in, so the field never
     // shows only the caret while there is text before it.
-    for (int i = 0; i < 12; ++i) e.Key(vKeyBackspace);
+    for (int i = 0; i < 12; ++i) e.Key(vKeyBackSpace);
     EXPECT_EQ(e.parent.Text(1), "01234567");
     EXPECT_LT(e.entry->FirstVisibleChar(), scrolled - 8);
     EXPECT_GT(e.entry->FirstVisibleChar(), 0);
-    for (int i = 0; i < 6; ++i) e.Key(vKeyBackspace);
+    for (int i = 0; i < 6; ++i) e.Key(vKeyBackSpace);
     EXPECT_EQ(e.entry->FirstVisibleChar(), 0);
 }
 
 TEST(TextEntry, PastingMoreThanFitsKeepsTheFirst129Characters) {
     Entry e(kEntry);
     e.parent.clipboard = std::string(200, 'q');
-    e.Key(vKeyHomeCode);
+    e.Key(vKeyHome);
     e.Key('v', vModControl);
     std::string text = e.parent.Text(1);
     EXPECT_EQ(text.size(), 129u);

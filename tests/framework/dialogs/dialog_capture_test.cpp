@@ -66,7 +66,7 @@ TEST(DialogCapture, AHeldSpinnerArrowStopsAndLooksReleasedWhenAModalBoxOpens) {
     EXPECT_EQ(s.session.platform.ActiveTimerCount(), 0);
     // The up box's corner: highlight when raised, shadow while held.
     EXPECT_EQ(s.Pixel(s.At(1, s.dialog.FindControl(1)->PixelRect().w - s.dialog.Units().X(10), 0)),
-              vColorButtonHighlight.pixel());
+              vColorButtonHighlight.Pixel());
 }
 
 TEST(DialogCapture, AHeldSpinnerArrowLooksReleasedWhenTheDialogIsShownAgain) {
@@ -81,7 +81,7 @@ TEST(DialogCapture, AHeldSpinnerArrowLooksReleasedWhenTheDialogIsShownAgain) {
     s.dialog.Present();
     s.session.Pump();
     EXPECT_EQ(s.Pixel(s.At(1, s.dialog.FindControl(1)->PixelRect().w - s.dialog.Units().X(10), 0)),
-              vColorButtonHighlight.pixel());
+              vColorButtonHighlight.Pixel());
 }
 
 TEST(DialogCapture, HeldButtonsAreLetGoWithoutTheirCommands) {
@@ -100,7 +100,7 @@ TEST(DialogCapture, HeldButtonsAreLetGoWithoutTheirCommands) {
         EXPECT_EQ(s.dialog.QueryValue(3), 0);
         // The corner of the raised edge (a toggle draws it inside its frame).
         int edge = id == 3 ? 1 : 0;
-        EXPECT_EQ(s.Pixel(s.At(id, edge, edge)), vColorButtonHighlight.pixel());
+        EXPECT_EQ(s.Pixel(s.At(id, edge, edge)), vColorButtonHighlight.Pixel());
     }
 }
 

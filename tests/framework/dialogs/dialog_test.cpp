@@ -2,7 +2,6 @@
 
 #include "dialog_fixture.h"
 #include "framework/dialogs/modal_dialog.h"
-#include "framework/look/paint.h"
 #include "framework/look/system_colors.h"
 
 using Command = RecordingDialog::Command;
@@ -31,7 +30,7 @@ TEST(Dialog, OpensAtTenAndTwentyFiveUnitsAndStartsItsControls) {
     EXPECT_EQ(width, vDialogView::OuterWidth(dialog.ClientPixelWidth()));
     EXPECT_EQ(dialog.readyCount, 1);
     EXPECT_EQ(dialog.FocusControl(), dialog.FindControl(3));
-    EXPECT_EQ(session.platform.FramePixel(left + 5, top + 20 + 5), vColorActiveCaption.pixel());
+    EXPECT_EQ(session.platform.FramePixel(left + 5, top + 20 + 5), vColorActiveCaption.Pixel());
 }
 
 TEST(Dialog, CancelRevertsTogglesNewestFirstThenCloses) {
@@ -136,10 +135,10 @@ TEST(Dialog, ATipShowsAfterThePointerRests) {
     session.Pump();
     session.platform.AdvanceClock(300);
     session.Pump();
-    EXPECT_NE(session.platform.FramePixel(p.x + 3, p.y + 23), vPaint::kTipBack.pixel());
+    EXPECT_NE(session.platform.FramePixel(p.x + 3, p.y + 23), vColorTipBack.Pixel());
     session.platform.AdvanceClock(500);
     session.Pump();
-    EXPECT_EQ(session.platform.FramePixel(p.x + 3, p.y + 23), vPaint::kTipBack.pixel());
+    EXPECT_EQ(session.platform.FramePixel(p.x + 3, p.y + 23), vColorTipBack.Pixel());
 }
 
 TEST(Dialog, HoldingASpinnerArrowRepeatsTheStep) {

@@ -182,8 +182,8 @@ TEST(FileSelect, SavingAsksBeforeReplacingOrCreating) {
     session.platform.ScriptAnswer(vModalRequest::Kind::Dialog, ClosedBy(vQuestionDialog::kYesId));
     session.platform.QueueText("old.tga");
     session.platform.QueueKey(vKeyReturn);
-    session.platform.QueueKey(vKeyHomeCode);
-    session.platform.QueueKey(vKeyEndCode, vModShift);
+    session.platform.QueueKey(vKeyHome);
+    session.platform.QueueKey(vKeyEnd, vModShift);
     session.platform.QueueText("new.ppm");
     session.platform.QueueKey(vKeyReturn);
     char name[256] = "";
@@ -236,7 +236,7 @@ TEST(FileChooser, UnreadableAndVanishedFoldersAreToldAndTheListingStays) {
         EXPECT_FALSE(c.EnterFolder(scratch.Path("keep.tga")));
         fs::remove(scratch.Path("gone"));
         c.List().Apply(0, StateValue);  // "gone/" is the first entry
-        c.List().OnNotify(nActivated, 0);
+        c.List().OnNotify(vNotifyActivated, 0);
         listed = c.List().Items();
         c.Dismiss();
     };
@@ -260,7 +260,7 @@ TEST(FileChooser, AVanishedFileIsToldAndDroppedFromTheList) {
     chooser.onReady = [&](WatchedChooser& c) {
         fs::remove(scratch.Path("a.tga"));
         c.List().Apply(0, StateValue);
-        c.List().OnNotify(nActivated, 0);
+        c.List().OnNotify(vNotifyActivated, 0);
         listed = c.List().Items();
         c.Dismiss();
     };
@@ -282,7 +282,7 @@ TEST(FileChooser, NamesWithOuterBlanksAndNamesLongerThanTheFieldAreChosenWhole) 
             const auto& items = c.List().Items();
             int index = static_cast<int>(std::find(items.begin(), items.end(), wanted) - items.begin());
             c.List().Apply(index, StateValue);
-            c.List().OnNotify(nSelectionChanged, 0);
+            c.List().OnNotify(vNotifySelectionChanged, 0);
             c.Confirm();
         };
         EXPECT_TRUE(chooser.Choose());

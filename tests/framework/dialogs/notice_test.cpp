@@ -71,8 +71,8 @@ TEST(Notice, ShowsItsWarningPicture) {
         for (int y = y0; y < y0 + image.h; ++y) {
             for (int x = x0; x < x0 + image.w; ++x) {
                 uint32_t pixel = session.platform.FramePixel(x, y);
-                ink += pixel == vColorWindowText.pixel();
-                paper += pixel == vColorButtonHighlight.pixel();
+                ink += pixel == vColorWindowText.Pixel();
+                paper += pixel == vColorButtonHighlight.Pixel();
             }
         }
         session.platform.QueueKey(vKeyReturn);

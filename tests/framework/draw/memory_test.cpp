@@ -30,7 +30,7 @@ TEST(MemoryImage, ReadsBackExactlyWhatWasWrittenAndAllOnesOutside) {
     std::vector<vColor> row;
     for (uint32_t i = 0; i < 300; ++i) row.push_back(vColor::FromPixel(i * 0x00DEAD + 0x00ABCD));
     image.PaintPixelStrip(0, 1, 300, row.data());
-    for (int x = 0; x < 300; ++x) ASSERT_EQ(image.GetPixel(x, 1), row[x].pixel());
+    for (int x = 0; x < 300; ++x) ASSERT_EQ(image.GetPixel(x, 1), row[x].Pixel());
     EXPECT_EQ(image.GetPixel(-1, 0), 0xFFFFFFFFu);
     EXPECT_EQ(image.GetPixel(300, 0), 0xFFFFFFFFu);
     EXPECT_EQ(image.GetPixel(0, 2), 0xFFFFFFFFu);

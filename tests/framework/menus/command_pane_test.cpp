@@ -2,7 +2,7 @@
 
 #include "framework/look/system_colors.h"
 #include "framework/menus/command_pane.h"
-#include "framework/window/keys.h"
+#include "framework/platform/platform.h"
 #include "window/app_fixture.h"
 #include "window/test_windows.h"
 
@@ -109,12 +109,12 @@ TEST(CommandPane, BarsDrawTheirHighlightAndShadowLines) {
     vRect top = s.commandBar.Bounds(), bottom = s.statusBar.Bounds();
     const vHeadlessPlatform& p = s.session.platform;
     int x = top.w - 5;  // right of every control
-    EXPECT_EQ(p.FramePixel(x, top.y), vColorButtonHighlight.pixel());
-    EXPECT_EQ(p.FramePixel(x, top.y + top.h - 1), vColorButtonShadow.pixel());
-    EXPECT_EQ(p.FramePixel(x, bottom.y), vColorButtonShadow.pixel());
-    EXPECT_EQ(p.FramePixel(x, bottom.y + 1), vColorButtonHighlight.pixel());
-    EXPECT_EQ(p.FramePixel(bottom.w - 11, bottom.y + 10), vColorButtonHighlight.pixel());
-    EXPECT_EQ(p.FramePixel(bottom.w - 8, bottom.y + 10), vColorButtonFace.pixel());
+    EXPECT_EQ(p.FramePixel(x, top.y), vColorButtonHighlight.Pixel());
+    EXPECT_EQ(p.FramePixel(x, top.y + top.h - 1), vColorButtonShadow.Pixel());
+    EXPECT_EQ(p.FramePixel(x, bottom.y), vColorButtonShadow.Pixel());
+    EXPECT_EQ(p.FramePixel(x, bottom.y + 1), vColorButtonHighlight.Pixel());
+    EXPECT_EQ(p.FramePixel(bottom.w - 11, bottom.y + 10), vColorButtonHighlight.Pixel());
+    EXPECT_EQ(p.FramePixel(bottom.w - 8, bottom.y + 10), vColorButtonFace.Pixel());
 }
 
 TEST(CommandPane, AHeldToggleIsLetGoWithoutItsCommandWhenAModalBoxOpens) {

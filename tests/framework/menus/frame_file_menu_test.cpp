@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "framework/menus/frame_file_menu.h"
+#include "framework/platform/platform.h"
 #include "framework/window/command_ids.h"
-#include "framework/window/keys.h"
 #include "window/app_fixture.h"
 #include "window/test_windows.h"
 
@@ -29,7 +29,7 @@ TEST(FrameFileMenu, ItemsReachTheApplicationFromTheKeyboard) {
     session.platform.QueueKey(vKeyReturn);
     session.Pump();
     menu.OpenMenuAtFirstItem(0);
-    session.platform.QueueKey(vKeyDownCode);
+    session.platform.QueueKey(vKeyDown);
     session.platform.QueueKey(vKeyReturn);
     session.Pump();
     EXPECT_EQ(session.app.appCommands, (std::vector<int>{vAppNewId, vAppOpenId}));

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "framework/menus/menu_model.h"
+#include "framework/platform/platform.h"
 #include "framework/window/command_ids.h"
-#include "framework/window/keys.h"
 
 namespace {
 
@@ -13,8 +13,8 @@ constexpr MenuItem kView[] = {
     {"Palette", 104, vMenuSensitive},
     {"Show Pal", 105, vMenuSensitive, nullptr, 0, kShowPal},
     {"-", vMenuSeparatorId},
-    {"Back", 110, vMenuSensitive | vMenuChecked, "Ctrl+Left", vKey_Left, nullptr, vControlKey},
-    {"Gone", 111, 0, "F5", vKey_F1 + 4},
+    {"Back", 110, vMenuSensitive | vMenuChecked, "Ctrl+Left", vKeyLeft, nullptr, vModControl},
+    {"Gone", 111, 0, "F5", vKeyF1 + 4},
     {},
 };
 constexpr MenuItem kFile[] = {{"&Save", 103, vMenuSensitive}, {"Back too", 110, vMenuSensitive}, {}};
@@ -45,13 +45,13 @@ TEST(MenuModel, BuildsMenusSubmenusAndSeparatorsInOrder) {
 TEST(MenuModel, KeysChooseOnlySensitiveItemsWithTheirShiftState) {
     vMenuModel model = Built(kBar);
     int id = 0;
-    EXPECT_TRUE(model.FindKeyItem(vKey_Left, vControlKey, id));
+    EXPECT_TRUE(model.FindKeyItem(vKeyLeft, vModControl, id));
     EXPECT_EQ(id, 110);
-    EXPECT_FALSE(model.FindKeyItem(vKey_Left, 0, id));
-    EXPECT_FALSE(model.FindKeyItem(vKey_F1 + 4, 0, id));
+    EXPECT_FALSE(model.FindKeyItem(vKeyLeft, 0, id));
+    EXPECT_FALSE(model.FindKeyItem(vKeyF1 + 4, 0, id));
     EXPECT_FALSE(model.FindKeyItem(0, 0, id));
     model.PutValue(110, 0, StateEnabled);
-    EXPECT_FALSE(model.FindKeyItem(vKey_Left, vControlKey, id));
+    EXPECT_FALSE(model.FindKeyItem(vKeyLeft, vModControl, id));
 }
 
 TEST(MenuModel, ValuesAndTextsReachEveryItemWithTheId) {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "framework/menus/menu_pane.h"
+#include "framework/platform/platform.h"
 #include "framework/window/command_ids.h"
-#include "framework/window/keys.h"
 #include "window/app_fixture.h"
 #include "window/test_windows.h"
 
@@ -15,7 +15,7 @@ constexpr MenuItem kFile[] = {
     {"&Open...", 32101, vMenuSensitive},
     {"&Save", 32103, vMenuSensitive},
     {"-", vMenuSeparatorId},
-    {"&Back", 110, vMenuSensitive, "Ctrl+Left", vKey_Left, nullptr, vControlKey},
+    {"&Back", 110, vMenuSensitive, "Ctrl+Left", vKeyLeft, nullptr, vModControl},
     {},
 };
 constexpr MenuItem kView[] = {
@@ -79,15 +79,15 @@ TEST(MenuPane, SubmenusOpenBesideTheirItem) {
 
 TEST(MenuPane, KeysChooseSensitiveItemsAndOthersReachOnKey) {
     MenuSession s;
-    s.session.platform.QueueKeyDown(vKeyLeftCode, vModControl);
-    s.session.platform.QueueKeyDown(vKeyLeftCode, 0);
+    s.session.platform.QueueKeyDown(vKeyLeft, vModControl);
+    s.session.platform.QueueKeyDown(vKeyLeft, 0);
     s.session.Pump();
     EXPECT_EQ(s.window->commands, (std::vector<Command>{{110, 110, vMenuCommandType}}));
     s.window->PutValue(110, 0, StateEnabled);
-    s.session.platform.QueueKeyDown(vKeyLeftCode, vModControl);
+    s.session.platform.QueueKeyDown(vKeyLeft, vModControl);
     s.session.Pump();
     EXPECT_EQ(s.window->commands.size(), 1u);
-    EXPECT_EQ(s.window->keys, (std::vector<std::pair<int, int>>{{vKey_Left, 0}, {vKey_Left, vControlKey}}));
+    EXPECT_EQ(s.window->keys, (std::vector<std::pair<int, int>>{{vKeyLeft, 0}, {vKeyLeft, vModControl}}));
     int value = -1;
     EXPECT_TRUE(s.menu.QueryValue(110, value));
     EXPECT_EQ(s.window->QueryValue(4242), 0);
@@ -96,14 +96,14 @@ TEST(MenuPane, KeysChooseSensitiveItemsAndOthersReachOnKey) {
 TEST(MenuPane, ArrowsEnterAndEscapeWorkInAnOpenMenu) {
     MenuSession s;
     s.ClickTitle(0);
-    s.session.platform.QueueKeyDown(vKeyDownCode);
-    s.session.platform.QueueKeyDown(vKeyDownCode);
-    s.session.platform.QueueKeyDown(vKeyDownCode);  // over the separator to "&Back"
+    s.session.platform.QueueKeyDown(vKeyDown);
+    s.session.platform.QueueKeyDown(vKeyDown);
+    s.session.platform.QueueKeyDown(vKeyDown);  // over the separator to "&Back"
     s.session.platform.QueueKeyDown(vKeyReturn);
     s.session.Pump();
     EXPECT_EQ(s.window->commands, (std::vector<Command>{{110, 110, vMenuCommandType}}));
     s.ClickTitle(0);
-    s.session.platform.QueueKeyDown(vKeyRightCode);
+    s.session.platform.QueueKeyDown(vKeyRight);
     s.session.Pump();
     EXPECT_EQ(s.menu.OpenIndex(), 1);
     s.session.platform.QueueKeyDown(vKeyEscape);
@@ -142,7 +142,7 @@ TEST(MenuPane, AltWithAMnemonicOpensItsMenuAndALetterChoosesTheItem) {
 
 TEST(MenuPane, F10OpensTheFirstMenuForTheKeyboard) {
     MenuSession s;
-    s.session.platform.QueueKeyDown(vKeyF1Code + 9);
+    s.session.platform.QueueKeyDown(vKeyF1 + 9);
     s.session.platform.QueueKeyDown(vKeyReturn);
     s.session.Pump();
     EXPECT_EQ(s.window->commands, (std::vector<Command>{{32101, 32101, vMenuCommandType}}));
@@ -163,7 +163,7 @@ TEST(MenuPane, GrayedItemsCannotBeChosenAndCheckMarksShow) {
     int top = b.y + popup.ItemTop(0), ink = 0;
     for (int y = top; y < top + vMenuPopup::kItemHeight; ++y) {
         for (int x = b.x + 3; x < b.x + vMenuPopup::kCheckColumn; ++x) {
-            ink += s.session.platform.FramePixel(x, y) == vColorWindowText.pixel();
+            ink += s.session.platform.FramePixel(x, y) == vColorWindowText.Pixel();
         }
     }
     EXPECT_GT(ink, 6);

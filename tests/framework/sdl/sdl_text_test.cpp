@@ -12,7 +12,7 @@ namespace {
 
 constexpr uint32_t kWhite = 0xFFFFFF;
 
-struct Ink {
+struct vInk {
     int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
     int width() const { return right - left + 1; }
     int height() const { return bottom - top + 1; }
@@ -38,10 +38,10 @@ protected:
         return raster;
     }
 
-    static Ink InkOf(const Raster& raster) {
-        Ink ink;
-        for (int y = 0; y < raster.height(); ++y) {
-            for (int x = 0; x < raster.width(); ++x) {
+    static vInk InkOf(const Raster& raster) {
+        vInk ink;
+        for (int y = 0; y < raster.Height(); ++y) {
+            for (int x = 0; x < raster.Width(); ++x) {
                 if (raster.At(x, y) == kWhite) continue;
                 ink.left = std::min(ink.left, x);
                 ink.right = std::max(ink.right, x);
@@ -53,7 +53,7 @@ protected:
     }
 
     static bool SamePixels(const Raster& a, const Raster& b) {
-        return std::equal(a.data(), a.data() + size_t(a.width()) * size_t(a.height()), b.data());
+        return std::equal(a.Data(), a.Data() + size_t(a.Width()) * size_t(a.Height()), b.Data());
     }
 
     vSdlText text;
@@ -62,22 +62,22 @@ protected:
 }  // namespace
 
 TEST_F(SdlText, FixedFamiliesGiveEveryCharacterOneWidthAndTheOthersDoNot) {
-    for (int family : {vfDefaultSystem, vfDefaultFixed, vfFixed}) {
+    for (int family : {vFontDefaultSystem, vFontDefaultFixed, vFontFixed}) {
         vFont font(family, 12);
         EXPECT_EQ(text.Width(font, "iiiiii"), text.Width(font, "WWWWWW")) << "family " << family;
     }
-    for (int family : {vfDefaultVariable, vfSerif, vfSansSerif}) {
+    for (int family : {vFontDefaultVariable, vFontSerif, vFontSansSerif}) {
         vFont font(family, 12);
         EXPECT_LT(text.Width(font, "iiiiii"), text.Width(font, "WWWWWW")) << "family " << family;
     }
-    EXPECT_FALSE(SamePixels(Draw(vFont(vfSerif, 12), "Ridge"), Draw(vFont(vfSansSerif, 12), "Ridge")));
+    EXPECT_FALSE(SamePixels(Draw(vFont(vFontSerif, 12), "Ridge"), Draw(vFont(vFontSansSerif, 12), "Ridge")));
 }
 
 TEST_F(SdlText, ItalicAndBoldShowInEveryFamily) {
-    for (int family : {vfDefaultSystem, vfSerif, vfSansSerif, vfFixed}) {
+    for (int family : {vFontDefaultSystem, vFontSerif, vFontSansSerif, vFontFixed}) {
         Raster upright = Draw(vFont(family, 14), "Slope");
-        Raster bold = Draw(vFont(family, 14, vfNormal, vfBold), "Slope");
-        EXPECT_FALSE(SamePixels(upright, Draw(vFont(family, 14, vfItalic), "Slope"))) << "family " << family;
+        Raster bold = Draw(vFont(family, 14, vFontStyleNormal, vFontBold), "Slope");
+        EXPECT_FALSE(SamePixels(upright, Draw(vFont(family, 14, vFontItalic), "Slope"))) << "family " << family;
         EXPECT_FALSE(SamePixels(upright, bold)) << "family " << family;
         EXPECT_GE(InkOf(bold).width(), InkOf(upright).width()) << "family " << family;
     }
@@ -85,18 +85,18 @@ TEST_F(SdlText, ItalicAndBoldShowInEveryFamily) {
 
 TEST_F(SdlText, PointSizeScalesTheLine) {
     int ascent10 = 0, descent10 = 0, ascent20 = 0, descent20 = 0;
-    text.Metrics(vFont(vfSansSerif, 10), ascent10, descent10);
-    text.Metrics(vFont(vfSansSerif, 20), ascent20, descent20);
+    text.Metrics(vFont(vFontSansSerif, 10), ascent10, descent10);
+    text.Metrics(vFont(vFontSansSerif, 20), ascent20, descent20);
     EXPECT_GT(ascent10, 0);
     EXPECT_GT(descent10, 0);
     EXPECT_NEAR(ascent20 + descent20, 2 * (ascent10 + descent10), 3);
-    EXPECT_NEAR(text.Width(vFont(vfSansSerif, 20), "Terrain"), 2 * text.Width(vFont(vfSansSerif, 10), "Terrain"), 4);
+    EXPECT_NEAR(text.Width(vFont(vFontSansSerif, 20), "Terrain"), 2 * text.Width(vFont(vFontSansSerif, 10), "Terrain"), 4);
 }
 
 TEST_F(SdlText, AngleTurnsTheTextCounterClockwiseAboutItsCorner) {
-    Ink level = InkOf(Draw(vFont(vfSansSerif, 14), "Contour"));
-    Raster turned = Draw(vFont(vfSansSerif, 14, vfNormal, vfWeightNormal, 0, 90), "Contour");
-    Ink up = InkOf(turned);
+    vInk level = InkOf(Draw(vFont(vFontSansSerif, 14), "Contour"));
+    Raster turned = Draw(vFont(vFontSansSerif, 14, vFontStyleNormal, vFontWeightNormal, 0, 90), "Contour");
+    vInk up = InkOf(turned);
     EXPECT_GT(level.width(), level.height());
     EXPECT_GT(up.height(), up.width());
     EXPECT_LE(up.bottom, 40 + 20);
@@ -104,10 +104,10 @@ TEST_F(SdlText, AngleTurnsTheTextCounterClockwiseAboutItsCorner) {
 }
 
 TEST_F(SdlText, MissingFacesAndLatin1TextStillDraw) {
-    vFont symbols(vfDecorative, 12);
+    vFont symbols(vFontDecorative, 12);
     EXPECT_GT(text.Width(symbols, "abc"), 0);
     EXPECT_GT(InkOf(Draw(symbols, "abc")).width(), 0);
-    vFont sans(vfSansSerif, 12);
+    vFont sans(vFontSansSerif, 12);
     EXPECT_EQ(text.Width(sans, "H\xF6he"), text.Width(sans, "H\xC3\xB6he"));
     EXPECT_EQ(text.Width(sans, ""), 0);
 }

@@ -175,7 +175,7 @@ TEST(AppQuit, EventsAfterTheLoopEndedAreIgnored) {
     auto* window = new RecordingWindow("Main", 200, 100);
     session.app.OpenAppWindow(window, "Main", 200, 100, nullptr);
     session.app.Quit();
-    session.platform.QueueKey(vKeyLeftCode);
+    session.platform.QueueKey(vKeyLeft);
     session.platform.QueueClose();
     session.Pump();
     EXPECT_TRUE(window->keys.empty());
@@ -189,7 +189,7 @@ TEST(AppQuit, KeysForATornDownWindowGoNowhere) {
     auto* closed = new RecordingWindow("Closed", 200, 100);
     session.app.OpenAppWindow(closed, "Closed", 200, 100, nullptr);
     session.app.DropWindow(closed);
-    session.platform.QueueKey(vKeyHomeCode);
+    session.platform.QueueKey(vKeyHome);
     session.Pump();
     EXPECT_TRUE(closed->keys.empty());
     EXPECT_EQ(kept->keys.size(), 1u);
@@ -226,7 +226,7 @@ TEST(AppLifecycle, ASecondApplicationStartsAsTheFirstDid) {
         vWindow* first = session.app.OpenAppWindow(nullptr, "First", 300, 200, nullptr);
         session.app.OpenAppWindow(nullptr, "Second", 300, 200, nullptr);
         EXPECT_NE(vMemoryDC::defaultWidth, vMemoryDC::kFallbackSize);
-        return FirstWindow{first->handle(), first->View().Bounds()};
+        return FirstWindow{first->Handle(), first->View().Bounds()};
     };
     FirstWindow once = run();
     EXPECT_EQ(vMemoryDC::defaultWidth, vMemoryDC::kFallbackSize);

@@ -9,9 +9,9 @@ namespace {
 
 std::vector<std::string> Words(vArgumentList list) {
     std::vector<std::string> words;
-    char** argv = list.argv();
-    for (int i = 0; i < list.count(); ++i) words.push_back(argv[i]);
-    EXPECT_EQ(argv[list.count()], nullptr);
+    char** argv = list.Argv();
+    for (int i = 0; i < list.Count(); ++i) words.push_back(argv[i]);
+    EXPECT_EQ(argv[list.Count()], nullptr);
     return words;
 }
 
@@ -41,7 +41,7 @@ TEST(ArgumentList, LineFeedOrCarriageReturnEndsTheList) {
 TEST(ArgumentList, DebugOptionAndItsWordAreRemovedOnce) {
     vArgumentList list = vArgumentList::FromCommandLine("p", "x -vDebug Cmw y -vDebug t");
     EXPECT_EQ(Words(list), (Strings{"p", "x", "y", "-vDebug", "t"}));
-    EXPECT_EQ(list.debugLetters(), "Cmw");
+    EXPECT_EQ(list.DebugLetters(), "Cmw");
 }
 
 TEST(ArgumentList, DebugOptionGivenLastGoesAlone) {
@@ -56,7 +56,7 @@ TEST(ArgumentList, HoldsAtMostFiftyEntriesWithTheNull) {
         line += ' ';
     }
     vArgumentList list = vArgumentList::FromCommandLine("p", line);
-    EXPECT_EQ(list.count(), 49);
+    EXPECT_EQ(list.Count(), 49);
     EXPECT_EQ(list[48], "w47");
 }
 
@@ -76,5 +76,5 @@ TEST(ArgumentList, CopiesKeepTheirOwnArgumentArray) {
         vArgumentList original = vArgumentList::FromCommandLine("p", "alpha beta");
         copy = original;
     }
-    EXPECT_STREQ(copy.argv()[2], "beta");
+    EXPECT_STREQ(copy.Argv()[2], "beta");
 }

@@ -11,14 +11,14 @@ class Plain : public vView {
 public:
     Plain(vColor color, int x, int y, int w, int h) : color_(color) {
         SetBounds(x, y, w, h);
-        Surface().Fill(color_.pixel());
+        Surface().Fill(color_.Pixel());
     }
     // Painting the tree the simple way: this view, then its children over it.
     void PaintInto(Raster& raster, const vRect& clip) const {
         if (!IsShown()) return;
         vRect area = vIntersect(clip, Bounds());
         for (int y = area.y; y < area.y + area.h && HasSurface(); ++y) {
-            for (int x = area.x; x < area.x + area.w; ++x) raster.Set(x, y, color_.pixel());
+            for (int x = area.x; x < area.x + area.w; ++x) raster.Set(x, y, color_.Pixel());
         }
         for (const vView* child : Children()) static_cast<const Plain*>(child)->PaintInto(raster, area);
     }
@@ -52,5 +52,5 @@ TEST(ViewComposition, GivesWhatPaintingEachViewOverItsParentGives) {
     for (int y = 0; y < 120; ++y) {
         for (int x = 0; x < 160; ++x) ASSERT_EQ(composed.At(x, y), painted.At(x, y)) << x << "," << y;
     }
-    EXPECT_EQ(composed.At(120, 90), vColor(255, 0, 0).pixel());  // the corner between the bars
+    EXPECT_EQ(composed.At(120, 90), vColor(255, 0, 0).Pixel());  // the corner between the bars
 }

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "framework/window/keys.h"
+#include "framework/platform/platform.h"
 #include "framework/window/timer.h"
 #include "window/app_fixture.h"
 #include "window/test_windows.h"

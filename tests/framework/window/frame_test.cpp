@@ -4,8 +4,8 @@
 
 #include "framework/look/caption_box.h"
 #include "framework/look/program_icon.h"
+#include "framework/platform/platform.h"
 #include "framework/window/command_ids.h"
-#include "framework/window/keys.h"
 #include "framework/window/message_box.h"
 #include "window/app_fixture.h"
 #include "window/test_windows.h"
@@ -16,7 +16,7 @@ namespace {
 class Patch : public vView {
 public:
     explicit Patch(vColor color) : color_(color) {}
-    void Paint() override { Surface().Fill(color_.pixel()); }
+    void Paint() override { Surface().Fill(color_.Pixel()); }
     bool HandleInput(const vPlatformEvent& event) override {
         events.push_back(event);
         return true;
@@ -53,11 +53,11 @@ TEST(FrameComposition, FloatingViewsAreOnTopInTheOrderTheyWereRaised) {
     frame.AddFloating(&red);
     frame.AddFloating(&blue);
     session.Pump();
-    EXPECT_EQ(session.platform.FramePixel(40, 70), vColor(0, 0, 255).pixel());
+    EXPECT_EQ(session.platform.FramePixel(40, 70), vColor(0, 0, 255).Pixel());
     frame.RaiseFloating(&red);
     session.Pump();
-    EXPECT_EQ(session.platform.FramePixel(40, 70), vColor(255, 0, 0).pixel());
-    EXPECT_EQ(session.platform.FramePixel(75, 100), vColor(0, 0, 255).pixel());
+    EXPECT_EQ(session.platform.FramePixel(40, 70), vColor(255, 0, 0).Pixel());
+    EXPECT_EQ(session.platform.FramePixel(75, 100), vColor(0, 0, 255).Pixel());
 }
 
 TEST(FrameComposition, NothingIsPresentedWhenNothingChanged) {
@@ -77,8 +77,8 @@ TEST(FrameComposition, NothingIsPresentedWhenNothingChanged) {
 TEST(FrameComposition, EmptyWindowAreaShowsTheWorkspaceColour) {
     HeadlessSession<> session;
     session.Pump();
-    EXPECT_EQ(session.platform.FramePixel(400, 300), vColorAppWorkspace.pixel());
-    EXPECT_EQ(session.platform.FramePixel(200, 10), vColorButtonFace.pixel());
+    EXPECT_EQ(session.platform.FramePixel(400, 300), vColorAppWorkspace.Pixel());
+    EXPECT_EQ(session.platform.FramePixel(200, 10), vColorButtonFace.Pixel());
 }
 
 TEST(FrameComposition, WritesTheFrameAsPng) {
@@ -189,7 +189,7 @@ TEST(FrameInput, FocusedViewTakesKeysAndTheWindowLosesTheFocus) {
     session.app.Frame().AddFloating(&dialog);
     EXPECT_TRUE(window->HasFocus());
     session.platform.QueueClick(20, 50);
-    session.platform.QueueKey(vKeyHomeCode);
+    session.platform.QueueKey(vKeyHome);
     session.Pump();
     EXPECT_FALSE(window->HasFocus());
     EXPECT_EQ(dialog.focusChanges, std::vector<bool>{true});
@@ -207,7 +207,7 @@ TEST(FrameMenu, WindowMenuPaneReplacesTheFramesMenuWhileActive) {
     window->AddPane(&menu);
     session.Pump();
     EXPECT_EQ(session.app.Frame().MenuStrip(), &menu);
-    EXPECT_EQ(session.platform.FramePixel(300, 5), vColor(0, 200, 0).pixel());
+    EXPECT_EQ(session.platform.FramePixel(300, 5), vColor(0, 200, 0).Pixel());
     session.app.DropWindow(window);
     EXPECT_EQ(session.app.Frame().MenuStrip(), nullptr);
 }
@@ -235,28 +235,28 @@ TEST(WarningBox, ClosesWithEnterAndBlocksTheWindowMeanwhile) {
     HeadlessSession<> session;
     auto* window = new RecordingWindow("Main", 300, 200);
     session.app.OpenAppWindow(window, "Main", 300, 200, nullptr);
-    session.platform.QueueKey(vKeyHomeCode);
+    session.platform.QueueKey(vKeyHome);
     session.platform.QueueKey(vKeyReturn);
-    session.platform.QueueKey(vKeyEndCode);
+    session.platform.QueueKey(vKeyEnd);
     session.app.ShowWarning("Line one\nLine two");
     EXPECT_TRUE(window->keys.empty());
     session.Pump();
-    EXPECT_EQ(window->keys, (std::vector<std::pair<int, int>>{{vKey_End, 0}}));
+    EXPECT_EQ(window->keys, (std::vector<std::pair<int, int>>{{vKeyEnd, 0}}));
     EXPECT_TRUE(window->HasFocus());
 }
 
 TEST(FrameIcon, TheFrameAndARestoredWindowShowTheProgramIcon) {
     HeadlessSession<> session(0);
-    ASSERT_EQ(session.platform.FrameIcon().width(), kProgramIconSize);
+    ASSERT_EQ(session.platform.FrameIcon().Width(), vProgramIconSize);
     auto* window = new RecordingWindow("Restored", 200, 150);
     session.app.OpenAppWindow(window, "Restored", 200, 150, nullptr);
     session.Pump();
     vRect caption = vCaptionBox::Caption(window->View().Bounds().w);
     int x0 = window->View().Bounds().x + caption.x + 2;
-    int y0 = window->View().Bounds().y + caption.y + (caption.h - kProgramIconSize) / 2;
+    int y0 = window->View().Bounds().y + caption.y + (caption.h - vProgramIconSize) / 2;
     const Raster& icon = vProgramIcon();
-    for (int y = 0; y < icon.height(); ++y) {
-        for (int x = 0; x < icon.width(); ++x) ASSERT_EQ(session.platform.FramePixel(x0 + x, y0 + y), icon.At(x, y));
+    for (int y = 0; y < icon.Height(); ++y) {
+        for (int x = 0; x < icon.Width(); ++x) ASSERT_EQ(session.platform.FramePixel(x0 + x, y0 + y), icon.At(x, y));
     }
 }
 

@@ -21,8 +21,8 @@ struct BarredWindow {
     }
 
     RecordingWindow* window;
-    TestBar commandBar{P_CommandBar, 30, kCommandColor};
-    TestBar statusBar{P_StatusBar, 22, kStatusColor};
+    TestBar commandBar{vPaneCommandBar, 30, kCommandColor};
+    TestBar statusBar{vPaneStatusBar, 22, kStatusColor};
 };
 
 }  // namespace
@@ -40,14 +40,14 @@ TEST(PaneLayout, CommandBarOnTopStatusBarAtTheBottomWindowBetween) {
     EXPECT_EQ(area.y, top + 30);
     EXPECT_EQ(area.h, H - top - 30 - 22);
     EXPECT_EQ(main.window->View().Bounds().y, area.y);
-    EXPECT_EQ(session.platform.FramePixel(W / 2, top + 5), kCommandColor.pixel());
-    EXPECT_EQ(session.platform.FramePixel(W / 2, H - 1), kStatusColor.pixel());
+    EXPECT_EQ(session.platform.FramePixel(W / 2, top + 5), kCommandColor.Pixel());
+    EXPECT_EQ(session.platform.FramePixel(W / 2, H - 1), kStatusColor.Pixel());
 }
 
 TEST(PaneLayout, NewestStatusBarSitsLowest) {
     HeadlessSession<> session;
     BarredWindow main(session.app);
-    TestBar second(P_StatusBar, 10, vColor(9, 9, 9));
+    TestBar second(vPaneStatusBar, 10, vColor(9, 9, 9));
     main.window->AddPane(&second);
     int H = session.app.Frame().Height();
     EXPECT_EQ(second.Bounds().y, H - 10);
@@ -74,7 +74,7 @@ TEST(PaneLayout, FrameResizeLaysTheBarsOutAgain) {
     EXPECT_EQ(main.statusBar.Bounds().y, 480 - 22);
     EXPECT_EQ(main.statusBar.Bounds().w, 640);
     EXPECT_EQ(main.window->View().Bounds().h, 480 - vFrame::kMenuBarHeight - 30 - 22);
-    EXPECT_EQ(session.platform.FrameRaster().width(), 640);
+    EXPECT_EQ(session.platform.FrameRaster().Width(), 640);
 }
 
 TEST(PaneLayout, OnlyTheActiveWindowShowsItsBars) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/menus/menu_pane.h"
-#include "framework/window/keys.h"
+#include "framework/platform/platform.h"
 #include "window/app_fixture.h"
 #include "window/test_windows.h"
 
@@ -44,9 +44,9 @@ TEST(OpenMenu, AWarningBoxClosesItAndGivesTheKeyboardBackToTheWindow) {
     EXPECT_FALSE(main.menu.IsOpen());
     EXPECT_EQ(session.app.Frame().Focus(), nullptr);
     EXPECT_TRUE(main.window->HasFocus());
-    session.platform.QueueKey(vKeyHomeCode);
+    session.platform.QueueKey(vKeyHome);
     session.Pump();
-    EXPECT_EQ(main.window->keys, (std::vector<std::pair<int, int>>{{vKey_Home, 0}}));
+    EXPECT_EQ(main.window->keys, (std::vector<std::pair<int, int>>{{vKeyHome, 0}}));
 }
 
 TEST(OpenMenu, AWarningBoxGivesTheKeyboardBackToAFloatingViewThatHadIt) {

@@ -16,12 +16,12 @@ public:
     ClosingApp(const char* name, int singleWindow) : RecordingApp(name, singleWindow) {}
 
     int DropWindow(vWindow* window) override {
-        closed.push_back(window->name());
+        closed.push_back(window->Name());
         if (askOnClose) ShowWarning("Settings could not be saved.");
         return RecordingApp::DropWindow(window);
     }
     int DropAdoptedWindow(vWindow* window) override {
-        closed.push_back(std::string("adopted ") + window->name());
+        closed.push_back(std::string("adopted ") + window->Name());
         return vApp::DropAdoptedWindow(window);
     }
 
@@ -59,7 +59,7 @@ TEST(AppQuit, WhatTheUserDoesWhileAClosingWindowAsksIsIgnored) {
     session.platform.QueueClick(b.x + 10, b.y + 10);
     session.platform.QueueDrop({"/maps/late.tga"}, 10, 10);
     session.platform.QueueClose();
-    session.platform.QueueKey(vKeyF1Code);
+    session.platform.QueueKey(vKeyF1);
     session.platform.QueueResize(500, 400);
     session.platform.QueueKey(vKeyReturn);
     session.app.Quit();

@@ -74,7 +74,7 @@ public:
         app->Layout().ShowActiveBars();
         app->Layout().Arrange();
     }
-    void Paint() override { Surface().Fill(color_.pixel()); }
+    void Paint() override { Surface().Fill(color_.Pixel()); }
     bool QueryValue(int id, int& value) override {
         if (id != kId) return false;
         value = stored;
@@ -100,7 +100,7 @@ private:
 // A menu pane whose only item is chosen by (key, shift) while sensitive.
 class TestMenuPane : public vPane {
 public:
-    TestMenuPane(int key, int shift, int id) : vPane(P_MenuBar), key_(key), shift_(shift), id_(id) {}
+    TestMenuPane(int key, int shift, int id) : vPane(vPaneMenuBar), key_(key), shift_(shift), id_(id) {}
 
     void Attach(vWindow* window) override {
         vPane::Attach(window);
@@ -112,7 +112,7 @@ public:
         id = id_;
         return true;
     }
-    void Paint() override { Surface().Fill(vColor(0, 200, 0).pixel()); }
+    void Paint() override { Surface().Fill(vColor(0, 200, 0).Pixel()); }
 
     bool sensitive = true;
 

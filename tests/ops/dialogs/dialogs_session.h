@@ -6,9 +6,9 @@
 #include "framework/dialogs/dialog.h"
 #include "framework/dialogs/dialog_view.h"
 #include "framework/platform/headless/headless_platform.h"
+#include "framework/platform/platform.h"
 #include "framework/window/app.h"
 #include "framework/window/cmd_window.h"
-#include "framework/window/keys.h"
 #include "ops/dialogs/operation_dialogs.h"
 
 // The operation dialogs on the headless backend, owned by a plain test window.
@@ -41,7 +41,7 @@ struct DialogsSession {
     // Replaces the text of a text entry as a user would: click, select all, type.
     void Type(vDialog& dialog, int id, const std::string& text) {
         Click(dialog, id);
-        platform.QueueKey('a', vControlKey);
+        platform.QueueKey('a', vModControl);
         platform.QueueText(text);
         Pump();
     }

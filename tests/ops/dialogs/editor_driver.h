@@ -5,7 +5,7 @@
 #include "app/cmd_window_tables.h"
 #include "editor_session.h"
 #include "framework/dialogs/dialog_view.h"
-#include "framework/window/keys.h"
+#include "framework/platform/platform.h"
 #include "ops/dialogs/operation_dialog.h"
 #include "ops/dialogs/operation_dialogs.h"
 
@@ -50,7 +50,7 @@ public:
     }
     void TypeIntoDialog(int kind, int id, const std::string& text) {
         ClickDialog(kind, id);
-        Platform().QueueKey('a', vControlKey);
+        Platform().QueueKey('a', vModControl);
         Platform().QueueText(text);
         session_.Pump();
     }

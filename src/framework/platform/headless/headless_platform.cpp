@@ -75,11 +75,11 @@ void vHeadlessPlatform::SetClientSize(int width, int height) {
 
 void vHeadlessPlatform::Present(const Raster& frame) {
     if (!frameExists_) return;
-    if (presented_.width() != frame.width() || presented_.height() != frame.height()) {
-        presented_.Resize(frame.width(), frame.height());
+    if (presented_.Width() != frame.Width() || presented_.Height() != frame.Height()) {
+        presented_.Resize(frame.Width(), frame.Height());
     }
-    std::copy(frame.data(), frame.data() + size_t(frame.width()) * size_t(frame.height()),
-              presented_.data());
+    std::copy(frame.Data(), frame.Data() + size_t(frame.Width()) * size_t(frame.Height()),
+              presented_.Data());
     ++presentCount_;
 }
 

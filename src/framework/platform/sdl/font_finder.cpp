@@ -8,9 +8,9 @@ namespace {
 
 const char* FamilyName(int family) {
     switch (family) {
-        case vfDefaultSystem: case vfDefaultFixed: case vfFixed: return "monospace";
-        case vfSerif: return "serif";
-        case vfDecorative: return "Wingdings";
+        case vFontDefaultSystem: case vFontDefaultFixed: case vFontFixed: return "monospace";
+        case vFontSerif: return "serif";
+        case vFontDecorative: return "Wingdings";
         default: return "sans-serif";
     }
 }

@@ -8,24 +8,24 @@ namespace {
 
 int KeyOf(SDL_Keycode key) {
     switch (key) {
-        case SDLK_BACKSPACE: return vKeyBackspace;
+        case SDLK_BACKSPACE: return vKeyBackSpace;
         case SDLK_TAB: return vKeyTab;
         case SDLK_RETURN: case SDLK_KP_ENTER: return vKeyReturn;
         case SDLK_ESCAPE: return vKeyEscape;
-        case SDLK_DELETE: return vKeyDeleteChar;
-        case SDLK_HOME: return vKeyHomeCode;
-        case SDLK_LEFT: return vKeyLeftCode;
-        case SDLK_UP: return vKeyUpCode;
-        case SDLK_RIGHT: return vKeyRightCode;
-        case SDLK_DOWN: return vKeyDownCode;
-        case SDLK_PAGEUP: return vKeyPageUpCode;
-        case SDLK_PAGEDOWN: return vKeyPageDownCode;
-        case SDLK_END: return vKeyEndCode;
-        case SDLK_INSERT: return vKeyInsertCode;
+        case SDLK_DELETE: return vKeyDelete;
+        case SDLK_HOME: return vKeyHome;
+        case SDLK_LEFT: return vKeyLeft;
+        case SDLK_UP: return vKeyUp;
+        case SDLK_RIGHT: return vKeyRight;
+        case SDLK_DOWN: return vKeyDown;
+        case SDLK_PAGEUP: return vKeyPageUp;
+        case SDLK_PAGEDOWN: return vKeyPageDown;
+        case SDLK_END: return vKeyEnd;
+        case SDLK_INSERT: return vKeyInsert;
         default: break;
     }
-    if (key >= SDLK_F1 && key <= SDLK_F12) return vKeyF1Code + (key - SDLK_F1);
-    if (key >= SDLK_F13 && key <= SDLK_F16) return vKeyF1Code + 12 + (key - SDLK_F13);
+    if (key >= SDLK_F1 && key <= SDLK_F12) return vKeyF1 + (key - SDLK_F1);
+    if (key >= SDLK_F13 && key <= SDLK_F16) return vKeyF1 + 12 + (key - SDLK_F13);
     if (key >= 32 && key < 127) return int(key);
     return vKeyOther;
 }

@@ -131,10 +131,10 @@ void vSdlPlatform::SetFrameTitle(const std::string& title) {
 }
 
 void vSdlPlatform::SetFrameIcon(const Raster& icon) {
-    if (!window_ || icon.empty()) return;
+    if (!window_ || icon.IsEmpty()) return;
     // Our pixels are red | green << 8 | blue << 16: SDL's XBGR8888.
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
-        const_cast<uint32_t*>(icon.data()), icon.width(), icon.height(), 32, icon.width() * 4,
+        const_cast<uint32_t*>(icon.Data()), icon.Width(), icon.Height(), 32, icon.Width() * 4,
         SDL_PIXELFORMAT_XBGR8888);
     if (!surface) return;
     SDL_SetWindowIcon(window_, surface);
@@ -170,11 +170,11 @@ void vSdlPlatform::ResizeFrame(int outerWidth, int outerHeight) {
 // Our pixels are red | green << 8 | blue << 16, which SDL calls XBGR8888; SDL's blit
 // converts them to whatever the window surface holds.
 void vSdlPlatform::Present(const Raster& frame) {
-    if (!window_ || frame.empty()) return;
+    if (!window_ || frame.IsEmpty()) return;
     SDL_Surface* target = SDL_GetWindowSurface(window_);
     if (!target) return;
     SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
-        const_cast<uint32_t*>(frame.data()), frame.width(), frame.height(), 32, frame.width() * 4,
+        const_cast<uint32_t*>(frame.Data()), frame.Width(), frame.Height(), 32, frame.Width() * 4,
         SDL_PIXELFORMAT_XBGR8888);
     if (!source) return;
     SDL_BlitSurface(source, nullptr, target, nullptr);

@@ -55,7 +55,7 @@ void vSdlText::Close() {
 }
 
 bool vSdlText::Open(std::string& error) {
-    vFontFace face = vFindFontFace(vFont(vfSansSerif, 10));
+    vFontFace face = vFindFontFace(vFont(vFontSansSerif, 10));
     if (face.file.empty()) {
         error = "no font found (fontconfig knows no sans-serif face; install fonts-dejavu-core)";
         return false;
