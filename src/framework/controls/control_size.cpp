@@ -19,7 +19,7 @@ const vIcon* IconOf(const CommandObject& record) {
 }
 
 vControlSize LabelSize(const CommandObject& record, std::string_view text, int parentKind) {
-    int width = DialogTextWidth(text) + 8;
+    int width = vDialogTextWidth(text) + 8;
     if (record.size > 0) {
         width = record.size;
     } else if ((record.attributes & AttrMessage) && text.size() < 20) {
@@ -128,7 +128,7 @@ bool IsKnownControlType(int type) {
 vControlSize MeasureControl(const CommandObject& record, std::string_view text, int parentKind) {
     switch (record.type) {
     case ctIcon: return IconSize(record, text, parentKind);
-    case ctBoxedLabel: return Fixed(record.size >= 1 ? record.size : DialogTextWidth(text) + 4, 11);
+    case ctBoxedLabel: return Fixed(record.size >= 1 ? record.size : vDialogTextWidth(text) + 4, 11);
     case ctButton: case ctToggleButton: case ctColorButton: case ctIconButton:
     case ctToggleIconButton:
         return ButtonSize(record, text);

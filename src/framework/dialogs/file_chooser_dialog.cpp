@@ -108,9 +108,9 @@ void vFileChooserDialog::ShowListing() {
 std::string vFileChooserDialog::ShortFolderText() const {
     const std::string& folder = listing_.folder;
     int room = kFieldUnits - 8;
-    if (DialogTextWidth(folder) <= room) return folder;
+    if (vDialogTextWidth(folder) <= room) return folder;
     size_t start = 0;
-    while (start < folder.size() && DialogTextWidth(folder.substr(start)) + DialogTextWidth("...") > room) ++start;
+    while (start < folder.size() && vDialogTextWidth(folder.substr(start)) + vDialogTextWidth("...") > room) ++start;
     while (start < folder.size() && (static_cast<unsigned char>(folder[start]) & 0xC0) == 0x80) ++start;
     return "..." + folder.substr(start);
 }

@@ -14,13 +14,13 @@ constexpr unsigned char kCharWidths[95] = {
 
 }  // namespace
 
-int DialogCharWidth(unsigned char c) {
+int vDialogCharWidth(unsigned char c) {
     if (c < 32 || c > 126) return 4;
     return kCharWidths[c - 32];
 }
 
-int DialogTextWidth(std::string_view text) {
+int vDialogTextWidth(std::string_view text) {
     int width = 0;
-    for (char c : text) width += DialogCharWidth(static_cast<unsigned char>(c));
+    for (char c : text) width += vDialogCharWidth(static_cast<unsigned char>(c));
     return width;
 }

@@ -4,5 +4,5 @@
 
 // Width of a text in dialog units by the fixed per-character table the layout uses,
 // so that sizes never depend on the font actually installed.
-int DialogCharWidth(unsigned char c);
-int DialogTextWidth(std::string_view text);
+int vDialogCharWidth(unsigned char c);
+int vDialogTextWidth(std::string_view text);

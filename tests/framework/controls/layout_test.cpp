@@ -54,10 +54,10 @@ constexpr const char* k2 = "  ";
 }  // namespace
 
 TEST(TextWidth, AddsTableWidthsAndCountsOthersAsFour) {
-    EXPECT_EQ(DialogTextWidth(" X,Y Location : 000,000 "), 77);
-    EXPECT_EQ(DialogTextWidth("Wm@|"), 7 + 5 + 6 + 2);
-    EXPECT_EQ(DialogTextWidth("\t\x7f\xc3\xa9"), 16);
-    EXPECT_EQ(DialogTextWidth(""), 0);
+    EXPECT_EQ(vDialogTextWidth(" X,Y Location : 000,000 "), 77);
+    EXPECT_EQ(vDialogTextWidth("Wm@|"), 7 + 5 + 6 + 2);
+    EXPECT_EQ(vDialogTextWidth("\t\x7f\xc3\xa9"), 16);
+    EXPECT_EQ(vDialogTextWidth(""), 0);
 }
 
 TEST(Layout, RightOfAndBelowLeaveTwoUnitsFromTheEarlierControl) {
@@ -286,7 +286,7 @@ TEST(ControlSize, MessageLabelsAreEightyEightWideUnlessLong) {
     EXPECT_EQ(MeasureControl(label, "X", vParentDialog).width, 88);
     EXPECT_EQ(MeasureControl(label, "12345678901234567890", vParentDialog).width, 80 + 8);
     EXPECT_EQ(MeasureControl(label, "abcdefghijklmnopqrst", vParentDialog).width,
-              DialogTextWidth("abcdefghijklmnopqrst") + 8);
+              vDialogTextWidth("abcdefghijklmnopqrst") + 8);
     label.size = 30;
     EXPECT_EQ(MeasureControl(label, "X", vParentDialog).width, 30);
 }
