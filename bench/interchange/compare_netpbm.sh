@@ -17,25 +17,13 @@ trap 'rm -rf "$work"' EXIT
 
 runs=${RUNS:-3}
 
-# Best wall time of $runs runs of the shell command, in seconds.
-best_of_runs() {
-    local best=""
-    for ((run = 0; run < runs; ++run)); do
-        local start end took
-        start=$(date +%s.%N)
-        bash -c "$1" >/dev/null
-        end=$(date +%s.%N)
-        took=$(awk -v a="$start" -v b="$end" 'BEGIN { print b - a }')
-        if [ -z "$best" ] || awk -v t="$took" -v b="$best" 'BEGIN { exit !(t < b) }'; then best=$took; fi
-    done
-    echo "$best"
-}
+source bench/best_of_runs.sh
 
 compare() {
     local label=$1 ours=$2 theirs=$3
     local our_time their_time
-    our_time=$(best_of_runs "$ours")
-    their_time=$(best_of_runs "$theirs")
+    our_time=$(best_of_runs bash -c "$ours")
+    their_time=$(best_of_runs bash -c "$theirs")
     awk -v l="$label" -v o="$our_time" -v t="$their_time" \
         'BEGIN { printf "%-8s knollwork-cli %6.2f s   netpbm %6.2f s   ours / netpbm = %4.2f\n", l, o, t, o / t }'
 }

@@ -17,19 +17,7 @@ field="$work/field.ppm"
 
 runs=${RUNS:-3}
 
-# Best wall time of $runs runs of the command, in seconds.
-best_of_runs() {
-    local best=""
-    for ((run = 0; run < runs; ++run)); do
-        local start end took
-        start=$(date +%s.%N)
-        "$@" >/dev/null
-        end=$(date +%s.%N)
-        took=$(awk -v a="$start" -v b="$end" 'BEGIN { print b - a }')
-        if [ -z "$best" ] || awk -v t="$took" -v b="$best" 'BEGIN { exit !(t < b) }'; then best=$took; fi
-    done
-    echo "$best"
-}
+source bench/best_of_runs.sh
 
 compare() {
     local label=$1 ours=$2 theirs=$3
