@@ -17,9 +17,7 @@ inner() {
     sleep 1
     xvfb_screenshot "$work/field.png"
     xdotool getwindowgeometry --shell "$XVFB_WINDOW" >"$work/geometry"
-    xvfb_keys alt+f x         # File, E&xit
-    xvfb_wait_exit 20
-    echo "$XVFB_EXIT" >"$work/exit_code"
+    xvfb_exit_by_menu "$work"
 }
 
 if [[ "${1:-}" == --inner ]]; then
@@ -38,13 +36,8 @@ cp "$demo"/* "$work/workspace/"
 }
 
 xvfb_run_inner "$0" "$editor" "$work"
-fail() {
-    echo "FAIL: $*"
-    cat "$work/editor.log" 2>/dev/null
-    exit 1
-}
-[[ -f "$work/failure" ]] && fail "$(cat "$work/failure")"
-[[ "$(cat "$work/exit_code" 2>/dev/null)" == 0 ]] || fail "the editor ended with exit code $(cat "$work/exit_code" 2>/dev/null)"
+fail() { xvfb_fail "$work" "$@"; }
+xvfb_check_run "$work"
 
 # Where the field's top-left corner lies, found by a patch of the preview near the
 # frame's top-left corner (under the bars), then the whole 400 x 400 field compared

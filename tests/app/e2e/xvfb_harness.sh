@@ -14,6 +14,11 @@
 #   xvfb_screenshot FILE.png               the whole screen
 #   xvfb_wait_exit [SECONDS]               waits for the editor; sets XVFB_EXIT
 #   xvfb_locate_image SHOT PATCH X0 Y0 W H  prints "X Y" where PATCH lies in that area of SHOT
+#   xvfb_exit_by_menu WORK                 File > E&xit; the exit status goes to WORK/exit_code
+# and, after the server:
+#   xvfb_fail WORK MESSAGE                 says why, shows WORK/editor.log, exits 1
+#   xvfb_check_run WORK                    fails on a failure the inner run wrote down in
+#                                          WORK/failure, or on an exit status other than 0
 
 XVFB_SCREEN=${XVFB_SCREEN:-1280x960x24}
 XVFB_CONVERT=/usr/bin/convert
@@ -106,4 +111,25 @@ xvfb_locate_image() {
     [[ -n "$found" ]] || return 1
     set -- $found
     echo "$((x0 + $1)) $((y0 + $2))"
+}
+
+xvfb_exit_by_menu() {
+    xvfb_keys alt+f x
+    xvfb_wait_exit 20
+    echo "$XVFB_EXIT" >"$1/exit_code"
+}
+
+xvfb_fail() {
+    local work=$1
+    shift
+    echo "FAIL: $*"
+    cat "$work/editor.log" 2>/dev/null
+    exit 1
+}
+
+xvfb_check_run() {
+    local work=$1
+    [[ -f "$work/failure" ]] && xvfb_fail "$work" "$(cat "$work/failure") ($work)"
+    [[ "$(cat "$work/exit_code" 2>/dev/null)" == 0 ]] ||
+        xvfb_fail "$work" "the editor ended with exit code $(cat "$work/exit_code" 2>/dev/null)"
 }

@@ -116,9 +116,7 @@ inner() {
         xvfb_screenshot "$WORK/save_attempt_$attempt.png"
         xvfb_keys Escape Escape
     done
-    xvfb_keys alt+f x
-    xvfb_wait_exit 20
-    echo "$XVFB_EXIT" >"$WORK/exit_code"
+    xvfb_exit_by_menu "$WORK"
 }
 
 if [[ "${1:-}" == --inner ]]; then
@@ -132,18 +130,13 @@ rm -rf "$work"
 mkdir -p "$work/workspace" "$work/batch"
 cp "$demo"/* "$work/workspace/"
 cp "$demo"/* "$work/batch/"
-fail() {
-    echo "FAIL: $*"
-    cat "$work/editor.log" 2>/dev/null
-    exit 1
-}
+fail() { xvfb_fail "$work" "$@"; }
 (cd "$work/batch" && "$cli" --palette Std.pal --open Intro.tga --preview "$work/preview.png" \
     --seed 7 --select "${POLYGON[*]}" --area inside --inc "$INC_VALUE" \
     --area outside --rough middle:16 --save result.tga) || fail "the batch tool failed"
 
 xvfb_run_inner "$0" "$editor" "$work"
-[[ -f "$work/failure" ]] && fail "$(cat "$work/failure") ($work)"
-[[ "$(cat "$work/exit_code" 2>/dev/null)" == 0 ]] || fail "the editor ended with exit code $(cat "$work/exit_code" 2>/dev/null)"
+xvfb_check_run "$work"
 [[ -f "$work/workspace/result.tga" ]] || fail "the editor saved no result.tga ($work/edited.png)"
 cmp -s "$work/workspace/result.tga" "$work/batch/result.tga" ||
     fail "the editor's result.tga differs from the batch tool's ($work)"
