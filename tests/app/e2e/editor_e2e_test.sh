@@ -27,9 +27,7 @@ fi
 
 editor=$(realpath "$1") cli=$(realpath "$2") demo=$(realpath "$3") work=$(realpath -m "$4")
 xvfb_require_tools
-rm -rf "$work"
-mkdir -p "$work/workspace"
-cp "$demo"/* "$work/workspace/"
+xvfb_fresh_workspace "$work" "$demo"
 (cd "$work/workspace" && "$cli" --palette Std.pal --open Intro.tga --preview "$work/preview.png") || {
     echo "FAIL: the batch tool could not write the preview"
     exit 1

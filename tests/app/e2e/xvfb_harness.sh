@@ -2,6 +2,8 @@
 # Helpers for end-to-end tests of the real editor under a virtual X server, driven with
 # xdotool. Source this file, then:
 #   xvfb_require_tools                     fails (exit 1) when an X tool is missing
+#   xvfb_fresh_workspace WORK DEMO         empties WORK and copies the folder DEMO to
+#                                          WORK/workspace
 #   xvfb_run_inner SCRIPT ARGS...          runs SCRIPT --inner ARGS... inside Xvfb
 # and, inside the server:
 #   xvfb_start_editor BINARY FOLDER LOG [ARGS...]   starts it in FOLDER; sets XVFB_PID
@@ -32,6 +34,12 @@ xvfb_require_tools() {
         fi
     done
     ((missing == 0)) || exit 1
+}
+
+xvfb_fresh_workspace() {
+    rm -rf "$1"
+    mkdir -p "$1/workspace"
+    cp "$2"/* "$1/workspace/"
 }
 
 xvfb_run_inner() {

@@ -126,9 +126,8 @@ fi
 
 editor=$(realpath "$1") cli=$(realpath "$2") demo=$(realpath "$3") work=$(realpath -m "$4")
 xvfb_require_tools
-rm -rf "$work"
-mkdir -p "$work/workspace" "$work/batch"
-cp "$demo"/* "$work/workspace/"
+xvfb_fresh_workspace "$work" "$demo"
+mkdir -p "$work/batch"
 cp "$demo"/* "$work/batch/"
 fail() { xvfb_fail "$work" "$@"; }
 (cd "$work/batch" && "$cli" --palette Std.pal --open Intro.tga --preview "$work/preview.png" \
