@@ -17,6 +17,8 @@ constexpr int kBarUnits = 10;
 constexpr int kMarginUnits = 3;
 constexpr int kWheelRows = 3;
 constexpr int kFewestColumns = 40;
+// The widest text that is read without turning the head.
+constexpr int kWidestColumns = 100;
 
 int LongestLine(std::string_view text) {
     size_t longest = 0, start = 0;
@@ -30,13 +32,15 @@ int LongestLine(std::string_view text) {
 
 }  // namespace
 
-HelpTextView::HelpTextView(vCmdParent* parent, const CommandObject& record, std::string_view text, int maxColumns,
-                           int maxRows)
+HelpTextView::HelpTextView(vCmdParent* parent, const CommandObject& record, std::string_view text, int roomWidth,
+                           int roomHeight)
     : vFocusableCmd(parent, record),
-      columns_(std::clamp(LongestLine(text), std::min(kFewestColumns, maxColumns), std::max(maxColumns, 1))),
       bar_(false, [this](vScrollAction action, int position) { OnScroll(action, position); }) {
+    int maxColumns = std::clamp((roomWidth - 2 * kMarginUnits - kBarUnits) / kCharUnits, 1, kWidestColumns);
+    columns_ = std::clamp(LongestLine(text), std::min(kFewestColumns, maxColumns), maxColumns);
     SetText(text);
-    rows_ = std::clamp(int(lines_.size()), 1, std::max(maxRows, 1));
+    int maxRows = std::max((roomHeight - 2 * kMarginUnits) / kRowUnits, 1);
+    rows_ = std::clamp(int(lines_.size()), 1, maxRows);
 }
 
 void HelpTextView::SetText(std::string_view text) {

@@ -7,15 +7,15 @@
 #include "framework/controls/focusable_cmd.h"
 #include "framework/look/scroll_track.h"
 
-// The text of a help topic in a box as wide as its longest line and as tall as the
-// text, each up to a limit that keeps it within the frame: lines wider than the box
+// The text of a help topic in a box as wide as its longest line (up to 100 characters)
+// and as tall as the text, within the room it is given (dialog units): lines wider than the box
 // wrap at a blank (or at the edge), and what does not fit scrolls by the wheel, the bar
 // beside it and the keys (arrows, pages, Home, End). The box keeps its size for later
 // texts. Only the rows in view are drawn, so a long topic costs no more to show.
 class HelpTextView : public vFocusableCmd {
 public:
-    HelpTextView(vCmdParent* parent, const CommandObject& record, std::string_view text, int maxColumns,
-                 int maxRows);
+    HelpTextView(vCmdParent* parent, const CommandObject& record, std::string_view text, int roomWidth,
+                 int roomHeight);
 
     void SetText(std::string_view text);
     const std::vector<std::string>& Lines() const { return lines_; }
@@ -41,7 +41,7 @@ private:
     vRect ScrollBarArea() const;
     vScrollTrack& SyncedBar();
 
-    int columns_;
+    int columns_ = 1;
     int rows_ = 1;
     std::vector<std::string> lines_;
     int top_ = 0;

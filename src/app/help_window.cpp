@@ -7,13 +7,9 @@
 
 namespace {
 
-// The widest text is read without turning the head; the rest of the frame's height
-// goes to the text, less the window's caption, the Close button and the margins.
-constexpr int kWidestColumns = 100;
-constexpr int kSideUnits = 40;
+// The frame's room less the window's caption, borders, Close button and margins.
+constexpr int kSideUnits = 30;
 constexpr int kChromeUnits = 70;
-constexpr int kRowUnits = 10;
-constexpr int kCharUnits = 4;
 
 }  // namespace
 
@@ -27,21 +23,21 @@ void KnollHelpWindow::ShowTopic(const HelpTopic& topic) {
     if (!IsShown()) Present();
 }
 
+void KnollHelpWindow::OnDialogReady() { SetFocusControl(view_); }
+
 // Sized by the first topic, within the frame's client area.
 void KnollHelpWindow::Build() {
-    int widthUnits = 0, heightUnits = 0;
+    int roomWidth = 0, roomHeight = 0;
     if (vApp* app = App(); app && app->Frame().Exists()) {
         vRect client = app->Frame().ClientArea();
         const vDialogUnits& units = Units();
-        widthUnits = client.w * 4 / std::max(units.charWidth, 1) - 2 * kOpenLeftUnits - kSideUnits;
-        heightUnits = client.h * 8 / std::max(units.charHeight, 1) - kOpenTopUnits - kChromeUnits;
+        roomWidth = client.w * 4 / std::max(units.charWidth, 1) - 2 * kOpenLeftUnits - kSideUnits;
+        roomHeight = client.h * 8 / std::max(units.charHeight, 1) - kOpenTopUnits - kChromeUnits;
     }
-    int maxColumns = std::min(kWidestColumns, widthUnits / kCharUnits);
-    int maxRows = heightUnits / kRowUnits;
     table_[0] = {.type = ctText, .id = kTextId, .attributes = AttrNoBorder};
     table_[1] = {.type = ctButton, .id = vDoneId, .title = " Close ", .attributes = AttrDefault, .below = kTextId};
     table_[2] = {};
-    view_ = new HelpTextView(this, table_[0], text_, maxColumns, maxRows);
+    view_ = new HelpTextView(this, table_[0], text_, roomWidth, roomHeight);
     AdoptControl(table_[0], view_);
     AddControls(&table_[1]);
 }

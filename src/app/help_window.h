@@ -17,6 +17,8 @@ public:
     explicit KnollHelpWindow(vBaseWindow* owner);
 
     void ShowTopic(const HelpTopic& topic);
+    // The keys scroll the text; Enter still closes the window.
+    void OnDialogReady() override;
     const std::string& Text() const { return text_; }
     HelpTextView* TextView() const { return view_; }
 

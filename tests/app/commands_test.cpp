@@ -138,6 +138,7 @@ TEST(Help, AnyTopicFitsTheFrameAndScrollsByWheelBarAndKeys) {
     EXPECT_LE(top + height, client.h);
 
     HelpTextView& view = *help->TextView();
+    EXPECT_TRUE(view.HasFocus());
     const std::vector<std::string>& lines = view.Lines();
     EXPECT_EQ(lines.back(), "last line");
     EXPECT_GT(lines.size(), 3000u + 12000 / 100);  // the long line wraps
