@@ -42,12 +42,13 @@ public:
     void WriteSettings();
 
     // ---- Files (file_commands.cpp) -----------------------------------------------------------
-    void FirstLoad();
+    // Loads the field at start-up; once it has loaded, it is the one remembered.
+    void FirstLoad(const std::string& name);
     void OpenFile();
     void SaveFile();
 
     // ---- Palette (palette_commands.cpp) ------------------------------------------------------
-    int LoadPalette();
+    int LoadPalette(const std::string& path);
     void LoadStartPalette();
     int ChoosePalette();
     void PaletteCommand();
