@@ -23,9 +23,8 @@ _knollwork_cli() {
         usage = substr($0, 3); usage = substr(usage, 1, index(usage, "  ") - 1)
         if (usage ~ "^" step " ") print substr(usage, length(step) + 2) }' <<<"$usage")
     case $prev in
-        --open | --save) _knollwork_cli_files 'tga|ppm'; return ;;
-        --import) _knollwork_cli_files 'png|pgm|r16|raw'; return ;;
-        --export) _knollwork_cli_files 'png|pgm|r16|raw'; return ;;
+        --open | --save) _knollwork_cli_files 'tga|ppm|png|pgm|r16|raw'; return ;;
+        --import | --export) _knollwork_cli_files 'png|pgm|r16|raw'; return ;;
         --palette) _knollwork_cli_files 'pal'; return ;;
     esac
     case $argument in

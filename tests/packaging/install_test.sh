@@ -63,7 +63,7 @@ check_completion() {
         offer knollwork-cli --area ""
         offer knollwork-cli --rough ""
         offer knollwork-cli --open ""' _ "$root/usr/share/bash-completion/completions/knollwork-cli")
-    [[ $offered == $'--area\ninside outside whole\ndown: middle: up:\nfield.ppm field.tga folder' ]] ||
+    [[ $offered == $'--area\ninside outside whole\ndown: middle: up:\nfield.png field.ppm field.tga folder' ]] ||
         fail "the completion offers: $offered"
 }
 
