@@ -27,7 +27,7 @@ check_tree() {
     local file
     for file in bin/knollwork bin/knollwork-cli \
         share/knollwork/Knollwork.hlp share/knollwork/Std.pal share/knollwork/Intro.tga \
-        share/applications/knollwork.desktop share/icons/hicolor/scalable/apps/knollwork.svg \
+        share/applications/knollwork.desktop share/icons/hicolor/scalable/apps/knollwork.svg share/icons/hicolor/48x48/apps/knollwork.png \
         share/metainfo/org.knollwork.Knollwork.metainfo.xml \
         share/man/man1/knollwork.1.gz share/man/man1/knollwork-cli.1.gz \
         share/bash-completion/completions/knollwork-cli share/doc/knollwork/copyright; do
