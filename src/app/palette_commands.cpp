@@ -22,18 +22,25 @@ void EnterFolder(const std::string& folder) {
 
 }  // namespace
 
+// The file and its folder are remembered only once the palette loaded, so a bad file
+// is not tried again at every start.
 int KnollCmdWindow::LoadPalette(const std::string& path) {
-    KnollSettings& settings = TheSettings();
-    int result = LoadPaletteFile(path.c_str(), ThePalette(), settings.paletteDirectory);
+    std::string folder;
+    int result = LoadPaletteFile(path.c_str(), ThePalette(), folder);
     // Even a file that broke off changed the entries read before the bad line.
     canvas_.Field().SetPalette(ThePalette());
-    settings.paletteDirectory = CutToLine(settings.paletteDirectory);
+    if (result == kPaletteLoaded) {
+        TheSettings().paletteFilePath = CutToLine(path);
+        TheSettings().paletteDirectory = CutToLine(folder);
+    }
     return result;
 }
 
 void KnollCmdWindow::LoadStartPalette() {
     // The settings keep the name remembered, so that a palette put there later wins.
-    int result = LoadPalette(FindDataFile(TheSettings().paletteFilePath));
+    std::string remembered = TheSettings().paletteFilePath;
+    int result = LoadPalette(FindDataFile(remembered));
+    TheSettings().paletteFilePath = remembered;
     if (result == kPaletteCannotOpen) ShowNotice("Palette Open error");
     if (result == kPaletteBodyError) ShowNotice("Palette Body error");
 }
@@ -46,8 +53,7 @@ int KnollCmdWindow::ChoosePalette() {
         !*name) {
         return kChooserCancelled;
     }
-    TheSettings().paletteFilePath = CutToLine(name);
-    return LoadPalette(TheSettings().paletteFilePath);
+    return LoadPalette(name);
 }
 
 void KnollCmdWindow::PaletteCommand() {
