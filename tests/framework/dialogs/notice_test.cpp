@@ -38,7 +38,7 @@ TEST(Notice, OnlyOkClosesItEscapeAndTheCloseBoxDoNothing) {
 }
 
 TEST(Notice, IsCentredOverTheFrameAndFitsItsLines) {
-    HeadlessSession<> session;
+    HeadlessSession<> session(1, nullptr, 1600, 1000);
     WatchedNotice notice(nullptr);
     int left = -1, top = -1, width = 0, height = 0;
     notice.onReady = [&] {
@@ -57,6 +57,13 @@ TEST(Notice, IsCentredOverTheFrameAndFitsItsLines) {
     EXPECT_EQ(image.width, 40 / 2 + 14);
     EXPECT_EQ(image.height, 32 / 2 + 6);
     EXPECT_EQ(text.x, image.x + image.width + 0);
+
+    // Shown right after the frame is maximized, before its resize event is handled.
+    session.app.ShowFrame(vFrameShow::Maximized);
+    EXPECT_EQ(notice.ShowNotice("Palette Open error"), vOkId);
+    client = session.app.Frame().ClientArea();
+    EXPECT_EQ(client.w, 1600);
+    EXPECT_EQ(left, (client.w - width) / 2);
 }
 
 TEST(Notice, ShowsItsWarningPicture) {
