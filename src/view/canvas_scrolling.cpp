@@ -66,6 +66,7 @@ void KnollCanvasPane::ScrollBy(int axes, int step) {
         SetBar(false);
     }
     RefreshView();
+    RedrawLegend();
 }
 
 void KnollCanvasPane::OnHStep(int step) {
