@@ -21,20 +21,30 @@ public:
 
 }  // namespace
 
-TEST(Notice, OnlyOkClosesItEscapeAndTheCloseBoxDoNothing) {
+TEST(Notice, OkEnterAndEscapeCloseItTheCloseBoxDoesNothing) {
     HeadlessSession<> session;
     WatchedNotice notice(nullptr);
     notice.onReady = [&] {
         vRect view = notice.View().Bounds(), close = notice.View().CloseBox();
-        session.platform.QueueKey(vKeyEscape);
         session.platform.QueueClick(view.x + close.x + close.w / 2, view.y + close.y + close.h / 2);
         ClickOn(session.platform, notice, vOkId);
     };
     EXPECT_EQ(notice.ShowNotice("Palette Open error"), vOkId);
-    // Had Escape or the close box closed it, the " OK " click would have come too late.
+    // Had the close box closed it, the " OK " click would have come too late.
     EXPECT_EQ(notice.LastId(), vOkId);
     EXPECT_EQ(notice.LastValue(), vOkId);
     EXPECT_FALSE(notice.IsShown());
+
+    for (int key : {vKeyEscape, vKeyReturn}) {
+        notice.onReady = [&] {
+            session.platform.QueueKey(key);
+            session.platform.QueueKey('x');
+        };
+        EXPECT_EQ(notice.ShowNotice("Wrong File type!!!"), vOkId);
+        EXPECT_EQ(notice.LastId(), vOkId);
+        EXPECT_TRUE(session.platform.HasQueuedEvents()) << key;  // closed before the next key
+        session.Pump();
+    }
 }
 
 TEST(Notice, IsCentredOverTheFrameAndFitsItsLines) {
