@@ -2,19 +2,19 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "app/knoll_cmd_window.h"
-#include "ops/roughen_seed.h"
 
 namespace {
 
 constexpr const char* kAppName = "Knollwork";
 constexpr const char* kSeedOption = "--seed";
 
-// Takes "--seed S" from the arguments; false for a seed that is not a whole number
-// from 0 to 4294967295.
-bool TakeSeedOption(int argc, char** argv) {
+// Takes "--seed S" from the arguments into seed; false for a seed that is not a whole
+// number from 0 to 4294967295.
+bool TakeSeedOption(int argc, char** argv, std::optional<uint32_t>& fixedSeed) {
     for (int i = 1; i < argc && argv[i]; ++i) {
         if (std::strcmp(argv[i], kSeedOption) != 0) continue;
         const char* text = i + 1 < argc && argv[i + 1] ? argv[i + 1] : "";
@@ -24,7 +24,7 @@ bool TakeSeedOption(int argc, char** argv) {
             std::fprintf(stderr, "%s: '%s' is not a seed from 0 to 4294967295\n", kAppName, text);
             return false;
         }
-        SetRoughenSeed(uint32_t(seed));
+        fixedSeed = uint32_t(seed);
     }
     return true;
 }
@@ -48,11 +48,13 @@ vWindow* KnollApp::OpenAppWindow(vWindow* window, const char* name, int width, i
 }
 
 int AppMain(int argc, char** argv) {
-    if (!TakeSeedOption(argc, argv)) return 2;
+    std::optional<uint32_t> fixedSeed;
+    if (!TakeSeedOption(argc, argv, fixedSeed)) return 2;
     auto* app = static_cast<KnollApp*>(vApp::Instance());
     app->OpenAppWindow(nullptr, "Last Map", 500, 400, nullptr);
     app->ShowFrame(vFrameShow::Maximized);
     KnollCmdWindow* window = app->MainWindow();
+    if (fixedSeed) window->Document().SetFixedSeed(*fixedSeed);
     window->ReadSettings();
     window->LoadStartPalette();
     window->FirstLoad();

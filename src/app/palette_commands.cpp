@@ -4,7 +4,6 @@
 
 #include "app/knoll_cmd_window.h"
 #include "app/settings_file.h"
-#include "core/file_name.h"
 #include "core/palette_file.h"
 #include "framework/dialogs/file_select.h"
 
@@ -23,9 +22,7 @@ void EnterFolder(const std::string& folder) {
 
 int KnollCmdWindow::LoadPalette() {
     KnollSettings& settings = TheSettings();
-    int result = LoadPaletteFile(settings.paletteFilePath.c_str(), ThePalette(), settings.paletteDirectory);
-    // Even a file that broke off changed the entries read before the bad line.
-    canvas_.Field().SetPalette(ThePalette());
+    int result = document_.LoadPalette(settings.paletteFilePath.c_str(), settings.paletteDirectory);
     settings.paletteDirectory = CutToLine(settings.paletteDirectory);
     return result;
 }
@@ -57,7 +54,7 @@ void KnollCmdWindow::PaletteCommand() {
     EnterFolder(settings.mainDirectory);
     canvas_.RefreshView();
     if (result != kPaletteLoaded) return;
-    if (fileKind_ == kFileKindTga) canvas_.RenderPalette();
+    document_.ApplyPalette();
     SetUndoKeep(0);
     canvas_.RefreshView();
 }

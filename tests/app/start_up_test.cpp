@@ -5,7 +5,6 @@
 #include "app/settings_file.h"
 #include "editor_session.h"
 #include "read_only_folder.h"
-#include "ops/roughen_seed.h"
 
 namespace {
 
@@ -116,7 +115,7 @@ TEST(StartUp, SeedArgumentIsTakenAndABadOneRefusesToStart) {
     {
         EditorSession editor;
         ASSERT_EQ(editor.Start({"--seed", "77"}), 0);
-        EXPECT_EQ(RoughenSeed(), 77u);
+        EXPECT_EQ(editor.Window().Document().RoughenSeed(), 77u);
     }
     EditorSession editor;
     EXPECT_EQ(editor.Start({"--seed", "many"}), 2);
