@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/data_files.h"
 #include "app/knoll_cmd_window.h"
 #include "app/settings_file.h"
 #include "core/palette_file.h"
@@ -20,15 +21,16 @@ void EnterFolder(const std::string& folder) {
 
 }  // namespace
 
-int KnollCmdWindow::LoadPalette() {
+int KnollCmdWindow::LoadPalette(const std::string& path) {
     KnollSettings& settings = TheSettings();
-    int result = document_.LoadPalette(settings.paletteFilePath.c_str(), settings.paletteDirectory);
+    int result = document_.LoadPalette(path.c_str(), settings.paletteDirectory);
     settings.paletteDirectory = CutToLine(settings.paletteDirectory);
     return result;
 }
 
 void KnollCmdWindow::LoadStartPalette() {
-    int result = LoadPalette();
+    // The settings keep the name remembered, so that a palette put there later wins.
+    int result = LoadPalette(FindDataFile(TheSettings().paletteFilePath));
     if (result == kPaletteCannotOpen) ShowNotice("Palette Open error");
     if (result == kPaletteBodyError) ShowNotice("Palette Body error");
 }
@@ -42,7 +44,7 @@ int KnollCmdWindow::ChoosePalette() {
         return kChooserCancelled;
     }
     TheSettings().paletteFilePath = CutToLine(name);
-    return LoadPalette();
+    return LoadPalette(TheSettings().paletteFilePath);
 }
 
 void KnollCmdWindow::PaletteCommand() {
