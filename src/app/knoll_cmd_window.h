@@ -33,6 +33,7 @@ public:
     void SetUndoKeep(int flag) override;
     void RunArmedOperation(int area) override;
     void ShowPosition(int x, int y, int height) override;
+    void ShowScale(const char* label) override;
 
     void UpdateConvertItems();
     void ShowOperationDialog(int kind);
@@ -78,6 +79,7 @@ private:
     void OperationButtonCommand(int kind);
     void ZoomCommand(int mode);
     void OpenCommand();
+    void ScaleCommand(int id);
 
     // Loads name by its kind; gives the reader's result and leaves the kind classified.
     int LoadByName(const char* name, FileSize& size);

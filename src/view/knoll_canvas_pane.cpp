@@ -9,6 +9,7 @@
 #include "ops/smooth.h"
 #include "ops/tile_operations.h"
 #include "ops/value_operations.h"
+#include "view/scaled_view.h"
 
 namespace {
 
@@ -40,6 +41,12 @@ void KnollCanvasPane::InvertValues(int area) { ::InvertValues(field_, area); }
 void KnollCanvasPane::Mirror(int direction) { ::Mirror(field_, direction); }
 void KnollCanvasPane::Flip(int direction) { ::Flip(field_, direction); }
 
+// The undo image comes back whole, so the reduced copy is made again when next shown.
+void KnollCanvasPane::RestoreField() {
+    field_.RestoreField();
+    reduced_.MarkAll();
+}
+
 void KnollCanvasPane::ConvertToTga() {
     RunConvertToTga(field_);
     RefreshView();
@@ -66,15 +73,33 @@ void KnollCanvasPane::RenderPalette() {
 // ---- Painter ----------------------------------------------------------------------------------
 
 void KnollCanvasPane::DrawRow(int y) {
+    RowChanged(y);
+    if (!scale_.IsActualSize()) {
+        // A scaled row is drawn with the whole view at the next display frame.
+        if (y >= vOffset_ && y < vOffset_ + scale_.FieldSpan(viewHeight_)) CopyWhenDue();
+        return;
+    }
     int paneY = y - vOffset_;
     if (paneY < 0 || paneY >= viewHeight_) return;
     FlushView();
     BlitFrom(&field_.working(), 0, paneY, hOffset_, y, viewWidth_, 1);
 }
 
+void KnollCanvasPane::RowChanged(int y) {
+    if (scale_.IsReduced()) {
+        reduced_.RowChanged(field_, y);
+    } else {
+        reduced_.MarkRow(y);
+    }
+}
+
+vRect KnollCanvasPane::ShownArea() const {
+    return {hOffset_, vOffset_, scale_.FieldSpan(viewWidth_), scale_.FieldSpan(viewHeight_)};
+}
+
 void KnollCanvasPane::DrawPoint(int x, int y) {
-    int paneX = x - hOffset_, paneY = y - vOffset_;
-    if (paneX < 0 || paneY < 0 || paneX >= viewWidth_ || paneY >= viewHeight_) return;
+    const vRect shown = ShownArea();
+    if (x < shown.x || y < shown.y || x - shown.x >= shown.w || y - shown.y >= shown.h) return;
     // The tile operations draw every position alone: copied one by one, the points cost
     // more than the operation. They join the deferred copy of the view instead, and
     // whether a display frame is due is asked only once per view height of points.
@@ -86,10 +111,17 @@ void KnollCanvasPane::DrawPoint(int x, int y) {
     }
 }
 
+void KnollCanvasPane::CopyWhenDue() {
+    if (!viewPending_) Invalidate();
+    viewPending_ = true;
+    if (DisplayFrameDue()) CopyView();
+}
+
 // The field has a new size: nothing of the old one stays on the pane, and the view is
 // kept inside the new field.
 void KnollCanvasPane::ClearSurface() {
     viewPending_ = false;
+    reduced_.MarkAll();
     if (GetDC()) GetDC()->Erase();
     FitOffsetsToField();
     RecomputeThumbs();
@@ -113,8 +145,20 @@ void KnollCanvasPane::FlushView() {
 void KnollCanvasPane::CopyView() {
     viewPending_ = false;
     FitOffsetsToField();
-    BlitFrom(&field_.working(), 0, 0, hOffset_, vOffset_, viewWidth_, viewHeight_);
+    if (scale_.IsActualSize()) {
+        BlitFrom(&field_.working(), 0, 0, hOffset_, vOffset_, viewWidth_, viewHeight_);
+    } else {
+        DrawScaled();
+    }
     if (vApp* app = vApp::Instance(); app && app->Platform()) lastCopyMs_ = app->Platform()->NowMs();
+}
+
+void KnollCanvasPane::DrawScaled() {
+    if (scale_.IsReduced()) reduced_.Update(field_);
+    Raster& surface = Surface();
+    if (surface.IsEmpty()) return;
+    DrawScaledView(field_, reduced_, scale_, vPoint{hOffset_, vOffset_}, surface);
+    SurfaceChanged();
 }
 
 // Without a display rate (the headless backend) copies wait for idle time, as

@@ -8,6 +8,8 @@
 #include "ops/selection.h"
 #include "ops/zoom.h"
 #include "view/canvas_owner.h"
+#include "view/reduced_field.h"
+#include "view/view_scale.h"
 
 // The legend's edges, as the "Show Pal" submenu orders them.
 inline constexpr int kLegendLeft = 0;
@@ -40,7 +42,7 @@ public:
     int FieldValue(int x, int y) const { return field_.FieldValue(x, y); }
     int MaskTest(int x, int y) const { return field_.MaskTest(x, y); }
     void SnapshotField() { field_.SnapshotField(); }
-    void RestoreField() { field_.RestoreField(); }
+    void RestoreField();
 
     // ---- Operations on the field, run by the drivers ----------------------------------------
     void Roughen(int mode, int32_t value);
@@ -80,6 +82,18 @@ public:
     // Vertices in field coordinates; a closed polygon repeats its first vertex at the end.
     const FieldSelection& Selection() const { return selection_; }
 
+    // ---- Scale (canvas_scale.cpp) ------------------------------------------------------------
+    // The field position at the centre keeps its place; at the pointer for the wheel.
+    void ZoomIn();
+    void ZoomOut();
+    void FitField();
+    void ActualSize();
+    void SetScaleAround(int level, int x, int y);
+    const KnollViewScale& Scale() const { return scale_; }
+    const KnollReducedField& ReducedCopy() const { return reduced_; }
+    // Ctrl with the wheel: a step away from the user magnifies, around the pointer.
+    void OnZoomWheel(int x, int y, int notches) override;
+
     // ---- View geometry ----------------------------------------------------------------------
     int ViewWidth() const { return viewWidth_; }
     int ViewHeight() const { return viewHeight_; }
@@ -102,7 +116,8 @@ public:
     // ---- FieldPainter -----------------------------------------------------------------------
     void DrawRow(int y) override;
     void DrawPoint(int x, int y) override;
-    vRect ShownArea() const override { return {hOffset_, vOffset_, viewWidth_, viewHeight_}; }
+    void RowChanged(int y) override;
+    vRect ShownArea() const override;
     void ClearSurface() override;
 
     void Paint() override;
@@ -112,6 +127,7 @@ private:
 
     // Scrolling (canvas_scrolling.cpp).
     void ScrollBy(int axes, int step);
+    int StepInPositions(int pixels) const;
     void PageTo(bool horizontal, int shown, int top);
     void FitOffsetsToField();
     void RecomputeThumbs();
@@ -120,6 +136,8 @@ private:
     // The deferred copy of the view.
     void FlushView();
     void CopyView();
+    void DrawScaled();
+    void CopyWhenDue();
     bool DisplayFrameDue() const;
 
     // Selection (canvas_selection.cpp).
@@ -129,6 +147,7 @@ private:
     void ClosePolygon();
     void DrawOutline();
     vPoint OnPane(const vPoint& fieldPoint) const;
+    vPoint InField(int x, int y) const;
     void ShowReadOut(int x, int y);
 
     // Legend (canvas_legend.cpp).
@@ -139,6 +158,8 @@ private:
     KnollCanvasOwner* owner_;
     HeightField field_;
     FieldSelection selection_;
+    KnollViewScale scale_;
+    KnollReducedField reduced_;
     int viewWidth_ = HeightField::kInitialSize;
     int viewHeight_ = HeightField::kInitialSize;
     int vOffset_ = 0;
