@@ -1,5 +1,7 @@
 #include "core/height_field.h"
 
+#include <utility>
+
 namespace {
 
 std::unique_ptr<TarnMemoryDC> WhiteImage(int width, int height) {
@@ -51,6 +53,15 @@ bool HeightField::ReshapeWithin(int width, int height) {
     mask_->Erase();
     painter_->ClearSurface();
     return true;
+}
+
+void HeightField::TakeImagesOf(HeightField& loaded) {
+    std::swap(width_, loaded.width_);
+    std::swap(height_, loaded.height_);
+    std::swap(working_, loaded.working_);
+    std::swap(undo_, loaded.undo_);
+    std::swap(mask_, loaded.mask_);
+    painter_->ClearSurface();
 }
 
 bool HeightField::TakeSize(int width, int height) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/step.h"
+#include "core/field_load.h"
 #include "core/file_name.h"
 #include "core/palette_file.h"
 #include "core/ppm.h"
@@ -25,21 +26,13 @@ StepResult Open(Session& session, const std::string& path) {
     if (fileKind == kFileKindUnknown) {
         return StepResult::Failed("WRONG  FILE TYPE!!\n\nTGA & PPM types only !!");
     }
-    HeightField& field = session.field;
     FileSize size;
-    int result = fileKind == kFileKindPpm ? LoadPpm(field, path.c_str(), &size)
-                                          : LoadTga(field, path.c_str(), &size);
-    // Out of memory the field is as it was, its selection and commit included.
+    int result = LoadFieldFile(session.field, fileKind, path.c_str(), &size);
+    // A failed load leaves the field as it was, its selection and commit included.
     if (result == kLoadNoMemory) return StepResult::Failed(NoMemoryMessage(size.width, size.height));
-    // Whatever the outcome the editor leaves selection mode and commits. A finished load
-    // has cleared the mask and committed already; doing it again would only cost time.
-    if (result != kLoadDone) {
-        session.DropSelection();
-        field.SnapshotField();
-        return StepResult::Failed(LoadNotice(result));
-    }
+    if (result != kLoadDone) return StepResult::Failed(LoadNotice(result));
+    // A finished load has cleared the mask and committed already.
     session.ForgetSelection();
-    field.SetKind(fileKind == kFileKindPpm ? kSixteenBitField : kEightBitField);
     return StepResult::Done();
 }
 
