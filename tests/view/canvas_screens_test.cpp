@@ -74,3 +74,22 @@ TEST(CanvasScreens, SixteenBitFieldAndAClosedPolygon) {
     f.Keep("canvas_closed_polygon");
     EXPECT_EQ(f.platform().FramePixel(f.X(300), f.Y(40)) & 0xFFFFFF, 0xFFFEFFu);
 }
+
+TEST(CanvasScreens, AMagnifiedPolygonAndTheFieldAtOneToTwo) {
+    DemoCanvas f;
+    f.canvas.SetScaleAround(2, 0, 0);
+    f.canvas.SetSelectMode(1);
+    for (vPoint vertex : {vPoint{60, 60}, vPoint{500, 40}, vPoint{700, 300}, vPoint{420, 560}, vPoint{40, 500}}) {
+        f.Click(vertex.x, vertex.y);
+    }
+    f.Click(0, 0, 3);
+    ASSERT_EQ(f.canvas.SelectState(), FieldSelection::kChosen);
+    f.Keep("canvas_magnified_polygon");
+    EXPECT_EQ(f.canvas.Selection().points()[1].x, 125);
+    EXPECT_EQ(f.Shown(4 * 125 + 2, 4 * 10 + 2), 0xFFFEFFu);  // the centre of the vertex's block
+
+    f.canvas.SetScaleAround(-1, 0, 0);
+    f.Keep("canvas_one_to_two");
+    EXPECT_EQ(f.Shown(250, 10), kNoValuePixel);  // beyond the field
+    EXPECT_EQ(f.Shown(125 / 2, 10 / 2), 0xFFFEFFu);
+}
