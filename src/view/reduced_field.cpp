@@ -86,37 +86,71 @@ void KnollReducedField::MarkAbove(int level, int row) {
     anyDirty_ = true;
 }
 
+// Column sums of the block row's one or two field rows first, then pairs of columns:
+// both loops run over plain arrays, so the compiler can vectorise them.
 void KnollReducedField::MakeFirstLevelRow(const HeightField& field, int row) {
     const TarnMemoryDC& image = field.working();
-    const uint32_t* rows[2] = {image.RowPixels(2 * row), image.RowPixels(std::min(2 * row + 1, height_ - 1))};
-    const int rowCount = 2 * row + 1 < height_ ? 2 : 1;
-    uint32_t* out = &levels_[0].entries[size_t(row) * size_t(levels_[0].columns)];
-    for (int column = 0; column < levels_[0].columns; ++column) {
-        Block block;
-        const int lastX = std::min(2 * column + 1, width_ - 1);
-        for (int r = 0; r < rowCount; ++r) {
-            for (int x = 2 * column; x <= lastX; ++x) {
-                int value = field.DecodeValue(rows[r][x]);
-                block.sum += uint32_t(std::max(value, 0));
-                block.count += value >= 0;
-            }
+    const int lastRow = std::min(2 * row + 1, height_ - 1);
+    columnSums_.assign(size_t(width_) + 1, 0);
+    columnCounts_.assign(size_t(width_) + 1, 0);
+    for (int y = 2 * row; y <= lastRow; ++y) {
+        if (kind_ == kSixteenBitField) {
+            AddColumns<true>(image.RowPixels(y));
+        } else {
+            AddColumns<false>(image.RowPixels(y));
         }
-        out[column] = Pack(1, block);
+    }
+    // Locals throughout: a store through a uint32_t pointer may alias an int member, which
+    // would keep the loops from vectorising.
+    const int columns = levels_[0].columns;
+    uint32_t* out = &levels_[0].entries[size_t(row) * size_t(columns)];
+    const uint32_t* sums = columnSums_.data();
+    const uint32_t* counts = columnCounts_.data();
+    for (int column = 0; column < columns; ++column) {
+        const uint32_t sum = sums[2 * column] + sums[2 * column + 1];
+        const uint32_t count = counts[2 * column] + counts[2 * column + 1];
+        out[column] = sum | count << SumBits(1);
     }
 }
 
+template <bool kWide>
+void KnollReducedField::AddColumns(const uint32_t* pixels) {
+    uint32_t* sums = columnSums_.data();
+    uint32_t* counts = columnCounts_.data();
+    const int width = width_;
+    for (int x = 0; x < width; ++x) {
+        const uint32_t pixel = pixels[x];
+        const uint32_t has = pixel != kNoValuePixel;
+        const uint32_t value = kWide ? pixel & 0xFFFF : (pixel >> 16) & 0xFF;
+        sums[x] += value & (0u - has);
+        counts[x] += has;
+    }
+}
+
+// Each entry adds the two by two entries below it; a missing last row or column of the
+// level below counts as empty.
 void KnollReducedField::MakeRow(int level, int row) {
     const Level& below = levels_[level - 2];
     Level& here = levels_[level - 1];
-    uint32_t* out = &here.entries[size_t(row) * size_t(here.columns)];
-    for (int column = 0; column < here.columns; ++column) {
-        Block block;
-        for (int r = 2 * row; r < std::min(2 * row + 2, below.rows); ++r) {
-            for (int c = 2 * column; c < std::min(2 * column + 2, below.columns); ++c) {
-                Add(block, Unpack(level - 1, below.entries[size_t(r) * size_t(below.columns) + size_t(c)]));
-            }
+    const int columns = here.columns, belowColumns = below.columns;
+    const int belowShift = SumBits(level - 1), shift = SumBits(level);
+    const uint32_t belowMask = (1u << belowShift) - 1;
+    columnSums_.assign(size_t(2 * columns), 0);
+    columnCounts_.assign(size_t(2 * columns), 0);
+    uint32_t* sums = columnSums_.data();
+    uint32_t* counts = columnCounts_.data();
+    for (int r = 2 * row; r < std::min(2 * row + 2, below.rows); ++r) {
+        const uint32_t* entries = &below.entries[size_t(r) * size_t(belowColumns)];
+        for (int c = 0; c < belowColumns; ++c) {
+            sums[c] += entries[c] & belowMask;
+            counts[c] += entries[c] >> belowShift;
         }
-        out[column] = Pack(level, block);
+    }
+    uint32_t* out = &here.entries[size_t(row) * size_t(columns)];
+    for (int column = 0; column < columns; ++column) {
+        const uint32_t sum = sums[2 * column] + sums[2 * column + 1];
+        const uint32_t count = counts[2 * column] + counts[2 * column + 1];
+        out[column] = sum | count << shift;
     }
 }
 
@@ -134,7 +168,15 @@ KnollReducedField::Block KnollReducedField::Entry(int level, int column, int row
 }
 
 void KnollReducedField::ReadRow(int level, int row, int first, int count, Block* out) const {
-    for (int i = 0; i < count; ++i) out[i] = Entry(level, first + i, row);
+    if (level > kStoredLevels || row < 0 || first < 0) {
+        for (int i = 0; i < count; ++i) out[i] = Entry(level, first + i, row);
+        return;
+    }
+    const Level& here = levels_[level - 1];
+    const int inside = row < here.rows ? std::clamp(here.columns - first, 0, count) : 0;
+    const uint32_t* entries = inside > 0 ? &here.entries[size_t(row) * size_t(here.columns) + size_t(first)] : nullptr;
+    for (int i = 0; i < inside; ++i) out[i] = Unpack(level, entries[i]);
+    std::fill(out + inside, out + count, Block{});
 }
 
 size_t KnollReducedField::MemoryBytes() const {

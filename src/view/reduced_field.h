@@ -52,6 +52,8 @@ private:
     bool Matches(const HeightField& field) const;
     void Allocate(const HeightField& field);
     void MakeFirstLevelRow(const HeightField& field, int row);
+    template <bool kWide>
+    void AddColumns(const uint32_t* pixels);
     void MakeRow(int level, int row);
     void MarkAbove(int level, int row);
     Block Entry(int level, int column, int row) const;
@@ -61,4 +63,7 @@ private:
     int kind_ = -1;
     bool anyDirty_ = false;
     Level levels_[kStoredLevels];
+    // One block row's sums and counts per field column, kept between rows.
+    std::vector<uint32_t> columnSums_;
+    std::vector<uint32_t> columnCounts_;
 };

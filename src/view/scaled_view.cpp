@@ -1,5 +1,6 @@
 #include "view/scaled_view.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -43,15 +44,20 @@ void DrawReduced(const HeightField& field, const KnollReducedField& reduced, con
     const int block = scale.BlockSize();
     const ValueColours colours(field);
     const auto& reciprocal = TheReciprocals().of;
-    std::vector<KnollReducedField::Block> blocks(size_t(view.Width()));
+    // Only the pixels that show the field read the copy; the rest is white.
+    const int columns = std::clamp(scale.ViewSpan(field.width() - offset.x), 0, view.Width());
+    const int rows = std::clamp(scale.ViewSpan(field.height() - offset.y), 0, view.Height());
+    std::vector<KnollReducedField::Block> blocks(static_cast<size_t>(columns));
     for (int y = 0; y < view.Height(); ++y) {
-        reduced.ReadRow(level, offset.y / block + y, offset.x / block, view.Width(), blocks.data());
         uint32_t* out = view.Row(y);
-        for (int x = 0; x < view.Width(); ++x) {
+        const int shown = y < rows ? columns : 0;
+        if (shown > 0) reduced.ReadRow(level, offset.y / block + y, offset.x / block, shown, blocks.data());
+        for (int x = 0; x < shown; ++x) {
             const KnollReducedField::Block& b = blocks[size_t(x)];
             uint32_t mean = uint32_t((uint64_t(b.sum + b.count / 2) * reciprocal[b.count]) >> kReciprocalShift);
             out[x] = b.count ? colours.Of(mean) : kNoValuePixel;
         }
+        std::fill(out + shown, out + view.Width(), kNoValuePixel);
     }
 }
 
