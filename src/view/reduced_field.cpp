@@ -91,13 +91,15 @@ void KnollReducedField::MarkAbove(int level, int row) {
 void KnollReducedField::MakeFirstLevelRow(const HeightField& field, int row) {
     const TarnMemoryDC& image = field.working();
     const int lastRow = std::min(2 * row + 1, height_ - 1);
-    columnSums_.assign(size_t(width_) + 1, 0);
-    columnCounts_.assign(size_t(width_) + 1, 0);
+    columnSums_.resize(size_t(width_) + 1);
+    columnCounts_.resize(size_t(width_) + 1);
+    columnSums_[size_t(width_)] = columnCounts_[size_t(width_)] = 0;
     for (int y = 2 * row; y <= lastRow; ++y) {
+        const bool first = y == 2 * row;
         if (kind_ == kSixteenBitField) {
-            AddColumns<true>(image.RowPixels(y));
+            first ? TakeColumns<true, false>(image.RowPixels(y)) : TakeColumns<true, true>(image.RowPixels(y));
         } else {
-            AddColumns<false>(image.RowPixels(y));
+            first ? TakeColumns<false, false>(image.RowPixels(y)) : TakeColumns<false, true>(image.RowPixels(y));
         }
     }
     // Locals throughout: a store through a uint32_t pointer may alias an int member, which
@@ -113,17 +115,18 @@ void KnollReducedField::MakeFirstLevelRow(const HeightField& field, int row) {
     }
 }
 
-template <bool kWide>
-void KnollReducedField::AddColumns(const uint32_t* pixels) {
+// The first row of a block row sets the column sums, the second adds to them.
+template <bool kWide, bool kAdd>
+void KnollReducedField::TakeColumns(const uint32_t* pixels) {
     uint32_t* sums = columnSums_.data();
     uint32_t* counts = columnCounts_.data();
     const int width = width_;
     for (int x = 0; x < width; ++x) {
         const uint32_t pixel = pixels[x];
         const uint32_t has = pixel != kNoValuePixel;
-        const uint32_t value = kWide ? pixel & 0xFFFF : (pixel >> 16) & 0xFF;
-        sums[x] += value & (0u - has);
-        counts[x] += has;
+        const uint32_t value = (kWide ? pixel & 0xFFFF : (pixel >> 16) & 0xFF) & (0u - has);
+        sums[x] = kAdd ? sums[x] + value : value;
+        counts[x] = kAdd ? counts[x] + has : has;
     }
 }
 
@@ -154,29 +157,29 @@ void KnollReducedField::MakeRow(int level, int row) {
     }
 }
 
-KnollReducedField::Block KnollReducedField::Entry(int level, int column, int row) const {
-    if (level > kStoredLevels) {
-        Block block;
-        for (int r = 2 * row; r < 2 * row + 2; ++r) {
-            for (int c = 2 * column; c < 2 * column + 2; ++c) Add(block, Entry(level - 1, c, r));
-        }
-        return block;
-    }
-    const Level& here = levels_[level - 1];
-    if (column < 0 || row < 0 || column >= here.columns || row >= here.rows) return {};
-    return Unpack(level, here.entries[size_t(row) * size_t(here.columns) + size_t(column)]);
-}
-
 void KnollReducedField::ReadRow(int level, int row, int first, int count, Block* out) const {
-    if (level > kStoredLevels || row < 0 || first < 0) {
-        for (int i = 0; i < count; ++i) out[i] = Entry(level, first + i, row);
+    if (level > kStoredLevels) {
+        ReadCombinedRow(level, row, first, count, out);
         return;
     }
     const Level& here = levels_[level - 1];
-    const int inside = row < here.rows ? std::clamp(here.columns - first, 0, count) : 0;
+    const int inside = row >= 0 && row < here.rows && first >= 0 ? std::clamp(here.columns - first, 0, count) : 0;
     const uint32_t* entries = inside > 0 ? &here.entries[size_t(row) * size_t(here.columns) + size_t(first)] : nullptr;
     for (int i = 0; i < inside; ++i) out[i] = Unpack(level, entries[i]);
     std::fill(out + inside, out + count, Block{});
+}
+
+// A level that is not stored: two rows of the level below, their entries paired.
+void KnollReducedField::ReadCombinedRow(int level, int row, int first, int count, Block* out) const {
+    std::vector<Block> below(static_cast<size_t>(2 * count));
+    std::fill(out, out + count, Block{});
+    for (int r = 2 * row; r < 2 * row + 2; ++r) {
+        ReadRow(level - 1, r, 2 * first, 2 * count, below.data());
+        for (int i = 0; i < count; ++i) {
+            Add(out[i], below[size_t(2 * i)]);
+            Add(out[i], below[size_t(2 * i + 1)]);
+        }
+    }
 }
 
 size_t KnollReducedField::MemoryBytes() const {

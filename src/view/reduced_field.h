@@ -33,7 +33,7 @@ public:
     void Update(const HeightField& field);
 
     // Blocks first..first + count - 1 of block row `row` at level 1..kLargestLevel (block
-    // side 2^level); blocks beyond the field have no value.
+    // side 2^level); blocks beyond the field have no value. Both start at 0 or more.
     void ReadRow(int level, int row, int first, int count, Block* out) const;
 
     bool Exists() const { return !levels_[0].entries.empty(); }
@@ -52,11 +52,11 @@ private:
     bool Matches(const HeightField& field) const;
     void Allocate(const HeightField& field);
     void MakeFirstLevelRow(const HeightField& field, int row);
-    template <bool kWide>
-    void AddColumns(const uint32_t* pixels);
+    template <bool kWide, bool kAdd>
+    void TakeColumns(const uint32_t* pixels);
+    void ReadCombinedRow(int level, int row, int first, int count, Block* out) const;
     void MakeRow(int level, int row);
     void MarkAbove(int level, int row);
-    Block Entry(int level, int column, int row) const;
 
     int width_ = 0;
     int height_ = 0;
