@@ -60,9 +60,9 @@ bool KnollCmdWindow::LoadFile(const char* name, const char* wrongTypeNotice) {
     return true;
 }
 
-void KnollCmdWindow::FirstLoad() {
-    std::string name = TheSettings().lastMapPath;
+void KnollCmdWindow::FirstLoad(const std::string& name) {
     if (!LoadFile(name.c_str(), kFirstLoadWrongType)) return;
+    TheSettings().lastMapPath = CutToLine(name);
     heightFilterIndex_ = fileKind_;
     canvas_.UpdateScrollBars();
     SetCaption(name.c_str());

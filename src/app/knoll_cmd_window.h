@@ -46,12 +46,13 @@ public:
     void WriteSettings();
 
     // ---- Files (file_commands.cpp) -----------------------------------------------------------
-    void FirstLoad();
+    // Loads the field at start-up; once it has loaded, it is the one remembered.
+    void FirstLoad(const std::string& name);
     OpenOutcome OpenFile();
     void SaveFile();
 
     // ---- Palette (palette_commands.cpp) ------------------------------------------------------
-    int LoadPalette();
+    int LoadPalette(const std::string& path);
     void LoadStartPalette();
     int ChoosePalette();
     void PaletteCommand();

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <functional>
+
 #include "app/settings_file.h"
 #include "editor_session.h"
 #include "read_only_folder.h"
@@ -112,12 +114,74 @@ TEST(StartUp, SettingsLinesLongerThanALineAreCutAndAFailedWriteKeepsTheOldFile) 
     EXPECT_EQ(editor.Notices().back(), "Unable to Save INI");
 }
 
-TEST(StartUp, SeedArgumentIsTakenAndABadOneRefusesToStart) {
+TEST(StartUp, SeedArgumentIsTakenAndBadArgumentsRefuseToStart) {
     {
         EditorSession editor;
         ASSERT_EQ(editor.Start({"--seed", "77"}), 0);
         EXPECT_EQ(RoughenSeed(), 77u);
     }
+    for (std::vector<const char*> arguments : {std::vector<const char*>{"--seed", "many"}, {"--colour"}, {"a.tga", "b.tga"}}) {
+        EditorSession editor;
+        EXPECT_EQ(editor.Start(arguments), 2) << arguments[0];
+    }
+}
+
+TEST(StartUp, FileArgumentOpensInsteadOfTheRememberedFieldAndIsRememberedOnceLoaded) {
+    std::string field, settings;
+    {
+        EditorSession editor;
+        editor.CopyDemo();
+        std::filesystem::create_directory(editor.Path("maps"));
+        std::filesystem::copy_file(editor.Path("Intro.tga"), editor.Path("maps/hill.tga"));
+        field = editor.Path("maps/hill.tga");
+        // Named relative to the start folder, though the settings move to another one.
+        std::ofstream(editor.Path("Knollwork.ini")) << editor.Path("maps") << "\n" << editor.Path("Intro.tga") << "\n"
+                                                    << editor.Folder() << "\n" << editor.Path("Std.pal") << "\n";
+        ASSERT_EQ(editor.Start({"./maps/../maps/hill.tga"}), 0);
+        EXPECT_TRUE(editor.Notices().empty());
+        EXPECT_STREQ(editor.Window().Name(), field.c_str());
+        editor.Command(cmdExit);
+        settings = ReadFileText(editor.Path("Knollwork.ini"));
+    }
+    // A file that cannot be loaded says so and leaves the remembered one.
+    EditorSession next;
+    std::ofstream(next.Path("Knollwork.ini")) << settings;
+    ASSERT_EQ(next.Start({"missing.tga"}), 0);
+    EXPECT_EQ(next.Notices(), (std::vector<std::string>{"Palette Open error", "Unable to LOAD File !!"}));
+    next.Command(cmdExit);
+    EXPECT_EQ(ReadLines(next.Path("Knollwork.ini"))[1], field);
+}
+
+// Pipes and devices would hang the start or fill memory; only regular files are read,
+// and only their start.
+TEST(StartUp, SettingsAndHelpThatAreNotRegularFilesGiveTheirNotices) {
+    const std::string newSettings = "Unable to open INI FILE\n\n Creating NEW INI FILE";
+    auto firstNotice = [&](const std::function<void(const std::string&)>& make) {
+        EditorSession editor;
+        make(editor.Path("Knollwork.ini"));
+        EXPECT_EQ(editor.Start(), 0);
+        return editor.Notices().at(0);
+    };
+    EXPECT_EQ(firstNotice([](const std::string& path) { mkfifo(path.c_str(), 0600); }), newSettings);
+    EXPECT_EQ(firstNotice([](const std::string& path) { std::filesystem::create_directory(path); }), newSettings);
+    EXPECT_EQ(firstNotice([](const std::string& path) { std::filesystem::create_symlink("/dev/zero", path); }),
+              newSettings);
+
+    // A huge settings file is read only as far as its four lines.
     EditorSession editor;
-    EXPECT_EQ(editor.Start({"--seed", "many"}), 2);
+    std::string ini = editor.Path("Knollwork.ini");
+    std::ofstream(ini) << editor.Folder() << "\n\n" << editor.Folder() << "\n" << editor.Path("Std.pal") << "\n";
+    std::filesystem::resize_file(ini, std::uintmax_t(1) << 32);
+    EXPECT_EQ(editor.Start(), 0);
+    EXPECT_EQ(TheSettings().paletteDirectory, editor.Folder());
+
+    for (const char* target : {"/dev/zero", "fifo"}) {
+        std::filesystem::remove(editor.Path("Knollwork.hlp"));
+        if (std::string(target) == "fifo") mkfifo(editor.Path("Knollwork.hlp").c_str(), 0600);
+        else std::filesystem::create_symlink(target, editor.Path("Knollwork.hlp"));
+        size_t before = editor.NoticeCount();
+        editor.Command(cmdHelpContents);
+        ASSERT_EQ(editor.NoticeCount(), before + 1);
+        EXPECT_NE(editor.Notices().back().find("cannot be opened"), std::string::npos);
+    }
 }
