@@ -64,7 +64,7 @@ struct Session {
 
 class CanvasBench {
 public:
-    explicit CanvasBench(int kind, int interval = 0, int side = kSide) : session(interval), canvas(&owner) {
+    explicit CanvasBench(int kind, int interval = 0, int side = kSide) : session(interval), canvas(&owner, document) {
         auto* window = new vCmdWindow("Bench", kScreenWidth, kScreenHeight);
         session.app.OpenAppWindow(window, "Bench", kScreenWidth, kScreenHeight, nullptr);
         window->AddPane(&canvas);
@@ -80,6 +80,7 @@ public:
 
     Session session;
     NullOwner owner;
+    FieldDocument document;
     KnollCanvasPane canvas;
 };
 

@@ -69,7 +69,7 @@ void BM_RenderPalette(benchmark::State& state) {
     int presents = 0;
     for (auto _ : state) {
         Clock::time_point start = Clock::now();
-        RenderPalette(alone, ThePalette());
+        RenderPalette(alone, bench.document.palette());
         engine.Take(MsSince(start));
         int before = bench.Presents();
         start = Clock::now();

@@ -8,7 +8,7 @@ void KnollCanvasPane::ZoomOut() { SetScaleAround(scale_.level() - 1, viewWidth_ 
 void KnollCanvasPane::ActualSize() { SetScaleAround(0, viewWidth_ / 2, viewHeight_ / 2); }
 
 void KnollCanvasPane::FitField() {
-    int level = KnollViewScale::FitLevel(field_.width(), field_.height(), viewWidth_, viewHeight_);
+    int level = KnollViewScale::FitLevel(document_.field().width(), document_.field().height(), viewWidth_, viewHeight_);
     SetScaleAround(level, viewWidth_ / 2, viewHeight_ / 2);
 }
 
@@ -27,6 +27,6 @@ void KnollCanvasPane::SetScaleAround(int level, int x, int y) {
     UpdateScrollBars();
     if (GetDC()) GetDC()->Erase();
     OnRedraw(0, 0, 0, 0);
-    if (selection_.vertexCount() > 0) lastVertex_ = bandEnd_ = OnPane(selection_.points().back());
+    if (document_.selection().vertexCount() > 0) lastVertex_ = bandEnd_ = OnPane(document_.selection().points().back());
     if (owner_) owner_->ShowScale(scale_.Label().c_str());
 }

@@ -28,25 +28,25 @@ void KnollCanvasPane::OnResize(int width, int height) {
 }
 
 void KnollCanvasPane::RecomputeThumbs() {
-    hThumb_ = Percent(scale_.FieldSpan(viewWidth_), field_.width());
-    vThumb_ = Percent(scale_.FieldSpan(viewHeight_), field_.height());
+    hThumb_ = Percent(scale_.FieldSpan(viewWidth_), document_.field().width());
+    vThumb_ = Percent(scale_.FieldSpan(viewHeight_), document_.field().height());
 }
 
 void KnollCanvasPane::UpdateScrollBars() {
     FitOffsetsToField();
-    bool horizontal = scale_.FieldSpan(viewWidth_) < field_.width();
+    bool horizontal = scale_.FieldSpan(viewWidth_) < document_.field().width();
     ShowHScroll(horizontal);
     if (horizontal) SetBar(true);
-    bool vertical = scale_.FieldSpan(viewHeight_) < field_.height();
+    bool vertical = scale_.FieldSpan(viewHeight_) < document_.field().height();
     ShowVScroll(vertical);
     if (vertical) SetBar(false);
 }
 
 void KnollCanvasPane::SetBar(bool horizontal) {
     if (horizontal) {
-        SetHScroll(hThumb_, Percent(hOffset_, field_.width()));
+        SetHScroll(hThumb_, Percent(hOffset_, document_.field().width()));
     } else {
-        SetVScroll(vThumb_, Percent(vOffset_, field_.height()));
+        SetVScroll(vThumb_, Percent(vOffset_, document_.field().height()));
     }
 }
 
@@ -54,8 +54,8 @@ void KnollCanvasPane::SetBar(bool horizontal) {
 // they keep to the block grid, the last block partly beyond the edge if need be.
 void KnollCanvasPane::FitOffsetsToField() {
     const int block = scale_.BlockSize();
-    int lastH = std::max(field_.width() - scale_.FieldSpan(viewWidth_), 0);
-    int lastV = std::max(field_.height() - scale_.FieldSpan(viewHeight_), 0);
+    int lastH = std::max(document_.field().width() - scale_.FieldSpan(viewWidth_), 0);
+    int lastV = std::max(document_.field().height() - scale_.FieldSpan(viewHeight_), 0);
     hOffset_ = scale_.OnGrid(std::clamp(hOffset_, 0, scale_.OnGrid(lastH + block - 1)));
     vOffset_ = scale_.OnGrid(std::clamp(vOffset_, 0, scale_.OnGrid(lastV + block - 1)));
 }
@@ -95,7 +95,7 @@ void KnollCanvasPane::OnVPage(int shown, int top) { PageTo(false, shown, top); }
 // position; a page click beyond it moves by one page.
 void KnollCanvasPane::PageTo(bool horizontal, int shown, int top) {
     int& offset = horizontal ? hOffset_ : vOffset_;
-    int size = horizontal ? field_.width() : field_.height();
+    int size = horizontal ? document_.field().width() : document_.field().height();
     int thumb = horizontal ? hThumb_ : vThumb_;
     int target = int(int64_t(top) * size / 100);
     int step = 0;

@@ -1,7 +1,5 @@
 #include "view/knoll_canvas_pane.h"
 
-#include <ctime>
-
 #include "core/render_palette.h"
 #include "framework/window/app.h"
 #include "ops/drivers.h"
@@ -11,63 +9,50 @@
 #include "ops/value_operations.h"
 #include "view/scaled_view.h"
 
-namespace {
-
-// The seed of Roughen: the clock's whole seconds.
-uint32_t ClockSeed() { return uint32_t(std::time(nullptr)); }
-
-}  // namespace
-
-KnollCanvasPane::KnollCanvasPane(KnollCanvasOwner* owner) : owner_(owner) {
-    field_.SetPainter(this);
+KnollCanvasPane::KnollCanvasPane(KnollCanvasOwner* owner, FieldDocument& document)
+    : owner_(owner), document_(document) {
+    document_.field().SetPainter(this);
 }
 
-KnollCanvasPane::~KnollCanvasPane() { field_.SetPainter(nullptr); }
+KnollCanvasPane::~KnollCanvasPane() { document_.field().SetPainter(nullptr); }
 
 // ---- Operations -------------------------------------------------------------------------------
 
-void KnollCanvasPane::Roughen(int mode, int32_t value) { ::Roughen(field_, mode, value, ClockSeed()); }
+void KnollCanvasPane::Roughen(int mode, int32_t value) { ::Roughen(document_.field(), mode, value, document_.RoughenSeed()); }
 
 void KnollCanvasPane::RoughenArea(int area, int mode, int32_t value) {
-    ::RoughenArea(field_, area, mode, value, ClockSeed());
+    ::RoughenArea(document_.field(), area, mode, value, document_.RoughenSeed());
 }
 
-void KnollCanvasPane::Smooth(int area, int radius) { ::Smooth(field_, area, radius); }
-void KnollCanvasPane::CutLow(int area, int32_t value) { ::CutLow(field_, area, value); }
-void KnollCanvasPane::ClipHigh(int area, int32_t value) { ::ClipHigh(field_, area, value); }
-void KnollCanvasPane::FillValue(int area, int32_t value) { ::FillValue(field_, area, value); }
-void KnollCanvasPane::AddValue(int area, int32_t amount) { ::AddValue(field_, area, amount); }
-void KnollCanvasPane::InvertValues(int area) { ::InvertValues(field_, area); }
-void KnollCanvasPane::Mirror(int direction) { ::Mirror(field_, direction); }
-void KnollCanvasPane::Flip(int direction) { ::Flip(field_, direction); }
-
-// The undo image comes back whole, so the reduced copy is made again when next shown.
-void KnollCanvasPane::RestoreField() {
-    field_.RestoreField();
-    reduced_.MarkAll();
-}
+void KnollCanvasPane::Smooth(int area, int radius) { ::Smooth(document_.field(), area, radius); }
+void KnollCanvasPane::CutLow(int area, int32_t value) { ::CutLow(document_.field(), area, value); }
+void KnollCanvasPane::ClipHigh(int area, int32_t value) { ::ClipHigh(document_.field(), area, value); }
+void KnollCanvasPane::FillValue(int area, int32_t value) { ::FillValue(document_.field(), area, value); }
+void KnollCanvasPane::AddValue(int area, int32_t amount) { ::AddValue(document_.field(), area, amount); }
+void KnollCanvasPane::InvertValues(int area) { ::InvertValues(document_.field(), area); }
+void KnollCanvasPane::Mirror(int direction) { ::Mirror(document_.field(), direction); }
+void KnollCanvasPane::Flip(int direction) { ::Flip(document_.field(), direction); }
 
 void KnollCanvasPane::ConvertToTga() {
-    RunConvertToTga(field_);
+    document_.ConvertTo(kEightBitField);
     RefreshView();
 }
 
 void KnollCanvasPane::ConvertToPpm() {
-    RunConvertToPpm(field_);
+    document_.ConvertTo(kSixteenBitField);
     RefreshView();
 }
 
 ZoomOutcome KnollCanvasPane::Zoom(int mode) {
-    ZoomOutcome outcome = ::Zoom(field_, mode, &selection_);
+    ZoomOutcome outcome = document_.Zoom(mode);
     if (outcome != ZoomOutcome::kDone) return outcome;
-    RestoreField();
     RefreshView();
     UpdateScrollBars();
     return outcome;
 }
 
 void KnollCanvasPane::RenderPalette() {
-    if (field_.kind() == kEightBitField) ::RenderPalette(field_, field_.palette());
+    if (document_.field().kind() == kEightBitField) ::RenderPalette(document_.field(), document_.field().palette());
 }
 
 // ---- Painter ----------------------------------------------------------------------------------
@@ -82,12 +67,12 @@ void KnollCanvasPane::DrawRow(int y) {
     int paneY = y - vOffset_;
     if (paneY < 0 || paneY >= viewHeight_) return;
     FlushView();
-    BlitFrom(&field_.working(), 0, paneY, hOffset_, y, viewWidth_, 1);
+    BlitFrom(&document_.field().working(), 0, paneY, hOffset_, y, viewWidth_, 1);
 }
 
 void KnollCanvasPane::RowChanged(int y) {
     if (scale_.IsReduced()) {
-        reduced_.RowChanged(field_, y);
+        reduced_.RowChanged(document_.field(), y);
     } else {
         reduced_.MarkRow(y);
     }
@@ -146,7 +131,7 @@ void KnollCanvasPane::CopyView() {
     viewPending_ = false;
     FitOffsetsToField();
     if (scale_.IsActualSize()) {
-        BlitFrom(&field_.working(), 0, 0, hOffset_, vOffset_, viewWidth_, viewHeight_);
+        BlitFrom(&document_.field().working(), 0, 0, hOffset_, vOffset_, viewWidth_, viewHeight_);
     } else {
         DrawScaled();
     }
@@ -154,10 +139,10 @@ void KnollCanvasPane::CopyView() {
 }
 
 void KnollCanvasPane::DrawScaled() {
-    if (scale_.IsReduced()) reduced_.Update(field_);
+    if (scale_.IsReduced()) reduced_.Update(document_.field());
     Raster& surface = Surface();
     if (surface.IsEmpty()) return;
-    DrawScaledView(field_, reduced_, scale_, vPoint{hOffset_, vOffset_}, surface);
+    DrawScaledView(document_.field(), reduced_, scale_, vPoint{hOffset_, vOffset_}, surface);
     SurfaceChanged();
 }
 
