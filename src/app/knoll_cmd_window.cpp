@@ -46,7 +46,7 @@ void KnollCmdWindow::OnKey(int key, int shift) {
         ScaleCommand(cmdZoomIn);
         return;
     }
-    vApp* app = vApp::Instance();
+    vApp* app = App();
     switch (key) {
     case vKeyLeft: app->WarpPointer(-1, 0); break;
     case vKeyRight: app->WarpPointer(1, 0); break;
@@ -81,7 +81,7 @@ void KnollCmdWindow::OnCommand(int id, int value, int type) {
     case cmdZoomIn: case cmdZoomOut: case cmdFitField: case cmdActualSize: ScaleCommand(id); break;
     case cmdOpen: OpenCommand(); break;
     case cmdSave: SaveFile(); break;
-    case cmdExit: vApp::Instance()->Quit(); break;
+    case cmdExit: App()->Quit(); break;
     default: vCmdWindow::OnCommand(id, value, type); break;
     }
 }

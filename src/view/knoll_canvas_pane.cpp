@@ -135,7 +135,7 @@ void KnollCanvasPane::CopyView() {
     } else {
         DrawScaled();
     }
-    if (vApp* app = vApp::Instance(); app && app->Platform()) lastCopyMs_ = app->Platform()->NowMs();
+    if (vApp* app = WindowApp(); app && app->Platform()) lastCopyMs_ = app->Platform()->NowMs();
 }
 
 void KnollCanvasPane::DrawScaled() {
@@ -149,7 +149,7 @@ void KnollCanvasPane::DrawScaled() {
 // Without a display rate (the headless backend) copies wait for idle time, as
 // presentation does.
 bool KnollCanvasPane::DisplayFrameDue() const {
-    vApp* app = vApp::Instance();
+    vApp* app = WindowApp();
     vPlatform* platform = app ? app->Platform() : nullptr;
     if (!platform || !app->Frame().Exists()) return true;
     int interval = platform->FrameInterval();
