@@ -5,11 +5,12 @@
 
 #include "app/cmd_window_tables.h"
 #include "app/help_window.h"
+#include "app/settings_file.h"
 #include "document/field_document.h"
 #include "framework/menus/command_pane.h"
 #include "framework/menus/menu_pane.h"
 #include "framework/window/cmd_window.h"
-#include "ops/dialogs/operation_dialogs.h"
+#include "operation_dialogs/operation_dialogs.h"
 #include "view/canvas_owner.h"
 #include "view/knoll_canvas_pane.h"
 
@@ -37,11 +38,14 @@ public:
     void SetUndoKeep(int flag) override;
     void RunArmedOperation(int area) override;
     void ShowPosition(int x, int y, int height) override;
+    void ShowScale(const char* label) override;
 
     void UpdateConvertItems();
     void ShowOperationDialog(int kind);
 
     // ---- Settings (settings_commands.cpp) ----------------------------------------------------
+    // The application's settings.
+    KnollSettings& Settings();
     void ReadSettings();
     void WriteSettings();
 
@@ -84,6 +88,7 @@ private:
     void OperationButtonCommand(int kind);
     void ZoomCommand(int mode);
     void OpenCommand();
+    void ScaleCommand(int id);
 
     // Loads by the name's extension; false after its notice, the field and kind kept.
     bool LoadFile(const char* name, const char* wrongTypeNotice);

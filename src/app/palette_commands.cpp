@@ -27,17 +27,17 @@ int KnollCmdWindow::LoadPalette(const std::string& path) {
     std::string folder;
     int result = document_.LoadPalette(path.c_str(), folder);
     if (result == kPaletteLoaded) {
-        TheSettings().paletteFilePath = CutToLine(path);
-        TheSettings().paletteDirectory = CutToLine(folder);
+        Settings().paletteFilePath = CutToLine(path);
+        Settings().paletteDirectory = CutToLine(folder);
     }
     return result;
 }
 
 void KnollCmdWindow::LoadStartPalette() {
     // The settings keep the name remembered, so that a palette put there later wins.
-    std::string remembered = TheSettings().paletteFilePath;
+    std::string remembered = Settings().paletteFilePath;
     int result = LoadPalette(FindDataFile(remembered));
-    TheSettings().paletteFilePath = remembered;
+    Settings().paletteFilePath = remembered;
     if (result == kPaletteCannotOpen) ShowNotice("Palette Open error");
     if (result == kPaletteBodyError) ShowNotice("Palette Body error");
 }
@@ -54,7 +54,7 @@ int KnollCmdWindow::ChoosePalette() {
 }
 
 void KnollCmdWindow::PaletteCommand() {
-    KnollSettings& settings = TheSettings();
+    KnollSettings& settings = Settings();
     EnterFolder(settings.paletteDirectory);
     int result = ChoosePalette();
     if (result == kPaletteCannotOpen) ShowNotice("open error");

@@ -27,7 +27,7 @@ protected:
 // A palette that failed is not remembered: the next start would repeat its error.
 TEST_F(PaletteCommand, OpenAndBodyErrorsLeaveTheFieldUncolouredAndThePaletteRemembered) {
     uint32_t before = Pixel(200, 200);
-    KnollSettings remembered = TheSettings();
+    KnollSettings remembered = editor.app.Settings();
     editor.AnswerOpen(editor.Path("missing.Pal"));
     editor.Command(cmdPalette);
     EXPECT_EQ(editor.Notices().back(), "open error");
@@ -40,8 +40,8 @@ TEST_F(PaletteCommand, OpenAndBodyErrorsLeaveTheFieldUncolouredAndThePaletteReme
     EXPECT_EQ(editor.Window().Document().palette()[10], DefaultPalette()[10]);
     EXPECT_EQ(Pixel(200, 200), before);
     EXPECT_EQ(std::filesystem::current_path(), editor.Folder());
-    EXPECT_EQ(TheSettings().paletteFilePath, remembered.paletteFilePath);
-    EXPECT_EQ(TheSettings().paletteDirectory, remembered.paletteDirectory);
+    EXPECT_EQ(editor.app.Settings().paletteFilePath, remembered.paletteFilePath);
+    EXPECT_EQ(editor.app.Settings().paletteDirectory, remembered.paletteDirectory);
 }
 
 TEST_F(PaletteCommand, RepaintsAnEightBitFieldAndCommits) {
