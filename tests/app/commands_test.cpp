@@ -77,7 +77,7 @@ TEST_F(Commands, ReadOutAndConvertItems) {
     editor.Command(cmdToPpm);
     EXPECT_TRUE(editor.IsMenuSensitive(cmdToTga));
     EXPECT_FALSE(editor.IsMenuSensitive(cmdToPpm));
-    EXPECT_EQ(editor.Window().Canvas().FieldKind(), kSixteenBitField);
+    EXPECT_EQ(editor.Window().Document().field().kind(), kSixteenBitField);
     editor.Command(cmdToTga);
     EXPECT_FALSE(editor.IsMenuSensitive(cmdToTga));
     EXPECT_EQ(editor.Window().FileKind(), kFileKindTga);

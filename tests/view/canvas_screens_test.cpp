@@ -22,7 +22,7 @@ public:
         EXPECT_EQ(LoadPaletteFile((kDemo + "Std.pal").c_str(), palette, directory), kPaletteLoaded);
         canvas.Field().SetPalette(palette);
         EXPECT_EQ(LoadTga(canvas.Field(), (kDemo + "Intro.tga").c_str()), kLoadDone);
-        canvas.SetFieldKind(kEightBitField);
+        document.field().SetKind(kEightBitField);
         canvas.SnapshotField();
         canvas.UpdateScrollBars();
         Pump();
@@ -59,7 +59,7 @@ TEST(CanvasScreens, DemoFieldWithItsLegendOnEachEdge) {
 TEST(CanvasScreens, SixteenBitFieldAndAClosedPolygon) {
     DemoCanvas f;
     f.canvas.ConvertToPpm();
-    EXPECT_EQ(f.canvas.FieldKind(), kSixteenBitField);
+    EXPECT_EQ(f.document.field().kind(), kSixteenBitField);
     f.Pump();
     EXPECT_TRUE(f.Presents(120, 90));
     f.Keep("canvas_sixteen_bit");
@@ -70,7 +70,7 @@ TEST(CanvasScreens, SixteenBitFieldAndAClosedPolygon) {
         f.Click(vertex.x, vertex.y);
     }
     f.Click(0, 0, 3);
-    ASSERT_EQ(f.canvas.SelectState(), FieldSelection::kChosen);
+    ASSERT_EQ(f.document.selection().state(), FieldSelection::kChosen);
     f.Keep("canvas_closed_polygon");
     EXPECT_EQ(f.platform().FramePixel(f.X(300), f.Y(40)) & 0xFFFFFF, 0xFFFEFFu);
 }
