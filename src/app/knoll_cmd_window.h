@@ -84,7 +84,7 @@ private:
     void UndoCommand();
     void KeepCommand();
     void SelectCommand();
-    void OperationButtonCommand(int kind);
+    void OperationButtonCommand(const OperationButton& button);
     void ZoomCommand(int mode);
     void OpenCommand();
 
