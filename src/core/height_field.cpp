@@ -19,7 +19,11 @@ HeightField::HeightField()
 
 void HeightField::SnapshotField() { undo_->CopyImageFrom(*working_); }
 
-void HeightField::RestoreField() { working_->CopyImageFrom(*undo_); }
+// Every row may differ from what the painter last saw.
+void HeightField::RestoreField() {
+    working_->CopyImageFrom(*undo_);
+    for (int y = 0; y < height_; ++y) painter_->RowChanged(y);
+}
 
 void HeightField::ClearMask() { mask_->Erase(); }
 

@@ -11,6 +11,7 @@ void RenderPalette(HeightField& field, const Palette& palette) {
                                                 : palette[(pixels[x] >> 16) & 0xFF];
         }
         field.WriteRow(y, row.data());
+        field.painter().RowChanged(y);
         field.painter().RefreshView();
     }
 }
