@@ -1,6 +1,6 @@
 #include "interchange/height_samples.h"
 
-#include "core/committed_rows.h"
+#include "core/loaded_rows.h"
 
 bool HeightSamples::Allocate(int newWidth, int newHeight, int newBits) {
     if (!HeightField::AcceptableSize(newWidth, newHeight)) return false;
@@ -45,7 +45,7 @@ bool PutSamplesInField(const HeightSamples& samples, HeightField& field) {
     EightBitColors(field.palette(), colors);
     const bool wide = samples.bits == 16;
     std::vector<uint32_t> row(size_t(samples.width));
-    CommittedRows rows(field);
+    LoadedRows rows(field, samples.width, samples.height);
     const uint16_t* in = samples.values.data();
     for (int y = 0; y < samples.height; ++y, in += samples.width) {
         for (int x = 0; x < samples.width; ++x) row[x] = wide ? in[x] : colors[in[x] & 0xFF];

@@ -1,6 +1,7 @@
 #include "view/knoll_canvas_pane.h"
 
 #include <ctime>
+#include <utility>
 
 #include "core/render_palette.h"
 #include "framework/window/app.h"
@@ -69,7 +70,7 @@ void KnollCanvasPane::DrawRow(int y) {
     int paneY = y - vOffset_;
     if (paneY < 0 || paneY >= viewHeight_) return;
     FlushView();
-    BlitFrom(&field_.working(), 0, paneY, hOffset_, y, viewWidth_, 1);
+    BlitFrom(ShownImage(), 0, paneY, hOffset_, y, viewWidth_, 1);
 }
 
 void KnollCanvasPane::DrawPoint(int x, int y) {
@@ -97,6 +98,10 @@ void KnollCanvasPane::ClearSurface() {
 
 // ---- The deferred copy of the view ------------------------------------------------------------
 
+// The blit takes a mutable source but only reads it, while the field's mutable working
+// image is for writing and would first make the undo copy that a write needs.
+vMemoryDC* KnollCanvasPane::ShownImage() { return const_cast<TarnMemoryDC*>(&std::as_const(field_).working()); }
+
 void KnollCanvasPane::RefreshView() {
     viewPending_ = true;
     if (DisplayFrameDue()) {
@@ -113,7 +118,7 @@ void KnollCanvasPane::FlushView() {
 void KnollCanvasPane::CopyView() {
     viewPending_ = false;
     FitOffsetsToField();
-    BlitFrom(&field_.working(), 0, 0, hOffset_, vOffset_, viewWidth_, viewHeight_);
+    BlitFrom(ShownImage(), 0, 0, hOffset_, vOffset_, viewWidth_, viewHeight_);
     if (vApp* app = vApp::Instance(); app && app->Platform()) lastCopyMs_ = app->Platform()->NowMs();
 }
 
