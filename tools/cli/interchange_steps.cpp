@@ -38,24 +38,20 @@ StepResult FailedWith(const std::string& path, const InterchangeError& error) {
 // ---- import and export ------------------------------------------------------------
 
 StepResult Import(Session& session, const std::string& path) {
-    HeightSamples samples;
+    FieldSampleRows samples(session.field);
     const InterchangeSettings& settings = session.interchange;
     InterchangeError error = ReadHeights(path, HeightFormatOf(path), settings.rawWidth, settings.rawHeight, samples);
     if (!error.empty()) return FailedWith(path, error);
-    if (!PutSamplesInField(samples, session.field)) {
-        return FailedWith(path, "not enough memory for a field of " + std::to_string(samples.width) + " x " +
-                                    std::to_string(samples.height));
-    }
+    samples.Finish();
     session.ForgetSelection();
     return StepResult::Done();
 }
 
 StepResult Export(Session& session, const std::string& path) {
-    HeightSamples samples;
-    int64_t noValue = SamplesFromField(session.field, samples);
+    FieldSamples samples(session.field);
     InterchangeError error = WriteHeights(path, HeightFormatOf(path), samples);
     if (!error.empty()) return FailedWith(path, error);
-    if (noValue > 0) {
+    if (const int64_t noValue = samples.noValue(); noValue > 0) {
         std::fprintf(stderr, "%s: %lld positions without a value written as 0\n", path.c_str(),
                      static_cast<long long>(noValue));
     }
