@@ -8,6 +8,7 @@ packages=(
   libsdl2-dev libsdl2-ttf-dev libfontconfig-dev fonts-dejavu-core
   xvfb x11-apps x11-utils xdotool imagemagick
   povray gdal-bin netpbm
+  dpkg-dev file lintian desktop-file-utils appstream man-db
 )
 missing=()
 for p in "${packages[@]}"; do

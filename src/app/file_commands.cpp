@@ -4,6 +4,7 @@
 #include "app/knoll_cmd_window.h"
 #include "app/settings_file.h"
 #include "core/field_file.h"
+#include "core/field_load.h"
 #include "core/file_name.h"
 #include "core/ppm.h"
 #include "core/tga.h"
@@ -41,75 +42,48 @@ void CopyInto(char* buffer, size_t capacity, const std::string& text) {
 
 }  // namespace
 
-int KnollCmdWindow::LoadByName(const char* name, FileSize& size) {
-    fileKind_ = kFileKindUnknown;
-    int result = kLoadDone;
-    // A name holding both texts is read as TGA and then as PPM; the second result counts.
-    if (std::strstr(name, ".tga")) {
-        fileKind_ = kFileKindTga;
-        result = LoadTga(canvas_.Field(), name, &size);
-    }
-    if (std::strstr(name, ".ppm")) {
-        fileKind_ = kFileKindPpm;
-        result = LoadPpm(canvas_.Field(), name, &size);
-    }
-    return result;
-}
-
-void KnollCmdWindow::LoadFailed(int result, int kindBefore, const FileSize& size) {
-    // The reader refused or cut the file but the kind flag of the field held stays, so
-    // Save and the Convert items must go by it and not by the file that was tried.
-    fileKind_ = kindBefore;
-    canvas_.RefreshView();
-    ShowNotice(LoadNotice(result, size).c_str());
-}
-
-void KnollCmdWindow::ShowLoaded(int kind) {
-    canvas_.Field().SetKind(kind);
-    canvas_.RefreshView();
-}
-
 bool KnollCmdWindow::LoadFile(const char* name, const char* wrongTypeNotice) {
-    int kindBefore = canvas_.Field().kind();
-    FileSize size;
-    int result = LoadByName(name, size);
-    if (fileKind_ == kFileKindUnknown) {
-        // Nothing was read, so Save must still write the kind of the field held.
-        fileKind_ = kindBefore;
+    int kind = ClassifyFileName(name);
+    if (kind == kFileKindUnknown) {
         ShowNotice(wrongTypeNotice);
         return false;
     }
+    // A file that cannot be read whole leaves the field, its kind, selection and undo
+    // image as they were: only a complete load replaces what the user edits.
+    FileSize size;
+    int result = LoadFieldFile(canvas_.Field(), kind, name, &size);
     if (result != kLoadDone) {
-        LoadFailed(result, kindBefore, size);
+        ShowNotice(LoadNotice(result, size).c_str());
         return false;
     }
-    ShowLoaded(fileKind_);
+    fileKind_ = kind;
     return true;
 }
 
-void KnollCmdWindow::FirstLoad() {
-    std::string name = TheSettings().lastMapPath;
+void KnollCmdWindow::FirstLoad(const std::string& name) {
     if (!LoadFile(name.c_str(), kFirstLoadWrongType)) return;
+    TheSettings().lastMapPath = CutToLine(name);
     heightFilterIndex_ = fileKind_;
     canvas_.UpdateScrollBars();
     SetCaption(name.c_str());
     UpdateConvertItems();
 }
 
-void KnollCmdWindow::OpenFile() {
+OpenOutcome KnollCmdWindow::OpenFile() {
     char name[kPathCapacity];
     CopyInto(name, sizeof name, fileName_);
     vFileSelect chooser(this);
     if (!chooser.PickFileToOpen("Open BMP File", name, int(kPathCapacity - 1), kHeightFilters, heightFilterIndex_) ||
         !*name) {
-        return;
+        return OpenOutcome::Cancelled;
     }
     TheSettings().mainDirectory = CutToLine(WorkingDirectory());
     fileName_ = name;
-    if (!LoadFile(name, kOpenWrongType)) return;
+    if (!LoadFile(name, kOpenWrongType)) return OpenOutcome::Failed;
     TheSettings().lastMapPath = CutToLine(name);
     SetCaption(BareName(name));
     UpdateConvertItems();
+    return OpenOutcome::Loaded;
 }
 
 void KnollCmdWindow::SaveFile() {

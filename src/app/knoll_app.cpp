@@ -1,33 +1,15 @@
 #include "app/knoll_app.h"
 
-#include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "app/knoll_cmd_window.h"
+#include "app/settings_file.h"
+#include "app/start_arguments.h"
 #include "ops/roughen_seed.h"
 
 namespace {
 
 constexpr const char* kAppName = "Knollwork";
-constexpr const char* kSeedOption = "--seed";
-
-// Takes "--seed S" from the arguments; false for a seed that is not a whole number
-// from 0 to 4294967295.
-bool TakeSeedOption(int argc, char** argv) {
-    for (int i = 1; i < argc && argv[i]; ++i) {
-        if (std::strcmp(argv[i], kSeedOption) != 0) continue;
-        const char* text = i + 1 < argc && argv[i + 1] ? argv[i + 1] : "";
-        char* end = nullptr;
-        unsigned long long seed = std::strtoull(text, &end, 10);
-        if (!*text || *end || *text == '-' || seed > 0xFFFFFFFFull) {
-            std::fprintf(stderr, "%s: '%s' is not a seed from 0 to 4294967295\n", kAppName, text);
-            return false;
-        }
-        SetRoughenSeed(uint32_t(seed));
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -48,13 +30,15 @@ vWindow* KnollApp::OpenAppWindow(vWindow* window, const char* name, int width, i
 }
 
 int AppMain(int argc, char** argv) {
-    if (!TakeSeedOption(argc, argv)) return 2;
+    KnollStartArguments arguments;
+    if (!TakeStartArguments(argc, argv, arguments)) return kStartUsageError;
+    if (arguments.seed) SetRoughenSeed(*arguments.seed);
     auto* app = static_cast<KnollApp*>(vApp::Instance());
     app->OpenAppWindow(nullptr, "Last Map", 500, 400, nullptr);
     app->ShowFrame(vFrameShow::Maximized);
     KnollCmdWindow* window = app->MainWindow();
     window->ReadSettings();
     window->LoadStartPalette();
-    window->FirstLoad();
+    window->FirstLoad(arguments.file.empty() ? TheSettings().lastMapPath : arguments.file);
     return 0;
 }

@@ -24,6 +24,7 @@ private:
 };
 
 // The start hook: opens the main window, maximizes the frame, reads the settings, loads
-// the remembered palette and field. "--seed S" fixes the seed of every roughen.
-// Returns 0, or 2 for a start argument it cannot use.
+// the remembered palette and the field named on the command line or else the remembered
+// one. "--seed S" fixes the seed of every roughen. Returns 0, or 2 for a start argument
+// it cannot use.
 int AppMain(int argc, char** argv);

@@ -134,7 +134,7 @@ void KnollCmdWindow::ZoomCommand(int mode) {
 }
 
 void KnollCmdWindow::OpenCommand() {
-    OpenFile();
+    if (OpenFile() == OpenOutcome::Failed) return;
     canvas_.UpdateScrollBars();
     PutValue(cmdSelect, 0, StateValue);
     SetUndoKeep(0);

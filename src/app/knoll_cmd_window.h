@@ -13,6 +13,9 @@
 #include "view/canvas_owner.h"
 #include "view/knoll_canvas_pane.h"
 
+// How Open ended. A failed load leaves the field and all that goes with it untouched.
+enum class OpenOutcome { Cancelled, Loaded, Failed };
+
 // The program's one window: menu bar, command bar, the canvas holding the field and the
 // status bar. It routes every command, keeps the file's name, kind and the Select flag,
 // and owns the operation dialogs and the help viewer.
@@ -42,12 +45,13 @@ public:
     void WriteSettings();
 
     // ---- Files (file_commands.cpp) -----------------------------------------------------------
-    void FirstLoad();
-    void OpenFile();
+    // Loads the field at start-up; once it has loaded, it is the one remembered.
+    void FirstLoad(const std::string& name);
+    OpenOutcome OpenFile();
     void SaveFile();
 
     // ---- Palette (palette_commands.cpp) ------------------------------------------------------
-    int LoadPalette();
+    int LoadPalette(const std::string& path);
     void LoadStartPalette();
     int ChoosePalette();
     void PaletteCommand();
@@ -79,13 +83,8 @@ private:
     void ZoomCommand(int mode);
     void OpenCommand();
 
-    // Loads name by its kind; gives the reader's result and leaves the kind classified.
-    int LoadByName(const char* name, FileSize& size);
     // Loads by the name's extension; false after its notice, the field and kind kept.
     bool LoadFile(const char* name, const char* wrongTypeNotice);
-    // After a failed load the field held is unchanged, so its kind holds again.
-    void LoadFailed(int result, int kindBefore, const FileSize& size);
-    void ShowLoaded(int kind);
 
     std::string fileName_;
     int fileKind_ = 0;

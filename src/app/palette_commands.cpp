@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/data_files.h"
 #include "app/knoll_cmd_window.h"
 #include "app/settings_file.h"
 #include "core/file_name.h"
@@ -21,9 +22,9 @@ void EnterFolder(const std::string& folder) {
 
 }  // namespace
 
-int KnollCmdWindow::LoadPalette() {
+int KnollCmdWindow::LoadPalette(const std::string& path) {
     KnollSettings& settings = TheSettings();
-    int result = LoadPaletteFile(settings.paletteFilePath.c_str(), ThePalette(), settings.paletteDirectory);
+    int result = LoadPaletteFile(path.c_str(), ThePalette(), settings.paletteDirectory);
     // Even a file that broke off changed the entries read before the bad line.
     canvas_.Field().SetPalette(ThePalette());
     settings.paletteDirectory = CutToLine(settings.paletteDirectory);
@@ -31,7 +32,8 @@ int KnollCmdWindow::LoadPalette() {
 }
 
 void KnollCmdWindow::LoadStartPalette() {
-    int result = LoadPalette();
+    // The settings keep the name remembered, so that a palette put there later wins.
+    int result = LoadPalette(FindDataFile(TheSettings().paletteFilePath));
     if (result == kPaletteCannotOpen) ShowNotice("Palette Open error");
     if (result == kPaletteBodyError) ShowNotice("Palette Body error");
 }
@@ -45,7 +47,7 @@ int KnollCmdWindow::ChoosePalette() {
         return kChooserCancelled;
     }
     TheSettings().paletteFilePath = CutToLine(name);
-    return LoadPalette();
+    return LoadPalette(TheSettings().paletteFilePath);
 }
 
 void KnollCmdWindow::PaletteCommand() {

@@ -1,5 +1,7 @@
 #include "core/height_field.h"
 
+#include <utility>
+
 namespace {
 
 std::unique_ptr<TarnMemoryDC> WhiteImage(int width, int height) {
@@ -102,6 +104,17 @@ bool HeightField::ReshapeWithin(int width, int height) {
     SetSize(width, height);
     painter_->ClearSurface();
     return true;
+}
+
+void HeightField::TakeImagesOf(HeightField& loaded) {
+    std::swap(width_, loaded.width_);
+    std::swap(height_, loaded.height_);
+    std::swap(working_, loaded.working_);
+    std::swap(undo_, loaded.undo_);
+    std::swap(undoState_, loaded.undoState_);
+    std::swap(mask_, loaded.mask_);
+    std::swap(whiteRow_, loaded.whiteRow_);
+    painter_->ClearSurface();
 }
 
 void HeightField::SetSize(int width, int height) {

@@ -125,6 +125,10 @@ public:
     // the last commit are let go (see BeginCommittedChange) and the view told. False,
     // changing nothing, for a size that is larger.
     bool ReshapeWithin(int width, int height);
+    // Takes the size and images of a field that was loaded aside, leaving it this
+    // field's old ones; the view is told as for a new field. So a load that fails half
+    // way never touches the field being edited.
+    void TakeImagesOf(HeightField& loaded);
 
     void SetPainter(FieldPainter* painter) { painter_ = painter ? painter : &quietPainter_; }
     FieldPainter& painter() { return *painter_; }

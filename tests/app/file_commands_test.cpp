@@ -64,26 +64,54 @@ TEST_F(FileCommands, OpenRefusesUnknownNamesAndTakesTheOtherFormat) {
     EXPECT_EQ(TheSettings().lastMapPath, editor.Path("small.ppm"));
 }
 
-TEST_F(FileCommands, FailedOpenKeepsTheFieldAndTheKindItHolds) {
-    std::ofstream(editor.Path("broken.ppm")) << "P6\n0 0\n255\n";
-    editor.AnswerOpen(editor.Path("broken.ppm"), 1);
-    editor.Command(cmdOpen);
-    EXPECT_EQ(NewNotices(), std::vector<std::string>{"File Inconpatable!!"});
-    EXPECT_EQ(editor.Window().FileKind(), kFileKindTga);
-    EXPECT_EQ(editor.Window().Canvas().Field().width(), 400);
+TEST_F(FileCommands, FailedOpenLeavesTheEditedFieldAsItWas) {
+    // Edited and not committed, with a polygon being outlined.
+    KnollCmdWindow& window = editor.Window();
+    KnollCanvasPane& canvas = window.Canvas();
+    canvas.Field().working().MutableRowPixels(10)[10] = 0x123456;
+    window.SetUndoKeep(1);
+    editor.Command(cmdSelect);
+    vRect area = canvas.Bounds();
+    editor.platform.QueueClick(area.x + 20, area.y + 20);
+    editor.platform.QueueClick(area.x + 60, area.y + 20);
+    editor.Pump();
+    ASSERT_EQ(canvas.Selection().vertexCount(), 2);
+    uint32_t committed = canvas.Field().undo().ReadPixel(10, 10);
 
-    // So Save still writes the TGA the field is.
+    // A TGA that declares 100 x 100 and holds 19 rows; a PPM with no size; a PPM that
+    // is not there; a name of neither type.
+    std::vector<uint8_t> tga = {0, 1, 1, 0, 0, 0, 1, 24, 0, 0, 0, 0, 100, 0, 100, 0, 8, 0x20};
+    tga.resize(tga.size() + 768 + 19 * 100, 7);
+    std::ofstream(editor.Path("cut.tga"), std::ios::binary).write(reinterpret_cast<const char*>(tga.data()), long(tga.size()));
+    std::ofstream(editor.Path("broken.ppm")) << "P6\n0 0\n255\n";
+    const std::pair<const char*, const char*> attempts[] = {
+        {"cut.tga", "ERROR in File Data!!"},
+        {"broken.ppm", "File Inconpatable!!"},
+        {"absent.ppm", "Unable to LOAD File !!"},
+        {"map.bmp", kOpenWrongType},
+    };
+    for (const auto& [name, notice] : attempts) {
+        editor.AnswerOpen(editor.Path(name));
+        editor.Command(cmdOpen);
+        EXPECT_EQ(NewNotices().back(), notice);
+        EXPECT_EQ(canvas.Field().width(), 400) << name;
+        EXPECT_EQ(canvas.Field().working().ReadPixel(10, 10), 0x123456u) << name;
+        EXPECT_EQ(canvas.Field().undo().ReadPixel(10, 10), committed) << name;
+        EXPECT_EQ(canvas.FieldKind(), kEightBitField) << name;
+        EXPECT_EQ(window.FileKind(), kFileKindTga) << name;
+        EXPECT_STREQ(window.Name(), editor.Path("Intro.tga").c_str()) << name;
+        EXPECT_EQ(TheSettings().lastMapPath, editor.Path("Intro.tga")) << name;
+        EXPECT_EQ(canvas.Selection().vertexCount(), 2) << name;
+        EXPECT_TRUE(editor.IsToggledOn(cmdSelect)) << name;
+        EXPECT_TRUE(editor.IsSensitive(cmdUndo)) << name;
+    }
+
+    // So Undo still goes back to the last commit, and Save still writes the TGA it is.
+    editor.Command(cmdUndo);
+    EXPECT_EQ(canvas.Field().working().ReadPixel(10, 10), committed);
     editor.AnswerSave(editor.Path("after"));
     editor.Command(cmdSave);
     EXPECT_TRUE(std::filesystem::exists(editor.Path("after.tga")));
-    EXPECT_EQ(editor.Window().FileNameField(), editor.Path("after.tga"));
-
-    // A name of neither type reads nothing: a 16-bit field is still saved as a PPM.
-    editor.Command(cmdToPpm);
-    editor.AnswerOpen(editor.Path("map.bmp"), 2);
-    editor.Command(cmdOpen);
-    EXPECT_EQ(NewNotices().back(), kOpenWrongType);
-    EXPECT_EQ(editor.Window().FileKind(), kFileKindPpm);
 }
 
 TEST_F(FileCommands, CancelledOpenStillResetsSelectionAndUndoKeep) {

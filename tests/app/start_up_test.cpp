@@ -112,12 +112,40 @@ TEST(StartUp, SettingsLinesLongerThanALineAreCutAndAFailedWriteKeepsTheOldFile) 
     EXPECT_EQ(editor.Notices().back(), "Unable to Save INI");
 }
 
-TEST(StartUp, SeedArgumentIsTakenAndABadOneRefusesToStart) {
+TEST(StartUp, SeedArgumentIsTakenAndBadArgumentsRefuseToStart) {
     {
         EditorSession editor;
         ASSERT_EQ(editor.Start({"--seed", "77"}), 0);
         EXPECT_EQ(RoughenSeed(), 77u);
     }
-    EditorSession editor;
-    EXPECT_EQ(editor.Start({"--seed", "many"}), 2);
+    for (std::vector<const char*> arguments : {std::vector<const char*>{"--seed", "many"}, {"--colour"}, {"a.tga", "b.tga"}}) {
+        EditorSession editor;
+        EXPECT_EQ(editor.Start(arguments), 2) << arguments[0];
+    }
+}
+
+TEST(StartUp, FileArgumentOpensInsteadOfTheRememberedFieldAndIsRememberedOnceLoaded) {
+    std::string field, settings;
+    {
+        EditorSession editor;
+        editor.CopyDemo();
+        std::filesystem::create_directory(editor.Path("maps"));
+        std::filesystem::copy_file(editor.Path("Intro.tga"), editor.Path("maps/hill.tga"));
+        field = editor.Path("maps/hill.tga");
+        // Named relative to the start folder, though the settings move to another one.
+        std::ofstream(editor.Path("Knollwork.ini")) << editor.Path("maps") << "\n" << editor.Path("Intro.tga") << "\n"
+                                                    << editor.Folder() << "\n" << editor.Path("Std.pal") << "\n";
+        ASSERT_EQ(editor.Start({"./maps/../maps/hill.tga"}), 0);
+        EXPECT_TRUE(editor.Notices().empty());
+        EXPECT_STREQ(editor.Window().Name(), field.c_str());
+        editor.Command(cmdExit);
+        settings = ReadFileText(editor.Path("Knollwork.ini"));
+    }
+    // A file that cannot be loaded says so and leaves the remembered one.
+    EditorSession next;
+    std::ofstream(next.Path("Knollwork.ini")) << settings;
+    ASSERT_EQ(next.Start({"missing.tga"}), 0);
+    EXPECT_EQ(next.Notices(), (std::vector<std::string>{"Palette Open error", "Unable to LOAD File !!"}));
+    next.Command(cmdExit);
+    EXPECT_EQ(ReadLines(next.Path("Knollwork.ini"))[1], field);
 }

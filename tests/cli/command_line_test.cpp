@@ -60,7 +60,7 @@ protected:
         paint.prepare = [](const std::string& text, std::string&) -> std::optional<StepAction> {
             int value = std::stoi(text);
             return [value](Session& session) {
-                HeightField& field = session.field;
+                HeightField& field = session.document.field();
                 std::vector<vColor> row(field.width(), field.ValueColor(value));
                 for (int y = 0; y < field.height(); ++y) field.WriteRow(y, row.data());
                 return StepResult::Done();
@@ -68,14 +68,14 @@ protected:
         };
         registry.Add(paint);
         registry.Add(SimpleStep("--record", "", [this](Session& session) {
-            recorded.push_back(session.field.FieldValue(0, 0));
-            selections.push_back(session.selection.state());
+            recorded.push_back(session.document.field().FieldValue(0, 0));
+            selections.push_back(session.document.selection().state());
             return StepResult::Done();
         }));
         registry.Add(SimpleStep("--choose", "", [](Session& session) {
-            session.selection.Begin();
-            for (int corner = 0; corner < 3; ++corner) session.selection.AddVertex(corner, corner % 2);
-            session.selection.Close(session.field);
+            session.document.selection().Begin();
+            for (int corner = 0; corner < 3; ++corner) session.document.selection().AddVertex(corner, corner % 2);
+            session.document.selection().Close(session.document.field());
             return StepResult::Done();
         }));
     }

@@ -4,6 +4,8 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include "core/field_load.h"
+#include "core/file_name.h"
 #include "core/tga.h"
 #include "scratch.h"
 
@@ -103,6 +105,26 @@ TEST_F(TgaFiles, ShortRowOverAFieldOfTheSameSizeClearsWhatWasThere) {
     EXPECT_EQ(Values(field), (std::vector<std::vector<int>>{{5, 6}, {-1, -1}}));
     EXPECT_EQ(field.undo().ReadPixel(0, 0), kNoValuePixel);
     EXPECT_EQ(field.undo().ReadPixel(1, 1), kNoValuePixel);
+}
+
+TEST_F(TgaFiles, AFieldLoadsOnlyFromAWholeFile) {
+    FillField(field, {{9, 8}, {7, -1}}, kSixteenBitField);
+    field.SnapshotField();
+    field.working().MutableRowPixels(0)[0] = field.ValueColor(1).Pixel();
+    field.mask().MutableRowPixels(1)[1] = 0;
+    std::string cut = Write(TgaFile(2, 3, {1, 2, 3}));
+    EXPECT_EQ(LoadFieldFile(field, kFileKindTga, cut.c_str(), nullptr), kLoadDataEnded);
+    EXPECT_EQ(field.kind(), kSixteenBitField);
+    EXPECT_EQ(Values(field), (std::vector<std::vector<int>>{{1, 8}, {7, -1}}));
+    EXPECT_EQ(field.DecodeValue(field.undo().ReadPixel(0, 0)), 9);
+    EXPECT_EQ(field.MaskTest(1, 1), 0);
+
+    std::string whole = Write(TgaFile(2, 1, {4, 5}));
+    ASSERT_EQ(LoadFieldFile(field, kFileKindTga, whole.c_str(), nullptr), kLoadDone);
+    EXPECT_EQ(field.kind(), kEightBitField);
+    EXPECT_EQ(Values(field), (std::vector<std::vector<int>>{{4, 5}}));
+    EXPECT_EQ(field.undo().ReadPixel(1, 0), field.working().ReadPixel(1, 0));
+    EXPECT_EQ(field.MaskTest(1, 0), 1);
 }
 
 TEST_F(TgaFiles, ColourMapCutShortIsMissingData) {

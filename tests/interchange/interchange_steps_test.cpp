@@ -88,6 +88,20 @@ TEST_F(InterchangeSteps, FailuresWriteNothingAndStopTheRun) {
     EXPECT_EQ(dir.EntryCount(), 1u);  // f.r16, and no scene beside it
 }
 
+TEST_F(InterchangeSteps, OpenAndSaveGoByTheNamesFormatAndCommit) {
+    ASSERT_EQ(Run({"--new", "4x2:16", "--fill", "40000", "--export", "field.png"}).status, 0);
+    ASSERT_EQ(Run({"--import", "field.png", "--inc", "7", "--export", "exported.pgm"}).status, 0);
+    CliRun run = Run({"--open", "field.png", "--inc", "7", "--save", "saved.pgm", "--undo", "--dump", "-"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "4 2 16\n40007 40007 40007 40007\n40007 40007 40007 40007\n");
+    EXPECT_EQ(ReadBytes(dir / "saved.pgm"), ReadBytes(dir / "exported.pgm"));
+
+    run = Run({"--new", "2x2", "--save", "eight.r16"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "RAW files hold 16-bit fields only!!\n\nCovert to PPM first.\n");
+    EXPECT_FALSE(Exists("eight.r16"));
+}
+
 TEST_F(InterchangeSteps, MalformedArgumentsAreUsageErrors) {
     for (std::vector<std::string> arguments : std::vector<std::vector<std::string>>{
              {"--export", "--info"}, {"--import", "--new"}, {"--hillshade", "--seams"},

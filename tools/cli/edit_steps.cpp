@@ -7,7 +7,6 @@
 
 #include "cli/step.h"
 #include "ops/drivers.h"
-#include "ops/random_generator.h"
 #include "ops/roughen.h"
 #include "ops/row_traversal.h"
 #include "ops/tile_operations.h"
@@ -70,7 +69,8 @@ Step ValueStep(std::string name, std::string summary,
     return ArgumentStep(std::move(name), "V", std::move(summary),
                         [run](const std::string& text, std::string&) -> std::optional<StepAction> {
                             return [run, text](Session& session) {
-                                return FromReport(run(session.field, session.areaCode, text));
+                                FieldDocument& document = session.document;
+                                return FromReport(run(document.field(), document.area(), text));
                             };
                         });
 }
@@ -86,7 +86,7 @@ Step SeedStep() {
                                 return std::nullopt;
                             }
                             return [seed](Session& session) {
-                                session.seed = uint32_t(seed);
+                                session.document.SetFixedSeed(uint32_t(seed));
                                 return StepResult::Done();
                             };
                         });
@@ -96,18 +96,18 @@ Step SeedStep() {
 // is moved onto it, a repeated one is dropped, and fewer than three drop the selection.
 // The canvas cannot be clicked left of or above the field, so such a vertex is refused.
 StepResult Select(Session& session, const std::vector<vPoint>& points) {
-    HeightField& field = session.field;
+    FieldDocument& document = session.document;
+    HeightField& field = document.field();
+    FieldSelection& selection = document.selection();
     for (const vPoint& point : points) {
         if (point.x < 0 || point.y < 0) {
             return StepResult::Failed("Selection point " + std::to_string(point.x) + "," +
                                       std::to_string(point.y) + " lies left of or above the field");
         }
     }
-    session.selection.Begin();
-    for (const vPoint& point : points) {
-        session.selection.AddClickedVertex(point.x, point.y, field.width(), field.height());
-    }
-    if (!session.selection.Close(field)) session.DropSelection();
+    selection.Begin();
+    for (const vPoint& point : points) selection.AddClickedVertex(point.x, point.y, field.width(), field.height());
+    if (!selection.Close(field)) document.DropSelection();
     return StepResult::Done();
 }
 
@@ -152,8 +152,8 @@ Step RoughStep() {
             std::string value = text.substr(colon + 1);
             int roughMode = kRoughUp + *mode;
             return [roughMode, value](Session& session) {
-                uint32_t seed = session.seed ? *session.seed : ClockSeed();
-                return FromReport(RunRough(session.field, session.areaCode, roughMode, value, seed));
+                FieldDocument& document = session.document;
+                return FromReport(RunRough(document.field(), document.area(), roughMode, value, document.RoughenSeed()));
             };
         });
 }
@@ -176,32 +176,22 @@ Step SmoothStep() {
                                 return std::nullopt;
                             }
                             return [radius](Session& session) {
-                                return FromReport(RunSmooth(session.field, session.areaCode, radius));
+                                FieldDocument& document = session.document;
+                                return FromReport(RunSmooth(document.field(), document.area(), radius));
                             };
                         });
 }
 
 // The Convert commands: convert, set the kind, commit; refused on the target kind.
 StepResult Convert(Session& session, int targetKind) {
-    if (session.field.kind() == targetKind) {
-        return StepResult::Failed(targetKind == kSixteenBitField ? "The field is 16-bit already"
-                                                                 : "The field is 8-bit already");
-    }
-    if (targetKind == kSixteenBitField) {
-        RunConvertToPpm(session.field);
-    } else {
-        RunConvertToTga(session.field);
-    }
-    return StepResult::Done();
+    if (session.document.ConvertTo(targetKind)) return StepResult::Done();
+    return StepResult::Failed(targetKind == kSixteenBitField ? "The field is 16-bit already"
+                                                             : "The field is 8-bit already");
 }
 
-// Expand 2X and Srink 2X: committed before and after, the selection scaled along.
 StepResult ZoomStep(Session& session, int mode) {
-    HeightField& field = session.field;
-    field.SnapshotField();
-    ZoomOutcome outcome = Zoom(field, mode, &session.selection);
-    if (outcome != ZoomOutcome::kDone) return StepResult::Failed(ZoomMessage(outcome, field));
-    field.SnapshotField();
+    ZoomOutcome outcome = session.document.Zoom(mode);
+    if (outcome != ZoomOutcome::kDone) return StepResult::Failed(ZoomMessage(outcome, session.document.field()));
     return StepResult::Done();
 }
 
@@ -212,7 +202,7 @@ void RegisterEditSteps(StepRegistry& registry) {
     registry.Add(SelectStep());
     registry.Add(WordStep("--area", "where the following operations work", {"whole", "inside", "outside"},
                           [](Session& session, int area) {
-                              session.areaCode = area;
+                              session.document.SetArea(area);
                               return StepResult::Done();
                           }));
     registry.Add(RoughStep());
@@ -223,14 +213,14 @@ void RegisterEditSteps(StepRegistry& registry) {
     registry.Add(ValueStep("--dec", "subtract V, down to 0", RunDec));
     registry.Add(ValueStep("--fill", "set every height to V", RunFill));
     registry.Add(SimpleStep("--inverse", "turn heights upside down", [](Session& session) {
-        return FromReport(RunInverse(session.field, session.areaCode));
+        return FromReport(RunInverse(session.document.field(), session.document.area()));
     }));
     registry.Add(WordStep("--mirror", "copy one half onto the other, reversed", {"lr", "rl", "ud", "du"},
                           [](Session& session, int direction) {
-                              return FromReport(RunMirror(session.field, kMirrorLeftToRight + direction));
+                              return FromReport(RunMirror(session.document.field(), kMirrorLeftToRight + direction));
                           }));
     registry.Add(WordStep("--flip", "exchange the halves, reversed", {"lr", "ud"}, [](Session& session, int direction) {
-        return FromReport(RunFlip(session.field, kFlipLeftRight + direction));
+        return FromReport(RunFlip(session.document.field(), kFlipLeftRight + direction));
     }));
     registry.Add(SimpleStep("--to-ppm", "convert an 8-bit field to 16-bit and commit",
                             [](Session& session) { return Convert(session, kSixteenBitField); }));

@@ -4,73 +4,40 @@
 #include <vector>
 
 #include "cli/step.h"
-#include "core/file_name.h"
+#include "core/field_file.h"
 #include "core/palette_file.h"
-#include "core/ppm.h"
-#include "core/render_palette.h"
-#include "core/tga.h"
 
 namespace {
 
-const char* LoadNotice(int result) {
-    switch (result) {
-        case kLoadCannotOpen: return "Unable to LOAD File !!";
-        case kLoadNotAccepted: return "File Inconpatable!!";
-        default: return "ERROR in File Data!!";
-    }
+StepResult FromLoad(const LoadOutcome& outcome) {
+    return outcome.loaded ? StepResult::Done() : StepResult::Failed(outcome.notice);
 }
 
 StepResult Open(Session& session, const std::string& path) {
-    int fileKind = ClassifyFileName(path.c_str());
-    if (fileKind == kFileKindUnknown) {
-        return StepResult::Failed("WRONG  FILE TYPE!!\n\nTGA & PPM types only !!");
-    }
-    HeightField& field = session.field;
-    FileSize size;
-    int result = fileKind == kFileKindPpm ? LoadPpm(field, path.c_str(), &size)
-                                          : LoadTga(field, path.c_str(), &size);
-    // Out of memory the field is as it was, its selection and commit included.
-    if (result == kLoadNoMemory) return StepResult::Failed(NoMemoryMessage(size.width, size.height));
-    // Whatever the outcome the editor leaves selection mode and commits. A finished load
-    // has cleared the mask and committed already; doing it again would only cost time.
-    if (result != kLoadDone) {
-        session.DropSelection();
-        field.SnapshotField();
-        return StepResult::Failed(LoadNotice(result));
-    }
-    session.ForgetSelection();
-    field.SetKind(fileKind == kFileKindPpm ? kSixteenBitField : kEightBitField);
-    return StepResult::Done();
+    const InterchangeSettings& settings = session.interchange;
+    return FromLoad(session.document.Load(path, {settings.rawWidth, settings.rawHeight}));
 }
 
+// Room for the longest extension the writers may append.
+constexpr size_t kExtensionRoom = 8;
+
 StepResult Save(Session& session, const std::string& path) {
-    int nameKind = ClassifyFileName(path.c_str());
-    int fieldFileKind = session.field.kind() == kSixteenBitField ? kFileKindPpm : kFileKindTga;
-    if (nameKind != kFileKindUnknown && nameKind != fieldFileKind) {
-        return StepResult::Failed("Wrong File type!!!");
-    }
-    // Room for the longest extension the writers may append.
-    std::vector<char> buffer(path.begin(), path.end());
-    buffer.resize(path.size() + 8, '\0');
-    int result = fieldFileKind == kFileKindPpm
-                     ? SavePpm(session.field, buffer.data(), buffer.size())
-                     : SaveTga(session.field, buffer.data(), buffer.size());
-    if (result != kSaveDone) return StepResult::Failed("File Save Error!!!");
+    SaveOutcome outcome = session.document.Save(path, path.size() + kExtensionRoom);
+    if (!outcome.saved) return StepResult::Failed(outcome.notice);
     // The extension rule may write another name than the one typed; say which.
-    if (path != buffer.data()) std::fprintf(stderr, "saved as %s\n", buffer.data());
-    session.field.SnapshotField();
-    session.interchange.lastSaved = {buffer.data(), session.field.width(), session.field.height()};
+    if (path != outcome.writtenName) std::fprintf(stderr, "saved as %s\n", outcome.writtenName.c_str());
+    ReportNoValues(outcome);
+    const HeightField& field = session.document.field();
+    session.interchange.lastSaved = {outcome.writtenName, field.width(), field.height()};
     return StepResult::Done();
 }
 
 StepResult LoadPalette(Session& session, const std::string& path) {
     std::string paletteDirectory;
-    int result = LoadPaletteFile(path.c_str(), ThePalette(), paletteDirectory);
+    int result = session.document.LoadPalette(path.c_str(), paletteDirectory);
     if (result == kPaletteCannotOpen) return StepResult::Failed("Palette Open error");
     if (result == kPaletteBodyError) return StepResult::Failed("Palette Body error");
-    session.field.SetPalette(ThePalette());
-    if (session.field.kind() == kEightBitField) RenderPalette(session.field, session.field.palette());
-    session.field.SnapshotField();
+    session.document.ApplyPalette();
     return StepResult::Done();
 }
 
@@ -86,12 +53,13 @@ bool ParseSize(const std::string& text, int& width, int& height, int& kind) {
 }
 
 StepResult New(Session& session, int width, int height, int kind) {
-    if (!session.field.ReplaceField(width, height)) {
+    FieldDocument& document = session.document;
+    if (!document.field().ReplaceField(width, height)) {
         return StepResult::Failed(NoMemoryMessage(width, height));
     }
-    session.field.SetKind(kind);
-    session.DropSelection();
-    session.field.SnapshotField();
+    document.field().SetKind(kind);
+    document.DropSelection();
+    document.Commit();
     return StepResult::Done();
 }
 
@@ -117,19 +85,18 @@ Step NewStep() {
 }  // namespace
 
 void RegisterFileSteps(StepRegistry& registry) {
-    registry.Add(FileStep("--open", "FILE", "load a .tga (8-bit) or .ppm (16-bit) field and commit", Open));
+    registry.Add(FileStep("--open", "FILE", "load a .tga (8-bit), .ppm (16-bit), .png, .pgm, .r16 or .raw field and commit",
+                          Open));
     registry.Add(NewStep());
     registry.Add(FileStep("--palette", "FILE", "load a palette file; repaint an 8-bit field; commit",
                           LoadPalette));
-    registry.Add(FileStep("--save", "FILE", "write the field in its kind's format and commit", Save));
+    registry.Add(FileStep("--save", "FILE", "write the field by the name's format (else its kind's) and commit", Save));
     registry.Add(SimpleStep("--keep", "commit the field", [](Session& session) {
-        session.field.SnapshotField();
+        session.document.Commit();
         return StepResult::Done();
     }));
-    registry.Add(SimpleStep("--undo", "return to the last commit and drop the selection",
-                            [](Session& session) {
-                                session.field.RestoreField();
-                                session.DropSelection();
-                                return StepResult::Done();
-                            }));
+    registry.Add(SimpleStep("--undo", "return to the last commit and drop the selection", [](Session& session) {
+        session.document.Undo();
+        return StepResult::Done();
+    }));
 }

@@ -38,24 +38,17 @@ StepResult FailedWith(const std::string& path, const InterchangeError& error) {
 // ---- import and export ------------------------------------------------------------
 
 StepResult Import(Session& session, const std::string& path) {
-    FieldSampleRows samples(session.field);
     const InterchangeSettings& settings = session.interchange;
-    InterchangeError error = ReadHeights(path, HeightFormatOf(path), settings.rawWidth, settings.rawHeight, samples);
-    if (!error.empty()) return FailedWith(path, error);
-    samples.Finish();
-    session.ForgetSelection();
-    return StepResult::Done();
+    LoadOutcome outcome = session.document.Import(path, {settings.rawWidth, settings.rawHeight});
+    return outcome.loaded ? StepResult::Done() : StepResult::Failed(outcome.notice);
 }
 
 StepResult Export(Session& session, const std::string& path) {
-    FieldSamples samples(session.field);
-    InterchangeError error = WriteHeights(path, HeightFormatOf(path), samples);
-    if (!error.empty()) return FailedWith(path, error);
-    if (const int64_t noValue = samples.noValue(); noValue > 0) {
-        std::fprintf(stderr, "%s: %lld positions without a value written as 0\n", path.c_str(),
-                     static_cast<long long>(noValue));
-    }
-    session.interchange.lastSaved = {path, samples.width, samples.height};
+    SaveOutcome outcome = session.document.Export(path);
+    if (!outcome.saved) return StepResult::Failed(outcome.notice);
+    ReportNoValues(outcome);
+    const HeightField& field = session.document.field();
+    session.interchange.lastSaved = {path, field.width(), field.height()};
     return StepResult::Done();
 }
 
@@ -103,7 +96,7 @@ StepResult WritePov(Session& session, const std::string& path) {
 
 // Grey with alpha, positions without a value transparent.
 StepResult WriteHillshade(Session& session, const std::string& path) {
-    const HeightField& field = session.field;
+    const HeightField& field = session.document.field();
     const int width = field.width();
     ReliefShader shader(field, session.interchange.light);
     std::vector<uint8_t> grey(static_cast<size_t>(width));
@@ -162,7 +155,7 @@ std::string SeamText(const SeamMismatch& mismatch) {
 }
 
 StepResult ReportSeams(Session& session) {
-    SeamReport report = MeasureSeams(session.field);
+    SeamReport report = MeasureSeams(session.document.field());
     std::printf("seams left-right %s top-bottom %s\n", SeamText(report.leftRight).c_str(),
                 SeamText(report.topBottom).c_str());
     const std::optional<int>& limit = session.interchange.seamLimit;

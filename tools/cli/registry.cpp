@@ -81,6 +81,12 @@ StepResult PrintToStandardOutput(const std::string& text) {
     return FlushStandardOutput();
 }
 
+void ReportNoValues(const SaveOutcome& outcome) {
+    if (outcome.noValueCount == 0) return;
+    std::fprintf(stderr, "%s: %lld positions without a value written as 0\n", outcome.writtenName.c_str(),
+                 static_cast<long long>(outcome.noValueCount));
+}
+
 StepResult FlushStandardOutput() {
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         return StepResult::Failed("Unable to write to standard output");

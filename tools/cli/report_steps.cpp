@@ -74,22 +74,22 @@ StepResult Dump(const HeightField& field, const std::string& path, Cell cell) {
 }
 
 StepResult DumpValues(Session& session, const std::string& path) {
-    const HeightField& field = session.field;
+    const HeightField& field = session.document.field();
     return Dump(field, path, [&field](int x, int y, char* text, size_t size) {
         return std::snprintf(text, size, "%d", field.FieldValue(x, y));
     });
 }
 
 StepResult DumpPixels(Session& session, const std::string& path) {
-    const TarnMemoryDC& working = std::as_const(session.field).working();
-    return Dump(session.field, path, [&working](int x, int y, char* text, size_t size) {
+    const TarnMemoryDC& working = std::as_const(session.document.field()).working();
+    return Dump(session.document.field(), path, [&working](int x, int y, char* text, size_t size) {
         return std::snprintf(text, size, "%06x", unsigned(working.ReadPixel(x, y)));
     });
 }
 
 // "-" writes the PNG to standard output, after any text earlier steps left there.
 StepResult Preview(Session& session, const std::string& path) {
-    const Raster& image = std::as_const(session.field).working().raster();
+    const Raster& image = std::as_const(session.document.field()).working().raster();
     if (path == "-") {
         StepResult flushed = FlushStandardOutput();
         if (!flushed.ok) return flushed;
@@ -104,7 +104,7 @@ StepResult Preview(Session& session, const std::string& path) {
 
 void RegisterReportSteps(StepRegistry& registry) {
     registry.Add(SimpleStep("--info", "print size, kind, lowest and highest value, positions without value",
-                            [](Session& session) { return PrintToStandardOutput(InfoLine(session.field)); }));
+                            [](Session& session) { return PrintToStandardOutput(InfoLine(session.document.field())); }));
     registry.Add(FileStep("--dump", "FILE", "write every value, -1 for none ('-': standard output)",
                             DumpValues));
     registry.Add(FileStep("--dump-pixels", "FILE", "write every stored colour as six hex digits",

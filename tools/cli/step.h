@@ -20,21 +20,14 @@
 #include <vector>
 
 #include "cli/interchange_settings.h"
-#include "core/height_field.h"
-#include "ops/selection.h"
+#include "document/field_document.h"
 
-// Everything the steps share while the command line runs.
+// Everything the steps share while the command line runs: the document they edit,
+// which starts as the editor's does (400 x 400, 8-bit, no values, no selection, whole
+// area), and the settings of the interchange steps.
 struct Session {
-    HeightField field;              // 400 x 400, 8-bit, no values, as the editor starts
-    FieldSelection selection;       // the chosen polygon, as the canvas keeps it
-    int areaCode = 0;               // 0 whole field, 1 inside the selection, 2 outside
-    std::optional<uint32_t> seed;   // fixed seed for roughen; none: the clock's seconds
+    FieldDocument document;
     InterchangeSettings interchange;  // --raw-size, --light, --seams-max, the file written last
-
-    // The editor's Undo and the steps that replace the field drop the selection.
-    void DropSelection() { selection.End(field); }
-    // For steps whose field already has a clear mask, such as a finished load.
-    void ForgetSelection() { selection = FieldSelection(); }
 };
 
 // What a step's action reports: success, or the editor's own message text.
@@ -92,6 +85,9 @@ Step FileStep(std::string name, std::string argumentName, std::string summary,
 // other write error fails the step instead of passing unnoticed.
 StepResult PrintToStandardOutput(const std::string& text);
 StepResult FlushStandardOutput();
+
+// Counts the positions a save wrote as 0 for want of a value, on standard error.
+void ReportNoValues(const SaveOutcome& outcome);
 
 // Registration functions, one per file of steps.
 void RegisterFileSteps(StepRegistry& registry);    // file_steps.cpp

@@ -1,0 +1,102 @@
+#include <algorithm>
+#include <vector>
+
+#include "core/field_file.h"
+#include "core/field_load.h"
+#include "core/file_name.h"
+#include "core/ppm.h"
+#include "core/tga.h"
+#include "document/field_document.h"
+#include "interchange/height_files.h"
+
+// Loading and saving by name, in every format the engine knows.
+
+namespace {
+
+constexpr const char* kWrongType = "WRONG  FILE TYPE!!\n\nTGA & PPM types only !!";
+constexpr const char* kSaveWrongType = "Wrong File type!!!";
+constexpr const char* kSaveError = "File Save Error!!!";
+constexpr const char* kRawNeedsSixteenBits = "RAW files hold 16-bit fields only!!\n\nCovert to PPM first.";
+
+std::string LoadNotice(int result, const FileSize& size) {
+    switch (result) {
+        case kLoadCannotOpen: return "Unable to LOAD File !!";
+        case kLoadNotAccepted: return "File Inconpatable!!";
+        case kLoadNoMemory: return NoMemoryMessage(size.width, size.height);
+        default: return "ERROR in File Data!!";
+    }
+}
+
+// The interchange format of a name that is neither a TGA nor a PPM name.
+HeightFormat InterchangeFormatOf(const std::string& path) {
+    if (ClassifyFileName(path.c_str()) != kFileKindUnknown) return HeightFormat::kUnknown;
+    return HeightFormatOf(path);
+}
+
+}  // namespace
+
+bool FieldDocument::ReadsName(const std::string& path) {
+    return ClassifyFileName(path.c_str()) != kFileKindUnknown || HeightFormatOf(path) != HeightFormat::kUnknown;
+}
+
+LoadOutcome FieldDocument::Load(const std::string& path, RawSize rawSize) {
+    int fileKind = ClassifyFileName(path.c_str());
+    if (fileKind != kFileKindUnknown) return LoadTgaOrPpm(path, fileKind);
+    if (HeightFormatOf(path) != HeightFormat::kUnknown) return Import(path, rawSize);
+    return {false, kWrongType};
+}
+
+LoadOutcome FieldDocument::LoadTgaOrPpm(const std::string& path, int fileKind) {
+    FileSize size;
+    int result = LoadFieldFile(field_, fileKind, path.c_str(), &size);
+    if (result != kLoadDone) return {false, LoadNotice(result, size)};
+    Loaded(path);
+    return {true, ""};
+}
+
+LoadOutcome FieldDocument::Import(const std::string& path, RawSize rawSize) {
+    FieldSampleRows samples(field_);
+    InterchangeError error = ReadHeights(path, HeightFormatOf(path), rawSize.width, rawSize.height, samples);
+    if (!error.empty()) return {false, path + ": " + error};
+    samples.Finish();
+    Loaded(path);
+    return {true, ""};
+}
+
+// A finished load has cleared the mask and committed already.
+void FieldDocument::Loaded(const std::string& path) {
+    selection_ = FieldSelection();
+    name_ = path;
+}
+
+SaveOutcome FieldDocument::Save(const std::string& path, size_t nameCapacity) {
+    int nameKind = ClassifyFileName(path.c_str());
+    HeightFormat format = InterchangeFormatOf(path);
+    if (format == HeightFormat::kUnknown) return SaveTgaOrPpm(path, nameKind, nameCapacity);
+    if (format == HeightFormat::kRaw && field_.kind() != kSixteenBitField) {
+        return {false, kRawNeedsSixteenBits, path, 0};
+    }
+    SaveOutcome outcome = Export(path);
+    if (outcome.saved) Commit();
+    return outcome;
+}
+
+SaveOutcome FieldDocument::SaveTgaOrPpm(const std::string& path, int nameKind, size_t nameCapacity) {
+    if (nameKind != kFileKindUnknown && nameKind != fileKind()) return {false, kSaveWrongType, path, 0};
+    std::vector<char> name(std::max<size_t>(nameCapacity, 1), '\0');
+    std::copy_n(path.begin(), std::min(path.size(), name.size() - 1), name.begin());
+    int result = fileKind() == kFileKindPpm ? SavePpm(field_, name.data(), name.size())
+                                            : SaveTga(field_, name.data(), name.size());
+    if (result != kSaveDone) return {false, kSaveError, name.data(), 0};
+    Commit();
+    name_ = name.data();
+    return {true, "", name.data(), 0};
+}
+
+SaveOutcome FieldDocument::Export(const std::string& path) {
+    FieldSamples samples(field_);
+    InterchangeError error = WriteHeights(path, HeightFormatOf(path), samples);
+    if (!error.empty()) return {false, path + ": " + error, path, samples.noValue()};
+    name_ = path;
+    return {true, "", path, samples.noValue()};
+}

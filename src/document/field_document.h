@@ -1,0 +1,108 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/height_field.h"
+#include "core/palette.h"
+#include "ops/selection.h"
+#include "ops/zoom.h"
+
+// The size to read a RAW file that is not square as; 0 x 0 for a square one.
+struct RawSize {
+    int width = 0;
+    int height = 0;
+};
+
+// What a load did: done, or the notice that says why not. A failed load leaves the
+// document as it was.
+struct LoadOutcome {
+    bool loaded = false;
+    std::string notice;
+};
+
+// What a save did. The name written may differ from the one asked for (the extension
+// rule of TGA and PPM); positions without a value are written as 0 and counted.
+struct SaveOutcome {
+    bool saved = false;
+    std::string notice;
+    std::string writtenName;
+    int64_t noValueCount = 0;
+};
+
+// What a user edits: the height field, the chosen polygon and the area the operations
+// work on, roughen's seed, the palette, and the file the field came from; with the
+// rules that act on them together. The editor's window and canvas and the batch tool's
+// steps run on one of these, so a rule is written once.
+class FieldDocument {
+public:
+    FieldDocument();
+    FieldDocument(const FieldDocument&) = delete;
+    FieldDocument& operator=(const FieldDocument&) = delete;
+
+    HeightField& field() { return field_; }
+    const HeightField& field() const { return field_; }
+    FieldSelection& selection() { return selection_; }
+    const FieldSelection& selection() const { return selection_; }
+    // kAreaWhole, kAreaInside or kAreaOutside.
+    int area() const { return area_; }
+    void SetArea(int area) { area_ = area; }
+
+    // Every roughen starts from the fixed seed once one is given, else from the clock.
+    void SetFixedSeed(uint32_t seed) { fixedSeed_ = seed; }
+    uint32_t RoughenSeed() const;
+
+    // The palette through which an 8-bit field stores and shows its values. A file that
+    // breaks off has replaced the entries before the faulty line; a kPalette code.
+    const Palette& palette() const { return palette_; }
+    int LoadPalette(const char* path, std::string& paletteDirectory);
+    // An 8-bit field repainted with the palette, then committed.
+    void ApplyPalette();
+
+    // The file kind of the field's depth: kFileKindPpm for 16 bits, else kFileKindTga.
+    int fileKind() const;
+    // The file last read or written whole, empty before.
+    const std::string& name() const { return name_; }
+
+    // Whether Load reads a file of this name at all.
+    static bool ReadsName(const std::string& path);
+    // Reads the file by its name: ".tga" or ".ppm" anywhere in it as those formats, else
+    // ".png", ".pgm", ".r16" or ".raw" at its end. Only a file read whole replaces the
+    // field; the selection goes, the new field is committed.
+    LoadOutcome Load(const std::string& path, RawSize rawSize = {});
+    // Reads a PNG, PGM or RAW file by its extension alone, as Load does.
+    LoadOutcome Import(const std::string& path, RawSize rawSize = {});
+    // Writes by the name as Load reads (a name of no known format in the field's own
+    // TGA or PPM) and commits. TGA and PPM names get their extension rule within
+    // nameCapacity bytes and must match the field's depth; the others write it as it is.
+    SaveOutcome Save(const std::string& path, size_t nameCapacity);
+    // Writes a PNG, PGM or RAW file without committing.
+    SaveOutcome Export(const std::string& path);
+
+    // Keep: the field as it is becomes the commit.
+    void Commit() { field_.SnapshotField(); }
+    // Undo: back to the last commit, without a selection.
+    void Undo();
+    // Selection mode off: no polygon, the mask white.
+    void DropSelection() { selection_.End(field_); }
+
+    // Expand 2X or Srink 2X with the selection along, committed before and after. A
+    // refused zoom leaves the field as it was.
+    ZoomOutcome Zoom(int mode);
+    // The field rewritten in the other depth and committed; false, changing nothing,
+    // when it has that depth already.
+    bool ConvertTo(int kind);
+
+private:
+    LoadOutcome LoadTgaOrPpm(const std::string& path, int fileKind);
+    SaveOutcome SaveTgaOrPpm(const std::string& path, int nameKind, size_t nameCapacity);
+    void Loaded(const std::string& path);
+
+    HeightField field_;
+    FieldSelection selection_;
+    int area_ = 0;
+    std::optional<uint32_t> fixedSeed_;
+    Palette palette_ = DefaultPalette();
+    std::string name_;
+};
