@@ -1,7 +1,8 @@
 #include "app/help_file.h"
 
-#include <fstream>
 #include <sstream>
+
+#include "core/input_file.h"
 
 namespace {
 
@@ -27,8 +28,9 @@ std::string TrimBlankLines(const std::string& text) {
 }  // namespace
 
 HelpLookup ReadHelpTopic(const char* path, int context, HelpTopic& topic) {
-    std::ifstream in(path);
-    if (!in) return HelpLookup::kNoFile;
+    std::string content;
+    if (!ReadFileStart(path, kHelpFileLimit, content)) return HelpLookup::kNoFile;
+    std::istringstream in(std::move(content));
     bool inTopic = false, found = false;
     std::string line, title, text;
     while (std::getline(in, line)) {

@@ -18,7 +18,8 @@ struct KnollSettings {
 KnollSettings& TheSettings();
 
 // Reads lines 1 to 4 into the four paths; a missing line leaves its value empty and a
-// longer line is cut to kLineLimit characters. False when the file cannot be opened.
+// longer line is cut to kLineLimit characters. False when it is not a regular file
+// that opens; only its first 64 KiB are read.
 bool ReadSettingsFile(KnollSettings& settings);
 
 // Writes the four paths and the fixed trailer through a temporary file that replaces

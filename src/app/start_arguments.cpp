@@ -17,6 +17,19 @@ bool ParseSeed(const char* text, uint32_t& seed) {
     return true;
 }
 
+std::string StartUsage() {
+    return "Usage: knollwork [--seed S] [FILE]\n"
+           "Edits a terrain height field, an 8-bit TGA or 16-bit PPM elevation image seen in\n"
+           "false colour through a palette. Opens FILE, or else the field that was open last.\n"
+           "The settings file Knollwork.ini lives in the folder the editor starts in.\n\n"
+           "  FILE       the .tga or .ppm field to open instead of the remembered one\n"
+           "  --seed S   seed every roughen with S (0 to 4294967295) instead of the clock\n"
+           "  --help     show this text\n"
+           "  --version  show the version\n";
+}
+
+std::string VersionLine() { return std::string(kProgram) + " " + KNOLL_VERSION + "\n"; }
+
 }  // namespace
 
 bool ParseStartArguments(int argc, const char* const* argv, KnollStartArguments& arguments, std::string& error) {
@@ -48,18 +61,6 @@ bool ParseStartArguments(int argc, const char* const* argv, KnollStartArguments&
     return true;
 }
 
-std::string StartUsage() {
-    return "Usage: knollwork [--seed S] [FILE]\n"
-           "Edits a terrain height field, an 8-bit TGA or 16-bit PPM elevation image seen in\n"
-           "false colour through a palette. Opens FILE, or else the field that was open last.\n"
-           "The settings file Knollwork.ini lives in the folder the editor starts in.\n\n"
-           "  FILE       the .tga or .ppm field to open instead of the remembered one\n"
-           "  --seed S   seed every roughen with S (0 to 4294967295) instead of the clock\n"
-           "  --help     show this text\n"
-           "  --version  show the version\n";
-}
-
-std::string VersionLine() { return std::string(kProgram) + " " + KNOLL_VERSION + "\n"; }
 
 bool TakeStartArguments(int argc, const char* const* argv, KnollStartArguments& arguments) {
     std::string error;

@@ -24,10 +24,6 @@ bool ParseStartArguments(int argc, const char* const* argv, KnollStartArguments&
 // The same, saying on standard error what is wrong.
 bool TakeStartArguments(int argc, const char* const* argv, KnollStartArguments& arguments);
 
-// The text "--help" prints; the manual page is made from it too.
-std::string StartUsage();
-std::string VersionLine();
-
-// Answers "--version", "--help" and usage errors on the standard streams, before any
-// window exists. Returns true with the exit status in status when the program is done.
+// Answers "--version", "--help" (whose text the manual page is made from) and usage
+// errors on the standard streams, before any window exists. Returns true with the exit status in status when the program is done.
 bool AnswerWithoutWindow(int argc, const char* const* argv, int& status);

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 namespace {
 
 // Small enough that block reads of rows bypass it and land straight in their buffer.
@@ -37,4 +39,17 @@ InputFile::InputFile(const char* path) {
 
 InputFile::~InputFile() {
     if (file_) std::fclose(file_);
+}
+
+bool ReadFileStart(const char* path, size_t limit, std::string& text) {
+    InputFile file(path);
+    if (!file.IsOpen()) return false;
+    text.clear();
+    std::string chunk(kBufferSize, '\0');
+    while (text.size() < limit) {
+        size_t got = file.Read(chunk.data(), std::min(chunk.size(), limit - text.size()));
+        if (got == 0) break;
+        text.append(chunk, 0, got);
+    }
+    return true;
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <string>
 
 // A file opened for reading in binary. Only regular files open:
 // a folder, a pipe or a device would fail to read or never end.
@@ -22,3 +23,7 @@ public:
 private:
     FILE* file_ = nullptr;
 };
+
+// Up to limit bytes from the start of the regular file at path; false when it does not
+// open. A larger file is cut at limit, so no file can hold the reader up or fill memory.
+bool ReadFileStart(const char* path, size_t limit, std::string& text);

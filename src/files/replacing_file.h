@@ -10,8 +10,8 @@
 
 // Writes a file so that a failure never destroys what was there: the bytes go to a
 // temporary file beside the target, which replaces the target only when every write,
-// the flush to the disk and the close succeeded. Without Commit, or when SIGINT or
-// SIGTERM ends the program first, the temporary file is removed.
+// the flush to the disk and the close succeeded. Without Commit, or when SIGINT,
+// SIGTERM or SIGHUP ends the program first, the temporary file is removed.
 //
 // A target that is a symbolic link is followed: the file it names is replaced and the
 // link stays. A target that exists but is not a regular file is refused.

@@ -2,7 +2,7 @@
 
 #include <csignal>
 
-// While one lives, SIGINT or SIGTERM first removes the named file, then ends the
+// While one lives, SIGINT, SIGTERM or SIGHUP first removes the named file, then ends the
 // process with the signal's usual status, so an interrupted save leaves no temporary
 // file behind. A signal that the process already handles or ignores is left alone, and
 // only one file is guarded at a time: the program never writes two at once.
@@ -17,7 +17,7 @@ private:
     bool guarding_ = false;
 };
 
-// Holds SIGINT and SIGTERM back while it lives, so that a file can be made and its
+// Holds those signals back while it lives, so that a file can be made and its
 // SignalCleanup set up with no signal in between; a held signal arrives at its end.
 class SignalsHeld {
 public:

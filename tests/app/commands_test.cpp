@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/help_text_view.h"
 #include "editor_session.h"
 
 namespace {
@@ -116,4 +117,40 @@ TEST(Help, ContentsShowsTheTopicAndAMissingFileGivesANotice) {
                               "Tiles", "Contents", "About"}) {
         EXPECT_NE(help->Text().find(label), std::string::npos) << label;
     }
+}
+
+TEST(Help, AnyTopicFitsTheFrameAndScrollsByWheelBarAndKeys) {
+    EditorSession editor;
+    editor.Start();
+    std::string topic;
+    for (int i = 0; i < 3000; ++i) topic += "line " + std::to_string(i) + "\n";
+    topic += std::string(12000, 'w') + "\n" + "last line\n";
+    std::ofstream(editor.Path("Knollwork.hlp")) << "@topic 20 Long\n" << topic;
+    editor.Command(cmdHelpContents);
+    ASSERT_FALSE(editor.app.IsLoopEnded());
+    KnollHelpWindow* help = editor.Window().HelpWindow();
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(help->IsShown());
+    int left = 0, top = 0, width = 0, height = 0;
+    help->QueryPlacement(left, top, width, height);
+    vRect client = editor.app.Frame().ClientArea();
+    EXPECT_LE(left + width, client.w);
+    EXPECT_LE(top + height, client.h);
+
+    HelpTextView& view = *help->TextView();
+    EXPECT_TRUE(view.HasFocus());
+    const std::vector<std::string>& lines = view.Lines();
+    EXPECT_EQ(lines.back(), "last line");
+    EXPECT_GT(lines.size(), 3000u + 12000 / 100);  // the long line wraps
+    view.OnWheel(-2);
+    EXPECT_EQ(view.TopRow(), 6);
+    view.OnKeyDown(vKeyEnd, 0);
+    EXPECT_EQ(view.TopRow() + view.Rows(), int(lines.size()));
+    view.OnKeyDown(vKeyHome, 0);
+    view.OnKeyDown(vKeyPageDown, 0);
+    EXPECT_EQ(view.TopRow(), view.Rows());
+    vRect box = view.PixelRect();
+    view.OnPointerDown(box.x + box.w - 4, box.y + box.h - 30, 1);  // the bar below its thumb
+    view.OnPointerUp(box.x + box.w - 4, box.y + box.h - 30);
+    EXPECT_EQ(view.TopRow(), 2 * view.Rows());
 }

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <functional>
+
 #include "app/settings_file.h"
 #include "editor_session.h"
 #include "read_only_folder.h"
@@ -148,4 +150,38 @@ TEST(StartUp, FileArgumentOpensInsteadOfTheRememberedFieldAndIsRememberedOnceLoa
     EXPECT_EQ(next.Notices(), (std::vector<std::string>{"Palette Open error", "Unable to LOAD File !!"}));
     next.Command(cmdExit);
     EXPECT_EQ(ReadLines(next.Path("Knollwork.ini"))[1], field);
+}
+
+// Pipes and devices would hang the start or fill memory; only regular files are read,
+// and only their start.
+TEST(StartUp, SettingsAndHelpThatAreNotRegularFilesGiveTheirNotices) {
+    const std::string newSettings = "Unable to open INI FILE\n\n Creating NEW INI FILE";
+    auto firstNotice = [&](const std::function<void(const std::string&)>& make) {
+        EditorSession editor;
+        make(editor.Path("Knollwork.ini"));
+        EXPECT_EQ(editor.Start(), 0);
+        return editor.Notices().at(0);
+    };
+    EXPECT_EQ(firstNotice([](const std::string& path) { mkfifo(path.c_str(), 0600); }), newSettings);
+    EXPECT_EQ(firstNotice([](const std::string& path) { std::filesystem::create_directory(path); }), newSettings);
+    EXPECT_EQ(firstNotice([](const std::string& path) { std::filesystem::create_symlink("/dev/zero", path); }),
+              newSettings);
+
+    // A huge settings file is read only as far as its four lines.
+    EditorSession editor;
+    std::string ini = editor.Path("Knollwork.ini");
+    std::ofstream(ini) << editor.Folder() << "\n\n" << editor.Folder() << "\n" << editor.Path("Std.pal") << "\n";
+    std::filesystem::resize_file(ini, std::uintmax_t(1) << 32);
+    EXPECT_EQ(editor.Start(), 0);
+    EXPECT_EQ(TheSettings().paletteDirectory, editor.Folder());
+
+    for (const char* target : {"/dev/zero", "fifo"}) {
+        std::filesystem::remove(editor.Path("Knollwork.hlp"));
+        if (std::string(target) == "fifo") mkfifo(editor.Path("Knollwork.hlp").c_str(), 0600);
+        else std::filesystem::create_symlink(target, editor.Path("Knollwork.hlp"));
+        size_t before = editor.NoticeCount();
+        editor.Command(cmdHelpContents);
+        ASSERT_EQ(editor.NoticeCount(), before + 1);
+        EXPECT_NE(editor.Notices().back().find("cannot be opened"), std::string::npos);
+    }
 }

@@ -135,28 +135,38 @@ TEST_F(HostileUse, SaveNamesTheFileItWroteWhenTheExtensionRuleChangedIt) {
     EXPECT_EQ(Run({"--new", "4x4:16", "--save", "hills"}).err, "saved as hills.ppm\n");
 }
 
-// SIGINT as soon as the save's temporary file appears.
+// A signal as soon as the save's temporary file appears: Ctrl-C, a kill, a closed terminal.
 TEST_F(HostileUse, InterruptedSaveLeavesNoTemporaryFile) {
     WriteBytes(dir / "big.ppm", kOld);
     std::vector<std::string> arguments = {KNOLL_CLI_PATH, "--new", "4096x4096:16", "--inc", "1", "--save", "big.ppm"};
     std::vector<char*> argv;
     for (std::string& argument : arguments) argv.push_back(argument.data());
     argv.push_back(nullptr);
-    std::string cwd = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());
-    pid_t pid = -1;
-    ASSERT_EQ(posix_spawn(&pid, KNOLL_CLI_PATH, nullptr, nullptr, argv.data(), environ), 0);
-    std::filesystem::current_path(cwd);
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (dir.EntryCount() < 2 && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        // Whatever this test inherited, the tool starts with every signal at its default.
+        posix_spawnattr_t attributes;
+        posix_spawnattr_init(&attributes);
+        sigset_t all;
+        sigfillset(&all);
+        posix_spawnattr_setsigdefault(&attributes, &all);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+        std::string cwd = std::filesystem::current_path();
+        std::filesystem::current_path(dir.path());
+        pid_t pid = -1;
+        ASSERT_EQ(posix_spawn(&pid, KNOLL_CLI_PATH, nullptr, &attributes, argv.data(), environ), 0);
+        posix_spawnattr_destroy(&attributes);
+        std::filesystem::current_path(cwd);
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (dir.EntryCount() < 2 && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+        kill(pid, signal);
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
+        EXPECT_EQ(ReadBytes(dir / "big.ppm"), kOld);
+        EXPECT_EQ(dir.EntryCount(), 1u) << signal;
     }
-    kill(pid, SIGINT);
-    int status = 0;
-    ASSERT_EQ(waitpid(pid, &status, 0), pid);
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT);
-    EXPECT_EQ(ReadBytes(dir / "big.ppm"), kOld);
-    EXPECT_EQ(dir.EntryCount(), 1u);
 }
 
 TEST_F(HostileUse, OutOfMemoryIsSaidAsSuch) {

@@ -48,6 +48,7 @@ enum class vEventKind {
     TextInput,     // text: UTF-8 characters typed
     Resize,        // width, height: the frame's new client size (the raster size)
     Close,         // the user asked to close the frame
+    Terminate,     // the system asks the program to end (a signal, a logout): no waiting
     Expose,        // the OS lost the frame's pixels: present the last frame again
     FocusIn,       // the frame became the keyboard target
     FocusOut,      // the frame stopped being the keyboard target

@@ -155,6 +155,13 @@ void vApp::FilesDropped(const std::vector<std::string>& paths, int x, int y) {
     }
 }
 
+// Nobody may be there to answer: open notices and dialogs give way at once, then the
+// program quits as on a close.
+void vApp::TerminateRequested() {
+    loop_.AbandonModalRuns();
+    FrameCloseRequested();
+}
+
 // A close asked for while a notice or dialog runs waits for its loop to end, so Quit
 // never runs inside the command that opened it.
 void vApp::FrameCloseRequested() {

@@ -126,6 +126,8 @@ public:
     void FilesDropped(const std::vector<std::string>& paths, int x, int y);
     // The frame's close box: stop taking drops, then Quit.
     void FrameCloseRequested();
+    // A signal or a logout: open notices and dialogs give way, then Quit.
+    void TerminateRequested();
 
     // ---- Timers ---------------------------------------------------------------------------
     int StartPlatformTimer(vTimer* timer, int milliseconds);

@@ -18,7 +18,7 @@ vEventLoop::PumpResult vEventLoop::Pump(bool block, const std::function<bool()>&
     vFrame& frame = app_.Frame();
     vPlatform& platform = *app_.Platform();
     for (;;) {
-        if (ended_ || !frame.Exists()) return PumpResult::Ended;
+        if (ended_ || !frame.Exists() || (abandoning_ && modalDepth_ > 0)) return PumpResult::Ended;
         if (until && until()) return PumpResult::Idle;
         if (modalDepth_ == 0 && (deferredClose_ || !deferredDrops_.empty())) {
             RunDeferredRequests();
@@ -52,7 +52,7 @@ void vEventLoop::HandleIdle() {
 
 bool vEventLoop::RunModal(vView* box, const std::function<bool()>& ended) {
     vFrame& frame = app_.Frame();
-    if (!app_.IsInitialised() || ended_ || !frame.Exists()) return false;
+    if (!app_.IsInitialised() || ended_ || abandoning_ || !frame.Exists()) return false;
     frame.PushModal(box);
     ++modalDepth_;
     PumpResult result = Pump(true, ended);

@@ -33,6 +33,10 @@ public:
     bool IsEnded() const { return ended_; }
     int ExitCode() const { return exitCode_; }
 
+    // Every modal run, open or still to come, ends at once as abandoned; the program is
+    // about to end.
+    void AbandonModalRuns() { abandoning_ = true; }
+
     // During a modal run: keeps a close or a drop for when the run ends, and says so.
     bool DeferClose();
     bool DeferDrop(const std::vector<std::string>& paths, int x, int y);
@@ -53,5 +57,6 @@ private:
     int exitCode_ = 0;
     int modalDepth_ = 0;
     bool deferredClose_ = false;
+    bool abandoning_ = false;
     std::vector<Drop> deferredDrops_;
 };

@@ -18,6 +18,7 @@ void vFrame::Dispatch(const vPlatformEvent& event) {
         case vEventKind::TextInput: DispatchKey(event); break;
         case vEventKind::Resize: Resized(event.width, event.height); break;
         case vEventKind::Close: app_.FrameCloseRequested(); break;
+        case vEventKind::Terminate: app_.TerminateRequested(); break;
         case vEventKind::Expose: RequestCompose(); break;
         case vEventKind::FocusIn: DispatchFocus(true); break;
         case vEventKind::FocusOut: DispatchFocus(false); break;

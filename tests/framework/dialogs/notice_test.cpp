@@ -145,3 +145,23 @@ TEST(ModalLoop, CloseAndDropsWaitUntilTheNoticeIsDone) {
     EXPECT_EQ(session.app.events, (std::vector<std::string>{"drop /data/hills.tga", "quit"}));
     EXPECT_TRUE(session.app.IsLoopEnded());
 }
+
+// A signal or a logout has nobody to answer the notice: it gives way at once, the
+// program quits when the command that opened it returns, and later notices do not wait.
+TEST(ModalLoop, TerminateEndsTheNoticeAtOnceAndQuits) {
+    HeadlessSession<WatchingApp> session;
+    WatchedNotice notice(nullptr);
+    notice.onReady = [&] {
+        vPlatformEvent terminate;
+        terminate.kind = vEventKind::Terminate;
+        session.platform.QueueEvent(terminate);
+        session.platform.QueueKey(vKeyReturn);
+    };
+    EXPECT_EQ(notice.ShowNotice("Palette Open error"), vOkId);
+    vNoticeDialog later(nullptr);
+    EXPECT_EQ(later.ShowNotice("Unable to Save INI"), vOkId);
+    EXPECT_TRUE(session.platform.HasQueuedEvents());  // the Return was never needed
+    session.Pump();
+    EXPECT_EQ(session.app.events, std::vector<std::string>{"quit"});
+    EXPECT_TRUE(session.app.IsLoopEnded());
+}

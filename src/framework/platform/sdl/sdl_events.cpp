@@ -84,6 +84,10 @@ vWaitResult vSdlPlatform::NextEvent(vPlatformEvent& event, int timeoutMs) {
 
 bool vSdlPlatform::Translate(const SDL_Event& sdl, vPlatformEvent& event) {
     event = vPlatformEvent{};
+    if (endEventType_ != 0 && sdl.type == endEventType_) {
+        event.kind = vEventKind::Terminate;
+        return true;
+    }
     switch (sdl.type) {
         case SDL_MOUSEMOTION:
             event.kind = vEventKind::PointerMove;
@@ -126,7 +130,7 @@ bool vSdlPlatform::Translate(const SDL_Event& sdl, vPlatformEvent& event) {
             break;
         case SDL_QUIT:
             // Closing the last window makes SDL add a quit of its own; a quit from
-            // outside (a signal) closes the frame as the user would.
+            // elsewhere closes the frame as the user would.
             if (quitFollowsClose_) {
                 quitFollowsClose_ = false;
                 return false;

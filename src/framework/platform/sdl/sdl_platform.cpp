@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "framework/draw/raster.h"
+#include "framework/platform/sdl/end_signals.h"
 
 namespace {
 
@@ -41,6 +42,7 @@ bool ShowsNothing(const char* driver) {
 }  // namespace
 
 std::unique_ptr<vSdlPlatform> vSdlPlatform::Create(std::string& error) {
+    uint32_t endEventType = vEndSignals::Start();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         error = std::string("cannot open the display: ") + SDL_GetError();
         return nullptr;
@@ -56,6 +58,7 @@ std::unique_ptr<vSdlPlatform> vSdlPlatform::Create(std::string& error) {
         return nullptr;
     }
     std::unique_ptr<vSdlPlatform> platform(new vSdlPlatform());
+    platform->endEventType_ = endEventType;
     if (!platform->text_.Open(error)) return nullptr;
     SDL_DisplayMode mode;
     if (SDL_GetDesktopDisplayMode(0, &mode) == 0 && mode.refresh_rate > 0) {

@@ -62,4 +62,5 @@ private:
     std::map<vCursorShape, SDL_Cursor*> cursors_;
     int frameInterval_ = 16;
     bool quitFollowsClose_ = false;
+    uint32_t endEventType_ = 0;
 };
