@@ -42,7 +42,6 @@ private:
 
 void OpenHelp(benchmark::State& state, int lines) {
     HelpWorkspace workspace(lines);
-    ThePalette() = DefaultPalette();
     vHeadlessPlatform platform(1920, 1080);
     KnollApp app;
     const char* argv[] = {"knollwork"};

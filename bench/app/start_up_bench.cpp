@@ -69,7 +69,6 @@ void BM_EditorStartUpToFirstFrame(benchmark::State& state) {
     const char* argv[] = {"knollwork"};
     for (auto _ : state) {
         std::filesystem::current_path(folder);
-        ThePalette() = DefaultPalette();
         vHeadlessPlatform platform(1920, 1080);
         KnollApp app;
         app.Start(platform, 1, argv, AppMain);

@@ -67,7 +67,7 @@ struct Session {
 
 class CanvasBench {
 public:
-    explicit CanvasBench(int kind, int interval = 0) : session(interval), canvas(&owner) {
+    explicit CanvasBench(int kind, int interval = 0) : session(interval), canvas(&owner, document) {
         auto* window = new vCmdWindow("Bench", kScreenWidth, kScreenHeight);
         session.app.OpenAppWindow(window, "Bench", kScreenWidth, kScreenHeight, nullptr);
         window->AddPane(&canvas);
@@ -83,6 +83,7 @@ public:
 
     Session session;
     NullOwner owner;
+    FieldDocument document;
     KnollCanvasPane canvas;
 };
 
@@ -149,7 +150,7 @@ void BM_RenderPalette(benchmark::State& state) {
     int presents = 0;
     for (auto _ : state) {
         Clock::time_point start = Clock::now();
-        RenderPalette(alone, ThePalette());
+        RenderPalette(alone, bench.document.palette());
         engine.Take(MsSince(start));
         int before = bench.Presents();
         start = Clock::now();

@@ -1,31 +1,22 @@
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "app/knoll_cmd_window.h"
+#include "app/raw_size_dialog.h"
 #include "app/settings_file.h"
-#include "core/field_file.h"
-#include "core/field_load.h"
 #include "core/file_name.h"
-#include "core/ppm.h"
-#include "core/tga.h"
 #include "framework/dialogs/file_select.h"
 
 namespace {
 
-constexpr const char* kHeightFilters[] = {"*.tga", "*.ppm", "*", nullptr};
+// Each format alone, then all height files at once, then every file. TGA and PPM keep
+// the first two places, which the filter index names by the file kind.
+constexpr const char* kHeightFilters[] = {"*.tga", "*.ppm", "*.png", "*.pgm", "*.r16", "*.raw",
+                                          "*.tga;*.ppm;*.png;*.pgm;*.r16;*.raw", "*", nullptr};
+constexpr int kAllHeightFilesFilter = 6;
 constexpr const char* kFirstLoadWrongType = "   First Load\n WRONG  FILE TYPE!!\n\nTGA & PPM types only !!";
 constexpr const char* kOpenWrongType = "WRONG  FILE TYPE!!\n\nTGA & PPM types only !!";
-constexpr const char* kSaveWrongType = "Wrong File type!!!";
-constexpr const char* kSaveError = "File Save Error!!!";
-
-std::string LoadNotice(int result, const FileSize& size) {
-    switch (result) {
-    case kLoadCannotOpen: return "Unable to LOAD File !!";
-    case kLoadNotAccepted: return "File Inconpatable!!";
-    case kLoadNoMemory: return NoMemoryMessage(size.width, size.height);
-    default: return "ERROR in File Data!!";
-    }
-}
 
 // The file name alone: what follows the last "/", or the whole path without one.
 const char* BareName(const char* path) {
@@ -42,28 +33,49 @@ void CopyInto(char* buffer, size_t capacity, const std::string& text) {
 
 }  // namespace
 
-bool KnollCmdWindow::LoadFile(const char* name, const char* wrongTypeNotice) {
+int KnollCmdWindow::HeightFilterOf(const char* name) {
     int kind = ClassifyFileName(name);
-    if (kind == kFileKindUnknown) {
+    if (kind != kFileKindUnknown) return kind;
+    std::string lower = name;
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    for (int filter = kFileKindPpm + 1; filter < kAllHeightFilesFilter; ++filter) {
+        std::string extension = kHeightFilters[filter] + 1;
+        if (lower.size() >= extension.size() && lower.ends_with(extension)) return filter;
+    }
+    return kAllHeightFilesFilter;
+}
+
+bool KnollCmdWindow::AskRawSize(const char* name, RawSize& size) {
+    std::vector<FileSize> sizes = FieldDocument::RawSizeChoices(name);
+    if (sizes.empty()) return true;
+    KnollRawSizeDialog dialog(this);
+    std::optional<FileSize> chosen = dialog.Choose(sizes);
+    if (!chosen) return false;
+    size = {chosen->width, chosen->height};
+    return true;
+}
+
+bool KnollCmdWindow::LoadFile(const char* name, const char* wrongTypeNotice) {
+    if (!FieldDocument::ReadsName(name)) {
         ShowNotice(wrongTypeNotice);
         return false;
     }
+    RawSize rawSize;
+    if (!AskRawSize(name, rawSize)) return false;
     // A file that cannot be read whole leaves the field, its kind, selection and undo
     // image as they were: only a complete load replaces what the user edits.
-    FileSize size;
-    int result = LoadFieldFile(canvas_.Field(), kind, name, &size);
-    if (result != kLoadDone) {
-        ShowNotice(LoadNotice(result, size).c_str());
+    LoadOutcome outcome = document_.Load(name, rawSize);
+    if (!outcome.loaded) {
+        ShowNotice(outcome.notice.c_str());
         return false;
     }
-    fileKind_ = kind;
     return true;
 }
 
 void KnollCmdWindow::FirstLoad(const std::string& name) {
     if (!LoadFile(name.c_str(), kFirstLoadWrongType)) return;
     TheSettings().lastMapPath = CutToLine(name);
-    heightFilterIndex_ = fileKind_;
+    heightFilterIndex_ = HeightFilterOf(name.c_str());
     canvas_.UpdateScrollBars();
     SetCaption(name.c_str());
     UpdateConvertItems();
@@ -94,14 +106,14 @@ void KnollCmdWindow::SaveFile() {
                                         nullptr);
     fileName_ = chosen ? name : "";
     if (!chosen || !*name) return;
-    int asked = ClassifyFileName(name);
-    if (asked != kFileKindUnknown && asked != fileKind_) {
-        ShowNotice(kSaveWrongType);
+    SaveOutcome outcome = document_.Save(name, sizeof name);
+    fileName_ = outcome.writtenName;
+    if (!outcome.saved) {
+        ShowNotice(outcome.notice.c_str());
         return;
     }
-    HeightField& field = canvas_.Field();
-    int result = fileKind_ == kFileKindPpm ? SavePpm(field, name, sizeof name) : SaveTga(field, name, sizeof name);
-    fileName_ = name;
-    if (result == kSaveDone) canvas_.SnapshotField();
-    else ShowNotice(kSaveError);
+    if (outcome.noValueCount > 0) {
+        std::string message = std::to_string(outcome.noValueCount) + " without value saved as 0";
+        SetMessage(message.c_str());
+    }
 }

@@ -5,7 +5,6 @@
 #include "app/knoll_cmd_window.h"
 #include "app/settings_file.h"
 #include "app/start_arguments.h"
-#include "ops/roughen_seed.h"
 
 namespace {
 
@@ -32,11 +31,11 @@ vWindow* KnollApp::OpenAppWindow(vWindow* window, const char* name, int width, i
 int AppMain(int argc, char** argv) {
     KnollStartArguments arguments;
     if (!TakeStartArguments(argc, argv, arguments)) return kStartUsageError;
-    if (arguments.seed) SetRoughenSeed(*arguments.seed);
     auto* app = static_cast<KnollApp*>(vApp::Instance());
     app->OpenAppWindow(nullptr, "Last Map", 500, 400, nullptr);
     app->ShowFrame(vFrameShow::Maximized);
     KnollCmdWindow* window = app->MainWindow();
+    if (arguments.seed) window->Document().SetFixedSeed(*arguments.seed);
     window->ReadSettings();
     window->LoadStartPalette();
     window->FirstLoad(arguments.file.empty() ? TheSettings().lastMapPath : arguments.file);

@@ -20,7 +20,7 @@ constexpr int kPositionTextSize = 32;
 KnollCmdWindow::KnollCmdWindow(const char* name, int width, int height)
     : vCmdWindow(name, width, height),
       menu_(kKnollMenuBar),
-      canvas_(this),
+      canvas_(this, document_),
       commandBar_(kKnollCommandBar),
       statusBar_(kKnollStatusBar),
       dialogs_(this) {
@@ -28,7 +28,6 @@ KnollCmdWindow::KnollCmdWindow(const char* name, int width, int height)
     AddPane(&commandBar_);
     AddPane(&canvas_);
     AddPane(&statusBar_);
-    fileKind_ = kFileKindTga;
     Show();
 }
 
@@ -84,7 +83,6 @@ void KnollCmdWindow::OnCommand(int id, int value, int type) {
 void KnollCmdWindow::ConvertCommand(int kind) {
     if (kind == kFileKindTga) canvas_.ConvertToTga();
     else canvas_.ConvertToPpm();
-    fileKind_ = kind;
     heightFilterIndex_ = kind;
     UpdateConvertItems();
 }
@@ -95,7 +93,7 @@ void KnollCmdWindow::LegendCommand(int edge) {
 
 void KnollCmdWindow::UndoCommand() {
     PutValue(cmdSelect, 0, StateValue);
-    canvas_.RestoreField();
+    document_.Undo();
     SetUndoKeep(0);
     canvas_.RefreshView();
     canvas_.SetSelectMode(0);
@@ -103,7 +101,7 @@ void KnollCmdWindow::UndoCommand() {
 }
 
 void KnollCmdWindow::KeepCommand() {
-    canvas_.SnapshotField();
+    document_.Commit();
     canvas_.RefreshView();
     SetUndoKeep(0);
     canvas_.OnRedraw(0, 1, 1, 1);
@@ -126,9 +124,8 @@ void KnollCmdWindow::OperationButtonCommand(int kind) {
 }
 
 void KnollCmdWindow::ZoomCommand(int mode) {
-    canvas_.SnapshotField();
     ZoomOutcome outcome = canvas_.Zoom(mode);
-    if (outcome != ZoomOutcome::kDone) ShowNotice(ZoomMessage(outcome, canvas_.Field()).c_str());
+    if (outcome != ZoomOutcome::kDone) ShowNotice(ZoomMessage(outcome, document_.field()).c_str());
     SetUndoKeep(0);
     canvas_.OnRedraw(0, 1, 1, 1);
 }
@@ -155,11 +152,11 @@ void KnollCmdWindow::ShowPosition(int x, int y, int height) {
 void KnollCmdWindow::SetUndoKeep(int flag) {
     PutValue(cmdUndo, flag, StateEnabled);
     PutValue(cmdKeep, flag, StateEnabled);
-    if (flag == 0) canvas_.SnapshotField();
+    if (flag == 0) document_.Commit();
 }
 
 void KnollCmdWindow::UpdateConvertItems() {
-    bool ppm = fileKind_ == kFileKindPpm;
+    bool ppm = FileKind() == kFileKindPpm;
     PutValue(cmdToTga, ppm, StateEnabled);
     PutValue(cmdToPpm, !ppm, StateEnabled);
 }
@@ -179,6 +176,6 @@ void KnollCmdWindow::ArmOperation() {
 }
 
 void KnollCmdWindow::RunArmedOperation(int area) {
-    DriverReport report = dialogs_.RunArmedOperation(canvas_.Field(), area);
+    DriverReport report = dialogs_.RunArmedOperation(document_.field(), area, document_.RoughenSeed());
     if (!report.message.empty()) SetMessage(report.message.c_str());
 }

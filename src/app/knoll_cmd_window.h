@@ -5,7 +5,7 @@
 
 #include "app/cmd_window_tables.h"
 #include "app/help_window.h"
-#include "core/field_file.h"
+#include "document/field_document.h"
 #include "framework/menus/command_pane.h"
 #include "framework/menus/menu_pane.h"
 #include "framework/window/cmd_window.h"
@@ -16,9 +16,10 @@
 // How Open ended. A failed load leaves the field and all that goes with it untouched.
 enum class OpenOutcome { Cancelled, Loaded, Failed };
 
-// The program's one window: menu bar, command bar, the canvas holding the field and the
-// status bar. It routes every command, keeps the file's name, kind and the Select flag,
-// and owns the operation dialogs and the help viewer.
+// The program's one window: menu bar, command bar, the canvas showing the document and
+// the status bar. It owns the document the user edits, routes every command to it,
+// keeps the chooser's file name and the Select flag, and owns the operation dialogs and
+// the help viewer.
 class KnollCmdWindow : public vCmdWindow, public KnollCanvasOwner {
 public:
     static constexpr size_t kPathCapacity = 256;
@@ -60,12 +61,13 @@ public:
     void ShowHelpContents();
     void ShowAbout();
 
+    FieldDocument& Document() { return document_; }
     KnollCanvasPane& Canvas() { return canvas_; }
     vMenuPane& Menu() { return menu_; }
     vCommandPane& CommandBar() { return commandBar_; }
     vCommandPane& StatusBar() { return statusBar_; }
     KnollOperationDialogs& OperationDialogs() { return dialogs_; }
-    int FileKind() const { return fileKind_; }
+    int FileKind() const { return document_.fileKind(); }
     int SelectFlag() const { return selectFlag_; }
     const std::string& FileNameField() const { return fileName_; }
     KnollHelpWindow* HelpWindow() const { return help_.get(); }
@@ -85,9 +87,14 @@ private:
 
     // Loads by the name's extension; false after its notice, the field and kind kept.
     bool LoadFile(const char* name, const char* wrongTypeNotice);
+    // The size of a RAW file that is not square, as the user picks it; false when the
+    // user cancels.
+    bool AskRawSize(const char* name, RawSize& size);
+    // The chooser's filter that shows files of this name's format.
+    static int HeightFilterOf(const char* name);
 
+    FieldDocument document_;
     std::string fileName_;
-    int fileKind_ = 0;
     int selectFlag_ = 0;
     int heightFilterIndex_ = 0;
     int paletteFilterIndex_ = 0;

@@ -5,7 +5,6 @@
 #include "app/data_files.h"
 #include "app/knoll_cmd_window.h"
 #include "app/settings_file.h"
-#include "core/file_name.h"
 #include "core/palette_file.h"
 #include "framework/dialogs/file_select.h"
 
@@ -24,9 +23,7 @@ void EnterFolder(const std::string& folder) {
 
 int KnollCmdWindow::LoadPalette(const std::string& path) {
     KnollSettings& settings = TheSettings();
-    int result = LoadPaletteFile(path.c_str(), ThePalette(), settings.paletteDirectory);
-    // Even a file that broke off changed the entries read before the bad line.
-    canvas_.Field().SetPalette(ThePalette());
+    int result = document_.LoadPalette(path.c_str(), settings.paletteDirectory);
     settings.paletteDirectory = CutToLine(settings.paletteDirectory);
     return result;
 }
@@ -59,7 +56,7 @@ void KnollCmdWindow::PaletteCommand() {
     EnterFolder(settings.mainDirectory);
     canvas_.RefreshView();
     if (result != kPaletteLoaded) return;
-    if (fileKind_ == kFileKindTga) canvas_.RenderPalette();
+    document_.ApplyPalette();
     SetUndoKeep(0);
     canvas_.RefreshView();
 }

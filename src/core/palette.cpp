@@ -38,8 +38,3 @@ Palette DefaultPalette() {
     for (int i = 241; i < 256; ++i) palette[i] = vColor(239, 239, 255);
     return palette;
 }
-
-Palette& ThePalette() {
-    static Palette palette = DefaultPalette();
-    return palette;
-}

@@ -8,6 +8,7 @@
 #include "core/tga.h"
 #include "document/field_document.h"
 #include "interchange/height_files.h"
+#include "interchange/raw_heights.h"
 
 // Loading and saving by name, in every format the engine knows.
 
@@ -37,6 +38,11 @@ HeightFormat InterchangeFormatOf(const std::string& path) {
 
 bool FieldDocument::ReadsName(const std::string& path) {
     return ClassifyFileName(path.c_str()) != kFileKindUnknown || HeightFormatOf(path) != HeightFormat::kUnknown;
+}
+
+std::vector<FileSize> FieldDocument::RawSizeChoices(const std::string& path) {
+    if (InterchangeFormatOf(path) != HeightFormat::kRaw) return {};
+    return RawSizesOf(path.c_str());
 }
 
 LoadOutcome FieldDocument::Load(const std::string& path, RawSize rawSize) {

@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "core/field_file.h"
 #include "core/height_field.h"
 #include "core/palette.h"
 #include "ops/selection.h"
@@ -67,6 +69,9 @@ public:
 
     // Whether Load reads a file of this name at all.
     static bool ReadsName(const std::string& path);
+    // The sizes Load may be given for a RAW file that is not square; none for every
+    // other file.
+    static std::vector<FileSize> RawSizeChoices(const std::string& path);
     // Reads the file by its name: ".tga" or ".ppm" anywhere in it as those formats, else
     // ".png", ".pgm", ".r16" or ".raw" at its end. Only a file read whole replaces the
     // field; the selection goes, the new field is committed.

@@ -54,6 +54,22 @@ InterchangeError ReadRawHeights(const char* path, int width, int height, SampleR
     return {};
 }
 
+std::vector<FileSize> RawSizesOf(const char* path) {
+    std::error_code failed;
+    uintmax_t bytes = std::filesystem::file_size(path, failed);
+    std::vector<FileSize> sizes;
+    if (failed || bytes == 0 || bytes % 2 != 0) return sizes;
+    const uintmax_t samples = bytes / 2;
+    if (samples > uintmax_t(HeightField::kMaxPositions) || SquareSide(int64_t(samples)) != 0) return sizes;
+    for (int64_t width = 1; width <= HeightField::kMaxSide && uintmax_t(width) <= samples; ++width) {
+        int64_t height = int64_t(samples) / width;
+        if (height * width == int64_t(samples) && HeightField::AcceptableSize(width, height)) {
+            sizes.push_back({int(width), int(height)});
+        }
+    }
+    return sizes;
+}
+
 InterchangeError WriteRawHeights(const char* path, FieldSamples& samples) {
     ReplacingFile file(path);
     for (int y = 0; y < samples.height && file.ok(); ++y) {

@@ -35,7 +35,7 @@ int KnollCanvasPane::ShowPaletteLegend(int edge) {
 
 // The highest index at the top.
 void KnollCanvasPane::DrawVerticalLegend(int edge) {
-    const Palette& palette = field_.palette();
+    const Palette& palette = document_.field().palette();
     int top = viewHeight_ / 2 - kLegendLength / 2;
     int column = edge == kLegendLeft ? 1 : viewWidth_ - 36;
     PaintBox(column, top - 4, kFrameBreadth, kFrameLength);
@@ -50,7 +50,7 @@ void KnollCanvasPane::DrawVerticalLegend(int edge) {
 
 // Index 0 at the left.
 void KnollCanvasPane::DrawHorizontalLegend(int edge) {
-    const Palette& palette = field_.palette();
+    const Palette& palette = document_.field().palette();
     int left = viewWidth_ / 2 - kLegendLength / 2;
     int row = edge == kLegendUp ? 1 : viewHeight_ - 36;
     PaintBox(left - 4, row, kFrameLength, kFrameBreadth);

@@ -26,32 +26,32 @@ void KnollCanvasPane::OnResize(int width, int height) {
 }
 
 void KnollCanvasPane::RecomputeThumbs() {
-    hThumb_ = Percent(viewWidth_, field_.width());
-    vThumb_ = Percent(viewHeight_, field_.height());
+    hThumb_ = Percent(viewWidth_, document_.field().width());
+    vThumb_ = Percent(viewHeight_, document_.field().height());
 }
 
 void KnollCanvasPane::UpdateScrollBars() {
     FitOffsetsToField();
-    bool horizontal = viewWidth_ < field_.width();
+    bool horizontal = viewWidth_ < document_.field().width();
     ShowHScroll(horizontal);
     if (horizontal) SetBar(true);
-    bool vertical = viewHeight_ < field_.height();
+    bool vertical = viewHeight_ < document_.field().height();
     ShowVScroll(vertical);
     if (vertical) SetBar(false);
 }
 
 void KnollCanvasPane::SetBar(bool horizontal) {
     if (horizontal) {
-        SetHScroll(hThumb_, Percent(hOffset_, field_.width()));
+        SetHScroll(hThumb_, Percent(hOffset_, document_.field().width()));
     } else {
-        SetVScroll(vThumb_, Percent(vOffset_, field_.height()));
+        SetVScroll(vThumb_, Percent(vOffset_, document_.field().height()));
     }
 }
 
 // Offsets left over from a larger field would show beyond the field's edge.
 void KnollCanvasPane::FitOffsetsToField() {
-    hOffset_ = std::clamp(hOffset_, 0, std::max(field_.width() - viewWidth_, 0));
-    vOffset_ = std::clamp(vOffset_, 0, std::max(field_.height() - viewHeight_, 0));
+    hOffset_ = std::clamp(hOffset_, 0, std::max(document_.field().width() - viewWidth_, 0));
+    vOffset_ = std::clamp(vOffset_, 0, std::max(document_.field().height() - viewHeight_, 0));
 }
 
 void KnollCanvasPane::ScrollBy(int axes, int step) {
@@ -85,7 +85,7 @@ void KnollCanvasPane::OnVPage(int shown, int top) { PageTo(false, shown, top); }
 // position; a page click beyond it moves by one page.
 void KnollCanvasPane::PageTo(bool horizontal, int shown, int top) {
     int& offset = horizontal ? hOffset_ : vOffset_;
-    int size = horizontal ? field_.width() : field_.height();
+    int size = horizontal ? document_.field().width() : document_.field().height();
     int thumb = horizontal ? hThumb_ : vThumb_;
     int target = int(int64_t(top) * size / 100);
     int step = 0;

@@ -25,14 +25,14 @@ bool operator==(const vPoint& a, const vPoint& b) { return a.x == b.x && a.y == 
 
 void KnollCanvasPane::SetSelectMode(int on) {
     if (on) {
-        selection_.Begin();
+        document_.selection().Begin();
         SnapshotField();
         RefreshView();
         return;
     }
     SnapshotField();
     RefreshView();
-    selection_.End(field_);
+    document_.selection().End(document_.field());
 }
 
 vPoint KnollCanvasPane::OnPane(const vPoint& fieldPoint) const {
@@ -44,7 +44,7 @@ vPoint KnollCanvasPane::OnPane(const vPoint& fieldPoint) const {
 void KnollCanvasPane::OnMouseDown(int x, int y, int button) {
     if (legendShown_) HideLegend();
     if (button != kLeftButton) return;
-    if (selection_.state() == FieldSelection::kOutlining) {
+    if (document_.selection().state() == FieldSelection::kOutlining) {
         PressWhileOutlining(x, y);
     } else if (owner_) {
         owner_->ArmOperation();
@@ -53,24 +53,24 @@ void KnollCanvasPane::OnMouseDown(int x, int y, int button) {
 
 void KnollCanvasPane::PressWhileOutlining(int x, int y) {
     FlushView();
-    if (selection_.vertexCount() == 0) {
-        selection_.AddVertex(x + hOffset_, y + vOffset_);
+    if (document_.selection().vertexCount() == 0) {
+        document_.selection().AddVertex(x + hOffset_, y + vOffset_);
         lastVertex_ = bandEnd_ = vPoint{x, y};
         return;
     }
-    lastVertex_ = OnPane(selection_.points().back());
+    lastVertex_ = OnPane(document_.selection().points().back());
     bandEnd_ = vPoint{x, y};
     XorLine(lastVertex_.x, lastVertex_.y, x, y);
 }
 
 void KnollCanvasPane::OnMouseUp(int x, int y, int button) {
-    if (button == kRightButton && selection_.state() == FieldSelection::kOutlining) {
+    if (button == kRightButton && document_.selection().state() == FieldSelection::kOutlining) {
         ClosePolygon();
         return;
     }
     if (button != kLeftButton) return;
     if (owner_) owner_->SetUndoKeep(1);
-    switch (selection_.state()) {
+    switch (document_.selection().state()) {
         case FieldSelection::kIdle:
             if (owner_) owner_->RunArmedOperation(0);
             break;
@@ -83,17 +83,17 @@ void KnollCanvasPane::ReleaseWhileOutlining(int x, int y) {
     if (vPoint{x, y} == lastVertex_) return;
     vPoint clicked{x + hOffset_, y + vOffset_};
     FlushView();
-    if (clicked.x > field_.width() || clicked.y > field_.height()) {
+    if (clicked.x > document_.field().width() || clicked.y > document_.field().height()) {
         XorLine(bandEnd_.x, bandEnd_.y, lastVertex_.x, lastVertex_.y);
     }
-    if (!selection_.AddClickedVertex(clicked.x, clicked.y, field_.width(), field_.height())) return;
+    if (!document_.selection().AddClickedVertex(clicked.x, clicked.y, document_.field().width(), document_.field().height())) return;
     OnRedraw(0, 0, 0, 0);
-    lastVertex_ = OnPane(selection_.points().back());
+    lastVertex_ = OnPane(document_.selection().points().back());
     bandEnd_ = kNoBand;
 }
 
 void KnollCanvasPane::ReleaseWhileChosen(int x, int y) {
-    int area = field_.MaskTest(x + hOffset_, y + vOffset_) + 1;
+    int area = document_.field().MaskTest(x + hOffset_, y + vOffset_) + 1;
     if (owner_) owner_->RunArmedOperation(area);
     OnRedraw(0, 0, 0, 0);
 }
@@ -101,7 +101,7 @@ void KnollCanvasPane::ReleaseWhileChosen(int x, int y) {
 // A right click closes the outline into the mask, or with fewer than three vertices
 // starts the outline over.
 void KnollCanvasPane::ClosePolygon() {
-    if (!selection_.Close(field_)) {
+    if (!document_.selection().Close(document_.field())) {
         RestoreField();
         RefreshView();
         return;
@@ -120,11 +120,11 @@ void KnollCanvasPane::OnRedraw(int /*x*/, int /*y*/, int /*width*/, int /*height
 // Outlining: an open line in near-white. Chosen: the closed polygon as a black line
 // two pixels wide with a near-white core.
 void KnollCanvasPane::DrawOutline() {
-    if (selection_.state() == FieldSelection::kIdle) return;
+    if (document_.selection().state() == FieldSelection::kIdle) return;
     FlushView();
     std::vector<vPoint> points;
-    for (const vPoint& point : selection_.points()) points.push_back(OnPane(point));
-    if (selection_.state() == FieldSelection::kOutlining) {
+    for (const vPoint& point : document_.selection().points()) points.push_back(OnPane(point));
+    if (document_.selection().state() == FieldSelection::kOutlining) {
         UsePen(NearWhitePen());
         PaintPolyline(points.data(), int(points.size()));
         return;
@@ -140,7 +140,7 @@ void KnollCanvasPane::DrawOutline() {
 
 void KnollCanvasPane::OnMouseDrag(int x, int y, int button) {
     ShowReadOut(x, y);
-    if (button != kLeftButton || selection_.state() != FieldSelection::kOutlining) return;
+    if (button != kLeftButton || document_.selection().state() != FieldSelection::kOutlining) return;
     vPoint to{x, y};
     if (!(bandEnd_ == lastVertex_)) XorLine(bandEnd_.x, bandEnd_.y, lastVertex_.x, lastVertex_.y);
     if (!(to == lastVertex_)) XorLine(x, y, lastVertex_.x, lastVertex_.y);
@@ -158,7 +158,7 @@ void KnollCanvasPane::ShowReadOut(int x, int y) {
     uint32_t pixel = shown.At(x, y) & 0xFFFFFF;
     int value = 0;
     if (pixel != kNoValuePixel) {
-        value = field_.kind() == kSixteenBitField ? int(pixel & 0xFFFF) : int((pixel >> 16) & 0xFF);
+        value = document_.field().kind() == kSixteenBitField ? int(pixel & 0xFFFF) : int((pixel >> 16) & 0xFF);
     }
     owner_->ShowPosition(x + hOffset_, y + vOffset_, value);
 }

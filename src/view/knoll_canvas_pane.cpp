@@ -1,6 +1,5 @@
 #include "view/knoll_canvas_pane.h"
 
-#include <ctime>
 #include <utility>
 
 #include "core/render_palette.h"
@@ -11,57 +10,50 @@
 #include "ops/tile_operations.h"
 #include "ops/value_operations.h"
 
-namespace {
-
-// The seed of Roughen: the clock's whole seconds.
-uint32_t ClockSeed() { return uint32_t(std::time(nullptr)); }
-
-}  // namespace
-
-KnollCanvasPane::KnollCanvasPane(KnollCanvasOwner* owner) : owner_(owner) {
-    field_.SetPainter(this);
+KnollCanvasPane::KnollCanvasPane(KnollCanvasOwner* owner, FieldDocument& document)
+    : owner_(owner), document_(document) {
+    document_.field().SetPainter(this);
 }
 
-KnollCanvasPane::~KnollCanvasPane() { field_.SetPainter(nullptr); }
+KnollCanvasPane::~KnollCanvasPane() { document_.field().SetPainter(nullptr); }
 
 // ---- Operations -------------------------------------------------------------------------------
 
-void KnollCanvasPane::Roughen(int mode, int32_t value) { ::Roughen(field_, mode, value, ClockSeed()); }
+void KnollCanvasPane::Roughen(int mode, int32_t value) { ::Roughen(document_.field(), mode, value, document_.RoughenSeed()); }
 
 void KnollCanvasPane::RoughenArea(int area, int mode, int32_t value) {
-    ::RoughenArea(field_, area, mode, value, ClockSeed());
+    ::RoughenArea(document_.field(), area, mode, value, document_.RoughenSeed());
 }
 
-void KnollCanvasPane::Smooth(int area, int radius) { ::Smooth(field_, area, radius); }
-void KnollCanvasPane::CutLow(int area, int32_t value) { ::CutLow(field_, area, value); }
-void KnollCanvasPane::ClipHigh(int area, int32_t value) { ::ClipHigh(field_, area, value); }
-void KnollCanvasPane::FillValue(int area, int32_t value) { ::FillValue(field_, area, value); }
-void KnollCanvasPane::AddValue(int area, int32_t amount) { ::AddValue(field_, area, amount); }
-void KnollCanvasPane::InvertValues(int area) { ::InvertValues(field_, area); }
-void KnollCanvasPane::Mirror(int direction) { ::Mirror(field_, direction); }
-void KnollCanvasPane::Flip(int direction) { ::Flip(field_, direction); }
+void KnollCanvasPane::Smooth(int area, int radius) { ::Smooth(document_.field(), area, radius); }
+void KnollCanvasPane::CutLow(int area, int32_t value) { ::CutLow(document_.field(), area, value); }
+void KnollCanvasPane::ClipHigh(int area, int32_t value) { ::ClipHigh(document_.field(), area, value); }
+void KnollCanvasPane::FillValue(int area, int32_t value) { ::FillValue(document_.field(), area, value); }
+void KnollCanvasPane::AddValue(int area, int32_t amount) { ::AddValue(document_.field(), area, amount); }
+void KnollCanvasPane::InvertValues(int area) { ::InvertValues(document_.field(), area); }
+void KnollCanvasPane::Mirror(int direction) { ::Mirror(document_.field(), direction); }
+void KnollCanvasPane::Flip(int direction) { ::Flip(document_.field(), direction); }
 
 void KnollCanvasPane::ConvertToTga() {
-    RunConvertToTga(field_);
+    document_.ConvertTo(kEightBitField);
     RefreshView();
 }
 
 void KnollCanvasPane::ConvertToPpm() {
-    RunConvertToPpm(field_);
+    document_.ConvertTo(kSixteenBitField);
     RefreshView();
 }
 
 ZoomOutcome KnollCanvasPane::Zoom(int mode) {
-    ZoomOutcome outcome = ::Zoom(field_, mode, &selection_);
+    ZoomOutcome outcome = document_.Zoom(mode);
     if (outcome != ZoomOutcome::kDone) return outcome;
-    RestoreField();
     RefreshView();
     UpdateScrollBars();
     return outcome;
 }
 
 void KnollCanvasPane::RenderPalette() {
-    if (field_.kind() == kEightBitField) ::RenderPalette(field_, field_.palette());
+    if (document_.field().kind() == kEightBitField) ::RenderPalette(document_.field(), document_.field().palette());
 }
 
 // ---- Painter ----------------------------------------------------------------------------------
@@ -100,7 +92,9 @@ void KnollCanvasPane::ClearSurface() {
 
 // The blit takes a mutable source but only reads it, while the field's mutable working
 // image is for writing and would first make the undo copy that a write needs.
-vMemoryDC* KnollCanvasPane::ShownImage() { return const_cast<TarnMemoryDC*>(&std::as_const(field_).working()); }
+vMemoryDC* KnollCanvasPane::ShownImage() {
+    return const_cast<TarnMemoryDC*>(&std::as_const(document_.field()).working());
+}
 
 void KnollCanvasPane::RefreshView() {
     viewPending_ = true;

@@ -4,6 +4,7 @@
 
 #include "core/field_painter.h"
 #include "core/height_field.h"
+#include "document/field_document.h"
 #include "framework/canvas/canvas_pane.h"
 #include "ops/selection.h"
 #include "ops/zoom.h"
@@ -18,8 +19,8 @@ inline constexpr int kLegendDown = 3;
 inline constexpr int kLegendDrawn = 0;
 inline constexpr int kLegendTooSmall = 1;
 
-// The canvas of the main window: it owns the height field and shows a window onto it,
-// scrolls, draws the selection polygon and turns it into the mask, reports the height
+// The canvas of the main window: it shows the document's height field through a window
+// onto it, scrolls, draws the selection polygon and turns it into the mask, reports the height
 // under the pointer, and turns left-button presses and releases into arming and running
 // operations. It is also the engine's painter, so operations sweep down the view.
 //
@@ -28,19 +29,20 @@ inline constexpr int kLegendTooSmall = 1;
 // refreshes after every row costs little more than the operation itself.
 class KnollCanvasPane : public vCanvasPane, public FieldPainter {
 public:
-    explicit KnollCanvasPane(KnollCanvasOwner* owner);
+    // The document must outlive the canvas.
+    KnollCanvasPane(KnollCanvasOwner* owner, FieldDocument& document);
     ~KnollCanvasPane() override;
 
     // ---- The field ----------------------------------------------------------------------
     // For loads, saves and the operation drivers.
-    HeightField& Field() { return field_; }
-    const HeightField& Field() const { return field_; }
-    int FieldKind() const { return field_.kind(); }
-    void SetFieldKind(int kind) { field_.SetKind(kind); }
-    int FieldValue(int x, int y) const { return field_.FieldValue(x, y); }
-    int MaskTest(int x, int y) const { return field_.MaskTest(x, y); }
-    void SnapshotField() { field_.SnapshotField(); }
-    void RestoreField() { field_.RestoreField(); }
+    HeightField& Field() { return document_.field(); }
+    const HeightField& Field() const { return document_.field(); }
+    int FieldKind() const { return document_.field().kind(); }
+    void SetFieldKind(int kind) { document_.field().SetKind(kind); }
+    int FieldValue(int x, int y) const { return document_.field().FieldValue(x, y); }
+    int MaskTest(int x, int y) const { return document_.field().MaskTest(x, y); }
+    void SnapshotField() { document_.field().SnapshotField(); }
+    void RestoreField() { document_.field().RestoreField(); }
 
     // ---- Operations on the field, run by the drivers ----------------------------------------
     void Roughen(int mode, int32_t value);
@@ -76,9 +78,9 @@ public:
     // ---- Selection ----------------------------------------------------------------------------
     // On: outlining a new polygon. Off: no selection, the mask white. Both commit.
     void SetSelectMode(int on);
-    FieldSelection::State SelectState() const { return selection_.state(); }
+    FieldSelection::State SelectState() const { return document_.selection().state(); }
     // Vertices in field coordinates; a closed polygon repeats its first vertex at the end.
-    const FieldSelection& Selection() const { return selection_; }
+    const FieldSelection& Selection() const { return document_.selection(); }
 
     // ---- View geometry ----------------------------------------------------------------------
     int ViewWidth() const { return viewWidth_; }
@@ -138,8 +140,7 @@ private:
     void HideLegend();
 
     KnollCanvasOwner* owner_;
-    HeightField field_;
-    FieldSelection selection_;
+    FieldDocument& document_;
     int viewWidth_ = HeightField::kInitialSize;
     int viewHeight_ = HeightField::kInitialSize;
     int vOffset_ = 0;

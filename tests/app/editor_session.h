@@ -23,7 +23,6 @@ public:
         std::string pattern = (std::filesystem::temp_directory_path() / "knoll-app-XXXXXX").string();
         folder_ = mkdtemp(pattern.data());
         std::filesystem::current_path(folder_);
-        ThePalette() = DefaultPalette();
     }
     ~EditorSession() {
         app.Finish();

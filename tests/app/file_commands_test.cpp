@@ -146,6 +146,20 @@ TEST_F(FileCommands, SaveAsChecksTheExtensionAndCancelEmptiesTheName) {
     EXPECT_EQ(NewNotices().size(), 1u);
 }
 
+TEST_F(FileCommands, SaveAsWritesByTheNamesFormatAndCountsPositionsWithoutValue) {
+    editor.AnswerSave(editor.Path("eight.r16"));
+    editor.Command(cmdSave);
+    EXPECT_EQ(NewNotices(), std::vector<std::string>{"RAW files hold 16-bit fields only!!\n\nCovert to PPM first."});
+    EXPECT_FALSE(std::filesystem::exists(editor.Path("eight.r16")));
+
+    editor.Window().Canvas().Field().working().MutableRowPixels(0)[0] = kNoValuePixel;
+    editor.AnswerSave(editor.Path("holes.pgm"));
+    editor.Command(cmdSave);
+    EXPECT_EQ(editor.StatusText(cmdMessageField), "1 without value saved as 0");
+    EXPECT_EQ(editor.Window().FileNameField(), editor.Path("holes.pgm"));
+    EXPECT_EQ(ReadFileText(editor.Path("holes.pgm")).substr(0, 15), "P5\n400 400\n255\n");
+}
+
 TEST_F(FileCommands, SaveIntoAReadOnlyFolderLeavesTheOldFileWhole) {
     std::filesystem::create_directory(editor.Path("locked"));
     std::ofstream(editor.Path("locked/old.tga")) << "the old bytes";

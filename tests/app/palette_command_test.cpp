@@ -33,8 +33,8 @@ TEST_F(PaletteCommand, OpenAndBodyErrorsLeaveTheFieldUncoloured) {
     editor.AnswerOpen(editor.Path("short.Pal"));
     editor.Command(cmdPalette);
     EXPECT_EQ(editor.Notices().back(), "Body error");
-    EXPECT_EQ(ThePalette()[9], vColor(9, 0, 9));
-    EXPECT_EQ(ThePalette()[10], DefaultPalette()[10]);
+    EXPECT_EQ(editor.Window().Document().palette()[9], vColor(9, 0, 9));
+    EXPECT_EQ(editor.Window().Document().palette()[10], DefaultPalette()[10]);
     EXPECT_EQ(Pixel(200, 200), before);
     EXPECT_EQ(std::filesystem::current_path(), editor.Folder());
 }
@@ -58,5 +58,5 @@ TEST_F(PaletteCommand, LeavesASixteenBitFieldAsItIs) {
     editor.AnswerOpen(editor.Path("red.Pal"));
     editor.Command(cmdPalette);
     EXPECT_EQ(Pixel(123, 45), before);
-    EXPECT_EQ(ThePalette()[200], vColor(200, 0, 200));
+    EXPECT_EQ(editor.Window().Document().palette()[200], vColor(200, 0, 200));
 }

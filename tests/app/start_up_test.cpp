@@ -7,7 +7,6 @@
 #include "app/settings_file.h"
 #include "editor_session.h"
 #include "read_only_folder.h"
-#include "ops/roughen_seed.h"
 
 namespace {
 
@@ -118,7 +117,7 @@ TEST(StartUp, SeedArgumentIsTakenAndBadArgumentsRefuseToStart) {
     {
         EditorSession editor;
         ASSERT_EQ(editor.Start({"--seed", "77"}), 0);
-        EXPECT_EQ(RoughenSeed(), 77u);
+        EXPECT_EQ(editor.Window().Document().RoughenSeed(), 77u);
     }
     for (std::vector<const char*> arguments : {std::vector<const char*>{"--seed", "many"}, {"--colour"}, {"a.tga", "b.tga"}}) {
         EditorSession editor;

@@ -34,7 +34,7 @@ public:
 class CanvasFixture {
 public:
     explicit CanvasFixture(int screenWidth = 360, int screenHeight = 300)
-        : session(1, nullptr, screenWidth, screenHeight), canvas(&owner) {
+        : session(1, nullptr, screenWidth, screenHeight), canvas(&owner, document) {
         window = new vCmdWindow("Canvas", screenWidth, screenHeight);
         session.app.OpenAppWindow(window, "Canvas", screenWidth, screenHeight, nullptr);
         window->AddPane(&canvas);
@@ -104,5 +104,6 @@ public:
     HeadlessSession<> session;
     vCmdWindow* window = nullptr;
     RecordingOwner owner;
+    FieldDocument document;
     KnollCanvasPane canvas;
 };

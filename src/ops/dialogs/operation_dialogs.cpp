@@ -6,7 +6,6 @@
 #include "ops/dialogs/tile_dialog.h"
 #include "ops/dialogs/warp_dialog.h"
 #include "ops/operation_table.h"
-#include "ops/roughen_seed.h"
 #include "ops/tile_operations.h"
 
 namespace {
@@ -64,11 +63,11 @@ std::string KnollOperationDialogs::ArmOperation() {
     return OperationFor(armed_).statusWord;
 }
 
-DriverReport KnollOperationDialogs::RunArmedOperation(HeightField& field, int area) {
+DriverReport KnollOperationDialogs::RunArmedOperation(HeightField& field, int area, uint32_t seed) {
     switch (armed_) {
         case kOperationNone: return {};
         case kOperationRough:
-            return RunRough(field, area, rough_->Mode(), rough_->LiveValueText(), RoughenSeed());
+            return RunRough(field, area, rough_->Mode(), rough_->LiveValueText(), seed);
         case kOperationSmooth: return RunSmooth(field, area, smooth_->Radius());
         case kOperationFlipLR: return RunFlip(field, kFlipLeftRight);
         case kOperationFlipUD: return RunFlip(field, kFlipTopBottom);

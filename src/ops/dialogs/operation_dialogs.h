@@ -38,8 +38,9 @@ public:
     // Sets the armed operation from the open dialogs; gives its status word, or "" when
     // nothing is armed.
     std::string ArmOperation();
-    // Runs the armed operation's driver; a report that did not run when nothing is armed.
-    DriverReport RunArmedOperation(HeightField& field, int area);
+    // Runs the armed operation's driver, a roughen from seed; a report that did not run
+    // when nothing is armed.
+    DriverReport RunArmedOperation(HeightField& field, int area, uint32_t seed);
     int ArmedOperation() const { return armed_; }
 
     RoughDialog& Rough() { return *rough_; }

@@ -3,6 +3,8 @@
 // same bytes after every group of steps.
 #include <gtest/gtest.h>
 
+#include "app/raw_size_dialog.h"
+#include "document/field_document.h"
 #include "editor_driver.h"
 #include "ops/dialogs/rough_dialog.h"
 #include "ops/dialogs/smo_dialog.h"
@@ -122,5 +124,80 @@ TEST(EditorAndBatchTool, SaveTheSameBytesAfterEveryGroupOfSteps) {
         ASSERT_FALSE(fromEditor.empty()) << name;
         EXPECT_TRUE(fromEditor == ReadBytes(cliFolder / name)) << name << " differs";
     }
+    EXPECT_TRUE(session.Notices().size() <= 1u) << "only the new settings file may be noticed";
+}
+
+namespace {
+
+// The files the other formats start from, made by the batch tool: a 16-bit PNG and an
+// 8-bit PGM of the demo field, and a RAW field of 96 x 64.
+const std::vector<std::string> kMakeFormats = {
+    "--open", "Intro.tga", "--export", "intro8.pgm", "--to-ppm", "--export", "intro16.png",
+    "--new", "96x64:16", "--fill", "30000", "--seed", "4", "--rough", "middle:30000", "--export", "wide.r16",
+};
+
+const std::vector<std::string> kCliFormatSteps = {
+    "--seed", "7", "--open", "intro16.png", "--select", kSquare, "--area", "inside", "--inc", "500",
+    "--area", "outside", "--rough", "up:900", "--save", "edited.png",
+    "--open", "intro8.pgm", "--area", "whole", "--dec", "10", "--save", "edited.pgm",
+    "--raw-size", "96x64", "--open", "wide.r16", "--inverse", "--save", "edited.raw",
+};
+
+void RunEditorInEveryFormat(EditorSession& session) {
+    EditorDriver driver(session);
+    session.AnswerOpen(session.Path("intro16.png"));
+    session.Command(cmdOpen);
+    ChooseSquare(driver);
+    Wacks(driver, kWacksIncId, "500");
+    driver.ClickField(100, 100);
+    driver.OpenDialog(kRoughKind);
+    driver.ClickDialog(kRoughKind, kRoughUpId);
+    driver.TypeIntoDialog(kRoughKind, kRoughValueId, "900");
+    driver.ClickField(300, 300);
+    driver.SaveAs(session.Path("edited.png"));
+
+    session.AnswerOpen(session.Path("intro8.pgm"));
+    session.Command(cmdOpen);
+    Wacks(driver, kWacksDecId, "10");
+    driver.ClickField(10, 10);
+    driver.SaveAs(session.Path("edited.pgm"));
+
+    std::vector<FileSize> sizes = FieldDocument::RawSizeChoices(session.Path("wide.r16"));
+    auto wide = std::find_if(sizes.begin(), sizes.end(), [](const FileSize& size) { return size.width == 96; });
+    ASSERT_NE(wide, sizes.end());
+    session.platform.ScriptAnswer(vModalRequest::Kind::Dialog,
+                                  {.id = KnollRawSizeDialog::kSizeListId, .value = int(wide - sizes.begin())});
+    session.AnswerOpen(session.Path("wide.r16"));
+    session.Command(cmdOpen);
+    Wacks(driver, kWacksInverseId, nullptr);
+    driver.ClickField(10, 10);
+    driver.SaveAs(session.Path("edited.raw"));
+}
+
+}  // namespace
+
+TEST(EditorAndBatchTool, OpenAndSaveTheSameBytesInEveryFormat) {
+    ScratchDir cliFolder;
+    std::filesystem::copy_file(std::string(KNOLL_SOURCE_DIR) + "/demo/Intro.tga", cliFolder / "Intro.tga");
+    CliRun made = RunCli(cliFolder, kMakeFormats);
+    ASSERT_EQ(made.status, 0) << made.err;
+    EditorSession session;
+    session.CopyDemo();
+    for (const char* name : {"intro8.pgm", "intro16.png", "wide.r16"}) {
+        std::filesystem::copy_file(cliFolder / name, session.Path(name));
+    }
+    CliRun cli = RunCli(cliFolder, kCliFormatSteps);
+    ASSERT_EQ(cli.status, 0) << cli.err;
+
+    ASSERT_EQ(session.Start({"--seed", "7"}), 0);
+    session.Pump();
+    RunEditorInEveryFormat(session);
+
+    for (const char* name : {"edited.png", "edited.pgm", "edited.raw"}) {
+        std::vector<uint8_t> fromEditor = ReadBytes(session.Path(name));
+        ASSERT_FALSE(fromEditor.empty()) << name;
+        EXPECT_TRUE(fromEditor == ReadBytes(cliFolder / name)) << name << " differs";
+    }
+    EXPECT_EQ(session.Window().Document().field().width(), 96);
     EXPECT_TRUE(session.Notices().size() <= 1u) << "only the new settings file may be noticed";
 }

@@ -7,7 +7,6 @@
 #include "ops/dialogs/tile_dialog.h"
 #include "ops/dialogs/warp_dialog.h"
 #include "ops/drivers.h"
-#include "ops/roughen_seed.h"
 
 namespace {
 
@@ -164,26 +163,26 @@ TEST(RunArmedOperation, DriversTakeTheDialogsStateAndWrongValuesChangeNothing) {
     SetField(field, kEightBitField, {{10, 20, 30}, {40, 50, 60}});
     const Heights before = ReadValues(field);
 
-    EXPECT_FALSE(dialogs.RunArmedOperation(field, 0).ran) << "nothing armed";
+    EXPECT_FALSE(dialogs.RunArmedOperation(field, 0, 1).ran) << "nothing armed";
 
     session.Present(kWacksKind);
     session.Click(dialogs.Wacks(), kWacksDecId);
     session.Type(dialogs.Wacks(), kWacksValueId, " -5");
     dialogs.ArmOperation();
-    DriverReport report = dialogs.RunArmedOperation(field, 0);
+    DriverReport report = dialogs.RunArmedOperation(field, 0, 1);
     EXPECT_FALSE(report.ran);
     EXPECT_EQ(report.message, "Value Wrong!!");
     EXPECT_EQ(ReadValues(field), before);
 
     session.Type(dialogs.Wacks(), kWacksValueId, "15xyz");
-    report = dialogs.RunArmedOperation(field, 0);
+    report = dialogs.RunArmedOperation(field, 0, 1);
     EXPECT_EQ(report.message, "Decresing DONE");
     EXPECT_EQ(ReadValues(field), (Heights{{0, 5, 15}, {25, 35, 45}}));
 
     session.Click(dialogs.Wacks(), kWacksFillId);
     session.Type(dialogs.Wacks(), kWacksValueId, "0");
     dialogs.ArmOperation();
-    EXPECT_EQ(dialogs.RunArmedOperation(field, 0).message, "Flating DONE");
+    EXPECT_EQ(dialogs.RunArmedOperation(field, 0, 1).message, "Flating DONE");
     EXPECT_EQ(ReadValues(field), (Heights{{0, 0, 0}, {0, 0, 0}}));
 }
 
@@ -196,18 +195,17 @@ TEST(RunArmedOperation, TilesWorkOnTheWholeFieldWhateverTheArea) {
     session.Present(kTilesKind);
     session.Click(dialogs.Tiles(), kTileRightToLeftId);
     EXPECT_EQ(dialogs.ArmOperation(), "Mirrow RL");
-    EXPECT_EQ(dialogs.RunArmedOperation(field, 1).message, "Mirrow DONE");
+    EXPECT_EQ(dialogs.RunArmedOperation(field, 1, 1).message, "Mirrow DONE");
     EXPECT_EQ(ReadValues(field), (Heights{{4, 3, 3, 4}, {8, 7, 7, 8}}));
     session.Click(dialogs.Tiles(), kTileFlipTopBottomId);
     dialogs.ArmOperation();
-    dialogs.RunArmedOperation(field, 2);
+    dialogs.RunArmedOperation(field, 2, 1);
     EXPECT_EQ(ReadValues(field), (Heights{{8, 7, 7, 8}, {4, 3, 3, 4}}));
 }
 
 TEST(RunArmedOperation, RoughUsesTheModeAndTheFixedSeed) {
     DialogsSession session;
     KnollOperationDialogs& dialogs = *session.dialogs;
-    SetRoughenSeed(1);
     HeightField viaDialog, direct;
     SetField(viaDialog, kEightBitField, {{100, 100, 100}, {100, 100, 100}});
     SetField(direct, kEightBitField, {{100, 100, 100}, {100, 100, 100}});
@@ -215,7 +213,7 @@ TEST(RunArmedOperation, RoughUsesTheModeAndTheFixedSeed) {
     session.Click(dialogs.Rough(), kRoughUpId);
     session.Type(dialogs.Rough(), kRoughValueId, "40");
     dialogs.ArmOperation();
-    EXPECT_EQ(dialogs.RunArmedOperation(viaDialog, 0).message, "Roughing DONE");
+    EXPECT_EQ(dialogs.RunArmedOperation(viaDialog, 0, 1).message, "Roughing DONE");
     RunRough(direct, 0, 1, "40", 1);
     EXPECT_EQ(ReadValues(viaDialog), ReadValues(direct));
     EXPECT_NE(ReadValues(viaDialog), (Heights{{100, 100, 100}, {100, 100, 100}}));
