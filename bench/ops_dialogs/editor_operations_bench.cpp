@@ -19,10 +19,10 @@
 #include "app/knoll_app.h"
 #include "app/knoll_cmd_window.h"
 #include "framework/platform/headless/headless_platform.h"
-#include "ops/dialogs/operation_dialogs.h"
-#include "ops/dialogs/smo_dialog.h"
-#include "ops/dialogs/tile_dialog.h"
-#include "ops/dialogs/warp_dialog.h"
+#include "operation_dialogs/operation_dialogs.h"
+#include "operation_dialogs/smo_dialog.h"
+#include "operation_dialogs/tile_dialog.h"
+#include "operation_dialogs/warp_dialog.h"
 #include "ops/drivers.h"
 
 namespace {

@@ -74,7 +74,7 @@ bool KnollCmdWindow::LoadFile(const char* name, const char* wrongTypeNotice) {
 
 void KnollCmdWindow::FirstLoad(const std::string& name) {
     if (!LoadFile(name.c_str(), kFirstLoadWrongType)) return;
-    TheSettings().lastMapPath = CutToLine(name);
+    Settings().lastMapPath = CutToLine(name);
     heightFilterIndex_ = HeightFilterOf(name.c_str());
     canvas_.UpdateScrollBars();
     SetCaption(name.c_str());
@@ -89,10 +89,10 @@ OpenOutcome KnollCmdWindow::OpenFile() {
         !*name) {
         return OpenOutcome::Cancelled;
     }
-    TheSettings().mainDirectory = CutToLine(WorkingDirectory());
+    Settings().mainDirectory = CutToLine(WorkingDirectory());
     fileName_ = name;
     if (!LoadFile(name, kOpenWrongType)) return OpenOutcome::Failed;
-    TheSettings().lastMapPath = CutToLine(name);
+    Settings().lastMapPath = CutToLine(name);
     SetCaption(BareName(name));
     UpdateConvertItems();
     return OpenOutcome::Loaded;

@@ -38,6 +38,6 @@ int AppMain(int argc, char** argv) {
     if (arguments.seed) window->Document().SetFixedSeed(*arguments.seed);
     window->ReadSettings();
     window->LoadStartPalette();
-    window->FirstLoad(arguments.file.empty() ? TheSettings().lastMapPath : arguments.file);
+    window->FirstLoad(arguments.file.empty() ? app->Settings().lastMapPath : arguments.file);
     return 0;
 }

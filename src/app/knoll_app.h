@@ -1,11 +1,12 @@
 #pragma once
 
+#include "app/settings_file.h"
 #include "framework/window/app.h"
 
 class KnollCmdWindow;
 
-// The application object: one exists, in single-window mode. It owns nothing but the
-// pointer to its main window.
+// The application object: one exists, in single-window mode. It owns the settings and
+// the pointer to its main window.
 class KnollApp : public vApp {
 public:
     KnollApp();
@@ -18,9 +19,12 @@ public:
                            vAppWinInfo* info) override;
 
     KnollCmdWindow* MainWindow() const { return mainWindow_; }
+    // The paths remembered between runs.
+    KnollSettings& Settings() { return settings_; }
 
 private:
     KnollCmdWindow* mainWindow_ = nullptr;
+    KnollSettings settings_;
 };
 
 // The start hook: opens the main window, maximizes the frame, reads the settings, loads

@@ -41,7 +41,7 @@ void KnollCmdWindow::ShowNotice(const char* message) {
 // ---- Keys ------------------------------------------------------------------------------------
 
 void KnollCmdWindow::OnKey(int key, int shift) {
-    vApp* app = vApp::Instance();
+    vApp* app = App();
     switch (key) {
     case vKeyLeft: app->WarpPointer(-1, 0); break;
     case vKeyRight: app->WarpPointer(1, 0); break;
@@ -75,7 +75,7 @@ void KnollCmdWindow::OnCommand(int id, int value, int type) {
     case cmdShrink: ZoomCommand(kZoomShrink); break;
     case cmdOpen: OpenCommand(); break;
     case cmdSave: SaveFile(); break;
-    case cmdExit: vApp::Instance()->Quit(); break;
+    case cmdExit: App()->Quit(); break;
     default: vCmdWindow::OnCommand(id, value, type); break;
     }
 }

@@ -5,11 +5,12 @@
 
 #include "app/cmd_window_tables.h"
 #include "app/help_window.h"
+#include "app/settings_file.h"
 #include "document/field_document.h"
 #include "framework/menus/command_pane.h"
 #include "framework/menus/menu_pane.h"
 #include "framework/window/cmd_window.h"
-#include "ops/dialogs/operation_dialogs.h"
+#include "operation_dialogs/operation_dialogs.h"
 #include "view/canvas_owner.h"
 #include "view/knoll_canvas_pane.h"
 
@@ -42,6 +43,8 @@ public:
     void ShowOperationDialog(int kind);
 
     // ---- Settings (settings_commands.cpp) ----------------------------------------------------
+    // The application's settings.
+    KnollSettings& Settings();
     void ReadSettings();
     void WriteSettings();
 

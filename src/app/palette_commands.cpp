@@ -22,7 +22,7 @@ void EnterFolder(const std::string& folder) {
 }  // namespace
 
 int KnollCmdWindow::LoadPalette(const std::string& path) {
-    KnollSettings& settings = TheSettings();
+    KnollSettings& settings = Settings();
     int result = document_.LoadPalette(path.c_str(), settings.paletteDirectory);
     settings.paletteDirectory = CutToLine(settings.paletteDirectory);
     return result;
@@ -30,7 +30,7 @@ int KnollCmdWindow::LoadPalette(const std::string& path) {
 
 void KnollCmdWindow::LoadStartPalette() {
     // The settings keep the name remembered, so that a palette put there later wins.
-    int result = LoadPalette(FindDataFile(TheSettings().paletteFilePath));
+    int result = LoadPalette(FindDataFile(Settings().paletteFilePath));
     if (result == kPaletteCannotOpen) ShowNotice("Palette Open error");
     if (result == kPaletteBodyError) ShowNotice("Palette Body error");
 }
@@ -43,12 +43,12 @@ int KnollCmdWindow::ChoosePalette() {
         !*name) {
         return kChooserCancelled;
     }
-    TheSettings().paletteFilePath = CutToLine(name);
-    return LoadPalette(TheSettings().paletteFilePath);
+    Settings().paletteFilePath = CutToLine(name);
+    return LoadPalette(Settings().paletteFilePath);
 }
 
 void KnollCmdWindow::PaletteCommand() {
-    KnollSettings& settings = TheSettings();
+    KnollSettings& settings = Settings();
     EnterFolder(settings.paletteDirectory);
     int result = ChoosePalette();
     if (result == kPaletteCannotOpen) ShowNotice("open error");

@@ -1,5 +1,6 @@
 #include <unistd.h>
 
+#include "app/knoll_app.h"
 #include "app/knoll_cmd_window.h"
 #include "app/settings_file.h"
 
@@ -11,8 +12,10 @@ constexpr const char* kCannotSaveNotice = "Unable to Save INI";
 
 }  // namespace
 
+KnollSettings& KnollCmdWindow::Settings() { return static_cast<KnollApp*>(App())->Settings(); }
+
 void KnollCmdWindow::ReadSettings() {
-    KnollSettings& settings = TheSettings();
+    KnollSettings& settings = Settings();
     settings = KnollSettings{};
     std::string startDirectory = CutToLine(WorkingDirectory());
     settings.filePath = startDirectory + kSettingsName;
@@ -30,5 +33,5 @@ void KnollCmdWindow::ReadSettings() {
 }
 
 void KnollCmdWindow::WriteSettings() {
-    if (!WriteSettingsFile(TheSettings())) ShowNotice(kCannotSaveNotice);
+    if (!WriteSettingsFile(Settings())) ShowNotice(kCannotSaveNotice);
 }

@@ -27,11 +27,6 @@ std::string NextLine(const std::string& text, size_t& at) {
 
 }  // namespace
 
-KnollSettings& TheSettings() {
-    static KnollSettings settings;
-    return settings;
-}
-
 std::string CutToLine(std::string text) {
     if (text.size() > KnollSettings::kLineLimit) text.resize(KnollSettings::kLineLimit);
     return text;

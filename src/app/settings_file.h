@@ -14,9 +14,6 @@ struct KnollSettings {
     std::string paletteFilePath = "/Std.pal";
 };
 
-// The program-wide settings values.
-KnollSettings& TheSettings();
-
 // Reads lines 1 to 4 into the four paths; a missing line leaves its value empty and a
 // longer line is cut to kLineLimit characters. False when it is not a regular file
 // that opens; only its first 64 KiB are read.

@@ -2,9 +2,4 @@
 
 #include <ctime>
 
-RandomGenerator& TheRandomGenerator() {
-    static RandomGenerator generator;
-    return generator;
-}
-
 uint32_t ClockSeed() { return uint32_t(std::time(nullptr)); }

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-// The program's one random-number generator: a 32-bit linear congruential state giving
+// The random-number generator of a roughen: a 32-bit linear congruential state giving
 // numbers 0 to 32767.
 class RandomGenerator {
 public:
@@ -75,8 +75,6 @@ void RandomGenerator::DrawRounds(int count, int stride, Use&& use) {
     for (int lane = 0; n < count; ++lane, ++n) use(n, Number(rest[lane]));
     state_ = round.Repeated(count).Apply(state_);
 }
-
-RandomGenerator& TheRandomGenerator();
 
 // The calendar time in whole seconds, which seeds a roughen unless a seed is given.
 uint32_t ClockSeed();

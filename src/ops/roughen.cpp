@@ -121,12 +121,12 @@ void RoughenRows(HeightField& field, int area, RowShow show, int stride, const R
     }
 }
 
-// Seeds the program's generator and drops one more number. The run draws from a local
-// copy and hands the state back at its end.
+// Every roughen starts its own generator from the seed and drops one more number, so
+// no state outlives a run and the same seed repeats the same field.
 void Run(HeightField& field, int area, RowShow show, int stride, DrawSteps steps, uint32_t seed) {
-    TheRandomGenerator().Seed(seed);
-    TheRandomGenerator().Next();
-    RandomGenerator random = TheRandomGenerator();
+    RandomGenerator random;
+    random.Seed(seed);
+    random.Next();
     const PixelCodec codec(field);
     const Roughener roughener(codec, std::move(steps));
     if (codec.wide()) {
@@ -134,7 +134,6 @@ void Run(HeightField& field, int area, RowShow show, int stride, DrawSteps steps
     } else {
         RoughenRows<false>(field, area, show, stride, roughener, random);
     }
-    TheRandomGenerator() = random;
 }
 
 }  // namespace

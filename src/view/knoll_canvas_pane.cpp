@@ -113,13 +113,13 @@ void KnollCanvasPane::CopyView() {
     viewPending_ = false;
     FitOffsetsToField();
     BlitFrom(ShownImage(), 0, 0, hOffset_, vOffset_, viewWidth_, viewHeight_);
-    if (vApp* app = vApp::Instance(); app && app->Platform()) lastCopyMs_ = app->Platform()->NowMs();
+    if (vApp* app = WindowApp(); app && app->Platform()) lastCopyMs_ = app->Platform()->NowMs();
 }
 
 // Without a display rate (the headless backend) copies wait for idle time, as
 // presentation does.
 bool KnollCanvasPane::DisplayFrameDue() const {
-    vApp* app = vApp::Instance();
+    vApp* app = WindowApp();
     vPlatform* platform = app ? app->Platform() : nullptr;
     if (!platform || !app->Frame().Exists()) return true;
     int interval = platform->FrameInterval();

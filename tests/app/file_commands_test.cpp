@@ -47,7 +47,7 @@ TEST_F(FileCommands, OpenRefusesUnknownNamesAndTakesTheOtherFormat) {
     editor.Command(cmdOpen);
     EXPECT_EQ(NewNotices(), std::vector<std::string>{kOpenWrongType});
     EXPECT_STREQ(editor.Window().Name(), editor.Path("Intro.tga").c_str());
-    EXPECT_EQ(TheSettings().mainDirectory, editor.Path("maps"));
+    EXPECT_EQ(editor.app.Settings().mainDirectory, editor.Path("maps"));
     EXPECT_EQ(editor.Window().FileNameField(), editor.Path("maps/MAP.TGA"));
 
     WriteSmallPpm(editor.Path("small.ppm"));
@@ -61,7 +61,7 @@ TEST_F(FileCommands, OpenRefusesUnknownNamesAndTakesTheOtherFormat) {
     EXPECT_EQ(window.Canvas().FieldValue(2, 1), 5000);
     EXPECT_TRUE(editor.IsMenuSensitive(cmdToTga));
     EXPECT_FALSE(editor.IsMenuSensitive(cmdToPpm));
-    EXPECT_EQ(TheSettings().lastMapPath, editor.Path("small.ppm"));
+    EXPECT_EQ(editor.app.Settings().lastMapPath, editor.Path("small.ppm"));
 }
 
 TEST_F(FileCommands, FailedOpenLeavesTheEditedFieldAsItWas) {
@@ -100,7 +100,7 @@ TEST_F(FileCommands, FailedOpenLeavesTheEditedFieldAsItWas) {
         EXPECT_EQ(canvas.FieldKind(), kEightBitField) << name;
         EXPECT_EQ(window.FileKind(), kFileKindTga) << name;
         EXPECT_STREQ(window.Name(), editor.Path("Intro.tga").c_str()) << name;
-        EXPECT_EQ(TheSettings().lastMapPath, editor.Path("Intro.tga")) << name;
+        EXPECT_EQ(editor.app.Settings().lastMapPath, editor.Path("Intro.tga")) << name;
         EXPECT_EQ(canvas.Selection().vertexCount(), 2) << name;
         EXPECT_TRUE(editor.IsToggledOn(cmdSelect)) << name;
         EXPECT_TRUE(editor.IsSensitive(cmdUndo)) << name;

@@ -95,7 +95,7 @@ TEST(StartUp, SettingsLinesLongerThanALineAreCutAndAFailedWriteKeepsTheOldFile) 
     ASSERT_EQ(editor.Start(), 0);
     EXPECT_EQ(editor.Notices(), (std::vector<std::string>{"Palette Open error",
                                                           "   First Load\n WRONG  FILE TYPE!!\n\nTGA & PPM types only !!"}));
-    EXPECT_EQ(TheSettings().lastMapPath, std::string(255, 'x'));
+    EXPECT_EQ(editor.app.Settings().lastMapPath, std::string(255, 'x'));
 
     // The folder cannot take the temporary file: the old settings stay whole.
     // Closing the frame writes once, as Exit does.
@@ -172,7 +172,7 @@ TEST(StartUp, SettingsAndHelpThatAreNotRegularFilesGiveTheirNotices) {
     std::ofstream(ini) << editor.Folder() << "\n\n" << editor.Folder() << "\n" << editor.Path("Std.pal") << "\n";
     std::filesystem::resize_file(ini, std::uintmax_t(1) << 32);
     EXPECT_EQ(editor.Start(), 0);
-    EXPECT_EQ(TheSettings().paletteDirectory, editor.Folder());
+    EXPECT_EQ(editor.app.Settings().paletteDirectory, editor.Folder());
 
     for (const char* target : {"/dev/zero", "fifo"}) {
         std::filesystem::remove(editor.Path("Knollwork.hlp"));

@@ -148,20 +148,6 @@ TEST(RoughenArea, GivesNoValueARealValueAndRefreshesOnceInASixteenBitField) {
     EXPECT_EQ(painter.refreshes, 1);
 }
 
-TEST(Roughen, LeavesTheProgramsGeneratorAfterTheNumbersItDrew) {
-    HeightField field;
-    SetField(field, kEightBitField, {{1, 2, 3}});
-    Roughen(field, kRoughDown, 5, 11);
-    RandomGenerator generator = StartedGenerator(11);
-    for (int i = 0; i < 6; ++i) generator.Next();
-    EXPECT_EQ(TheRandomGenerator().Next(), generator.Next());
-
-    RoughenArea(field, kAreaOutside, kRoughUp, 5, 11);
-    generator = StartedGenerator(11);
-    for (int i = 0; i < 3; ++i) generator.Next();
-    EXPECT_EQ(TheRandomGenerator().Next(), generator.Next());
-}
-
 namespace {
 
 // Position by position, one draw at a time, as the rules read.

@@ -8,10 +8,10 @@
 #include "framework/controls/record_items.h"
 #include "framework/draw/icon.h"
 #include "framework/look/text_width.h"
-#include "ops/dialogs/rough_dialog.h"
-#include "ops/dialogs/smo_dialog.h"
-#include "ops/dialogs/tile_dialog.h"
-#include "ops/dialogs/warp_dialog.h"
+#include "operation_dialogs/rough_dialog.h"
+#include "operation_dialogs/smo_dialog.h"
+#include "operation_dialogs/tile_dialog.h"
+#include "operation_dialogs/warp_dialog.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ops/dialogs/rough_dialog.h"
+#include "operation_dialogs/rough_dialog.h"
 
 namespace {
 

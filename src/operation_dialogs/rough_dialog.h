@@ -3,8 +3,8 @@
 #include <string>
 
 #include "framework/controls/command_object.h"
-#include "ops/dialogs/operation_dialog.h"
-#include "ops/dialogs/value_text_memory.h"
+#include "operation_dialogs/operation_dialog.h"
+#include "operation_dialogs/value_text_memory.h"
 
 inline constexpr int kRoughUpId = 1001;
 inline constexpr int kRoughMiddleId = 1002;

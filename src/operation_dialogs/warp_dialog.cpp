@@ -1,4 +1,4 @@
-#include "ops/dialogs/warp_dialog.h"
+#include "operation_dialogs/warp_dialog.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "framework/controls/command_object.h"
-#include "ops/dialogs/operation_dialog.h"
-#include "ops/dialogs/value_text_memory.h"
+#include "operation_dialogs/operation_dialog.h"
+#include "operation_dialogs/value_text_memory.h"
 
 inline constexpr int kWacksCutId = 1003;
 inline constexpr int kWacksClipId = 1004;

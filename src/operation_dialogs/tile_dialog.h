@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/controls/command_object.h"
-#include "ops/dialogs/operation_dialog.h"
+#include "operation_dialogs/operation_dialog.h"
 
 inline constexpr int kTileLeftToRightId = 1001;
 inline constexpr int kTileRightToLeftId = 1000;

@@ -2,9 +2,9 @@
 
 #include "editor_driver.h"
 #include "field_builder.h"
-#include "ops/dialogs/rough_dialog.h"
-#include "ops/dialogs/tile_dialog.h"
-#include "ops/dialogs/warp_dialog.h"
+#include "operation_dialogs/rough_dialog.h"
+#include "operation_dialogs/tile_dialog.h"
+#include "operation_dialogs/warp_dialog.h"
 
 namespace {
 

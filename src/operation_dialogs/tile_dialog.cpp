@@ -1,4 +1,4 @@
-#include "ops/dialogs/tile_dialog.h"
+#include "operation_dialogs/tile_dialog.h"
 
 namespace {
 

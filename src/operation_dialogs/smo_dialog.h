@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/controls/command_object.h"
-#include "ops/dialogs/operation_dialog.h"
+#include "operation_dialogs/operation_dialog.h"
 
 inline constexpr int kSmoothSpinnerId = 1002;
 // Spinner values 3, 5, ..., 21: the width of the smoothing window.

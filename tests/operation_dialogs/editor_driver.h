@@ -6,8 +6,8 @@
 #include "editor_session.h"
 #include "framework/dialogs/dialog_view.h"
 #include "framework/platform/platform.h"
-#include "ops/dialogs/operation_dialog.h"
-#include "ops/dialogs/operation_dialogs.h"
+#include "operation_dialogs/operation_dialog.h"
+#include "operation_dialogs/operation_dialogs.h"
 
 // Drives the in-process editor as a user does: clicks on the command bar, on the
 // canvas at field positions, and on the controls of the open dialogs.

@@ -1,4 +1,4 @@
-#include "ops/dialogs/value_text_memory.h"
+#include "operation_dialogs/value_text_memory.h"
 
 #include "framework/dialogs/dialog.h"
 

@@ -6,10 +6,10 @@
 #include "app/raw_size_dialog.h"
 #include "document/field_document.h"
 #include "editor_driver.h"
-#include "ops/dialogs/rough_dialog.h"
-#include "ops/dialogs/smo_dialog.h"
-#include "ops/dialogs/tile_dialog.h"
-#include "ops/dialogs/warp_dialog.h"
+#include "operation_dialogs/rough_dialog.h"
+#include "operation_dialogs/smo_dialog.h"
+#include "operation_dialogs/tile_dialog.h"
+#include "operation_dialogs/warp_dialog.h"
 #include "run_cli.h"
 
 namespace {
@@ -165,8 +165,10 @@ void RunEditorInEveryFormat(EditorSession& session) {
     std::vector<FileSize> sizes = FieldDocument::RawSizeChoices(session.Path("wide.r16"));
     auto wide = std::find_if(sizes.begin(), sizes.end(), [](const FileSize& size) { return size.width == 96; });
     ASSERT_NE(wide, sizes.end());
-    session.platform.ScriptAnswer(vModalRequest::Kind::Dialog,
-                                  {.id = KnollRawSizeDialog::kSizeListId, .value = int(wide - sizes.begin())});
+    vModalAnswer pick;
+    pick.id = KnollRawSizeDialog::kSizeListId;
+    pick.value = int(wide - sizes.begin());
+    session.platform.ScriptAnswer(vModalRequest::Kind::Dialog, pick);
     session.AnswerOpen(session.Path("wide.r16"));
     session.Command(cmdOpen);
     Wacks(driver, kWacksInverseId, nullptr);

@@ -9,7 +9,7 @@
 #include "framework/platform/platform.h"
 #include "framework/window/app.h"
 #include "framework/window/cmd_window.h"
-#include "ops/dialogs/operation_dialogs.h"
+#include "operation_dialogs/operation_dialogs.h"
 
 // The operation dialogs on the headless backend, owned by a plain test window.
 struct DialogsSession {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/height_field.h"
-#include "ops/dialogs/operation_dialog.h"
+#include "operation_dialogs/operation_dialog.h"
 #include "ops/drivers.h"
 
 class vBaseWindow;

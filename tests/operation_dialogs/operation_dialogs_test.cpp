@@ -2,10 +2,10 @@
 
 #include "dialogs_session.h"
 #include "field_builder.h"
-#include "ops/dialogs/rough_dialog.h"
-#include "ops/dialogs/smo_dialog.h"
-#include "ops/dialogs/tile_dialog.h"
-#include "ops/dialogs/warp_dialog.h"
+#include "operation_dialogs/rough_dialog.h"
+#include "operation_dialogs/smo_dialog.h"
+#include "operation_dialogs/tile_dialog.h"
+#include "operation_dialogs/warp_dialog.h"
 #include "ops/drivers.h"
 
 namespace {

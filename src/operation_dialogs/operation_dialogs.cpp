@@ -1,10 +1,10 @@
-#include "ops/dialogs/operation_dialogs.h"
+#include "operation_dialogs/operation_dialogs.h"
 
-#include "ops/dialogs/rough_dialog.h"
-#include "ops/dialogs/smo_dialog.h"
-#include "ops/dialogs/test_dialogs.h"
-#include "ops/dialogs/tile_dialog.h"
-#include "ops/dialogs/warp_dialog.h"
+#include "operation_dialogs/rough_dialog.h"
+#include "operation_dialogs/smo_dialog.h"
+#include "operation_dialogs/test_dialogs.h"
+#include "operation_dialogs/tile_dialog.h"
+#include "operation_dialogs/warp_dialog.h"
 #include "ops/operation_table.h"
 #include "ops/tile_operations.h"
 

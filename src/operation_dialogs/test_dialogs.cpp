@@ -1,4 +1,4 @@
-#include "ops/dialogs/test_dialogs.h"
+#include "operation_dialogs/test_dialogs.h"
 
 #include "framework/dialogs/notice_dialog.h"
 

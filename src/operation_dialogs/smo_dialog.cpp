@@ -1,4 +1,4 @@
-#include "ops/dialogs/smo_dialog.h"
+#include "operation_dialogs/smo_dialog.h"
 
 SmoDialog::SmoDialog(vBaseWindow* owner, const char* title, OperationDialogPlace& place)
     : KnollOperationDialog(owner, title, place, kSmoDialogTable) {}

@@ -1,4 +1,4 @@
-#include "ops/dialogs/operation_dialog.h"
+#include "operation_dialogs/operation_dialog.h"
 
 KnollOperationDialog::KnollOperationDialog(vBaseWindow* owner, const char* title, OperationDialogPlace& place,
                                            const CommandObject* table)

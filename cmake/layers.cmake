@@ -1,0 +1,46 @@
+# The layers of the whole tree and what each may include, checked when cmake configures
+# so that a wrong include stops the build instead of waiting for a reviewer:
+#
+#   framework/draw < files < core < ops < interchange < document    (the engine)
+#   engine < tools/cli
+#   engine, framework < view, operation_dialogs < app
+#
+# The framework checks its own layers (src/framework/CMakeLists.txt). Above it, only
+# AppMain, at the program's edge, looks the application up; views, windows and dialogs
+# reach it through their links.
+
+set(KNOLL_ENGINE_INCLUDES framework/draw files core ops interchange document)
+set(KNOLL_WINDOW_INCLUDES ${KNOLL_ENGINE_INCLUDES} framework/platform framework/look framework/window
+    framework/canvas framework/controls framework/menus framework/dialogs)
+
+# knoll_check_layer(<folder> INCLUDES <folders...> [LOOKS_UP_APP <files...>])
+function(knoll_check_layer folder)
+  cmake_parse_arguments(LAYER "" "" "INCLUDES;LOOKS_UP_APP" ${ARGN})
+  file(GLOB_RECURSE sources ${PROJECT_SOURCE_DIR}/${folder}/*.cpp ${PROJECT_SOURCE_DIR}/${folder}/*.h)
+  foreach(source IN LISTS sources)
+    file(RELATIVE_PATH name ${PROJECT_SOURCE_DIR} ${source})
+    file(STRINGS ${source} includes REGEX "^#include \"[a-z_]+/")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^#include \"(.*)/[^/]*\".*" "\\1" included "${line}")
+      if(NOT included IN_LIST LAYER_INCLUDES)
+        message(FATAL_ERROR "${name} includes '${included}', which is not below '${folder}'")
+      endif()
+    endforeach()
+    get_filename_component(file_name ${source} NAME)
+    file(STRINGS ${source} lookups REGEX "vApp::Instance")
+    if(lookups AND NOT file_name IN_LIST LAYER_LOOKS_UP_APP)
+      message(FATAL_ERROR "${name} looks up the application; reach it through the links")
+    endif()
+  endforeach()
+endfunction()
+
+knoll_check_layer(src/files INCLUDES framework/draw files)
+knoll_check_layer(src/core INCLUDES framework/draw files core)
+knoll_check_layer(src/ops INCLUDES framework/draw files core ops)
+knoll_check_layer(src/interchange INCLUDES framework/draw files core ops interchange)
+knoll_check_layer(src/document INCLUDES ${KNOLL_ENGINE_INCLUDES})
+knoll_check_layer(tools/cli INCLUDES ${KNOLL_ENGINE_INCLUDES} cli)
+knoll_check_layer(src/view INCLUDES ${KNOLL_WINDOW_INCLUDES} view)
+knoll_check_layer(src/operation_dialogs INCLUDES ${KNOLL_WINDOW_INCLUDES} operation_dialogs)
+knoll_check_layer(src/app INCLUDES ${KNOLL_WINDOW_INCLUDES} framework/program view operation_dialogs app
+                  LOOKS_UP_APP knoll_app.cpp)
