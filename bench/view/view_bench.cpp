@@ -5,13 +5,9 @@
 #include <memory>
 #include <vector>
 
-#include "bench/field_maker.h"
+#include "bench/view/canvas_bench.h"
 #include "core/render_palette.h"
-#include "framework/platform/headless/headless_platform.h"
-#include "framework/window/app.h"
-#include "framework/window/cmd_window.h"
 #include "ops/smooth.h"
-#include "view/knoll_canvas_pane.h"
 
 // The editor's canvas in a 1920 x 1080 frame looking at a 4096 x 4096 field. Ratios are
 // taken inside one benchmark, the two sides timed alternately, so the machine's load
@@ -19,80 +15,12 @@
 
 namespace {
 
-constexpr int kScreenWidth = 1920;
-constexpr int kScreenHeight = 1080;
-constexpr int kSide = 4096;
-constexpr double kDisplayFrameMs = 1000.0 / 60;
-
-using Clock = std::chrono::steady_clock;
-
-double MsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// The headless backend with a display rate and a running clock, as a real screen has.
-class PacedPlatform : public vHeadlessPlatform {
-public:
-    PacedPlatform(int interval) : vHeadlessPlatform(kScreenWidth, kScreenHeight), interval_(interval) {}
-    int FrameInterval() const override { return interval_; }
-    uint64_t NowMs() const override {
-        return uint64_t(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_).count());
-    }
-
-private:
-    int interval_;
-    Clock::time_point start_ = Clock::now();
-};
-
-class NullOwner : public KnollCanvasOwner {
-public:
-    void ArmOperation() override {}
-    void SetUndoKeep(int) override {}
-    void RunArmedOperation(int) override {}
-    void ShowPosition(int, int, int height) override { benchmark::DoNotOptimize(height); }
-};
-
-
-// A started program whose maximized frame holds the canvas with a 4096 x 4096 field.
-struct Session {
-    explicit Session(int interval) : platform(interval), app("Bench", 1) {
-        const char* argv[] = {"bench"};
-        app.Start(platform, 1, argv, nullptr);
-    }
-    ~Session() { app.Finish(); }
-
-    PacedPlatform platform;
-    vApp app;
-};
-
-class CanvasBench {
-public:
-    explicit CanvasBench(int kind, int interval = 0) : session(interval), canvas(&owner, document) {
-        auto* window = new vCmdWindow("Bench", kScreenWidth, kScreenHeight);
-        session.app.OpenAppWindow(window, "Bench", kScreenWidth, kScreenHeight, nullptr);
-        window->AddPane(&canvas);
-        session.app.ShowFrame(vFrameShow::Maximized);
-        FillRandom(canvas.Field(), kSide, kind);
-        canvas.UpdateScrollBars();
-        canvas.RefreshView();
-        session.app.PumpUntilIdle();
-    }
-
-    void Pump() { session.app.PumpUntilIdle(); }
-    int Presents() const { return session.platform.PresentCount(); }
-
-    Session session;
-    NullOwner owner;
-    FieldDocument document;
-    KnollCanvasPane canvas;
-};
-
 // One arrow step on each bar, copied, composed and presented. The slowest step is
 // reported beside the median, since a shared machine may stall any one of them.
 void BM_ScrollStep(benchmark::State& state) {
     CanvasBench bench(kEightBitField);
     int direction = 1;
-    std::vector<double> steps;
+    FrameTimes steps;
     for (auto _ : state) {
         for (int i = 0; i < 20; ++i) {
             int before = bench.Presents();
@@ -100,14 +28,12 @@ void BM_ScrollStep(benchmark::State& state) {
             bench.canvas.OnVStep(direction);
             bench.canvas.OnHStep(direction);
             bench.Pump();
-            steps.push_back(MsSince(start));
+            steps.Take(start);
             if (bench.Presents() == before) state.SkipWithError("a step was not presented");
         }
         direction = -direction;
     }
-    std::sort(steps.begin(), steps.end());
-    state.counters["median_step_in_frames"] = steps[steps.size() / 2] / kDisplayFrameMs;
-    state.counters["slowest_step_in_frames"] = steps.back() / kDisplayFrameMs;
+    steps.Report(state, "step");
 }
 BENCHMARK(BM_ScrollStep)->Unit(benchmark::kMillisecond)->Iterations(10);
 
@@ -131,13 +57,6 @@ void BM_ReadOut(benchmark::State& state) {
     state.counters["event_in_frames"] = totalMs / double(count) / kDisplayFrameMs;
 }
 BENCHMARK(BM_ReadOut)->Unit(benchmark::kMillisecond);
-
-// The fastest of each side, so that a burst of load elsewhere on the machine during one
-// run does not decide the ratio.
-struct Fastest {
-    double ms = 1e300;
-    void Take(double value) { ms = std::min(ms, value); }
-};
 
 // The repaint through the canvas, which asks for the view after every row, against the
 // engine's palette pass alone.

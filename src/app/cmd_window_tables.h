@@ -3,6 +3,7 @@
 #include "framework/controls/command_object.h"
 #include "framework/menus/menu_item.h"
 #include "framework/menus/status_item.h"
+#include "framework/platform/platform.h"
 #include "framework/window/command_ids.h"
 
 // Command ids of the main window.
@@ -28,10 +29,15 @@ enum KnollCommand : int {
     cmdSpacerWide = 121,
     cmdSpacerNarrow = 122,
     cmdSpacerBeforeTiles = 123,
+    cmdScaleField = 124,
     cmdHelpContents = 125,
     cmdAbout = 126,
     cmdExpand = 127,
     cmdShrink = 128,
+    cmdZoomIn = 129,
+    cmdZoomOut = 130,
+    cmdFitField = 131,
+    cmdActualSize = 132,
     cmdOpen = vAppOpenId,
     cmdSave = 32103,
     cmdExit = vAppExitId,
@@ -56,6 +62,11 @@ constexpr MenuItem kLegendMenu[] = {
 constexpr MenuItem kViewMenu[] = {
     {"Palette", cmdPalette, vMenuSensitive},
     {"Show Pal", cmdShowPal, vMenuSensitive, nullptr, 0, kLegendMenu},
+    {"-", vMenuSeparatorId},
+    {"Zoom In", cmdZoomIn, vMenuSensitive, "Ctrl+Plus", '+', nullptr, vModControl},
+    {"Zoom Out", cmdZoomOut, vMenuSensitive, "Ctrl+Minus", '-', nullptr, vModControl},
+    {"Fit Field", cmdFitField, vMenuSensitive, "Ctrl+0", '0', nullptr, vModControl},
+    {"Actual Size", cmdActualSize, vMenuSensitive, "Ctrl+1", '1', nullptr, vModControl},
     {},
 };
 constexpr MenuItem kConvertMenu[] = {
@@ -103,5 +114,6 @@ constexpr StatusItem kKnollStatusBar[] = {
     {" X,Y Location : 000,000 ", cmdPositionField, AttrNoBorder},
     {"Height: 000000  ", cmdHeightField, AttrNoBorder},
     {"  Something else  ", cmdMessageField, AttrNoBorder},
+    {"  1:1  ", cmdScaleField, AttrNoBorder},
     {},
 };

@@ -41,6 +41,11 @@ void KnollCmdWindow::ShowNotice(const char* message) {
 // ---- Keys ------------------------------------------------------------------------------------
 
 void KnollCmdWindow::OnKey(int key, int shift) {
+    // Ctrl+Plus is typed with Shift on many keyboards, or as Ctrl with the "=" key.
+    if ((shift & vModControl) && (key == '=' || key == '+')) {
+        ScaleCommand(cmdZoomIn);
+        return;
+    }
     vApp* app = App();
     switch (key) {
     case vKeyLeft: app->WarpPointer(-1, 0); break;
@@ -73,6 +78,7 @@ void KnollCmdWindow::OnCommand(int id, int value, int type) {
     case cmdAbout: ShowAbout(); break;
     case cmdExpand: ZoomCommand(kZoomExpand); break;
     case cmdShrink: ZoomCommand(kZoomShrink); break;
+    case cmdZoomIn: case cmdZoomOut: case cmdFitField: case cmdActualSize: ScaleCommand(id); break;
     case cmdOpen: OpenCommand(); break;
     case cmdSave: SaveFile(); break;
     case cmdExit: App()->Quit(); break;
@@ -139,6 +145,15 @@ void KnollCmdWindow::OpenCommand() {
     selectFlag_ = 0;
 }
 
+void KnollCmdWindow::ScaleCommand(int id) {
+    switch (id) {
+    case cmdZoomIn: canvas_.ZoomIn(); break;
+    case cmdZoomOut: canvas_.ZoomOut(); break;
+    case cmdFitField: canvas_.FitField(); break;
+    default: canvas_.ActualSize(); break;
+    }
+}
+
 // ---- The window's state shown in its bars ---------------------------------------------------
 
 void KnollCmdWindow::ShowPosition(int x, int y, int height) {
@@ -147,6 +162,12 @@ void KnollCmdWindow::ShowPosition(int x, int y, int height) {
     PutText(cmdPositionField, text);
     std::snprintf(text, sizeof text, "height:%i", height);
     PutText(cmdHeightField, text);
+}
+
+void KnollCmdWindow::ShowScale(const char* label) {
+    char text[kPositionTextSize];
+    std::snprintf(text, sizeof text, "  %s  ", label);
+    PutText(cmdScaleField, text);
 }
 
 void KnollCmdWindow::SetUndoKeep(int flag) {

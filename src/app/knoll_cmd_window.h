@@ -38,6 +38,7 @@ public:
     void SetUndoKeep(int flag) override;
     void RunArmedOperation(int area) override;
     void ShowPosition(int x, int y, int height) override;
+    void ShowScale(const char* label) override;
 
     void UpdateConvertItems();
     void ShowOperationDialog(int kind);
@@ -87,6 +88,7 @@ private:
     void OperationButtonCommand(int kind);
     void ZoomCommand(int mode);
     void OpenCommand();
+    void ScaleCommand(int id);
 
     // Loads by the name's extension; false after its notice, the field and kind kept.
     bool LoadFile(const char* name, const char* wrongTypeNotice);

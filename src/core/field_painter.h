@@ -10,7 +10,11 @@ class FieldPainter {
 public:
     virtual ~FieldPainter() = default;
 
+    // Row y is finished and shown; a painter that keeps a copy of the field takes it too.
     virtual void DrawRow(int /*y*/) {}
+    // Row y changed without being drawn on its own (the view is refreshed whole, or the
+    // row's positions are drawn one by one).
+    virtual void RowChanged(int /*y*/) {}
     virtual void DrawPoint(int /*x*/, int /*y*/) {}
     // The positions the painter shows; points elsewhere need not be drawn. Operations
     // that draw single positions ask once, so a view of part of a large field does not

@@ -45,10 +45,13 @@ void HeightField::SnapshotField() {
     undoState_ = UndoState::kEqual;
 }
 
+// An undo equal to the working image has nothing to restore. Otherwise every row may
+// differ from what the painter last saw.
 void HeightField::RestoreField() {
     if (undoState_ != UndoState::kOwn) return;
     working_.swap(undo_);
     SnapshotField();
+    for (int y = 0; y < height_; ++y) painter_->RowChanged(y);
 }
 
 void HeightField::ClearMask() { mask_.reset(); }

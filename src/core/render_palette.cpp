@@ -13,6 +13,7 @@ void RenderPalette(HeightField& field, const Palette& palette) {
                                                 : palette[(pixels[x] >> 16) & 0xFF];
         }
         field.WriteRow(y, row.data());
+        field.painter().RowChanged(y);
         field.painter().RefreshView();
     }
     field.SnapshotField();

@@ -42,6 +42,7 @@ int CountTargets(const AreaRule& rule, int y, int width) {
 
 inline void ShowRow(HeightField& field, RowShow show, int y) {
     if (show == RowShow::kRefreshView) {
+        field.painter().RowChanged(y);
         field.painter().RefreshView();
     } else {
         field.painter().DrawRow(y);

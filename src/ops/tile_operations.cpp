@@ -10,14 +10,17 @@ namespace {
 class TileWriter {
 public:
     explicit TileWriter(HeightField& field)
-        : codec_(field), pixels_(*field.working().AcquireSurface()) {}
+        : codec_(field), pixels_(*field.working().AcquireSurface()), painter_(field.painter()) {}
 
     uint32_t* Row(int y) { return pixels_.Row(y); }
+    // The points drawn are only those shown; the painter hears of every row.
+    void Changed(int y) { painter_.RowChanged(y); }
     uint32_t Restored(uint32_t pixel) const { return codec_.Store(codec_.Value(pixel)); }
 
 private:
     const PixelCodec codec_;
     Raster& pixels_;
+    FieldPainter& painter_;
 };
 
 // Draws single positions, skipping those the painter does not show.
@@ -49,6 +52,7 @@ void MirrorColumns(HeightField& field, bool leftToRight) {
             int from = leftToRight ? c : last - c;
             row[last - from] = writer.Restored(row[from]);
         }
+        writer.Changed(y);
     }
     PointDrawer points(field);
     for (int c = 0; c < half; ++c) {
@@ -67,6 +71,7 @@ void MirrorRows(HeightField& field, bool topToBottom) {
         const uint32_t* source = writer.Row(from);
         uint32_t* target = writer.Row(last - from);
         for (int x = 0; x < field.width(); ++x) target[x] = writer.Restored(source[x]);
+        writer.Changed(last - from);
         if (!points.ShowsRow(last - from)) continue;
         for (int x = 0; x < field.width(); ++x) points.Draw(x, last - from);
     }
@@ -83,6 +88,7 @@ void FlipColumns(HeightField& field) {
             row[c] = writer.Restored(row[last - c]);
             row[last - c] = writer.Restored(a);
         }
+        writer.Changed(y);
     }
     PointDrawer points(field);
     for (int c = 0; c < half; ++c) {
@@ -106,6 +112,8 @@ void FlipRows(HeightField& field) {
             top[x] = writer.Restored(bottom[x]);
             bottom[x] = writer.Restored(a);
         }
+        writer.Changed(r);
+        writer.Changed(last - r);
         if (!points.ShowsRow(last - r) && !points.ShowsRow(r)) continue;
         for (int x = 0; x < field.width(); ++x) {
             points.Draw(x, last - r);

@@ -1,7 +1,7 @@
 #pragma once
 
 // What the canvas asks of the window that owns it: arming and running the armed
-// operation, the Undo and Keep buttons, and the read-out in the status bar.
+// operation, the Undo and Keep buttons, and the read-out and scale in the status bar.
 class KnollCanvasOwner {
 public:
     virtual ~KnollCanvasOwner() = default;
@@ -13,4 +13,6 @@ public:
     // The driver of the armed operation, with the area code (0 whole, 1 inside, 2 outside).
     virtual void RunArmedOperation(int area) = 0;
     virtual void ShowPosition(int x, int y, int height) = 0;
+    // The view's scale changed, e.g. to "1:4".
+    virtual void ShowScale(const char* /*label*/) {}
 };

@@ -3,13 +3,15 @@
 #include "view/knoll_canvas_pane.h"
 
 // The view's window onto the field: its size, the scroll offsets (the field position
-// shown at the pane's top-left corner) and the bars, whose thumbs are percentages.
+// shown at the pane's top-left corner) and the bars, whose thumbs are percentages. All
+// count in field positions, whatever the scale; a step or a page moves as many pixels
+// at every scale.
 
 namespace {
 
-// One arrow click moves this many positions; one page click this many.
-constexpr int kStepPositions = 8;
-constexpr int kPagePositions = 50;
+// One arrow click moves the view by this many pixels, one page click by this many.
+constexpr int kStepPixels = 8;
+constexpr int kPagePixels = 50;
 
 int Percent(int part, int whole) { return whole > 0 ? int(int64_t(part) * 100 / whole) : 0; }
 
@@ -26,16 +28,16 @@ void KnollCanvasPane::OnResize(int width, int height) {
 }
 
 void KnollCanvasPane::RecomputeThumbs() {
-    hThumb_ = Percent(viewWidth_, document_.field().width());
-    vThumb_ = Percent(viewHeight_, document_.field().height());
+    hThumb_ = Percent(scale_.FieldSpan(viewWidth_), document_.field().width());
+    vThumb_ = Percent(scale_.FieldSpan(viewHeight_), document_.field().height());
 }
 
 void KnollCanvasPane::UpdateScrollBars() {
     FitOffsetsToField();
-    bool horizontal = viewWidth_ < document_.field().width();
+    bool horizontal = scale_.FieldSpan(viewWidth_) < document_.field().width();
     ShowHScroll(horizontal);
     if (horizontal) SetBar(true);
-    bool vertical = viewHeight_ < document_.field().height();
+    bool vertical = scale_.FieldSpan(viewHeight_) < document_.field().height();
     ShowVScroll(vertical);
     if (vertical) SetBar(false);
 }
@@ -48,10 +50,18 @@ void KnollCanvasPane::SetBar(bool horizontal) {
     }
 }
 
-// Offsets left over from a larger field would show beyond the field's edge.
+// Offsets left over from a larger field would show beyond the field's edge. Zoomed out,
+// they keep to the block grid, the last block partly beyond the edge if need be.
 void KnollCanvasPane::FitOffsetsToField() {
-    hOffset_ = std::clamp(hOffset_, 0, std::max(document_.field().width() - viewWidth_, 0));
-    vOffset_ = std::clamp(vOffset_, 0, std::max(document_.field().height() - viewHeight_, 0));
+    const int block = scale_.BlockSize();
+    int lastH = std::max(document_.field().width() - scale_.FieldSpan(viewWidth_), 0);
+    int lastV = std::max(document_.field().height() - scale_.FieldSpan(viewHeight_), 0);
+    hOffset_ = scale_.OnGrid(std::clamp(hOffset_, 0, scale_.OnGrid(lastH + block - 1)));
+    vOffset_ = scale_.OnGrid(std::clamp(vOffset_, 0, scale_.OnGrid(lastV + block - 1)));
+}
+
+int KnollCanvasPane::StepInPositions(int pixels) const {
+    return std::max(pixels * scale_.BlockSize() / scale_.Magnification(), 1);
 }
 
 void KnollCanvasPane::ScrollBy(int axes, int step) {
@@ -70,12 +80,12 @@ void KnollCanvasPane::ScrollBy(int axes, int step) {
 
 void KnollCanvasPane::OnHStep(int step) {
     RefreshView();
-    ScrollBy(kHorizontal, kStepPositions * step);
+    ScrollBy(kHorizontal, StepInPositions(kStepPixels) * step);
 }
 
 void KnollCanvasPane::OnVStep(int step) {
     RefreshView();
-    ScrollBy(kVertical, kStepPositions * step);
+    ScrollBy(kVertical, StepInPositions(kStepPixels) * step);
 }
 
 void KnollCanvasPane::OnHPage(int shown, int top) { PageTo(true, shown, top); }
@@ -93,12 +103,12 @@ void KnollCanvasPane::PageTo(bool horizontal, int shown, int top) {
         if (top < Percent(offset, size) + thumb) {
             offset = target;
         } else {
-            step = kPagePositions;
+            step = StepInPositions(kPagePixels);
         }
     } else if (shown >= thumb) {
         offset = target;
     } else {
-        step = -kPagePositions;
+        step = -StepInPositions(kPagePixels);
     }
     ScrollBy(horizontal ? kHorizontal : kVertical, step);
 }

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <vector>
 
 #include "framework/draw/pen.h"
@@ -6,8 +7,9 @@
 // The selection state machine, the left-button press and release that arm and run
 // operations, and the read-out of the height under the pointer.
 //
-// Vertices are kept in field coordinates (the click plus the scroll offsets), so the
-// mask lies under the outline the user drew however the view was scrolled.
+// Vertices are kept in field coordinates (the click through the scale, plus the scroll
+// offsets), so the mask lies under the outline the user drew however the view was
+// scrolled or scaled.
 
 namespace {
 
@@ -36,7 +38,11 @@ void KnollCanvasPane::SetSelectMode(int on) {
 }
 
 vPoint KnollCanvasPane::OnPane(const vPoint& fieldPoint) const {
-    return vPoint{fieldPoint.x - hOffset_, fieldPoint.y - vOffset_};
+    return vPoint{scale_.ToView(fieldPoint.x, hOffset_), scale_.ToView(fieldPoint.y, vOffset_)};
+}
+
+vPoint KnollCanvasPane::InField(int x, int y) const {
+    return vPoint{scale_.ToField(x, hOffset_), scale_.ToField(y, vOffset_)};
 }
 
 // ---- Buttons ----------------------------------------------------------------------------------
@@ -54,8 +60,9 @@ void KnollCanvasPane::OnMouseDown(int x, int y, int button) {
 void KnollCanvasPane::PressWhileOutlining(int x, int y) {
     FlushView();
     if (document_.selection().vertexCount() == 0) {
-        document_.selection().AddVertex(x + hOffset_, y + vOffset_);
-        lastVertex_ = bandEnd_ = vPoint{x, y};
+        vPoint vertex = InField(x, y);
+        document_.selection().AddVertex(vertex.x, vertex.y);
+        lastVertex_ = bandEnd_ = OnPane(vertex);
         return;
     }
     lastVertex_ = OnPane(document_.selection().points().back());
@@ -80,8 +87,8 @@ void KnollCanvasPane::OnMouseUp(int x, int y, int button) {
 }
 
 void KnollCanvasPane::ReleaseWhileOutlining(int x, int y) {
-    if (vPoint{x, y} == lastVertex_) return;
-    vPoint clicked{x + hOffset_, y + vOffset_};
+    vPoint clicked = InField(x, y);
+    if (clicked == InField(lastVertex_.x, lastVertex_.y)) return;
     FlushView();
     if (clicked.x > document_.field().width() || clicked.y > document_.field().height()) {
         XorLine(bandEnd_.x, bandEnd_.y, lastVertex_.x, lastVertex_.y);
@@ -93,7 +100,8 @@ void KnollCanvasPane::ReleaseWhileOutlining(int x, int y) {
 }
 
 void KnollCanvasPane::ReleaseWhileChosen(int x, int y) {
-    int area = document_.field().MaskTest(x + hOffset_, y + vOffset_) + 1;
+    vPoint position = InField(x, y);
+    int area = document_.field().MaskTest(position.x, position.y) + 1;
     if (owner_) owner_->RunArmedOperation(area);
     OnRedraw(0, 0, 0, 0);
 }
@@ -149,9 +157,15 @@ void KnollCanvasPane::OnMouseDrag(int x, int y, int button) {
 
 void KnollCanvasPane::OnMouseHover(int x, int y) { ShowReadOut(x, y); }
 
-// The height as the screen shows it, so the outline's near-white core reads 255 in an
-// 8-bit field and 65279 in a 16-bit one; white reads 0.
+// At 1:1 the height as the screen shows it, so the outline's near-white core reads 255
+// in an 8-bit field and 65279 in a 16-bit one; white reads 0. At other scales a pixel
+// shows a mean or part of a position, so the field's own value is read; no value reads 0.
 void KnollCanvasPane::ShowReadOut(int x, int y) {
+    if (!scale_.IsActualSize()) {
+        vPoint at = InField(x, y);
+        if (owner_) owner_->ShowPosition(at.x, at.y, std::max(document_.field().FieldValue(at.x, at.y), 0));
+        return;
+    }
     FlushView();
     const Raster& shown = Surface();
     if (!owner_ || x < 0 || y < 0 || x >= shown.Width() || y >= shown.Height()) return;

@@ -9,6 +9,7 @@
 #include "ops/smooth.h"
 #include "ops/tile_operations.h"
 #include "ops/value_operations.h"
+#include "view/scaled_view.h"
 
 KnollCanvasPane::KnollCanvasPane(KnollCanvasOwner* owner, FieldDocument& document)
     : owner_(owner), document_(document) {
@@ -59,15 +60,33 @@ void KnollCanvasPane::RenderPalette() {
 // ---- Painter ----------------------------------------------------------------------------------
 
 void KnollCanvasPane::DrawRow(int y) {
+    RowChanged(y);
+    if (!scale_.IsActualSize()) {
+        // A scaled row is drawn with the whole view at the next display frame.
+        if (y >= vOffset_ && y < vOffset_ + scale_.FieldSpan(viewHeight_)) CopyWhenDue();
+        return;
+    }
     int paneY = y - vOffset_;
     if (paneY < 0 || paneY >= viewHeight_) return;
     FlushView();
     BlitFrom(ShownImage(), 0, paneY, hOffset_, y, viewWidth_, 1);
 }
 
+void KnollCanvasPane::RowChanged(int y) {
+    if (scale_.IsReduced()) {
+        reduced_.RowChanged(document_.field(), y);
+    } else {
+        reduced_.MarkRow(y);
+    }
+}
+
+vRect KnollCanvasPane::ShownArea() const {
+    return {hOffset_, vOffset_, scale_.FieldSpan(viewWidth_), scale_.FieldSpan(viewHeight_)};
+}
+
 void KnollCanvasPane::DrawPoint(int x, int y) {
-    int paneX = x - hOffset_, paneY = y - vOffset_;
-    if (paneX < 0 || paneY < 0 || paneX >= viewWidth_ || paneY >= viewHeight_) return;
+    const vRect shown = ShownArea();
+    if (x < shown.x || y < shown.y || x - shown.x >= shown.w || y - shown.y >= shown.h) return;
     // The tile operations draw every position alone: copied one by one, the points cost
     // more than the operation. They join the deferred copy of the view instead, and
     // whether a display frame is due is asked only once per view height of points.
@@ -79,10 +98,17 @@ void KnollCanvasPane::DrawPoint(int x, int y) {
     }
 }
 
+void KnollCanvasPane::CopyWhenDue() {
+    if (!viewPending_) Invalidate();
+    viewPending_ = true;
+    if (DisplayFrameDue()) CopyView();
+}
+
 // The field has a new size: nothing of the old one stays on the pane, and the view is
 // kept inside the new field.
 void KnollCanvasPane::ClearSurface() {
     viewPending_ = false;
+    reduced_.MarkAll();
     if (GetDC()) GetDC()->Erase();
     FitOffsetsToField();
     RecomputeThumbs();
@@ -112,8 +138,20 @@ void KnollCanvasPane::FlushView() {
 void KnollCanvasPane::CopyView() {
     viewPending_ = false;
     FitOffsetsToField();
-    BlitFrom(ShownImage(), 0, 0, hOffset_, vOffset_, viewWidth_, viewHeight_);
+    if (scale_.IsActualSize()) {
+        BlitFrom(ShownImage(), 0, 0, hOffset_, vOffset_, viewWidth_, viewHeight_);
+    } else {
+        DrawScaled();
+    }
     if (vApp* app = WindowApp(); app && app->Platform()) lastCopyMs_ = app->Platform()->NowMs();
+}
+
+void KnollCanvasPane::DrawScaled() {
+    if (scale_.IsReduced()) reduced_.Update(document_.field());
+    Raster& surface = Surface();
+    if (surface.IsEmpty()) return;
+    DrawScaledView(document_.field(), reduced_, scale_, vPoint{hOffset_, vOffset_}, surface);
+    SurfaceChanged();
 }
 
 // Without a display rate (the headless backend) copies wait for idle time, as

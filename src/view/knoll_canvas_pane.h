@@ -9,6 +9,8 @@
 #include "ops/selection.h"
 #include "ops/zoom.h"
 #include "view/canvas_owner.h"
+#include "view/reduced_field.h"
+#include "view/view_scale.h"
 
 // The legend's edges, as the "Show Pal" submenu orders them.
 inline constexpr int kLegendLeft = 0;
@@ -82,6 +84,18 @@ public:
     // Vertices in field coordinates; a closed polygon repeats its first vertex at the end.
     const FieldSelection& Selection() const { return document_.selection(); }
 
+    // ---- Scale (canvas_scale.cpp) ------------------------------------------------------------
+    // The field position at the centre keeps its place; at the pointer for the wheel.
+    void ZoomIn();
+    void ZoomOut();
+    void FitField();
+    void ActualSize();
+    void SetScaleAround(int level, int x, int y);
+    const KnollViewScale& Scale() const { return scale_; }
+    const KnollReducedField& ReducedCopy() const { return reduced_; }
+    // Ctrl with the wheel: a step away from the user magnifies, around the pointer.
+    void OnZoomWheel(int x, int y, int notches) override;
+
     // ---- View geometry ----------------------------------------------------------------------
     int ViewWidth() const { return viewWidth_; }
     int ViewHeight() const { return viewHeight_; }
@@ -104,7 +118,8 @@ public:
     // ---- FieldPainter -----------------------------------------------------------------------
     void DrawRow(int y) override;
     void DrawPoint(int x, int y) override;
-    vRect ShownArea() const override { return {hOffset_, vOffset_, viewWidth_, viewHeight_}; }
+    void RowChanged(int y) override;
+    vRect ShownArea() const override;
     void ClearSurface() override;
 
     void Paint() override;
@@ -114,6 +129,7 @@ private:
 
     // Scrolling (canvas_scrolling.cpp).
     void ScrollBy(int axes, int step);
+    int StepInPositions(int pixels) const;
     void PageTo(bool horizontal, int shown, int top);
     void FitOffsetsToField();
     void RecomputeThumbs();
@@ -123,6 +139,8 @@ private:
     vMemoryDC* ShownImage();
     void FlushView();
     void CopyView();
+    void DrawScaled();
+    void CopyWhenDue();
     bool DisplayFrameDue() const;
 
     // Selection (canvas_selection.cpp).
@@ -132,6 +150,7 @@ private:
     void ClosePolygon();
     void DrawOutline();
     vPoint OnPane(const vPoint& fieldPoint) const;
+    vPoint InField(int x, int y) const;
     void ShowReadOut(int x, int y);
 
     // Legend (canvas_legend.cpp).
@@ -141,6 +160,8 @@ private:
 
     KnollCanvasOwner* owner_;
     FieldDocument& document_;
+    KnollViewScale scale_;
+    KnollReducedField reduced_;
     int viewWidth_ = HeightField::kInitialSize;
     int viewHeight_ = HeightField::kInitialSize;
     int vOffset_ = 0;

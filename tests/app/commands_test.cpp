@@ -119,6 +119,35 @@ TEST(Help, ContentsShowsTheTopicAndAMissingFileGivesANotice) {
     }
 }
 
+TEST_F(Commands, ViewScaleKeysAndTheirStatusField) {
+    KnollCanvasPane& canvas = editor.Window().Canvas();
+    EXPECT_EQ(editor.StatusText(cmdScaleField), "  1:1  ");
+    const struct {
+        int key;
+        int shift;
+        const char* shows;
+    } strokes[] = {
+        {'=', vModControl | vModShift, "  2:1  "},  // Ctrl+Plus typed with Shift
+        {'+', vModControl, "  4:1  "},
+        {'=', vModControl, "  8:1  "},
+        {'-', vModControl, "  4:1  "},
+        {'1', vModControl, "  1:1  "},
+        {'-', vModControl, "  1:2  "},
+    };
+    for (const auto& stroke : strokes) {
+        editor.platform.QueueKey(stroke.key, stroke.shift);
+        editor.Pump();
+        EXPECT_EQ(editor.StatusText(cmdScaleField), stroke.shows);
+    }
+    // The demo field fits the editor's view whole at 1:1.
+    editor.platform.QueueKey('0', vModControl);
+    editor.Pump();
+    EXPECT_EQ(canvas.Scale().level(), KnollViewScale::FitLevel(400, 400, canvas.ViewWidth(), canvas.ViewHeight()));
+    editor.Command(cmdZoomOut);
+    editor.Command(cmdActualSize);
+    EXPECT_TRUE(canvas.Scale().IsActualSize());
+}
+
 TEST(Help, AnyTopicFitsTheFrameAndScrollsByWheelBarAndKeys) {
     EditorSession editor;
     editor.Start();

@@ -14,9 +14,10 @@
 
 namespace {
 
-constexpr const char* kSquare = "40,40 200,60 180,220 50,190";
+// On the grid of 1:4, so the square can be clicked at every scale.
+constexpr const char* kSquare = "40,40 200,60 180,220 52,188";
 
-void ChooseSquare(EditorDriver& driver) { driver.ChoosePolygon({{40, 40}, {200, 60}, {180, 220}, {50, 190}}); }
+void ChooseSquare(EditorDriver& driver) { driver.ChoosePolygon({{40, 40}, {200, 60}, {180, 220}, {52, 188}}); }
 
 void Wacks(EditorDriver& driver, int toggleId, const char* value) {
     driver.OpenDialog(kWacksKind);
@@ -24,11 +25,15 @@ void Wacks(EditorDriver& driver, int toggleId, const char* value) {
     if (value) driver.TypeIntoDialog(kWacksKind, kWacksValueId, value);
 }
 
-// Each group ends with a save; the file names say which group wrote them.
-void RunEditorGroups(EditorSession& session) {
+// Each group ends with a save; the file names say which group wrote them. The scale is
+// set after the load by the keys (Ctrl+Minus) or the menu command (Zoom In).
+void RunEditorGroups(EditorSession& session, int zoomSteps) {
     EditorDriver driver(session);
     session.AnswerOpen(session.Path("Intro.tga"));
     session.Command(cmdOpen);
+    for (int i = 0; i < -zoomSteps; ++i) driver.Platform().QueueKey('-', vModControl);
+    for (int i = 0; i < zoomSteps; ++i) session.Command(cmdZoomIn);
+    session.Pump();
 
     // 1: roughen inside (Middle) and outside (Down).
     ChooseSquare(driver);
@@ -105,7 +110,8 @@ const std::vector<std::string> kCliSteps = {
 
 }  // namespace
 
-TEST(EditorAndBatchTool, SaveTheSameBytesAfterEveryGroupOfSteps) {
+// At 1:1, 1:4 and 4:1.
+TEST(EditorAndBatchTool, SaveTheSameBytesAfterEveryGroupOfStepsAtEveryScale) {
     ScratchDir cliFolder;
     for (const char* name : {"Intro.tga", "Std.pal"}) {
         std::filesystem::copy_file(std::string(KNOLL_SOURCE_DIR) + "/demo/" + name, cliFolder / name);
@@ -113,18 +119,21 @@ TEST(EditorAndBatchTool, SaveTheSameBytesAfterEveryGroupOfSteps) {
     CliRun cli = RunCli(cliFolder, kCliSteps);
     ASSERT_EQ(cli.status, 0) << cli.err;
 
-    EditorSession session;
-    session.CopyDemo();
-    ASSERT_EQ(session.Start({"--seed", "7"}), 0);
-    session.Pump();
-    RunEditorGroups(session);
+    for (int zoomSteps : {0, -2, 2}) {
+        EditorSession session;
+        session.CopyDemo();
+        ASSERT_EQ(session.Start({"--seed", "7"}), 0);
+        session.Pump();
+        RunEditorGroups(session, zoomSteps);
+        EXPECT_EQ(session.Window().Canvas().Scale().level(), zoomSteps);
 
-    for (const char* name : {"group1.tga", "group2.tga", "group3.tga", "group4.tga", "group5.ppm", "group6.tga"}) {
-        std::vector<uint8_t> fromEditor = ReadBytes(session.Path(name));
-        ASSERT_FALSE(fromEditor.empty()) << name;
-        EXPECT_TRUE(fromEditor == ReadBytes(cliFolder / name)) << name << " differs";
+        for (const char* name : {"group1.tga", "group2.tga", "group3.tga", "group4.tga", "group5.ppm", "group6.tga"}) {
+            std::vector<uint8_t> fromEditor = ReadBytes(session.Path(name));
+            ASSERT_FALSE(fromEditor.empty()) << name;
+            EXPECT_TRUE(fromEditor == ReadBytes(cliFolder / name)) << name << " differs at " << zoomSteps;
+        }
+        EXPECT_TRUE(session.Notices().size() <= 1u) << "only the new settings file may be noticed";
     }
-    EXPECT_TRUE(session.Notices().size() <= 1u) << "only the new settings file may be noticed";
 }
 
 namespace {

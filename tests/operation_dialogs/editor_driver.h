@@ -24,15 +24,35 @@ public:
         vRect pane = bar.Bounds(), r = bar.FindControl(id)->PixelRect();
         Click(pane.x + r.x + r.w / 2, pane.y + r.y + r.h / 2);
     }
-    // A press and release at field position (x, y); it may lie beyond the field.
+    // A press and release at field position (x, y), at whatever scale the view has;
+    // it may lie beyond the field. The view is first scrolled, with the bars' arrows,
+    // until the position shows.
     void ClickField(int x, int y, int button = 1) {
+        ScrollToShow(true, x);
+        ScrollToShow(false, y);
         vPoint p = OnScreen(x, y);
         Click(p.x, p.y, button);
     }
     vPoint OnScreen(int x, int y) {
         KnollCanvasPane& canvas = session_.Window().Canvas();
+        const KnollViewScale& scale = canvas.Scale();
         vRect pane = canvas.Bounds();
-        return {pane.x + x - canvas.HorizontalOffset(), pane.y + y - canvas.VerticalOffset()};
+        return {pane.x + scale.ToView(x, canvas.HorizontalOffset()), pane.y + scale.ToView(y, canvas.VerticalOffset())};
+    }
+    void ScrollToShow(bool horizontal, int position) {
+        KnollCanvasPane& canvas = session_.Window().Canvas();
+        for (int i = 0; i < 1000; ++i) {
+            int offset = horizontal ? canvas.HorizontalOffset() : canvas.VerticalOffset();
+            int span = canvas.Scale().FieldSpan(horizontal ? canvas.ViewWidth() : canvas.ViewHeight());
+            int fieldSize = horizontal ? canvas.Field().width() : canvas.Field().height();
+            if (position < offset) {
+                canvas.ScrollAction(horizontal, vScrollAction::StepBack, 0);
+            } else if (position >= offset + span && offset + span < fieldSize) {
+                canvas.ScrollAction(horizontal, vScrollAction::StepForward, 0);
+            } else {
+                return;
+            }
+        }
     }
     // Select on, the vertices clicked, closed with the right button.
     void ChoosePolygon(std::initializer_list<vPoint> vertices) {

@@ -33,6 +33,12 @@ public:
         Pump();
         EXPECT_TRUE(platform().WriteFramePng(name + ".png"));
     }
+    // Select on, the vertices clicked on the pane, closed with the right button.
+    void ClosePolygon(std::initializer_list<vPoint> vertices) {
+        canvas.SetSelectMode(1);
+        for (vPoint vertex : vertices) Click(vertex.x, vertex.y);
+        Click(0, 0, 3);
+    }
     // True when the frame, not only the pane, shows the working image at (x, y).
     bool Presents(int x, int y) {
         return (platform().FramePixel(X(x), Y(y)) & 0xFFFFFF) ==
@@ -65,12 +71,23 @@ TEST(CanvasScreens, SixteenBitFieldAndAClosedPolygon) {
     f.Keep("canvas_sixteen_bit");
 
     f.canvas.ConvertToTga();
-    f.canvas.SetSelectMode(1);
-    for (vPoint vertex : {vPoint{60, 60}, vPoint{300, 40}, vPoint{370, 200}, vPoint{220, 360}, vPoint{40, 280}}) {
-        f.Click(vertex.x, vertex.y);
-    }
-    f.Click(0, 0, 3);
+    f.ClosePolygon({{60, 60}, {300, 40}, {370, 200}, {220, 360}, {40, 280}});
     ASSERT_EQ(f.canvas.SelectState(), FieldSelection::kChosen);
     f.Keep("canvas_closed_polygon");
     EXPECT_EQ(f.platform().FramePixel(f.X(300), f.Y(40)) & 0xFFFFFF, 0xFFFEFFu);
+}
+
+TEST(CanvasScreens, AMagnifiedPolygonAndTheFieldAtOneToTwo) {
+    DemoCanvas f;
+    f.canvas.SetScaleAround(2, 0, 0);
+    f.ClosePolygon({{60, 60}, {500, 40}, {700, 300}, {420, 560}, {40, 500}});
+    ASSERT_EQ(f.canvas.SelectState(), FieldSelection::kChosen);
+    f.Keep("canvas_magnified_polygon");
+    EXPECT_EQ(f.canvas.Selection().points()[1].x, 125);
+    EXPECT_EQ(f.Shown(4 * 125 + 2, 4 * 10 + 2), 0xFFFEFFu);  // the centre of the vertex's block
+
+    f.canvas.SetScaleAround(-1, 0, 0);
+    f.Keep("canvas_one_to_two");
+    EXPECT_EQ(f.Shown(250, 10), kNoValuePixel);  // beyond the field
+    EXPECT_EQ(f.Shown(125 / 2, 10 / 2), 0xFFFEFFu);
 }

@@ -256,6 +256,10 @@ void vCanvasPane::MouseMoved(const vPlatformEvent& event) {
 // The wheel works the arrows of a displayed bar: vertical, or horizontal with Shift
 // or a sideways wheel. Away from the user, or to the left, goes towards the start.
 void vCanvasPane::Wheel(const vPlatformEvent& event) {
+    if (event.modifiers & vModControl) {
+        if (event.wheelY != 0) OnZoomWheel(event.x, event.y, event.wheelY);
+        return;
+    }
     bool sideways = event.wheelX != 0 || (event.modifiers & vModShift);
     int towardsEnd = event.wheelX != 0 ? event.wheelX : -event.wheelY;
     if (towardsEnd == 0 || !(sideways ? hState_.displayed : vState_.displayed)) return;

@@ -42,6 +42,8 @@ public:
     virtual void OnMouseUp(int /*x*/, int /*y*/, int /*button*/) {}
     virtual void OnMouseDrag(int /*x*/, int /*y*/, int /*button*/) {}
     virtual void OnMouseHover(int /*x*/, int /*y*/) {}
+    // The wheel turned with Ctrl held over (x, y); notches > 0 away from the user.
+    virtual void OnZoomWheel(int /*x*/, int /*y*/, int /*notches*/) {}
     virtual void OnFocusIn() {}
     virtual void OnFocusOut() {}
     // (0, 0, 0, 0) means the whole pane.

@@ -18,9 +18,11 @@ int CharacterOfKey(int key, int modifiers) {
         case vKeyTab: case vKeyReturn: case vKeyBackSpace: case vKeyEscape: return key;
         default: break;
     }
-    bool letter = key >= 'a' && key <= 'z';
-    if (letter && (modifiers & vModControl) && !(modifiers & vModAlt)) return key - 'a' + 1;
-    return 0;
+    if (!(modifiers & vModControl) || (modifiers & vModAlt)) return 0;
+    if (key >= 'a' && key <= 'z') return key - 'a' + 1;
+    // Control with a digit or a sign gives no text, so the key-down carries it to the
+    // menu keys (Ctrl+0, Ctrl+Minus).
+    return key > ' ' && key < 0x7F ? key : 0;
 }
 
 vKeyStroke Stroke(int code, int shift) {

@@ -145,10 +145,11 @@ void vHeadlessPlatform::QueueDrag(int fromX, int fromY, int toX, int toY, int bu
     QueueRelease(toX, toY, button);
 }
 
-void vHeadlessPlatform::QueueWheel(int x, int y, int notchesX, int notchesY) {
+void vHeadlessPlatform::QueueWheel(int x, int y, int notchesX, int notchesY, int modifiers) {
     vPlatformEvent event = PointerEvent(vEventKind::Wheel, x, y);
     event.wheelX = notchesX;
     event.wheelY = notchesY;
+    event.modifiers = modifiers;
     queue_.push_back(event);
 }
 

@@ -52,7 +52,7 @@ public:
     void QueueClick(int x, int y, int button = 1);  // move, press, release
     // Press at the start, moves in steps, release at the end.
     void QueueDrag(int fromX, int fromY, int toX, int toY, int button = 1, int steps = 4);
-    void QueueWheel(int x, int y, int notchesX, int notchesY);
+    void QueueWheel(int x, int y, int notchesX, int notchesY, int modifiers = 0);
     // A key press and release. A printable key without Control or Alt also types its
     // character (shifted letters in upper case), as a keyboard would.
     void QueueKey(int key, int modifiers = 0);

@@ -1,0 +1,105 @@
+#include <benchmark/benchmark.h>
+
+#include "bench/view/canvas_bench.h"
+#include "ops/smooth.h"
+#include "ops/value_operations.h"
+
+// The canvas at every scale in a 1920 x 1080 frame, on 4096 x 4096 and 8192 x 8192
+// fields: changing the scale, scrolling, an operation sweeping down a fitted view, and
+// the memory of the reduced copy.
+
+namespace {
+
+// Every scale in turn, fitted among them, each drawn and presented. The first zoom-out
+// makes the reduced copy, once per field; it is reported on its own.
+void BM_ScaleChange(benchmark::State& state) {
+    const int side = int(state.range(0));
+    CanvasBench bench(kEightBitField, 0, side);
+    Clock::time_point start = Clock::now();
+    bench.canvas.FitField();
+    bench.Pump();
+    state.counters["first_reduction_in_frames"] = MsSince(start) / kDisplayFrameMs;
+    FrameTimes changes;
+    const int centreX = bench.canvas.ViewWidth() / 2, centreY = bench.canvas.ViewHeight() / 2;
+    for (auto _ : state) {
+        for (int level = KnollViewScale::kLargestLevel; level >= KnollViewScale::kSmallestLevel - 1; --level) {
+            start = Clock::now();
+            if (level < KnollViewScale::kSmallestLevel) {
+                bench.canvas.FitField();
+            } else {
+                bench.canvas.SetScaleAround(level, centreX, centreY);
+            }
+            bench.Pump();
+            changes.Take(start);
+        }
+    }
+    changes.Report(state, "change");
+    const double image = double(side) * side * sizeof(uint32_t);
+    state.counters["reduced_copy_over_image"] = double(bench.canvas.ReducedCopy().MemoryBytes()) / image;
+}
+BENCHMARK(BM_ScaleChange)->Arg(4096)->Arg(8192)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// One arrow step on each bar at one scale, drawn and presented.
+void BM_ScrollStepAtScale(benchmark::State& state) {
+    CanvasBench bench(kSixteenBitField, 0, int(state.range(0)));
+    bench.canvas.SetScaleAround(int(state.range(1)), 0, 0);
+    for (int i = 0; i < 40; ++i) bench.canvas.OnHStep(1);
+    bench.Pump();
+    int direction = 1;
+    FrameTimes steps;
+    for (auto _ : state) {
+        for (int i = 0; i < 20; ++i) {
+            Clock::time_point start = Clock::now();
+            bench.canvas.OnVStep(direction);
+            bench.canvas.OnHStep(direction);
+            bench.Pump();
+            steps.Take(start);
+        }
+        direction = -direction;
+    }
+    steps.Report(state, "step");
+}
+BENCHMARK(BM_ScrollStepAtScale)
+    ->ArgsProduct({{4096, 8192}, {-4, -2, -1, 2, 4}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+
+// An operation sweeping down a fitted view, against the same operation with no painter
+// and the same sweep at 1:1: Smooth, and INC, the cheapest pass there is.
+template <class Operation>
+void SweepOnFittedView(benchmark::State& state, Operation operation) {
+    CanvasBench bench(kEightBitField, int(kDisplayFrameMs));
+    HeightField alone;
+    FillRandom(alone, kSide, kEightBitField);
+    Fastest engine, fitted, actual;
+    auto onCanvas = [&](Fastest& side) {
+        Clock::time_point start = Clock::now();
+        operation(bench.canvas.Field());
+        side.Take(MsSince(start));
+        bench.Pump();
+    };
+    for (auto _ : state) {
+        Clock::time_point start = Clock::now();
+        operation(alone);
+        engine.Take(MsSince(start));
+        bench.canvas.FitField();
+        onCanvas(fitted);
+        bench.canvas.ActualSize();
+        onCanvas(actual);
+    }
+    state.counters["added_over_operation"] = fitted.ms / engine.ms - 1;
+    state.counters["added_at_1_1"] = actual.ms / engine.ms - 1;
+    state.counters["operation_ms"] = engine.ms;
+}
+
+void BM_SmoothOnFittedView(benchmark::State& state) {
+    SweepOnFittedView(state, [](HeightField& field) { Smooth(field, 0, 1); });
+}
+BENCHMARK(BM_SmoothOnFittedView)->Unit(benchmark::kMillisecond)->Iterations(8);
+
+void BM_IncOnFittedView(benchmark::State& state) {
+    SweepOnFittedView(state, [](HeightField& field) { AddValue(field, 0, 1); });
+}
+BENCHMARK(BM_IncOnFittedView)->Unit(benchmark::kMillisecond)->Iterations(8);
+
+}  // namespace

@@ -1,0 +1,86 @@
+#include "view/scaled_view.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace {
+
+// mean = (sum + count / 2) / count without a division per pixel: a sum of at most 2^24
+// (256 positions of 65535) times these reciprocals stays exact in 64 bits.
+constexpr int kReciprocalShift = 40;
+
+struct Reciprocals {
+    std::array<uint64_t, 257> of{};
+    Reciprocals() {
+        for (uint64_t count = 1; count < of.size(); ++count) {
+            of[count] = ((uint64_t(1) << kReciprocalShift) + count - 1) / count;
+        }
+    }
+};
+
+const Reciprocals& TheReciprocals() {
+    static const Reciprocals reciprocals;
+    return reciprocals;
+}
+
+// The colour that shows each value: the palette for an 8-bit field, the value's own
+// encoding for a 16-bit one.
+class ValueColours {
+public:
+    explicit ValueColours(const HeightField& field) : wide_(field.kind() == kSixteenBitField) {
+        for (int i = 0; i < 256; ++i) palette_[size_t(i)] = field.palette()[i].Pixel();
+    }
+    uint32_t Of(uint32_t value) const { return wide_ ? value : palette_[value & 0xFF]; }
+
+private:
+    bool wide_;
+    std::array<uint32_t, 256> palette_{};
+};
+
+void DrawReduced(const HeightField& field, const KnollReducedField& reduced, const KnollViewScale& scale,
+                 vPoint offset, Raster& view) {
+    const int level = -scale.level();
+    const int block = scale.BlockSize();
+    const ValueColours colours(field);
+    const auto& reciprocal = TheReciprocals().of;
+    // Only the pixels that show the field read the copy; the rest is white.
+    const int columns = std::clamp(scale.ViewSpan(field.width() - offset.x), 0, view.Width());
+    const int rows = std::clamp(scale.ViewSpan(field.height() - offset.y), 0, view.Height());
+    std::vector<KnollReducedField::Block> blocks(static_cast<size_t>(columns));
+    for (int y = 0; y < view.Height(); ++y) {
+        uint32_t* out = view.Row(y);
+        const int shown = y < rows ? columns : 0;
+        if (shown > 0) reduced.ReadRow(level, offset.y / block + y, offset.x / block, shown, blocks.data());
+        for (int x = 0; x < shown; ++x) {
+            const KnollReducedField::Block& b = blocks[size_t(x)];
+            uint32_t mean = uint32_t((uint64_t(b.sum + b.count / 2) * reciprocal[b.count]) >> kReciprocalShift);
+            out[x] = b.count ? colours.Of(mean) : kNoValuePixel;
+        }
+        std::fill(out + shown, out + view.Width(), kNoValuePixel);
+    }
+}
+
+void DrawMagnified(const HeightField& field, const KnollViewScale& scale, vPoint offset, Raster& view) {
+    const TarnMemoryDC& image = field.working();
+    for (int y = 0; y < view.Height(); ++y) {
+        const int fieldY = scale.ToField(y, offset.y);
+        uint32_t* out = view.Row(y);
+        const uint32_t* row = fieldY >= 0 && fieldY < field.height() ? image.RowPixels(fieldY) : nullptr;
+        for (int x = 0; x < view.Width(); ++x) {
+            const int fieldX = scale.ToField(x, offset.x);
+            out[x] = row && fieldX >= 0 && fieldX < field.width() ? row[fieldX] : kNoValuePixel;
+        }
+    }
+}
+
+}  // namespace
+
+void DrawScaledView(const HeightField& field, const KnollReducedField& reduced, const KnollViewScale& scale,
+                    vPoint offset, Raster& view) {
+    if (scale.IsReduced()) {
+        DrawReduced(field, reduced, scale, offset, view);
+    } else {
+        DrawMagnified(field, scale, offset, view);
+    }
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/height_field.h"
+#include "framework/draw/geometry.h"
+#include "framework/draw/raster.h"
+#include "view/reduced_field.h"
+#include "view/view_scale.h"
+
+// Draws the field into a view at a scale other than 1:1, with `offset` the field position
+// at the view's top-left corner. Zoomed out, a pixel shows the mean of its block's values
+// through the palette (from the reduced copy, which must be current), a block without any
+// value white; magnified, every position is a block of its own colour. The view beyond
+// the field is white.
+void DrawScaledView(const HeightField& field, const KnollReducedField& reduced, const KnollViewScale& scale,
+                    vPoint offset, Raster& view);

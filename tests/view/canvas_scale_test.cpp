@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include "canvas_fixture.h"
+#include "ops/roughen.h"
+#include "ops/tile_operations.h"
+#include "ops/value_operations.h"
+
+namespace {
+
+int Ramp(int x, int y) { return (x + 3 * y) % 200; }
+
+// Ramp with holes: a 16 x 16 block without any value and scattered single positions.
+int RampWithHoles(int x, int y) {
+    if (x >= 32 && x < 48 && y >= 16 && y < 32) return -1;
+    return (x * 7 + y) % 13 == 0 ? -1 : Ramp(x, y);
+}
+
+// What a zoomed-out pixel must show: the rounded mean of the block's values through the
+// field's colours, white when no position of the block has a value.
+uint32_t BlockPixel(const HeightField& field, int block, int fieldX, int fieldY) {
+    int64_t sum = 0, count = 0;
+    for (int y = fieldY; y < fieldY + block; ++y) {
+        for (int x = fieldX; x < fieldX + block; ++x) {
+            int value = field.FieldValue(x, y);
+            if (value < 0) continue;
+            sum += value;
+            ++count;
+        }
+    }
+    return count ? field.ValueColor(int((sum + count / 2) / count)).Pixel() : kNoValuePixel;
+}
+
+// True when every pixel of the view shows what the scale says it must.
+bool ShowsTheFieldAtScale(CanvasFixture& f) {
+    const KnollViewScale& scale = f.canvas.Scale();
+    const HeightField& field = f.canvas.Field();
+    for (int y = 0; y < f.canvas.ViewHeight(); ++y) {
+        for (int x = 0; x < f.canvas.ViewWidth(); ++x) {
+            int fx = scale.ToField(x, f.canvas.HorizontalOffset());
+            int fy = scale.ToField(y, f.canvas.VerticalOffset());
+            uint32_t expected = kNoValuePixel;
+            if (scale.IsReduced()) {
+                expected = BlockPixel(field, scale.BlockSize(), fx, fy);
+            } else if (field.Contains(fx, fy)) {
+                expected = field.working().ReadPixel(fx, fy);
+            }
+            if (f.Shown(x, y) != expected) {
+                ADD_FAILURE() << "pixel " << x << "," << y << " at " << scale.Label();
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+TEST(CanvasScale, ScalesMapViewAndFieldPositionsBothWays) {
+    KnollViewScale scale;
+    EXPECT_EQ(scale.Label(), "1:1");
+    EXPECT_EQ(scale.ToField(7, 100), 107);
+    scale.SetLevel(-2);
+    EXPECT_EQ(scale.Label(), "1:4");
+    EXPECT_EQ(scale.ToField(7, 100), 128);
+    EXPECT_EQ(scale.ToView(131, 100), 7);
+    EXPECT_EQ(scale.ToView(99, 100), -1);
+    EXPECT_EQ(scale.FieldSpan(10), 40);
+    EXPECT_EQ(scale.OnGrid(131), 128);
+    scale.SetLevel(3);
+    EXPECT_EQ(scale.Label(), "8:1");
+    EXPECT_EQ(scale.ToField(15, 100), 101);
+    EXPECT_EQ(scale.ToView(101, 100), 12);  // the centre of the position's block
+    EXPECT_EQ(scale.FieldSpan(17), 3);
+    scale.SetLevel(9);
+    EXPECT_EQ(scale.Label(), "16:1");
+    scale.SetLevel(-9);
+    EXPECT_EQ(scale.Label(), "1:16");
+
+    EXPECT_EQ(KnollViewScale::FitLevel(4096, 4096, 1900, 950), -3);
+    EXPECT_EQ(KnollViewScale::FitLevel(400, 400, 900, 700), 0);
+    EXPECT_EQ(KnollViewScale::FitLevel(100, 40, 900, 700), 3);
+    EXPECT_EQ(KnollViewScale::FitLevel(8192, 8192, 300, 300), -4);
+}
+
+TEST(CanvasScale, ZoomedOutPixelsShowTheMeanOfTheirBlocksValues) {
+    CanvasFixture f;
+    f.Load(203, 117, kEightBitField, RampWithHoles);
+    for (int level : {-1, -2, -4}) {
+        f.canvas.SetScaleAround(level, 0, 0);
+        f.Pump();
+        EXPECT_TRUE(ShowsTheFieldAtScale(f));
+    }
+    // The hole: a block of 1:16 without any value is white.
+    EXPECT_EQ(f.Shown(2, 1), kNoValuePixel);
+    f.Load(333, 250, kSixteenBitField, [](int x, int y) { return x * 190 + y * 7 + (x * y) % 5; });
+    f.canvas.SetScaleAround(-3, 0, 0);
+    f.Pump();
+    EXPECT_TRUE(ShowsTheFieldAtScale(f));
+    EXPECT_EQ(f.owner.calls.size(), 0u);
+}
+
+TEST(CanvasScale, TheReducedCopyFollowsEveryKindOfWrite) {
+    CanvasFixture f;
+    f.Load(700, 530, kEightBitField, RampWithHoles);
+    f.canvas.FitField();
+    ASSERT_EQ(f.canvas.Scale().level(), -2);
+    f.Pump();
+    EXPECT_TRUE(ShowsTheFieldAtScale(f));
+
+    HeightField& field = f.canvas.Field();
+    AddValue(field, 0, 40);  // rows drawn one by one
+    f.Pump();
+    EXPECT_TRUE(ShowsTheFieldAtScale(f));
+    Mirror(field, kMirrorTopToBottom);  // positions drawn one by one
+    f.Pump();
+    EXPECT_TRUE(ShowsTheFieldAtScale(f));
+    Roughen(field, kRoughMiddle, 30, 5);  // the whole view refreshed after each row
+    f.Pump();
+    EXPECT_TRUE(ShowsTheFieldAtScale(f));
+    f.canvas.RestoreField();
+    f.canvas.RefreshView();
+    f.Pump();
+    EXPECT_TRUE(ShowsTheFieldAtScale(f));
+    f.canvas.ConvertToPpm();
+    f.Pump();
+    EXPECT_TRUE(ShowsTheFieldAtScale(f));
+
+    // Changed at 1:1, the copy catches up when zoomed out again.
+    f.canvas.ActualSize();
+    AddValue(field, 0, 999);
+    f.canvas.SetScaleAround(-2, 0, 0);
+    f.Pump();
+    EXPECT_TRUE(ShowsTheFieldAtScale(f));
+    EXPECT_LE(f.canvas.ReducedCopy().MemoryBytes() * 3, size_t(700) * 530 * 4);
+}
+
+TEST(CanvasScale, MagnifiedClicksOutlineAndReadOutWorkInFieldPositions) {
+    CanvasFixture f;
+    f.Load(120, 90, kEightBitField, Ramp);
+    f.canvas.SetScaleAround(2, 0, 0);
+    f.Pump();
+    EXPECT_TRUE(ShowsTheFieldAtScale(f));
+    EXPECT_EQ(f.canvas.Scale().Label(), "4:1");
+
+    f.canvas.SetSelectMode(1);
+    for (vPoint click : {vPoint{41, 42}, vPoint{200, 40}, vPoint{170, 210}, vPoint{170, 211}}) f.Click(click.x, click.y);
+    f.Click(0, 0, 3);
+    ASSERT_EQ(f.canvas.SelectState(), FieldSelection::kChosen);
+    const std::vector<vPoint>& points = f.canvas.Selection().points();
+    ASSERT_EQ(points.size(), 4u);
+    EXPECT_EQ(points[0].x, 10);
+    EXPECT_EQ(points[0].y, 10);
+    EXPECT_EQ(points[1].x, 50);
+    EXPECT_EQ(points[2].y, 52);
+    EXPECT_EQ(points[2].x, 42);
+    EXPECT_EQ(points[3].x, 10);
+    // The outline's near-white core runs through the vertices' blocks.
+    f.Pump();
+    EXPECT_EQ(f.Shown(4 * 30 + 2, 4 * 10 + 2), 0xFFFEFFu);
+
+    f.MoveTo(4 * 5 + 3, 4 * 7 + 1);
+    EXPECT_EQ(f.owner.readOuts.back(), " X,Y Location: 5,7 height:" + std::to_string(Ramp(5, 7)));
+    f.owner.calls.clear();
+    f.Click(4 * 30, 4 * 20);
+    f.Click(4 * 5, 4 * 5);
+    EXPECT_EQ(f.owner.calls[2], "run 1");
+    EXPECT_EQ(f.owner.calls[5], "run 2");
+}
+
+TEST(CanvasScale, ScaleChangesKeepTheirPlaceAndTheBarsCountFieldPositions) {
+    CanvasFixture f;
+    f.Load(2000, 1500, kEightBitField, Ramp);
+    const int width = f.canvas.ViewWidth(), height = f.canvas.ViewHeight();
+    f.canvas.SetScaleAround(0, 0, 0);
+    for (int i = 0; i < 30; ++i) f.canvas.OnHStep(1);
+    ASSERT_EQ(f.canvas.HorizontalOffset(), 240);
+
+    // Ctrl with the wheel, around the pointer.
+    f.platform().QueueWheel(f.X(20), f.Y(60), 0, -2, vModControl);
+    f.Pump();
+    EXPECT_EQ(f.canvas.Scale().Label(), "1:4");
+    EXPECT_EQ(f.canvas.HorizontalOffset(), 260 - 80);
+    EXPECT_TRUE(ShowsTheFieldAtScale(f));
+    int shown = 0, top = 0;
+    ASSERT_EQ(f.canvas.GetHScroll(shown, top), 1);
+    EXPECT_EQ(shown, width * 4 * 100 / 2000);
+    f.canvas.OnHStep(1);
+    EXPECT_EQ(f.canvas.HorizontalOffset(), 180 + 32);
+    f.Pump();
+    EXPECT_TRUE(ShowsTheFieldAtScale(f));
+
+    // Keys: around the centre.
+    int centreX = f.canvas.Scale().ToField(width / 2, f.canvas.HorizontalOffset());
+    f.canvas.ZoomIn();
+    f.canvas.ZoomIn();
+    f.canvas.ZoomIn();
+    EXPECT_EQ(f.canvas.Scale().Label(), "2:1");
+    EXPECT_EQ(f.canvas.Scale().ToField(width / 2, f.canvas.HorizontalOffset()), centreX);
+    f.canvas.FitField();
+    EXPECT_EQ(f.canvas.Scale().BlockSize(), 8);
+    EXPECT_EQ(f.canvas.HorizontalOffset(), 0);
+    EXPECT_EQ(f.canvas.GetHScroll(shown, top) + f.canvas.GetVScroll(shown, top), 0);
+    EXPECT_LE(2000 / 8, width);
+    EXPECT_LE(1500 / 8, height);
+}
