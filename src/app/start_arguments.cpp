@@ -19,10 +19,11 @@ bool ParseSeed(const char* text, uint32_t& seed) {
 
 std::string StartUsage() {
     return "Usage: knollwork [--seed S] [FILE]\n"
-           "Edits a terrain height field, an 8-bit TGA or 16-bit PPM elevation image seen in\n"
-           "false colour through a palette. Opens FILE, or else the field that was open last.\n"
-           "The settings file Knollwork.ini lives in the folder the editor starts in.\n\n"
-           "  FILE       the .tga or .ppm field to open instead of the remembered one\n"
+           "Edits a terrain height field seen in false colour through a palette: 8-bit TGA and\n"
+           "16-bit PPM elevation images, greyscale PNG and PGM, and 16-bit RAW. Opens FILE, or\n"
+           "else the field that was open last. The settings file Knollwork.ini lives in the\n"
+           "folder the editor starts in.\n\n"
+           "  FILE       the field to open instead of the remembered one\n"
            "  --seed S   seed every roughen with S (0 to 4294967295) instead of the clock\n"
            "  --help     show this text\n"
            "  --version  show the version\n";
