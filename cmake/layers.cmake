@@ -5,30 +5,37 @@
 #   engine < tools/cli
 #   engine, framework < view, operation_dialogs < app
 #
-# The framework checks its own layers (src/framework/CMakeLists.txt). Above it, only
-# AppMain, at the program's edge, looks the application up; views, windows and dialogs
-# reach it through their links.
+# The framework's own layers are checked by the same rule (src/framework/CMakeLists.txt).
+# Above the window layer only AppMain, at the program's edge, looks the application up;
+# views, windows and dialogs reach it through their links.
 
 set(KNOLL_ENGINE_INCLUDES framework/draw files core ops interchange document)
 set(KNOLL_WINDOW_INCLUDES ${KNOLL_ENGINE_INCLUDES} framework/platform framework/look framework/window
     framework/canvas framework/controls framework/menus framework/dialogs)
 
-# knoll_check_layer(<folder> INCLUDES <folders...> [LOOKS_UP_APP <files...>])
+# knoll_check_layer(<folder> INCLUDES <folders...> [MAY_LOOK_UP_APP | LOOKS_UP_APP <files...>])
 function(knoll_check_layer folder)
-  cmake_parse_arguments(LAYER "" "" "INCLUDES;LOOKS_UP_APP" ${ARGN})
+  cmake_parse_arguments(LAYER "MAY_LOOK_UP_APP" "" "INCLUDES;LOOKS_UP_APP" ${ARGN})
   file(GLOB_RECURSE sources ${PROJECT_SOURCE_DIR}/${folder}/*.cpp ${PROJECT_SOURCE_DIR}/${folder}/*.h)
   foreach(source IN LISTS sources)
     file(RELATIVE_PATH name ${PROJECT_SOURCE_DIR} ${source})
     file(STRINGS ${source} includes REGEX "^#include \"[a-z_]+/")
     foreach(line IN LISTS includes)
       string(REGEX REPLACE "^#include \"(.*)/[^/]*\".*" "\\1" included "${line}")
-      if(NOT included IN_LIST LAYER_INCLUDES)
+      # A folder stands for its subfolders too (framework/platform for its backends).
+      set(found FALSE)
+      foreach(allowed IN LISTS LAYER_INCLUDES)
+        if(included STREQUAL allowed OR included MATCHES "^${allowed}/")
+          set(found TRUE)
+        endif()
+      endforeach()
+      if(NOT found)
         message(FATAL_ERROR "${name} includes '${included}', which is not below '${folder}'")
       endif()
     endforeach()
     get_filename_component(file_name ${source} NAME)
     file(STRINGS ${source} lookups REGEX "vApp::Instance")
-    if(lookups AND NOT file_name IN_LIST LAYER_LOOKS_UP_APP)
+    if(lookups AND NOT LAYER_MAY_LOOK_UP_APP AND NOT file_name IN_LIST LAYER_LOOKS_UP_APP)
       message(FATAL_ERROR "${name} looks up the application; reach it through the links")
     endif()
   endforeach()

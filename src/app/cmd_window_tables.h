@@ -5,6 +5,7 @@
 #include "framework/menus/status_item.h"
 #include "framework/platform/platform.h"
 #include "framework/window/command_ids.h"
+#include "operation_dialogs/operation_dialogs.h"
 
 // Command ids of the main window.
 enum KnollCommand : int {
@@ -42,6 +43,29 @@ enum KnollCommand : int {
     cmdSave = 32103,
     cmdExit = vAppExitId,
 };
+
+// One record per operation dialog: the command-bar toggle that shows it and the words
+// the message field shows then. The toggles stand in the command bar in this order.
+struct OperationButton {
+    int commandId;
+    int dialogKind;
+    const char* words;
+};
+
+inline constexpr OperationButton kOperationButtons[] = {
+    {cmdRough, kRoughKind, "Roughs"},
+    {cmdSmooth, kSmoothKind, "Smooths"},
+    {cmdWacks, kWacksKind, "Wacks"},
+    {cmdTiles, kTilesKind, "Tiles"},
+};
+
+// The record of an operation toggle, or null for any other command.
+constexpr const OperationButton* FindOperationButton(int commandId) {
+    for (const OperationButton& button : kOperationButtons) {
+        if (button.commandId == commandId) return &button;
+    }
+    return nullptr;
+}
 
 namespace knoll_tables {
 

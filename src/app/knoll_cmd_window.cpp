@@ -11,8 +11,6 @@
 namespace {
 
 constexpr const char* kTooSmallNotice = "Cann't do that\n Screen to small";
-constexpr const char* kOperationWords[] = {"", "Roughs", "Smooths", "Wacks", "Tiles"};
-constexpr int kOperationButtons[] = {0, cmdRough, cmdSmooth, cmdWacks, cmdTiles};
 constexpr int kPositionTextSize = 32;
 
 }  // namespace
@@ -60,6 +58,10 @@ void KnollCmdWindow::OnKey(int key, int shift) {
 // ---- Commands --------------------------------------------------------------------------------
 
 void KnollCmdWindow::OnCommand(int id, int value, int type) {
+    if (const OperationButton* button = FindOperationButton(id)) {
+        OperationButtonCommand(*button);
+        return;
+    }
     switch (id) {
     case cmdToTga: ConvertCommand(kFileKindTga); break;
     case cmdToPpm: ConvertCommand(kFileKindPpm); break;
@@ -70,10 +72,6 @@ void KnollCmdWindow::OnCommand(int id, int value, int type) {
     case cmdUndo: UndoCommand(); break;
     case cmdKeep: KeepCommand(); break;
     case cmdSelect: SelectCommand(); break;
-    case cmdRough: OperationButtonCommand(1); break;
-    case cmdSmooth: OperationButtonCommand(2); break;
-    case cmdWacks: OperationButtonCommand(3); break;
-    case cmdTiles: OperationButtonCommand(4); break;
     case cmdHelpContents: ShowHelpContents(); break;
     case cmdAbout: ShowAbout(); break;
     case cmdExpand: ZoomCommand(kZoomExpand); break;
@@ -123,10 +121,10 @@ void KnollCmdWindow::SelectCommand() {
     }
 }
 
-void KnollCmdWindow::OperationButtonCommand(int kind) {
-    ShowOperationDialog(kind);
-    SetMessage(kOperationWords[kind]);
-    if (!dialogs_.IsShown(kind)) dialogs_.Present(kind, kOperationWords[kind]);
+void KnollCmdWindow::OperationButtonCommand(const OperationButton& button) {
+    ShowOperationDialog(button.dialogKind);
+    SetMessage(button.words);
+    if (!dialogs_.IsShown(button.dialogKind)) dialogs_.Present(button.dialogKind, button.words);
 }
 
 void KnollCmdWindow::ZoomCommand(int mode) {
@@ -185,8 +183,8 @@ void KnollCmdWindow::UpdateConvertItems() {
 // ---- Operations ------------------------------------------------------------------------------
 
 void KnollCmdWindow::ShowOperationDialog(int kind) {
-    for (int button = 1; button <= 4; ++button) {
-        PutValue(kOperationButtons[button], button == kind, StateValue);
+    for (const OperationButton& button : kOperationButtons) {
+        PutValue(button.commandId, button.dialogKind == kind, StateValue);
     }
     dialogs_.CloseOpenDialog();
 }

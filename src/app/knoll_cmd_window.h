@@ -85,7 +85,7 @@ private:
     void UndoCommand();
     void KeepCommand();
     void SelectCommand();
-    void OperationButtonCommand(int kind);
+    void OperationButtonCommand(const OperationButton& button);
     void ZoomCommand(int mode);
     void OpenCommand();
     void ScaleCommand(int id);

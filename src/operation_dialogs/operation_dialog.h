@@ -11,7 +11,7 @@ struct OperationDialogPlace {
     int top = 0;
 };
 
-// What the four operation dialogs have in common: a modeless dialog built from its
+// What the operation dialogs have in common: a modeless dialog built from its
 // table that opens at the shared place and records its own place there when closed.
 class KnollOperationDialog : public vDialog {
 public:
@@ -20,6 +20,9 @@ public:
 
     void OnDialogReady() override;
     void Dismiss() override;
+    // The operation code (the operation table's) a click on the canvas runs while this
+    // dialog is open, as its toggles choose.
+    virtual int ArmedOperation() const = 0;
 
 protected:
     // When id is one of the group's toggles: turns it on and the others off, and gives

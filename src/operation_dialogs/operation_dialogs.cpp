@@ -8,14 +8,6 @@
 #include "ops/operation_table.h"
 #include "ops/tile_operations.h"
 
-namespace {
-
-// The Wacks kinds 1 to 6 and the operations they arm.
-constexpr int kWacksOperations[] = {kOperationCut, kOperationClip, kOperationInc,
-                                    kOperationDec, kOperationInverse, kOperationFill};
-
-}  // namespace
-
 KnollOperationDialogs::KnollOperationDialogs(vBaseWindow* owner)
     : testDialog_(std::make_unique<KnollDialog>(owner)),
       modalTestDialog_(std::make_unique<KnollModalDialog>(owner)),
@@ -52,13 +44,8 @@ void KnollOperationDialogs::Present(int kind, const char* message) { Dialog(kind
 // order Rough, Smooth, Wacks, Tiles is armed.
 std::string KnollOperationDialogs::ArmOperation() {
     armed_ = kOperationNone;
-    if (rough_->IsShown()) armed_ = kOperationRough;
-    if (smooth_->IsShown()) armed_ = kOperationSmooth;
-    if (wacks_->IsShown() && wacks_->Kind() >= 1 && wacks_->Kind() <= 6) {
-        armed_ = kWacksOperations[wacks_->Kind() - 1];
-    }
-    if (tiles_->IsShown() && tiles_->Kind() >= 1 && tiles_->Kind() <= 6) {
-        armed_ = kOperationMirrorLR + tiles_->Kind() - 1;
+    for (int kind : {kRoughKind, kSmoothKind, kWacksKind, kTilesKind}) {
+        if (Dialog(kind).IsShown()) armed_ = Dialog(kind).ArmedOperation();
     }
     return OperationFor(armed_).statusWord;
 }
@@ -73,7 +60,9 @@ DriverReport KnollOperationDialogs::RunArmedOperation(HeightField& field, int ar
         case kOperationFlipUD: return RunFlip(field, kFlipTopBottom);
         default: break;
     }
-    if (armed_ >= kOperationMirrorLR && armed_ < kOperationFlipLR) return RunMirror(field, kMirrorLeftToRight + armed_ - kOperationMirrorLR);
+    if (armed_ >= kOperationMirrorLR && armed_ <= kOperationMirrorDU) {
+        return RunMirror(field, kMirrorLeftToRight + armed_ - kOperationMirrorLR);
+    }
     return RunValueOperation(field, area);
 }
 

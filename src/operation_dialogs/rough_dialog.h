@@ -5,6 +5,7 @@
 #include "framework/controls/command_object.h"
 #include "operation_dialogs/operation_dialog.h"
 #include "operation_dialogs/value_text_memory.h"
+#include "ops/operation_table.h"
 
 inline constexpr int kRoughUpId = 1001;
 inline constexpr int kRoughMiddleId = 1002;
@@ -33,6 +34,7 @@ public:
     void OnDialogCommand(int id, int value, int type) override;
     void OnDialogReady() override;
 
+    int ArmedOperation() const override { return kOperationRough; }
     int Mode() const { return mode_; }
     std::string LiveValueText() { return value_.Live(*this); }
     const std::string& SavedValueText() const { return value_.Saved(); }

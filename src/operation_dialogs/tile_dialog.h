@@ -37,6 +37,7 @@ public:
 
     void OnDialogCommand(int id, int value, int type) override;
 
+    int ArmedOperation() const override;
     int Kind() const { return kind_; }
 
 private:

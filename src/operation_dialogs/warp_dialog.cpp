@@ -1,8 +1,16 @@
 #include "operation_dialogs/warp_dialog.h"
 
+#include <iterator>
+
+#include "ops/operation_table.h"
+
 namespace {
 
 constexpr int kKindToggles[] = {kWacksCutId, kWacksClipId, kWacksIncId, kWacksDecId, kWacksInverseId, kWacksFillId};
+// The operation each kind arms, in the order of the toggles.
+constexpr int kKindOperations[] = {kOperationCut, kOperationClip, kOperationInc,
+                                   kOperationDec, kOperationInverse, kOperationFill};
+static_assert(std::size(kKindToggles) == std::size(kKindOperations));
 
 }  // namespace
 
@@ -18,6 +26,8 @@ void WarpDialog::OnDialogCommand(int id, int value, int type) {
     if (int kind = ChooseToggle(kKindToggles, id)) kind_ = kind;
     KnollOperationDialog::OnDialogCommand(id, value, type);
 }
+
+int WarpDialog::ArmedOperation() const { return kKindOperations[kind_ - 1]; }
 
 void WarpDialog::OnDialogReady() {
     KnollOperationDialog::OnDialogReady();

@@ -52,6 +52,7 @@ public:
     void OnDialogCommand(int id, int value, int type) override;
     void OnDialogReady() override;
 
+    int ArmedOperation() const override;
     int Kind() const { return kind_; }
     std::string LiveValueText() { return value_.Live(*this); }
     const std::string& SavedValueText() const { return value_.Saved(); }

@@ -35,18 +35,15 @@ public:
     KnollCanvasPane(KnollCanvasOwner* owner, FieldDocument& document);
     ~KnollCanvasPane() override;
 
-    // ---- The field ----------------------------------------------------------------------
-    // For loads, saves and the operation drivers.
+    // ---- The document's field, as the canvas shows it -----------------------------------
     HeightField& Field() { return document_.field(); }
     const HeightField& Field() const { return document_.field(); }
-    int FieldKind() const { return document_.field().kind(); }
-    void SetFieldKind(int kind) { document_.field().SetKind(kind); }
     int FieldValue(int x, int y) const { return document_.field().FieldValue(x, y); }
     int MaskTest(int x, int y) const { return document_.field().MaskTest(x, y); }
     void SnapshotField() { document_.field().SnapshotField(); }
     void RestoreField() { document_.field().RestoreField(); }
 
-    // ---- Operations on the field, run by the drivers ----------------------------------------
+    // ---- Operations on the field under their canvas names, forwarded to the document ------
     void Roughen(int mode, int32_t value);
     void RoughenArea(int area, int mode, int32_t value);
     void Smooth(int area, int radius);
@@ -80,9 +77,6 @@ public:
     // ---- Selection ----------------------------------------------------------------------------
     // On: outlining a new polygon. Off: no selection, the mask white. Both commit.
     void SetSelectMode(int on);
-    FieldSelection::State SelectState() const { return document_.selection().state(); }
-    // Vertices in field coordinates; a closed polygon repeats its first vertex at the end.
-    const FieldSelection& Selection() const { return document_.selection(); }
 
     // ---- Scale (canvas_scale.cpp) ------------------------------------------------------------
     // The field position at the centre keeps its place; at the pointer for the wheel.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "app/help_text_view.h"
 #include "editor_session.h"
 
@@ -59,14 +61,19 @@ TEST_F(Commands, ACanvasReleaseMakesUndoKeepSensitiveAndUndoRestoresTheCommit) {
     EXPECT_FALSE(editor.IsSensitive(cmdUndo));
 }
 
-TEST_F(Commands, OperationButtonsLeaveOnlyThePressedToggleOnAndNameItInTheMessageField) {
-    editor.Command(cmdRough);
-    editor.Command(cmdWacks);
-    EXPECT_FALSE(editor.IsToggledOn(cmdRough));
-    EXPECT_TRUE(editor.IsToggledOn(cmdWacks));
-    EXPECT_FALSE(editor.IsToggledOn(cmdSmooth));
-    EXPECT_FALSE(editor.IsToggledOn(cmdTiles));
-    EXPECT_EQ(editor.StatusText(cmdMessageField), "Wacks");
+TEST_F(Commands, EachOperationButtonShowsItsOwnDialogAloneAndNamesIt) {
+    std::set<int> commands, kinds;
+    for (const OperationButton& button : kOperationButtons) {
+        EXPECT_TRUE(commands.insert(button.commandId).second) << button.commandId;
+        EXPECT_TRUE(kinds.insert(button.dialogKind).second) << button.dialogKind;
+        editor.Command(button.commandId);
+        for (const OperationButton& other : kOperationButtons) {
+            bool pressed = other.commandId == button.commandId;
+            EXPECT_EQ(editor.IsToggledOn(other.commandId), pressed) << other.words;
+            EXPECT_EQ(editor.Window().OperationDialogs().IsShown(other.dialogKind), pressed) << other.words;
+        }
+        EXPECT_EQ(editor.StatusText(cmdMessageField), button.words);
+    }
 }
 
 TEST_F(Commands, ReadOutAndConvertItems) {
@@ -77,7 +84,7 @@ TEST_F(Commands, ReadOutAndConvertItems) {
     editor.Command(cmdToPpm);
     EXPECT_TRUE(editor.IsMenuSensitive(cmdToTga));
     EXPECT_FALSE(editor.IsMenuSensitive(cmdToPpm));
-    EXPECT_EQ(editor.Window().Canvas().FieldKind(), kSixteenBitField);
+    EXPECT_EQ(editor.Window().Document().field().kind(), kSixteenBitField);
     editor.Command(cmdToTga);
     EXPECT_FALSE(editor.IsMenuSensitive(cmdToTga));
     EXPECT_EQ(editor.Window().FileKind(), kFileKindTga);

@@ -57,7 +57,7 @@ TEST_F(FileCommands, OpenRefusesUnknownNamesAndTakesTheOtherFormat) {
     KnollCmdWindow& window = editor.Window();
     EXPECT_STREQ(window.Name(), "small.ppm");
     EXPECT_EQ(window.FileKind(), kFileKindPpm);
-    EXPECT_EQ(window.Canvas().FieldKind(), kSixteenBitField);
+    EXPECT_EQ(window.Document().field().kind(), kSixteenBitField);
     EXPECT_EQ(window.Canvas().FieldValue(2, 1), 5000);
     EXPECT_TRUE(editor.IsMenuSensitive(cmdToTga));
     EXPECT_FALSE(editor.IsMenuSensitive(cmdToPpm));
@@ -75,7 +75,7 @@ TEST_F(FileCommands, FailedOpenLeavesTheEditedFieldAsItWas) {
     editor.platform.QueueClick(area.x + 20, area.y + 20);
     editor.platform.QueueClick(area.x + 60, area.y + 20);
     editor.Pump();
-    ASSERT_EQ(canvas.Selection().vertexCount(), 2);
+    ASSERT_EQ(window.Document().selection().vertexCount(), 2);
     uint32_t committed = canvas.Field().undo().ReadPixel(10, 10);
 
     // A TGA that declares 100 x 100 and holds 19 rows; a PPM with no size; a PPM that
@@ -97,11 +97,11 @@ TEST_F(FileCommands, FailedOpenLeavesTheEditedFieldAsItWas) {
         EXPECT_EQ(canvas.Field().width(), 400) << name;
         EXPECT_EQ(canvas.Field().working().ReadPixel(10, 10), 0x123456u) << name;
         EXPECT_EQ(canvas.Field().undo().ReadPixel(10, 10), committed) << name;
-        EXPECT_EQ(canvas.FieldKind(), kEightBitField) << name;
+        EXPECT_EQ(window.Document().field().kind(), kEightBitField) << name;
         EXPECT_EQ(window.FileKind(), kFileKindTga) << name;
         EXPECT_STREQ(window.Name(), editor.Path("Intro.tga").c_str()) << name;
         EXPECT_EQ(editor.app.Settings().lastMapPath, editor.Path("Intro.tga")) << name;
-        EXPECT_EQ(canvas.Selection().vertexCount(), 2) << name;
+        EXPECT_EQ(window.Document().selection().vertexCount(), 2) << name;
         EXPECT_TRUE(editor.IsToggledOn(cmdSelect)) << name;
         EXPECT_TRUE(editor.IsSensitive(cmdUndo)) << name;
     }

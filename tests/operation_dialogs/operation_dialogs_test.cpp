@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <utility>
+#include <vector>
+
 #include "dialogs_session.h"
 #include "field_builder.h"
 #include "operation_dialogs/rough_dialog.h"
@@ -7,6 +11,7 @@
 #include "operation_dialogs/tile_dialog.h"
 #include "operation_dialogs/warp_dialog.h"
 #include "ops/drivers.h"
+#include "ops/operation_table.h"
 
 namespace {
 
@@ -22,6 +27,34 @@ void Placement(vDialog& dialog, int& left, int& top) {
 }
 
 }  // namespace
+
+TEST(OperationTable, EveryToggleArmsItsOwnOperationAndEveryOperationIsArmed) {
+    DialogsSession session;
+    KnollOperationDialogs& dialogs = *session.dialogs;
+    const std::pair<int, std::vector<int>> toggles[] = {
+        {kRoughKind, {kRoughUpId}},
+        {kSmoothKind, {kSmoothSpinnerId}},
+        {kWacksKind, {kWacksCutId, kWacksClipId, kWacksIncId, kWacksDecId, kWacksInverseId, kWacksFillId}},
+        {kTilesKind, {kTileLeftToRightId, kTileRightToLeftId, kTileTopToBottomId, kTileBottomToTopId,
+                      kTileFlipLeftRightId, kTileFlipTopBottomId}},
+    };
+    std::set<int> armed;
+    for (const auto& [kind, ids] : toggles) {
+        dialogs.CloseOpenDialog();
+        session.Present(kind);
+        for (int id : ids) {
+            session.Click(dialogs.Dialog(kind), id);
+            std::string word = dialogs.ArmOperation();
+            EXPECT_EQ(word, OperationFor(dialogs.ArmedOperation()).statusWord);
+            EXPECT_TRUE(armed.insert(dialogs.ArmedOperation()).second) << "toggle " << id << " arms a code twice";
+        }
+    }
+    EXPECT_EQ(armed.size(), std::size(kOperationTable) - 1);
+    for (int code = 0; code < int(std::size(kOperationTable)); ++code) {
+        EXPECT_EQ(kOperationTable[code].code, code);
+        EXPECT_EQ(code == kOperationNone, armed.count(code) == 0) << code;
+    }
+}
 
 TEST(WacksDialog, ExitRevertsTheKindButKeepsTheValueWhileSwitchingDialogsKeepsBoth) {
     DialogsSession session;

@@ -145,8 +145,8 @@ TEST(CanvasScale, MagnifiedClicksOutlineAndReadOutWorkInFieldPositions) {
     f.canvas.SetSelectMode(1);
     for (vPoint click : {vPoint{41, 42}, vPoint{200, 40}, vPoint{170, 210}, vPoint{170, 211}}) f.Click(click.x, click.y);
     f.Click(0, 0, 3);
-    ASSERT_EQ(f.canvas.SelectState(), FieldSelection::kChosen);
-    const std::vector<vPoint>& points = f.canvas.Selection().points();
+    ASSERT_EQ(f.document.selection().state(), FieldSelection::kChosen);
+    const std::vector<vPoint>& points = f.document.selection().points();
     ASSERT_EQ(points.size(), 4u);
     EXPECT_EQ(points[0].x, 10);
     EXPECT_EQ(points[0].y, 10);

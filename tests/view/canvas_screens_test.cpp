@@ -22,7 +22,7 @@ public:
         EXPECT_EQ(LoadPaletteFile((kDemo + "Std.pal").c_str(), palette, directory), kPaletteLoaded);
         canvas.Field().SetPalette(palette);
         EXPECT_EQ(LoadTga(canvas.Field(), (kDemo + "Intro.tga").c_str()), kLoadDone);
-        canvas.SetFieldKind(kEightBitField);
+        document.field().SetKind(kEightBitField);
         canvas.SnapshotField();
         canvas.UpdateScrollBars();
         Pump();
@@ -65,14 +65,14 @@ TEST(CanvasScreens, DemoFieldWithItsLegendOnEachEdge) {
 TEST(CanvasScreens, SixteenBitFieldAndAClosedPolygon) {
     DemoCanvas f;
     f.canvas.ConvertToPpm();
-    EXPECT_EQ(f.canvas.FieldKind(), kSixteenBitField);
+    EXPECT_EQ(f.document.field().kind(), kSixteenBitField);
     f.Pump();
     EXPECT_TRUE(f.Presents(120, 90));
     f.Keep("canvas_sixteen_bit");
 
     f.canvas.ConvertToTga();
     f.ClosePolygon({{60, 60}, {300, 40}, {370, 200}, {220, 360}, {40, 280}});
-    ASSERT_EQ(f.canvas.SelectState(), FieldSelection::kChosen);
+    ASSERT_EQ(f.document.selection().state(), FieldSelection::kChosen);
     f.Keep("canvas_closed_polygon");
     EXPECT_EQ(f.platform().FramePixel(f.X(300), f.Y(40)) & 0xFFFFFF, 0xFFFEFFu);
 }
@@ -81,9 +81,9 @@ TEST(CanvasScreens, AMagnifiedPolygonAndTheFieldAtOneToTwo) {
     DemoCanvas f;
     f.canvas.SetScaleAround(2, 0, 0);
     f.ClosePolygon({{60, 60}, {500, 40}, {700, 300}, {420, 560}, {40, 500}});
-    ASSERT_EQ(f.canvas.SelectState(), FieldSelection::kChosen);
+    ASSERT_EQ(f.document.selection().state(), FieldSelection::kChosen);
     f.Keep("canvas_magnified_polygon");
-    EXPECT_EQ(f.canvas.Selection().points()[1].x, 125);
+    EXPECT_EQ(f.document.selection().points()[1].x, 125);
     EXPECT_EQ(f.Shown(4 * 125 + 2, 4 * 10 + 2), 0xFFFEFFu);  // the centre of the vertex's block
 
     f.canvas.SetScaleAround(-1, 0, 0);

@@ -35,12 +35,12 @@ TEST(CanvasSelection, RubberBandFollowsTheDragAndLeavesNothingBehind) {
     }
     f.MoveTo(80, 60);
     f.Release(80, 60);
-    ASSERT_EQ(f.canvas.Selection().vertexCount(), 2);
+    ASSERT_EQ(f.document.selection().vertexCount(), 2);
     EXPECT_EQ(f.Shown(50, 40), kNearWhitePixel);  // the outline, in near-white
     EXPECT_EQ(f.Shown(60, 25), before.At(60, 25) & 0xFFFFFF);
 
     f.Click(80, 60);  // a release on the newest vertex adds none
-    EXPECT_EQ(f.canvas.Selection().vertexCount(), 2);
+    EXPECT_EQ(f.document.selection().vertexCount(), 2);
 }
 
 TEST(CanvasSelection, RightClickWithFewerThanThreeVerticesStartsOverFromTheCommit) {
@@ -50,8 +50,8 @@ TEST(CanvasSelection, RightClickWithFewerThanThreeVerticesStartsOverFromTheCommi
     f.canvas.FillValue(0, 9);  // an uncommitted change
     Outline(f, {{10, 10}, {90, 10}});
     f.Click(50, 50, 3);
-    EXPECT_EQ(f.canvas.SelectState(), FieldSelection::kOutlining);
-    EXPECT_EQ(f.canvas.Selection().vertexCount(), 0);
+    EXPECT_EQ(f.document.selection().state(), FieldSelection::kOutlining);
+    EXPECT_EQ(f.document.selection().vertexCount(), 0);
     EXPECT_EQ(f.canvas.FieldValue(50, 10), Ramp(50, 10));
     EXPECT_TRUE(f.ShowsTheField());
 }
@@ -68,9 +68,9 @@ TEST(CanvasSelection, ClosedPolygonFillsTheMaskEvenOddUnderTheOutlineAtAnyScroll
     // A five-pointed star: its points are inside, its doubly wound centre is not.
     Outline(f, {{70, 10}, {99, 100}, {22, 44}, {118, 44}, {41, 100}});
     f.Click(0, 0, 3);
-    ASSERT_EQ(f.canvas.SelectState(), FieldSelection::kChosen);
-    EXPECT_EQ(f.canvas.Selection().points().front().x, 110);  // field coordinates
-    EXPECT_EQ(f.canvas.Selection().points().back().y, 34);    // the first again, closing
+    ASSERT_EQ(f.document.selection().state(), FieldSelection::kChosen);
+    EXPECT_EQ(f.document.selection().points().front().x, 110);  // field coordinates
+    EXPECT_EQ(f.document.selection().points().back().y, 34);    // the first again, closing
     EXPECT_EQ(f.canvas.MaskTest(40 + 70, 24 + 20), 0);        // top point
     EXPECT_EQ(f.canvas.MaskTest(40 + 110, 24 + 46), 0);       // right point
     EXPECT_EQ(f.canvas.MaskTest(40 + 70, 24 + 62), 1);        // centre
@@ -89,7 +89,7 @@ TEST(CanvasSelection, VertexBeyondTheFieldSlidesOntoItsEdge) {
     f.Load(100, 80, kSixteenBitField, [](int, int) { return 1000; });
     f.canvas.SetSelectMode(1);
     Outline(f, {{40, 20}, {160, 50}, {40, 60}});
-    const auto& points = f.canvas.Selection().points();
+    const auto& points = f.document.selection().points();
     ASSERT_EQ(points.size(), 3u);
     EXPECT_EQ(points[1].x, 100);
     EXPECT_EQ(points[1].y, 20 + 30 * 60 / 120);
@@ -127,15 +127,15 @@ TEST(CanvasSelection, ZoomScalesAChosenPolygonWithTheField) {
     f.canvas.SnapshotField();
     ASSERT_EQ(f.canvas.Zoom(kZoomExpand), ZoomOutcome::kDone);
     EXPECT_EQ(f.canvas.Field().width(), 120);
-    EXPECT_EQ(f.canvas.Selection().points()[2].x, 60);
+    EXPECT_EQ(f.document.selection().points()[2].x, 60);
     EXPECT_EQ(f.canvas.MaskTest(40, 40), 0);
     EXPECT_EQ(f.canvas.MaskTest(15, 40), 1);
-    EXPECT_EQ(f.canvas.SelectState(), FieldSelection::kChosen);
+    EXPECT_EQ(f.document.selection().state(), FieldSelection::kChosen);
 
     ASSERT_EQ(f.canvas.Zoom(kZoomShrink), ZoomOutcome::kDone);
     ASSERT_EQ(f.canvas.Zoom(kZoomShrink), ZoomOutcome::kDone);
     EXPECT_EQ(f.canvas.Field().width(), 30);
-    EXPECT_EQ(f.canvas.Selection().points()[2].y, 15);
+    EXPECT_EQ(f.document.selection().points()[2].y, 15);
     EXPECT_EQ(f.canvas.MaskTest(10, 10), 0);
     EXPECT_EQ(f.canvas.MaskTest(2, 10), 1);
     f.Pump();
