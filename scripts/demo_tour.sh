@@ -1,13 +1,16 @@
 #!/bin/bash
 # A short tour of the editor under Xvfb: the field shown, the palette legend, a closed
-# polygon and the help window, each as a screenshot in the output folder.
+# polygon, the polygon magnified and the help window; then a 4096 x 4096 field fitted to
+# the window and, expanded, an inverse sweeping down it at 1:4. Each is a screenshot in the output
+# folder.
 # Usage: demo_tour.sh <knollwork> <workspace> <output folder>
 set -u
 repo=$(cd "$(dirname "$0")/.." && pwd)
 source "$repo/tests/app/e2e/xvfb_harness.sh"
 
-# Frame-relative spots of the command bar's "Select" and of the canvas's top-left corner.
-select_x=190 select_y=33 canvas_x=0 canvas_y=47
+# Frame-relative spots of the command bar's "Select" and "Wacks", of the Wacks dialog's
+# "Inverse" and of the canvas's top-left corner.
+select_x=190 select_y=33 wacks_x=365 inverse_x=547 inverse_y=128 canvas_x=0 canvas_y=47
 
 click_on_frame() {
     local x y
@@ -16,6 +19,43 @@ click_on_frame() {
 }
 
 click_on_field() { click_on_frame $((canvas_x + $1)) $((canvas_y + $2)) "${3:-1}"; }
+
+# Ctrl with the wheel turned away from the user N times over a canvas spot.
+magnify_at() {
+    local x y
+    eval "$(xdotool getwindowgeometry --shell "$XVFB_WINDOW")"
+    xdotool mousemove $((X + canvas_x + $1)) $((Y + canvas_y + $2)) keydown ctrl
+    for _ in $(seq 1 "$3"); do xdotool click 4; sleep 0.2; done
+    xdotool keyup ctrl
+    sleep 0.5
+}
+
+# The large field: fitted, then at 1:4 with a smooth caught while it sweeps down.
+large_field() {
+    local editor=$1 workspace=$2 out=$3 x y
+    xvfb_start_editor "$editor" "$workspace" "$out/editor-large.log" Large.tga
+    xvfb_wait_window Knollwork || { echo "the editor did not start; see $out/editor-large.log"; return; }
+    sleep 3                                # the field loads before the keys count
+    xvfb_keys ctrl+0 ctrl+0                # View > Fit Field (twice: the first may be early)
+    xvfb_screenshot "$out/7-fitted.png"
+    # Expanded to 8192 x 8192, the inverse takes long enough to be caught sweeping.
+    xvfb_keys alt+f Right Right Right Return   # Resize > Expand 2X
+    sleep 2
+    xvfb_keys ctrl+0 ctrl+plus ctrl+plus   # 1:16, then 1:4
+    click_on_frame $wacks_x $select_y      # the Wacks dialog opens beside the bars
+    click_on_frame $inverse_x $inverse_y
+    # The editor is stopped a moment after the click, so the screenshot catches the
+    # inverse half way down the view.
+    eval "$(xdotool getwindowgeometry --shell "$XVFB_WINDOW")"
+    xdotool mousemove $((X + canvas_x + 600)) $((Y + canvas_y + 500)) click 1
+    sleep "${TOUR_SWEEP_DELAY:-0.02}"
+    kill -STOP "$XVFB_PID"
+    xvfb_screenshot "$out/8-sweep.png"
+    kill -CONT "$XVFB_PID"
+    sleep 1
+    xvfb_keys alt+f x
+    xvfb_wait_exit 20
+}
 
 inner() {
     local editor=$1 workspace=$2 out=$3
@@ -31,11 +71,15 @@ inner() {
     for point in "120 90" "330 130" "290 330" "90 280"; do click_on_field $point; done
     click_on_field 200 200 3               # the right button closes the polygon
     xvfb_screenshot "$out/4-polygon.png"
+    magnify_at 330 130 2                   # 4:1 around a vertex
+    xvfb_screenshot "$out/5-magnified.png"
+    xvfb_keys ctrl+1                       # View > Actual Size
     xvfb_keys alt+f Left Return               # Help > Contents
     sleep 0.5
-    xvfb_screenshot "$out/5-help.png"
+    xvfb_screenshot "$out/6-help.png"
     xvfb_keys alt+f x                      # File > Exit
     xvfb_wait_exit 20
+    [[ -f "$workspace/Large.tga" ]] && large_field "$editor" "$workspace" "$out"
 }
 
 if [[ "${1:-}" == --inner ]]; then
@@ -46,7 +90,12 @@ fi
 xvfb_require_tools
 editor=$(realpath "$1") workspace=$(realpath "$2") out=$(realpath -m "$3")
 mkdir -p "$out"
-rm -f "$out"/[1-5]-*.png
+rm -f "$out"/[1-8]-*.png
+# The large field is the demo's island at 4096 x 4096, made once by the build's tool.
+maker=$(dirname "$editor")/../../tools/demo/make_intro_terrain
+if [[ ! -f "$workspace/Large.tga" && -x "$maker" ]]; then
+    "$maker" "$workspace" 4096 Large.tga || echo "the large field could not be made"
+fi
 xvfb_run_inner "$0" "$editor" "$workspace" "$out"
 echo "screenshots of the tour:"
-ls "$out"/[1-5]-*.png
+ls "$out"/[1-8]-*.png

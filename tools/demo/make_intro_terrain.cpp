@@ -1,13 +1,15 @@
 // Writes the demo workspace: Intro.tga, a 400 x 400 8-bit terrain, and Std.pal, the
 // default palette as a palette file. The terrain comes from a fixed seed, so every run
-// writes the same bytes.
+// writes the same bytes. Given a side and a file name, it writes only the same island
+// at that size, finer detail added as the side grows (the tour's large field).
 //
-//   make_intro_terrain DIRECTORY
+//   make_intro_terrain DIRECTORY [SIDE NAME]
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -17,7 +19,7 @@
 
 namespace {
 
-constexpr int kSize = 400;
+constexpr int kIntroSize = 400;
 constexpr uint32_t kSeed = 20240611;
 
 // A small generator of our own, so the terrain does not depend on the C library.
@@ -50,14 +52,15 @@ private:
     std::vector<double> values_;
 };
 
-// Octaves of lattice noise, raised towards the middle so the hills form an island.
-std::vector<int> TerrainHeights() {
+// Octaves of lattice noise down to cells of about four positions, raised towards the
+// middle so the hills form an island.
+std::vector<int> TerrainHeights(int side) {
     std::vector<Lattice> octaves;
-    for (int octave = 0; octave < 6; ++octave) octaves.emplace_back(3 << octave, kSeed + octave);
-    std::vector<int> heights(size_t(kSize) * kSize);
-    for (int y = 0; y < kSize; ++y) {
-        for (int x = 0; x < kSize; ++x) {
-            double u = (x + 0.5) / kSize, v = (y + 0.5) / kSize;
+    for (int octave = 0; (3 << octave) * 4 <= side; ++octave) octaves.emplace_back(3 << octave, kSeed + octave);
+    std::vector<int> heights(size_t(side) * side);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            double u = (x + 0.5) / side, v = (y + 0.5) / side;
             double noise = 0, weight = 1, total = 0;
             for (const Lattice& lattice : octaves) {
                 noise += weight * lattice.At(u, v);
@@ -66,21 +69,21 @@ std::vector<int> TerrainHeights() {
             }
             double distance = std::hypot(u - 0.5, v - 0.5) / 0.7071;
             double height = noise / total * (1.15 - distance);
-            heights[size_t(y) * kSize + x] = std::clamp(int(height * 470) - 50, 0, 239);
+            heights[size_t(y) * side + x] = std::clamp(int(height * 470) - 50, 0, 239);
         }
     }
     return heights;
 }
 
-bool WriteTerrain(const std::string& directory) {
+bool WriteTerrain(const std::string& path, int side) {
     HeightField field;
-    std::vector<int> heights = TerrainHeights();
-    std::vector<vColor> row(kSize);
-    for (int y = 0; y < kSize; ++y) {
-        for (int x = 0; x < kSize; ++x) row[x] = field.ValueColor(heights[size_t(y) * kSize + x]);
+    if (!field.ReplaceField(side, side)) return false;
+    std::vector<int> heights = TerrainHeights(side);
+    std::vector<vColor> row(side);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) row[x] = field.ValueColor(heights[size_t(y) * side + x]);
         field.WriteRow(y, row.data());
     }
-    std::string path = directory + "/Intro.tga";
     std::vector<char> buffer(path.begin(), path.end());
     buffer.push_back('\0');
     return SaveTga(field, buffer.data(), buffer.size()) == kSaveDone;
@@ -98,11 +101,14 @@ bool WritePaletteFile(const std::string& directory) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_intro_terrain DIRECTORY\n");
+    if (argc != 2 && argc != 4) {
+        std::fprintf(stderr, "usage: make_intro_terrain DIRECTORY [SIDE NAME]\n");
         return 2;
     }
-    if (!WriteTerrain(argv[1]) || !WritePaletteFile(argv[1])) {
+    std::string directory = argv[1];
+    bool written = argc == 4 ? WriteTerrain(directory + "/" + argv[3], std::atoi(argv[2]))
+                             : WriteTerrain(directory + "/Intro.tga", kIntroSize) && WritePaletteFile(directory);
+    if (!written) {
         std::fprintf(stderr, "make_intro_terrain: cannot write into %s\n", argv[1]);
         return 1;
     }

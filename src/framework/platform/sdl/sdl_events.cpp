@@ -140,7 +140,10 @@ bool vSdlPlatform::Translate(const SDL_Event& sdl, vPlatformEvent& event) {
         case SDL_WINDOWEVENT: return TranslateWindowEvent(sdl, event);
         default: return false;
     }
-    event.modifiers = ModifiersOf(SDL_GetModState());
+    // A key carries the modifiers held when it was pressed: keys that queue up while the
+    // program is busy would otherwise all take the state after the last of them.
+    bool isKey = sdl.type == SDL_KEYDOWN || sdl.type == SDL_KEYUP;
+    event.modifiers = ModifiersOf(isKey ? sdl.key.keysym.mod : SDL_GetModState());
     return true;
 }
 
