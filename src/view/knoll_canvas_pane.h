@@ -130,6 +130,7 @@ private:
     void SetBar(bool horizontal);
 
     // The deferred copy of the view.
+    vMemoryDC* ShownImage();
     void FlushView();
     void CopyView();
     void DrawScaled();
