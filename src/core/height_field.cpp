@@ -12,20 +12,54 @@ std::unique_ptr<TarnMemoryDC> WhiteImage(int width, int height) {
 
 }  // namespace
 
-HeightField::HeightField()
-    : working_(WhiteImage(kInitialSize, kInitialSize)),
-      undo_(WhiteImage(kInitialSize, kInitialSize)),
-      mask_(WhiteImage(kInitialSize, kInitialSize)) {}
+HeightField::HeightField() : working_(WhiteImage(kInitialSize, kInitialSize)) {
+    SetSize(kInitialSize, kInitialSize);
+}
 
-void HeightField::SnapshotField() { undo_->CopyImageFrom(*working_); }
+TarnMemoryDC& HeightField::undo() {
+    if (!undo_) {
+        undo_ = std::make_unique<TarnMemoryDC>(width_, height_);
+        undo_->CopyImageFrom(*working_);
+        undoState_ = UndoState::kOwn;
+    }
+    return *undo_;
+}
 
-// Every row may differ from what the painter last saw.
+TarnMemoryDC& HeightField::mask() {
+    if (!mask_) mask_ = WhiteImage(width_, height_);
+    return *mask_;
+}
+
+// Should memory run out for the copy, the write goes ahead and the last commit is lost:
+// Undo then leaves the field as it is.
+void HeightField::SeparateUndo() {
+    undo();
+    if (!undo_->valid()) {
+        undo_.reset();
+        undoState_ = UndoState::kNone;
+    }
+}
+
+void HeightField::SnapshotField() {
+    undo_.reset();
+    undoState_ = UndoState::kEqual;
+}
+
+// An undo equal to the working image has nothing to restore. Otherwise every row may
+// differ from what the painter last saw.
 void HeightField::RestoreField() {
-    working_->CopyImageFrom(*undo_);
+    if (undoState_ != UndoState::kOwn) return;
+    working_.swap(undo_);
+    SnapshotField();
     for (int y = 0; y < height_; ++y) painter_->RowChanged(y);
 }
 
-void HeightField::ClearMask() { mask_->Erase(); }
+void HeightField::ClearMask() { mask_.reset(); }
+
+void HeightField::BeginCommittedChange() {
+    undo_.reset();
+    undoState_ = UndoState::kNone;
+}
 
 bool HeightField::AcceptableSize(int64_t width, int64_t height) {
     return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide &&
@@ -33,28 +67,44 @@ bool HeightField::AcceptableSize(int64_t width, int64_t height) {
 }
 
 bool HeightField::ReplaceField(int width, int height) {
-    if (!TakeSize(width, height)) return false;
+    if (!AcceptableSize(width, height)) return false;
+    if (width != width_ || height != height_) {
+        auto working = std::make_unique<TarnMemoryDC>(width, height);
+        if (!working->valid()) return false;
+        working_ = std::move(working);
+    }
+    SetSize(width, height);
     working_->Erase();
-    undo_->Erase();
+    SnapshotField();
+    painter_->ClearSurface();
     return true;
 }
 
-bool HeightField::BeginLoad(int width, int height) { return TakeSize(width, height); }
+bool HeightField::BeginLoad(int width, int height) {
+    if (!AcceptableSize(width, height)) return false;
+    incoming_ = std::make_unique<TarnMemoryDC>(width, height);
+    if (incoming_->valid()) return true;
+    incoming_.reset();
+    return false;
+}
 
 void HeightField::EndLoad(int rowsRead) {
-    if (rowsRead >= height_) return;
-    working_->EraseArea(0, rowsRead, width_, height_ - rowsRead);
-    undo_->Erase();
+    working_ = std::move(incoming_);
+    SetSize(working_->width(), working_->height());
+    SnapshotField();
+    if (rowsRead < height_) {
+        working_->EraseArea(0, rowsRead, width_, height_ - rowsRead);
+        undo_ = WhiteImage(width_, height_);
+        undoState_ = UndoState::kOwn;
+    }
+    painter_->ClearSurface();
 }
 
 bool HeightField::ReshapeWithin(int width, int height) {
     if (!AcceptableSize(width, height) || int64_t(width) * height > int64_t(width_) * height_) return false;
+    BeginCommittedChange();
     working_->Reshape(width, height);
-    undo_->Reshape(width, height);
-    mask_->Reshape(width, height);
-    width_ = width;
-    height_ = height;
-    mask_->Erase();
+    SetSize(width, height);
     painter_->ClearSurface();
     return true;
 }
@@ -64,24 +114,15 @@ void HeightField::TakeImagesOf(HeightField& loaded) {
     std::swap(height_, loaded.height_);
     std::swap(working_, loaded.working_);
     std::swap(undo_, loaded.undo_);
+    std::swap(undoState_, loaded.undoState_);
     std::swap(mask_, loaded.mask_);
+    std::swap(whiteRow_, loaded.whiteRow_);
     painter_->ClearSurface();
 }
 
-bool HeightField::TakeSize(int width, int height) {
-    if (!AcceptableSize(width, height)) return false;
-    if (width != width_ || height != height_) {
-        auto working = std::make_unique<TarnMemoryDC>(width, height);
-        auto undo = std::make_unique<TarnMemoryDC>(width, height);
-        auto mask = std::make_unique<TarnMemoryDC>(width, height);
-        if (!working->valid() || !undo->valid() || !mask->valid()) return false;
-        working_ = std::move(working);
-        undo_ = std::move(undo);
-        mask_ = std::move(mask);
-        width_ = width;
-        height_ = height;
-    }
-    mask_->Erase();
-    painter_->ClearSurface();
-    return true;
+void HeightField::SetSize(int width, int height) {
+    width_ = width;
+    height_ = height;
+    whiteRow_.assign(std::size_t(width), kNoValuePixel);
+    mask_.reset();
 }

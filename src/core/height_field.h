@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "core/field_painter.h"
 #include "core/palette.h"
@@ -15,11 +16,16 @@ inline constexpr uint32_t kNoValuePixel = 0xFFFFFF;
 
 // The height field: the working image (the document, also what is shown), the undo
 // image (the last commit) and the selection mask (white, the chosen polygon black).
+//
+// Images are made when they are needed. The undo image exists only while it differs
+// from the working image: a commit records that the two are equal, and the first write
+// after it copies the working image first. The mask exists only with a selection;
+// without one every position tests as outside (1), as a white mask would.
 class HeightField {
 public:
     // Upper bounds of one field, so a hostile header cannot ask for gigabytes:
-    // 8192 x 8192 positions (three images of 256 MiB each), and no side longer than
-    // a TGA file can record.
+    // 8192 x 8192 positions (an image of 256 MiB), and no side longer than a TGA file
+    // can record.
     static constexpr int64_t kMaxPositions = int64_t(8192) * 8192;
     static constexpr int kMaxSide = 65535;
     static constexpr int kInitialSize = 400;
@@ -35,11 +41,21 @@ public:
     void SetKind(int kind) { kind_ = kind; }
     int MaxValue() const { return kind_ == kSixteenBitField ? 0xFFFF : 0xFF; }
 
-    TarnMemoryDC& working() { return *working_; }
+    // Reading the field takes the const working image. The non-const one is for
+    // writing: when the undo image was equal to it, the copy is made first.
     const TarnMemoryDC& working() const { return *working_; }
-    TarnMemoryDC& undo() { return *undo_; }
-    TarnMemoryDC& mask() { return *mask_; }
-    const TarnMemoryDC& mask() const { return *mask_; }
+    TarnMemoryDC& working() {
+        if (undoState_ == UndoState::kEqual) SeparateUndo();
+        return *working_;
+    }
+    // The last commit, made as a copy of the working image when the two are equal.
+    TarnMemoryDC& undo();
+    // The selection mask, made white when there is none.
+    TarnMemoryDC& mask();
+    bool HasUndoImage() const { return undo_ != nullptr; }
+    bool HasMask() const { return mask_ != nullptr; }
+    // Row y of the mask, or of a white mask without a selection.
+    const uint32_t* MaskRow(int y) const { return mask_ ? mask_->RowPixels(y) : whiteRow_.data(); }
 
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
@@ -60,6 +76,7 @@ public:
     // the kind's rule (8-bit: lowest bit of the blue byte; 16-bit: white or not).
     int MaskTest(int x, int y) const {
         if (!Contains(x, y)) return -1;
+        if (!mask_) return 1;
         uint32_t pixel = mask_->ReadPixel(x, y);
         if (kind_ == kSixteenBitField) return pixel == kNoValuePixel ? 1 : 0;
         return int((pixel >> 16) & 1);
@@ -78,27 +95,35 @@ public:
     }
 
     // Writes width() colours into row y of the working image.
-    void WriteRow(int y, const vColor* row) { working_->PaintPixelStrip(0, y, width_, row); }
+    void WriteRow(int y, const vColor* row) { working().PaintPixelStrip(0, y, width_, row); }
 
-    void SnapshotField();  // undo image := working image
-    void RestoreField();   // working image := undo image
+    void SnapshotField();  // undo image := working image; costs nothing
+    void RestoreField();   // working image := undo image; costs nothing when they are equal
     void ClearMask();      // no selection
+    // For changes that end in SnapshotField (a conversion, a repaint, a zoom): the last
+    // commit is let go, so their first write copies nothing. RestoreField before that
+    // commit leaves the field as it is.
+    void BeginCommittedChange();
 
-    // New images of width x height, all white; the view's surface is cleared. Returns
-    // false, changing nothing, when the size is zero, negative, beyond the bounds above
-    // or more than memory allows.
+    // A new field of width x height, all white and committed, without a selection; the
+    // view's surface is cleared. Returns false, changing nothing, when the size is zero,
+    // negative, beyond the bounds above or more than memory allows.
     bool ReplaceField(int width, int height);
     static bool AcceptableSize(int64_t width, int64_t height);
 
-    // For readers and the zoom, which write every row of the working and the undo image
-    // themselves (see CommittedRows): ReplaceField without
-    // clearing the working and undo images. EndLoad with the number of rows
-    // read then clears the rows a short file left unwritten, and the undo image.
+    // For readers and the expand, which write every row of a new field: BeginLoad makes
+    // the image the rows are written into, through LoadRow, and the field stays as it is
+    // (false when the size is refused or memory runs out). EndLoad with the number of
+    // rows written makes that image the working image, the rest of it white, and
+    // commits; a load cut short leaves a white undo image instead. AbandonLoad drops it.
     bool BeginLoad(int width, int height);
+    uint32_t* LoadRow(int y) { return incoming_->MutableRowPixels(y); }
     void EndLoad(int rowsRead);
-    // For the shrink, which builds the smaller field inside the old images' memory: the
-    // images take the smaller size keeping their memory and pixels as they lie, the mask
-    // is cleared and the view told. False, changing nothing, for a size that is larger.
+    void AbandonLoad() { incoming_.reset(); }
+    // For the shrink, which builds the smaller field inside the working image's memory:
+    // it takes the smaller size keeping its memory and pixels as they lie, the mask and
+    // the last commit are let go (see BeginCommittedChange) and the view told. False,
+    // changing nothing, for a size that is larger.
     bool ReshapeWithin(int width, int height);
     // Takes the size and images of a field that was loaded aside, leaving it this
     // field's old ones; the view is told as for a new field. So a load that fails half
@@ -109,9 +134,13 @@ public:
     FieldPainter& painter() { return *painter_; }
 
 private:
-    // The new size with the mask cleared and the view told; images are made anew only
-    // when the size changes.
-    bool TakeSize(int width, int height);
+    // Equal: no undo image, it would hold what the working image holds. Own: undo_ holds
+    // the last commit. None: inside a change that ends in a commit, nothing is kept.
+    enum class UndoState { kEqual, kOwn, kNone };
+
+    void SeparateUndo();
+    // Width and height with a white row for the mask test; the mask is let go.
+    void SetSize(int width, int height);
 
     int width_ = kInitialSize;
     int height_ = kInitialSize;
@@ -120,6 +149,9 @@ private:
     std::unique_ptr<TarnMemoryDC> working_;
     std::unique_ptr<TarnMemoryDC> undo_;
     std::unique_ptr<TarnMemoryDC> mask_;
+    std::unique_ptr<TarnMemoryDC> incoming_;
+    UndoState undoState_ = UndoState::kEqual;
+    std::vector<uint32_t> whiteRow_;
     FieldPainter quietPainter_;
     FieldPainter* painter_ = &quietPainter_;
 };

@@ -59,10 +59,14 @@ void FillPixels(uint32_t* to, uint32_t pixel, std::size_t count) { std::fill(to,
 
 #endif
 
-void CopyPixelRun(uint32_t* to, const uint32_t* from, std::size_t count) {
-    if (StreamsImage(count)) {
+void PutImageRow(uint32_t* to, const uint32_t* from, std::size_t count, bool stream) {
+    if (stream) {
         StreamPixelRow(to, from, count);
     } else {
         std::memcpy(to, from, count * sizeof(uint32_t));
     }
+}
+
+void CopyPixelRun(uint32_t* to, const uint32_t* from, std::size_t count) {
+    PutImageRow(to, from, count, StreamsImage(count));
 }

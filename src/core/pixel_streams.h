@@ -14,3 +14,5 @@ void CopyPixelRun(uint32_t* to, const uint32_t* from, std::size_t count);
 // streaming stores, and the row copy that uses them.
 bool StreamsImage(std::size_t pixels);
 void StreamPixelRow(uint32_t* to, const uint32_t* from, std::size_t count);
+// One row of such an image: streamed when the image is, else a plain copy.
+void PutImageRow(uint32_t* to, const uint32_t* from, std::size_t count, bool stream);

@@ -9,9 +9,9 @@
 #include <immintrin.h>
 #endif
 
-#include "core/committed_rows.h"
 #include "core/file_name.h"
 #include "core/input_file.h"
+#include "core/loaded_rows.h"
 #include "files/replacing_file.h"
 #include "core/row_reader.h"
 
@@ -96,11 +96,10 @@ void DecodeRow(const uint8_t* bytes, int width, uint32_t* pixels) {
 void DecodeRow(const uint8_t* bytes, int width, uint32_t* pixels) { DecodeSamples(bytes, 0, width, pixels); }
 #endif
 
-int ReadPixelRows(HeightField& field, InputFile& file) {
-    const int width = field.width();
+int ReadPixelRows(HeightField& field, InputFile& file, int width, int height) {
     std::vector<uint32_t> row(static_cast<size_t>(width));
-    CommittedRows rows(field);
-    return ReadRows(file, field.height(), size_t(width) * 3, [&](int y, const uint8_t* bytes) {
+    LoadedRows rows(field, width, height);
+    return ReadRows(file, height, size_t(width) * 3, [&](int y, const uint8_t* bytes) {
         DecodeRow(bytes, width, row.data());
         rows.Store(y, row.data());
     });
@@ -114,7 +113,7 @@ void WriteHeader(const HeightField& field, ReplacingFile& file) {
 }
 
 // Byte stores may alias anything, so the loop bounds are kept in locals.
-void WritePixelRows(HeightField& field, ReplacingFile& file) {
+void WritePixelRows(const HeightField& field, ReplacingFile& file) {
     const int width = field.width();
     for (int y = 0; y < field.height() && file.ok(); ++y) {
         const uint32_t* pixels = field.working().RowPixels(y);
@@ -145,9 +144,9 @@ int LoadPpm(HeightField& field, const char* path, FileSize* fileSize) {
         if (fileSize) *fileSize = {int(width), int(height)};
         return kLoadNoMemory;
     }
-    int rows = ReadPixelRows(field, file);
+    int rows = ReadPixelRows(field, file, int(width), int(height));
     field.EndLoad(rows);
-    if (rows < field.height()) return kLoadDataEnded;
+    if (rows < height) return kLoadDataEnded;
     field.painter().RefreshView();
     return kLoadDone;
 }

@@ -1,11 +1,13 @@
 #include "core/render_palette.h"
 
+#include <utility>
 #include <vector>
 
 void RenderPalette(HeightField& field, const Palette& palette) {
+    field.BeginCommittedChange();
     std::vector<vColor> row(field.width());
     for (int y = 0; y < field.height(); ++y) {
-        const uint32_t* pixels = field.working().RowPixels(y);
+        const uint32_t* pixels = std::as_const(field).working().RowPixels(y);
         for (int x = 0; x < field.width(); ++x) {
             row[x] = pixels[x] == kNoValuePixel ? vColor::FromPixel(kNoValuePixel)
                                                 : palette[(pixels[x] >> 16) & 0xFF];
@@ -14,4 +16,5 @@ void RenderPalette(HeightField& field, const Palette& palette) {
         field.painter().RowChanged(y);
         field.painter().RefreshView();
     }
+    field.SnapshotField();
 }

@@ -6,4 +6,5 @@
 // entry its blue byte names, so values stay as they were while the display colours
 // change. A position without a value stays without one (white); painting it with an
 // entry would turn missing data into a height. The view is refreshed after each row.
+// A repaint is a commit: the undo image holds the repainted field afterwards.
 void RenderPalette(HeightField& field, const Palette& palette);

@@ -4,9 +4,9 @@
 #include <cstring>
 #include <vector>
 
-#include "core/committed_rows.h"
 #include "core/file_name.h"
 #include "core/input_file.h"
+#include "core/loaded_rows.h"
 #include "files/replacing_file.h"
 #include "core/row_reader.h"
 
@@ -51,13 +51,12 @@ void LookUpColors(const uint32_t* colors, const uint8_t* indexes, int width, uin
 }
 
 // Each index takes the palette's colour.
-int ReadPixelRows(HeightField& field, InputFile& file) {
+int ReadPixelRows(HeightField& field, InputFile& file, int width, int height) {
     uint32_t colors[256];
     for (int i = 0; i < 256; ++i) colors[i] = field.palette()[i].Pixel();
-    const int width = field.width();
     std::vector<uint32_t> row(static_cast<size_t>(width));
-    CommittedRows rows(field);
-    return ReadRows(file, field.height(), size_t(width), [&](int y, const uint8_t* indexes) {
+    LoadedRows rows(field, width, height);
+    return ReadRows(file, height, size_t(width), [&](int y, const uint8_t* indexes) {
         LookUpColors(colors, indexes, width, row.data());
         rows.Store(y, row.data());
     });
@@ -83,7 +82,7 @@ void WriteColorMap(const Palette& palette, ReplacingFile& file) {
 }
 
 // Byte stores may alias anything, so the loop bounds are kept in locals.
-void WritePixelRows(HeightField& field, ReplacingFile& file) {
+void WritePixelRows(const HeightField& field, ReplacingFile& file) {
     const int width = field.width();
     for (int y = 0; y < field.height() && file.ok(); ++y) {
         const uint32_t* pixels = field.working().RowPixels(y);
@@ -116,9 +115,9 @@ int LoadTga(HeightField& field, const char* path, FileSize* fileSize) {
     file.Read(colorMap, sizeof colorMap);
     // The image descriptor is not examined: the first row in the file is the top row,
     // so a bottom-up file shows upside down.
-    int rows = ReadPixelRows(field, file);
+    int rows = ReadPixelRows(field, file, width, height);
     field.EndLoad(rows);
-    if (rows < field.height()) return kLoadDataEnded;
+    if (rows < height) return kLoadDataEnded;
     field.painter().RefreshView();
     return kLoadDone;
 }

@@ -61,13 +61,10 @@ LoadOutcome FieldDocument::LoadTgaOrPpm(const std::string& path, int fileKind) {
 }
 
 LoadOutcome FieldDocument::Import(const std::string& path, RawSize rawSize) {
-    HeightSamples samples;
+    FieldSampleRows samples(field_);
     InterchangeError error = ReadHeights(path, HeightFormatOf(path), rawSize.width, rawSize.height, samples);
     if (!error.empty()) return {false, path + ": " + error};
-    if (!PutSamplesInField(samples, field_)) {
-        return {false, path + ": not enough memory for a field of " + std::to_string(samples.width) + " x " +
-                           std::to_string(samples.height)};
-    }
+    samples.Finish();
     Loaded(path);
     return {true, ""};
 }
@@ -103,10 +100,9 @@ SaveOutcome FieldDocument::SaveTgaOrPpm(const std::string& path, int nameKind, s
 }
 
 SaveOutcome FieldDocument::Export(const std::string& path) {
-    HeightSamples samples;
-    int64_t noValue = SamplesFromField(field_, samples);
+    FieldSamples samples(field_);
     InterchangeError error = WriteHeights(path, HeightFormatOf(path), samples);
-    if (!error.empty()) return {false, path + ": " + error, path, noValue};
+    if (!error.empty()) return {false, path + ": " + error, path, samples.noValue()};
     name_ = path;
-    return {true, "", path, noValue};
+    return {true, "", path, samples.noValue()};
 }

@@ -19,7 +19,7 @@ HeightFormat HeightFormatOf(const std::string& path) {
 }
 
 InterchangeError ReadHeights(const std::string& path, HeightFormat format, int rawWidth, int rawHeight,
-                             HeightSamples& samples) {
+                             SampleRows& samples) {
     switch (format) {
         case HeightFormat::kPng: return ReadPngHeights(path.c_str(), samples);
         case HeightFormat::kPgm: return ReadPgmHeights(path.c_str(), samples);
@@ -29,7 +29,7 @@ InterchangeError ReadHeights(const std::string& path, HeightFormat format, int r
     return "unknown format; use .png, .pgm, .r16 or .raw";
 }
 
-InterchangeError WriteHeights(const std::string& path, HeightFormat format, const HeightSamples& samples) {
+InterchangeError WriteHeights(const std::string& path, HeightFormat format, FieldSamples& samples) {
     switch (format) {
         case HeightFormat::kPng: return WritePngHeights(path.c_str(), samples);
         case HeightFormat::kPgm: return WritePgmHeights(path.c_str(), samples);

@@ -12,7 +12,7 @@ HeightFormat HeightFormatOf(const std::string& path);
 // Reads a file of a known format; rawWidth and rawHeight give a RAW file's size, 0 for a
 // square one.
 InterchangeError ReadHeights(const std::string& path, HeightFormat format, int rawWidth, int rawHeight,
-                             HeightSamples& samples);
+                             SampleRows& samples);
 
 // Writes the samples; RAW holds 16-bit samples only.
-InterchangeError WriteHeights(const std::string& path, HeightFormat format, const HeightSamples& samples);
+InterchangeError WriteHeights(const std::string& path, HeightFormat format, FieldSamples& samples);

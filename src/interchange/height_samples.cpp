@@ -1,6 +1,5 @@
 #include "interchange/height_samples.h"
 
-#include "core/committed_rows.h"
 
 bool HeightSamples::Allocate(int newWidth, int newHeight, int newBits) {
     if (!HeightField::AcceptableSize(newWidth, newHeight)) return false;
@@ -11,19 +10,21 @@ bool HeightSamples::Allocate(int newWidth, int newHeight, int newBits) {
     return true;
 }
 
-int64_t SamplesFromField(const HeightField& field, HeightSamples& samples) {
-    samples.Allocate(field.width(), field.height(), field.kind() == kSixteenBitField ? 16 : 8);
-    int64_t noValue = 0;
-    uint16_t* out = samples.values.data();
-    for (int y = 0; y < field.height(); ++y) {
-        const uint32_t* pixels = field.working().RowPixels(y);
-        for (int x = 0; x < field.width(); ++x) {
-            int value = field.DecodeValue(pixels[x]);
-            noValue += value < 0;
-            *out++ = uint16_t(value < 0 ? 0 : value);
-        }
+FieldSamples::FieldSamples(const HeightField& field)
+    : width(field.width()),
+      height(field.height()),
+      bits(field.kind() == kSixteenBitField ? 16 : 8),
+      field_(field),
+      row_(size_t(field.width())) {}
+
+const uint16_t* FieldSamples::Row(int y) {
+    const uint32_t* pixels = field_.working().RowPixels(y);
+    for (int x = 0; x < width; ++x) {
+        int value = field_.DecodeValue(pixels[x]);
+        noValue_ += value < 0;
+        row_[x] = uint16_t(value < 0 ? 0 : value);
     }
-    return noValue;
+    return row_.data();
 }
 
 namespace {
@@ -39,20 +40,33 @@ void EightBitColors(const Palette& palette, uint32_t colors[256]) {
 
 }  // namespace
 
-bool PutSamplesInField(const HeightSamples& samples, HeightField& field) {
-    if (!field.BeginLoad(samples.width, samples.height)) return false;
-    uint32_t colors[256];
-    EightBitColors(field.palette(), colors);
-    const bool wide = samples.bits == 16;
-    std::vector<uint32_t> row(size_t(samples.width));
-    CommittedRows rows(field);
-    const uint16_t* in = samples.values.data();
-    for (int y = 0; y < samples.height; ++y, in += samples.width) {
-        for (int x = 0; x < samples.width; ++x) row[x] = wide ? in[x] : colors[in[x] & 0xFF];
-        rows.Store(y, row.data());
-    }
-    field.EndLoad(samples.height);
-    field.SetKind(wide ? kSixteenBitField : kEightBitField);
-    field.painter().RefreshView();
+FieldSampleRows::~FieldSampleRows() {
+    if (started_) field_.AbandonLoad();
+}
+
+bool FieldSampleRows::Start(int width, int height, int bits) {
+    if (!field_.BeginLoad(width, height)) return false;
+    started_ = true;
+    width_ = width;
+    height_ = height;
+    wide_ = bits == 16;
+    EightBitColors(field_.palette(), colors_);
+    samples_.resize(size_t(width));
+    pixels_.resize(size_t(width));
+    rows_.emplace(field_, width, height);
     return true;
+}
+
+uint16_t* FieldSampleRows::Row(int /*y*/) { return samples_.data(); }
+
+void FieldSampleRows::Store(int y) {
+    for (int x = 0; x < width_; ++x) pixels_[x] = wide_ ? samples_[x] : colors_[samples_[x] & 0xFF];
+    rows_->Store(y, pixels_.data());
+}
+
+void FieldSampleRows::Finish() {
+    started_ = false;
+    field_.EndLoad(height_);
+    field_.SetKind(wide_ ? kSixteenBitField : kEightBitField);
+    field_.painter().RefreshView();
 }

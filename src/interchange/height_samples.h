@@ -1,14 +1,28 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/height_field.h"
+#include "core/loaded_rows.h"
+
+// Where a reader puts the samples it decodes, row after row from the top. Bits is 8 or
+// 16; an 8-bit sample never exceeds 255.
+class SampleRows {
+public:
+    virtual ~SampleRows() = default;
+    // Called once the header's size has been accepted; false when it cannot be held.
+    virtual bool Start(int width, int height, int bits) = 0;
+    // Room for row y's samples, which the reader fills and then hands over with Store.
+    virtual uint16_t* Row(int y) = 0;
+    virtual void Store(int /*y*/) {}
+};
 
 // A field's values as plain samples, top row first: the common ground of the
-// interchange formats. Bits is 8 or 16; an 8-bit sample never exceeds 255.
-struct HeightSamples {
+// interchange formats.
+struct HeightSamples : SampleRows {
     int width = 0;
     int height = 0;
     int bits = 8;
@@ -17,15 +31,55 @@ struct HeightSamples {
     // Sizes the samples after the header's size has been accepted; false without
     // allocating when the field could not hold it.
     bool Allocate(int width, int height, int bits);
+    bool Start(int newWidth, int newHeight, int newBits) override { return Allocate(newWidth, newHeight, newBits); }
+    uint16_t* Row(int y) override { return values.data() + size_t(y) * size_t(width); }
+};
+
+// Samples read straight into the image that becomes the field's working image: the
+// field stays as it was until Finish, and is kept when the read fails. 16-bit samples
+// make a 16-bit field, 8-bit samples an 8-bit field painted with the palette.
+class FieldSampleRows : public SampleRows {
+public:
+    explicit FieldSampleRows(HeightField& field) : field_(field) {}
+    ~FieldSampleRows() override;
+
+    bool Start(int width, int height, int bits) override;
+    uint16_t* Row(int y) override;
+    void Store(int y) override;
+    // The samples become the field, committed.
+    void Finish();
+
+private:
+    HeightField& field_;
+    int width_ = 0;
+    int height_ = 0;
+    bool wide_ = false;
+    bool started_ = false;
+    uint32_t colors_[256] = {};
+    std::vector<uint16_t> samples_;
+    std::vector<uint32_t> pixels_;
+    std::optional<LoadedRows> rows_;
 };
 
 // Why a read or write failed, for the user; empty when it succeeded.
 using InterchangeError = std::string;
 
-// The field's values, with positions without a value as 0; returns how many those were.
-int64_t SamplesFromField(const HeightField& field, HeightSamples& samples);
+// What a writer takes: the field's values row after row, decoded as each row is asked
+// for, with positions without a value as 0. Bits is the field's: 8 or 16.
+class FieldSamples {
+public:
+    explicit FieldSamples(const HeightField& field);
 
-// Replaces the field with the samples and commits: 16-bit samples make a 16-bit field,
-// 8-bit samples an 8-bit field painted with the palette. False, leaving the field as it
-// was, when memory runs out.
-bool PutSamplesInField(const HeightSamples& samples, HeightField& field);
+    const int width;
+    const int height;
+    const int bits;
+
+    const uint16_t* Row(int y);
+    // Positions without a value in the rows asked for so far.
+    int64_t noValue() const { return noValue_; }
+
+private:
+    const HeightField& field_;
+    std::vector<uint16_t> row_;
+    int64_t noValue_ = 0;
+};

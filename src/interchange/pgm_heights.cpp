@@ -76,33 +76,35 @@ int64_t DecodeRow(const uint8_t* bytes, int width, bool wide, int maxValue, uint
 
 }  // namespace
 
-InterchangeError ReadPgmHeights(const char* path, HeightSamples& samples) {
+InterchangeError ReadPgmHeights(const char* path, SampleRows& samples) {
     InputFile file(path);
     if (!file.IsOpen()) return "cannot open the file";
     PgmHeader header;
     InterchangeError error = ReadHeader(file, header);
     if (!error.empty()) return error;
     const bool wide = header.maxValue > 255;
-    if (!samples.Allocate(int(header.width), int(header.height), wide ? 16 : 8)) return "not enough memory";
-    const int width = samples.width;
+    const int width = int(header.width);
+    const int height = int(header.height);
+    if (!samples.Start(width, height, wide ? 16 : 8)) return "not enough memory";
     int64_t beyond = 0;
-    int rows = ReadRows(file, samples.height, size_t(width) * (wide ? 2 : 1), [&](int y, const uint8_t* bytes) {
-        beyond += DecodeRow(bytes, width, wide, int(header.maxValue), samples.values.data() + size_t(y) * width);
+    int rows = ReadRows(file, height, size_t(width) * (wide ? 2 : 1), [&](int y, const uint8_t* bytes) {
+        beyond += DecodeRow(bytes, width, wide, int(header.maxValue), samples.Row(y));
+        samples.Store(y);
     });
-    if (rows < samples.height) return "the file ends early";
+    if (rows < height) return "the file ends early";
     if (beyond > 0) return std::to_string(beyond) + " samples exceed the PGM maximum value";
     return {};
 }
 
-InterchangeError WritePgmHeights(const char* path, const HeightSamples& samples) {
+InterchangeError WritePgmHeights(const char* path, FieldSamples& samples) {
     ReplacingFile file(path);
     const bool wide = samples.bits == 16;
     char header[64];
     int length = std::snprintf(header, sizeof header, "P5\n%d %d\n%d\n", samples.width, samples.height,
                                wide ? 65535 : 255);
     file.Write(header, size_t(length));
-    const uint16_t* in = samples.values.data();
-    for (int y = 0; y < samples.height && file.ok(); ++y, in += samples.width) {
+    for (int y = 0; y < samples.height && file.ok(); ++y) {
+        const uint16_t* in = samples.Row(y);
         uint8_t* bytes = file.Reserve(size_t(samples.width) * (wide ? 2 : 1));
         for (int x = 0; x < samples.width; ++x) {
             if (wide) {

@@ -60,16 +60,18 @@ bool ReadHeader(png_structp png, png_infop info, PngHeader& header) {
     return true;
 }
 
-bool ReadRows(png_structp png, HeightSamples& samples, png_bytep row) {
+bool ReadRows(png_structp png, const PngHeader& header, SampleRows& samples, png_bytep row) {
     if (setjmp(png_jmpbuf(png))) return false;
-    uint16_t* out = samples.values.data();
-    for (int y = 0; y < samples.height; ++y, out += samples.width) {
+    const int width = int(header.width);
+    for (int y = 0; y < int(header.height); ++y) {
         png_read_row(png, row, nullptr);
-        if (samples.bits == 16) {
-            for (int x = 0; x < samples.width; ++x) out[x] = uint16_t(row[2 * x] << 8 | row[2 * x + 1]);
+        uint16_t* out = samples.Row(y);
+        if (header.bitDepth == 16) {
+            for (int x = 0; x < width; ++x) out[x] = uint16_t(row[2 * x] << 8 | row[2 * x + 1]);
         } else {
-            for (int x = 0; x < samples.width; ++x) out[x] = row[x];
+            for (int x = 0; x < width; ++x) out[x] = row[x];
         }
+        samples.Store(y);
     }
     return true;
 }
@@ -89,7 +91,7 @@ InterchangeError RefusalOf(const PngHeader& header) {
     return {};
 }
 
-InterchangeError Decode(png_structp png, png_infop info, InputFile& file, HeightSamples& samples) {
+InterchangeError Decode(png_structp png, png_infop info, InputFile& file, SampleRows& samples) {
     PngFailure failure;
     png_set_error_fn(png, &failure, RecordError, IgnoreWarning);
     png_set_read_fn(png, &file, ReadFromFile);
@@ -97,9 +99,9 @@ InterchangeError Decode(png_structp png, png_infop info, InputFile& file, Height
     if (!ReadHeader(png, info, header)) return failure.message;
     InterchangeError refusal = RefusalOf(header);
     if (!refusal.empty()) return refusal;
-    if (!samples.Allocate(int(header.width), int(header.height), header.bitDepth)) return "not enough memory";
+    if (!samples.Start(int(header.width), int(header.height), header.bitDepth)) return "not enough memory";
     std::vector<png_byte> row(png_get_rowbytes(png, info));
-    if (!ReadRows(png, samples, row.data())) return failure.message;
+    if (!ReadRows(png, header, samples, row.data())) return failure.message;
     return {};
 }
 
@@ -142,7 +144,7 @@ InterchangeError WriteGreyPng(const char* path, int width, int height, int bitDe
 
 }  // namespace
 
-InterchangeError ReadPngHeights(const char* path, HeightSamples& samples) {
+InterchangeError ReadPngHeights(const char* path, SampleRows& samples) {
     InputFile file(path);
     if (!file.IsOpen()) return "cannot open the file";
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -156,12 +158,12 @@ InterchangeError ReadPngHeights(const char* path, HeightSamples& samples) {
     return error;
 }
 
-InterchangeError WritePngHeights(const char* path, const HeightSamples& samples) {
+InterchangeError WritePngHeights(const char* path, FieldSamples& samples) {
     const int width = samples.width;
     const bool wide = samples.bits == 16;
     return WriteGreyPng(path, width, samples.height, samples.bits, PNG_COLOR_TYPE_GRAY,
                         size_t(width) * (wide ? 2 : 1), [&](int y, uint8_t* bytes) {
-                            const uint16_t* in = samples.values.data() + size_t(y) * size_t(width);
+                            const uint16_t* in = samples.Row(y);
                             if (wide) {
                                 for (int x = 0; x < width; ++x) {
                                     bytes[2 * x] = uint8_t(in[x] >> 8);

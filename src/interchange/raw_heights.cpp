@@ -36,7 +36,7 @@ InterchangeError SizeOf(uintmax_t bytes, int& width, int& height) {
 
 }  // namespace
 
-InterchangeError ReadRawHeights(const char* path, int width, int height, HeightSamples& samples) {
+InterchangeError ReadRawHeights(const char* path, int width, int height, SampleRows& samples) {
     InputFile file(path);
     if (!file.IsOpen()) return "cannot open the file";
     std::error_code failed;
@@ -44,10 +44,11 @@ InterchangeError ReadRawHeights(const char* path, int width, int height, HeightS
     if (failed) return "cannot read the file's length";
     InterchangeError error = SizeOf(bytes, width, height);
     if (!error.empty()) return error;
-    if (!samples.Allocate(width, height, 16)) return "not enough memory";
+    if (!samples.Start(width, height, 16)) return "not enough memory";
     int rows = ReadRows(file, height, size_t(width) * 2, [&](int y, const uint8_t* bytes) {
-        uint16_t* out = samples.values.data() + size_t(y) * size_t(width);
+        uint16_t* out = samples.Row(y);
         for (int x = 0; x < width; ++x) out[x] = uint16_t(bytes[2 * x] | bytes[2 * x + 1] << 8);
+        samples.Store(y);
     });
     if (rows < height) return "the file ends early";
     return {};
@@ -69,10 +70,10 @@ std::vector<FileSize> RawSizesOf(const char* path) {
     return sizes;
 }
 
-InterchangeError WriteRawHeights(const char* path, const HeightSamples& samples) {
+InterchangeError WriteRawHeights(const char* path, FieldSamples& samples) {
     ReplacingFile file(path);
-    const uint16_t* in = samples.values.data();
-    for (int y = 0; y < samples.height && file.ok(); ++y, in += samples.width) {
+    for (int y = 0; y < samples.height && file.ok(); ++y) {
+        const uint16_t* in = samples.Row(y);
         uint8_t* bytes = file.Reserve(size_t(samples.width) * 2);
         for (int x = 0; x < samples.width; ++x) {
             bytes[2 * x] = uint8_t(in[x]);

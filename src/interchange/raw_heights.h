@@ -7,7 +7,7 @@
 
 // Reads headerless 16-bit little-endian samples. Without a size (width 0) the file must
 // hold a square; with one its length must match it exactly.
-InterchangeError ReadRawHeights(const char* path, int width, int height, HeightSamples& samples);
+InterchangeError ReadRawHeights(const char* path, int width, int height, SampleRows& samples);
 
 // The sizes a RAW file that is not square may be read as, narrowest first: every
 // width x height its length holds within a field's bounds. None for a square file, an
@@ -15,4 +15,4 @@ InterchangeError ReadRawHeights(const char* path, int width, int height, HeightS
 std::vector<FileSize> RawSizesOf(const char* path);
 
 // Writes 16-bit samples as they are, little-endian, without a header.
-InterchangeError WriteRawHeights(const char* path, const HeightSamples& samples);
+InterchangeError WriteRawHeights(const char* path, FieldSamples& samples);

@@ -76,12 +76,14 @@ DriverReport RunFlip(HeightField& field, int direction) {
 }
 
 void RunConvertToPpm(HeightField& field) {
+    field.BeginCommittedChange();
     ConvertToPpm(field);
     field.SetKind(kSixteenBitField);
     field.SnapshotField();
 }
 
 void RunConvertToTga(HeightField& field) {
+    field.BeginCommittedChange();
     ConvertToTga(field);
     field.SetKind(kEightBitField);
     field.SnapshotField();

@@ -19,7 +19,7 @@ public:
     AreaRule(const HeightField& field, int area) : field_(field), area_(area) {}
 
     bool whole() const { return area_ == kAreaWhole; }
-    const uint32_t* MaskRow(int y) const { return field_.mask().RowPixels(y); }
+    const uint32_t* MaskRow(int y) const { return field_.MaskRow(y); }
     bool IsTarget(uint32_t maskPixel, bool wide) const {
         return MaskBit(maskPixel, wide) == area_ - 1;
     }

@@ -1,14 +1,12 @@
 #include "ops/zoom.h"
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
 #include <vector>
 
-#include "core/committed_rows.h"
 #include "core/field_file.h"
+#include "core/loaded_rows.h"
 #include "core/pixel_streams.h"
-#include "framework/draw/raster.h"
 #include "ops/pixel_codec.h"
 
 namespace {
@@ -44,16 +42,6 @@ private:
     const PixelCodec codec_;
 };
 
-// Moves the old working image's pixels out and replaces the field at the new size. The
-// new images are not cleared: every row of the working and the undo image is written next.
-bool ReplaceKeepingPixels(HeightField& field, int width, int height, Raster& old) {
-    Raster& working = *field.working().AcquireSurface();
-    std::swap(old, working);
-    if (field.BeginLoad(width, height)) return true;
-    std::swap(old, working);
-    return false;
-}
-
 int RowValue(const ZoomColours& colours, const uint32_t* row, int x, int width) {
     return x >= 0 && x < width ? colours.Value(row[x]) : -1;
 }
@@ -86,49 +74,46 @@ void ExpandOddRow(const ZoomColours& colours, const uint32_t* above, const uint3
 }
 
 // Each pair of new rows is made in the cache from the two even rows around it and
-// committed at once; the view is told of the even rows first, then the odd ones.
-void Expand(HeightField& field, const Raster& old, int oldWidth, int oldHeight) {
+// stored at once into the new image; the view is told of the even rows first, then the
+// odd ones, once the new field has taken the old one's place.
+void Expand(HeightField& field, int width, int height) {
     const ZoomColours colours(field);
-    const int width = field.width();
+    const TarnMemoryDC& old = std::as_const(field).working();
+    const int oldWidth = field.width();
+    const int oldHeight = field.height();
     std::vector<uint32_t> even(static_cast<size_t>(width)), next(even.size()), odd(even.size());
-    CommittedRows rows(field);
-    ExpandRow(colours, old.Row(0), oldWidth, even.data());
+    LoadedRows rows(field, width, height);
+    ExpandRow(colours, old.RowPixels(0), oldWidth, even.data());
     for (int r = 0; r < oldHeight; ++r) {
         rows.Store(2 * r, even.data());
         const bool last = r + 1 == oldHeight;
-        if (!last) ExpandRow(colours, old.Row(r + 1), oldWidth, next.data());
+        if (!last) ExpandRow(colours, old.RowPixels(r + 1), oldWidth, next.data());
         ExpandOddRow(colours, even.data(), last ? nullptr : next.data(), width, odd.data());
         rows.Store(2 * r + 1, odd.data());
         even.swap(next);
     }
-    for (int y = 0; y < field.height(); y += 2) field.painter().DrawRow(y);
-    for (int y = 1; y < field.height(); y += 2) field.painter().DrawRow(y);
+    field.EndLoad(height);
+    for (int y = 0; y < height; y += 2) field.painter().DrawRow(y);
+    for (int y = 1; y < height; y += 2) field.painter().DrawRow(y);
 }
 
-// The smaller field is built inside the old images' memory, so it needs no fresh pages.
-// New row j ends before old row 2j + 2 begins and, from j = 1 on, before old row 2j too;
-// row 0 goes through the row buffer. No old row is overwritten before it is read.
+// The smaller field is built inside the working image's memory, so it needs no fresh
+// pages. New row j ends before old row 2j + 2 begins and, from j = 1 on, before old row
+// 2j too; row 0 goes through the row buffer. No old row is overwritten before it is read.
 void Shrink(HeightField& field, int width, int height) {
     const ZoomColours colours(field);
     const std::size_t oldWidth = std::size_t(field.width());
+    field.BeginCommittedChange();
     uint32_t* pixels = field.working().MutableRowPixels(0);
-    uint32_t* undo = field.undo().MutableRowPixels(0);
     std::vector<uint32_t> row(static_cast<size_t>(width));
     const bool stream = StreamsImage(row.size() * std::size_t(height));
-    auto put = [&](uint32_t* to) {
-        if (stream) {
-            StreamPixelRow(to, row.data(), row.size());
-        } else {
-            std::memcpy(to, row.data(), row.size() * sizeof(uint32_t));
-        }
-    };
     for (int j = 0; j < height; ++j) {
         const uint32_t* source = pixels + 2 * std::size_t(j) * oldWidth;
         for (int i = 0; i < width; ++i) row[size_t(i)] = colours.Colour(colours.Value(source[2 * i]));
-        put(pixels + std::size_t(j) * row.size());
-        put(undo + std::size_t(j) * row.size());
+        PutImageRow(pixels + std::size_t(j) * row.size(), row.data(), row.size(), stream);
     }
     field.ReshapeWithin(width, height);
+    field.SnapshotField();
     for (int j = 0; j < height; ++j) field.painter().DrawRow(j);
 }
 
@@ -144,9 +129,8 @@ ZoomOutcome Zoom(HeightField& field, int mode, FieldSelection* selection) {
     if (!HeightField::AcceptableSize(width, height)) return ZoomOutcome::kTooLarge;
 
     if (expand) {
-        Raster old;
-        if (!ReplaceKeepingPixels(field, int(width), int(height), old)) return ZoomOutcome::kNoMemory;
-        Expand(field, old, oldWidth, oldHeight);
+        if (!field.BeginLoad(int(width), int(height))) return ZoomOutcome::kNoMemory;
+        Expand(field, int(width), int(height));
     } else {
         Shrink(field, int(width), int(height));
     }

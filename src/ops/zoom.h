@@ -11,9 +11,10 @@ inline constexpr int kZoomShrink = 1;
 enum class ZoomOutcome { kDone, kTooLarge, kTooSmall, kNoMemory };
 
 // Doubles the field in both directions, filling new positions by interpolation, or
-// halves it by keeping every second position of every second row. The images are
-// replaced by new ones of the new size, so nothing of the old field stays beyond it,
-// and the undo image ends equal to the working image. The selection, when given, is
+// halves it by keeping every second position of every second row. The expand writes
+// the new field once, into the one new image it makes; the shrink builds it inside the
+// old image's memory. Either way the zoom ends committed, the undo image equal to the
+// working image. The selection, when given, is
 // scaled with the field and a chosen polygon is drawn into the new mask. A field that
 // would outgrow HeightField's bounds, or shrink to nothing, is refused unchanged; so is
 // an expand for which memory runs out.

@@ -1,5 +1,7 @@
 #include "view/knoll_canvas_pane.h"
 
+#include <utility>
+
 #include "core/render_palette.h"
 #include "framework/window/app.h"
 #include "ops/drivers.h"
@@ -65,7 +67,7 @@ void KnollCanvasPane::DrawRow(int y) {
     int paneY = y - vOffset_;
     if (paneY < 0 || paneY >= viewHeight_) return;
     FlushView();
-    BlitFrom(&document_.field().working(), 0, paneY, hOffset_, y, viewWidth_, 1);
+    BlitFrom(ShownImage(), 0, paneY, hOffset_, y, viewWidth_, 1);
 }
 
 void KnollCanvasPane::RowChanged(int y) {
@@ -119,6 +121,12 @@ void KnollCanvasPane::ClearSurface() {
 
 // ---- The deferred copy of the view ------------------------------------------------------------
 
+// The blit takes a mutable source but only reads it, while the field's mutable working
+// image is for writing and would first make the undo copy that a write needs.
+vMemoryDC* KnollCanvasPane::ShownImage() {
+    return const_cast<TarnMemoryDC*>(&std::as_const(document_.field()).working());
+}
+
 void KnollCanvasPane::RefreshView() {
     viewPending_ = true;
     if (DisplayFrameDue()) {
@@ -136,7 +144,7 @@ void KnollCanvasPane::CopyView() {
     viewPending_ = false;
     FitOffsetsToField();
     if (scale_.IsActualSize()) {
-        BlitFrom(&document_.field().working(), 0, 0, hOffset_, vOffset_, viewWidth_, viewHeight_);
+        BlitFrom(ShownImage(), 0, 0, hOffset_, vOffset_, viewWidth_, viewHeight_);
     } else {
         DrawScaled(ViewRows{});
     }

@@ -131,6 +131,7 @@ private:
     void SetBar(bool horizontal);
 
     // The deferred copy of the view.
+    vMemoryDC* ShownImage();
     void FlushView();
     void CopyView();
     void DrawScaled(ViewRows rows);

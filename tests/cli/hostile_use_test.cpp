@@ -174,11 +174,12 @@ TEST_F(HostileUse, OutOfMemoryIsSaidAsSuch) {
     GTEST_SKIP() << "the address sanitizer cannot start within a limited address space";
 #endif
     WriteBytes(dir / "huge.ppm", {'P', '6', '\n', '8', '1', '9', '2', ' ', '8', '1', '9', '2', '\n', '2', '5', '5', '\n'});
-    // A limit of the address space stands in for a machine without the memory.
+    // A limit of the address space stands in for a machine without the memory: less
+    // than one image of 8192 x 8192.
     rlimit previous;
     getrlimit(RLIMIT_AS, &previous);
     rlimit limit = previous;
-    limit.rlim_cur = rlim_t(500) << 20;
+    limit.rlim_cur = rlim_t(200) << 20;
     setrlimit(RLIMIT_AS, &limit);
     CliRun open = Run({"--new", "3x2", "--open", "huge.ppm"});
     CliRun expand = Run({"--new", "4096x4096", "--expand"});

@@ -161,4 +161,16 @@ TEST_F(PpmFiles, TruncatedAndCorruptedFilesNeverBreakTheReader) {
     }
 }
 
+TEST_F(PpmFiles, ALoadCommitsWithoutAnUndoImageOrMaskAndASaveMakesNone) {
+    FillField(field, {{1, 2}, {3, 4}}, kSixteenBitField);
+    std::string written = SaveAs(field, dir / "kept", SavePpm);
+    HeightField loaded;
+    loaded.mask();  // a selection before the load
+    ASSERT_EQ(LoadPpm(loaded, written.c_str()), kLoadDone);
+    EXPECT_FALSE(loaded.HasUndoImage());
+    EXPECT_FALSE(loaded.HasMask());
+    SaveAs(loaded, dir / "again", SavePpm);
+    EXPECT_FALSE(loaded.HasUndoImage());
+}
+
 }  // namespace

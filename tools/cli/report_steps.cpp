@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "cli/step.h"
 #include "files/png_writer.h"
@@ -80,7 +81,7 @@ StepResult DumpValues(Session& session, const std::string& path) {
 }
 
 StepResult DumpPixels(Session& session, const std::string& path) {
-    const TarnMemoryDC& working = session.document.field().working();
+    const TarnMemoryDC& working = std::as_const(session.document.field()).working();
     return Dump(session.document.field(), path, [&working](int x, int y, char* text, size_t size) {
         return std::snprintf(text, size, "%06x", unsigned(working.ReadPixel(x, y)));
     });
@@ -88,7 +89,7 @@ StepResult DumpPixels(Session& session, const std::string& path) {
 
 // "-" writes the PNG to standard output, after any text earlier steps left there.
 StepResult Preview(Session& session, const std::string& path) {
-    const Raster& image = session.document.field().working().raster();
+    const Raster& image = std::as_const(session.document.field()).working().raster();
     if (path == "-") {
         StepResult flushed = FlushStandardOutput();
         if (!flushed.ok) return flushed;

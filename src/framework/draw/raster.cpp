@@ -10,8 +10,15 @@
 namespace {
 
 // Large rasters (a field image is 64 MiB and more) are mapped straight from the kernel on
-// 2 MiB boundaries and marked for huge pages: their fresh pages come zeroed, with one
-// fault per 2 MiB instead of one per 4 KiB. Small ones come from calloc.
+// 2 MiB boundaries, and their pages are made in one batch when mapped: every large
+// raster is written whole right after it is made, and one batch costs less than a fault
+// for each page. Memory past a smaller size goes back at once (Reshape).
+//
+// Huge pages are not asked for. Asked for, they make fresh memory several times cheaper
+// while the kernel has free 2 MiB blocks at hand, but when it must first gather them a
+// large image stalls for a second or more. Unasked, a kernel that uses huge pages for
+// every process still gives them to the aligned mapping when it has them free, and
+// never stalls to find them. Small rasters come from calloc.
 constexpr std::size_t kHugePage = std::size_t(2) << 20;
 constexpr std::size_t kMappedFrom = kHugePage;
 
@@ -26,7 +33,7 @@ void* MapAligned(std::size_t bytes) {
     if (aligned > start) munmap(mapped, aligned - start);
     std::uintptr_t end = start + length + kHugePage;
     if (end > aligned + length) munmap(reinterpret_cast<void*>(aligned + length), end - aligned - length);
-    madvise(reinterpret_cast<void*>(aligned), length, MADV_HUGEPAGE);
+    madvise(reinterpret_cast<void*>(aligned), length, MADV_POPULATE_WRITE);
     return reinterpret_cast<void*>(aligned);
 }
 
