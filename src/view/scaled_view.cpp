@@ -39,18 +39,18 @@ private:
 };
 
 void DrawReduced(const HeightField& field, const KnollReducedField& reduced, const KnollViewScale& scale,
-                 vPoint offset, Raster& view) {
+                 vPoint offset, Raster& view, ViewRows rows) {
     const int level = -scale.level();
     const int block = scale.BlockSize();
     const ValueColours colours(field);
     const auto& reciprocal = TheReciprocals().of;
     // Only the pixels that show the field read the copy; the rest is white.
     const int columns = std::clamp(scale.ViewSpan(field.width() - offset.x), 0, view.Width());
-    const int rows = std::clamp(scale.ViewSpan(field.height() - offset.y), 0, view.Height());
+    const int fieldRows = std::clamp(scale.ViewSpan(field.height() - offset.y), 0, view.Height());
     std::vector<KnollReducedField::Block> blocks(static_cast<size_t>(columns));
-    for (int y = 0; y < view.Height(); ++y) {
+    for (int y = rows.first; y < rows.end; ++y) {
         uint32_t* out = view.Row(y);
-        const int shown = y < rows ? columns : 0;
+        const int shown = y < fieldRows ? columns : 0;
         if (shown > 0) reduced.ReadRow(level, offset.y / block + y, offset.x / block, shown, blocks.data());
         for (int x = 0; x < shown; ++x) {
             const KnollReducedField::Block& b = blocks[size_t(x)];
@@ -61,26 +61,37 @@ void DrawReduced(const HeightField& field, const KnollReducedField& reduced, con
     }
 }
 
-void DrawMagnified(const HeightField& field, const KnollViewScale& scale, vPoint offset, Raster& view) {
+void DrawMagnified(const HeightField& field, const KnollViewScale& scale, vPoint offset, Raster& view,
+                   ViewRows rows) {
     const TarnMemoryDC& image = field.working();
-    for (int y = 0; y < view.Height(); ++y) {
+    const int width = view.Width();
+    // Each position's colour fills its block, and the rows of a block are copies.
+    const int shown = std::clamp(scale.ViewSpan(field.width() - offset.x), 0, width);
+    const int magnification = scale.Magnification();
+    for (int y = rows.first; y < rows.end; ++y) {
         const int fieldY = scale.ToField(y, offset.y);
         uint32_t* out = view.Row(y);
-        const uint32_t* row = fieldY >= 0 && fieldY < field.height() ? image.RowPixels(fieldY) : nullptr;
-        for (int x = 0; x < view.Width(); ++x) {
-            const int fieldX = scale.ToField(x, offset.x);
-            out[x] = row && fieldX >= 0 && fieldX < field.width() ? row[fieldX] : kNoValuePixel;
+        if (y > rows.first && scale.ToField(y - 1, offset.y) == fieldY) {
+            std::copy(view.Row(y - 1), view.Row(y - 1) + width, out);
+            continue;
         }
+        const bool inField = fieldY >= 0 && fieldY < field.height();
+        const uint32_t* row = inField ? image.RowPixels(fieldY) + offset.x : nullptr;
+        const int filled = inField ? shown : 0;
+        for (int x = 0; x < filled; ++x) out[x] = row[x / magnification];
+        std::fill(out + filled, out + width, kNoValuePixel);
     }
 }
 
 }  // namespace
 
 void DrawScaledView(const HeightField& field, const KnollReducedField& reduced, const KnollViewScale& scale,
-                    vPoint offset, Raster& view) {
+                    vPoint offset, Raster& view, ViewRows rows) {
+    rows.first = std::max(rows.first, 0);
+    rows.end = std::min(rows.end, view.Height());
     if (scale.IsReduced()) {
-        DrawReduced(field, reduced, scale, offset, view);
+        DrawReduced(field, reduced, scale, offset, view, rows);
     } else {
-        DrawMagnified(field, scale, offset, view);
+        DrawMagnified(field, scale, offset, view, rows);
     }
 }
