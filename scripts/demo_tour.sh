@@ -61,6 +61,7 @@ inner() {
     local editor=$1 workspace=$2 out=$3
     xvfb_start_editor "$editor" "$workspace" "$out/editor.log"
     xvfb_wait_window Knollwork || { echo "the editor did not start; see $out/editor.log"; return; }
+    sleep 1                                # the window shows before its first frame
     xvfb_screenshot "$out/1-start.png"
     # A first start shows the notice about the new settings file; Enter closes it.
     xvfb_keys Return

@@ -83,14 +83,14 @@ void KnollCmdWindow::FirstLoad(const std::string& name) {
 
 OpenOutcome KnollCmdWindow::OpenFile() {
     char name[kPathCapacity];
-    CopyInto(name, sizeof name, fileName_);
+    CopyInto(name, sizeof name, document_.name());
     vFileSelect chooser(this);
     if (!chooser.PickFileToOpen("Open BMP File", name, int(kPathCapacity - 1), kHeightFilters, heightFilterIndex_) ||
         !*name) {
         return OpenOutcome::Cancelled;
     }
     Settings().mainDirectory = CutToLine(WorkingDirectory());
-    fileName_ = name;
+    document_.SetName(name);
     if (!LoadFile(name, kOpenWrongType)) return OpenOutcome::Failed;
     Settings().lastMapPath = CutToLine(name);
     SetCaption(BareName(name));
@@ -100,14 +100,14 @@ OpenOutcome KnollCmdWindow::OpenFile() {
 
 void KnollCmdWindow::SaveFile() {
     char name[kSaveNameCapacity];
-    CopyInto(name, sizeof name, fileName_);
+    CopyInto(name, sizeof name, document_.name());
     vFileSelect chooser(this);
     int chosen = chooser.PickFileToSave("Save As", name, int(sizeof name), kHeightFilters, heightFilterIndex_, 0,
                                         nullptr);
-    fileName_ = chosen ? name : "";
+    document_.SetName(chosen ? name : "");
     if (!chosen || !*name) return;
     SaveOutcome outcome = document_.Save(name, sizeof name);
-    fileName_ = outcome.writtenName;
+    document_.SetName(outcome.writtenName);
     if (!outcome.saved) {
         ShowNotice(outcome.notice.c_str());
         return;

@@ -19,7 +19,7 @@ enum class OpenOutcome { Cancelled, Loaded, Failed };
 
 // The program's one window: menu bar, command bar, the canvas showing the document and
 // the status bar. It owns the document the user edits, routes every command to it,
-// keeps the chooser's file name and the Select flag, and owns the operation dialogs and
+// keeps the Select flag, and owns the operation dialogs and
 // the help viewer.
 class KnollCmdWindow : public vCmdWindow, public KnollCanvasOwner {
 public:
@@ -73,7 +73,7 @@ public:
     KnollOperationDialogs& OperationDialogs() { return dialogs_; }
     int FileKind() const { return document_.fileKind(); }
     int SelectFlag() const { return selectFlag_; }
-    const std::string& FileNameField() const { return fileName_; }
+    const std::string& FileNameField() const { return document_.name(); }
     KnollHelpWindow* HelpWindow() const { return help_.get(); }
 
 private:
@@ -99,7 +99,6 @@ private:
     static int HeightFilterOf(const char* name);
 
     FieldDocument document_;
-    std::string fileName_;
     int selectFlag_ = 0;
     int heightFilterIndex_ = 0;
     int paletteFilterIndex_ = 0;

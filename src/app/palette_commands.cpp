@@ -21,16 +21,23 @@ void EnterFolder(const std::string& folder) {
 
 }  // namespace
 
+// The file and its folder are remembered only once the palette loaded, so a bad file
+// is not tried again at every start.
 int KnollCmdWindow::LoadPalette(const std::string& path) {
-    KnollSettings& settings = Settings();
-    int result = document_.LoadPalette(path.c_str(), settings.paletteDirectory);
-    settings.paletteDirectory = CutToLine(settings.paletteDirectory);
+    std::string folder;
+    int result = document_.LoadPalette(path.c_str(), folder);
+    if (result == kPaletteLoaded) {
+        Settings().paletteFilePath = CutToLine(path);
+        Settings().paletteDirectory = CutToLine(folder);
+    }
     return result;
 }
 
 void KnollCmdWindow::LoadStartPalette() {
     // The settings keep the name remembered, so that a palette put there later wins.
-    int result = LoadPalette(FindDataFile(Settings().paletteFilePath));
+    std::string remembered = Settings().paletteFilePath;
+    int result = LoadPalette(FindDataFile(remembered));
+    Settings().paletteFilePath = remembered;
     if (result == kPaletteCannotOpen) ShowNotice("Palette Open error");
     if (result == kPaletteBodyError) ShowNotice("Palette Body error");
 }
@@ -43,8 +50,7 @@ int KnollCmdWindow::ChoosePalette() {
         !*name) {
         return kChooserCancelled;
     }
-    Settings().paletteFilePath = CutToLine(name);
-    return LoadPalette(Settings().paletteFilePath);
+    return LoadPalette(name);
 }
 
 void KnollCmdWindow::PaletteCommand() {

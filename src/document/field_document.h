@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/field_file.h"
@@ -64,8 +65,10 @@ public:
 
     // The file kind of the field's depth: kFileKindPpm for 16 bits, else kFileKindTga.
     int fileKind() const;
-    // The file last read or written whole, empty before.
+    // The file's name: the one last read or written whole, or what the editor's choosers
+    // set (the name chosen, also for a load that failed; none after a cancelled save).
     const std::string& name() const { return name_; }
+    void SetName(std::string name) { name_ = std::move(name); }
 
     // Whether Load reads a file of this name at all.
     static bool ReadsName(const std::string& path);

@@ -17,6 +17,7 @@ constexpr int kFrameLength = 265;
 
 int KnollCanvasPane::ShowPaletteLegend(int edge) {
     legendShown_ = true;
+    legendEdge_ = edge;
     if (edge < kLegendLeft || edge > kLegendDown) return kLegendDrawn;
     bool vertical = edge == kLegendLeft || edge == kLegendRight;
     int along = vertical ? viewHeight_ : viewWidth_;
@@ -61,6 +62,11 @@ void KnollCanvasPane::DrawHorizontalLegend(int edge) {
         UsePen(vPen(colour.R(), colour.G(), colour.B()));
         PaintLine(left + i, from, left + i, to);
     }
+}
+
+// Copying the view anew would wipe the legend, which lasts until the next press.
+void KnollCanvasPane::RedrawLegend() {
+    if (legendShown_) ShowPaletteLegend(legendEdge_);
 }
 
 // The next press takes the legend away: the pane cleared and the view copied again.

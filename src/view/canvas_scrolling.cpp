@@ -76,6 +76,7 @@ void KnollCanvasPane::ScrollBy(int axes, int step) {
         SetBar(false);
     }
     RefreshView();
+    RedrawLegend();
 }
 
 void KnollCanvasPane::OnHStep(int step) {

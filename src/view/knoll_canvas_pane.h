@@ -150,6 +150,7 @@ private:
     // Legend (canvas_legend.cpp).
     void DrawVerticalLegend(int edge);
     void DrawHorizontalLegend(int edge);
+    void RedrawLegend();
     void HideLegend();
 
     KnollCanvasOwner* owner_;
@@ -166,6 +167,7 @@ private:
     vPoint lastVertex_;
     vPoint bandEnd_;
     bool legendShown_ = false;
+    int legendEdge_ = kLegendLeft;
     bool viewPending_ = false;
     uint64_t lastCopyMs_ = 0;
     int pointsSinceFrameCheck_ = 0;

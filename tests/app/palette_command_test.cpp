@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/settings_file.h"
 #include "editor_session.h"
 
 namespace {
@@ -23,8 +24,10 @@ protected:
 
 }  // namespace
 
-TEST_F(PaletteCommand, OpenAndBodyErrorsLeaveTheFieldUncoloured) {
+// A palette that failed is not remembered: the next start would repeat its error.
+TEST_F(PaletteCommand, OpenAndBodyErrorsLeaveTheFieldUncolouredAndThePaletteRemembered) {
     uint32_t before = Pixel(200, 200);
+    KnollSettings remembered = editor.app.Settings();
     editor.AnswerOpen(editor.Path("missing.Pal"));
     editor.Command(cmdPalette);
     EXPECT_EQ(editor.Notices().back(), "open error");
@@ -37,6 +40,8 @@ TEST_F(PaletteCommand, OpenAndBodyErrorsLeaveTheFieldUncoloured) {
     EXPECT_EQ(editor.Window().Document().palette()[10], DefaultPalette()[10]);
     EXPECT_EQ(Pixel(200, 200), before);
     EXPECT_EQ(std::filesystem::current_path(), editor.Folder());
+    EXPECT_EQ(editor.app.Settings().paletteFilePath, remembered.paletteFilePath);
+    EXPECT_EQ(editor.app.Settings().paletteDirectory, remembered.paletteDirectory);
 }
 
 TEST_F(PaletteCommand, RepaintsAnEightBitFieldAndCommits) {

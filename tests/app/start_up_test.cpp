@@ -184,3 +184,18 @@ TEST(StartUp, SettingsAndHelpThatAreNotRegularFilesGiveTheirNotices) {
         EXPECT_NE(editor.Notices().back().find("cannot be opened"), std::string::npos);
     }
 }
+
+TEST(StartUp, ReopensALastMapInAnyFormat) {
+    EditorSession editor;
+    FieldDocument written;
+    written.field().ReplaceField(3, 2);
+    written.field().SetKind(kSixteenBitField);
+    ASSERT_TRUE(written.Export(editor.Path("last.png")).saved);
+    std::ofstream(editor.Path("Knollwork.ini")) << editor.Folder() << "\n" << editor.Path("last.png") << "\n";
+    ASSERT_EQ(editor.Start(), 0);
+    const HeightField& field = editor.Window().Document().field();
+    EXPECT_EQ(field.width(), 3);
+    EXPECT_EQ(field.kind(), kSixteenBitField);
+    EXPECT_STREQ(editor.Window().Name(), editor.Path("last.png").c_str());
+    EXPECT_FALSE(editor.IsMenuSensitive(cmdToPpm));
+}

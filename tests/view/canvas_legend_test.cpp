@@ -12,7 +12,7 @@ uint32_t Entry(int index) { return DefaultPalette()[size_t(index)].Pixel(); }
 
 }  // namespace
 
-TEST(CanvasLegend, DrawsAFramedStripOnEachEdgeUntilTheNextPress) {
+TEST(CanvasLegend, DrawsAFramedStripOnEachEdgeThatScrollingKeepsUntilTheNextPress) {
     CanvasFixture f(420, 360);
     f.Load(1000, 800, kEightBitField, Ramp);
     const int width = f.canvas.ViewWidth(), height = f.canvas.ViewHeight();
@@ -46,6 +46,10 @@ TEST(CanvasLegend, DrawsAFramedStripOnEachEdgeUntilTheNextPress) {
 
     ASSERT_EQ(f.canvas.ShowPaletteLegend(kLegendDown), kLegendDrawn);
     int row = height - 36;
+    // Scrolling moves the field under the legend, which stays.
+    f.canvas.OnVStep(2);
+    f.canvas.OnHStep(1);
+    EXPECT_TRUE(f.canvas.LegendShown());
     EXPECT_EQ(f.Shown(left + 40, row), 0u);
     EXPECT_EQ(f.Shown(left + 40, row + 5), Entry(40));
     EXPECT_EQ(f.Shown(left + 40, row + 29), Entry(40));

@@ -91,6 +91,8 @@ public:
     // Acts as a click on the control with vCancelId (Escape, the close box).
     bool ClickCancel();
     bool ClickDefault();
+    // Escape that no focused control took: a click on the control with vCancelId.
+    virtual void EscapePressed() { ClickCancel(); }
 
     // ---- Services controls ask for ------------------------------------------------------
     // Redraw the container before the next composition.

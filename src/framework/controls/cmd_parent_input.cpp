@@ -148,7 +148,7 @@ bool vCmdParent::ControlKeyDown(int key, int modifiers) {
         }
         return ClickDefault();
     case vKeyEscape:
-        ClickCancel();
+        EscapePressed();
         return true;
     case ' ':
         if (focus_ && focus_->TakesInput()) {

@@ -5,7 +5,7 @@
 #include "framework/dialogs/modal_dialog.h"
 
 // The notice box: the notice picture, the message (line feeds break it) and " OK ".
-// It is centred over the frame; only " OK " or Enter closes it.
+// It is centred over the frame; " OK ", Enter or Escape closes it.
 class vNoticeDialog : public vModalDialog {
 public:
     static constexpr int kFrameId = 93;
@@ -18,6 +18,8 @@ public:
     // is already showing.
     int ShowNotice(const char* message);
     void OnDialogReady() override;
+    // With nothing to cancel, Escape acts as " OK " does.
+    void EscapePressed() override { ClickDefault(); }
 
     const std::string& Message() const { return message_; }
     bool IsBuilt() const { return built_; }

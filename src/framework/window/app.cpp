@@ -102,8 +102,14 @@ void vApp::ActivateWindow(vWindow* window) {
 
 // ---- Frame services -------------------------------------------------------------------------
 
+// The frame takes its new size at once: a notice shown next is centred on it, not on
+// the size that the platform's resize event would report only later.
 void vApp::ShowFrame(vFrameShow how) {
-    if (platform_ && frame_.Exists()) platform_->ShowFrame(how);
+    if (!platform_ || !frame_.Exists()) return;
+    platform_->ShowFrame(how);
+    int width = 0, height = 0;
+    platform_->FrameClientSize(width, height);
+    frame_.Resized(width, height);
 }
 
 void vApp::ResizeFrameOuter(int width, int height) {

@@ -21,24 +21,34 @@ public:
 
 }  // namespace
 
-TEST(Notice, OnlyOkClosesItEscapeAndTheCloseBoxDoNothing) {
+TEST(Notice, OkEnterAndEscapeCloseItTheCloseBoxDoesNothing) {
     HeadlessSession<> session;
     WatchedNotice notice(nullptr);
     notice.onReady = [&] {
         vRect view = notice.View().Bounds(), close = notice.View().CloseBox();
-        session.platform.QueueKey(vKeyEscape);
         session.platform.QueueClick(view.x + close.x + close.w / 2, view.y + close.y + close.h / 2);
         ClickOn(session.platform, notice, vOkId);
     };
     EXPECT_EQ(notice.ShowNotice("Palette Open error"), vOkId);
-    // Had Escape or the close box closed it, the " OK " click would have come too late.
+    // Had the close box closed it, the " OK " click would have come too late.
     EXPECT_EQ(notice.LastId(), vOkId);
     EXPECT_EQ(notice.LastValue(), vOkId);
     EXPECT_FALSE(notice.IsShown());
+
+    for (int key : {vKeyEscape, vKeyReturn}) {
+        notice.onReady = [&] {
+            session.platform.QueueKey(key);
+            session.platform.QueueKey('x');
+        };
+        EXPECT_EQ(notice.ShowNotice("Wrong File type!!!"), vOkId);
+        EXPECT_EQ(notice.LastId(), vOkId);
+        EXPECT_TRUE(session.platform.HasQueuedEvents()) << key;  // closed before the next key
+        session.Pump();
+    }
 }
 
 TEST(Notice, IsCentredOverTheFrameAndFitsItsLines) {
-    HeadlessSession<> session;
+    HeadlessSession<> session(1, nullptr, 1600, 1000);
     WatchedNotice notice(nullptr);
     int left = -1, top = -1, width = 0, height = 0;
     notice.onReady = [&] {
@@ -57,6 +67,13 @@ TEST(Notice, IsCentredOverTheFrameAndFitsItsLines) {
     EXPECT_EQ(image.width, 40 / 2 + 14);
     EXPECT_EQ(image.height, 32 / 2 + 6);
     EXPECT_EQ(text.x, image.x + image.width + 0);
+
+    // Shown right after the frame is maximized, before its resize event is handled.
+    session.app.ShowFrame(vFrameShow::Maximized);
+    EXPECT_EQ(notice.ShowNotice("Palette Open error"), vOkId);
+    client = session.app.Frame().ClientArea();
+    EXPECT_EQ(client.w, 1600);
+    EXPECT_EQ(left, (client.w - width) / 2);
 }
 
 TEST(Notice, ShowsItsWarningPicture) {

@@ -48,7 +48,10 @@ void vHeadlessPlatform::ShowFrame(vFrameShow how) {
     if (!frameExists_) return;
     frameShown_ = true;
     shown_ = how;
-    if (how == vFrameShow::Maximized) QueueResize(screenWidth_, screenHeight_);
+    if (how != vFrameShow::Maximized) return;
+    // As on a display without a window manager: the size holds at once, its event follows.
+    SetClientSize(screenWidth_, screenHeight_);
+    QueueResize(screenWidth_, screenHeight_);
 }
 
 // No decorations: the outer size is the client size.
