@@ -9,7 +9,6 @@
 #include "ops/smooth.h"
 #include "ops/tile_operations.h"
 #include "ops/value_operations.h"
-#include "view/scaled_view.h"
 
 KnollCanvasPane::KnollCanvasPane(KnollCanvasOwner* owner, FieldDocument& document)
     : owner_(owner), document_(document) {
@@ -62,8 +61,7 @@ void KnollCanvasPane::RenderPalette() {
 void KnollCanvasPane::DrawRow(int y) {
     RowChanged(y);
     if (!scale_.IsActualSize()) {
-        // A scaled row is drawn with the whole view at the next display frame.
-        if (y >= vOffset_ && y < vOffset_ + scale_.FieldSpan(viewHeight_)) CopyWhenDue();
+        if (y >= vOffset_ && y < vOffset_ + scale_.FieldSpan(viewHeight_)) SweepRow(y);
         return;
     }
     int paneY = y - vOffset_;
@@ -98,10 +96,17 @@ void KnollCanvasPane::DrawPoint(int x, int y) {
     }
 }
 
-void KnollCanvasPane::CopyWhenDue() {
+// A scaled row joins the band of view rows drawn at the next display frame; the whole
+// view is copied again when the work is done.
+void KnollCanvasPane::SweepRow(int y) {
+    const int from = scale_.ToView(y, vOffset_) - scale_.Magnification() / 2;
+    swept_.first = std::min(swept_.first, from);
+    swept_.end = std::max(swept_.end, from + scale_.Magnification());
     if (!viewPending_) Invalidate();
     viewPending_ = true;
-    if (DisplayFrameDue()) CopyView();
+    if (!DisplayFrameDue()) return;
+    DrawScaled(swept_);
+    if (vApp* app = WindowApp(); app && app->Platform()) lastCopyMs_ = app->Platform()->NowMs();
 }
 
 // The field has a new size: nothing of the old one stays on the pane, and the view is
@@ -141,16 +146,17 @@ void KnollCanvasPane::CopyView() {
     if (scale_.IsActualSize()) {
         BlitFrom(ShownImage(), 0, 0, hOffset_, vOffset_, viewWidth_, viewHeight_);
     } else {
-        DrawScaled();
+        DrawScaled(ViewRows{});
     }
     if (vApp* app = WindowApp(); app && app->Platform()) lastCopyMs_ = app->Platform()->NowMs();
 }
 
-void KnollCanvasPane::DrawScaled() {
+void KnollCanvasPane::DrawScaled(ViewRows rows) {
+    swept_ = kNoRows;
     if (scale_.IsReduced()) reduced_.Update(document_.field());
     Raster& surface = Surface();
     if (surface.IsEmpty()) return;
-    DrawScaledView(document_.field(), reduced_, scale_, vPoint{hOffset_, vOffset_}, surface);
+    DrawScaledView(document_.field(), reduced_, scale_, vPoint{hOffset_, vOffset_}, surface, rows);
     SurfaceChanged();
 }
 

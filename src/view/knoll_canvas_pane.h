@@ -10,6 +10,7 @@
 #include "ops/zoom.h"
 #include "view/canvas_owner.h"
 #include "view/reduced_field.h"
+#include "view/scaled_view.h"
 #include "view/view_scale.h"
 
 // The legend's edges, as the "Show Pal" submenu orders them.
@@ -133,8 +134,8 @@ private:
     vMemoryDC* ShownImage();
     void FlushView();
     void CopyView();
-    void DrawScaled();
-    void CopyWhenDue();
+    void DrawScaled(ViewRows rows);
+    void SweepRow(int y);
     bool DisplayFrameDue() const;
 
     // Selection (canvas_selection.cpp).
@@ -157,6 +158,9 @@ private:
     FieldDocument& document_;
     KnollViewScale scale_;
     KnollReducedField reduced_;
+    // View rows that scaled rows swept over since the view was last drawn.
+    static constexpr ViewRows kNoRows{INT_MAX, INT_MIN};
+    ViewRows swept_ = kNoRows;
     int viewWidth_ = HeightField::kInitialSize;
     int viewHeight_ = HeightField::kInitialSize;
     int vOffset_ = 0;

@@ -8,6 +8,10 @@ namespace {
 // positions of at most 65535 holds a sum below 2^(16 + 2 level).
 int SumBits(int level) { return 16 + 2 * level; }
 
+// A column of two field rows in one word: a sum of two values below bit 24, the count above.
+constexpr int kColumnCountShift = 24;
+constexpr uint32_t kColumnSumMask = (1u << kColumnCountShift) - 1;
+
 uint32_t Pack(int level, KnollReducedField::Block block) { return block.sum | block.count << SumBits(level); }
 
 KnollReducedField::Block Unpack(int level, uint32_t entry) {
@@ -88,12 +92,14 @@ void KnollReducedField::MarkAbove(int level, int row) {
 
 // Column sums of the block row's one or two field rows first, then pairs of columns:
 // both loops run over plain arrays, so the compiler can vectorise them.
+// Each column of the block row's one or two field rows first becomes one word, its sum
+// below bit 24 and its count above; then pairs of columns make the entries. Both loops
+// run over plain arrays, so the compiler can vectorise them.
 void KnollReducedField::MakeFirstLevelRow(const HeightField& field, int row) {
     const TarnMemoryDC& image = field.working();
     const int lastRow = std::min(2 * row + 1, height_ - 1);
     columnSums_.resize(size_t(width_) + 1);
-    columnCounts_.resize(size_t(width_) + 1);
-    columnSums_[size_t(width_)] = columnCounts_[size_t(width_)] = 0;
+    columnSums_[size_t(width_)] = 0;
     for (int y = 2 * row; y <= lastRow; ++y) {
         const bool first = y == 2 * row;
         if (kind_ == kSixteenBitField) {
@@ -106,27 +112,24 @@ void KnollReducedField::MakeFirstLevelRow(const HeightField& field, int row) {
     // would keep the loops from vectorising.
     const int columns = levels_[0].columns;
     uint32_t* out = &levels_[0].entries[size_t(row) * size_t(columns)];
-    const uint32_t* sums = columnSums_.data();
-    const uint32_t* counts = columnCounts_.data();
+    const uint32_t* words = columnSums_.data();
     for (int column = 0; column < columns; ++column) {
-        const uint32_t sum = sums[2 * column] + sums[2 * column + 1];
-        const uint32_t count = counts[2 * column] + counts[2 * column + 1];
-        out[column] = sum | count << SumBits(1);
+        const uint32_t word = words[2 * column] + words[2 * column + 1];
+        out[column] = (word & kColumnSumMask) | (word >> kColumnCountShift) << SumBits(1);
     }
 }
 
-// The first row of a block row sets the column sums, the second adds to them.
+// The first row of a block row sets the column words, the second adds to them.
 template <bool kWide, bool kAdd>
 void KnollReducedField::TakeColumns(const uint32_t* pixels) {
-    uint32_t* sums = columnSums_.data();
-    uint32_t* counts = columnCounts_.data();
+    uint32_t* words = columnSums_.data();
     const int width = width_;
     for (int x = 0; x < width; ++x) {
         const uint32_t pixel = pixels[x];
         const uint32_t has = pixel != kNoValuePixel;
         const uint32_t value = (kWide ? pixel & 0xFFFF : (pixel >> 16) & 0xFF) & (0u - has);
-        sums[x] = kAdd ? sums[x] + value : value;
-        counts[x] = kAdd ? counts[x] + has : has;
+        const uint32_t word = value | has << kColumnCountShift;
+        words[x] = kAdd ? words[x] + word : word;
     }
 }
 

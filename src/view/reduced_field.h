@@ -63,7 +63,7 @@ private:
     int kind_ = -1;
     bool anyDirty_ = false;
     Level levels_[kStoredLevels];
-    // One block row's sums and counts per field column, kept between rows.
+    // Per column of one block row: sums and counts, or for 1:2 both in one word.
     std::vector<uint32_t> columnSums_;
     std::vector<uint32_t> columnCounts_;
 };

@@ -39,18 +39,18 @@ private:
 };
 
 void DrawReduced(const HeightField& field, const KnollReducedField& reduced, const KnollViewScale& scale,
-                 vPoint offset, Raster& view) {
+                 vPoint offset, Raster& view, ViewRows rows) {
     const int level = -scale.level();
     const int block = scale.BlockSize();
     const ValueColours colours(field);
     const auto& reciprocal = TheReciprocals().of;
     // Only the pixels that show the field read the copy; the rest is white.
     const int columns = std::clamp(scale.ViewSpan(field.width() - offset.x), 0, view.Width());
-    const int rows = std::clamp(scale.ViewSpan(field.height() - offset.y), 0, view.Height());
+    const int fieldRows = std::clamp(scale.ViewSpan(field.height() - offset.y), 0, view.Height());
     std::vector<KnollReducedField::Block> blocks(static_cast<size_t>(columns));
-    for (int y = 0; y < view.Height(); ++y) {
+    for (int y = rows.first; y < rows.end; ++y) {
         uint32_t* out = view.Row(y);
-        const int shown = y < rows ? columns : 0;
+        const int shown = y < fieldRows ? columns : 0;
         if (shown > 0) reduced.ReadRow(level, offset.y / block + y, offset.x / block, shown, blocks.data());
         for (int x = 0; x < shown; ++x) {
             const KnollReducedField::Block& b = blocks[size_t(x)];
@@ -61,9 +61,10 @@ void DrawReduced(const HeightField& field, const KnollReducedField& reduced, con
     }
 }
 
-void DrawMagnified(const HeightField& field, const KnollViewScale& scale, vPoint offset, Raster& view) {
+void DrawMagnified(const HeightField& field, const KnollViewScale& scale, vPoint offset, Raster& view,
+                   ViewRows rows) {
     const TarnMemoryDC& image = field.working();
-    for (int y = 0; y < view.Height(); ++y) {
+    for (int y = rows.first; y < rows.end; ++y) {
         const int fieldY = scale.ToField(y, offset.y);
         uint32_t* out = view.Row(y);
         const uint32_t* row = fieldY >= 0 && fieldY < field.height() ? image.RowPixels(fieldY) : nullptr;
@@ -77,10 +78,12 @@ void DrawMagnified(const HeightField& field, const KnollViewScale& scale, vPoint
 }  // namespace
 
 void DrawScaledView(const HeightField& field, const KnollReducedField& reduced, const KnollViewScale& scale,
-                    vPoint offset, Raster& view) {
+                    vPoint offset, Raster& view, ViewRows rows) {
+    rows.first = std::max(rows.first, 0);
+    rows.end = std::min(rows.end, view.Height());
     if (scale.IsReduced()) {
-        DrawReduced(field, reduced, scale, offset, view);
+        DrawReduced(field, reduced, scale, offset, view, rows);
     } else {
-        DrawMagnified(field, scale, offset, view);
+        DrawMagnified(field, scale, offset, view, rows);
     }
 }
