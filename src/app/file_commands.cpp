@@ -6,6 +6,7 @@
 #include "app/raw_size_dialog.h"
 #include "app/settings_file.h"
 #include "core/file_name.h"
+#include "framework/dialogs/file_filter.h"
 #include "framework/dialogs/file_select.h"
 
 namespace {
@@ -36,11 +37,8 @@ void CopyInto(char* buffer, size_t capacity, const std::string& text) {
 int KnollCmdWindow::HeightFilterOf(const char* name) {
     int kind = ClassifyFileName(name);
     if (kind != kFileKindUnknown) return kind;
-    std::string lower = name;
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return char(std::tolower(c)); });
     for (int filter = kFileKindPpm + 1; filter < kAllHeightFilesFilter; ++filter) {
-        std::string extension = kHeightFilters[filter] + 1;
-        if (lower.size() >= extension.size() && lower.ends_with(extension)) return filter;
+        if (vFileFilter::Matches(BareName(name), kHeightFilters[filter])) return filter;
     }
     return kAllHeightFilesFilter;
 }

@@ -64,14 +64,22 @@ void DrawReduced(const HeightField& field, const KnollReducedField& reduced, con
 void DrawMagnified(const HeightField& field, const KnollViewScale& scale, vPoint offset, Raster& view,
                    ViewRows rows) {
     const TarnMemoryDC& image = field.working();
+    const int width = view.Width();
+    // Each position's colour fills its block, and the rows of a block are copies.
+    const int shown = std::clamp(scale.ViewSpan(field.width() - offset.x), 0, width);
+    const int magnification = scale.Magnification();
     for (int y = rows.first; y < rows.end; ++y) {
         const int fieldY = scale.ToField(y, offset.y);
         uint32_t* out = view.Row(y);
-        const uint32_t* row = fieldY >= 0 && fieldY < field.height() ? image.RowPixels(fieldY) : nullptr;
-        for (int x = 0; x < view.Width(); ++x) {
-            const int fieldX = scale.ToField(x, offset.x);
-            out[x] = row && fieldX >= 0 && fieldX < field.width() ? row[fieldX] : kNoValuePixel;
+        if (y > rows.first && scale.ToField(y - 1, offset.y) == fieldY) {
+            std::copy(view.Row(y - 1), view.Row(y - 1) + width, out);
+            continue;
         }
+        const bool inField = fieldY >= 0 && fieldY < field.height();
+        const uint32_t* row = inField ? image.RowPixels(fieldY) + offset.x : nullptr;
+        const int filled = inField ? shown : 0;
+        for (int x = 0; x < filled; ++x) out[x] = row[x / magnification];
+        std::fill(out + filled, out + width, kNoValuePixel);
     }
 }
 

@@ -198,4 +198,12 @@ TEST(StartUp, ReopensALastMapInAnyFormat) {
     EXPECT_EQ(field.kind(), kSixteenBitField);
     EXPECT_STREQ(editor.Window().Name(), editor.Path("last.png").c_str());
     EXPECT_FALSE(editor.IsMenuSensitive(cmdToPpm));
+
+    // The chooser starts on the PNG filter and offers every height format.
+    editor.CancelChooser(vModalRequest::Kind::OpenFile);
+    editor.Command(cmdOpen);
+    const vModalRequest& chooser = editor.platform.ModalRequests().back();
+    ASSERT_EQ(chooser.kind, vModalRequest::Kind::OpenFile);
+    EXPECT_EQ(chooser.filterIndex, 2);
+    EXPECT_EQ(chooser.filters.size(), 8u);
 }
