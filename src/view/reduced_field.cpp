@@ -12,8 +12,6 @@ int SumBits(int level) { return 16 + 2 * level; }
 constexpr int kColumnCountShift = 24;
 constexpr uint32_t kColumnSumMask = (1u << kColumnCountShift) - 1;
 
-uint32_t Pack(int level, KnollReducedField::Block block) { return block.sum | block.count << SumBits(level); }
-
 KnollReducedField::Block Unpack(int level, uint32_t entry) {
     return {entry & ((1u << SumBits(level)) - 1), entry >> SumBits(level)};
 }
@@ -90,8 +88,6 @@ void KnollReducedField::MarkAbove(int level, int row) {
     anyDirty_ = true;
 }
 
-// Column sums of the block row's one or two field rows first, then pairs of columns:
-// both loops run over plain arrays, so the compiler can vectorise them.
 // Each column of the block row's one or two field rows first becomes one word, its sum
 // below bit 24 and its count above; then pairs of columns make the entries. Both loops
 // run over plain arrays, so the compiler can vectorise them.
