@@ -26,9 +26,13 @@ InterchangeError SizeOf(uintmax_t bytes, int& width, int& height) {
                std::to_string(height) + " needs " + std::to_string(uintmax_t(width) * uintmax_t(height) * 2);
     }
     int64_t side = SquareSide(int64_t(std::min<uintmax_t>(bytes / 2, uintmax_t(INT64_MAX))));
-    if (side == 0 || !HeightField::AcceptableSize(side, side)) {
+    if (side == 0) {
         return "the RAW file's " + std::to_string(bytes / 2) +
                " samples make no square field; give its size with --raw-size WxH first";
+    }
+    if (!HeightField::AcceptableSize(side, side)) {
+        return "the RAW file's " + std::to_string(side) + "x" + std::to_string(side) +
+               " field is larger than a field may be (8192 x 8192 positions at most)";
     }
     width = height = int(side);
     return {};
