@@ -93,7 +93,7 @@ namespace {
 // One position as a word: its value below bit 24 and 1 above when it has one, so four
 // words add to a 1:2 entry's sum and count without a branch.
 template <bool kWide>
-uint32_t Word(uint32_t pixel) {
+inline __attribute__((always_inline)) uint32_t Word(uint32_t pixel) {
     const uint32_t has = pixel != kNoValuePixel;
     const uint32_t value = (kWide ? pixel & 0xFFFF : (pixel >> 16) & 0xFF) & (0u - has);
     return value | has << kColumnCountShift;
@@ -106,7 +106,8 @@ uint32_t FirstLevelEntry(uint32_t word) { return (word & kColumnSumMask) | (word
 // the last column alone when the width is odd. The loop runs over plain arrays, so the
 // compiler can vectorise it.
 template <bool kWide, bool kTwoRows>
-void FoldRows(const uint32_t* top, const uint32_t* bottom, int width, uint32_t* out) {
+inline __attribute__((always_inline)) void FoldRows(const uint32_t* top, const uint32_t* bottom, int width,
+                                                    uint32_t* out) {
     const int pairs = width / 2;
     for (int column = 0; column < pairs; ++column) {
         uint32_t word = Word<kWide>(top[2 * column]) + Word<kWide>(top[2 * column + 1]);
@@ -118,9 +119,17 @@ void FoldRows(const uint32_t* top, const uint32_t* bottom, int width, uint32_t* 
     out[pairs] = FirstLevelEntry(word);
 }
 
-template <bool kWide>
-void FoldRows(const uint32_t* top, const uint32_t* bottom, int width, uint32_t* out) {
-    bottom ? FoldRows<kWide, true>(top, bottom, width, out) : FoldRows<kWide, false>(top, nullptr, width, out);
+// The sweep of an operation on a zoomed-out view folds every row it writes, so the fold
+// runs eight positions at a time where the processor allows.
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+void FoldRows(bool wide, const uint32_t* top, const uint32_t* bottom, int width, uint32_t* out) {
+    if (wide) {
+        bottom ? FoldRows<true, true>(top, bottom, width, out) : FoldRows<true, false>(top, nullptr, width, out);
+    } else {
+        bottom ? FoldRows<false, true>(top, bottom, width, out) : FoldRows<false, false>(top, nullptr, width, out);
+    }
 }
 
 }  // namespace
@@ -130,11 +139,7 @@ void KnollReducedField::MakeFirstLevelRow(const HeightField& field, int row) {
     const uint32_t* top = image.RowPixels(2 * row);
     const uint32_t* bottom = 2 * row + 1 < height_ ? image.RowPixels(2 * row + 1) : nullptr;
     uint32_t* out = &levels_[0].entries[size_t(row) * size_t(levels_[0].columns)];
-    if (kind_ == kSixteenBitField) {
-        FoldRows<true>(top, bottom, width_, out);
-    } else {
-        FoldRows<false>(top, bottom, width_, out);
-    }
+    FoldRows(kind_ == kSixteenBitField, top, bottom, width_, out);
 }
 
 // Each entry adds the two by two entries below it; a missing last row or column of the
