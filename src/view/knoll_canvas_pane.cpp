@@ -75,6 +75,7 @@ void KnollCanvasPane::RowChanged(int y) {
         reduced_.RowChanged(document_.field(), y);
     } else {
         reduced_.MarkRow(y);
+        idleReduction_.Begin(WindowApp());
     }
 }
 
@@ -114,6 +115,7 @@ void KnollCanvasPane::SweepRow(int y) {
 void KnollCanvasPane::ClearSurface() {
     viewPending_ = false;
     reduced_.MarkAll();
+    idleReduction_.Begin(WindowApp());
     if (GetDC()) GetDC()->Erase();
     FitOffsetsToField();
     RecomputeThumbs();

@@ -1,6 +1,7 @@
 #include "view/reduced_field.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -36,7 +37,8 @@ void KnollReducedField::Allocate(const HeightField& field) {
         Level& level = levels_[i];
         level.columns = (width_ + side - 1) / side;
         level.rows = (height_ + side - 1) / side;
-        level.entries.assign(size_t(level.columns) * size_t(level.rows), 0);
+        // Every entry is made before it is read, so the memory is not cleared first.
+        level.entries.reset(new uint32_t[size_t(level.columns) * size_t(level.rows)]);
         level.dirty.assign(size_t(level.rows), 1);
     }
     anyDirty_ = true;
@@ -59,26 +61,51 @@ void KnollReducedField::RowChanged(const HeightField& field, int y) {
     if (y % 2 == 0 && y != height_ - 1) return;
     MakeFirstLevelRow(field, y / 2);
     levels_[0].dirty[size_t(y / 2)] = 0;
-    MarkAbove(1, y / 2);
+    MakeAbove(1, y / 2);
 }
 
-void KnollReducedField::Update(const HeightField& field) {
+// Row `row` of level `level` is current. The block row above is made now, while its two
+// halves are still in the cache, once the second half is done and the first is current;
+// otherwise it is marked for Update.
+void KnollReducedField::MakeAbove(int level, int row) {
+    for (; level < kStoredLevels; ++level, row /= 2) {
+        const Level& here = levels_[level - 1];
+        const bool second = row % 2 == 1;
+        if (!(second || row == here.rows - 1) || (second && here.dirty[size_t(row - 1)])) {
+            MarkAbove(level, row);
+            return;
+        }
+        MakeRow(level + 1, row / 2);
+        levels_[level].dirty[size_t(row / 2)] = 0;
+    }
+}
+
+void KnollReducedField::Update(const HeightField& field) { UpdateSome(field, INT_MAX); }
+
+// The marked 1:2 rows first, in order, each making the rows above that it completes while
+// they are in the cache; then whatever is still marked above them.
+bool KnollReducedField::UpdateSome(const HeightField& field, int rows) {
     if (!Matches(field)) Allocate(field);
-    if (!anyDirty_) return;
-    for (int i = 0; i < kStoredLevels; ++i) {
+    if (!anyDirty_) return true;
+    Level& first = levels_[0];
+    for (int row = 0; row < first.rows; ++row) {
+        if (!first.dirty[size_t(row)]) continue;
+        if (rows-- <= 0) return false;
+        MakeFirstLevelRow(field, row);
+        first.dirty[size_t(row)] = 0;
+        MakeAbove(1, row);
+    }
+    for (int i = 1; i < kStoredLevels; ++i) {
         Level& level = levels_[i];
         for (int row = 0; row < level.rows; ++row) {
             if (!level.dirty[size_t(row)]) continue;
-            if (i == 0) {
-                MakeFirstLevelRow(field, row);
-            } else {
-                MakeRow(i + 1, row);
-            }
+            MakeRow(i + 1, row);
             level.dirty[size_t(row)] = 0;
             MarkAbove(i + 1, row);
         }
     }
     anyDirty_ = false;
+    return true;
 }
 
 // The block row above row `row` of level `level` must be made again.
@@ -196,6 +223,6 @@ void KnollReducedField::ReadCombinedRow(int level, int row, int first, int count
 
 size_t KnollReducedField::MemoryBytes() const {
     size_t bytes = 0;
-    for (const Level& level : levels_) bytes += level.entries.size() * sizeof(uint32_t);
+    for (const Level& level : levels_) bytes += size_t(level.columns) * size_t(level.rows) * sizeof(uint32_t);
     return bytes;
 }
