@@ -16,6 +16,12 @@ int64_t SquareSide(int64_t count) {
     return side * side == count ? side : 0;
 }
 
+// Whether an even, non-empty length holds no square field; such a file needs its size given.
+bool NoSquareIn(uintmax_t bytes, int64_t& side) {
+    side = SquareSide(int64_t(std::min<uintmax_t>(bytes / 2, uintmax_t(INT64_MAX))));
+    return side == 0 || !HeightField::AcceptableSize(side, side);
+}
+
 // The size the file's length gives, or the reason there is none.
 InterchangeError SizeOf(uintmax_t bytes, int& width, int& height) {
     if (bytes == 0) return "the RAW file is empty";
@@ -25,11 +31,8 @@ InterchangeError SizeOf(uintmax_t bytes, int& width, int& height) {
         return "the RAW file holds " + std::to_string(bytes) + " bytes, " + std::to_string(width) + "x" +
                std::to_string(height) + " needs " + std::to_string(uintmax_t(width) * uintmax_t(height) * 2);
     }
-    int64_t side = SquareSide(int64_t(std::min<uintmax_t>(bytes / 2, uintmax_t(INT64_MAX))));
-    if (side == 0 || !HeightField::AcceptableSize(side, side)) {
-        return "the RAW file's " + std::to_string(bytes / 2) +
-               " samples make no square field; give its size with --raw-size WxH first";
-    }
+    int64_t side = 0;
+    if (NoSquareIn(bytes, side)) return "the RAW file's " + std::to_string(bytes / 2) + " samples make no square field";
     width = height = int(side);
     return {};
 }
@@ -52,6 +55,13 @@ InterchangeError ReadRawHeights(const char* path, int width, int height, SampleR
     });
     if (rows < height) return "the file ends early";
     return {};
+}
+
+bool RawNeedsSize(const char* path) {
+    std::error_code failed;
+    uintmax_t bytes = std::filesystem::file_size(path, failed);
+    int64_t side = 0;
+    return !failed && bytes > 0 && bytes % 2 == 0 && NoSquareIn(bytes, side);
 }
 
 std::vector<FileSize> RawSizesOf(const char* path) {
