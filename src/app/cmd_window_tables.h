@@ -134,8 +134,12 @@ constexpr CommandObject kKnollCommandBar[] = {
     {},
 };
 
+// Dialog units for the read-out of the largest field, " X,Y Location: 65535,65535 ", and
+// the box around it.
+constexpr int kPositionFieldWidth = 95;
+
 constexpr StatusItem kKnollStatusBar[] = {
-    {" X,Y Location : 000,000 ", cmdPositionField, AttrNoBorder},
+    {" X,Y Location : 000,000 ", cmdPositionField, AttrNoBorder, 1, kPositionFieldWidth},
     {"Height: 000000  ", cmdHeightField, AttrNoBorder},
     {"  Something else  ", cmdMessageField, AttrNoBorder},
     {"  1:1  ", cmdScaleField, AttrNoBorder},

@@ -33,6 +33,10 @@ TarnMemoryDC& HeightField::mask() {
 // Should memory run out for the copy, the write goes ahead and the last commit is lost:
 // Undo then leaves the field as it is.
 void HeightField::SeparateUndo() {
+    if (!undoKept_) {
+        undoState_ = UndoState::kNone;
+        return;
+    }
     undo();
     if (!undo_->valid()) {
         undo_.reset();

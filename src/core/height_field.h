@@ -104,6 +104,9 @@ public:
     // commit is let go, so their first write copies nothing. RestoreField before that
     // commit leaves the field as it is.
     void BeginCommittedChange();
+    // For a caller that never returns to a commit, such as a batch run without an Undo
+    // step: writes after a commit then make no undo copy, and RestoreField does nothing.
+    void KeepNoUndo() { undoKept_ = false; }
 
     // A new field of width x height, all white and committed, without a selection; the
     // view's surface is cleared. Returns false, changing nothing, when the size is zero,
@@ -151,6 +154,7 @@ private:
     std::unique_ptr<TarnMemoryDC> mask_;
     std::unique_ptr<TarnMemoryDC> incoming_;
     UndoState undoState_ = UndoState::kEqual;
+    bool undoKept_ = true;
     std::vector<uint32_t> whiteRow_;
     FieldPainter quietPainter_;
     FieldPainter* painter_ = &quietPainter_;

@@ -14,8 +14,12 @@ using ShadeFactors = ReliefShader::Factors;
 // above the darkest shade.
 ShadeFactors FactorsOf(const ShadeLight& light) {
     constexpr double kRadians = std::numbers::pi / 180;
-    const double azimuth = light.azimuth * kRadians, altitude = light.altitude * kRadians;
-    const double scale = light.zFactor / 8;
+    auto usable = [](double value, double low, double high) {
+        return std::isfinite(value) ? std::clamp(value, low, high) : low;
+    };
+    const double azimuth = usable(light.azimuth, 0, 360) * kRadians;
+    const double altitude = usable(light.altitude, 0, 90) * kRadians;
+    const double scale = usable(light.zFactor, 0, kMaxZFactor) / 8;
     return {float(254 * std::sin(altitude)), float(254 * std::sin(azimuth) * std::cos(altitude) * scale),
             float(254 * std::cos(azimuth) * std::cos(altitude) * scale), float(scale * scale)};
 }
@@ -81,6 +85,14 @@ void ShadeGappedRow(const ShadeFactors& f, const float* up, const float* mid, co
 }
 
 }  // namespace
+
+bool IsUsableLight(const ShadeLight& light) {
+    auto within = [](double value, double low, double high) {
+        return std::isfinite(value) && value >= low && value <= high;
+    };
+    return within(light.azimuth, 0, 360) && within(light.altitude, 0, 90) && within(light.zFactor, 0, kMaxZFactor) &&
+           light.zFactor > 0;
+}
 
 ReliefShader::ReliefShader(const HeightField& field, const ShadeLight& light)
     : field_(field), factors_(FactorsOf(light)) {

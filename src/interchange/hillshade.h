@@ -14,6 +14,14 @@ struct ShadeLight {
     double zFactor = 1;
 };
 
+// The largest factor: far beyond any use, and small enough that no shade of 16-bit
+// values overflows the arithmetic.
+inline constexpr double kMaxZFactor = 1e6;
+
+// True when every part is finite and in range: azimuth 0 to 360, altitude 0 to 90,
+// factor above 0 and at most kMaxZFactor. A shader given another light clamps it.
+bool IsUsableLight(const ShadeLight& light);
+
 // Shaded relief of the field, one grey byte per position, a row at a time from the top.
 // Shades run from 1 (facing away) to 255 (facing the sun) by the slope over each
 // position's 3 x 3 neighbours (Horn's weights); the field's edges repeat their outer

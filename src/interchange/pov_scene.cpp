@@ -30,6 +30,11 @@ std::string Vector(double x, double y, double z) {
 
 }  // namespace
 
+bool PovCanName(const std::string& imagePath) {
+    return std::none_of(imagePath.begin(), imagePath.end(),
+                        [](unsigned char c) { return c < 0x20 || c == 0x7F; });
+}
+
 std::string PovImageKind(const std::string& path) {
     std::string extension = std::filesystem::path(path).extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),

@@ -16,10 +16,9 @@ int64_t SquareSide(int64_t count) {
     return side * side == count ? side : 0;
 }
 
-// Whether an even, non-empty length holds no square field; such a file needs its size given.
-bool NoSquareIn(uintmax_t bytes, int64_t& side) {
-    side = SquareSide(int64_t(std::min<uintmax_t>(bytes / 2, uintmax_t(INT64_MAX))));
-    return side == 0 || !HeightField::AcceptableSize(side, side);
+// The side of the square field an even length holds, or 0 if it holds none.
+int64_t SquareSideOf(uintmax_t bytes) {
+    return SquareSide(int64_t(std::min<uintmax_t>(bytes / 2, uintmax_t(INT64_MAX))));
 }
 
 // The size the file's length gives, or the reason there is none.
@@ -31,8 +30,12 @@ InterchangeError SizeOf(uintmax_t bytes, int& width, int& height) {
         return "the RAW file holds " + std::to_string(bytes) + " bytes, " + std::to_string(width) + "x" +
                std::to_string(height) + " needs " + std::to_string(uintmax_t(width) * uintmax_t(height) * 2);
     }
-    int64_t side = 0;
-    if (NoSquareIn(bytes, side)) return "the RAW file's " + std::to_string(bytes / 2) + " samples make no square field";
+    int64_t side = SquareSideOf(bytes);
+    if (side == 0) return "the RAW file's " + std::to_string(bytes / 2) + " samples make no square field";
+    if (!HeightField::AcceptableSize(side, side)) {
+        return "the RAW file's " + std::to_string(side) + "x" + std::to_string(side) +
+               " field is larger than a field may be (8192 x 8192 positions at most)";
+    }
     width = height = int(side);
     return {};
 }
@@ -60,8 +63,7 @@ InterchangeError ReadRawHeights(const char* path, int width, int height, SampleR
 bool RawNeedsSize(const char* path) {
     std::error_code failed;
     uintmax_t bytes = std::filesystem::file_size(path, failed);
-    int64_t side = 0;
-    return !failed && bytes > 0 && bytes % 2 == 0 && NoSquareIn(bytes, side);
+    return !failed && bytes > 0 && bytes % 2 == 0 && SquareSideOf(bytes) == 0;
 }
 
 std::vector<FileSize> RawSizesOf(const char* path) {

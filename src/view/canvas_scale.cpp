@@ -15,7 +15,8 @@ void KnollCanvasPane::FitField() {
 void KnollCanvasPane::OnZoomWheel(int x, int y, int notches) { SetScaleAround(scale_.level() + notches, x, y); }
 
 // The field position at view position (x, y) stays there, as near as the block grid
-// allows. The view is drawn again with the outline; a rubber band is dropped with it.
+// allows. The view is drawn again with the outline and the legend; a rubber band is
+// dropped with it.
 void KnollCanvasPane::SetScaleAround(int level, int x, int y) {
     const vPoint kept = InField(x, y);
     scale_.SetLevel(level);
@@ -27,6 +28,7 @@ void KnollCanvasPane::SetScaleAround(int level, int x, int y) {
     UpdateScrollBars();
     if (GetDC()) GetDC()->Erase();
     OnRedraw(0, 0, 0, 0);
+    RedrawLegend();
     if (document_.selection().vertexCount() > 0) lastVertex_ = bandEnd_ = OnPane(document_.selection().points().back());
     if (owner_) owner_->ShowScale(scale_.Label().c_str());
 }

@@ -8,11 +8,9 @@ namespace {
 // positions of at most 65535 holds a sum below 2^(16 + 2 level).
 int SumBits(int level) { return 16 + 2 * level; }
 
-// A column of two field rows in one word: a sum of two values below bit 24, the count above.
+// Up to four positions in one word: the sum of their values below bit 24, the count above.
 constexpr int kColumnCountShift = 24;
 constexpr uint32_t kColumnSumMask = (1u << kColumnCountShift) - 1;
-
-uint32_t Pack(int level, KnollReducedField::Block block) { return block.sum | block.count << SumBits(level); }
 
 KnollReducedField::Block Unpack(int level, uint32_t entry) {
     return {entry & ((1u << SumBits(level)) - 1), entry >> SumBits(level)};
@@ -90,46 +88,52 @@ void KnollReducedField::MarkAbove(int level, int row) {
     anyDirty_ = true;
 }
 
-// Column sums of the block row's one or two field rows first, then pairs of columns:
-// both loops run over plain arrays, so the compiler can vectorise them.
-// Each column of the block row's one or two field rows first becomes one word, its sum
-// below bit 24 and its count above; then pairs of columns make the entries. Both loops
-// run over plain arrays, so the compiler can vectorise them.
-void KnollReducedField::MakeFirstLevelRow(const HeightField& field, int row) {
-    const TarnMemoryDC& image = field.working();
-    const int lastRow = std::min(2 * row + 1, height_ - 1);
-    columnSums_.resize(size_t(width_) + 1);
-    columnSums_[size_t(width_)] = 0;
-    for (int y = 2 * row; y <= lastRow; ++y) {
-        const bool first = y == 2 * row;
-        if (kind_ == kSixteenBitField) {
-            first ? TakeColumns<true, false>(image.RowPixels(y)) : TakeColumns<true, true>(image.RowPixels(y));
-        } else {
-            first ? TakeColumns<false, false>(image.RowPixels(y)) : TakeColumns<false, true>(image.RowPixels(y));
-        }
-    }
-    // Locals throughout: a store through a uint32_t pointer may alias an int member, which
-    // would keep the loops from vectorising.
-    const int columns = levels_[0].columns;
-    uint32_t* out = &levels_[0].entries[size_t(row) * size_t(columns)];
-    const uint32_t* words = columnSums_.data();
-    for (int column = 0; column < columns; ++column) {
-        const uint32_t word = words[2 * column] + words[2 * column + 1];
-        out[column] = (word & kColumnSumMask) | (word >> kColumnCountShift) << SumBits(1);
-    }
+namespace {
+
+// One position as a word: its value below bit 24 and 1 above when it has one, so four
+// words add to a 1:2 entry's sum and count without a branch.
+template <bool kWide>
+uint32_t Word(uint32_t pixel) {
+    const uint32_t has = pixel != kNoValuePixel;
+    const uint32_t value = (kWide ? pixel & 0xFFFF : (pixel >> 16) & 0xFF) & (0u - has);
+    return value | has << kColumnCountShift;
 }
 
-// The first row of a block row sets the column words, the second adds to them.
-template <bool kWide, bool kAdd>
-void KnollReducedField::TakeColumns(const uint32_t* pixels) {
-    uint32_t* words = columnSums_.data();
-    const int width = width_;
-    for (int x = 0; x < width; ++x) {
-        const uint32_t pixel = pixels[x];
-        const uint32_t has = pixel != kNoValuePixel;
-        const uint32_t value = (kWide ? pixel & 0xFFFF : (pixel >> 16) & 0xFF) & (0u - has);
-        const uint32_t word = value | has << kColumnCountShift;
-        words[x] = kAdd ? words[x] + word : word;
+uint32_t FirstLevelEntry(uint32_t word) { return (word & kColumnSumMask) | (word >> kColumnCountShift) << SumBits(1); }
+
+// The 1:2 entries of field rows `top` and `bottom` (the same row when the field ends
+// there) in one pass while they are in the cache: each entry from its four positions,
+// the last column alone when the width is odd. The loop runs over plain arrays, so the
+// compiler can vectorise it.
+template <bool kWide, bool kTwoRows>
+void FoldRows(const uint32_t* top, const uint32_t* bottom, int width, uint32_t* out) {
+    const int pairs = width / 2;
+    for (int column = 0; column < pairs; ++column) {
+        uint32_t word = Word<kWide>(top[2 * column]) + Word<kWide>(top[2 * column + 1]);
+        if (kTwoRows) word += Word<kWide>(bottom[2 * column]) + Word<kWide>(bottom[2 * column + 1]);
+        out[column] = FirstLevelEntry(word);
+    }
+    if (width % 2 == 0) return;
+    const uint32_t word = Word<kWide>(top[width - 1]) + (kTwoRows ? Word<kWide>(bottom[width - 1]) : 0);
+    out[pairs] = FirstLevelEntry(word);
+}
+
+template <bool kWide>
+void FoldRows(const uint32_t* top, const uint32_t* bottom, int width, uint32_t* out) {
+    bottom ? FoldRows<kWide, true>(top, bottom, width, out) : FoldRows<kWide, false>(top, nullptr, width, out);
+}
+
+}  // namespace
+
+void KnollReducedField::MakeFirstLevelRow(const HeightField& field, int row) {
+    const TarnMemoryDC& image = field.working();
+    const uint32_t* top = image.RowPixels(2 * row);
+    const uint32_t* bottom = 2 * row + 1 < height_ ? image.RowPixels(2 * row + 1) : nullptr;
+    uint32_t* out = &levels_[0].entries[size_t(row) * size_t(levels_[0].columns)];
+    if (kind_ == kSixteenBitField) {
+        FoldRows<true>(top, bottom, width_, out);
+    } else {
+        FoldRows<false>(top, bottom, width_, out);
     }
 }
 

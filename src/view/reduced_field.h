@@ -52,8 +52,6 @@ private:
     bool Matches(const HeightField& field) const;
     void Allocate(const HeightField& field);
     void MakeFirstLevelRow(const HeightField& field, int row);
-    template <bool kWide, bool kAdd>
-    void TakeColumns(const uint32_t* pixels);
     void ReadCombinedRow(int level, int row, int first, int count, Block* out) const;
     void MakeRow(int level, int row);
     void MarkAbove(int level, int row);
@@ -63,7 +61,7 @@ private:
     int kind_ = -1;
     bool anyDirty_ = false;
     Level levels_[kStoredLevels];
-    // Per column of one block row: sums and counts, or for 1:2 both in one word.
+    // Per column of one block row: sums and counts.
     std::vector<uint32_t> columnSums_;
     std::vector<uint32_t> columnCounts_;
 };

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "app/help_text_view.h"
+#include "framework/look/text_width.h"
 #include "editor_session.h"
 
 namespace {
@@ -79,6 +80,7 @@ TEST_F(Commands, EachOperationButtonShowsItsOwnDialogAloneAndNamesIt) {
 TEST_F(Commands, ReadOutAndConvertItems) {
     editor.Window().ShowPosition(12, 345, 67);
     EXPECT_EQ(editor.StatusText(cmdPositionField), " X,Y Location: 12,345 ");
+    EXPECT_GE(kKnollStatusBar[0].width, vDialogTextWidth(" X,Y Location: 65535,65535 ") + 4);
     EXPECT_EQ(editor.StatusText(cmdHeightField), "height:67");
 
     editor.Command(cmdToPpm);

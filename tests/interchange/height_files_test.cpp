@@ -66,6 +66,10 @@ TEST_F(HeightFiles, SamplesAreTakenAsTheyAreInEveryFormat) {
     Read square = ReadFile(Write("e.RAW", std::vector<uint8_t>(2 * 9, 1)));
     EXPECT_EQ(square.samples.width, 3);
     EXPECT_EQ(square.samples.height, 3);
+    // Square, but past the bound: said as such (the file is sparse).
+    std::string huge = Write("huge.r16", {});
+    std::filesystem::resize_file(huge, uintmax_t(65535) * 65535 * 2);
+    ExpectRefused(huge, "65535x65535 field is larger than a field may be");
 }
 
 TEST_F(HeightFiles, UnsupportedPngsAreRefusedByKind) {

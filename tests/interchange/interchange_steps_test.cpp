@@ -88,6 +88,22 @@ TEST_F(InterchangeSteps, FailuresWriteNothingAndStopTheRun) {
     EXPECT_EQ(dir.EntryCount(), 1u);  // f.r16, and no scene beside it
 }
 
+// A name can add nothing to the scene's language: quotes are escaped, control
+// characters refused.
+TEST_F(InterchangeSteps, SceneNamesAreEscapedAndControlCharactersRefused) {
+    std::filesystem::create_directory(dir / "odd\"name\\");
+    ASSERT_EQ(Run({"--new", "4x4:16", "--export", "odd\"name\\/f.png", "--pov", "scene.pov"}).status, 0);
+    std::vector<uint8_t> scene = ReadBytes(dir / "scene.pov");
+    EXPECT_NE(std::string(scene.begin(), scene.end()).find("png \"odd\\\"name\\\\/f.png\""), std::string::npos);
+
+    std::string folder = "a\n#debug \"run\"\n";
+    std::filesystem::create_directory(dir / folder);
+    CliRun run = Run({"--new", "4x4:16", "--export", folder + "/f.png", "--pov", "bad.pov"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("control character"), std::string::npos);
+    EXPECT_FALSE(Exists("bad.pov"));
+}
+
 TEST_F(InterchangeSteps, OpenAndSaveGoByTheNamesFormatAndCommit) {
     ASSERT_EQ(Run({"--new", "4x2:16", "--fill", "40000", "--export", "field.png"}).status, 0);
     ASSERT_EQ(Run({"--import", "field.png", "--inc", "7", "--export", "exported.pgm"}).status, 0);
@@ -106,7 +122,8 @@ TEST_F(InterchangeSteps, MalformedArgumentsAreUsageErrors) {
     for (std::vector<std::string> arguments : std::vector<std::vector<std::string>>{
              {"--export", "--info"}, {"--import", "--new"}, {"--hillshade", "--seams"},
              {"--raw-size", "0x5"}, {"--raw-size", "100000x1"}, {"--light", "315"}, {"--light", "400,45"},
-             {"--light", "315,95"}, {"--zfactor", "0"}, {"--zfactor", "two"}, {"--seams-max", "-1"},
+             {"--light", "315,95"}, {"--zfactor", "0"}, {"--zfactor", "two"},
+             {"--zfactor", "1e21"}, {"--zfactor", "inf"}, {"--zfactor", "nan"}, {"--light", "nan,45"}, {"--seams-max", "-1"},
              {"--seams-max", "1.5"}}) {
         CliRun run = Run(arguments);
         EXPECT_EQ(run.status, 2) << arguments[0] << " " << arguments[1];

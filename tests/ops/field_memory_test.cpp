@@ -51,6 +51,16 @@ TEST(FieldMemory, KeepTwiceHoldsTheKeptFieldAndAnotherEditUndoesToIt) {
     EXPECT_EQ(ReadValues(field), kept);
 }
 
+TEST(FieldMemory, AFieldThatKeepsNoUndoMakesNoCopy) {
+    HeightField field;
+    SetField(field, kEightBitField, kStart);
+    field.KeepNoUndo();
+    AddValue(field, kAreaWhole, 10);
+    EXPECT_FALSE(field.HasUndoImage());
+    field.RestoreField();
+    EXPECT_EQ(field.FieldValue(0, 0), 11);
+}
+
 TEST(FieldMemory, AZoomWithASelectionEndsCommittedWithTheScaledPolygonInANewMask) {
     HeightField field;
     SetField(field, kEightBitField, Heights(8, std::vector<int>(8, 50)));

@@ -12,7 +12,7 @@ uint32_t Entry(int index) { return DefaultPalette()[size_t(index)].Pixel(); }
 
 }  // namespace
 
-TEST(CanvasLegend, DrawsAFramedStripOnEachEdgeThatScrollingKeepsUntilTheNextPress) {
+TEST(CanvasLegend, DrawsAFramedStripOnEachEdgeThatScrollingAndZoomingKeepUntilTheNextPress) {
     CanvasFixture f(420, 360);
     f.Load(1000, 800, kEightBitField, Ramp);
     const int width = f.canvas.ViewWidth(), height = f.canvas.ViewHeight();
@@ -54,6 +54,10 @@ TEST(CanvasLegend, DrawsAFramedStripOnEachEdgeThatScrollingKeepsUntilTheNextPres
     EXPECT_EQ(f.Shown(left + 40, row + 5), Entry(40));
     EXPECT_EQ(f.Shown(left + 40, row + 29), Entry(40));
     EXPECT_EQ(f.Shown(left + 40, row + 30), kNearWhitePixel);
+    // So does a change of scale.
+    f.canvas.ZoomOut();
+    EXPECT_TRUE(f.canvas.LegendShown());
+    EXPECT_EQ(f.Shown(left + 40, row + 5), Entry(40));
 }
 
 TEST(CanvasLegend, TooSmallAViewDrawsNothingOnThatEdge) {

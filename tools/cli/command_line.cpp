@@ -12,7 +12,7 @@ int UsageError(const std::string& message) {
 }  // namespace
 
 bool PrepareSteps(const std::vector<std::string>& arguments, const StepRegistry& registry,
-                  std::vector<StepAction>& actions, std::string& error) {
+                  std::vector<StepAction>& actions, std::string& error, bool* returnsToCommit) {
     for (size_t i = 0; i < arguments.size(); ++i) {
         const Step* step = registry.Find(arguments[i]);
         if (!step) {
@@ -34,6 +34,7 @@ bool PrepareSteps(const std::vector<std::string>& arguments, const StepRegistry&
             return false;
         }
         actions.push_back(std::move(*action));
+        if (returnsToCommit && step->returnsToCommit) *returnsToCommit = true;
     }
     return true;
 }
@@ -42,9 +43,12 @@ int RunCommandLine(const std::vector<std::string>& arguments, const StepRegistry
     if (arguments.empty()) return UsageError("no steps given");
     std::vector<StepAction> actions;
     std::string error;
-    if (!PrepareSteps(arguments, registry, actions, error)) return UsageError(error);
+    bool returnsToCommit = false;
+    if (!PrepareSteps(arguments, registry, actions, error, &returnsToCommit)) return UsageError(error);
 
     Session session;
+    // Without an Undo step no edit needs the copy it would make of the field first.
+    if (!returnsToCommit) session.document.field().KeepNoUndo();
     for (StepAction& action : actions) {
         StepResult result = action(session);
         if (!result.ok) {

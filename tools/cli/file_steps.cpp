@@ -91,8 +91,10 @@ void RegisterFileSteps(StepRegistry& registry) {
         session.document.Commit();
         return StepResult::Done();
     }));
-    registry.Add(SimpleStep("--undo", "return to the last commit and drop the selection", [](Session& session) {
+    Step undo = SimpleStep("--undo", "return to the last commit and drop the selection", [](Session& session) {
         session.document.Undo();
         return StepResult::Done();
-    }));
+    });
+    undo.returnsToCommit = true;
+    registry.Add(undo);
 }

@@ -86,6 +86,10 @@ StepResult WritePov(Session& session, const std::string& path) {
     if (terrain.imageKind.empty()) {
         return FailedWith(path, saved.path + " has no header to render from; export .png or .pgm first");
     }
+    if (!PovCanName(terrain.imagePath)) {
+        return FailedWith(path, "the height file's name or folder holds a control character (a line break, a tab), "
+                                "which a scene cannot name; rename it");
+    }
     std::string scene = PovScene(terrain);
     ReplacingFile file(path.c_str());
     file.Write(scene.data(), scene.size());
@@ -114,16 +118,15 @@ Step LightStep() {
     return ArgumentStep("--light", "AZ,ALT", "sun for later --hillshade: azimuth and altitude in degrees (315,45)",
                         [](const std::string& text, std::string& error) -> std::optional<StepAction> {
                             size_t comma = text.find(',');
-                            double azimuth = 0, altitude = 0;
-                            if (comma == std::string::npos || !ParseNumber(text.substr(0, comma), azimuth) ||
-                                !ParseNumber(text.substr(comma + 1), altitude) || azimuth < 0 ||
-                                azimuth > 360 || altitude < 0 || altitude > 90) {
+                            ShadeLight light;
+                            if (comma == std::string::npos || !ParseNumber(text.substr(0, comma), light.azimuth) ||
+                                !ParseNumber(text.substr(comma + 1), light.altitude) || !IsUsableLight(light)) {
                                 error = "'" + text + "' is not AZ,ALT with AZ from 0 to 360 and ALT from 0 to 90";
                                 return std::nullopt;
                             }
                             return [=](Session& session) {
-                                session.interchange.light.azimuth = azimuth;
-                                session.interchange.light.altitude = altitude;
+                                session.interchange.light.azimuth = light.azimuth;
+                                session.interchange.light.altitude = light.altitude;
                                 return StepResult::Done();
                             };
                         });
@@ -132,13 +135,13 @@ Step LightStep() {
 Step ZFactorStep() {
     return ArgumentStep("--zfactor", "Z", "vertical exaggeration for later --hillshade (1)",
                         [](const std::string& text, std::string& error) -> std::optional<StepAction> {
-                            double factor = 0;
-                            if (!ParseNumber(text, factor) || factor <= 0) {
-                                error = "'" + text + "' is not a number above 0";
+                            ShadeLight light;
+                            if (!ParseNumber(text, light.zFactor) || !IsUsableLight(light)) {
+                                error = "'" + text + "' is not a number above 0 and at most 1000000";
                                 return std::nullopt;
                             }
                             return [=](Session& session) {
-                                session.interchange.light.zFactor = factor;
+                                session.interchange.light.zFactor = light.zFactor;
                                 return StepResult::Done();
                             };
                         });

@@ -50,6 +50,8 @@ struct Step {
     // std::nullopt with a usage message in `error`.
     std::function<std::optional<StepAction>(const std::string& argument, std::string& error)>
         prepare;
+    // The step returns to the last commit, so edits before it keep a copy to return to.
+    bool returnsToCommit = false;
 };
 
 class StepRegistry {

@@ -143,7 +143,7 @@ bool vSdlPlatform::Translate(const SDL_Event& sdl, vPlatformEvent& event) {
     // A key carries the modifiers held when it was pressed: keys that queue up while the
     // program is busy would otherwise all take the state after the last of them.
     bool isKey = sdl.type == SDL_KEYDOWN || sdl.type == SDL_KEYUP;
-    event.modifiers = ModifiersOf(isKey ? sdl.key.keysym.mod : SDL_GetModState());
+    event.modifiers = ModifiersOf(isKey ? sdl.key.keysym.mod : Uint16(SDL_GetModState()));
     return true;
 }
 
