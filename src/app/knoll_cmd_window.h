@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string>
 
 #include "app/cmd_window_tables.h"
@@ -32,6 +33,8 @@ public:
 
     void OnKey(int key, int shift) override;
     void OnCommand(int id, int value, int type) override;
+    // Whether OnCommand does something of its own for the command.
+    static bool HandlesCommand(int id);
 
     // ---- What the canvas asks of its window ------------------------------------------------
     void ArmOperation() override;
@@ -41,7 +44,7 @@ public:
     void ShowScale(const char* label) override;
 
     void UpdateConvertItems();
-    void ShowOperationDialog(int kind);
+    void ShowOperationDialog(DialogKind kind);
 
     // ---- Settings (settings_commands.cpp) ----------------------------------------------------
     // The application's settings.
@@ -77,18 +80,24 @@ public:
     KnollHelpWindow* HelpWindow() const { return help_.get(); }
 
 private:
+    struct CommandHandler {
+        int id;
+        void (*run)(KnollCmdWindow& window);
+    };
+    static std::span<const CommandHandler> CommandHandlers();
+    static const CommandHandler* FindCommandHandler(int id);
+
     void ShowNotice(const char* message);
     void SetMessage(const char* text) { PutText(cmdMessageField, text); }
 
     void ConvertCommand(int kind);
-    void LegendCommand(int edge);
+    void LegendCommand(LegendEdge edge);
     void UndoCommand();
     void KeepCommand();
     void SelectCommand();
     void OperationButtonCommand(const OperationButton& button);
     void ZoomCommand(int mode);
     void OpenCommand();
-    void ScaleCommand(int id);
 
     // Loads by the name's extension; false after its notice, the field and kind kept.
     bool LoadFile(const char* name, const char* wrongTypeNotice);

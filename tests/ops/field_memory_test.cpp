@@ -2,7 +2,7 @@
 
 #include "core/render_palette.h"
 #include "field_builder.h"
-#include "ops/drivers.h"
+#include "ops/conversion.h"
 #include "ops/row_traversal.h"
 #include "ops/selection.h"
 #include "ops/value_operations.h"

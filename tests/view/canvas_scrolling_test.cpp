@@ -108,7 +108,7 @@ TEST(CanvasScrolling, AnOperationsRowsAppearWhereTheScrolledViewShowsThem) {
     f.canvas.AddValue(0, 1000);  // each row drawn as it is written, before any idle time
     EXPECT_EQ(f.canvas.FieldValue(24, 40), 1064);
     EXPECT_TRUE(f.ShowsTheField());
-    f.canvas.Mirror(1);  // single positions, shown by the next display frame
+    f.canvas.Mirror(MirrorDirection::LeftToRight);  // single positions, shown by the next display frame
     f.Pump();
     EXPECT_TRUE(f.ShowsTheField());
 }
