@@ -1,7 +1,6 @@
 #include "app/knoll_cmd_window.h"
 
 #include <cstdio>
-#include <span>
 
 #include "framework/dialogs/notice_dialog.h"
 #include "framework/platform/platform.h"
@@ -57,50 +56,41 @@ void KnollCmdWindow::OnKey(int key, int shift) {
 
 // ---- Commands --------------------------------------------------------------------------------
 
-std::span<const KnollCmdWindow::CommandHandler> KnollCmdWindow::CommandHandlers() {
-    static constexpr CommandHandler kHandlers[] = {
-        {cmdToTga, [](KnollCmdWindow& window) { window.ConvertCommand(kFileKindTga); }},
-        {cmdToPpm, [](KnollCmdWindow& window) { window.ConvertCommand(kFileKindPpm); }},
-        {cmdPalette, [](KnollCmdWindow& window) { window.PaletteCommand(); }},
-        {cmdLegendLeft, [](KnollCmdWindow& window) { window.LegendCommand(LegendEdge::Left); }},
-        {cmdLegendRight, [](KnollCmdWindow& window) { window.LegendCommand(LegendEdge::Right); }},
-        {cmdLegendUp, [](KnollCmdWindow& window) { window.LegendCommand(LegendEdge::Up); }},
-        {cmdLegendDown, [](KnollCmdWindow& window) { window.LegendCommand(LegendEdge::Down); }},
-        {cmdUndo, [](KnollCmdWindow& window) { window.UndoCommand(); }},
-        {cmdKeep, [](KnollCmdWindow& window) { window.KeepCommand(); }},
-        {cmdSelect, [](KnollCmdWindow& window) { window.SelectCommand(); }},
-        {cmdHelpContents, [](KnollCmdWindow& window) { window.ShowHelpContents(); }},
-        {cmdAbout, [](KnollCmdWindow& window) { window.ShowAbout(); }},
-        {cmdExpand, [](KnollCmdWindow& window) { window.ZoomCommand(kZoomExpand); }},
-        {cmdShrink, [](KnollCmdWindow& window) { window.ZoomCommand(kZoomShrink); }},
-        {cmdZoomIn, [](KnollCmdWindow& window) { window.canvas_.ZoomIn(); }},
-        {cmdZoomOut, [](KnollCmdWindow& window) { window.canvas_.ZoomOut(); }},
-        {cmdFitField, [](KnollCmdWindow& window) { window.canvas_.FitField(); }},
-        {cmdActualSize, [](KnollCmdWindow& window) { window.canvas_.ActualSize(); }},
-        {cmdOpen, [](KnollCmdWindow& window) { window.OpenCommand(); }},
-        {cmdSave, [](KnollCmdWindow& window) { window.SaveFile(); }},
-        {cmdExit, [](KnollCmdWindow& window) { window.App()->Quit(); }},
-    };
-    return kHandlers;
-}
+const KnollCmdWindow::CommandHandler KnollCmdWindow::kCommandHandlers[] = {
+    {cmdToTga, [](KnollCmdWindow& window) { window.ConvertCommand(kFileKindTga); }},
+    {cmdToPpm, [](KnollCmdWindow& window) { window.ConvertCommand(kFileKindPpm); }},
+    {cmdPalette, [](KnollCmdWindow& window) { window.PaletteCommand(); }},
+    {cmdLegendLeft, [](KnollCmdWindow& window) { window.LegendCommand(LegendEdge::Left); }},
+    {cmdLegendRight, [](KnollCmdWindow& window) { window.LegendCommand(LegendEdge::Right); }},
+    {cmdLegendUp, [](KnollCmdWindow& window) { window.LegendCommand(LegendEdge::Up); }},
+    {cmdLegendDown, [](KnollCmdWindow& window) { window.LegendCommand(LegendEdge::Down); }},
+    {cmdUndo, [](KnollCmdWindow& window) { window.UndoCommand(); }},
+    {cmdKeep, [](KnollCmdWindow& window) { window.KeepCommand(); }},
+    {cmdSelect, [](KnollCmdWindow& window) { window.SelectCommand(); }},
+    {cmdHelpContents, [](KnollCmdWindow& window) { window.ShowHelpContents(); }},
+    {cmdAbout, [](KnollCmdWindow& window) { window.ShowAbout(); }},
+    {cmdExpand, [](KnollCmdWindow& window) { window.ZoomCommand(kZoomExpand); }},
+    {cmdShrink, [](KnollCmdWindow& window) { window.ZoomCommand(kZoomShrink); }},
+    {cmdZoomIn, [](KnollCmdWindow& window) { window.canvas_.ZoomIn(); }},
+    {cmdZoomOut, [](KnollCmdWindow& window) { window.canvas_.ZoomOut(); }},
+    {cmdFitField, [](KnollCmdWindow& window) { window.canvas_.FitField(); }},
+    {cmdActualSize, [](KnollCmdWindow& window) { window.canvas_.ActualSize(); }},
+    {cmdOpen, [](KnollCmdWindow& window) { window.OpenCommand(); }},
+    {cmdSave, [](KnollCmdWindow& window) { window.SaveFile(); }},
+    {cmdExit, [](KnollCmdWindow& window) { window.App()->Quit(); }},
+};
 
 const KnollCmdWindow::CommandHandler* KnollCmdWindow::FindCommandHandler(int id) {
-    for (const CommandHandler& handler : CommandHandlers()) {
+    for (const CommandHandler& handler : kCommandHandlers) {
         if (handler.id == id) return &handler;
     }
     return nullptr;
 }
 
-bool KnollCmdWindow::HandlesCommand(int id) { return FindOperationButton(id) || FindCommandHandler(id); }
-
 void KnollCmdWindow::OnCommand(int id, int value, int type) {
-    if (const OperationButton* button = FindOperationButton(id)) {
-        OperationButtonCommand(*button);
-    } else if (const CommandHandler* handler = FindCommandHandler(id)) {
-        handler->run(*this);
-    } else {
-        vCmdWindow::OnCommand(id, value, type);
-    }
+    if (const OperationButton* button = FindOperationButton(id)) OperationButtonCommand(*button);
+    else if (const CommandHandler* handler = FindCommandHandler(id)) handler->run(*this);
+    else vCmdWindow::OnCommand(id, value, type);
 }
 
 void KnollCmdWindow::ConvertCommand(int kind) {
@@ -185,7 +175,7 @@ void KnollCmdWindow::SetUndoKeep(int flag) {
 }
 
 void KnollCmdWindow::UpdateConvertItems() {
-    bool ppm = FileKind() == kFileKindPpm;
+    bool ppm = document_.fileKind() == kFileKindPpm;
     PutValue(cmdToTga, ppm, StateEnabled);
     PutValue(cmdToPpm, !ppm, StateEnabled);
 }

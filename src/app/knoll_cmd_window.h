@@ -1,7 +1,6 @@
 #pragma once
 
 #include <memory>
-#include <span>
 #include <string>
 
 #include "app/cmd_window_tables.h"
@@ -20,8 +19,7 @@ enum class OpenOutcome { Cancelled, Loaded, Failed };
 
 // The program's one window: menu bar, command bar, the canvas showing the document and
 // the status bar. It owns the document the user edits, routes every command to it,
-// keeps the Select flag, and owns the operation dialogs and
-// the help viewer.
+// keeps the Select flag, and owns the operation dialogs and the help viewer.
 class KnollCmdWindow : public vCmdWindow, public KnollCanvasOwner {
 public:
     static constexpr size_t kPathCapacity = 256;
@@ -34,7 +32,7 @@ public:
     void OnKey(int key, int shift) override;
     void OnCommand(int id, int value, int type) override;
     // Whether OnCommand does something of its own for the command.
-    static bool HandlesCommand(int id);
+    static bool HandlesCommand(int id) { return FindOperationButton(id) || FindCommandHandler(id); }
 
     // ---- What the canvas asks of its window ------------------------------------------------
     void ArmOperation() override;
@@ -74,9 +72,7 @@ public:
     vCommandPane& CommandBar() { return commandBar_; }
     vCommandPane& StatusBar() { return statusBar_; }
     KnollOperationDialogs& OperationDialogs() { return dialogs_; }
-    int FileKind() const { return document_.fileKind(); }
     int SelectFlag() const { return selectFlag_; }
-    const std::string& FileNameField() const { return document_.name(); }
     KnollHelpWindow* HelpWindow() const { return help_.get(); }
 
 private:
@@ -84,7 +80,8 @@ private:
         int id;
         void (*run)(KnollCmdWindow& window);
     };
-    static std::span<const CommandHandler> CommandHandlers();
+    // The commands the window handles itself, the operation toggles aside.
+    static const CommandHandler kCommandHandlers[];
     static const CommandHandler* FindCommandHandler(int id);
 
     void ShowNotice(const char* message);

@@ -120,7 +120,7 @@ TEST_F(Commands, ReadOutAndConvertItems) {
     EXPECT_EQ(editor.Window().Document().field().kind(), kSixteenBitField);
     editor.Command(cmdToTga);
     EXPECT_FALSE(editor.IsMenuSensitive(cmdToTga));
-    EXPECT_EQ(editor.Window().FileKind(), kFileKindTga);
+    EXPECT_EQ(editor.Window().Document().fileKind(), kFileKindTga);
 }
 
 TEST_F(Commands, ArrowKeysMoveThePointerOneStep) {

@@ -26,23 +26,13 @@ bool ParseWhole(const std::string& text, long long& value, size_t digits = 10) {
     return true;
 }
 
-// Words of an argument, each with what it stands for.
+// One of the words, each given with what it stands for.
 template <class Meaning>
-using Words = std::vector<std::pair<std::string, Meaning>>;
-
-template <class Meaning>
-std::optional<Meaning> ParseWord(const std::string& text, const Words<Meaning>& words) {
+std::optional<Meaning> ParseWord(const std::string& text, const std::vector<std::pair<std::string, Meaning>>& words) {
     for (const auto& [word, meaning] : words) {
         if (text == word) return meaning;
     }
     return std::nullopt;
-}
-
-template <class Meaning>
-std::string WordList(const Words<Meaning>& words) {
-    std::string list;
-    for (const auto& [word, meaning] : words) list += (list.empty() ? "" : "|") + word;
-    return list;
 }
 
 // "X,Y X,Y X,Y ...": three or more positions.
@@ -133,9 +123,10 @@ Step SelectStep() {
 
 // A step whose argument is one of a few words, each giving its meaning to the action.
 template <class Meaning>
-Step WordStep(std::string name, std::string summary, Words<Meaning> words,
+Step WordStep(std::string name, std::string summary, std::vector<std::pair<std::string, Meaning>> words,
               std::function<StepResult(Session&, Meaning)> run) {
-    std::string list = WordList(words);
+    std::string list;
+    for (const auto& [word, meaning] : words) list += (list.empty() ? "" : "|") + word;
     return ArgumentStep(std::move(name), list, std::move(summary),
                         [words, list, run](const std::string& text, std::string& error) -> std::optional<StepAction> {
                             std::optional<Meaning> meaning = ParseWord(text, words);
