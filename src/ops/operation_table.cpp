@@ -1,5 +1,6 @@
 #include "ops/operation_table.h"
 
+#include "core/field_file.h"
 #include "ops/smooth.h"
 #include "ops/tile_operations.h"
 #include "ops/value_operations.h"
@@ -80,6 +81,7 @@ DriverReport RunOperation(Operation operation, HeightField& field, const Operati
         value = ReadValueText(inputs.valueText);
         if (value < *record->leastValue) return {false, kValueWrong};
     }
+    if (!field.ReadyToWrite()) return {false, NoMemoryMessage(field.width(), field.height()), true};
     record->run(field, inputs, value);
     return {true, record->doneMessage};
 }

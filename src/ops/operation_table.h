@@ -55,9 +55,14 @@ Operation OperationOfDialog(DialogKind dialog, size_t place);
 // What a run reports for the message field.
 struct DriverReport {
     bool ran = false;
-    std::string message;  // the completion message, or "Value Wrong!!"
+    std::string message;  // the completion message, "Value Wrong!!" or the notice below
+    bool outOfMemory = false;  // said as a notice: no memory for the undo copy, nothing changed
 };
 
 // Reads and checks the value text when the operation takes a value, then runs it; a
 // report that did not run for None.
+//
+// Every operation writes the field, so the undo copy its first write after a commit
+// needs is made before it starts: without memory for it the operation does not run and
+// the field keeps what it holds, the way back included.
 DriverReport RunOperation(Operation operation, HeightField& field, const OperationInputs& inputs);
