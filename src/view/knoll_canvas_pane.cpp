@@ -2,11 +2,8 @@
 
 #include <utility>
 
-#include "core/render_palette.h"
 #include "framework/window/app.h"
-#include "ops/roughen.h"
 #include "ops/smooth.h"
-#include "ops/tile_operations.h"
 #include "ops/value_operations.h"
 
 KnollCanvasPane::KnollCanvasPane(KnollCanvasOwner* owner, FieldDocument& document)
@@ -49,10 +46,6 @@ ZoomOutcome KnollCanvasPane::Zoom(int mode) {
     RefreshView();
     UpdateScrollBars();
     return outcome;
-}
-
-void KnollCanvasPane::RenderPalette() {
-    if (document_.field().kind() == kEightBitField) ::RenderPalette(document_.field(), document_.field().palette());
 }
 
 // ---- Painter ----------------------------------------------------------------------------------
