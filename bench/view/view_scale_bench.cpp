@@ -24,7 +24,7 @@ void BM_ScaleChange(benchmark::State& state) {
     bench.Pump();
     state.counters["first_reduction_at_once_in_frames"] = MsSince(start) / kDisplayFrameMs;
     bench.canvas.ActualSize();
-    FillRandom(bench.canvas.Field(), side, kEightBitField);
+    FillRandom(bench.document.field(), side, kEightBitField);
     start = Clock::now();
     bench.session.platform.AdvanceClock(1000);
     bench.Pump();
@@ -34,7 +34,7 @@ void BM_ScaleChange(benchmark::State& state) {
     bench.Pump();
     state.counters["first_reduction_after_idle_in_frames"] = MsSince(start) / kDisplayFrameMs;
     FrameTimes changes;
-    const int centreX = bench.canvas.ViewWidth() / 2, centreY = bench.canvas.ViewHeight() / 2;
+    const int centreX = bench.canvas.PaneWidth() / 2, centreY = bench.canvas.PaneHeight() / 2;
     for (auto _ : state) {
         for (int level = KnollViewScale::kLargestLevel; level >= KnollViewScale::kSmallestLevel - 1; --level) {
             start = Clock::now();
@@ -106,10 +106,10 @@ void SweepOnFittedView(benchmark::State& state, Operation operation) {
     for (auto _ : state) {
         timed(alone, engine, engineCpu);
         bench.canvas.FitField();
-        timed(bench.canvas.Field(), fitted, fittedCpu);
+        timed(bench.document.field(), fitted, fittedCpu);
         bench.Pump();
         bench.canvas.ActualSize();
-        timed(bench.canvas.Field(), actual, actualCpu);
+        timed(bench.document.field(), actual, actualCpu);
         bench.Pump();
     }
     state.counters["added_over_operation"] = fitted.ms / engine.ms - 1;
