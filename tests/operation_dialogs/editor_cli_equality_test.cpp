@@ -20,33 +20,41 @@ constexpr const char* kSquare = "40,40 200,60 180,220 52,188";
 void ChooseSquare(EditorDriver& driver) { driver.ChoosePolygon({{40, 40}, {200, 60}, {180, 220}, {52, 188}}); }
 
 void Wacks(EditorDriver& driver, int toggleId, const char* value) {
-    driver.OpenDialog(kWacksKind);
-    driver.ClickDialog(kWacksKind, toggleId);
-    if (value) driver.TypeIntoDialog(kWacksKind, kWacksValueId, value);
+    driver.OpenDialog(DialogKind::Wacks);
+    driver.ClickDialog(DialogKind::Wacks, toggleId);
+    if (value) driver.TypeIntoDialog(DialogKind::Wacks, kWacksValueId, value);
 }
 
+// The scale set after the load: zoom steps, or the field fitted to a screen too small
+// for it, a fractional scale there.
+struct SessionScale {
+    int zoomSteps = 0;
+    bool fit = false;
+};
+
 // Each group ends with a save; the file names say which group wrote them. The scale is
-// set after the load by the keys (Ctrl+Minus) or the menu command (Zoom In).
-void RunEditorGroups(EditorSession& session, int zoomSteps) {
+// set after the load by the keys (Ctrl+Minus, Ctrl+0) or the menu command (Zoom In).
+void RunEditorGroups(EditorSession& session, SessionScale scale) {
     EditorDriver driver(session);
     session.AnswerOpen(session.Path("Intro.tga"));
     session.Command(cmdOpen);
-    for (int i = 0; i < -zoomSteps; ++i) driver.Platform().QueueKey('-', vModControl);
-    for (int i = 0; i < zoomSteps; ++i) session.Command(cmdZoomIn);
+    for (int i = 0; i < -scale.zoomSteps; ++i) driver.Platform().QueueKey('-', vModControl);
+    for (int i = 0; i < scale.zoomSteps; ++i) session.Command(cmdZoomIn);
+    if (scale.fit) driver.Platform().QueueKey('0', vModControl);
     session.Pump();
 
     // 1: roughen inside (Middle) and outside (Down).
     ChooseSquare(driver);
-    driver.OpenDialog(kRoughKind);
-    driver.TypeIntoDialog(kRoughKind, kRoughValueId, "24");
+    driver.OpenDialog(DialogKind::Rough);
+    driver.TypeIntoDialog(DialogKind::Rough, kRoughValueId, "24");
     driver.ClickField(100, 100);
-    driver.ClickDialog(kRoughKind, kRoughDownId);
+    driver.ClickDialog(DialogKind::Rough, kRoughDownId);
     driver.ClickField(300, 300);
     driver.SaveAs(session.Path("group1.tga"));
 
     // 2: smooth outside with radius 3, INC inside.
-    driver.OpenDialog(kSmoothKind);
-    driver.ClickSpinner(kSmoothKind, kSmoothSpinnerId, true, 2);
+    driver.OpenDialog(DialogKind::Smooth);
+    driver.ClickSpinner(DialogKind::Smooth, kSmoothSpinnerId, true, 2);
     driver.ClickField(350, 20);
     Wacks(driver, kWacksIncId, "20");
     driver.ClickField(120, 120);
@@ -62,14 +70,14 @@ void RunEditorGroups(EditorSession& session, int zoomSteps) {
     driver.SaveAs(session.Path("group3.tga"));
 
     // 4: no area any more: mirror, Inverse and roughen Up on the whole field.
-    driver.OpenDialog(kTilesKind);
-    driver.ClickDialog(kTilesKind, kTileRightToLeftId);
+    driver.OpenDialog(DialogKind::Tiles);
+    driver.ClickDialog(DialogKind::Tiles, kTileRightToLeftId);
     driver.ClickField(10, 10);
     Wacks(driver, kWacksInverseId, nullptr);
     driver.ClickField(10, 10);
-    driver.OpenDialog(kRoughKind);
-    driver.ClickDialog(kRoughKind, kRoughUpId);
-    driver.TypeIntoDialog(kRoughKind, kRoughValueId, "30");
+    driver.OpenDialog(DialogKind::Rough);
+    driver.ClickDialog(DialogKind::Rough, kRoughUpId);
+    driver.TypeIntoDialog(DialogKind::Rough, kRoughValueId, "30");
     driver.ClickField(10, 10);
     driver.SaveAs(session.Path("group4.tga"));
 
@@ -78,8 +86,8 @@ void RunEditorGroups(EditorSession& session, int zoomSteps) {
     session.Command(cmdToPpm);
     Wacks(driver, kWacksDecId, "300");
     driver.ClickField(10, 10);
-    driver.OpenDialog(kTilesKind);
-    driver.ClickDialog(kTilesKind, kTileFlipTopBottomId);
+    driver.OpenDialog(DialogKind::Tiles);
+    driver.ClickDialog(DialogKind::Tiles, kTileFlipTopBottomId);
     driver.ClickField(10, 10);
     driver.SaveAs(session.Path("group5.ppm"));
 
@@ -90,7 +98,7 @@ void RunEditorGroups(EditorSession& session, int zoomSteps) {
     driver.ClickField(100, 100);
     Wacks(driver, kWacksInverseId, nullptr);
     driver.ClickField(500, 500);
-    driver.OpenDialog(kSmoothKind);
+    driver.OpenDialog(DialogKind::Smooth);
     driver.ClickField(20, 400);
     driver.SaveAs(session.Path("group6.tga"));
 }
@@ -110,7 +118,7 @@ const std::vector<std::string> kCliSteps = {
 
 }  // namespace
 
-// At 1:1, 1:4 and 4:1.
+// At 1:1, 1:4, 4:1 and fitted.
 TEST(EditorAndBatchTool, SaveTheSameBytesAfterEveryGroupOfStepsAtEveryScale) {
     ScratchDir cliFolder;
     for (const char* name : {"Intro.tga", "Std.pal"}) {
@@ -119,18 +127,24 @@ TEST(EditorAndBatchTool, SaveTheSameBytesAfterEveryGroupOfStepsAtEveryScale) {
     CliRun cli = RunCli(cliFolder, kCliSteps);
     ASSERT_EQ(cli.status, 0) << cli.err;
 
-    for (int zoomSteps : {0, -2, 2}) {
-        EditorSession session;
+    for (SessionScale scale : {SessionScale{0}, SessionScale{-2}, SessionScale{2}, SessionScale{0, true}}) {
+        // A screen 375 high leaves a view 300 high: 400 positions on 300 pixels, where the square's
+        // vertices are the first positions of their pixels.
+        EditorSession session(1024, scale.fit ? 375 : 768);
         session.CopyDemo();
         ASSERT_EQ(session.Start({"--seed", "7"}), 0);
         session.Pump();
-        RunEditorGroups(session, zoomSteps);
-        EXPECT_EQ(session.Window().Canvas().Scale().level(), zoomSteps);
+        RunEditorGroups(session, scale);
+        const KnollViewScale& shown = session.Window().Canvas().Scale();
+        EXPECT_EQ(shown.IsFractional(), scale.fit);
+        if (!scale.fit) {
+            EXPECT_EQ(shown.level(), scale.zoomSteps);
+        }
 
         for (const char* name : {"group1.tga", "group2.tga", "group3.tga", "group4.tga", "group5.ppm", "group6.tga"}) {
             std::vector<uint8_t> fromEditor = ReadBytes(session.Path(name));
             ASSERT_FALSE(fromEditor.empty()) << name;
-            EXPECT_TRUE(fromEditor == ReadBytes(cliFolder / name)) << name << " differs at " << zoomSteps;
+            EXPECT_TRUE(fromEditor == ReadBytes(cliFolder / name)) << name << " differs at " << shown.Label();
         }
         EXPECT_TRUE(session.Notices().size() <= 1u) << "only the new settings file may be noticed";
     }
@@ -159,9 +173,9 @@ void RunEditorInEveryFormat(EditorSession& session) {
     ChooseSquare(driver);
     Wacks(driver, kWacksIncId, "500");
     driver.ClickField(100, 100);
-    driver.OpenDialog(kRoughKind);
-    driver.ClickDialog(kRoughKind, kRoughUpId);
-    driver.TypeIntoDialog(kRoughKind, kRoughValueId, "900");
+    driver.OpenDialog(DialogKind::Rough);
+    driver.ClickDialog(DialogKind::Rough, kRoughUpId);
+    driver.TypeIntoDialog(DialogKind::Rough, kRoughValueId, "900");
     driver.ClickField(300, 300);
     driver.SaveAs(session.Path("edited.png"));
 

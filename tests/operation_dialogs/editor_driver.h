@@ -16,7 +16,7 @@ public:
     explicit EditorDriver(EditorSession& session) : session_(session) {}
 
     KnollOperationDialogs& Dialogs() { return session_.Window().OperationDialogs(); }
-    HeightField& Field() { return session_.Window().Canvas().Field(); }
+    HeightField& Field() { return session_.Window().Document().field(); }
     vHeadlessPlatform& Platform() { return session_.platform; }
 
     void ClickBar(int id) {
@@ -37,14 +37,15 @@ public:
         KnollCanvasPane& canvas = session_.Window().Canvas();
         const KnollViewScale& scale = canvas.Scale();
         vRect pane = canvas.Bounds();
-        return {pane.x + scale.ToView(x, canvas.HorizontalOffset()), pane.y + scale.ToView(y, canvas.VerticalOffset())};
+        return {pane.x + scale.ToView(x, canvas.ShownArea().x), pane.y + scale.ToView(y, canvas.ShownArea().y)};
     }
     void ScrollToShow(bool horizontal, int position) {
         KnollCanvasPane& canvas = session_.Window().Canvas();
         for (int i = 0; i < 1000; ++i) {
-            int offset = horizontal ? canvas.HorizontalOffset() : canvas.VerticalOffset();
-            int span = canvas.Scale().FieldSpan(horizontal ? canvas.ViewWidth() : canvas.ViewHeight());
-            int fieldSize = horizontal ? canvas.Field().width() : canvas.Field().height();
+            const vRect view = canvas.ShownArea();
+            int offset = horizontal ? view.x : view.y;
+            int span = horizontal ? view.w : view.h;
+            int fieldSize = horizontal ? Field().width() : Field().height();
             if (position < offset) {
                 canvas.ScrollAction(horizontal, vScrollAction::StepBack, 0);
             } else if (position >= offset + span && offset + span < fieldSize) {
@@ -63,19 +64,23 @@ public:
     }
 
     // Opens the dialog of that kind from its command-bar toggle.
-    void OpenDialog(int kind) { ClickBar(cmdRough + kind - 1); }
-    void ClickDialog(int kind, int id) {
+    void OpenDialog(DialogKind kind) {
+        for (const OperationButton& button : kOperationButtons) {
+            if (button.dialogKind == kind) ClickBar(button.commandId);
+        }
+    }
+    void ClickDialog(DialogKind kind, int id) {
         vPoint p = ControlCenter(Dialogs().Dialog(kind), id);
         Click(p.x, p.y);
     }
-    void TypeIntoDialog(int kind, int id, const std::string& text) {
+    void TypeIntoDialog(DialogKind kind, int id, const std::string& text) {
         ClickDialog(kind, id);
         Platform().QueueKey('a', vModControl);
         Platform().QueueText(text);
         session_.Pump();
     }
     // Spinner arrows sit at the right end of the control, up above down.
-    void ClickSpinner(int kind, int id, bool up, int times) {
+    void ClickSpinner(DialogKind kind, int id, bool up, int times) {
         vDialog& dialog = Dialogs().Dialog(kind);
         vRect view = dialog.View().Bounds(), r = dialog.FindControl(id)->PixelRect();
         int x = view.x + vDialogView::ClientLeft() + r.x + r.w - 2;

@@ -1,13 +1,11 @@
 #include "framework/dialogs/file_chooser_dialog.h"
 
-#include <algorithm>
 
 #include "framework/controls/list_cmd.h"
 #include "framework/controls/text_edit.h"
 #include "framework/dialogs/notice_dialog.h"
 #include "framework/dialogs/question_dialog.h"
 #include "framework/look/text_width.h"
-#include "framework/window/app.h"
 
 namespace {
 
@@ -71,13 +69,7 @@ bool vFileChooserDialog::Choose() {
 // Starts in the folder of the initial name when it has one, else in the initial
 // folder, else in the working directory.
 void vFileChooserDialog::OnDialogReady() {
-    vApp* app = App();
-    if (app && app->Frame().Exists()) {
-        int left = 0, top = 0, width = 0, height = 0;
-        QueryPlacement(left, top, width, height);
-        vRect client = app->Frame().ClientArea();
-        MoveTo(std::max(0, (client.w - width) / 2), std::max(0, (client.h - height) / 2));
-    }
+    CentreOverFrame();
     std::string current = vPath::CurrentFolder();
     std::string start = request_.initialFolder.empty() ? current : vPath::Resolve(current, request_.initialFolder);
     std::string name = request_.initialName;
