@@ -186,7 +186,7 @@ StepResult Convert(Session& session, int targetKind) {
                                                              : "The field is 8-bit already");
 }
 
-StepResult ZoomStep(Session& session, int mode) {
+StepResult ZoomStep(Session& session, ZoomMode mode) {
     ZoomOutcome outcome = session.document.Zoom(mode);
     if (outcome != ZoomOutcome::kDone) return StepResult::Failed(ZoomMessage(outcome, session.document.field()));
     return StepResult::Done();
@@ -224,7 +224,7 @@ void RegisterEditSteps(StepRegistry& registry) {
     registry.Add(SimpleStep("--to-tga", "convert a 16-bit field to 8-bit and commit",
                             [](Session& session) { return Convert(session, kEightBitField); }));
     registry.Add(SimpleStep("--expand", "double the field by interpolation and commit",
-                            [](Session& session) { return ZoomStep(session, kZoomExpand); }));
+                            [](Session& session) { return ZoomStep(session, ZoomMode::Expand); }));
     registry.Add(SimpleStep("--shrink", "halve the field and commit",
-                            [](Session& session) { return ZoomStep(session, kZoomShrink); }));
+                            [](Session& session) { return ZoomStep(session, ZoomMode::Shrink); }));
 }
