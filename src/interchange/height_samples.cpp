@@ -19,12 +19,16 @@ FieldSamples::FieldSamples(const HeightField& field)
 
 const uint16_t* FieldSamples::Row(int y) {
     const uint32_t* pixels = field_.working().RowPixels(y);
-    for (int x = 0; x < width; ++x) {
+    uint16_t* row = row_.data();
+    const int count = width;
+    int noValue = 0;
+    for (int x = 0; x < count; ++x) {
         int value = field_.DecodeValue(pixels[x]);
-        noValue_ += value < 0;
-        row_[x] = uint16_t(value < 0 ? 0 : value);
+        noValue += value < 0;
+        row[x] = uint16_t(value < 0 ? 0 : value);
     }
-    return row_.data();
+    noValue_ += noValue;
+    return row;
 }
 
 namespace {
@@ -59,9 +63,17 @@ bool FieldSampleRows::Start(int width, int height, int bits) {
 
 uint16_t* FieldSampleRows::Row(int /*y*/) { return samples_.data(); }
 
+// Locals rather than members, which the pixel stores could alias, so the loops vectorise.
 void FieldSampleRows::Store(int y) {
-    for (int x = 0; x < width_; ++x) pixels_[x] = wide_ ? samples_[x] : colors_[samples_[x] & 0xFF];
-    rows_->Store(y, pixels_.data());
+    const uint16_t* samples = samples_.data();
+    uint32_t* pixels = pixels_.data();
+    const int width = width_;
+    if (wide_) {
+        for (int x = 0; x < width; ++x) pixels[x] = samples[x];
+    } else {
+        for (int x = 0; x < width; ++x) pixels[x] = colors_[samples[x] & 0xFF];
+    }
+    rows_->Store(y, pixels);
 }
 
 void FieldSampleRows::Finish() {
