@@ -46,16 +46,27 @@ int RowValue(const ZoomColours& colours, const uint32_t* row, int x, int width) 
     return x >= 0 && x < width ? colours.Value(row[x]) : -1;
 }
 
-// New row 2r from old row r: kept columns and the midpoints between them.
+// New row 2r from old row r: kept columns and the midpoints between them. The last
+// column, with no neighbour to its right, is made apart, and the loop is written out for
+// each kind, so that the 16-bit one has no branch and vectorises.
 void ExpandRow(const ZoomColours& colours, const uint32_t* old, int oldWidth, uint32_t* row) {
-    for (int c = 0; c < oldWidth; ++c) {
-        int o = colours.Value(old[c]);
-        int u = RowValue(colours, old, c + 1, oldWidth);
-        row[2 * c] = colours.Colour(o);
-        row[2 * c + 1] = colours.wide() || c + 1 < oldWidth
-                             ? colours.Between(o, u)
-                             : colours.Beyond(o, RowValue(colours, old, c - 2, oldWidth));
+    auto columns = [&] {
+        for (int c = 0; c + 1 < oldWidth; ++c) {
+            int o = colours.Value(old[c]);
+            row[2 * c] = colours.Colour(o);
+            row[2 * c + 1] = colours.Between(o, colours.Value(old[c + 1]));
+        }
+    };
+    if (colours.wide()) {
+        columns();
+    } else {
+        columns();
     }
+    const int last = oldWidth - 1;
+    const int o = colours.Value(old[last]);
+    row[2 * last] = colours.Colour(o);
+    row[2 * last + 1] = colours.wide() ? colours.Between(o, -1)
+                                       : colours.Beyond(o, RowValue(colours, old, last - 2, oldWidth));
 }
 
 // New odd row k between the finished even rows k - 1 and k + 1 (none below the last).
