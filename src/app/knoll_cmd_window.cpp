@@ -196,5 +196,9 @@ void KnollCmdWindow::ArmOperation() {
 
 void KnollCmdWindow::RunArmedOperation(int area) {
     DriverReport report = dialogs_.RunArmedOperation(document_.field(), area, document_.RoughenSeed());
-    if (!report.message.empty()) SetMessage(report.message.c_str());
+    if (report.outOfMemory) {
+        ShowNotice(report.message.c_str());
+    } else if (!report.message.empty()) {
+        SetMessage(report.message.c_str());
+    }
 }

@@ -17,12 +17,18 @@ HeightField::HeightField() : working_(WhiteImage(kInitialSize, kInitialSize)) {
 }
 
 TarnMemoryDC& HeightField::undo() {
-    if (!undo_) {
-        undo_ = std::make_unique<TarnMemoryDC>(width_, height_);
-        undo_->CopyImageFrom(*working_);
-        undoState_ = UndoState::kOwn;
-    }
-    return *undo_;
+    // Without memory for the copy the working image still reads as the commit.
+    if (!undo_) MakeUndoCopy();
+    return undo_ ? *undo_ : *working_;
+}
+
+bool HeightField::MakeUndoCopy() {
+    auto copy = std::make_unique<TarnMemoryDC>(width_, height_);
+    if (!copy->valid()) return false;
+    copy->CopyImageFrom(*working_);
+    undo_ = std::move(copy);
+    undoState_ = UndoState::kOwn;
+    return true;
 }
 
 TarnMemoryDC& HeightField::mask() {
@@ -30,18 +36,19 @@ TarnMemoryDC& HeightField::mask() {
     return *mask_;
 }
 
-// Should memory run out for the copy, the write goes ahead and the last commit is lost:
-// Undo then leaves the field as it is.
-void HeightField::SeparateUndo() {
+bool HeightField::ReadyToWrite() {
+    if (undoState_ != UndoState::kEqual) return true;
     if (!undoKept_) {
         undoState_ = UndoState::kNone;
-        return;
+        return true;
     }
-    undo();
-    if (!undo_->valid()) {
-        undo_.reset();
-        undoState_ = UndoState::kNone;
-    }
+    return MakeUndoCopy();
+}
+
+// A writer that skipped ReadyToWrite loses the last commit if memory runs out for the
+// copy: Undo then leaves the field as it is.
+void HeightField::SeparateUndo() {
+    if (!ReadyToWrite()) undoState_ = UndoState::kNone;
 }
 
 void HeightField::SnapshotField() {

@@ -48,6 +48,10 @@ public:
         if (undoState_ == UndoState::kEqual) SeparateUndo();
         return *working_;
     }
+    // An edit calls this before its first write: it makes the undo copy that a write
+    // after a commit needs. False, the field and its commit untouched, when memory runs
+    // out for the copy; the edit must then not write.
+    bool ReadyToWrite();
     // The last commit, made as a copy of the working image when the two are equal.
     TarnMemoryDC& undo();
     // The selection mask, made white when there is none.
@@ -142,6 +146,8 @@ private:
     enum class UndoState { kEqual, kOwn, kNone };
 
     void SeparateUndo();
+    // The undo image as a copy of the working image; false when memory runs out.
+    bool MakeUndoCopy();
     // Width and height with a white row for the mask test; the mask is let go.
     void SetSize(int width, int height);
 

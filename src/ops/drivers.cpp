@@ -1,5 +1,6 @@
 #include "ops/drivers.h"
 
+#include "core/field_file.h"
 #include "ops/conversion.h"
 #include "ops/operation_table.h"
 #include "ops/roughen.h"
@@ -11,22 +12,31 @@
 
 namespace {
 
-DriverReport Done(int code) { return {true, OperationFor(code).doneMessage}; }
 DriverReport Wrong() { return {false, kValueWrong}; }
+
+// Every operation writes the field, so the undo copy its first write after a commit
+// needs is made before it starts: without memory for it the operation does not run and
+// the field keeps what it holds, the way back included.
+template <class Operation>
+DriverReport RunOperation(HeightField& field, int code, Operation&& operation) {
+    if (!field.ReadyToWrite()) return {false, NoMemoryMessage(field.width(), field.height()), true};
+    operation();
+    return {true, OperationFor(code).doneMessage};
+}
 
 // Cut, Clip, INC and DEC need a value above 0; FILL takes 0 too.
 template <class Operation>
-DriverReport RunWithValue(std::string_view text, int32_t lowest, int code, Operation&& operation) {
+DriverReport RunWithValue(HeightField& field, std::string_view text, int32_t lowest, int code,
+                          Operation&& operation) {
     int32_t value = ReadValueText(text);
     if (value < lowest) return Wrong();
-    operation(value);
-    return Done(code);
+    return RunOperation(field, code, [&] { operation(value); });
 }
 
 }  // namespace
 
 DriverReport RunRough(HeightField& field, int area, int mode, std::string_view valueText, uint32_t seed) {
-    return RunWithValue(valueText, 1, kOperationRough, [&](int32_t value) {
+    return RunWithValue(field, valueText, 1, kOperationRough, [&](int32_t value) {
         if (area == kAreaWhole) {
             Roughen(field, mode, value, seed);
         } else {
@@ -36,43 +46,39 @@ DriverReport RunRough(HeightField& field, int area, int mode, std::string_view v
 }
 
 DriverReport RunSmooth(HeightField& field, int area, int radius) {
-    Smooth(field, area, radius);
-    return Done(kOperationSmooth);
+    return RunOperation(field, kOperationSmooth, [&] { Smooth(field, area, radius); });
 }
 
 DriverReport RunCut(HeightField& field, int area, std::string_view valueText) {
-    return RunWithValue(valueText, 1, kOperationCut, [&](int32_t value) { CutLow(field, area, value); });
+    return RunWithValue(field, valueText, 1, kOperationCut, [&](int32_t value) { CutLow(field, area, value); });
 }
 
 DriverReport RunClip(HeightField& field, int area, std::string_view valueText) {
-    return RunWithValue(valueText, 1, kOperationClip, [&](int32_t value) { ClipHigh(field, area, value); });
+    return RunWithValue(field, valueText, 1, kOperationClip, [&](int32_t value) { ClipHigh(field, area, value); });
 }
 
 DriverReport RunInc(HeightField& field, int area, std::string_view valueText) {
-    return RunWithValue(valueText, 1, kOperationInc, [&](int32_t value) { AddValue(field, area, value); });
+    return RunWithValue(field, valueText, 1, kOperationInc, [&](int32_t value) { AddValue(field, area, value); });
 }
 
 DriverReport RunDec(HeightField& field, int area, std::string_view valueText) {
-    return RunWithValue(valueText, 1, kOperationDec, [&](int32_t value) { AddValue(field, area, -value); });
+    return RunWithValue(field, valueText, 1, kOperationDec, [&](int32_t value) { AddValue(field, area, -value); });
 }
 
 DriverReport RunFill(HeightField& field, int area, std::string_view valueText) {
-    return RunWithValue(valueText, 0, kOperationFill, [&](int32_t value) { FillValue(field, area, value); });
+    return RunWithValue(field, valueText, 0, kOperationFill, [&](int32_t value) { FillValue(field, area, value); });
 }
 
 DriverReport RunInverse(HeightField& field, int area) {
-    InvertValues(field, area);
-    return Done(kOperationInverse);
+    return RunOperation(field, kOperationInverse, [&] { InvertValues(field, area); });
 }
 
 DriverReport RunMirror(HeightField& field, int direction) {
-    Mirror(field, direction);
-    return Done(kOperationMirrorLR);
+    return RunOperation(field, kOperationMirrorLR, [&] { Mirror(field, direction); });
 }
 
 DriverReport RunFlip(HeightField& field, int direction) {
-    Flip(field, direction);
-    return Done(kOperationFlipLR);
+    return RunOperation(field, kOperationFlipLR, [&] { Flip(field, direction); });
 }
 
 void RunConvertToPpm(HeightField& field) {

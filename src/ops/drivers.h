@@ -10,7 +10,8 @@
 // its value text, runs the operation and reports the words for the message field.
 struct DriverReport {
     bool ran = false;
-    std::string message;  // the completion message, or "Value Wrong!!"
+    std::string message;  // the completion message, "Value Wrong!!" or the notice below
+    bool outOfMemory = false;  // said as a notice: no memory for the undo copy, nothing changed
 };
 
 DriverReport RunRough(HeightField& field, int area, int mode, std::string_view valueText, uint32_t seed);

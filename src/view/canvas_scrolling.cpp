@@ -60,10 +60,6 @@ void KnollCanvasPane::FitOffsetsToField() {
     vOffset_ = scale_.OnGrid(std::clamp(vOffset_, 0, scale_.OnGrid(lastV + block - 1)));
 }
 
-int KnollCanvasPane::StepInPositions(int pixels) const {
-    return std::max(pixels * scale_.BlockSize() / scale_.Magnification(), 1);
-}
-
 void KnollCanvasPane::ScrollBy(int axes, int step) {
     if (axes & kHorizontal) {
         hOffset_ += step;
@@ -81,12 +77,12 @@ void KnollCanvasPane::ScrollBy(int axes, int step) {
 
 void KnollCanvasPane::OnHStep(int step) {
     RefreshView();
-    ScrollBy(kHorizontal, StepInPositions(kStepPixels) * step);
+    ScrollBy(kHorizontal, scale_.ScrollSpan(kStepPixels) * step);
 }
 
 void KnollCanvasPane::OnVStep(int step) {
     RefreshView();
-    ScrollBy(kVertical, StepInPositions(kStepPixels) * step);
+    ScrollBy(kVertical, scale_.ScrollSpan(kStepPixels) * step);
 }
 
 void KnollCanvasPane::OnHPage(int shown, int top) { PageTo(true, shown, top); }
@@ -104,12 +100,12 @@ void KnollCanvasPane::PageTo(bool horizontal, int shown, int top) {
         if (top < Percent(offset, size) + thumb) {
             offset = target;
         } else {
-            step = StepInPositions(kPagePixels);
+            step = scale_.ScrollSpan(kPagePixels);
         }
     } else if (shown >= thumb) {
         offset = target;
     } else {
-        step = -StepInPositions(kPagePixels);
+        step = -scale_.ScrollSpan(kPagePixels);
     }
     ScrollBy(horizontal ? kHorizontal : kVertical, step);
 }

@@ -86,6 +86,7 @@ public:
     void FitField();
     void ActualSize();
     void SetScaleAround(int level, int x, int y);
+    void ApplyScale(const KnollViewScale& scale, int x, int y);
     const KnollViewScale& Scale() const { return scale_; }
     const KnollReducedField& ReducedCopy() const { return reduced_; }
     // Ctrl with the wheel: a step away from the user magnifies, around the pointer.
@@ -124,7 +125,6 @@ private:
 
     // Scrolling (canvas_scrolling.cpp).
     void ScrollBy(int axes, int step);
-    int StepInPositions(int pixels) const;
     void PageTo(bool horizontal, int shown, int top);
     void FitOffsetsToField();
     void RecomputeThumbs();

@@ -38,8 +38,33 @@ private:
     std::array<uint32_t, 256> palette_{};
 };
 
+// Blocks first..first + count - 1 of block row `row` of the sampled level: the field's
+// own positions below 1:2.
+void ReadBlocks(const HeightField& field, const KnollReducedField& reduced, int level, int row, int first,
+                int count, KnollReducedField::Block* out) {
+    if (level > 0) {
+        reduced.ReadRow(level, row, first, count, out);
+        return;
+    }
+    const int inside = row < field.height() ? std::clamp(field.width() - first, 0, count) : 0;
+    const uint32_t* pixels = inside > 0 ? field.working().RowPixels(row) + first : nullptr;
+    for (int i = 0; i < inside; ++i) {
+        const int value = field.DecodeValue(pixels[i]);
+        out[i] = value < 0 ? KnollReducedField::Block{} : KnollReducedField::Block{uint32_t(value), 1};
+    }
+    std::fill(out + inside, out + count, KnollReducedField::Block{});
+}
+
+void Add(KnollReducedField::Block& to, const KnollReducedField::Block& block) {
+    to.sum += block.sum;
+    to.count += block.count;
+}
+
+// Each pixel adds the blocks of the sampled level it shows: one at a power of two, one or
+// two a side at a fractional scale.
 void DrawReduced(const HeightField& field, const KnollReducedField& reduced, const KnollViewScale& scale,
                  vPoint offset, Raster& view, ViewRows rows) {
+    using Block = KnollReducedField::Block;
     const int level = -scale.level();
     const int block = scale.BlockSize();
     const ValueColours colours(field);
@@ -47,13 +72,25 @@ void DrawReduced(const HeightField& field, const KnollReducedField& reduced, con
     // Only the pixels that show the field read the copy; the rest is white.
     const int columns = std::clamp(scale.ViewSpan(field.width() - offset.x), 0, view.Width());
     const int fieldRows = std::clamp(scale.ViewSpan(field.height() - offset.y), 0, view.Height());
-    std::vector<KnollReducedField::Block> blocks(static_cast<size_t>(columns));
+    std::vector<int> firstBlocks(static_cast<size_t>(columns) + 1);
+    for (int x = 0; x <= columns; ++x) firstBlocks[size_t(x)] = scale.ToField(x, 0) / block;
+    const int span = firstBlocks.back();
+    std::vector<Block> sums(static_cast<size_t>(span)), more(static_cast<size_t>(span));
     for (int y = rows.first; y < rows.end; ++y) {
         uint32_t* out = view.Row(y);
         const int shown = y < fieldRows ? columns : 0;
-        if (shown > 0) reduced.ReadRow(level, offset.y / block + y, offset.x / block, shown, blocks.data());
+        if (shown > 0) {
+            const int top = offset.y / block + scale.ToField(y, 0) / block;
+            const int bottom = offset.y / block + scale.ToField(y + 1, 0) / block;
+            ReadBlocks(field, reduced, level, top, offset.x / block, span, sums.data());
+            for (int row = top + 1; row < bottom; ++row) {
+                ReadBlocks(field, reduced, level, row, offset.x / block, span, more.data());
+                for (int i = 0; i < span; ++i) Add(sums[size_t(i)], more[size_t(i)]);
+            }
+        }
         for (int x = 0; x < shown; ++x) {
-            const KnollReducedField::Block& b = blocks[size_t(x)];
+            Block b = sums[size_t(firstBlocks[size_t(x)])];
+            for (int i = firstBlocks[size_t(x)] + 1; i < firstBlocks[size_t(x) + 1]; ++i) Add(b, sums[size_t(i)]);
             uint32_t mean = uint32_t((uint64_t(b.sum + b.count / 2) * reciprocal[b.count]) >> kReciprocalShift);
             out[x] = b.count ? colours.Of(mean) : kNoValuePixel;
         }

@@ -151,7 +151,7 @@ TEST_F(Commands, ViewScaleKeysAndTheirStatusField) {
     // The demo field fits the editor's view whole at 1:1.
     editor.platform.QueueKey('0', vModControl);
     editor.Pump();
-    EXPECT_EQ(canvas.Scale().level(), KnollViewScale::FitLevel(400, 400, canvas.ViewWidth(), canvas.ViewHeight()));
+    EXPECT_EQ(canvas.Scale().Label(), KnollViewScale::Fit(400, 400, canvas.ViewWidth(), canvas.ViewHeight()).Label());
     editor.Command(cmdZoomOut);
     editor.Command(cmdActualSize);
     EXPECT_TRUE(canvas.Scale().IsActualSize());

@@ -25,14 +25,22 @@ void Wacks(EditorDriver& driver, int toggleId, const char* value) {
     if (value) driver.TypeIntoDialog(kWacksKind, kWacksValueId, value);
 }
 
+// The scale set after the load: zoom steps, or the field fitted to a screen too small
+// for it, a fractional scale there.
+struct SessionScale {
+    int zoomSteps = 0;
+    bool fit = false;
+};
+
 // Each group ends with a save; the file names say which group wrote them. The scale is
-// set after the load by the keys (Ctrl+Minus) or the menu command (Zoom In).
-void RunEditorGroups(EditorSession& session, int zoomSteps) {
+// set after the load by the keys (Ctrl+Minus, Ctrl+0) or the menu command (Zoom In).
+void RunEditorGroups(EditorSession& session, SessionScale scale) {
     EditorDriver driver(session);
     session.AnswerOpen(session.Path("Intro.tga"));
     session.Command(cmdOpen);
-    for (int i = 0; i < -zoomSteps; ++i) driver.Platform().QueueKey('-', vModControl);
-    for (int i = 0; i < zoomSteps; ++i) session.Command(cmdZoomIn);
+    for (int i = 0; i < -scale.zoomSteps; ++i) driver.Platform().QueueKey('-', vModControl);
+    for (int i = 0; i < scale.zoomSteps; ++i) session.Command(cmdZoomIn);
+    if (scale.fit) driver.Platform().QueueKey('0', vModControl);
     session.Pump();
 
     // 1: roughen inside (Middle) and outside (Down).
@@ -110,7 +118,7 @@ const std::vector<std::string> kCliSteps = {
 
 }  // namespace
 
-// At 1:1, 1:4 and 4:1.
+// At 1:1, 1:4, 4:1 and fitted.
 TEST(EditorAndBatchTool, SaveTheSameBytesAfterEveryGroupOfStepsAtEveryScale) {
     ScratchDir cliFolder;
     for (const char* name : {"Intro.tga", "Std.pal"}) {
@@ -119,18 +127,24 @@ TEST(EditorAndBatchTool, SaveTheSameBytesAfterEveryGroupOfStepsAtEveryScale) {
     CliRun cli = RunCli(cliFolder, kCliSteps);
     ASSERT_EQ(cli.status, 0) << cli.err;
 
-    for (int zoomSteps : {0, -2, 2}) {
-        EditorSession session;
+    for (SessionScale scale : {SessionScale{0}, SessionScale{-2}, SessionScale{2}, SessionScale{0, true}}) {
+        // A screen 375 high leaves a view 300 high: 400 positions on 300 pixels, where the square's
+        // vertices are the first positions of their pixels.
+        EditorSession session(1024, scale.fit ? 375 : 768);
         session.CopyDemo();
         ASSERT_EQ(session.Start({"--seed", "7"}), 0);
         session.Pump();
-        RunEditorGroups(session, zoomSteps);
-        EXPECT_EQ(session.Window().Canvas().Scale().level(), zoomSteps);
+        RunEditorGroups(session, scale);
+        const KnollViewScale& shown = session.Window().Canvas().Scale();
+        EXPECT_EQ(shown.IsFractional(), scale.fit);
+        if (!scale.fit) {
+            EXPECT_EQ(shown.level(), scale.zoomSteps);
+        }
 
         for (const char* name : {"group1.tga", "group2.tga", "group3.tga", "group4.tga", "group5.ppm", "group6.tga"}) {
             std::vector<uint8_t> fromEditor = ReadBytes(session.Path(name));
             ASSERT_FALSE(fromEditor.empty()) << name;
-            EXPECT_TRUE(fromEditor == ReadBytes(cliFolder / name)) << name << " differs at " << zoomSteps;
+            EXPECT_TRUE(fromEditor == ReadBytes(cliFolder / name)) << name << " differs at " << shown.Label();
         }
         EXPECT_TRUE(session.Notices().size() <= 1u) << "only the new settings file may be noticed";
     }

@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
+#include <fstream>
+
+#include "core/field_file.h"
 #include "core/render_palette.h"
 #include "field_builder.h"
 #include "ops/drivers.h"
 #include "ops/row_traversal.h"
 #include "ops/selection.h"
+#include "ops/tile_operations.h"
 #include "ops/value_operations.h"
 #include "ops/zoom.h"
 
@@ -137,6 +143,49 @@ TEST(FieldMemory, ASelectionStartedAbandonedAndStartedAgainHasAMaskOnlyOnceChose
     selection.End(field);
     EXPECT_FALSE(field.HasMask());
     EXPECT_EQ(field.MaskTest(1, 1), 1);
+}
+
+// A limit of the address space stands in for a machine without the memory: room for
+// small buffers, not for a copy of the field.
+class AddressSpaceLimit {
+public:
+    explicit AddressSpaceLimit(std::size_t headroom) {
+        getrlimit(RLIMIT_AS, &previous_);
+        std::size_t pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        rlimit limit = previous_;
+        limit.rlim_cur = pages * std::size_t(sysconf(_SC_PAGESIZE)) + headroom;
+        setrlimit(RLIMIT_AS, &limit);
+    }
+    ~AddressSpaceLimit() { setrlimit(RLIMIT_AS, &previous_); }
+
+private:
+    rlimit previous_;
+};
+
+TEST(FieldMemory, AnEditWithoutMemoryForTheUndoCopyChangesNothingAndUndoStillWorks) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the address sanitizer cannot run within a limited address space";
+#endif
+    constexpr int kSide = 2048;  // an image of 16 MiB
+    HeightField field;
+    SetField(field, kSixteenBitField, Heights(kSide, std::vector<int>(kSide, 0)));
+    field.WriteRow(0, std::vector<vColor>(kSide, field.ValueColor(5)).data());
+    field.SnapshotField();
+    const auto committed = ReadPixels(field);
+    {
+        AddressSpaceLimit limit(std::size_t(4) << 20);
+        for (DriverReport report : {RunInc(field, kAreaWhole, "1"), RunMirror(field, kMirrorTopToBottom)}) {
+            EXPECT_FALSE(report.ran);
+            EXPECT_TRUE(report.outOfMemory);
+            EXPECT_EQ(report.message, NoMemoryMessage(kSide, kSide));
+        }
+    }
+    EXPECT_EQ(ReadPixels(field), committed);
+    EXPECT_TRUE(RunMirror(field, kMirrorTopToBottom).ran);
+    EXPECT_EQ(field.FieldValue(0, kSide - 1), 5);
+    field.RestoreField();
+    EXPECT_EQ(ReadPixels(field), committed);
 }
 
 }  // namespace

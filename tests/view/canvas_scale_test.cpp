@@ -2,6 +2,7 @@
 
 #include "canvas_fixture.h"
 #include "ops/roughen.h"
+#include "ops/smooth.h"
 #include "ops/tile_operations.h"
 #include "ops/value_operations.h"
 
@@ -15,12 +16,12 @@ int RampWithHoles(int x, int y) {
     return (x * 7 + y) % 13 == 0 ? -1 : Ramp(x, y);
 }
 
-// What a zoomed-out pixel must show: the rounded mean of the block's values through the
+// What a zoomed-out pixel must show: the rounded mean of its block's values through the
 // field's colours, white when no position of the block has a value.
-uint32_t BlockPixel(const HeightField& field, int block, int fieldX, int fieldY) {
+uint32_t BlockPixel(const HeightField& field, vPoint from, vPoint to) {
     int64_t sum = 0, count = 0;
-    for (int y = fieldY; y < fieldY + block; ++y) {
-        for (int x = fieldX; x < fieldX + block; ++x) {
+    for (int y = from.y; y < to.y; ++y) {
+        for (int x = from.x; x < to.x; ++x) {
             int value = field.FieldValue(x, y);
             if (value < 0) continue;
             sum += value;
@@ -40,7 +41,8 @@ bool ShowsTheFieldAtScale(CanvasFixture& f) {
             int fy = scale.ToField(y, f.canvas.VerticalOffset());
             uint32_t expected = kNoValuePixel;
             if (scale.IsReduced()) {
-                expected = BlockPixel(field, scale.BlockSize(), fx, fy);
+                vPoint end{scale.ToField(x + 1, f.canvas.HorizontalOffset()), scale.ToField(y + 1, f.canvas.VerticalOffset())};
+                expected = BlockPixel(field, {fx, fy}, end);
             } else if (field.Contains(fx, fy)) {
                 expected = field.working().ReadPixel(fx, fy);
             }
@@ -76,10 +78,36 @@ TEST(CanvasScale, ScalesMapViewAndFieldPositionsBothWays) {
     scale.SetLevel(-9);
     EXPECT_EQ(scale.Label(), "1:16");
 
-    EXPECT_EQ(KnollViewScale::FitLevel(4096, 4096, 1900, 950), -3);
-    EXPECT_EQ(KnollViewScale::FitLevel(400, 400, 900, 700), 0);
-    EXPECT_EQ(KnollViewScale::FitLevel(100, 40, 900, 700), 3);
-    EXPECT_EQ(KnollViewScale::FitLevel(8192, 8192, 300, 300), -4);
+    EXPECT_EQ(KnollViewScale::Fit(400, 400, 900, 700).Label(), "1:1");
+    EXPECT_EQ(KnollViewScale::Fit(100, 40, 900, 700).Label(), "8:1");
+    EXPECT_EQ(KnollViewScale::Fit(8192, 8192, 300, 300).Label(), "1:16");
+    EXPECT_EQ(KnollViewScale::Fit(4096, 2048, 2048, 1100).Label(), "1:2");
+}
+
+// 4096 positions on 1280 pixels: 1:3.2, sampled from 1:2, so pixels show alternately one
+// and two blocks of two positions a side.
+TEST(CanvasScale, AFractionalFitMapsPixelsToWholeBlocksAndBack) {
+    KnollViewScale fit = KnollViewScale::Fit(4096, 3000, 1280, 1000);
+    EXPECT_EQ(fit.Label(), "1:3.2");
+    EXPECT_EQ(fit.level(), -1);
+    EXPECT_EQ(fit.ViewSpan(4096), 1280);
+    EXPECT_LE(fit.ViewSpan(3000), 1000);
+    for (int x : {0, 1, 2, 3, 4, 5}) EXPECT_EQ(fit.ToField(x, 10), 10 + 2 * (16 * x / 10)) << x;
+    for (int v = -3; v < 50; ++v) {
+        for (int f = fit.ToField(v, 10); f < fit.ToField(v + 1, 10); ++f) EXPECT_EQ(fit.ToView(f, 10), v) << f;
+    }
+    EXPECT_EQ(fit.FieldSpan(1280), 4096);
+    EXPECT_EQ(fit.LevelAfter(1), -1);
+    EXPECT_EQ(fit.LevelAfter(-1), -2);
+
+    // A field just too large for the view fits below 1:2, and its odd last column too.
+    fit = KnollViewScale::Fit(1001, 1001, 900, 950);
+    EXPECT_EQ(fit.level(), 0);
+    EXPECT_FALSE(fit.IsActualSize());
+    EXPECT_EQ(fit.ViewSpan(1001), 900);
+    EXPECT_EQ(fit.LevelAfter(1), 0);
+    fit = KnollViewScale::Fit(4097, 100, 1280, 1000);
+    EXPECT_EQ(fit.ViewSpan(4097), 1280);
 }
 
 TEST(CanvasScale, ZoomedOutPixelsShowTheMeanOfTheirBlocksValues) {
@@ -102,8 +130,7 @@ TEST(CanvasScale, ZoomedOutPixelsShowTheMeanOfTheirBlocksValues) {
 TEST(CanvasScale, TheReducedCopyFollowsEveryKindOfWrite) {
     CanvasFixture f;
     f.Load(700, 530, kEightBitField, RampWithHoles);
-    f.canvas.FitField();
-    ASSERT_EQ(f.canvas.Scale().level(), -2);
+    f.canvas.SetScaleAround(-2, 0, 0);
     f.Pump();
     EXPECT_TRUE(ShowsTheFieldAtScale(f));
 
@@ -125,10 +152,14 @@ TEST(CanvasScale, TheReducedCopyFollowsEveryKindOfWrite) {
     f.Pump();
     EXPECT_TRUE(ShowsTheFieldAtScale(f));
 
-    // Changed at 1:1, the copy catches up when zoomed out again.
+    // Changed at 1:1, the copy catches up when zoomed out again, here to a fractional fit.
     f.canvas.ActualSize();
     AddValue(field, 0, 999);
-    f.canvas.SetScaleAround(-2, 0, 0);
+    f.canvas.FitField();
+    ASSERT_TRUE(f.canvas.Scale().IsFractional());
+    f.Pump();
+    EXPECT_TRUE(ShowsTheFieldAtScale(f));
+    Smooth(field, 0, 2);
     f.Pump();
     EXPECT_TRUE(ShowsTheFieldAtScale(f));
     EXPECT_LE(f.canvas.ReducedCopy().MemoryBytes() * 3, size_t(700) * 530 * 4);
@@ -197,9 +228,49 @@ TEST(CanvasScale, ScaleChangesKeepTheirPlaceAndTheBarsCountFieldPositions) {
     EXPECT_EQ(f.canvas.Scale().Label(), "2:1");
     EXPECT_EQ(f.canvas.Scale().ToField(width / 2, f.canvas.HorizontalOffset()), centreX);
     f.canvas.FitField();
-    EXPECT_EQ(f.canvas.Scale().BlockSize(), 8);
+    const KnollViewScale& fit = f.canvas.Scale();
+    EXPECT_TRUE(fit.IsFractional());
     EXPECT_EQ(f.canvas.HorizontalOffset(), 0);
     EXPECT_EQ(f.canvas.GetHScroll(shown, top) + f.canvas.GetVScroll(shown, top), 0);
-    EXPECT_LE(2000 / 8, width);
-    EXPECT_LE(1500 / 8, height);
+    EXPECT_TRUE(fit.ViewSpan(2000) == width || fit.ViewSpan(1500) == height);
+    EXPECT_LE(fit.ViewSpan(2000), width);
+    EXPECT_LE(fit.ViewSpan(1500), height);
+    const int fitLevel = fit.level();
+    f.canvas.ZoomOut();
+    EXPECT_EQ(f.canvas.Scale().level(), fitLevel - 1);
+    f.canvas.FitField();
+    f.canvas.ZoomIn();
+    EXPECT_EQ(f.canvas.Scale().level(), fitLevel);
+    EXPECT_FALSE(f.canvas.Scale().IsFractional());
+}
+
+TEST(CanvasScale, AtAFractionalFitClicksOutlineAndReadOutWorkInFieldPositions) {
+    CanvasFixture f;
+    f.Load(1000, 800, kEightBitField, RampWithHoles);
+    f.canvas.FitField();
+    f.Pump();
+    const KnollViewScale& fit = f.canvas.Scale();
+    ASSERT_EQ(fit.level(), -1);
+    ASSERT_TRUE(fit.IsFractional());
+    EXPECT_TRUE(ShowsTheFieldAtScale(f));
+
+    f.canvas.SetSelectMode(1);
+    const std::vector<vPoint> clicks = {{11, 12}, {200, 13}, {170, 210}, {10, 150}};
+    for (vPoint click : clicks) f.Click(click.x, click.y);
+    f.Click(0, 0, 3);
+    ASSERT_EQ(f.document.selection().state(), FieldSelection::kChosen);
+    const std::vector<vPoint>& points = f.document.selection().points();
+    ASSERT_EQ(points.size(), clicks.size() + 1);  // closed by the first vertex again
+    for (size_t i = 0; i < clicks.size(); ++i) {
+        EXPECT_EQ(points[i].x, fit.ToField(clicks[i].x, 0));
+        EXPECT_EQ(points[i].y, fit.ToField(clicks[i].y, 0));
+    }
+    // The outline's near-white core runs through the pixels that show the vertices.
+    f.Pump();
+    EXPECT_EQ(f.Shown(fit.ToView(points[1].x, 0), fit.ToView(points[1].y, 0)), 0xFFFEFFu);
+
+    vPoint at{fit.ToField(101, 0), fit.ToField(77, 0)};
+    f.MoveTo(101, 77);
+    EXPECT_EQ(f.owner.readOuts.back(), " X,Y Location: " + std::to_string(at.x) + "," + std::to_string(at.y) +
+                                           " height:" + std::to_string(std::max(RampWithHoles(at.x, at.y), 0)));
 }
