@@ -10,20 +10,21 @@ bool HeightSamples::Allocate(int newWidth, int newHeight, int newBits) {
     return true;
 }
 
-FieldSamples::FieldSamples(const HeightField& field)
-    : width(field.width()),
-      height(field.height()),
-      bits(field.kind() == kSixteenBitField ? 16 : 8),
-      field_(field),
-      row_(size_t(field.width())) {}
+FieldSamples::FieldSamples(FieldRows& rows)
+    : width(rows.width),
+      height(rows.height),
+      bits(rows.field.kind() == kSixteenBitField ? 16 : 8),
+      rows_(rows),
+      row_(size_t(rows.width)) {}
 
 const uint16_t* FieldSamples::Row(int y) {
-    const uint32_t* pixels = field_.working().RowPixels(y);
+    const uint32_t* pixels = rows_.Row(y);
+    const HeightField& field = rows_.field;
     uint16_t* row = row_.data();
     const int count = width;
     int noValue = 0;
     for (int x = 0; x < count; ++x) {
-        int value = field_.DecodeValue(pixels[x]);
+        int value = field.DecodeValue(pixels[x]);
         noValue += value < 0;
         row[x] = uint16_t(value < 0 ? 0 : value);
     }

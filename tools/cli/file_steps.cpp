@@ -22,7 +22,7 @@ StepResult Open(Session& session, const std::string& path) {
 constexpr size_t kExtensionRoom = 8;
 
 StepResult Save(Session& session, const std::string& path) {
-    SaveOutcome outcome = session.document.Save(path, path.size() + kExtensionRoom);
+    SaveOutcome outcome = session.document.Save(path, path.size() + kExtensionRoom, session.RowsToWrite());
     if (!outcome.saved) return StepResult::Failed(outcome.notice);
     // The extension rule may write another name than the one typed; say which.
     if (path != outcome.writtenName) std::fprintf(stderr, "saved as %s\n", outcome.writtenName.c_str());
@@ -90,7 +90,9 @@ void RegisterFileSteps(StepRegistry& registry) {
     registry.Add(NewStep());
     registry.Add(FileStep("--palette", "FILE", "load a palette file; repaint an 8-bit field; commit",
                           LoadPalette));
-    registry.Add(FileStep("--save", "FILE", "write the field by the name's format (else its kind's) and commit", Save));
+    Step save = FileStep("--save", "FILE", "write the field by the name's format (else its kind's) and commit", Save);
+    save.writesField = true;
+    registry.Add(save);
     registry.Add(SimpleStep("--keep", "commit the field", [](Session& session) {
         session.document.Commit();
         return StepResult::Done();

@@ -44,7 +44,7 @@ StepResult Import(Session& session, const std::string& path) {
 }
 
 StepResult Export(Session& session, const std::string& path) {
-    SaveOutcome outcome = session.document.Export(path);
+    SaveOutcome outcome = session.document.Export(path, session.RowsToWrite());
     if (!outcome.saved) return StepResult::Failed(outcome.notice);
     ReportNoValues(outcome);
     const HeightField& field = session.document.field();
@@ -192,8 +192,10 @@ void RegisterInterchangeSteps(StepRegistry& registry) {
                                "replace the field with a .png, .pgm (8 or 16-bit) or .r16/.raw file and commit",
                                Import));
     registry.Add(RawSizeStep());
-    registry.Add(FileStep("--export", "FILE",
-                               "write the values as .png or .pgm (the field's bits) or .r16/.raw (16-bit)", Export));
+    Step exportStep = FileStep("--export", "FILE",
+                               "write the values as .png or .pgm (the field's bits) or .r16/.raw (16-bit)", Export);
+    exportStep.writesField = true;
+    registry.Add(exportStep);
     registry.Add(FileStep("--pov", "FILE.pov", "write a POV-Ray scene of the file saved or exported last",
                                WritePov));
     registry.Add(FileStep("--hillshade", "FILE.png", "write the shaded relief as a grey PNG, positions without value transparent", WriteHillshade));
