@@ -64,6 +64,8 @@ bool KnollCmdWindow::LoadFile(const char* name, const char* wrongTypeNotice) {
     // image as they were: only a complete load replaces what the user edits.
     LoadOutcome outcome = document_.Load(name, rawSize);
     if (!outcome.loaded) {
+        // The size dialog offered every size the length allows; a refusal means there is none.
+        if (outcome.rawSizeMissing) outcome.notice += ", nor any other within a field's bounds";
         ShowNotice(outcome.notice.c_str());
         return false;
     }

@@ -38,6 +38,8 @@ std::optional<FileSize> KnollRawSizeDialog::Choose(const std::vector<FileSize>& 
     return sizes[size_t(picked_)];
 }
 
+void KnollRawSizeDialog::OnDialogReady() { CentreOverFrame(); }
+
 void KnollRawSizeDialog::OnDialogCommand(int id, int value, int type) {
     if (id == kSizeListId) picked_ = value;
     vModalDialog::OnDialogCommand(id, value, type);

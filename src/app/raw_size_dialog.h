@@ -17,6 +17,7 @@ public:
 
     // The size picked, or none when the user cancels.
     std::optional<FileSize> Choose(const std::vector<FileSize>& sizes);
+    void OnDialogReady() override;
     void OnDialogCommand(int id, int value, int type) override;
 
 private:

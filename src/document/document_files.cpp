@@ -63,7 +63,10 @@ LoadOutcome FieldDocument::LoadTgaOrPpm(const std::string& path, int fileKind) {
 LoadOutcome FieldDocument::Import(const std::string& path, RawSize rawSize) {
     FieldSampleRows samples(field_);
     InterchangeError error = ReadHeights(path, HeightFormatOf(path), rawSize.width, rawSize.height, samples);
-    if (!error.empty()) return {false, path + ": " + error};
+    if (!error.empty()) {
+        bool sizeMissing = HeightFormatOf(path) == HeightFormat::kRaw && rawSize.width == 0 && RawNeedsSize(path.c_str());
+        return {false, path + ": " + error, sizeMissing};
+    }
     samples.Finish();
     Loaded(path);
     return {true, ""};

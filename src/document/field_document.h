@@ -20,10 +20,12 @@ struct RawSize {
 };
 
 // What a load did: done, or the notice that says why not. A failed load leaves the
-// document as it was.
+// document as it was. A RAW file refused for want of a size marks it, so that each front
+// end can add how its user gives one.
 struct LoadOutcome {
     bool loaded = false;
     std::string notice;
+    bool rawSizeMissing = false;
 };
 
 // What a save did. The name written may differ from the one asked for (the extension

@@ -16,6 +16,11 @@ int64_t SquareSide(int64_t count) {
     return side * side == count ? side : 0;
 }
 
+// The side of the square field an even length holds, or 0 if it holds none.
+int64_t SquareSideOf(uintmax_t bytes) {
+    return SquareSide(int64_t(std::min<uintmax_t>(bytes / 2, uintmax_t(INT64_MAX))));
+}
+
 // The size the file's length gives, or the reason there is none.
 InterchangeError SizeOf(uintmax_t bytes, int& width, int& height) {
     if (bytes == 0) return "the RAW file is empty";
@@ -25,11 +30,8 @@ InterchangeError SizeOf(uintmax_t bytes, int& width, int& height) {
         return "the RAW file holds " + std::to_string(bytes) + " bytes, " + std::to_string(width) + "x" +
                std::to_string(height) + " needs " + std::to_string(uintmax_t(width) * uintmax_t(height) * 2);
     }
-    int64_t side = SquareSide(int64_t(std::min<uintmax_t>(bytes / 2, uintmax_t(INT64_MAX))));
-    if (side == 0) {
-        return "the RAW file's " + std::to_string(bytes / 2) +
-               " samples make no square field; give its size with --raw-size WxH first";
-    }
+    int64_t side = SquareSideOf(bytes);
+    if (side == 0) return "the RAW file's " + std::to_string(bytes / 2) + " samples make no square field";
     if (!HeightField::AcceptableSize(side, side)) {
         return "the RAW file's " + std::to_string(side) + "x" + std::to_string(side) +
                " field is larger than a field may be (8192 x 8192 positions at most)";
@@ -56,6 +58,12 @@ InterchangeError ReadRawHeights(const char* path, int width, int height, SampleR
     });
     if (rows < height) return "the file ends early";
     return {};
+}
+
+bool RawNeedsSize(const char* path) {
+    std::error_code failed;
+    uintmax_t bytes = std::filesystem::file_size(path, failed);
+    return !failed && bytes > 0 && bytes % 2 == 0 && SquareSideOf(bytes) == 0;
 }
 
 std::vector<FileSize> RawSizesOf(const char* path) {

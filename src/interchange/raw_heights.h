@@ -9,6 +9,10 @@
 // hold a square; with one its length must match it exactly.
 InterchangeError ReadRawHeights(const char* path, int width, int height, SampleRows& samples);
 
+// Whether the file's length is even and holds no square field, so that reading it
+// needs a size; the words that say how to give one belong to each front end.
+bool RawNeedsSize(const char* path);
+
 // The sizes a RAW file that is not square may be read as, narrowest first: every
 // width x height its length holds within a field's bounds. None for a square file, an
 // odd or empty one, or one that cannot be opened.

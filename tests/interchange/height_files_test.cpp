@@ -100,7 +100,7 @@ TEST_F(HeightFiles, DamagedGreymapsAndRawFilesAreRefused) {
 
     ExpectRefused(Write("empty.r16", {}), "empty");
     ExpectRefused(Write("odd.r16", {1, 2, 3}), "odd");
-    ExpectRefused(Write("strip.r16", std::vector<uint8_t>(2 * 6)), "--raw-size");
+    ExpectRefused(Write("strip.r16", std::vector<uint8_t>(2 * 6)), "6 samples make no square field");
     ExpectRefused(Write("sized.raw", std::vector<uint8_t>(2 * 6)), "needs 16", 4, 2);
     ExpectRefused(Write("x.tif", {1}), "unknown format");
 }

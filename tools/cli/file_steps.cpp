@@ -9,10 +9,6 @@
 
 namespace {
 
-StepResult FromLoad(const LoadOutcome& outcome) {
-    return outcome.loaded ? StepResult::Done() : StepResult::Failed(outcome.notice);
-}
-
 StepResult Open(Session& session, const std::string& path) {
     const InterchangeSettings& settings = session.interchange;
     return FromLoad(session.document.Load(path, {settings.rawWidth, settings.rawHeight}));

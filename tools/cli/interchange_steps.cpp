@@ -39,8 +39,7 @@ StepResult FailedWith(const std::string& path, const InterchangeError& error) {
 
 StepResult Import(Session& session, const std::string& path) {
     const InterchangeSettings& settings = session.interchange;
-    LoadOutcome outcome = session.document.Import(path, {settings.rawWidth, settings.rawHeight});
-    return outcome.loaded ? StepResult::Done() : StepResult::Failed(outcome.notice);
+    return FromLoad(session.document.Import(path, {settings.rawWidth, settings.rawHeight}));
 }
 
 StepResult Export(Session& session, const std::string& path) {

@@ -81,6 +81,12 @@ StepResult PrintToStandardOutput(const std::string& text) {
     return FlushStandardOutput();
 }
 
+StepResult FromLoad(const LoadOutcome& outcome) {
+    if (outcome.loaded) return StepResult::Done();
+    if (outcome.rawSizeMissing) return StepResult::Failed(outcome.notice + "; give its size with --raw-size WxH first");
+    return StepResult::Failed(outcome.notice);
+}
+
 void ReportNoValues(const SaveOutcome& outcome) {
     if (outcome.noValueCount == 0) return;
     std::fprintf(stderr, "%s: %lld positions without a value written as 0\n", outcome.writtenName.c_str(),

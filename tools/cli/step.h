@@ -100,6 +100,9 @@ Step FileStep(std::string name, std::string argumentName, std::string summary,
 StepResult PrintToStandardOutput(const std::string& text);
 StepResult FlushStandardOutput();
 
+// A load's result as a step; a RAW file refused for want of a size says how to give one.
+StepResult FromLoad(const LoadOutcome& outcome);
+
 // Counts the positions a save wrote as 0 for want of a value, on standard error.
 void ReportNoValues(const SaveOutcome& outcome);
 

@@ -1,5 +1,7 @@
 #include "framework/dialogs/dialog.h"
 
+#include <algorithm>
+
 #include "framework/window/app.h"
 
 vDialog::vDialog(vBaseWindow* window, int modal, const char* title)
@@ -110,6 +112,15 @@ void vDialog::QueryPlacement(int& left, int& top, int& width, int& height) {
     }
     left = left_ < 0 ? Units().X(kOpenLeftUnits) : left_;
     top = top_ < 0 ? Units().Y(kOpenTopUnits) : top_;
+}
+
+void vDialog::CentreOverFrame() {
+    vApp* app = App();
+    if (!app || !app->Frame().Exists()) return;
+    int left = 0, top = 0, width = 0, height = 0;
+    QueryPlacement(left, top, width, height);
+    vRect client = app->Frame().ClientArea();
+    MoveTo(std::max(0, (client.w - width) / 2), std::max(0, (client.h - height) / 2));
 }
 
 void vDialog::MoveTo(int left, int top) {

@@ -36,6 +36,8 @@ public:
     // Outer position relative to the frame's client area, and outer size (pixels).
     void QueryPlacement(int& left, int& top, int& width, int& height);
     void MoveTo(int left, int top);
+    // Centred over the frame's client area; at its edge where it is larger.
+    void CentreOverFrame();
 
     bool IsShown() const { return shown_; }
     bool IsModal() const { return modal_; }

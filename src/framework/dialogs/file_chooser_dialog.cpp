@@ -71,13 +71,7 @@ bool vFileChooserDialog::Choose() {
 // Starts in the folder of the initial name when it has one, else in the initial
 // folder, else in the working directory.
 void vFileChooserDialog::OnDialogReady() {
-    vApp* app = App();
-    if (app && app->Frame().Exists()) {
-        int left = 0, top = 0, width = 0, height = 0;
-        QueryPlacement(left, top, width, height);
-        vRect client = app->Frame().ClientArea();
-        MoveTo(std::max(0, (client.w - width) / 2), std::max(0, (client.h - height) / 2));
-    }
+    CentreOverFrame();
     std::string current = vPath::CurrentFolder();
     std::string start = request_.initialFolder.empty() ? current : vPath::Resolve(current, request_.initialFolder);
     std::string name = request_.initialName;

@@ -29,11 +29,4 @@ bool vQuestionDialog::Ask(const std::string& question) {
     return RunModal(question_.c_str(), value) == kYesId;
 }
 
-void vQuestionDialog::OnDialogReady() {
-    vApp* app = App();
-    if (!app || !app->Frame().Exists()) return;
-    int left = 0, top = 0, width = 0, height = 0;
-    QueryPlacement(left, top, width, height);
-    vRect client = app->Frame().ClientArea();
-    MoveTo(std::max(0, (client.w - width) / 2), std::max(0, (client.h - height) / 2));
-}
+void vQuestionDialog::OnDialogReady() { CentreOverFrame(); }
