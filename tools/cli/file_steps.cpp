@@ -23,8 +23,7 @@ StepResult Save(Session& session, const std::string& path) {
     // The extension rule may write another name than the one typed; say which.
     if (path != outcome.writtenName) std::fprintf(stderr, "saved as %s\n", outcome.writtenName.c_str());
     ReportNoValues(outcome);
-    const HeightField& field = session.document.field();
-    session.interchange.lastSaved = {outcome.writtenName, field.width(), field.height()};
+    session.RecordSaved(outcome.writtenName);
     return StepResult::Done();
 }
 

@@ -46,8 +46,7 @@ StepResult Export(Session& session, const std::string& path) {
     SaveOutcome outcome = session.document.Export(path, session.RowsToWrite());
     if (!outcome.saved) return StepResult::Failed(outcome.notice);
     ReportNoValues(outcome);
-    const HeightField& field = session.document.field();
-    session.interchange.lastSaved = {path, field.width(), field.height()};
+    session.RecordSaved(path);
     return StepResult::Done();
 }
 

@@ -36,6 +36,12 @@ struct Session {
 
     // What a save or export writes instead of the field: the expand's rows, if any.
     FieldRows* RowsToWrite() { return expanded ? &*expanded : nullptr; }
+    // Remembers the file written last, at the size it was written, for --pov.
+    void RecordSaved(const std::string& path) {
+        const HeightField& field = document.field();
+        interchange.lastSaved = {path, expanded ? expanded->width : field.width(),
+                                 expanded ? expanded->height : field.height()};
+    }
 };
 
 // What a step's action reports: success, or the editor's own message text.
