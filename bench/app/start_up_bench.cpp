@@ -73,7 +73,7 @@ void BM_EditorStartUpToFirstFrame(benchmark::State& state) {
         KnollApp app;
         app.Start(platform, 1, argv, AppMain);
         app.PumpUntilIdle();
-        if (app.MainWindow()->Canvas().Field().width() != kSide || platform.PresentCount() == 0) {
+        if (app.MainWindow()->Document().field().width() != kSide || platform.PresentCount() == 0) {
             state.SkipWithError("the remembered field was not shown");
         }
         app.Finish();

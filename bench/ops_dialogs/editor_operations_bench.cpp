@@ -63,7 +63,7 @@ struct Editor {
         app.Start(platform, 3, argv, AppMain);
         app.PumpUntilIdle();
         KnollCanvasPane& canvas = Window().Canvas();
-        FillRidges(canvas.Field());
+        FillRidges(Window().Document().field());
         canvas.UpdateScrollBars();
         canvas.RefreshView();
         Settle();
@@ -131,7 +131,7 @@ void RunBoth(benchmark::State& state, const Operation& operation) {
         engineCpu += ThreadCpuSeconds() - cpuStart;
         engineSeconds += Seconds(start);
 
-        editor.Window().Canvas().RestoreField();
+        editor.Window().Document().field().RestoreField();
         editor.platform.QueuePress(at.x, at.y);
         editor.Settle();
         int presentsBefore = editor.platform.PresentCount();

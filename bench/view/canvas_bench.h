@@ -69,7 +69,7 @@ public:
         session.app.OpenAppWindow(window, "Bench", kScreenWidth, kScreenHeight, nullptr);
         window->AddPane(&canvas);
         session.app.ShowFrame(vFrameShow::Maximized);
-        FillRandom(canvas.Field(), side, kind);
+        FillRandom(document.field(), side, kind);
         canvas.UpdateScrollBars();
         canvas.RefreshView();
         session.app.PumpUntilIdle();

@@ -73,7 +73,7 @@ void BM_RenderPalette(benchmark::State& state) {
         engine.Take(MsSince(start));
         int before = bench.Presents();
         start = Clock::now();
-        bench.canvas.RenderPalette();
+        bench.document.ApplyPalette();
         double ms = MsSince(start);
         canvas.Take(ms);
         canvasMs += ms;
@@ -100,7 +100,7 @@ void BM_SmoothRowsOnScreen(benchmark::State& state) {
         Smooth(alone, 0, 1);
         engine.Take(MsSince(start));
         start = Clock::now();
-        bench.canvas.Smooth(0, 1);
+        Smooth(bench.document.field(), 0, 1);
         canvas.Take(MsSince(start));
         bench.Pump();
     }

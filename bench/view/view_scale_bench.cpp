@@ -20,7 +20,7 @@ void BM_ScaleChange(benchmark::State& state) {
     bench.Pump();
     state.counters["first_reduction_in_frames"] = MsSince(start) / kDisplayFrameMs;
     FrameTimes changes;
-    const int centreX = bench.canvas.ViewWidth() / 2, centreY = bench.canvas.ViewHeight() / 2;
+    const int centreX = bench.canvas.PaneWidth() / 2, centreY = bench.canvas.PaneHeight() / 2;
     for (auto _ : state) {
         for (int level = KnollViewScale::kLargestLevel; level >= KnollViewScale::kSmallestLevel - 1; --level) {
             start = Clock::now();
@@ -74,7 +74,7 @@ void SweepOnFittedView(benchmark::State& state, Operation operation) {
     Fastest engine, fitted, actual;
     auto onCanvas = [&](Fastest& side) {
         Clock::time_point start = Clock::now();
-        operation(bench.canvas.Field());
+        operation(bench.document.field());
         side.Take(MsSince(start));
         bench.Pump();
     };

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "core/render_palette.h"
 #include "framework/window/app.h"
 #include "ops/drivers.h"
 #include "ops/roughen.h"
@@ -50,10 +49,6 @@ ZoomOutcome KnollCanvasPane::Zoom(int mode) {
     RefreshView();
     UpdateScrollBars();
     return outcome;
-}
-
-void KnollCanvasPane::RenderPalette() {
-    if (document_.field().kind() == kEightBitField) ::RenderPalette(document_.field(), document_.field().palette());
 }
 
 // ---- Painter ----------------------------------------------------------------------------------

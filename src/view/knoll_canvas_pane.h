@@ -37,10 +37,7 @@ public:
     ~KnollCanvasPane() override;
 
     // ---- The document's field, as the canvas shows it -----------------------------------
-    HeightField& Field() { return document_.field(); }
-    const HeightField& Field() const { return document_.field(); }
     int FieldValue(int x, int y) const { return document_.field().FieldValue(x, y); }
-    int MaskTest(int x, int y) const { return document_.field().MaskTest(x, y); }
     void SnapshotField() { document_.field().SnapshotField(); }
     void RestoreField() { document_.field().RestoreField(); }
 
@@ -66,12 +63,11 @@ public:
     // ---- Showing the field ------------------------------------------------------------------
     // Copies the visible part of the working image onto the pane (FieldPainter).
     void RefreshView() override;
-    // An 8-bit field repainted with the current palette, showing progressively.
-    void RenderPalette();
+    // An 8-bit field repainted with the current palette, showing progressively; committed.
+    void RenderPalette() { document_.ApplyPalette(); }
     // Draws the palette legend on edge kLegendLeft..kLegendDown; kLegendTooSmall when the
     // view cannot hold it. The legend stays until the next press on the canvas.
     int ShowPaletteLegend(int edge);
-    bool LegendShown() const { return legendShown_; }
     // The bars after a load or a zoom: shown where the field exceeds the view.
     void UpdateScrollBars();
 
@@ -91,12 +87,6 @@ public:
     const KnollReducedField& ReducedCopy() const { return reduced_; }
     // Ctrl with the wheel: a step away from the user magnifies, around the pointer.
     void OnZoomWheel(int x, int y, int notches) override;
-
-    // ---- View geometry ----------------------------------------------------------------------
-    int ViewWidth() const { return viewWidth_; }
-    int ViewHeight() const { return viewHeight_; }
-    int HorizontalOffset() const { return hOffset_; }
-    int VerticalOffset() const { return vOffset_; }
 
     // ---- Canvas events ------------------------------------------------------------------------
     void OnResize(int width, int height) override;

@@ -48,17 +48,17 @@ TEST_F(Commands, UndoAndKeepSensitivityAfterEachCommand) {
 }
 
 TEST_F(Commands, ACanvasReleaseMakesUndoKeepSensitiveAndUndoRestoresTheCommit) {
-    KnollCanvasPane& canvas = editor.Window().Canvas();
-    uint32_t before = canvas.Field().working().ReadPixel(10, 10);
-    vRect area = canvas.Bounds();
+    HeightField& field = editor.Window().Document().field();
+    uint32_t before = field.working().ReadPixel(10, 10);
+    vRect area = editor.Window().Canvas().Bounds();
     editor.platform.QueueClick(area.x + 10, area.y + 10);
     editor.Pump();
     EXPECT_TRUE(editor.IsSensitive(cmdUndo));
     EXPECT_TRUE(editor.IsSensitive(cmdKeep));
 
-    canvas.Field().working().MutableRowPixels(10)[10] = 0x123456;
+    field.working().MutableRowPixels(10)[10] = 0x123456;
     editor.Command(cmdUndo);
-    EXPECT_EQ(canvas.Field().working().ReadPixel(10, 10), before);
+    EXPECT_EQ(field.working().ReadPixel(10, 10), before);
     EXPECT_FALSE(editor.IsSensitive(cmdUndo));
 }
 
@@ -151,7 +151,7 @@ TEST_F(Commands, ViewScaleKeysAndTheirStatusField) {
     // The demo field fits the editor's view whole at 1:1.
     editor.platform.QueueKey('0', vModControl);
     editor.Pump();
-    EXPECT_EQ(canvas.Scale().Label(), KnollViewScale::Fit(400, 400, canvas.ViewWidth(), canvas.ViewHeight()).Label());
+    EXPECT_EQ(canvas.Scale().Label(), KnollViewScale::Fit(400, 400, canvas.PaneWidth(), canvas.PaneHeight()).Label());
     editor.Command(cmdZoomOut);
     editor.Command(cmdActualSize);
     EXPECT_TRUE(canvas.Scale().IsActualSize());

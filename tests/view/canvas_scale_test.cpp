@@ -34,14 +34,15 @@ uint32_t BlockPixel(const HeightField& field, vPoint from, vPoint to) {
 // True when every pixel of the view shows what the scale says it must.
 bool ShowsTheFieldAtScale(CanvasFixture& f) {
     const KnollViewScale& scale = f.canvas.Scale();
-    const HeightField& field = f.canvas.Field();
-    for (int y = 0; y < f.canvas.ViewHeight(); ++y) {
-        for (int x = 0; x < f.canvas.ViewWidth(); ++x) {
-            int fx = scale.ToField(x, f.canvas.HorizontalOffset());
-            int fy = scale.ToField(y, f.canvas.VerticalOffset());
+    const HeightField& field = f.document.field();
+    const vRect view = f.canvas.ShownArea();
+    for (int y = 0; y < f.canvas.PaneHeight(); ++y) {
+        for (int x = 0; x < f.canvas.PaneWidth(); ++x) {
+            int fx = scale.ToField(x, view.x);
+            int fy = scale.ToField(y, view.y);
             uint32_t expected = kNoValuePixel;
             if (scale.IsReduced()) {
-                vPoint end{scale.ToField(x + 1, f.canvas.HorizontalOffset()), scale.ToField(y + 1, f.canvas.VerticalOffset())};
+                vPoint end{scale.ToField(x + 1, view.x), scale.ToField(y + 1, view.y)};
                 expected = BlockPixel(field, {fx, fy}, end);
             } else if (field.Contains(fx, fy)) {
                 expected = field.working().ReadPixel(fx, fy);
@@ -134,7 +135,7 @@ TEST(CanvasScale, TheReducedCopyFollowsEveryKindOfWrite) {
     f.Pump();
     EXPECT_TRUE(ShowsTheFieldAtScale(f));
 
-    HeightField& field = f.canvas.Field();
+    HeightField& field = f.document.field();
     AddValue(field, 0, 40);  // rows drawn one by one
     f.Pump();
     EXPECT_TRUE(ShowsTheFieldAtScale(f));
@@ -144,7 +145,7 @@ TEST(CanvasScale, TheReducedCopyFollowsEveryKindOfWrite) {
     Roughen(field, kRoughMiddle, 30, 5);  // the whole view refreshed after each row
     f.Pump();
     EXPECT_TRUE(ShowsTheFieldAtScale(f));
-    f.canvas.RestoreField();
+    f.document.field().RestoreField();
     f.canvas.RefreshView();
     f.Pump();
     EXPECT_TRUE(ShowsTheFieldAtScale(f));
@@ -201,36 +202,36 @@ TEST(CanvasScale, MagnifiedClicksOutlineAndReadOutWorkInFieldPositions) {
 TEST(CanvasScale, ScaleChangesKeepTheirPlaceAndTheBarsCountFieldPositions) {
     CanvasFixture f;
     f.Load(2000, 1500, kEightBitField, Ramp);
-    const int width = f.canvas.ViewWidth(), height = f.canvas.ViewHeight();
+    const int width = f.canvas.PaneWidth(), height = f.canvas.PaneHeight();
     f.canvas.SetScaleAround(0, 0, 0);
     for (int i = 0; i < 30; ++i) f.canvas.OnHStep(1);
-    ASSERT_EQ(f.canvas.HorizontalOffset(), 240);
+    ASSERT_EQ(f.canvas.ShownArea().x, 240);
 
     // Ctrl with the wheel, around the pointer.
     f.platform().QueueWheel(f.X(20), f.Y(60), 0, -2, vModControl);
     f.Pump();
     EXPECT_EQ(f.canvas.Scale().Label(), "1:4");
-    EXPECT_EQ(f.canvas.HorizontalOffset(), 260 - 80);
+    EXPECT_EQ(f.canvas.ShownArea().x, 260 - 80);
     EXPECT_TRUE(ShowsTheFieldAtScale(f));
     int shown = 0, top = 0;
     ASSERT_EQ(f.canvas.GetHScroll(shown, top), 1);
     EXPECT_EQ(shown, width * 4 * 100 / 2000);
     f.canvas.OnHStep(1);
-    EXPECT_EQ(f.canvas.HorizontalOffset(), 180 + 32);
+    EXPECT_EQ(f.canvas.ShownArea().x, 180 + 32);
     f.Pump();
     EXPECT_TRUE(ShowsTheFieldAtScale(f));
 
     // Keys: around the centre.
-    int centreX = f.canvas.Scale().ToField(width / 2, f.canvas.HorizontalOffset());
+    int centreX = f.canvas.Scale().ToField(width / 2, f.canvas.ShownArea().x);
     f.canvas.ZoomIn();
     f.canvas.ZoomIn();
     f.canvas.ZoomIn();
     EXPECT_EQ(f.canvas.Scale().Label(), "2:1");
-    EXPECT_EQ(f.canvas.Scale().ToField(width / 2, f.canvas.HorizontalOffset()), centreX);
+    EXPECT_EQ(f.canvas.Scale().ToField(width / 2, f.canvas.ShownArea().x), centreX);
     f.canvas.FitField();
     const KnollViewScale& fit = f.canvas.Scale();
     EXPECT_TRUE(fit.IsFractional());
-    EXPECT_EQ(f.canvas.HorizontalOffset(), 0);
+    EXPECT_EQ(f.canvas.ShownArea().x, 0);
     EXPECT_EQ(f.canvas.GetHScroll(shown, top) + f.canvas.GetVScroll(shown, top), 0);
     EXPECT_TRUE(fit.ViewSpan(2000) == width || fit.ViewSpan(1500) == height);
     EXPECT_LE(fit.ViewSpan(2000), width);

@@ -20,10 +20,10 @@ public:
         std::string directory;
         Palette palette = DefaultPalette();
         EXPECT_EQ(LoadPaletteFile((kDemo + "Std.pal").c_str(), palette, directory), kPaletteLoaded);
-        canvas.Field().SetPalette(palette);
-        EXPECT_EQ(LoadTga(canvas.Field(), (kDemo + "Intro.tga").c_str()), kLoadDone);
+        document.field().SetPalette(palette);
+        EXPECT_EQ(LoadTga(document.field(), (kDemo + "Intro.tga").c_str()), kLoadDone);
         document.field().SetKind(kEightBitField);
-        canvas.SnapshotField();
+        document.Commit();
         canvas.UpdateScrollBars();
         Pump();
     }
@@ -42,7 +42,7 @@ public:
     // True when the frame, not only the pane, shows the working image at (x, y).
     bool Presents(int x, int y) {
         return (platform().FramePixel(X(x), Y(y)) & 0xFFFFFF) ==
-               Working(x + canvas.HorizontalOffset(), y + canvas.VerticalOffset());
+               Working(x + canvas.ShownArea().x, y + canvas.ShownArea().y);
     }
 };
 
@@ -57,8 +57,8 @@ TEST(CanvasScreens, DemoFieldWithItsLegendOnEachEdge) {
     for (int edge = kLegendLeft; edge <= kLegendDown; ++edge) {
         ASSERT_EQ(f.canvas.ShowPaletteLegend(edge), kLegendDrawn);
         f.Keep(std::string("canvas_intro_legend_") + names[edge]);
-        f.Click(f.canvas.ViewWidth() / 2, f.canvas.ViewHeight() / 2);
-        EXPECT_TRUE(f.Presents(5, f.canvas.ViewHeight() / 2));
+        f.Click(f.canvas.PaneWidth() / 2, f.canvas.PaneHeight() / 2);
+        EXPECT_TRUE(f.Presents(5, f.canvas.PaneHeight() / 2));
     }
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "canvas_fixture.h"
+#include "ops/tile_operations.h"
+#include "ops/value_operations.h"
 
 namespace {
 
@@ -19,30 +21,30 @@ TEST(CanvasScrolling, StepsPagesAndTheThumbMoveTheViewWithinTheField) {
     int shown = 0, top = 0;
     ASSERT_EQ(f.canvas.GetHScroll(shown, top), 1);
     ASSERT_EQ(f.canvas.GetVScroll(shown, top), 1);
-    const int thumb = f.canvas.ViewWidth() * 100 / 1000;
+    const int thumb = f.canvas.PaneWidth() * 100 / 1000;
     EXPECT_EQ(f.canvas.GetHScroll(shown, top), 1);
     EXPECT_EQ(shown, thumb);
 
     Scroll(f, true, vScrollAction::StepForward);
-    EXPECT_EQ(f.canvas.HorizontalOffset(), 8);
+    EXPECT_EQ(f.canvas.ShownArea().x, 8);
     EXPECT_TRUE(f.ShowsTheField());
     Scroll(f, true, vScrollAction::StepBack);
     Scroll(f, true, vScrollAction::StepBack);
-    EXPECT_EQ(f.canvas.HorizontalOffset(), 0);
+    EXPECT_EQ(f.canvas.ShownArea().x, 0);
 
     // A page whose target lies under the thumb jumps there; one beyond it moves 50.
     Scroll(f, true, vScrollAction::PageForward);
-    EXPECT_EQ(f.canvas.HorizontalOffset(), 100);
+    EXPECT_EQ(f.canvas.ShownArea().x, 100);
     Scroll(f, true, vScrollAction::ThumbPosition, 90);
-    EXPECT_EQ(f.canvas.HorizontalOffset(), 150);
+    EXPECT_EQ(f.canvas.ShownArea().x, 150);
     f.canvas.GetHScroll(shown, top);
     EXPECT_EQ(top, 15);
     Scroll(f, true, vScrollAction::JumpStart);
-    EXPECT_EQ(f.canvas.HorizontalOffset(), 0);
+    EXPECT_EQ(f.canvas.ShownArea().x, 0);
 
     for (int i = 0; i < 120; ++i) f.canvas.ScrollAction(false, vScrollAction::StepForward, 0);
     f.Pump();
-    EXPECT_EQ(f.canvas.VerticalOffset(), 800 - f.canvas.ViewHeight());
+    EXPECT_EQ(f.canvas.ShownArea().y, 800 - f.canvas.PaneHeight());
     EXPECT_TRUE(f.ShowsTheField());
 }
 
@@ -53,10 +55,10 @@ TEST(CanvasScrolling, ASmallerFieldPullsTheViewBackInsideAndHidesTheBars) {
         f.canvas.OnHStep(1);
         f.canvas.OnVStep(1);
     }
-    ASSERT_GT(f.canvas.HorizontalOffset(), 0);
+    ASSERT_GT(f.canvas.ShownArea().x, 0);
     f.Load(120, 90, kSixteenBitField, [](int x, int y) { return x * 300 + y; });
-    EXPECT_EQ(f.canvas.HorizontalOffset(), 0);
-    EXPECT_EQ(f.canvas.VerticalOffset(), 0);
+    EXPECT_EQ(f.canvas.ShownArea().x, 0);
+    EXPECT_EQ(f.canvas.ShownArea().y, 0);
     int shown = 0, top = 0;
     EXPECT_EQ(f.canvas.GetHScroll(shown, top), 0);
     EXPECT_EQ(f.canvas.GetVScroll(shown, top), 0);
@@ -105,10 +107,10 @@ TEST(CanvasScrolling, AnOperationsRowsAppearWhereTheScrolledViewShowsThem) {
     f.canvas.OnHStep(3);
     f.canvas.OnVStep(5);
     f.Pump();
-    f.canvas.AddValue(0, 1000);  // each row drawn as it is written, before any idle time
-    EXPECT_EQ(f.canvas.FieldValue(24, 40), 1064);
+    AddValue(f.document.field(), 0, 1000);  // each row drawn as it is written, before any idle time
+    EXPECT_EQ(f.document.field().FieldValue(24, 40), 1064);
     EXPECT_TRUE(f.ShowsTheField());
-    f.canvas.Mirror(1);  // single positions, shown by the next display frame
+    Mirror(f.document.field(), 1);  // single positions, shown by the next display frame
     f.Pump();
     EXPECT_TRUE(f.ShowsTheField());
 }

@@ -47,12 +47,12 @@ TEST(CanvasSelection, RightClickWithFewerThanThreeVerticesStartsOverFromTheCommi
     CanvasFixture f;
     f.Load(300, 240, kEightBitField, Ramp);
     f.canvas.SetSelectMode(1);
-    f.canvas.FillValue(0, 9);  // an uncommitted change
+    FillValue(f.document.field(), 0, 9);  // an uncommitted change
     Outline(f, {{10, 10}, {90, 10}});
     f.Click(50, 50, 3);
     EXPECT_EQ(f.document.selection().state(), FieldSelection::kOutlining);
     EXPECT_EQ(f.document.selection().vertexCount(), 0);
-    EXPECT_EQ(f.canvas.FieldValue(50, 10), Ramp(50, 10));
+    EXPECT_EQ(f.document.field().FieldValue(50, 10), Ramp(50, 10));
     EXPECT_TRUE(f.ShowsTheField());
 }
 
@@ -62,8 +62,8 @@ TEST(CanvasSelection, ClosedPolygonFillsTheMaskEvenOddUnderTheOutlineAtAnyScroll
     f.canvas.OnHStep(5);
     f.canvas.OnVStep(3);
     f.Pump();
-    ASSERT_EQ(f.canvas.HorizontalOffset(), 40);
-    ASSERT_EQ(f.canvas.VerticalOffset(), 24);
+    ASSERT_EQ(f.canvas.ShownArea().x, 40);
+    ASSERT_EQ(f.canvas.ShownArea().y, 24);
     f.canvas.SetSelectMode(1);
     // A five-pointed star: its points are inside, its doubly wound centre is not.
     Outline(f, {{70, 10}, {99, 100}, {22, 44}, {118, 44}, {41, 100}});
@@ -71,10 +71,10 @@ TEST(CanvasSelection, ClosedPolygonFillsTheMaskEvenOddUnderTheOutlineAtAnyScroll
     ASSERT_EQ(f.document.selection().state(), FieldSelection::kChosen);
     EXPECT_EQ(f.document.selection().points().front().x, 110);  // field coordinates
     EXPECT_EQ(f.document.selection().points().back().y, 34);    // the first again, closing
-    EXPECT_EQ(f.canvas.MaskTest(40 + 70, 24 + 20), 0);        // top point
-    EXPECT_EQ(f.canvas.MaskTest(40 + 110, 24 + 46), 0);       // right point
-    EXPECT_EQ(f.canvas.MaskTest(40 + 70, 24 + 62), 1);        // centre
-    EXPECT_EQ(f.canvas.MaskTest(40 + 5, 24 + 60), 1);
+    EXPECT_EQ(f.document.field().MaskTest(40 + 70, 24 + 20), 0);        // top point
+    EXPECT_EQ(f.document.field().MaskTest(40 + 110, 24 + 46), 0);       // right point
+    EXPECT_EQ(f.document.field().MaskTest(40 + 70, 24 + 62), 1);        // centre
+    EXPECT_EQ(f.document.field().MaskTest(40 + 5, 24 + 60), 1);
     // The outline: black two pixels wide around a near-white core.
     EXPECT_EQ(f.Shown(22, 44), kNearWhitePixel);
     int black = 0;
@@ -98,10 +98,10 @@ TEST(CanvasSelection, VertexBeyondTheFieldSlidesOntoItsEdge) {
 TEST(CanvasSelection, ReleaseMakesUndoSensitiveThenRunsOnTheSideClickedThenRedrawsTheOutline) {
     CanvasFixture f;
     f.Load(200, 160, kEightBitField, [](int, int) { return 10; });
-    f.owner.operation = [&](int area) { f.canvas.FillValue(area, 90); };
+    f.owner.operation = [&](int area) { FillValue(f.document.field(), area, 90); };
     f.Click(5, 5);
     EXPECT_EQ(f.owner.calls, (Calls{"arm", "undo keep 1", "run 0"}));
-    EXPECT_EQ(f.canvas.FieldValue(150, 150), 90);
+    EXPECT_EQ(f.document.field().FieldValue(150, 150), 90);
 
     f.canvas.SetSelectMode(1);
     f.owner.calls.clear();
@@ -109,7 +109,7 @@ TEST(CanvasSelection, ReleaseMakesUndoSensitiveThenRunsOnTheSideClickedThenRedra
     EXPECT_EQ(f.owner.calls, (Calls(4, "undo keep 1")));  // outlining arms and runs nothing
     f.Click(0, 0, 3);
     f.owner.calls.clear();
-    f.owner.operation = [&](int area) { f.canvas.FillValue(area, area == 1 ? 33 : 44); };
+    f.owner.operation = [&](int area) { FillValue(f.document.field(), area, area == 1 ? 33 : 44); };
     f.Click(50, 50);
     f.Click(150, 150);
     f.Click(250, 50);  // beyond the field: the whole field
@@ -124,20 +124,20 @@ TEST(CanvasSelection, ZoomScalesAChosenPolygonWithTheField) {
     f.canvas.SetSelectMode(1);
     Outline(f, {{10, 10}, {30, 10}, {30, 30}, {10, 30}});
     f.Click(0, 0, 3);
-    f.canvas.SnapshotField();
+    f.document.Commit();
     ASSERT_EQ(f.canvas.Zoom(kZoomExpand), ZoomOutcome::kDone);
-    EXPECT_EQ(f.canvas.Field().width(), 120);
+    EXPECT_EQ(f.document.field().width(), 120);
     EXPECT_EQ(f.document.selection().points()[2].x, 60);
-    EXPECT_EQ(f.canvas.MaskTest(40, 40), 0);
-    EXPECT_EQ(f.canvas.MaskTest(15, 40), 1);
+    EXPECT_EQ(f.document.field().MaskTest(40, 40), 0);
+    EXPECT_EQ(f.document.field().MaskTest(15, 40), 1);
     EXPECT_EQ(f.document.selection().state(), FieldSelection::kChosen);
 
     ASSERT_EQ(f.canvas.Zoom(kZoomShrink), ZoomOutcome::kDone);
     ASSERT_EQ(f.canvas.Zoom(kZoomShrink), ZoomOutcome::kDone);
-    EXPECT_EQ(f.canvas.Field().width(), 30);
+    EXPECT_EQ(f.document.field().width(), 30);
     EXPECT_EQ(f.document.selection().points()[2].y, 15);
-    EXPECT_EQ(f.canvas.MaskTest(10, 10), 0);
-    EXPECT_EQ(f.canvas.MaskTest(2, 10), 1);
+    EXPECT_EQ(f.document.field().MaskTest(10, 10), 0);
+    EXPECT_EQ(f.document.field().MaskTest(2, 10), 1);
     f.Pump();
     EXPECT_EQ(f.Shown(25, 18), f.Working(25, 18));
     EXPECT_EQ(f.Shown(40, 10), 0xFFFFFFu);  // nothing of the larger field stays beside it
