@@ -84,12 +84,12 @@ KNOLL_FIELD_BENCH(Clip, ClipHigh(field, kAreaWhole, 200));
 KNOLL_FIELD_BENCH(Add, AddValue(field, kAreaWhole, 3));
 KNOLL_FIELD_BENCH(Fill, FillValue(field, kAreaWhole, 77));
 KNOLL_FIELD_BENCH(Invert, InvertValues(field, kAreaWhole));
-KNOLL_FIELD_BENCH(Mirror, Mirror(field, kMirrorLeftToRight));
-KNOLL_FIELD_BENCH(Flip, Flip(field, kFlipLeftRight));
-KNOLL_FIELD_BENCH(FlipUpDown, Flip(field, kFlipTopBottom));
-KNOLL_FIELD_BENCH(RoughenUp, Roughen(field, kRoughUp, 16, 1));
-KNOLL_FIELD_BENCH(RoughenMiddle, Roughen(field, kRoughMiddle, 16, 1));
-KNOLL_FIELD_BENCH(RoughenArea, RoughenArea(field, kAreaOutside, kRoughMiddle, 16, 1));
+KNOLL_FIELD_BENCH(Mirror, Mirror(field, MirrorDirection::LeftToRight));
+KNOLL_FIELD_BENCH(Flip, Flip(field, FlipDirection::LeftRight));
+KNOLL_FIELD_BENCH(FlipUpDown, Flip(field, FlipDirection::TopBottom));
+KNOLL_FIELD_BENCH(RoughenUp, Roughen(field, RoughMode::Up, 16, 1));
+KNOLL_FIELD_BENCH(RoughenMiddle, Roughen(field, RoughMode::Middle, 16, 1));
+KNOLL_FIELD_BENCH(RoughenArea, RoughenArea(field, kAreaOutside, RoughMode::Middle, 16, 1));
 
 // A conversion's output is no longer of the kind it converts from, so each run starts
 // again from the field as it was made.

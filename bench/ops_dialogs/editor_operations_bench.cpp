@@ -23,7 +23,7 @@
 #include "operation_dialogs/smo_dialog.h"
 #include "operation_dialogs/tile_dialog.h"
 #include "operation_dialogs/warp_dialog.h"
-#include "ops/drivers.h"
+#include "ops/operation_table.h"
 
 namespace {
 
@@ -109,16 +109,16 @@ double ThreadCpuSeconds() {
 }
 
 // Chooses the operation in the editor's dialogs; engine runs the same driver alone.
-struct Operation {
-    int dialogKind;
+struct BenchedOperation {
+    int buttonId;  // the command-bar toggle of its dialog
     std::function<void(KnollOperationDialogs&)> choose;
     std::function<void(HeightField&)> engine;
 };
 
-void RunBoth(benchmark::State& state, const Operation& operation) {
+void RunBoth(benchmark::State& state, const BenchedOperation& operation) {
     Editor& editor = TheEditor();
     HeightField& engineField = EngineField();
-    editor.Window().OnCommand(cmdRough + operation.dialogKind - 1, 1, ctToggleButton);
+    editor.Window().OnCommand(operation.buttonId, 1, ctToggleButton);
     operation.choose(editor.Window().OperationDialogs());
     editor.Settle();
     vPoint at = editor.CanvasPoint();
@@ -158,37 +158,37 @@ void ChooseRadius(KnollOperationDialogs& dialogs, int radius) {
 }
 
 void BM_SmoothRadius1(benchmark::State& state) {
-    RunBoth(state, {kSmoothKind, [](KnollOperationDialogs& d) { ChooseRadius(d, 1); },
-                    [](HeightField& f) { RunSmooth(f, 0, 1); }});
+    RunBoth(state, {cmdSmooth, [](KnollOperationDialogs& d) { ChooseRadius(d, 1); },
+                    [](HeightField& f) { RunOperation(Operation::Smooth, f, {.radius = 1}); }});
 }
 
 void BM_SmoothRadius10(benchmark::State& state) {
-    RunBoth(state, {kSmoothKind, [](KnollOperationDialogs& d) { ChooseRadius(d, 10); },
-                    [](HeightField& f) { RunSmooth(f, 0, 10); }});
+    RunBoth(state, {cmdSmooth, [](KnollOperationDialogs& d) { ChooseRadius(d, 10); },
+                    [](HeightField& f) { RunOperation(Operation::Smooth, f, {.radius = 10}); }});
 }
 
 void BM_Roughen(benchmark::State& state) {
-    RunBoth(state, {kRoughKind, [](KnollOperationDialogs&) {},
-                    [](HeightField& f) { RunRough(f, 0, 2, "16", 7); }});
+    RunBoth(state, {cmdRough, [](KnollOperationDialogs&) {},
+                    [](HeightField& f) { RunOperation(Operation::Rough, f, {.valueText = "16", .seed = 7}); }});
 }
 
 void BM_Inverse(benchmark::State& state) {
-    RunBoth(state, {kWacksKind,
+    RunBoth(state, {cmdWacks,
                     [](KnollOperationDialogs& d) { d.Wacks().OnDialogCommand(kWacksInverseId, 1, ctToggleButton); },
-                    [](HeightField& f) { RunInverse(f, 0); }});
+                    [](HeightField& f) { RunOperation(Operation::Inverse, f, {}); }});
 }
 
 // Left to right writes the half beyond the view, right to left the half in it.
 void BM_MirrorLeftToRight(benchmark::State& state) {
-    RunBoth(state, {kTilesKind,
+    RunBoth(state, {cmdTiles,
                     [](KnollOperationDialogs& d) { d.Tiles().OnDialogCommand(kTileLeftToRightId, 1, ctToggleButton); },
-                    [](HeightField& f) { RunMirror(f, 1); }});
+                    [](HeightField& f) { RunOperation(Operation::MirrorLR, f, {}); }});
 }
 
 void BM_MirrorRightToLeft(benchmark::State& state) {
-    RunBoth(state, {kTilesKind,
+    RunBoth(state, {cmdTiles,
                     [](KnollOperationDialogs& d) { d.Tiles().OnDialogCommand(kTileRightToLeftId, 1, ctToggleButton); },
-                    [](HeightField& f) { RunMirror(f, 2); }});
+                    [](HeightField& f) { RunOperation(Operation::MirrorRL, f, {}); }});
 }
 
 }  // namespace

@@ -48,15 +48,15 @@ enum KnollCommand : int {
 // the message field shows then. The toggles stand in the command bar in this order.
 struct OperationButton {
     int commandId;
-    int dialogKind;
+    DialogKind dialogKind;
     const char* words;
 };
 
 inline constexpr OperationButton kOperationButtons[] = {
-    {cmdRough, kRoughKind, "Roughs"},
-    {cmdSmooth, kSmoothKind, "Smooths"},
-    {cmdWacks, kWacksKind, "Wacks"},
-    {cmdTiles, kTilesKind, "Tiles"},
+    {cmdRough, DialogKind::Rough, "Roughs"},
+    {cmdSmooth, DialogKind::Smooth, "Smooths"},
+    {cmdWacks, DialogKind::Wacks, "Wacks"},
+    {cmdTiles, DialogKind::Tiles, "Tiles"},
 };
 
 // The record of an operation toggle, or null for any other command.

@@ -6,7 +6,6 @@
 #include "framework/platform/platform.h"
 #include "framework/window/app.h"
 #include "core/file_name.h"
-#include "ops/drivers.h"
 
 namespace {
 
@@ -41,7 +40,7 @@ void KnollCmdWindow::ShowNotice(const char* message) {
 void KnollCmdWindow::OnKey(int key, int shift) {
     // Ctrl+Plus is typed with Shift on many keyboards, or as Ctrl with the "=" key.
     if ((shift & vModControl) && (key == '=' || key == '+')) {
-        ScaleCommand(cmdZoomIn);
+        canvas_.ZoomIn();
         return;
     }
     vApp* app = App();
@@ -57,31 +56,41 @@ void KnollCmdWindow::OnKey(int key, int shift) {
 
 // ---- Commands --------------------------------------------------------------------------------
 
+const KnollCmdWindow::CommandHandler KnollCmdWindow::kCommandHandlers[] = {
+    {cmdToTga, [](KnollCmdWindow& window) { window.ConvertCommand(kFileKindTga); }},
+    {cmdToPpm, [](KnollCmdWindow& window) { window.ConvertCommand(kFileKindPpm); }},
+    {cmdPalette, [](KnollCmdWindow& window) { window.PaletteCommand(); }},
+    {cmdLegendLeft, [](KnollCmdWindow& window) { window.LegendCommand(LegendEdge::Left); }},
+    {cmdLegendRight, [](KnollCmdWindow& window) { window.LegendCommand(LegendEdge::Right); }},
+    {cmdLegendUp, [](KnollCmdWindow& window) { window.LegendCommand(LegendEdge::Up); }},
+    {cmdLegendDown, [](KnollCmdWindow& window) { window.LegendCommand(LegendEdge::Down); }},
+    {cmdUndo, [](KnollCmdWindow& window) { window.UndoCommand(); }},
+    {cmdKeep, [](KnollCmdWindow& window) { window.KeepCommand(); }},
+    {cmdSelect, [](KnollCmdWindow& window) { window.SelectCommand(); }},
+    {cmdHelpContents, [](KnollCmdWindow& window) { window.ShowHelpContents(); }},
+    {cmdAbout, [](KnollCmdWindow& window) { window.ShowAbout(); }},
+    {cmdExpand, [](KnollCmdWindow& window) { window.ZoomCommand(kZoomExpand); }},
+    {cmdShrink, [](KnollCmdWindow& window) { window.ZoomCommand(kZoomShrink); }},
+    {cmdZoomIn, [](KnollCmdWindow& window) { window.canvas_.ZoomIn(); }},
+    {cmdZoomOut, [](KnollCmdWindow& window) { window.canvas_.ZoomOut(); }},
+    {cmdFitField, [](KnollCmdWindow& window) { window.canvas_.FitField(); }},
+    {cmdActualSize, [](KnollCmdWindow& window) { window.canvas_.ActualSize(); }},
+    {cmdOpen, [](KnollCmdWindow& window) { window.OpenCommand(); }},
+    {cmdSave, [](KnollCmdWindow& window) { window.SaveFile(); }},
+    {cmdExit, [](KnollCmdWindow& window) { window.App()->Quit(); }},
+};
+
+const KnollCmdWindow::CommandHandler* KnollCmdWindow::FindCommandHandler(int id) {
+    for (const CommandHandler& handler : kCommandHandlers) {
+        if (handler.id == id) return &handler;
+    }
+    return nullptr;
+}
+
 void KnollCmdWindow::OnCommand(int id, int value, int type) {
-    if (const OperationButton* button = FindOperationButton(id)) {
-        OperationButtonCommand(*button);
-        return;
-    }
-    switch (id) {
-    case cmdToTga: ConvertCommand(kFileKindTga); break;
-    case cmdToPpm: ConvertCommand(kFileKindPpm); break;
-    case cmdPalette: PaletteCommand(); break;
-    case cmdLegendLeft: case cmdLegendRight: case cmdLegendUp: case cmdLegendDown:
-        LegendCommand(id - cmdLegendLeft);
-        break;
-    case cmdUndo: UndoCommand(); break;
-    case cmdKeep: KeepCommand(); break;
-    case cmdSelect: SelectCommand(); break;
-    case cmdHelpContents: ShowHelpContents(); break;
-    case cmdAbout: ShowAbout(); break;
-    case cmdExpand: ZoomCommand(kZoomExpand); break;
-    case cmdShrink: ZoomCommand(kZoomShrink); break;
-    case cmdZoomIn: case cmdZoomOut: case cmdFitField: case cmdActualSize: ScaleCommand(id); break;
-    case cmdOpen: OpenCommand(); break;
-    case cmdSave: SaveFile(); break;
-    case cmdExit: App()->Quit(); break;
-    default: vCmdWindow::OnCommand(id, value, type); break;
-    }
+    if (const OperationButton* button = FindOperationButton(id)) OperationButtonCommand(*button);
+    else if (const CommandHandler* handler = FindCommandHandler(id)) handler->run(*this);
+    else vCmdWindow::OnCommand(id, value, type);
 }
 
 void KnollCmdWindow::ConvertCommand(int kind) {
@@ -91,7 +100,7 @@ void KnollCmdWindow::ConvertCommand(int kind) {
     UpdateConvertItems();
 }
 
-void KnollCmdWindow::LegendCommand(int edge) {
+void KnollCmdWindow::LegendCommand(LegendEdge edge) {
     if (canvas_.ShowPaletteLegend(edge) == 1) ShowNotice(kTooSmallNotice);
 }
 
@@ -143,15 +152,6 @@ void KnollCmdWindow::OpenCommand() {
     selectFlag_ = 0;
 }
 
-void KnollCmdWindow::ScaleCommand(int id) {
-    switch (id) {
-    case cmdZoomIn: canvas_.ZoomIn(); break;
-    case cmdZoomOut: canvas_.ZoomOut(); break;
-    case cmdFitField: canvas_.FitField(); break;
-    default: canvas_.ActualSize(); break;
-    }
-}
-
 // ---- The window's state shown in its bars ---------------------------------------------------
 
 void KnollCmdWindow::ShowPosition(int x, int y, int height) {
@@ -175,14 +175,14 @@ void KnollCmdWindow::SetUndoKeep(int flag) {
 }
 
 void KnollCmdWindow::UpdateConvertItems() {
-    bool ppm = FileKind() == kFileKindPpm;
+    bool ppm = document_.fileKind() == kFileKindPpm;
     PutValue(cmdToTga, ppm, StateEnabled);
     PutValue(cmdToPpm, !ppm, StateEnabled);
 }
 
 // ---- Operations ------------------------------------------------------------------------------
 
-void KnollCmdWindow::ShowOperationDialog(int kind) {
+void KnollCmdWindow::ShowOperationDialog(DialogKind kind) {
     for (const OperationButton& button : kOperationButtons) {
         PutValue(button.commandId, button.dialogKind == kind, StateValue);
     }

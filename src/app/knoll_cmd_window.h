@@ -19,8 +19,7 @@ enum class OpenOutcome { Cancelled, Loaded, Failed };
 
 // The program's one window: menu bar, command bar, the canvas showing the document and
 // the status bar. It owns the document the user edits, routes every command to it,
-// keeps the Select flag, and owns the operation dialogs and
-// the help viewer.
+// keeps the Select flag, and owns the operation dialogs and the help viewer.
 class KnollCmdWindow : public vCmdWindow, public KnollCanvasOwner {
 public:
     static constexpr size_t kPathCapacity = 256;
@@ -32,6 +31,8 @@ public:
 
     void OnKey(int key, int shift) override;
     void OnCommand(int id, int value, int type) override;
+    // Whether OnCommand does something of its own for the command.
+    static bool HandlesCommand(int id) { return FindOperationButton(id) || FindCommandHandler(id); }
 
     // ---- What the canvas asks of its window ------------------------------------------------
     void ArmOperation() override;
@@ -41,7 +42,7 @@ public:
     void ShowScale(const char* label) override;
 
     void UpdateConvertItems();
-    void ShowOperationDialog(int kind);
+    void ShowOperationDialog(DialogKind kind);
 
     // ---- Settings (settings_commands.cpp) ----------------------------------------------------
     // The application's settings.
@@ -71,24 +72,29 @@ public:
     vCommandPane& CommandBar() { return commandBar_; }
     vCommandPane& StatusBar() { return statusBar_; }
     KnollOperationDialogs& OperationDialogs() { return dialogs_; }
-    int FileKind() const { return document_.fileKind(); }
     int SelectFlag() const { return selectFlag_; }
-    const std::string& FileNameField() const { return document_.name(); }
     KnollHelpWindow* HelpWindow() const { return help_.get(); }
 
 private:
+    struct CommandHandler {
+        int id;
+        void (*run)(KnollCmdWindow& window);
+    };
+    // The commands the window handles itself, the operation toggles aside.
+    static const CommandHandler kCommandHandlers[];
+    static const CommandHandler* FindCommandHandler(int id);
+
     void ShowNotice(const char* message);
     void SetMessage(const char* text) { PutText(cmdMessageField, text); }
 
     void ConvertCommand(int kind);
-    void LegendCommand(int edge);
+    void LegendCommand(LegendEdge edge);
     void UndoCommand();
     void KeepCommand();
     void SelectCommand();
     void OperationButtonCommand(const OperationButton& button);
     void ZoomCommand(int mode);
     void OpenCommand();
-    void ScaleCommand(int id);
 
     // Loads by the name's extension; false after its notice, the field and kind kept.
     bool LoadFile(const char* name, const char* wrongTypeNotice);

@@ -3,7 +3,7 @@
 #include "core/file_name.h"
 #include "core/palette_file.h"
 #include "core/render_palette.h"
-#include "ops/drivers.h"
+#include "ops/conversion.h"
 #include "ops/random_generator.h"
 
 FieldDocument::FieldDocument() { field_.SetPalette(palette_); }

@@ -1,8 +1,10 @@
 #include "operation_dialogs/operation_dialog.h"
 
+#include <algorithm>
+
 KnollOperationDialog::KnollOperationDialog(vBaseWindow* owner, const char* title, OperationDialogPlace& place,
-                                           const CommandObject* table)
-    : vDialog(owner, 0, title), place_(place) {
+                                           const CommandObject* table, DialogKind kind)
+    : vDialog(owner, 0, title), place_(place), kind_(kind), armed_(OperationOfDialog(kind, 0)) {
     AddControls(table);
 }
 
@@ -14,12 +16,13 @@ void KnollOperationDialog::Dismiss() {
     vDialog::Dismiss();
 }
 
-int KnollOperationDialog::ChooseToggle(std::span<const int> group, int id) {
-    int chosen = 0;
-    for (size_t i = 0; i < group.size(); ++i) {
-        if (group[i] == id) chosen = int(i) + 1;
-    }
-    if (chosen == 0) return 0;
+std::optional<size_t> KnollOperationDialog::ChooseToggle(std::span<const int> group, int id) {
+    auto chosen = std::find(group.begin(), group.end(), id);
+    if (chosen == group.end()) return std::nullopt;
     for (int toggle : group) PutValue(toggle, toggle == id ? 1 : 0, StateValue);
-    return chosen;
+    return size_t(chosen - group.begin());
+}
+
+void KnollOperationDialog::ChooseOperation(std::span<const int> group, int id) {
+    if (std::optional<size_t> place = ChooseToggle(group, id)) armed_ = OperationOfDialog(kind_, *place);
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <span>
+#include <string>
 
 #include "framework/dialogs/dialog.h"
+#include "ops/operation_table.h"
 
 // Where the operation dialogs open, relative to the frame's client area. The four
 // dialogs share one place, so a dialog opens where the last one was closed.
@@ -16,20 +20,26 @@ struct OperationDialogPlace {
 class KnollOperationDialog : public vDialog {
 public:
     KnollOperationDialog(vBaseWindow* owner, const char* title, OperationDialogPlace& place,
-                         const CommandObject* table);
+                         const CommandObject* table, DialogKind kind);
 
     void OnDialogReady() override;
     void Dismiss() override;
-    // The operation code (the operation table's) a click on the canvas runs while this
-    // dialog is open, as its toggles choose.
-    virtual int ArmedOperation() const = 0;
+    // The operation a click on the canvas runs while this dialog is open.
+    Operation ArmedOperation() const { return armed_; }
+    // The VALUE text as the entry holds it now; "" for a dialog without one.
+    virtual std::string LiveValueText() { return ""; }
 
 protected:
     // When id is one of the group's toggles: turns it on and the others off, and gives
-    // its place in the group counted from 1. Otherwise 0, touching nothing. The value
-    // the toggle sent is not looked at, so pressing the one that is on keeps it on.
-    int ChooseToggle(std::span<const int> group, int id);
+    // its place in the group counted from 0. Otherwise nothing, touching nothing. The
+    // value the toggle sent is not looked at, so pressing the one that is on keeps it on.
+    std::optional<size_t> ChooseToggle(std::span<const int> group, int id);
+    // For a group whose toggles stand in the order of the dialog's operations: arms the
+    // chosen one's.
+    void ChooseOperation(std::span<const int> group, int id);
 
 private:
     OperationDialogPlace& place_;
+    DialogKind kind_;
+    Operation armed_;
 };

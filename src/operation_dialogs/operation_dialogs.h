@@ -1,11 +1,12 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 
 #include "core/height_field.h"
 #include "operation_dialogs/operation_dialog.h"
-#include "ops/drivers.h"
+#include "ops/operation_table.h"
 
 class vBaseWindow;
 class RoughDialog;
@@ -14,12 +15,6 @@ class WarpDialog;
 class TileDialog;
 class KnollDialog;
 class KnollModalDialog;
-
-// Kinds of operation dialog, as the command bar's toggles choose them.
-inline constexpr int kRoughKind = 1;
-inline constexpr int kSmoothKind = 2;
-inline constexpr int kWacksKind = 3;
-inline constexpr int kTilesKind = 4;
 
 // The main window's operation dialogs (Rough, Smooth, Wacks, Tiles), its two test
 // dialogs, and the operation armed from them.
@@ -32,8 +27,8 @@ public:
 
     // Closes the first open dialog found in the order Tiles, Wacks, Smooth, Rough.
     void CloseOpenDialog();
-    bool IsShown(int kind) const;
-    void Present(int kind, const char* message);
+    bool IsShown(DialogKind kind) const;
+    void Present(DialogKind kind, const char* message);
 
     // Sets the armed operation from the open dialogs; gives its status word, or "" when
     // nothing is armed.
@@ -41,18 +36,16 @@ public:
     // Runs the armed operation's driver, a roughen from seed; a report that did not run
     // when nothing is armed.
     DriverReport RunArmedOperation(HeightField& field, int area, uint32_t seed);
-    int ArmedOperation() const { return armed_; }
+    Operation ArmedOperation() const { return armed_; }
 
     RoughDialog& Rough() { return *rough_; }
     SmoDialog& Smooth() { return *smooth_; }
     WarpDialog& Wacks() { return *wacks_; }
     TileDialog& Tiles() { return *tiles_; }
-    KnollOperationDialog& Dialog(int kind) const;
+    KnollOperationDialog& Dialog(DialogKind kind) const;
     const OperationDialogPlace& Place() const { return place_; }
 
 private:
-    DriverReport RunValueOperation(HeightField& field, int area);
-
     OperationDialogPlace place_;
     std::unique_ptr<KnollDialog> testDialog_;
     std::unique_ptr<KnollModalDialog> modalTestDialog_;
@@ -60,5 +53,7 @@ private:
     std::unique_ptr<SmoDialog> smooth_;
     std::unique_ptr<WarpDialog> wacks_;
     std::unique_ptr<TileDialog> tiles_;
-    int armed_ = 0;
+    // The four in the order of their kinds.
+    std::array<KnollOperationDialog*, 4> byKind_;
+    Operation armed_ = Operation::None;
 };

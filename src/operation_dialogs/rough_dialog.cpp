@@ -1,13 +1,17 @@
 #include "operation_dialogs/rough_dialog.h"
 
+#include <iterator>
+
 namespace {
 
 constexpr int kModeToggles[] = {kRoughUpId, kRoughMiddleId, kRoughDownId};
+constexpr RoughMode kModes[] = {RoughMode::Up, RoughMode::Middle, RoughMode::Down};
+static_assert(std::size(kModeToggles) == std::size(kModes));
 
 }  // namespace
 
 RoughDialog::RoughDialog(vBaseWindow* owner, const char* title, OperationDialogPlace& place)
-    : KnollOperationDialog(owner, title, place, kRoughDialogTable) {}
+    : KnollOperationDialog(owner, title, place, kRoughDialogTable, DialogKind::Rough) {}
 
 void RoughDialog::Dismiss() {
     KnollOperationDialog::Dismiss();
@@ -15,7 +19,7 @@ void RoughDialog::Dismiss() {
 }
 
 void RoughDialog::OnDialogCommand(int id, int value, int type) {
-    if (int mode = ChooseToggle(kModeToggles, id)) mode_ = mode;
+    if (std::optional<size_t> place = ChooseToggle(kModeToggles, id)) mode_ = kModes[*place];
     KnollOperationDialog::OnDialogCommand(id, value, type);
 }
 

@@ -5,7 +5,7 @@
 #include "framework/controls/command_object.h"
 #include "operation_dialogs/operation_dialog.h"
 #include "operation_dialogs/value_text_memory.h"
-#include "ops/operation_table.h"
+#include "ops/roughen.h"
 
 inline constexpr int kRoughUpId = 1001;
 inline constexpr int kRoughMiddleId = 1002;
@@ -25,7 +25,7 @@ inline constexpr CommandObject kRoughDialogTable[] = {
     {},
 };
 
-// "Rough": the roughen mode (1 Up, 2 Middle, 3 Down) and the VALUE text.
+// "Rough": the roughen mode and the VALUE text.
 class RoughDialog : public KnollOperationDialog {
 public:
     RoughDialog(vBaseWindow* owner, const char* title, OperationDialogPlace& place);
@@ -34,12 +34,11 @@ public:
     void OnDialogCommand(int id, int value, int type) override;
     void OnDialogReady() override;
 
-    int ArmedOperation() const override { return kOperationRough; }
-    int Mode() const { return mode_; }
-    std::string LiveValueText() { return value_.Live(*this); }
+    RoughMode Mode() const { return mode_; }
+    std::string LiveValueText() override { return value_.Live(*this); }
     const std::string& SavedValueText() const { return value_.Saved(); }
 
 private:
-    int mode_ = 2;
+    RoughMode mode_ = RoughMode::Middle;
     ValueTextMemory value_{kRoughValueId, "16"};
 };

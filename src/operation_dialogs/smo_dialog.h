@@ -2,7 +2,6 @@
 
 #include "framework/controls/command_object.h"
 #include "operation_dialogs/operation_dialog.h"
-#include "ops/operation_table.h"
 
 inline constexpr int kSmoothSpinnerId = 1002;
 // Spinner values 3, 5, ..., 21: the width of the smoothing window.
@@ -23,7 +22,6 @@ public:
 
     void OnDialogCommand(int id, int value, int type) override;
 
-    int ArmedOperation() const override { return kOperationSmooth; }
     int Radius() const { return radius_; }
 
 private:

@@ -29,17 +29,10 @@ inline constexpr CommandObject kTileDialogTable[] = {
     {},
 };
 
-// "Tiles": which mirror or flip. Kinds 1 to 4 are the mirrors L>R, R>L, U>D, D>U;
-// 5 and 6 flip left and right, top and bottom.
+// "Tiles": which mirror or flip.
 class TileDialog : public KnollOperationDialog {
 public:
     TileDialog(vBaseWindow* owner, const char* title, OperationDialogPlace& place);
 
     void OnDialogCommand(int id, int value, int type) override;
-
-    int ArmedOperation() const override;
-    int Kind() const { return kind_; }
-
-private:
-    int kind_ = 1;
 };

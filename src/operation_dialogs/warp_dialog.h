@@ -14,14 +14,6 @@ inline constexpr int kWacksInverseId = 1007;
 inline constexpr int kWacksFillId = 1008;
 inline constexpr int kWacksValueId = 1002;
 
-// Kinds of the Wacks dialog, in the order of its toggles' ids above.
-inline constexpr int kWacksCut = 1;
-inline constexpr int kWacksClip = 2;
-inline constexpr int kWacksInc = 3;
-inline constexpr int kWacksDec = 4;
-inline constexpr int kWacksInverse = 5;
-inline constexpr int kWacksFill = 6;
-
 inline constexpr CommandObject kWarpDialogTable[] = {
     {.type = ctToggleButton, .id = kWacksCutId, .value = 1, .title = " Cut ", .tip = "cut lower values off"},
     {.type = ctToggleButton, .id = kWacksClipId, .title = " Clip  ", .rightOf = kWacksCutId,
@@ -52,12 +44,9 @@ public:
     void OnDialogCommand(int id, int value, int type) override;
     void OnDialogReady() override;
 
-    int ArmedOperation() const override;
-    int Kind() const { return kind_; }
-    std::string LiveValueText() { return value_.Live(*this); }
+    std::string LiveValueText() override { return value_.Live(*this); }
     const std::string& SavedValueText() const { return value_.Saved(); }
 
 private:
-    int kind_ = kWacksCut;
     ValueTextMemory value_{kWacksValueId, "128"};
 };

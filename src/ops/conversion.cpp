@@ -17,3 +17,17 @@ void ConvertToTga(HeightField& field) {
         return codec.PaletteEntry(z / 256);
     });
 }
+
+void RunConvertToPpm(HeightField& field) {
+    field.BeginCommittedChange();
+    ConvertToPpm(field);
+    field.SetKind(kSixteenBitField);
+    field.SnapshotField();
+}
+
+void RunConvertToTga(HeightField& field) {
+    field.BeginCommittedChange();
+    ConvertToTga(field);
+    field.SetKind(kEightBitField);
+    field.SnapshotField();
+}

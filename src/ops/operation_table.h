@@ -1,49 +1,68 @@
 #pragma once
 
-// The operation codes armed at a press on the canvas, with the status word written then
-// and the message written after the run.
-struct OperationEntry {
-    int code;
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/height_field.h"
+#include "ops/roughen.h"
+#include "ops/row_traversal.h"
+
+// The operations a press on the canvas arms, in the order of their codes.
+enum class Operation {
+    None, Rough, Smooth, Cut, Clip, Inc, Dec, Inverse,
+    MirrorLR, MirrorRL, MirrorUD, MirrorDU, FlipLR, FlipUD, Fill,
+};
+
+// The operation dialogs, in the order the command bar shows their toggles.
+enum class DialogKind { Rough, Smooth, Wacks, Tiles };
+
+// What a run takes besides the field: the dialogs' state, or the batch tool's arguments.
+struct OperationInputs {
+    int area = kAreaWhole;
+    std::string_view valueText;
+    RoughMode roughMode = RoughMode::Middle;
+    int radius = 1;
+    uint32_t seed = 0;
+};
+
+// One operation: the status word written at the press, the message written after the
+// run, the dialog it is chosen in, the least value when it reads one, and what it does
+// with the value read.
+struct OperationRecord {
+    Operation operation;
     const char* statusWord;
     const char* doneMessage;
+    DialogKind dialog;
+    std::optional<int32_t> leastValue;
+    void (*run)(HeightField& field, const OperationInputs& inputs, int32_t value);
 };
-
-inline constexpr OperationEntry kOperationTable[] = {
-    {0, "", ""},
-    {1, "ROUGHING ", "Roughing DONE"},
-    {2, "SMOOTHING", "Smoothing DONE"},
-    {3, "Cuting", "Cuting DONE"},
-    {4, "Cliping", "CLiping DONE"},
-    {5, "INCing", "Incresing DONE"},
-    {6, "DECing", "Decresing DONE"},
-    {7, "Inversing", "Inversing DONE"},
-    {8, "Mirrow LR", "Mirrow DONE"},
-    {9, "Mirrow RL", "Mirrow DONE"},
-    {10, "Mirrow UD", "Mirrow DONE"},
-    {11, "Mirrow DU", "Mirrow DONE"},
-    {12, "Flipping", "Flip DONE"},
-    {13, "Flipping", "Flip DONE"},
-    {14, "Flantening", "Flating DONE"},
-};
-
-inline constexpr int kOperationNone = 0;
-inline constexpr int kOperationRough = 1;
-inline constexpr int kOperationSmooth = 2;
-inline constexpr int kOperationCut = 3;
-inline constexpr int kOperationClip = 4;
-inline constexpr int kOperationInc = 5;
-inline constexpr int kOperationDec = 6;
-inline constexpr int kOperationInverse = 7;
-inline constexpr int kOperationMirrorLR = 8;
-inline constexpr int kOperationMirrorRL = 9;
-inline constexpr int kOperationMirrorUD = 10;
-inline constexpr int kOperationMirrorDU = 11;
-inline constexpr int kOperationFlipLR = 12;
-inline constexpr int kOperationFlipUD = 13;
-inline constexpr int kOperationFill = 14;
 
 inline constexpr const char* kValueWrong = "Value Wrong!!";
 
-inline const OperationEntry& OperationFor(int code) {
-    return kOperationTable[code >= 0 && code <= kOperationFill ? code : kOperationNone];
-}
+// Every operation but None, in the order of their codes; within a dialog that is the
+// order of its toggles.
+std::span<const OperationRecord> Operations();
+// The record of an operation, or null for None.
+const OperationRecord* FindOperation(Operation operation);
+// The status word, "" for None.
+const char* StatusWordOf(Operation operation);
+// The operation of a dialog's toggle at place (from 0).
+Operation OperationOfDialog(DialogKind dialog, size_t place);
+
+// What a run reports for the message field.
+struct DriverReport {
+    bool ran = false;
+    std::string message;  // the completion message, "Value Wrong!!" or the notice below
+    bool outOfMemory = false;  // said as a notice: no memory for the undo copy, nothing changed
+};
+
+// Reads and checks the value text when the operation takes a value, then runs it; a
+// report that did not run for None.
+//
+// Every operation writes the field, so the undo copy its first write after a commit
+// needs is made before it starts: without memory for it the operation does not run and
+// the field keeps what it holds, the way back included.
+DriverReport RunOperation(Operation operation, HeightField& field, const OperationInputs& inputs);

@@ -139,29 +139,27 @@ void Run(HeightField& field, int area, RowShow show, int stride, DrawSteps steps
 }  // namespace
 
 // Every position draws once; Up and Down draw again and use only the second number.
-void Roughen(HeightField& field, int mode, int32_t value, uint32_t seed) {
+void Roughen(HeightField& field, RoughMode mode, int32_t value, uint32_t seed) {
     const int top = field.MaxValue();
     const uint32_t span = uint32_t(value) + 1u;
     const auto& factors = MiddleFactors();
     DrawSteps steps(top, [&](int r) -> int64_t {
-        if (mode == kRoughUp) return ScaledDraw(r, span);
-        if (mode == kRoughMiddle) return MiddleStep(value, factors[size_t(r)]);
-        if (mode == kRoughDown) return -ScaledDraw(r, span);
-        return 0;
+        if (mode == RoughMode::Up) return ScaledDraw(r, span);
+        if (mode == RoughMode::Middle) return MiddleStep(value, factors[size_t(r)]);
+        return -ScaledDraw(r, span);
     });
-    const int stride = mode == kRoughUp || mode == kRoughDown ? 2 : 1;
+    const int stride = mode == RoughMode::Middle ? 1 : 2;
     // An 8-bit field refreshes the whole view after each row instead of drawing it.
     const RowShow show = field.kind() == kSixteenBitField ? RowShow::kDrawRow : RowShow::kRefreshView;
     Run(field, kAreaWhole, show, stride, std::move(steps), seed);
 }
 
-void RoughenArea(HeightField& field, int area, int mode, int32_t value, uint32_t seed) {
+void RoughenArea(HeightField& field, int area, RoughMode mode, int32_t value, uint32_t seed) {
     DrawSteps steps(field.MaxValue(), [&](int r) -> int64_t {
-        if (mode == kRoughUp) return ScaledDraw(r, uint32_t(value));
+        if (mode == RoughMode::Up) return ScaledDraw(r, uint32_t(value));
         // 0, 1 or 2: lowered by value, kept, or raised only for r = 32767.
-        if (mode == kRoughMiddle) return int64_t(2 * r / 32767) * value - value;
-        if (mode == kRoughDown) return -ScaledDraw(r, uint32_t(value));
-        return 0;
+        if (mode == RoughMode::Middle) return int64_t(2 * r / 32767) * value - value;
+        return -ScaledDraw(r, uint32_t(value));
     });
     Run(field, area, RowShow::kDrawRow, 1, std::move(steps), seed);
     if (field.kind() == kSixteenBitField) field.painter().RefreshView();

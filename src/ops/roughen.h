@@ -5,13 +5,11 @@
 #include "core/height_field.h"
 
 // Roughen modes: only raise, raise or lower, only lower.
-inline constexpr int kRoughUp = 1;
-inline constexpr int kRoughMiddle = 2;
-inline constexpr int kRoughDown = 3;
+enum class RoughMode { Up, Middle, Down };
 
 // Random noise of up to value on every position. The program's generator is seeded with
 // seed (the clock's whole seconds in the editor) before the run.
-void Roughen(HeightField& field, int mode, int32_t value, uint32_t seed);
+void Roughen(HeightField& field, RoughMode mode, int32_t value, uint32_t seed);
 
 // Random noise on the targets of area 1 or 2, by a coarser rule than Roughen's.
-void RoughenArea(HeightField& field, int area, int mode, int32_t value, uint32_t seed);
+void RoughenArea(HeightField& field, int area, RoughMode mode, int32_t value, uint32_t seed);

@@ -124,18 +124,19 @@ void FlipRows(HeightField& field) {
 
 }  // namespace
 
-void Mirror(HeightField& field, int direction) {
-    if (direction == kMirrorLeftToRight || direction == kMirrorRightToLeft) {
-        MirrorColumns(field, direction == kMirrorLeftToRight);
-    } else if (direction == kMirrorTopToBottom || direction == kMirrorBottomToTop) {
-        MirrorRows(field, direction == kMirrorTopToBottom);
+void Mirror(HeightField& field, MirrorDirection direction) {
+    switch (direction) {
+    case MirrorDirection::LeftToRight: MirrorColumns(field, true); break;
+    case MirrorDirection::RightToLeft: MirrorColumns(field, false); break;
+    case MirrorDirection::TopToBottom: MirrorRows(field, true); break;
+    case MirrorDirection::BottomToTop: MirrorRows(field, false); break;
     }
 }
 
-void Flip(HeightField& field, int direction) {
-    if (direction == kFlipLeftRight) {
+void Flip(HeightField& field, FlipDirection direction) {
+    if (direction == FlipDirection::LeftRight) {
         FlipColumns(field);
-    } else if (direction == kFlipTopBottom) {
+    } else {
         FlipRows(field);
     }
 }

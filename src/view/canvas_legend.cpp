@@ -15,11 +15,10 @@ constexpr int kFrameLength = 265;
 
 }  // namespace
 
-int KnollCanvasPane::ShowPaletteLegend(int edge) {
+int KnollCanvasPane::ShowPaletteLegend(LegendEdge edge) {
     legendShown_ = true;
     legendEdge_ = edge;
-    if (edge < kLegendLeft || edge > kLegendDown) return kLegendDrawn;
-    bool vertical = edge == kLegendLeft || edge == kLegendRight;
+    bool vertical = edge == LegendEdge::Left || edge == LegendEdge::Right;
     int along = vertical ? viewHeight_ : viewWidth_;
     int across = vertical ? viewWidth_ : viewHeight_;
     if (along < kLegendLength || across < kLegendBreadth) return kLegendTooSmall;
@@ -35,13 +34,13 @@ int KnollCanvasPane::ShowPaletteLegend(int edge) {
 }
 
 // The highest index at the top.
-void KnollCanvasPane::DrawVerticalLegend(int edge) {
+void KnollCanvasPane::DrawVerticalLegend(LegendEdge edge) {
     const Palette& palette = document_.field().palette();
     int top = viewHeight_ / 2 - kLegendLength / 2;
-    int column = edge == kLegendLeft ? 1 : viewWidth_ - 36;
+    int column = edge == LegendEdge::Left ? 1 : viewWidth_ - 36;
     PaintBox(column, top - 4, kFrameBreadth, kFrameLength);
-    int from = edge == kLegendLeft ? 5 : column + 5;
-    int to = edge == kLegendLeft ? 30 : column + 30;
+    int from = edge == LegendEdge::Left ? 5 : column + 5;
+    int to = edge == LegendEdge::Left ? 30 : column + 30;
     for (int i = 0; i < kLegendLength; ++i) {
         const vColor& colour = palette[kLegendLength - 1 - i];
         UsePen(vPen(colour.R(), colour.G(), colour.B()));
@@ -50,13 +49,13 @@ void KnollCanvasPane::DrawVerticalLegend(int edge) {
 }
 
 // Index 0 at the left.
-void KnollCanvasPane::DrawHorizontalLegend(int edge) {
+void KnollCanvasPane::DrawHorizontalLegend(LegendEdge edge) {
     const Palette& palette = document_.field().palette();
     int left = viewWidth_ / 2 - kLegendLength / 2;
-    int row = edge == kLegendUp ? 1 : viewHeight_ - 36;
+    int row = edge == LegendEdge::Up ? 1 : viewHeight_ - 36;
     PaintBox(left - 4, row, kFrameLength, kFrameBreadth);
-    int from = edge == kLegendUp ? 5 : row + 5;
-    int to = edge == kLegendUp ? 30 : row + 30;
+    int from = edge == LegendEdge::Up ? 5 : row + 5;
+    int to = edge == LegendEdge::Up ? 30 : row + 30;
     for (int i = 0; i < kLegendLength; ++i) {
         const vColor& colour = palette[i];
         UsePen(vPen(colour.R(), colour.G(), colour.B()));

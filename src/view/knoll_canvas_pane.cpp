@@ -3,10 +3,7 @@
 #include <utility>
 
 #include "framework/window/app.h"
-#include "ops/drivers.h"
-#include "ops/roughen.h"
 #include "ops/smooth.h"
-#include "ops/tile_operations.h"
 #include "ops/value_operations.h"
 
 KnollCanvasPane::KnollCanvasPane(KnollCanvasOwner* owner, FieldDocument& document)
@@ -18,9 +15,9 @@ KnollCanvasPane::~KnollCanvasPane() { document_.field().SetPainter(nullptr); }
 
 // ---- Operations -------------------------------------------------------------------------------
 
-void KnollCanvasPane::Roughen(int mode, int32_t value) { ::Roughen(document_.field(), mode, value, document_.RoughenSeed()); }
+void KnollCanvasPane::Roughen(RoughMode mode, int32_t value) { ::Roughen(document_.field(), mode, value, document_.RoughenSeed()); }
 
-void KnollCanvasPane::RoughenArea(int area, int mode, int32_t value) {
+void KnollCanvasPane::RoughenArea(int area, RoughMode mode, int32_t value) {
     ::RoughenArea(document_.field(), area, mode, value, document_.RoughenSeed());
 }
 
@@ -30,8 +27,8 @@ void KnollCanvasPane::ClipHigh(int area, int32_t value) { ::ClipHigh(document_.f
 void KnollCanvasPane::FillValue(int area, int32_t value) { ::FillValue(document_.field(), area, value); }
 void KnollCanvasPane::AddValue(int area, int32_t amount) { ::AddValue(document_.field(), area, amount); }
 void KnollCanvasPane::InvertValues(int area) { ::InvertValues(document_.field(), area); }
-void KnollCanvasPane::Mirror(int direction) { ::Mirror(document_.field(), direction); }
-void KnollCanvasPane::Flip(int direction) { ::Flip(document_.field(), direction); }
+void KnollCanvasPane::Mirror(MirrorDirection direction) { ::Mirror(document_.field(), direction); }
+void KnollCanvasPane::Flip(FlipDirection direction) { ::Flip(document_.field(), direction); }
 
 void KnollCanvasPane::ConvertToTga() {
     document_.ConvertTo(kEightBitField);

@@ -6,7 +6,9 @@
 #include "core/height_field.h"
 #include "document/field_document.h"
 #include "framework/canvas/canvas_pane.h"
+#include "ops/roughen.h"
 #include "ops/selection.h"
+#include "ops/tile_operations.h"
 #include "ops/zoom.h"
 #include "view/canvas_owner.h"
 #include "view/reduced_field.h"
@@ -14,10 +16,7 @@
 #include "view/view_scale.h"
 
 // The legend's edges, as the "Show Pal" submenu orders them.
-inline constexpr int kLegendLeft = 0;
-inline constexpr int kLegendRight = 1;
-inline constexpr int kLegendUp = 2;
-inline constexpr int kLegendDown = 3;
+enum class LegendEdge { Left, Right, Up, Down };
 // ShowPaletteLegend's results.
 inline constexpr int kLegendDrawn = 0;
 inline constexpr int kLegendTooSmall = 1;
@@ -42,16 +41,16 @@ public:
     void RestoreField() { document_.field().RestoreField(); }
 
     // ---- Operations on the field under their canvas names, forwarded to the document ------
-    void Roughen(int mode, int32_t value);
-    void RoughenArea(int area, int mode, int32_t value);
+    void Roughen(RoughMode mode, int32_t value);
+    void RoughenArea(int area, RoughMode mode, int32_t value);
     void Smooth(int area, int radius);
     void CutLow(int area, int32_t value);
     void ClipHigh(int area, int32_t value);
     void FillValue(int area, int32_t value);
     void AddValue(int area, int32_t amount);
     void InvertValues(int area);
-    void Mirror(int direction);
-    void Flip(int direction);
+    void Mirror(MirrorDirection direction);
+    void Flip(FlipDirection direction);
     // The Convert commands: the field rewritten in the other kind, the kind flag set,
     // committed and shown.
     void ConvertToTga();
@@ -65,9 +64,9 @@ public:
     void RefreshView() override;
     // An 8-bit field repainted with the current palette, showing progressively; committed.
     void RenderPalette() { document_.ApplyPalette(); }
-    // Draws the palette legend on edge kLegendLeft..kLegendDown; kLegendTooSmall when the
-    // view cannot hold it. The legend stays until the next press on the canvas.
-    int ShowPaletteLegend(int edge);
+    // Draws the palette legend on an edge; kLegendTooSmall when the view cannot hold it.
+    // The legend stays until the next press on the canvas.
+    int ShowPaletteLegend(LegendEdge edge);
     // The bars after a load or a zoom: shown where the field exceeds the view.
     void UpdateScrollBars();
 
@@ -139,8 +138,8 @@ private:
     void ShowReadOut(int x, int y);
 
     // Legend (canvas_legend.cpp).
-    void DrawVerticalLegend(int edge);
-    void DrawHorizontalLegend(int edge);
+    void DrawVerticalLegend(LegendEdge edge);
+    void DrawHorizontalLegend(LegendEdge edge);
     void RedrawLegend();
     void HideLegend();
 
@@ -161,7 +160,7 @@ private:
     vPoint lastVertex_;
     vPoint bandEnd_;
     bool legendShown_ = false;
-    int legendEdge_ = kLegendLeft;
+    LegendEdge legendEdge_ = LegendEdge::Left;
     bool viewPending_ = false;
     uint64_t lastCopyMs_ = 0;
     int pointsSinceFrameCheck_ = 0;

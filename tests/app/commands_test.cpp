@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 #include "app/help_text_view.h"
 #include "framework/look/text_width.h"
@@ -18,7 +19,38 @@ protected:
     EditorSession editor;
 };
 
+// The ids a menu sends, its submenus' included and the items that open them left out.
+void CollectMenuCommands(const MenuItem* item, std::vector<int>& ids) {
+    for (; item->label; ++item) {
+        if (item->submenu) {
+            CollectMenuCommands(item->submenu, ids);
+        } else if (item->id != vMenuSeparatorId) {
+            ids.push_back(item->id);
+        }
+    }
+}
+
 }  // namespace
+
+TEST(CommandTables, IdsAreUniqueEveryCommandIsHandledAndEveryOperationHasOneRecord) {
+    std::vector<int> ids;
+    CollectMenuCommands(kKnollMenuBar, ids);
+    for (const CommandObject* control = kKnollCommandBar; control->type != ctEnd; ++control) {
+        if (control->type != ctSpacer) ids.push_back(control->id);
+    }
+    EXPECT_EQ(std::set<int>(ids.begin(), ids.end()).size(), ids.size());
+    for (int id : ids) EXPECT_TRUE(KnollCmdWindow::HandlesCommand(id)) << "command " << id;
+
+    EXPECT_EQ(FindOperation(Operation::None), nullptr);
+    std::set<Operation> recorded;
+    for (const OperationRecord& record : Operations()) {
+        EXPECT_TRUE(recorded.insert(record.operation).second) << record.statusWord;
+        EXPECT_NE(record.run, nullptr) << record.statusWord;
+        EXPECT_EQ(FindOperation(record.operation), &record);
+    }
+    // Every operation after None up to the last one, Fill.
+    EXPECT_EQ(recorded.size(), size_t(Operation::Fill));
+}
 
 TEST_F(Commands, UndoAndKeepSensitivityAfterEachCommand) {
     struct Case {
@@ -63,10 +95,9 @@ TEST_F(Commands, ACanvasReleaseMakesUndoKeepSensitiveAndUndoRestoresTheCommit) {
 }
 
 TEST_F(Commands, EachOperationButtonShowsItsOwnDialogAloneAndNamesIt) {
-    std::set<int> commands, kinds;
+    std::set<DialogKind> kinds;
     for (const OperationButton& button : kOperationButtons) {
-        EXPECT_TRUE(commands.insert(button.commandId).second) << button.commandId;
-        EXPECT_TRUE(kinds.insert(button.dialogKind).second) << button.dialogKind;
+        EXPECT_TRUE(kinds.insert(button.dialogKind).second) << button.words;
         editor.Command(button.commandId);
         for (const OperationButton& other : kOperationButtons) {
             bool pressed = other.commandId == button.commandId;
@@ -89,7 +120,7 @@ TEST_F(Commands, ReadOutAndConvertItems) {
     EXPECT_EQ(editor.Window().Document().field().kind(), kSixteenBitField);
     editor.Command(cmdToTga);
     EXPECT_FALSE(editor.IsMenuSensitive(cmdToTga));
-    EXPECT_EQ(editor.Window().FileKind(), kFileKindTga);
+    EXPECT_EQ(editor.Window().Document().fileKind(), kFileKindTga);
 }
 
 TEST_F(Commands, ArrowKeysMoveThePointerOneStep) {

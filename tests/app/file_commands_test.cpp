@@ -48,7 +48,7 @@ TEST_F(FileCommands, OpenRefusesUnknownNamesAndTakesTheOtherFormat) {
     EXPECT_EQ(NewNotices(), std::vector<std::string>{kOpenWrongType});
     EXPECT_STREQ(editor.Window().Name(), editor.Path("Intro.tga").c_str());
     EXPECT_EQ(editor.app.Settings().mainDirectory, editor.Path("maps"));
-    EXPECT_EQ(editor.Window().FileNameField(), editor.Path("maps/MAP.TGA"));
+    EXPECT_EQ(editor.Window().Document().name(), editor.Path("maps/MAP.TGA"));
 
     WriteSmallPpm(editor.Path("small.ppm"));
     editor.AnswerOpen(editor.Path("small.ppm"), 1);
@@ -56,7 +56,7 @@ TEST_F(FileCommands, OpenRefusesUnknownNamesAndTakesTheOtherFormat) {
     EXPECT_EQ(NewNotices().size(), 1u);
     KnollCmdWindow& window = editor.Window();
     EXPECT_STREQ(window.Name(), "small.ppm");
-    EXPECT_EQ(window.FileKind(), kFileKindPpm);
+    EXPECT_EQ(window.Document().fileKind(), kFileKindPpm);
     EXPECT_EQ(window.Document().field().kind(), kSixteenBitField);
     EXPECT_EQ(window.Document().field().FieldValue(2, 1), 5000);
     EXPECT_TRUE(editor.IsMenuSensitive(cmdToTga));
@@ -100,7 +100,7 @@ TEST_F(FileCommands, FailedOpenLeavesTheEditedFieldAsItWas) {
         EXPECT_EQ(field.working().ReadPixel(10, 10), 0x123456u) << name;
         EXPECT_EQ(field.undo().ReadPixel(10, 10), committed) << name;
         EXPECT_EQ(field.kind(), kEightBitField) << name;
-        EXPECT_EQ(window.FileKind(), kFileKindTga) << name;
+        EXPECT_EQ(window.Document().fileKind(), kFileKindTga) << name;
         EXPECT_STREQ(window.Name(), editor.Path("Intro.tga").c_str()) << name;
         EXPECT_EQ(editor.app.Settings().lastMapPath, editor.Path("Intro.tga")) << name;
         EXPECT_EQ(window.Document().selection().vertexCount(), 2) << name;
@@ -144,7 +144,7 @@ TEST_F(FileCommands, SaveAsChecksTheExtensionAndCancelEmptiesTheName) {
 
     editor.CancelChooser(vModalRequest::Kind::SaveFile);
     editor.Command(cmdSave);
-    EXPECT_EQ(editor.Window().FileNameField(), "");
+    EXPECT_EQ(editor.Window().Document().name(), "");
     EXPECT_EQ(NewNotices().size(), 1u);
 }
 
@@ -158,7 +158,7 @@ TEST_F(FileCommands, SaveAsWritesByTheNamesFormatAndCountsPositionsWithoutValue)
     editor.AnswerSave(editor.Path("holes.pgm"));
     editor.Command(cmdSave);
     EXPECT_EQ(editor.StatusText(cmdMessageField), "1 without value saved as 0");
-    EXPECT_EQ(editor.Window().FileNameField(), editor.Path("holes.pgm"));
+    EXPECT_EQ(editor.Window().Document().name(), editor.Path("holes.pgm"));
     EXPECT_EQ(ReadFileText(editor.Path("holes.pgm")).substr(0, 15), "P5\n400 400\n255\n");
 }
 

@@ -40,7 +40,7 @@ TEST(StartUp, DemoWorkspaceOpensTheFieldQuietlyAndExitWritesTheSettingsOnce) {
     KnollCmdWindow& window = editor.Window();
     EXPECT_STREQ(window.Name(), editor.Path("Intro.tga").c_str());
     EXPECT_EQ(window.Document().field().width(), 400);
-    EXPECT_EQ(window.FileKind(), kFileKindTga);
+    EXPECT_EQ(window.Document().fileKind(), kFileKindTga);
     EXPECT_FALSE(editor.IsMenuSensitive(cmdToTga));
     EXPECT_TRUE(editor.IsMenuSensitive(cmdToPpm));
 

@@ -45,7 +45,7 @@ struct DialogsSession {
         platform.QueueText(text);
         Pump();
     }
-    void Present(int kind) {
+    void Present(DialogKind kind) {
         dialogs->Present(kind, "");
         Pump();
     }

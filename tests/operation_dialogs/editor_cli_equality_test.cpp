@@ -20,9 +20,9 @@ constexpr const char* kSquare = "40,40 200,60 180,220 52,188";
 void ChooseSquare(EditorDriver& driver) { driver.ChoosePolygon({{40, 40}, {200, 60}, {180, 220}, {52, 188}}); }
 
 void Wacks(EditorDriver& driver, int toggleId, const char* value) {
-    driver.OpenDialog(kWacksKind);
-    driver.ClickDialog(kWacksKind, toggleId);
-    if (value) driver.TypeIntoDialog(kWacksKind, kWacksValueId, value);
+    driver.OpenDialog(DialogKind::Wacks);
+    driver.ClickDialog(DialogKind::Wacks, toggleId);
+    if (value) driver.TypeIntoDialog(DialogKind::Wacks, kWacksValueId, value);
 }
 
 // The scale set after the load: zoom steps, or the field fitted to a screen too small
@@ -45,16 +45,16 @@ void RunEditorGroups(EditorSession& session, SessionScale scale) {
 
     // 1: roughen inside (Middle) and outside (Down).
     ChooseSquare(driver);
-    driver.OpenDialog(kRoughKind);
-    driver.TypeIntoDialog(kRoughKind, kRoughValueId, "24");
+    driver.OpenDialog(DialogKind::Rough);
+    driver.TypeIntoDialog(DialogKind::Rough, kRoughValueId, "24");
     driver.ClickField(100, 100);
-    driver.ClickDialog(kRoughKind, kRoughDownId);
+    driver.ClickDialog(DialogKind::Rough, kRoughDownId);
     driver.ClickField(300, 300);
     driver.SaveAs(session.Path("group1.tga"));
 
     // 2: smooth outside with radius 3, INC inside.
-    driver.OpenDialog(kSmoothKind);
-    driver.ClickSpinner(kSmoothKind, kSmoothSpinnerId, true, 2);
+    driver.OpenDialog(DialogKind::Smooth);
+    driver.ClickSpinner(DialogKind::Smooth, kSmoothSpinnerId, true, 2);
     driver.ClickField(350, 20);
     Wacks(driver, kWacksIncId, "20");
     driver.ClickField(120, 120);
@@ -70,14 +70,14 @@ void RunEditorGroups(EditorSession& session, SessionScale scale) {
     driver.SaveAs(session.Path("group3.tga"));
 
     // 4: no area any more: mirror, Inverse and roughen Up on the whole field.
-    driver.OpenDialog(kTilesKind);
-    driver.ClickDialog(kTilesKind, kTileRightToLeftId);
+    driver.OpenDialog(DialogKind::Tiles);
+    driver.ClickDialog(DialogKind::Tiles, kTileRightToLeftId);
     driver.ClickField(10, 10);
     Wacks(driver, kWacksInverseId, nullptr);
     driver.ClickField(10, 10);
-    driver.OpenDialog(kRoughKind);
-    driver.ClickDialog(kRoughKind, kRoughUpId);
-    driver.TypeIntoDialog(kRoughKind, kRoughValueId, "30");
+    driver.OpenDialog(DialogKind::Rough);
+    driver.ClickDialog(DialogKind::Rough, kRoughUpId);
+    driver.TypeIntoDialog(DialogKind::Rough, kRoughValueId, "30");
     driver.ClickField(10, 10);
     driver.SaveAs(session.Path("group4.tga"));
 
@@ -86,8 +86,8 @@ void RunEditorGroups(EditorSession& session, SessionScale scale) {
     session.Command(cmdToPpm);
     Wacks(driver, kWacksDecId, "300");
     driver.ClickField(10, 10);
-    driver.OpenDialog(kTilesKind);
-    driver.ClickDialog(kTilesKind, kTileFlipTopBottomId);
+    driver.OpenDialog(DialogKind::Tiles);
+    driver.ClickDialog(DialogKind::Tiles, kTileFlipTopBottomId);
     driver.ClickField(10, 10);
     driver.SaveAs(session.Path("group5.ppm"));
 
@@ -98,7 +98,7 @@ void RunEditorGroups(EditorSession& session, SessionScale scale) {
     driver.ClickField(100, 100);
     Wacks(driver, kWacksInverseId, nullptr);
     driver.ClickField(500, 500);
-    driver.OpenDialog(kSmoothKind);
+    driver.OpenDialog(DialogKind::Smooth);
     driver.ClickField(20, 400);
     driver.SaveAs(session.Path("group6.tga"));
 }
@@ -173,9 +173,9 @@ void RunEditorInEveryFormat(EditorSession& session) {
     ChooseSquare(driver);
     Wacks(driver, kWacksIncId, "500");
     driver.ClickField(100, 100);
-    driver.OpenDialog(kRoughKind);
-    driver.ClickDialog(kRoughKind, kRoughUpId);
-    driver.TypeIntoDialog(kRoughKind, kRoughValueId, "900");
+    driver.OpenDialog(DialogKind::Rough);
+    driver.ClickDialog(DialogKind::Rough, kRoughUpId);
+    driver.TypeIntoDialog(DialogKind::Rough, kRoughValueId, "900");
     driver.ClickField(300, 300);
     driver.SaveAs(session.Path("edited.png"));
 

@@ -64,19 +64,23 @@ public:
     }
 
     // Opens the dialog of that kind from its command-bar toggle.
-    void OpenDialog(int kind) { ClickBar(cmdRough + kind - 1); }
-    void ClickDialog(int kind, int id) {
+    void OpenDialog(DialogKind kind) {
+        for (const OperationButton& button : kOperationButtons) {
+            if (button.dialogKind == kind) ClickBar(button.commandId);
+        }
+    }
+    void ClickDialog(DialogKind kind, int id) {
         vPoint p = ControlCenter(Dialogs().Dialog(kind), id);
         Click(p.x, p.y);
     }
-    void TypeIntoDialog(int kind, int id, const std::string& text) {
+    void TypeIntoDialog(DialogKind kind, int id, const std::string& text) {
         ClickDialog(kind, id);
         Platform().QueueKey('a', vModControl);
         Platform().QueueText(text);
         session_.Pump();
     }
     // Spinner arrows sit at the right end of the control, up above down.
-    void ClickSpinner(int kind, int id, bool up, int times) {
+    void ClickSpinner(DialogKind kind, int id, bool up, int times) {
         vDialog& dialog = Dialogs().Dialog(kind);
         vRect view = dialog.View().Bounds(), r = dialog.FindControl(id)->PixelRect();
         int x = view.x + vDialogView::ClientLeft() + r.x + r.w - 2;

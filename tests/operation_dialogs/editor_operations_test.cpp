@@ -46,24 +46,24 @@ Heights Added(Heights rows, int amount) {
 TEST(OperationToggles, OnlyThePressedToggleStaysOnAndItsDialogOpensOnce) {
     Editor editor(Ramp());
     EditorDriver& driver = editor.driver;
-    driver.OpenDialog(kRoughKind);
+    driver.OpenDialog(DialogKind::Rough);
     EXPECT_EQ(driver.Message(), "Roughs");
-    EXPECT_TRUE(driver.Dialogs().IsShown(kRoughKind));
+    EXPECT_TRUE(driver.Dialogs().IsShown(DialogKind::Rough));
 
-    driver.OpenDialog(kWacksKind);
+    driver.OpenDialog(DialogKind::Wacks);
     EXPECT_EQ(driver.Message(), "Wacks");
-    EXPECT_FALSE(driver.Dialogs().IsShown(kRoughKind));
-    EXPECT_TRUE(driver.Dialogs().IsShown(kWacksKind));
+    EXPECT_FALSE(driver.Dialogs().IsShown(DialogKind::Rough));
+    EXPECT_TRUE(driver.Dialogs().IsShown(DialogKind::Wacks));
     for (int id : {cmdRough, cmdSmooth, cmdTiles}) EXPECT_FALSE(editor.session.IsToggledOn(id)) << id;
     EXPECT_TRUE(editor.session.IsToggledOn(cmdWacks));
 
     // Pressing the toggle of the open dialog closes it and opens it again, still on.
-    driver.OpenDialog(kWacksKind);
-    EXPECT_TRUE(driver.Dialogs().IsShown(kWacksKind));
+    driver.OpenDialog(DialogKind::Wacks);
+    EXPECT_TRUE(driver.Dialogs().IsShown(DialogKind::Wacks));
     EXPECT_TRUE(editor.session.IsToggledOn(cmdWacks));
 
     // " Exit " leaves the toggle pressed, but nothing is armed any more.
-    driver.ClickDialog(kWacksKind, vCancelId);
+    driver.ClickDialog(DialogKind::Wacks, vCancelId);
     EXPECT_TRUE(editor.session.IsToggledOn(cmdWacks));
     driver.ClickField(5, 5);
     EXPECT_EQ(driver.Message(), "Wacks");
@@ -84,8 +84,8 @@ TEST(ArmAndRun, AClickWithNoDialogOpenChangesNothingButEnablesUndoAndKeep) {
 TEST(ArmAndRun, StatusWordAtThePressThenTheMessageOrValueWrong) {
     Editor editor(Ramp());
     EditorDriver& driver = editor.driver;
-    driver.OpenDialog(kWacksKind);
-    driver.TypeIntoDialog(kWacksKind, kWacksValueId, "0");
+    driver.OpenDialog(DialogKind::Wacks);
+    driver.TypeIntoDialog(DialogKind::Wacks, kWacksValueId, "0");
     vPoint p = driver.OnScreen(4, 4);
     driver.Platform().QueuePress(p.x, p.y);
     editor.session.Pump();
@@ -95,7 +95,7 @@ TEST(ArmAndRun, StatusWordAtThePressThenTheMessageOrValueWrong) {
     EXPECT_EQ(driver.Message(), "Value Wrong!!");
     EXPECT_EQ(editor.Values(), Ramp());
 
-    driver.TypeIntoDialog(kWacksKind, kWacksValueId, "30");
+    driver.TypeIntoDialog(DialogKind::Wacks, kWacksValueId, "30");
     driver.ClickField(4, 4);
     EXPECT_EQ(driver.Message(), "Cuting DONE");
     EXPECT_EQ(editor.Values()[0][19], 0);
@@ -105,9 +105,9 @@ TEST(ArmAndRun, StatusWordAtThePressThenTheMessageOrValueWrong) {
 TEST(UndoAndKeep, UndoReturnsToTheLastCommitAcrossSeveralOperations) {
     Editor editor(Ramp());
     EditorDriver& driver = editor.driver;
-    driver.OpenDialog(kWacksKind);
-    driver.ClickDialog(kWacksKind, kWacksIncId);
-    driver.TypeIntoDialog(kWacksKind, kWacksValueId, "5");
+    driver.OpenDialog(DialogKind::Wacks);
+    driver.ClickDialog(DialogKind::Wacks, kWacksIncId);
+    driver.TypeIntoDialog(DialogKind::Wacks, kWacksValueId, "5");
     for (int i = 0; i < 3; ++i) driver.ClickField(10, 10);
     EXPECT_EQ(editor.Values(), Added(Ramp(), 15));
     editor.driver.ClickBar(cmdUndo);
@@ -126,9 +126,9 @@ TEST(AreaRule, InsideOutsideBeyondTheFieldAndTilesAlwaysWhole) {
     Editor editor(Ramp());
     EditorDriver& driver = editor.driver;
     driver.ChoosePolygon({{0, 0}, {20, 0}, {20, 20}, {0, 20}});
-    driver.OpenDialog(kWacksKind);
-    driver.ClickDialog(kWacksKind, kWacksFillId);
-    driver.TypeIntoDialog(kWacksKind, kWacksValueId, "0");
+    driver.OpenDialog(DialogKind::Wacks);
+    driver.ClickDialog(DialogKind::Wacks, kWacksFillId);
+    driver.TypeIntoDialog(DialogKind::Wacks, kWacksValueId, "0");
 
     driver.ClickField(5, 5);
     Heights inside = editor.Values();
@@ -137,14 +137,14 @@ TEST(AreaRule, InsideOutsideBeyondTheFieldAndTilesAlwaysWhole) {
     EXPECT_EQ(inside[5][30], 40);
 
     // Right of the field: the whole field, and the polygon stays chosen.
-    driver.TypeIntoDialog(kWacksKind, kWacksValueId, "7");
+    driver.TypeIntoDialog(DialogKind::Wacks, kWacksValueId, "7");
     driver.ClickField(45, 5);
     EXPECT_EQ(editor.Values(), Heights(40, std::vector<int>(40, 7)));
 
     driver.ClickBar(cmdUndo);
     driver.ChoosePolygon({{0, 0}, {20, 0}, {20, 20}, {0, 20}});
-    driver.OpenDialog(kTilesKind);
-    driver.ClickDialog(kTilesKind, kTileFlipLeftRightId);
+    driver.OpenDialog(DialogKind::Tiles);
+    driver.ClickDialog(DialogKind::Tiles, kTileFlipLeftRightId);
     driver.ClickField(5, 5);
     Heights flipped = editor.Values();
     EXPECT_EQ(flipped[30][0], 49);

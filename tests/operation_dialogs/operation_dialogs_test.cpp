@@ -10,7 +10,7 @@
 #include "operation_dialogs/smo_dialog.h"
 #include "operation_dialogs/tile_dialog.h"
 #include "operation_dialogs/warp_dialog.h"
-#include "ops/drivers.h"
+#include "ops/operation_table.h"
 #include "ops/operation_table.h"
 
 namespace {
@@ -31,52 +31,51 @@ void Placement(vDialog& dialog, int& left, int& top) {
 TEST(OperationTable, EveryToggleArmsItsOwnOperationAndEveryOperationIsArmed) {
     DialogsSession session;
     KnollOperationDialogs& dialogs = *session.dialogs;
-    const std::pair<int, std::vector<int>> toggles[] = {
-        {kRoughKind, {kRoughUpId}},
-        {kSmoothKind, {kSmoothSpinnerId}},
-        {kWacksKind, {kWacksCutId, kWacksClipId, kWacksIncId, kWacksDecId, kWacksInverseId, kWacksFillId}},
-        {kTilesKind, {kTileLeftToRightId, kTileRightToLeftId, kTileTopToBottomId, kTileBottomToTopId,
+    const std::pair<DialogKind, std::vector<int>> toggles[] = {
+        {DialogKind::Rough, {kRoughUpId}},
+        {DialogKind::Smooth, {kSmoothSpinnerId}},
+        {DialogKind::Wacks, {kWacksCutId, kWacksClipId, kWacksIncId, kWacksDecId, kWacksInverseId, kWacksFillId}},
+        {DialogKind::Tiles, {kTileLeftToRightId, kTileRightToLeftId, kTileTopToBottomId, kTileBottomToTopId,
                       kTileFlipLeftRightId, kTileFlipTopBottomId}},
     };
-    std::set<int> armed;
+    std::set<Operation> armed;
     for (const auto& [kind, ids] : toggles) {
         dialogs.CloseOpenDialog();
         session.Present(kind);
         for (int id : ids) {
             session.Click(dialogs.Dialog(kind), id);
             std::string word = dialogs.ArmOperation();
-            EXPECT_EQ(word, OperationFor(dialogs.ArmedOperation()).statusWord);
-            EXPECT_TRUE(armed.insert(dialogs.ArmedOperation()).second) << "toggle " << id << " arms a code twice";
+            const OperationRecord* record = FindOperation(dialogs.ArmedOperation());
+            ASSERT_NE(record, nullptr) << "toggle " << id;
+            EXPECT_EQ(word, record->statusWord);
+            EXPECT_EQ(record->dialog, kind);
+            EXPECT_TRUE(armed.insert(record->operation).second) << "toggle " << id << " arms an operation twice";
         }
     }
-    EXPECT_EQ(armed.size(), std::size(kOperationTable) - 1);
-    for (int code = 0; code < int(std::size(kOperationTable)); ++code) {
-        EXPECT_EQ(kOperationTable[code].code, code);
-        EXPECT_EQ(code == kOperationNone, armed.count(code) == 0) << code;
-    }
+    EXPECT_EQ(armed.size(), Operations().size());
 }
 
 TEST(WacksDialog, ExitRevertsTheKindButKeepsTheValueWhileSwitchingDialogsKeepsBoth) {
     DialogsSession session;
     WarpDialog& wacks = session.dialogs->Wacks();
-    session.Present(kWacksKind);
+    session.Present(DialogKind::Wacks);
     session.Click(wacks, kWacksIncId);
     session.Type(wacks, kWacksValueId, "50");
-    EXPECT_EQ(wacks.Kind(), kWacksInc);
+    EXPECT_EQ(wacks.ArmedOperation(), Operation::Inc);
     session.Click(wacks, vCancelId);
     EXPECT_FALSE(wacks.IsShown());
-    EXPECT_EQ(wacks.Kind(), kWacksCut);
+    EXPECT_EQ(wacks.ArmedOperation(), Operation::Cut);
     EXPECT_EQ(wacks.QueryValue(kWacksCutId), 1);
     EXPECT_EQ(wacks.QueryValue(kWacksIncId), 0);
 
-    session.Present(kWacksKind);
+    session.Present(DialogKind::Wacks);
     EXPECT_EQ(EntryText(wacks, kWacksValueId), "50");
     session.Click(wacks, kWacksIncId);
     session.dialogs->CloseOpenDialog();
-    session.Present(kRoughKind);
+    session.Present(DialogKind::Rough);
     session.dialogs->CloseOpenDialog();
-    session.Present(kWacksKind);
-    EXPECT_EQ(wacks.Kind(), kWacksInc);
+    session.Present(DialogKind::Wacks);
+    EXPECT_EQ(wacks.ArmedOperation(), Operation::Inc);
     EXPECT_EQ(wacks.QueryValue(kWacksIncId), 1);
     EXPECT_EQ(wacks.QueryValue(kWacksCutId), 0);
 }
@@ -84,14 +83,14 @@ TEST(WacksDialog, ExitRevertsTheKindButKeepsTheValueWhileSwitchingDialogsKeepsBo
 TEST(RoughDialog, PressingTheChosenModeKeepsItAndExitReturnsToMiddle) {
     DialogsSession session;
     RoughDialog& rough = session.dialogs->Rough();
-    session.Present(kRoughKind);
+    session.Present(DialogKind::Rough);
     session.Click(rough, kRoughDownId);
     session.Click(rough, kRoughDownId);
-    EXPECT_EQ(rough.Mode(), 3);
+    EXPECT_EQ(rough.Mode(), RoughMode::Down);
     EXPECT_EQ(rough.QueryValue(kRoughDownId), 1);
     EXPECT_EQ(rough.QueryValue(kRoughMiddleId), 0);
     session.Click(rough, vCancelId);
-    EXPECT_EQ(rough.Mode(), 2);
+    EXPECT_EQ(rough.Mode(), RoughMode::Middle);
     EXPECT_EQ(rough.QueryValue(kRoughMiddleId), 1);
     EXPECT_EQ(rough.QueryValue(kRoughDownId), 0);
 }
@@ -99,7 +98,7 @@ TEST(RoughDialog, PressingTheChosenModeKeepsItAndExitReturnsToMiddle) {
 TEST(OperationDialogs, OneSharedPlaceMovesWithTheLastDialogClosed) {
     DialogsSession session;
     int left = 0, top = 0;
-    session.Present(kRoughKind);
+    session.Present(DialogKind::Rough);
     Placement(session.dialogs->Rough(), left, top);
     EXPECT_EQ(left, 480);
     EXPECT_EQ(top, 0);
@@ -111,7 +110,7 @@ TEST(OperationDialogs, OneSharedPlaceMovesWithTheLastDialogClosed) {
     EXPECT_EQ(session.dialogs->Place().left, 380);
     EXPECT_EQ(session.dialogs->Place().top, 100);
 
-    session.Present(kTilesKind);
+    session.Present(DialogKind::Tiles);
     Placement(session.dialogs->Tiles(), left, top);
     EXPECT_EQ(left, 380);
     EXPECT_EQ(top, 100);
@@ -121,7 +120,7 @@ TEST(OperationDialogs, OneSharedPlaceMovesWithTheLastDialogClosed) {
 TEST(SmoDialog, SpinnerGivesRadiiOneToTenAndSurvivesExit) {
     DialogsSession session;
     SmoDialog& smooth = session.dialogs->Smooth();
-    session.Present(kSmoothKind);
+    session.Present(DialogKind::Smooth);
     vRect r = smooth.FindControl(kSmoothSpinnerId)->PixelRect();
     vRect view = smooth.View().Bounds();
     int arrowX = view.x + vDialogView::ClientLeft() + r.x + r.w - 2;
@@ -140,7 +139,7 @@ TEST(SmoDialog, SpinnerGivesRadiiOneToTenAndSurvivesExit) {
     clickArrow(downY, 2);
     EXPECT_EQ(smooth.Radius(), 8);
     session.Click(smooth, vCancelId);
-    session.Present(kSmoothKind);
+    session.Present(DialogKind::Smooth);
     EXPECT_EQ(smooth.Radius(), 8);
     EXPECT_EQ(smooth.QueryValue(kSmoothSpinnerId), 17);
     clickArrow(downY, 12);
@@ -151,13 +150,13 @@ TEST(SmoDialog, SpinnerGivesRadiiOneToTenAndSurvivesExit) {
 TEST(RoughDialog, OperationsReadElevenCharactersOfTheOpenEntryAndSevenSurviveClosing) {
     DialogsSession session;
     RoughDialog& rough = session.dialogs->Rough();
-    session.Present(kRoughKind);
+    session.Present(DialogKind::Rough);
     EXPECT_EQ(rough.LiveValueText(), "16");
     session.Type(rough, kRoughValueId, "1234567890123");
     EXPECT_EQ(rough.LiveValueText(), "12345678901");
     session.dialogs->CloseOpenDialog();
     EXPECT_EQ(rough.SavedValueText(), "1234567");
-    session.Present(kRoughKind);
+    session.Present(DialogKind::Rough);
     EXPECT_EQ(EntryText(rough, kRoughValueId), "1234567");
 }
 
@@ -165,18 +164,18 @@ TEST(ArmOperation, TheLastOpenDialogInOrderWinsAndAClosedOneArmsNothing) {
     DialogsSession session;
     KnollOperationDialogs& dialogs = *session.dialogs;
     EXPECT_EQ(dialogs.ArmOperation(), "");
-    session.Present(kRoughKind);
+    session.Present(DialogKind::Rough);
     EXPECT_EQ(dialogs.ArmOperation(), "ROUGHING ");
-    session.Present(kWacksKind);
+    session.Present(DialogKind::Wacks);
     session.Click(dialogs.Wacks(), kWacksFillId);
     EXPECT_EQ(dialogs.ArmOperation(), "Flantening");
-    EXPECT_EQ(dialogs.ArmedOperation(), 14);
-    session.Present(kTilesKind);
+    EXPECT_EQ(dialogs.ArmedOperation(), Operation::Fill);
+    session.Present(DialogKind::Tiles);
     session.Click(dialogs.Tiles(), kTileFlipTopBottomId);
     EXPECT_EQ(dialogs.ArmOperation(), "Flipping");
-    EXPECT_EQ(dialogs.ArmedOperation(), 13);
-    session.Present(kSmoothKind);
-    EXPECT_EQ(dialogs.ArmedOperation(), 13) << "arming happens at the press, not at showing";
+    EXPECT_EQ(dialogs.ArmedOperation(), Operation::FlipUD);
+    session.Present(DialogKind::Smooth);
+    EXPECT_EQ(dialogs.ArmedOperation(), Operation::FlipUD) << "arming happens at the press, not at showing";
 
     // Closing goes Tiles, Wacks, Smooth, Rough, one dialog a time.
     dialogs.CloseOpenDialog();
@@ -186,7 +185,7 @@ TEST(ArmOperation, TheLastOpenDialogInOrderWinsAndAClosedOneArmsNothing) {
     dialogs.CloseOpenDialog();
     dialogs.CloseOpenDialog();
     EXPECT_EQ(dialogs.ArmOperation(), "");
-    EXPECT_FALSE(dialogs.IsShown(kRoughKind));
+    EXPECT_FALSE(dialogs.IsShown(DialogKind::Rough));
 }
 
 TEST(RunArmedOperation, DriversTakeTheDialogsStateAndWrongValuesChangeNothing) {
@@ -198,7 +197,7 @@ TEST(RunArmedOperation, DriversTakeTheDialogsStateAndWrongValuesChangeNothing) {
 
     EXPECT_FALSE(dialogs.RunArmedOperation(field, 0, 1).ran) << "nothing armed";
 
-    session.Present(kWacksKind);
+    session.Present(DialogKind::Wacks);
     session.Click(dialogs.Wacks(), kWacksDecId);
     session.Type(dialogs.Wacks(), kWacksValueId, " -5");
     dialogs.ArmOperation();
@@ -225,7 +224,7 @@ TEST(RunArmedOperation, TilesWorkOnTheWholeFieldWhateverTheArea) {
     HeightField field;
     SetField(field, kEightBitField, {{1, 2, 3, 4}, {5, 6, 7, 8}});
     SetMask(field, {{1, 0, 0, 0}, {1, 0, 0, 0}});
-    session.Present(kTilesKind);
+    session.Present(DialogKind::Tiles);
     session.Click(dialogs.Tiles(), kTileRightToLeftId);
     EXPECT_EQ(dialogs.ArmOperation(), "Mirrow RL");
     EXPECT_EQ(dialogs.RunArmedOperation(field, 1, 1).message, "Mirrow DONE");
@@ -242,12 +241,12 @@ TEST(RunArmedOperation, RoughUsesTheModeAndTheFixedSeed) {
     HeightField viaDialog, direct;
     SetField(viaDialog, kEightBitField, {{100, 100, 100}, {100, 100, 100}});
     SetField(direct, kEightBitField, {{100, 100, 100}, {100, 100, 100}});
-    session.Present(kRoughKind);
+    session.Present(DialogKind::Rough);
     session.Click(dialogs.Rough(), kRoughUpId);
     session.Type(dialogs.Rough(), kRoughValueId, "40");
     dialogs.ArmOperation();
     EXPECT_EQ(dialogs.RunArmedOperation(viaDialog, 0, 1).message, "Roughing DONE");
-    RunRough(direct, 0, 1, "40", 1);
+    RunOperation(Operation::Rough, direct, {.valueText = "40", .roughMode = RoughMode::Up, .seed = 1});
     EXPECT_EQ(ReadValues(viaDialog), ReadValues(direct));
     EXPECT_NE(ReadValues(viaDialog), (Heights{{100, 100, 100}, {100, 100, 100}}));
 }

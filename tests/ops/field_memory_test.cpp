@@ -7,7 +7,8 @@
 #include "core/field_file.h"
 #include "core/render_palette.h"
 #include "field_builder.h"
-#include "ops/drivers.h"
+#include "ops/conversion.h"
+#include "ops/operation_table.h"
 #include "ops/row_traversal.h"
 #include "ops/selection.h"
 #include "ops/tile_operations.h"
@@ -175,14 +176,15 @@ TEST(FieldMemory, AnEditWithoutMemoryForTheUndoCopyChangesNothingAndUndoStillWor
     const auto committed = ReadPixels(field);
     {
         AddressSpaceLimit limit(std::size_t(4) << 20);
-        for (DriverReport report : {RunInc(field, kAreaWhole, "1"), RunMirror(field, kMirrorTopToBottom)}) {
+        for (DriverReport report : {RunOperation(Operation::Inc, field, {.valueText = "1"}),
+                                    RunOperation(Operation::MirrorUD, field, {})}) {
             EXPECT_FALSE(report.ran);
             EXPECT_TRUE(report.outOfMemory);
             EXPECT_EQ(report.message, NoMemoryMessage(kSide, kSide));
         }
     }
     EXPECT_EQ(ReadPixels(field), committed);
-    EXPECT_TRUE(RunMirror(field, kMirrorTopToBottom).ran);
+    EXPECT_TRUE(RunOperation(Operation::MirrorUD, field, {}).ran);
     EXPECT_EQ(field.FieldValue(0, kSide - 1), 5);
     field.RestoreField();
     EXPECT_EQ(ReadPixels(field), committed);

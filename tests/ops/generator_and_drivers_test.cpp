@@ -3,7 +3,8 @@
 #include <vector>
 
 #include "field_builder.h"
-#include "ops/drivers.h"
+#include "ops/conversion.h"
+#include "ops/operation_table.h"
 #include "ops/random_generator.h"
 #include "ops/row_traversal.h"
 #include "ops/value_text.h"
@@ -53,48 +54,54 @@ TEST(ValueText, TakesOnlyTheFirstElevenCharacters) {
     EXPECT_EQ(ReadValueText("2147483648"), 2147483647);
 }
 
-TEST(Drivers, RefuseValuesBelowTheirLimitAndChangeNothing) {
+namespace {
+
+DriverReport RunOn(HeightField& field, Operation operation, const char* text = "") {
+    return RunOperation(operation, field, {.valueText = text, .seed = 1});
+}
+
+}  // namespace
+
+TEST(Drivers, RefuseValuesBelowTheirLeastAndChangeNothing) {
     HeightField field;
     SetField(field, kEightBitField, {{5, 6}});
-    for (auto run : {RunCut, RunClip, RunInc, RunDec}) {
+    for (Operation operation : {Operation::Rough, Operation::Cut, Operation::Clip, Operation::Inc, Operation::Dec}) {
         for (const char* text : {"0", "", "abc", " -5"}) {
-            DriverReport report = run(field, kAreaWhole, text);
+            DriverReport report = RunOn(field, operation, text);
             EXPECT_FALSE(report.ran);
             EXPECT_EQ(report.message, "Value Wrong!!");
         }
     }
-    DriverReport fill = RunFill(field, kAreaWhole, "-1");
-    EXPECT_EQ(fill.message, "Value Wrong!!");
-    DriverReport rough = RunRough(field, kAreaWhole, 2, "0", 1);
-    EXPECT_EQ(rough.message, "Value Wrong!!");
+    EXPECT_EQ(RunOn(field, Operation::Fill, "-1").message, "Value Wrong!!");
     EXPECT_EQ(ReadValues(field), (Heights{{5, 6}}));
+    EXPECT_FALSE(RunOn(field, Operation::None).ran);
 }
 
 TEST(Drivers, FillTakesZeroAndAnEmptyText) {
     HeightField field;
     SetField(field, kEightBitField, {{5, 6}});
-    EXPECT_EQ(RunFill(field, kAreaWhole, "").message, "Flating DONE");
+    EXPECT_EQ(RunOn(field, Operation::Fill).message, "Flating DONE");
     EXPECT_EQ(ReadValues(field), (Heights{{0, 0}}));
 }
 
 TEST(Drivers, ReportTheirOwnCompletionMessages) {
     HeightField field;
     SetField(field, kSixteenBitField, {{100, 200}, {300, 400}});
-    EXPECT_EQ(RunRough(field, kAreaWhole, 1, "16", 1).message, "Roughing DONE");
-    EXPECT_EQ(RunSmooth(field, kAreaWhole, 1).message, "Smoothing DONE");
-    EXPECT_EQ(RunCut(field, kAreaWhole, "1").message, "Cuting DONE");
-    EXPECT_EQ(RunClip(field, kAreaWhole, "1000").message, "CLiping DONE");
-    EXPECT_EQ(RunInc(field, kAreaWhole, "1").message, "Incresing DONE");
-    EXPECT_EQ(RunDec(field, kAreaWhole, "1").message, "Decresing DONE");
-    EXPECT_EQ(RunInverse(field, kAreaWhole).message, "Inversing DONE");
-    EXPECT_EQ(RunMirror(field, 3).message, "Mirrow DONE");
-    EXPECT_EQ(RunFlip(field, 1).message, "Flip DONE");
+    EXPECT_EQ(RunOn(field, Operation::Rough, "16").message, "Roughing DONE");
+    EXPECT_EQ(RunOn(field, Operation::Smooth).message, "Smoothing DONE");
+    EXPECT_EQ(RunOn(field, Operation::Cut, "1").message, "Cuting DONE");
+    EXPECT_EQ(RunOn(field, Operation::Clip, "1000").message, "CLiping DONE");
+    EXPECT_EQ(RunOn(field, Operation::Inc, "1").message, "Incresing DONE");
+    EXPECT_EQ(RunOn(field, Operation::Dec, "1").message, "Decresing DONE");
+    EXPECT_EQ(RunOn(field, Operation::Inverse).message, "Inversing DONE");
+    EXPECT_EQ(RunOn(field, Operation::MirrorUD).message, "Mirrow DONE");
+    EXPECT_EQ(RunOn(field, Operation::FlipUD).message, "Flip DONE");
 }
 
 TEST(Drivers, DecSubtractsTheValue) {
     HeightField field;
     SetField(field, kSixteenBitField, {{3, 100}});
-    RunDec(field, kAreaWhole, "10");
+    RunOn(field, Operation::Dec, "10");
     EXPECT_EQ(ReadValues(field), (Heights{{0, 90}}));
 }
 
@@ -114,14 +121,14 @@ TEST(Drivers, ConversionsSetTheKindAndCommit) {
 TEST(UndoAndKeep, UndoReturnsToTheLastCommitOverSeveralOperations) {
     HeightField field;
     SetField(field, kSixteenBitField, {{10, 20}});
-    RunInc(field, kAreaWhole, "5");
-    RunInverse(field, kAreaWhole);
-    RunSmooth(field, kAreaWhole, 1);
+    RunOn(field, Operation::Inc, "5");
+    RunOn(field, Operation::Inverse);
+    RunOn(field, Operation::Smooth);
     field.RestoreField();
     EXPECT_EQ(ReadValues(field), (Heights{{10, 20}}));
-    RunInc(field, kAreaWhole, "5");
+    RunOn(field, Operation::Inc, "5");
     field.SnapshotField();
-    RunFill(field, kAreaWhole, "7");
+    RunOn(field, Operation::Fill, "7");
     field.RestoreField();
     EXPECT_EQ(ReadValues(field), (Heights{{15, 25}}));
 }

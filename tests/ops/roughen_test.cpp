@@ -31,7 +31,7 @@ int64_t Clamp(int64_t z, int64_t top) { return z > top ? top : z < 0 ? 0 : z; }
 TEST(Roughen, UpDrawsTwoNumbersPerPositionAndRaisesByAtMostValuePlusOne) {
     HeightField field;
     SetField(field, kEightBitField, {{0, 0, 0, 0}, {0, 0, 0, 0}});
-    Roughen(field, kRoughUp, 1, 77);
+    Roughen(field, RoughMode::Up, 1, 77);
     RandomGenerator generator = StartedGenerator(77);
     for (int y = 0; y < 2; ++y) {
         for (int x = 0; x < 4; ++x) {
@@ -48,7 +48,7 @@ TEST(Roughen, MiddleMatchesTheExtendedPrecisionRuleForAnyValue) {
     rows[0][0] = -1;
     for (int32_t value : {1, 7, 1000, 65535, 1 << 29, 2147483647}) {
         SetField(field, kSixteenBitField, rows);
-        Roughen(field, kRoughMiddle, value, 12345);
+        Roughen(field, RoughMode::Middle, value, 12345);
         RandomGenerator generator = StartedGenerator(12345);
         for (int x = 0; x < 400; ++x) {
             int64_t expected = Clamp(MiddleByDefinition(rows[0][size_t(x)], value, generator.Next()), 65535);
@@ -60,9 +60,9 @@ TEST(Roughen, MiddleMatchesTheExtendedPrecisionRuleForAnyValue) {
 TEST(Roughen, DownClampsAtZeroAndUpAtTheTop) {
     HeightField field;
     SetField(field, kEightBitField, {{255, 255, 255, 255, 255, 255}});
-    Roughen(field, kRoughUp, 100, 3);
+    Roughen(field, RoughMode::Up, 100, 3);
     EXPECT_EQ(ReadValues(field), (Heights{{255, 255, 255, 255, 255, 255}}));
-    Roughen(field, kRoughDown, 100000, 3);
+    Roughen(field, RoughMode::Down, 100000, 3);
     RandomGenerator generator = StartedGenerator(3);
     for (int x = 0; x < 6; ++x) {
         generator.Next();
@@ -75,7 +75,7 @@ TEST(Roughen, ProductsWrapAtThirtyTwoBits) {
     HeightField field;
     SetField(field, kSixteenBitField, {{0, 0, 0, 0, 0, 0, 0, 0}});
     const int32_t value = 2000000000;
-    Roughen(field, kRoughUp, value, 9);
+    Roughen(field, RoughMode::Up, value, 9);
     RandomGenerator generator = StartedGenerator(9);
     for (int x = 0; x < 8; ++x) {
         generator.Next();
@@ -89,7 +89,7 @@ TEST(Roughen, RefreshesAfterEachRowInAnEightBitFieldAndDrawsRowsInASixteenBitOne
     HeightField narrow;
     SetField(narrow, kEightBitField, {{1}, {2}, {3}});
     narrow.SetPainter(&painter);
-    Roughen(narrow, kRoughMiddle, 4, 1);
+    Roughen(narrow, RoughMode::Middle, 4, 1);
     EXPECT_TRUE(painter.rows.empty());
     EXPECT_EQ(painter.refreshes, 3);
 
@@ -97,7 +97,7 @@ TEST(Roughen, RefreshesAfterEachRowInAnEightBitFieldAndDrawsRowsInASixteenBitOne
     HeightField wide;
     SetField(wide, kSixteenBitField, {{1}, {2}, {3}});
     wide.SetPainter(&widePainter);
-    Roughen(wide, kRoughMiddle, 4, 1);
+    Roughen(wide, RoughMode::Middle, 4, 1);
     EXPECT_EQ(widePainter.rows, (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(widePainter.refreshes, 0);
 }
@@ -107,7 +107,7 @@ TEST(RoughenArea, DrawsNumbersOnlyForTargetsAndLeavesTheRestUntouched) {
     HeightField field;
     SetPixels(field, kSixteenBitField, {{stray, stray, stray}, {stray, stray, stray}});
     SetMask(field, {{1, 0, 1}, {0, 1, 0}});
-    RoughenArea(field, kAreaInside, kRoughUp, 50, 21);
+    RoughenArea(field, kAreaInside, RoughMode::Up, 50, 21);
     RandomGenerator generator = StartedGenerator(21);
     const int inside[2][3] = {{1, 0, 1}, {0, 1, 0}};
     for (int y = 0; y < 2; ++y) {
@@ -125,7 +125,7 @@ TEST(RoughenArea, MiddleLowersByValueOrKeeps) {
     HeightField field;
     Heights rows(4, std::vector<int>(50, 100));
     SetField(field, kEightBitField, rows);
-    RoughenArea(field, kAreaOutside, kRoughMiddle, 10, 5);
+    RoughenArea(field, kAreaOutside, RoughMode::Middle, 10, 5);
     RandomGenerator generator = StartedGenerator(5);
     for (int y = 0; y < 4; ++y) {
         for (int x = 0; x < 50; ++x) {
@@ -140,7 +140,7 @@ TEST(RoughenArea, GivesNoValueARealValueAndRefreshesOnceInASixteenBitField) {
     HeightField field;
     SetField(field, kSixteenBitField, {{-1, -1}, {-1, -1}});
     field.SetPainter(&painter);
-    RoughenArea(field, kAreaOutside, kRoughDown, 1, 8);
+    RoughenArea(field, kAreaOutside, RoughMode::Down, 1, 8);
     for (const auto& row : ReadValues(field)) {
         for (int value : row) EXPECT_EQ(value, 0);
     }
@@ -152,7 +152,7 @@ namespace {
 
 // Position by position, one draw at a time, as the rules read.
 Heights RoughenByDefinition(const Heights& rows, const std::vector<std::vector<int>>& inside, int kind,
-                            int area, int mode, int32_t value, uint32_t seed) {
+                            int area, RoughMode mode, int32_t value, uint32_t seed) {
     const int64_t top = kind == kSixteenBitField ? 65535 : 255;
     RandomGenerator generator = StartedGenerator(seed);
     Heights out = rows;
@@ -161,12 +161,12 @@ Heights RoughenByDefinition(const Heights& rows, const std::vector<std::vector<i
             if (area != kAreaWhole && inside[y][x] != (area == kAreaInside)) continue;
             int64_t z = rows[y][x];
             int r = generator.Next();
-            if (area == kAreaWhole && mode != kRoughMiddle) r = generator.Next();
+            if (area == kAreaWhole && mode != RoughMode::Middle) r = generator.Next();
             const uint32_t span = area == kAreaWhole ? uint32_t(value) + 1u : uint32_t(value);
             const int64_t scaled = int64_t(uint32_t(r) * span / 32767u);
-            if (mode == kRoughUp) z += scaled;
-            if (mode == kRoughDown) z -= scaled;
-            if (mode == kRoughMiddle) z = area == kAreaWhole ? MiddleByDefinition(z, value, r) : z + (2 * r / 32767) * value - value;
+            if (mode == RoughMode::Up) z += scaled;
+            if (mode == RoughMode::Down) z -= scaled;
+            if (mode == RoughMode::Middle) z = area == kAreaWhole ? MiddleByDefinition(z, value, r) : z + (2 * r / 32767) * value - value;
             // An 8-bit value reads back as the blue byte of its palette entry.
             const int kept = int(Clamp(z, top));
             out[y][x] = kind == kEightBitField ? DefaultPalette()[size_t(kept)].B() : kept;
@@ -193,7 +193,7 @@ TEST(Roughen, WholeAndAreaRunsMatchTheRuleForEveryKindModeAndSize) {
         for (auto& row : start) {
             for (int& z : row) z = kind == kEightBitField && z > 255 ? z % 256 : z;
         }
-        for (int mode : {kRoughUp, kRoughMiddle, kRoughDown}) {
+        for (RoughMode mode : {RoughMode::Up, RoughMode::Middle, RoughMode::Down}) {
             for (int32_t value : {3, 300, 70000, 2147483647}) {
                 for (int area : {kAreaWhole, kAreaInside, kAreaOutside}) {
                     HeightField field;
@@ -206,7 +206,7 @@ TEST(Roughen, WholeAndAreaRunsMatchTheRuleForEveryKindModeAndSize) {
                         RoughenArea(field, area, mode, value, 4242);
                     }
                     ASSERT_EQ(ReadValues(field), RoughenByDefinition(before, inside, kind, area, mode, value, 4242))
-                        << "kind " << kind << " mode " << mode << " value " << value << " area " << area;
+                        << "kind " << kind << " mode " << int(mode) << " value " << value << " area " << area;
                 }
             }
         }

@@ -6,7 +6,7 @@
 TEST(Mirror, CopiesTheLeftHalfReversedAndLeavesTheMiddleColumn) {
     HeightField field;
     SetField(field, kEightBitField, {{1, 2, 3, 4, 5}, {6, 7, 8, 9, -1}});
-    Mirror(field, kMirrorLeftToRight);
+    Mirror(field, MirrorDirection::LeftToRight);
     EXPECT_EQ(ReadValues(field), (Heights{{1, 2, 3, 2, 1}, {6, 7, 8, 7, 6}}));
 }
 
@@ -14,28 +14,28 @@ TEST(Mirror, EachDirectionCopiesItsOwnHalf) {
     const Heights start{{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}};
     HeightField field;
     SetField(field, kSixteenBitField, start);
-    Mirror(field, kMirrorRightToLeft);
+    Mirror(field, MirrorDirection::RightToLeft);
     EXPECT_EQ(ReadValues(field), (Heights{{4, 3, 3, 4}, {8, 7, 7, 8}, {12, 11, 11, 12}}));
     SetField(field, kSixteenBitField, start);
-    Mirror(field, kMirrorTopToBottom);
+    Mirror(field, MirrorDirection::TopToBottom);
     EXPECT_EQ(ReadValues(field), (Heights{{1, 2, 3, 4}, {5, 6, 7, 8}, {1, 2, 3, 4}}));
     SetField(field, kSixteenBitField, start);
-    Mirror(field, kMirrorBottomToTop);
+    Mirror(field, MirrorDirection::BottomToTop);
     EXPECT_EQ(ReadValues(field), (Heights{{9, 10, 11, 12}, {5, 6, 7, 8}, {9, 10, 11, 12}}));
 }
 
 TEST(Mirror, CarriesNoValueAcross) {
     HeightField field;
     SetField(field, kSixteenBitField, {{-1, 4}});
-    Mirror(field, kMirrorLeftToRight);
+    Mirror(field, MirrorDirection::LeftToRight);
     EXPECT_EQ(ReadValues(field), (Heights{{-1, -1}}));
 }
 
 TEST(Mirror, ThenTheOppositeMirrorChangesNothingMore) {
     HeightField field;
     SetField(field, kEightBitField, {{1, 2, 3, 4, 5, 6}});
-    Mirror(field, kMirrorLeftToRight);
-    Mirror(field, kMirrorRightToLeft);
+    Mirror(field, MirrorDirection::LeftToRight);
+    Mirror(field, MirrorDirection::RightToLeft);
     EXPECT_EQ(ReadValues(field), (Heights{{1, 2, 3, 3, 2, 1}}));
 }
 
@@ -44,8 +44,8 @@ TEST(TileOperations, DoNothingAcrossASingleColumnOrRow) {
     HeightField field;
     SetField(field, kEightBitField, {{1}, {2}, {3}});
     field.SetPainter(&painter);
-    Mirror(field, kMirrorLeftToRight);
-    Flip(field, kFlipLeftRight);
+    Mirror(field, MirrorDirection::LeftToRight);
+    Flip(field, FlipDirection::LeftRight);
     EXPECT_EQ(ReadValues(field), (Heights{{1}, {2}, {3}}));
     EXPECT_TRUE(painter.points.empty());
 }
@@ -54,11 +54,11 @@ TEST(Flip, ExchangesTheHalvesAndIsItsOwnInverse) {
     const Heights start{{1, 2, 3}, {4, 5, -1}};
     HeightField field;
     SetField(field, kEightBitField, start);
-    Flip(field, kFlipLeftRight);
+    Flip(field, FlipDirection::LeftRight);
     EXPECT_EQ(ReadValues(field), (Heights{{3, 2, 1}, {-1, 5, 4}}));
-    Flip(field, kFlipLeftRight);
+    Flip(field, FlipDirection::LeftRight);
     EXPECT_EQ(ReadValues(field), start);
-    Flip(field, kFlipTopBottom);
+    Flip(field, FlipDirection::TopBottom);
     EXPECT_EQ(ReadValues(field), (Heights{{4, 5, -1}, {1, 2, 3}}));
 }
 
@@ -67,7 +67,7 @@ TEST(Flip, DrawsEveryWrittenPositionAsAPointColumnByColumn) {
     HeightField field;
     SetField(field, kSixteenBitField, {{1, 2, 3, 4}, {5, 6, 7, 8}});
     field.SetPainter(&painter);
-    Flip(field, kFlipLeftRight);
+    Flip(field, FlipDirection::LeftRight);
     using Points = std::vector<std::pair<int, int>>;
     EXPECT_EQ(painter.points, (Points{{3, 0}, {0, 0}, {3, 1}, {0, 1}, {2, 0}, {1, 0}, {2, 1}, {1, 1}}));
 }

@@ -19,7 +19,7 @@ TEST(CanvasLegend, DrawsAFramedStripOnEachEdgeThatScrollingAndZoomingKeepUntilTh
     const int width = f.canvas.PaneWidth(), height = f.canvas.PaneHeight();
     ASSERT_GE(height, 256);
 
-    ASSERT_EQ(f.canvas.ShowPaletteLegend(kLegendLeft), kLegendDrawn);
+    ASSERT_EQ(f.canvas.ShowPaletteLegend(LegendEdge::Left), kLegendDrawn);
     int top = height / 2 - 128;
     EXPECT_EQ(f.Shown(1, top - 4), 0u);  // frame
     EXPECT_EQ(f.Shown(3, top), kNearWhitePixel);
@@ -29,21 +29,21 @@ TEST(CanvasLegend, DrawsAFramedStripOnEachEdgeThatScrollingAndZoomingKeepUntilTh
     f.Click(200, 200);
     EXPECT_TRUE(f.ShowsTheField());
 
-    ASSERT_EQ(f.canvas.ShowPaletteLegend(kLegendRight), kLegendDrawn);
+    ASSERT_EQ(f.canvas.ShowPaletteLegend(LegendEdge::Right), kLegendDrawn);
     int column = width - 36;
     EXPECT_EQ(f.Shown(column, top - 4), 0u);
     EXPECT_EQ(f.Shown(column + 5, top + 10), Entry(245));
     EXPECT_EQ(f.Shown(column + 29, top + 10), Entry(245));
     f.Click(200, 200);
 
-    ASSERT_EQ(f.canvas.ShowPaletteLegend(kLegendUp), kLegendDrawn);
+    ASSERT_EQ(f.canvas.ShowPaletteLegend(LegendEdge::Up), kLegendDrawn);
     int left = width / 2 - 128;
     EXPECT_EQ(f.Shown(left - 4, 1), 0u);
     EXPECT_EQ(f.Shown(left, 5), Entry(0));  // index 0 at the left
     EXPECT_EQ(f.Shown(left + 255, 29), Entry(255));
     f.Click(200, 200);
 
-    ASSERT_EQ(f.canvas.ShowPaletteLegend(kLegendDown), kLegendDrawn);
+    ASSERT_EQ(f.canvas.ShowPaletteLegend(LegendEdge::Down), kLegendDrawn);
     int row = height - 36;
     // Scrolling moves the field under the legend, which stays.
     f.canvas.OnVStep(2);
@@ -63,12 +63,12 @@ TEST(CanvasLegend, TooSmallAViewDrawsNothingOnThatEdge) {
     ASSERT_LT(f.canvas.PaneHeight(), 256);
     ASSERT_GE(f.canvas.PaneWidth(), 256);
     Raster before = f.canvas.Surface();
-    EXPECT_EQ(f.canvas.ShowPaletteLegend(kLegendLeft), kLegendTooSmall);
-    EXPECT_EQ(f.canvas.ShowPaletteLegend(kLegendRight), kLegendTooSmall);
+    EXPECT_EQ(f.canvas.ShowPaletteLegend(LegendEdge::Left), kLegendTooSmall);
+    EXPECT_EQ(f.canvas.ShowPaletteLegend(LegendEdge::Right), kLegendTooSmall);
     for (int y = 0; y < before.Height(); ++y) {
         for (int x = 0; x < before.Width(); ++x) ASSERT_EQ(f.canvas.Surface().At(x, y), before.At(x, y));
     }
-    EXPECT_EQ(f.canvas.ShowPaletteLegend(kLegendUp), kLegendDrawn);
+    EXPECT_EQ(f.canvas.ShowPaletteLegend(LegendEdge::Up), kLegendDrawn);
 }
 
 TEST(CanvasPalette, ARepaintShowsOnTheCanvasKeepingValuesAndPositionsWithout) {

@@ -139,10 +139,10 @@ TEST(CanvasScale, TheReducedCopyFollowsEveryKindOfWrite) {
     AddValue(field, 0, 40);  // rows drawn one by one
     f.Pump();
     EXPECT_TRUE(ShowsTheFieldAtScale(f));
-    Mirror(field, kMirrorTopToBottom);  // positions drawn one by one
+    Mirror(field, MirrorDirection::TopToBottom);  // positions drawn one by one
     f.Pump();
     EXPECT_TRUE(ShowsTheFieldAtScale(f));
-    Roughen(field, kRoughMiddle, 30, 5);  // the whole view refreshed after each row
+    Roughen(field, RoughMode::Middle, 30, 5);  // the whole view refreshed after each row
     f.Pump();
     EXPECT_TRUE(ShowsTheFieldAtScale(f));
     f.document.field().RestoreField();

@@ -54,9 +54,9 @@ TEST(CanvasScreens, DemoFieldWithItsLegendOnEachEdge) {
     EXPECT_TRUE(f.Presents(200, 150));
     f.Keep("canvas_intro");
     const char* names[] = {"left", "right", "up", "down"};
-    for (int edge = kLegendLeft; edge <= kLegendDown; ++edge) {
+    for (LegendEdge edge : {LegendEdge::Left, LegendEdge::Right, LegendEdge::Up, LegendEdge::Down}) {
         ASSERT_EQ(f.canvas.ShowPaletteLegend(edge), kLegendDrawn);
-        f.Keep(std::string("canvas_intro_legend_") + names[edge]);
+        f.Keep(std::string("canvas_intro_legend_") + names[int(edge)]);
         f.Click(f.canvas.PaneWidth() / 2, f.canvas.PaneHeight() / 2);
         EXPECT_TRUE(f.Presents(5, f.canvas.PaneHeight() / 2));
     }

@@ -110,7 +110,7 @@ TEST(CanvasScrolling, AnOperationsRowsAppearWhereTheScrolledViewShowsThem) {
     AddValue(f.document.field(), 0, 1000);  // each row drawn as it is written, before any idle time
     EXPECT_EQ(f.document.field().FieldValue(24, 40), 1064);
     EXPECT_TRUE(f.ShowsTheField());
-    Mirror(f.document.field(), 1);  // single positions, shown by the next display frame
+    Mirror(f.document.field(), MirrorDirection::LeftToRight);  // single positions, shown by the next display frame
     f.Pump();
     EXPECT_TRUE(f.ShowsTheField());
 }

@@ -3,13 +3,12 @@
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/step.h"
-#include "ops/drivers.h"
-#include "ops/roughen.h"
+#include "ops/operation_table.h"
 #include "ops/row_traversal.h"
-#include "ops/tile_operations.h"
 #include "ops/zoom.h"
 
 namespace {
@@ -27,18 +26,13 @@ bool ParseWhole(const std::string& text, long long& value, size_t digits = 10) {
     return true;
 }
 
-// One of the words, whose position gives the code.
-std::optional<int> ParseWord(const std::string& text, const std::vector<std::string>& words) {
-    for (size_t i = 0; i < words.size(); ++i) {
-        if (text == words[i]) return int(i);
+// One of the words, each given with what it stands for.
+template <class Meaning>
+std::optional<Meaning> ParseWord(const std::string& text, const std::vector<std::pair<std::string, Meaning>>& words) {
+    for (const auto& [word, meaning] : words) {
+        if (text == word) return meaning;
     }
     return std::nullopt;
-}
-
-std::string WordList(const std::vector<std::string>& words) {
-    std::string list;
-    for (const std::string& word : words) list += (list.empty() ? "" : "|") + word;
-    return list;
 }
 
 // "X,Y X,Y X,Y ...": three or more positions.
@@ -59,18 +53,21 @@ bool ParsePolygon(const std::string& text, std::vector<vPoint>& points) {
 
 // ---- building steps ---------------------------------------------------------------
 
-StepResult FromReport(const DriverReport& report) {
+// Runs the operation on the document's area, as a click on the canvas would.
+StepResult RunOn(Session& session, Operation operation, OperationInputs inputs = {}) {
+    FieldDocument& document = session.document;
+    inputs.area = document.area();
+    inputs.seed = document.RoughenSeed();
+    DriverReport report = RunOperation(operation, document.field(), inputs);
     return report.ran ? StepResult::Done() : StepResult::Failed(report.message);
 }
 
 // The value operations take their text as the Wacks dialog's VALUE box holds it.
-Step ValueStep(std::string name, std::string summary,
-               DriverReport (*run)(HeightField&, int, std::string_view)) {
+Step ValueStep(std::string name, std::string summary, Operation operation) {
     return ArgumentStep(std::move(name), "V", std::move(summary),
-                        [run](const std::string& text, std::string&) -> std::optional<StepAction> {
-                            return [run, text](Session& session) {
-                                FieldDocument& document = session.document;
-                                return FromReport(run(document.field(), document.area(), text));
+                        [operation](const std::string& text, std::string&) -> std::optional<StepAction> {
+                            return [operation, text](Session& session) {
+                                return RunOn(session, operation, {.valueText = text});
                             };
                         });
 }
@@ -124,18 +121,20 @@ Step SelectStep() {
                         });
 }
 
-// A step whose argument is one of a few words, each giving a code to its action.
-Step WordStep(std::string name, std::string summary, std::vector<std::string> words,
-              std::function<StepResult(Session&, int)> run) {
-    std::string list = WordList(words);
+// A step whose argument is one of a few words, each giving its meaning to the action.
+template <class Meaning>
+Step WordStep(std::string name, std::string summary, std::vector<std::pair<std::string, Meaning>> words,
+              std::function<StepResult(Session&, Meaning)> run) {
+    std::string list;
+    for (const auto& [word, meaning] : words) list += (list.empty() ? "" : "|") + word;
     return ArgumentStep(std::move(name), list, std::move(summary),
                         [words, list, run](const std::string& text, std::string& error) -> std::optional<StepAction> {
-                            std::optional<int> code = ParseWord(text, words);
-                            if (!code) {
+                            std::optional<Meaning> meaning = ParseWord(text, words);
+                            if (!meaning) {
                                 error = "'" + text + "' is not one of " + list;
                                 return std::nullopt;
                             }
-                            return [run, code](Session& session) { return run(session, *code); };
+                            return [run, meaning](Session& session) { return run(session, *meaning); };
                         });
 }
 
@@ -144,16 +143,15 @@ Step RoughStep() {
         "--rough", "up|middle|down:VALUE", "add random noise of up to VALUE",
         [](const std::string& text, std::string& error) -> std::optional<StepAction> {
             size_t colon = text.find(':');
-            std::optional<int> mode = ParseWord(text.substr(0, colon), {"up", "middle", "down"});
+            std::optional<RoughMode> mode = ParseWord<RoughMode>(
+                text.substr(0, colon), {{"up", RoughMode::Up}, {"middle", RoughMode::Middle}, {"down", RoughMode::Down}});
             if (colon == std::string::npos || !mode) {
                 error = "'" + text + "' is not up:VALUE, middle:VALUE or down:VALUE";
                 return std::nullopt;
             }
             std::string value = text.substr(colon + 1);
-            int roughMode = kRoughUp + *mode;
-            return [roughMode, value](Session& session) {
-                FieldDocument& document = session.document;
-                return FromReport(RunRough(document.field(), document.area(), roughMode, value, document.RoughenSeed()));
+            return [mode, value](Session& session) {
+                return RunOn(session, Operation::Rough, {.valueText = value, .roughMode = *mode});
             };
         });
 }
@@ -176,8 +174,7 @@ Step SmoothStep() {
                                 return std::nullopt;
                             }
                             return [radius](Session& session) {
-                                FieldDocument& document = session.document;
-                                return FromReport(RunSmooth(document.field(), document.area(), radius));
+                                return RunOn(session, Operation::Smooth, {.radius = radius});
                             };
                         });
 }
@@ -208,28 +205,28 @@ StepResult ExpandStep(Session& session) {
 void RegisterEditSteps(StepRegistry& registry) {
     registry.Add(SeedStep());
     registry.Add(SelectStep());
-    registry.Add(WordStep("--area", "where the following operations work", {"whole", "inside", "outside"},
-                          [](Session& session, int area) {
-                              session.document.SetArea(area);
-                              return StepResult::Done();
-                          }));
+    registry.Add(WordStep<int>("--area", "where the following operations work",
+                               {{"whole", kAreaWhole}, {"inside", kAreaInside}, {"outside", kAreaOutside}},
+                               [](Session& session, int area) {
+                                   session.document.SetArea(area);
+                                   return StepResult::Done();
+                               }));
     registry.Add(RoughStep());
     registry.Add(SmoothStep());
-    registry.Add(ValueStep("--cut", "set heights below V to 0", RunCut));
-    registry.Add(ValueStep("--clip", "bring heights above V down to V", RunClip));
-    registry.Add(ValueStep("--inc", "add V, up to the kind's top", RunInc));
-    registry.Add(ValueStep("--dec", "subtract V, down to 0", RunDec));
-    registry.Add(ValueStep("--fill", "set every height to V", RunFill));
-    registry.Add(SimpleStep("--inverse", "turn heights upside down", [](Session& session) {
-        return FromReport(RunInverse(session.document.field(), session.document.area()));
-    }));
-    registry.Add(WordStep("--mirror", "copy one half onto the other, reversed", {"lr", "rl", "ud", "du"},
-                          [](Session& session, int direction) {
-                              return FromReport(RunMirror(session.document.field(), kMirrorLeftToRight + direction));
-                          }));
-    registry.Add(WordStep("--flip", "exchange the halves, reversed", {"lr", "ud"}, [](Session& session, int direction) {
-        return FromReport(RunFlip(session.document.field(), kFlipLeftRight + direction));
-    }));
+    registry.Add(ValueStep("--cut", "set heights below V to 0", Operation::Cut));
+    registry.Add(ValueStep("--clip", "bring heights above V down to V", Operation::Clip));
+    registry.Add(ValueStep("--inc", "add V, up to the kind's top", Operation::Inc));
+    registry.Add(ValueStep("--dec", "subtract V, down to 0", Operation::Dec));
+    registry.Add(ValueStep("--fill", "set every height to V", Operation::Fill));
+    registry.Add(SimpleStep("--inverse", "turn heights upside down",
+                            [](Session& session) { return RunOn(session, Operation::Inverse); }));
+    registry.Add(WordStep<Operation>("--mirror", "copy one half onto the other, reversed",
+                                     {{"lr", Operation::MirrorLR}, {"rl", Operation::MirrorRL},
+                                      {"ud", Operation::MirrorUD}, {"du", Operation::MirrorDU}},
+                                     [](Session& session, Operation mirror) { return RunOn(session, mirror); }));
+    registry.Add(WordStep<Operation>("--flip", "exchange the halves, reversed",
+                                     {{"lr", Operation::FlipLR}, {"ud", Operation::FlipUD}},
+                                     [](Session& session, Operation flip) { return RunOn(session, flip); }));
     registry.Add(SimpleStep("--to-ppm", "convert an 8-bit field to 16-bit and commit",
                             [](Session& session) { return Convert(session, kSixteenBitField); }));
     registry.Add(SimpleStep("--to-tga", "convert a 16-bit field to 8-bit and commit",

@@ -82,7 +82,7 @@ TEST_F(EditSteps, RepeatARoughenUnderAGivenSeed) {
 
     HeightField field;
     SetField(field, kEightBitField, Heights(3, std::vector<int>(5, 100)));
-    Roughen(field, kRoughMiddle, 30, 42);
+    Roughen(field, RoughMode::Middle, 30, 42);
     EXPECT_EQ(ReadValues(field), first);
 }
 
