@@ -114,13 +114,15 @@ void vDialog::QueryPlacement(int& left, int& top, int& width, int& height) {
     top = top_ < 0 ? Units().Y(kOpenTopUnits) : top_;
 }
 
-void vDialog::CentreOverFrame() {
+void vDialog::CentreOverFrame(Larger larger) {
     vApp* app = App();
     if (!app || !app->Frame().Exists()) return;
     int left = 0, top = 0, width = 0, height = 0;
     QueryPlacement(left, top, width, height);
     vRect client = app->Frame().ClientArea();
-    MoveTo(std::max(0, (client.w - width) / 2), std::max(0, (client.h - height) / 2));
+    if (width < client.w || larger == Larger::kAtEdge) left = std::max(0, (client.w - width) / 2);
+    if (height < client.h || larger == Larger::kAtEdge) top = std::max(0, (client.h - height) / 2);
+    MoveTo(left, top);
 }
 
 void vDialog::MoveTo(int left, int top) {

@@ -36,8 +36,10 @@ public:
     // Outer position relative to the frame's client area, and outer size (pixels).
     void QueryPlacement(int& left, int& top, int& width, int& height);
     void MoveTo(int left, int top);
-    // Centred over the frame's client area; at its edge where it is larger.
-    void CentreOverFrame();
+    // Where a dialog larger than the frame's client area goes in that direction.
+    enum class Larger { kAtEdge, kStays };
+    // Centred over the frame's client area in each direction in which it is smaller.
+    void CentreOverFrame(Larger larger = Larger::kAtEdge);
 
     bool IsShown() const { return shown_; }
     bool IsModal() const { return modal_; }

@@ -1,13 +1,11 @@
 #include "framework/dialogs/file_chooser_dialog.h"
 
-#include <algorithm>
 
 #include "framework/controls/list_cmd.h"
 #include "framework/controls/text_edit.h"
 #include "framework/dialogs/notice_dialog.h"
 #include "framework/dialogs/question_dialog.h"
 #include "framework/look/text_width.h"
-#include "framework/window/app.h"
 
 namespace {
 

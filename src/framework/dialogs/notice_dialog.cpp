@@ -1,10 +1,8 @@
 #include "framework/dialogs/notice_dialog.h"
 
-#include <algorithm>
 
 #include "framework/dialogs/notice_image.h"
 #include "framework/platform/platform.h"
-#include "framework/window/app.h"
 
 vNoticeDialog::vNoticeDialog(vBaseWindow* window, const char* title) : vModalDialog(window, title) {}
 
@@ -38,14 +36,5 @@ int vNoticeDialog::ShowNotice(const char* message) {
     return id == 0 ? vOkId : id;
 }
 
-// Centred over the frame in each direction in which it is smaller than the frame.
-void vNoticeDialog::OnDialogReady() {
-    vApp* app = App();
-    if (!app || !app->Frame().Exists()) return;
-    int left = 0, top = 0, width = 0, height = 0;
-    QueryPlacement(left, top, width, height);
-    vRect client = app->Frame().ClientArea();
-    if (width < client.w) left = (client.w - width) / 2;
-    if (height < client.h) top = (client.h - height) / 2;
-    MoveTo(left, top);
-}
+// A notice larger than the frame keeps where it opens in that direction.
+void vNoticeDialog::OnDialogReady() { CentreOverFrame(Larger::kStays); }

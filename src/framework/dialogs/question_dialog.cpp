@@ -1,9 +1,7 @@
 #include "framework/dialogs/question_dialog.h"
 
-#include <algorithm>
 
 #include "framework/dialogs/notice_image.h"
-#include "framework/window/app.h"
 
 namespace {
 constexpr int kFrameId = 93;

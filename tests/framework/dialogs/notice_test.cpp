@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 #include "dialog_fixture.h"
 #include "framework/dialogs/notice_dialog.h"
@@ -74,6 +75,21 @@ TEST(Notice, IsCentredOverTheFrameAndFitsItsLines) {
     client = session.app.Frame().ClientArea();
     EXPECT_EQ(client.w, 1600);
     EXPECT_EQ(left, (client.w - width) / 2);
+}
+
+TEST(Notice, WiderThanTheFrameStaysWhereItOpensAcrossAndIsCentredDown) {
+    HeadlessSession<> session(1, nullptr, 300, 600);
+    WatchedNotice notice(nullptr);
+    int left = -1, top = -1, width = 0, height = 0;
+    notice.onReady = [&] {
+        notice.QueryPlacement(left, top, width, height);
+        session.platform.QueueKey(vKeyReturn);
+    };
+    EXPECT_EQ(notice.ShowNotice(std::string(80, 'W').c_str()), vOkId);
+    vRect client = session.app.Frame().ClientArea();
+    ASSERT_GT(width, client.w);
+    EXPECT_GT(left, 0);
+    EXPECT_EQ(top, (client.h - height) / 2);
 }
 
 TEST(Notice, ShowsItsWarningPicture) {
