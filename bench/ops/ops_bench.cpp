@@ -118,7 +118,7 @@ BENCHMARK(BM_ConvertToTga)->Arg(1)->Unit(benchmark::kMillisecond);
 // A zoom replaces the field, so each run starts from a fresh 4096 x 4096 one.
 void BM_Zoom(benchmark::State& state) {
     const int kind = int(state.range(0));
-    const int mode = int(state.range(1));
+    const ZoomMode mode = state.range(1) == 0 ? ZoomMode::Expand : ZoomMode::Shrink;
     HeightField field;
     for (auto _ : state) {
         state.PauseTiming();
@@ -127,6 +127,6 @@ void BM_Zoom(benchmark::State& state) {
         Zoom(field, mode, nullptr);
     }
 }
-BENCHMARK(BM_Zoom)->ArgsProduct({{0, 1}, {kZoomExpand, kZoomShrink}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Zoom)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -69,8 +69,8 @@ const KnollCmdWindow::CommandHandler KnollCmdWindow::kCommandHandlers[] = {
     {cmdSelect, [](KnollCmdWindow& window) { window.SelectCommand(); }},
     {cmdHelpContents, [](KnollCmdWindow& window) { window.ShowHelpContents(); }},
     {cmdAbout, [](KnollCmdWindow& window) { window.ShowAbout(); }},
-    {cmdExpand, [](KnollCmdWindow& window) { window.ZoomCommand(kZoomExpand); }},
-    {cmdShrink, [](KnollCmdWindow& window) { window.ZoomCommand(kZoomShrink); }},
+    {cmdExpand, [](KnollCmdWindow& window) { window.ZoomCommand(ZoomMode::Expand); }},
+    {cmdShrink, [](KnollCmdWindow& window) { window.ZoomCommand(ZoomMode::Shrink); }},
     {cmdZoomIn, [](KnollCmdWindow& window) { window.canvas_.ZoomIn(); }},
     {cmdZoomOut, [](KnollCmdWindow& window) { window.canvas_.ZoomOut(); }},
     {cmdFitField, [](KnollCmdWindow& window) { window.canvas_.FitField(); }},
@@ -136,7 +136,7 @@ void KnollCmdWindow::OperationButtonCommand(const OperationButton& button) {
     if (!dialogs_.IsShown(button.dialogKind)) dialogs_.Present(button.dialogKind, button.words);
 }
 
-void KnollCmdWindow::ZoomCommand(int mode) {
+void KnollCmdWindow::ZoomCommand(ZoomMode mode) {
     ZoomOutcome outcome = canvas_.Zoom(mode);
     if (outcome != ZoomOutcome::kDone) ShowNotice(ZoomMessage(outcome, document_.field()).c_str());
     SetUndoKeep(0);

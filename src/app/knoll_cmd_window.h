@@ -93,7 +93,7 @@ private:
     void KeepCommand();
     void SelectCommand();
     void OperationButtonCommand(const OperationButton& button);
-    void ZoomCommand(int mode);
+    void ZoomCommand(ZoomMode mode);
     void OpenCommand();
 
     // Loads by the name's extension; false after its notice, the field and kind kept.

@@ -28,7 +28,7 @@ void FieldDocument::Undo() {
     DropSelection();
 }
 
-ZoomOutcome FieldDocument::Zoom(int mode) {
+ZoomOutcome FieldDocument::Zoom(ZoomMode mode) {
     Commit();
     ZoomOutcome outcome = ::Zoom(field_, mode, &selection_);
     Commit();

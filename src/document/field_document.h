@@ -101,7 +101,7 @@ public:
 
     // Expand 2X or Srink 2X with the selection along, committed before and after. A
     // refused zoom leaves the field as it was.
-    ZoomOutcome Zoom(int mode);
+    ZoomOutcome Zoom(ZoomMode mode);
     // The field rewritten in the other depth and committed; false, changing nothing,
     // when it has that depth already.
     bool ConvertTo(int kind);

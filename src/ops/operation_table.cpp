@@ -68,7 +68,9 @@ const char* StatusWordOf(Operation operation) {
 
 Operation OperationOfDialog(DialogKind dialog, size_t place) {
     for (const OperationRecord& record : kOperations) {
-        if (record.dialog == dialog && place-- == 0) return record.operation;
+        if (record.dialog != dialog) continue;
+        if (place == 0) return record.operation;
+        --place;
     }
     return Operation::None;
 }

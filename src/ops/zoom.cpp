@@ -116,10 +116,10 @@ bool ExpandFits(const HeightField& field) {
     return HeightField::AcceptableSize(int64_t(field.width()) * 2, int64_t(field.height()) * 2);
 }
 
-ZoomOutcome Zoom(HeightField& field, int mode, FieldSelection* selection) {
+ZoomOutcome Zoom(HeightField& field, ZoomMode mode, FieldSelection* selection) {
     const int oldWidth = field.width();
     const int oldHeight = field.height();
-    const bool expand = mode == kZoomExpand;
+    const bool expand = mode == ZoomMode::Expand;
     const int64_t width = expand ? int64_t(oldWidth) * 2 : oldWidth / 2;
     const int64_t height = expand ? int64_t(oldHeight) * 2 : oldHeight / 2;
     if (!expand && (width == 0 || height == 0)) return ZoomOutcome::kTooSmall;

@@ -9,8 +9,8 @@
 #include "ops/selection.h"
 #include "ops/zoom_colours.h"
 
-inline constexpr int kZoomExpand = 0;
-inline constexpr int kZoomShrink = 1;
+// Expand 2X doubles the field, Srink 2X halves it.
+enum class ZoomMode { Expand, Shrink };
 
 enum class ZoomOutcome { kDone, kTooLarge, kTooSmall, kNoMemory };
 
@@ -22,7 +22,7 @@ enum class ZoomOutcome { kDone, kTooLarge, kTooSmall, kNoMemory };
 // scaled with the field and a chosen polygon is drawn into the new mask. A field that
 // would outgrow HeightField's bounds, or shrink to nothing, is refused unchanged; so is
 // an expand for which memory runs out.
-ZoomOutcome Zoom(HeightField& field, int mode, FieldSelection* selection);
+ZoomOutcome Zoom(HeightField& field, ZoomMode mode, FieldSelection* selection);
 
 // The message for a zoom of the field refused with outcome, empty for kDone.
 std::string ZoomMessage(ZoomOutcome outcome, const HeightField& field);

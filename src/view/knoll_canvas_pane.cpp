@@ -40,7 +40,7 @@ void KnollCanvasPane::ConvertToPpm() {
     RefreshView();
 }
 
-ZoomOutcome KnollCanvasPane::Zoom(int mode) {
+ZoomOutcome KnollCanvasPane::Zoom(ZoomMode mode) {
     ZoomOutcome outcome = document_.Zoom(mode);
     if (outcome != ZoomOutcome::kDone) return outcome;
     RefreshView();

@@ -55,9 +55,9 @@ public:
     // committed and shown.
     void ConvertToTga();
     void ConvertToPpm();
-    // Expand 2X (mode 0) or Srink 2X (mode 1), the selection scaled along; the caller
+    // Expand 2X or Srink 2X, the selection scaled along; the caller
     // commits before and after. A refused zoom leaves everything as it was.
-    ZoomOutcome Zoom(int mode);
+    ZoomOutcome Zoom(ZoomMode mode);
 
     // ---- Showing the field ------------------------------------------------------------------
     // Copies the visible part of the working image onto the pane (FieldPainter).

@@ -77,7 +77,7 @@ TEST(FieldMemory, AZoomWithASelectionEndsCommittedWithTheScaledPolygonInANewMask
     AddValue(field, kAreaWhole, 1);  // an uncommitted edit: the caller commits first
     field.SnapshotField();
 
-    ASSERT_EQ(Zoom(field, kZoomExpand, &selection), ZoomOutcome::kDone);
+    ASSERT_EQ(Zoom(field, ZoomMode::Expand, &selection), ZoomOutcome::kDone);
     EXPECT_FALSE(field.HasUndoImage());
     ASSERT_TRUE(field.HasMask());
     EXPECT_EQ(field.MaskTest(2, 2), 0);    // inside the doubled triangle
@@ -85,11 +85,11 @@ TEST(FieldMemory, AZoomWithASelectionEndsCommittedWithTheScaledPolygonInANewMask
     field.RestoreField();
     EXPECT_EQ(field.FieldValue(15, 0), 51);
 
-    ASSERT_EQ(Zoom(field, kZoomShrink, &selection), ZoomOutcome::kDone);
+    ASSERT_EQ(Zoom(field, ZoomMode::Shrink, &selection), ZoomOutcome::kDone);
     EXPECT_FALSE(field.HasUndoImage());
     EXPECT_EQ(field.MaskTest(1, 1), 0);
     EXPECT_EQ(field.MaskTest(6, 6), 1);
-    EXPECT_EQ(Zoom(field, kZoomShrink, nullptr), ZoomOutcome::kDone);
+    EXPECT_EQ(Zoom(field, ZoomMode::Shrink, nullptr), ZoomOutcome::kDone);
     EXPECT_FALSE(field.HasMask());
 }
 

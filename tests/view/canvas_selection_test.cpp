@@ -125,15 +125,15 @@ TEST(CanvasSelection, ZoomScalesAChosenPolygonWithTheField) {
     Outline(f, {{10, 10}, {30, 10}, {30, 30}, {10, 30}});
     f.Click(0, 0, 3);
     f.document.Commit();
-    ASSERT_EQ(f.canvas.Zoom(kZoomExpand), ZoomOutcome::kDone);
+    ASSERT_EQ(f.canvas.Zoom(ZoomMode::Expand), ZoomOutcome::kDone);
     EXPECT_EQ(f.document.field().width(), 120);
     EXPECT_EQ(f.document.selection().points()[2].x, 60);
     EXPECT_EQ(f.document.field().MaskTest(40, 40), 0);
     EXPECT_EQ(f.document.field().MaskTest(15, 40), 1);
     EXPECT_EQ(f.document.selection().state(), FieldSelection::kChosen);
 
-    ASSERT_EQ(f.canvas.Zoom(kZoomShrink), ZoomOutcome::kDone);
-    ASSERT_EQ(f.canvas.Zoom(kZoomShrink), ZoomOutcome::kDone);
+    ASSERT_EQ(f.canvas.Zoom(ZoomMode::Shrink), ZoomOutcome::kDone);
+    ASSERT_EQ(f.canvas.Zoom(ZoomMode::Shrink), ZoomOutcome::kDone);
     EXPECT_EQ(f.document.field().width(), 30);
     EXPECT_EQ(f.document.selection().points()[2].y, 15);
     EXPECT_EQ(f.document.field().MaskTest(10, 10), 0);

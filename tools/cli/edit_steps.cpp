@@ -186,14 +186,14 @@ StepResult Convert(Session& session, int targetKind) {
                                                              : "The field is 8-bit already");
 }
 
-StepResult ZoomStep(Session& session, int mode) {
+StepResult ZoomStep(Session& session, ZoomMode mode) {
     ZoomOutcome outcome = session.document.Zoom(mode);
     if (outcome != ZoomOutcome::kDone) return StepResult::Failed(ZoomMessage(outcome, session.document.field()));
     return StepResult::Done();
 }
 
 StepResult ExpandStep(Session& session) {
-    if (!session.expandIntoWrite) return ZoomStep(session, kZoomExpand);
+    if (!session.expandIntoWrite) return ZoomStep(session, ZoomMode::Expand);
     const HeightField& field = session.document.field();
     if (!ExpandFits(field)) return StepResult::Failed(ZoomMessage(ZoomOutcome::kTooLarge, field));
     session.expanded.emplace(field);
@@ -235,5 +235,5 @@ void RegisterEditSteps(StepRegistry& registry) {
     expand.expands = true;
     registry.Add(expand);
     registry.Add(SimpleStep("--shrink", "halve the field and commit",
-                            [](Session& session) { return ZoomStep(session, kZoomShrink); }));
+                            [](Session& session) { return ZoomStep(session, ZoomMode::Shrink); }));
 }
