@@ -18,6 +18,13 @@ void RunRough(HeightField& field, Inputs inputs, int32_t value) {
     }
 }
 
+// The mirrors and flips work on the whole field whatever the area.
+template <MirrorDirection direction>
+void RunMirror(HeightField& field, Inputs, int32_t) { Mirror(field, direction); }
+
+template <FlipDirection direction>
+void RunFlip(HeightField& field, Inputs, int32_t) { Flip(field, direction); }
+
 constexpr OperationRecord kOperations[] = {
     {Operation::Rough, "ROUGHING ", "Roughing DONE", DialogKind::Rough, 1, RunRough},
     {Operation::Smooth, "SMOOTHING", "Smoothing DONE", DialogKind::Smooth, std::nullopt,
@@ -32,19 +39,12 @@ constexpr OperationRecord kOperations[] = {
      [](HeightField& field, Inputs inputs, int32_t value) { AddValue(field, inputs.area, -value); }},
     {Operation::Inverse, "Inversing", "Inversing DONE", DialogKind::Wacks, std::nullopt,
      [](HeightField& field, Inputs inputs, int32_t) { InvertValues(field, inputs.area); }},
-    // The mirrors and flips work on the whole field whatever the area.
-    {Operation::MirrorLR, "Mirrow LR", "Mirrow DONE", DialogKind::Tiles, std::nullopt,
-     [](HeightField& field, Inputs, int32_t) { Mirror(field, MirrorDirection::LeftToRight); }},
-    {Operation::MirrorRL, "Mirrow RL", "Mirrow DONE", DialogKind::Tiles, std::nullopt,
-     [](HeightField& field, Inputs, int32_t) { Mirror(field, MirrorDirection::RightToLeft); }},
-    {Operation::MirrorUD, "Mirrow UD", "Mirrow DONE", DialogKind::Tiles, std::nullopt,
-     [](HeightField& field, Inputs, int32_t) { Mirror(field, MirrorDirection::TopToBottom); }},
-    {Operation::MirrorDU, "Mirrow DU", "Mirrow DONE", DialogKind::Tiles, std::nullopt,
-     [](HeightField& field, Inputs, int32_t) { Mirror(field, MirrorDirection::BottomToTop); }},
-    {Operation::FlipLR, "Flipping", "Flip DONE", DialogKind::Tiles, std::nullopt,
-     [](HeightField& field, Inputs, int32_t) { Flip(field, FlipDirection::LeftRight); }},
-    {Operation::FlipUD, "Flipping", "Flip DONE", DialogKind::Tiles, std::nullopt,
-     [](HeightField& field, Inputs, int32_t) { Flip(field, FlipDirection::TopBottom); }},
+    {Operation::MirrorLR, "Mirrow LR", "Mirrow DONE", DialogKind::Tiles, std::nullopt, RunMirror<MirrorDirection::LeftToRight>},
+    {Operation::MirrorRL, "Mirrow RL", "Mirrow DONE", DialogKind::Tiles, std::nullopt, RunMirror<MirrorDirection::RightToLeft>},
+    {Operation::MirrorUD, "Mirrow UD", "Mirrow DONE", DialogKind::Tiles, std::nullopt, RunMirror<MirrorDirection::TopToBottom>},
+    {Operation::MirrorDU, "Mirrow DU", "Mirrow DONE", DialogKind::Tiles, std::nullopt, RunMirror<MirrorDirection::BottomToTop>},
+    {Operation::FlipLR, "Flipping", "Flip DONE", DialogKind::Tiles, std::nullopt, RunFlip<FlipDirection::LeftRight>},
+    {Operation::FlipUD, "Flipping", "Flip DONE", DialogKind::Tiles, std::nullopt, RunFlip<FlipDirection::TopBottom>},
     // FILL takes 0 too.
     {Operation::Fill, "Flantening", "Flating DONE", DialogKind::Wacks, 0,
      [](HeightField& field, Inputs inputs, int32_t value) { FillValue(field, inputs.area, value); }},

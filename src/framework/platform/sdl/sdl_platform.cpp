@@ -43,6 +43,10 @@ bool ShowsNothing(const char* driver) {
 
 std::unique_ptr<vSdlPlatform> vSdlPlatform::Create(std::string& error) {
     uint32_t endEventType = vEndSignals::Start();
+    // Frames are composed in our own rasters and only copied to the window. Left to
+    // itself SDL would route that copy through an OpenGL texture, loading a GL driver
+    // (tens of MiB, and a software one on machines without a GPU) for no gain.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         error = std::string("cannot open the display: ") + SDL_GetError();
         return nullptr;
