@@ -31,7 +31,7 @@ public:
 
 protected:
     // When id is one of the group's toggles: turns it on and the others off, and gives
-    // its place in the group counted from 0. Otherwise nothing, touching nothing. The
+    // its place in the group counted from 0. Otherwise none, touching nothing. The
     // value the toggle sent is not looked at, so pressing the one that is on keeps it on.
     std::optional<size_t> ChooseToggle(std::span<const int> group, int id);
     // For a group whose toggles stand in the order of the dialog's operations: arms the

@@ -28,7 +28,7 @@ void Placement(vDialog& dialog, int& left, int& top) {
 
 }  // namespace
 
-TEST(OperationTable, EveryToggleArmsItsOwnOperationAndEveryOperationIsArmed) {
+TEST(OperationTable, EveryToggleArmsItsOwnOperationEveryOperationIsArmedAndNoIdRepeats) {
     DialogsSession session;
     KnollOperationDialogs& dialogs = *session.dialogs;
     const std::pair<DialogKind, std::vector<int>> toggles[] = {
@@ -53,6 +53,12 @@ TEST(OperationTable, EveryToggleArmsItsOwnOperationAndEveryOperationIsArmed) {
         }
     }
     EXPECT_EQ(armed.size(), Operations().size());
+    for (const CommandObject* table : {kRoughDialogTable, kSmoDialogTable, kWarpDialogTable, kTileDialogTable}) {
+        std::set<int> ids;
+        for (const CommandObject* control = table; control->type != ctEnd; ++control) {
+            EXPECT_TRUE(ids.insert(control->id).second) << "id " << control->id << " twice";
+        }
+    }
 }
 
 TEST(WacksDialog, ExitRevertsTheKindButKeepsTheValueWhileSwitchingDialogsKeepsBoth) {

@@ -20,6 +20,18 @@ public:
     std::function<void()> onReady;
 };
 
+// Where the notice stood, as the framework placed it, before Enter closed it.
+vRect ShownAt(HeadlessSession<>& session, WatchedNotice& notice, const std::string& message) {
+    vRect placed;
+    notice.onReady = [&] {
+        notice.QueryPlacement(placed.x, placed.y, placed.w, placed.h);
+        session.platform.QueueKey(vKeyReturn);
+    };
+    EXPECT_EQ(notice.ShowNotice(message.c_str()), vOkId);
+    notice.onReady = nullptr;
+    return placed;
+}
+
 }  // namespace
 
 TEST(Notice, OkEnterAndEscapeCloseItTheCloseBoxDoesNothing) {
@@ -51,15 +63,10 @@ TEST(Notice, OkEnterAndEscapeCloseItTheCloseBoxDoesNothing) {
 TEST(Notice, IsCentredOverTheFrameAndFitsItsLines) {
     HeadlessSession<> session(1, nullptr, 1600, 1000);
     WatchedNotice notice(nullptr);
-    int left = -1, top = -1, width = 0, height = 0;
-    notice.onReady = [&] {
-        notice.QueryPlacement(left, top, width, height);
-        session.platform.QueueKey(vKeyReturn);
-    };
-    EXPECT_EQ(notice.ShowNotice("Unable to open INI FILE\n\n Creating NEW INI FILE"), vOkId);
+    vRect placed = ShownAt(session, notice, "Unable to open INI FILE\n\n Creating NEW INI FILE");
     vRect client = session.app.Frame().ClientArea();
-    EXPECT_EQ(left, (client.w - width) / 2);
-    EXPECT_EQ(top, (client.h - height) / 2);
+    EXPECT_EQ(placed.x, (client.w - placed.w) / 2);
+    EXPECT_EQ(placed.y, (client.h - placed.h) / 2);
     // Three lines of 11 units and one more, beside the picture (40 x 32, halved + 6).
     const vControlPlace& text = notice.FindControl(vNoticeDialog::kTextId)->Place();
     EXPECT_EQ(text.height, 3 * 11 + 1);
@@ -71,25 +78,20 @@ TEST(Notice, IsCentredOverTheFrameAndFitsItsLines) {
 
     // Shown right after the frame is maximized, before its resize event is handled.
     session.app.ShowFrame(vFrameShow::Maximized);
-    EXPECT_EQ(notice.ShowNotice("Palette Open error"), vOkId);
+    placed = ShownAt(session, notice, "Palette Open error");
     client = session.app.Frame().ClientArea();
     EXPECT_EQ(client.w, 1600);
-    EXPECT_EQ(left, (client.w - width) / 2);
+    EXPECT_EQ(placed.x, (client.w - placed.w) / 2);
 }
 
 TEST(Notice, WiderThanTheFrameStaysWhereItOpensAcrossAndIsCentredDown) {
     HeadlessSession<> session(1, nullptr, 300, 600);
     WatchedNotice notice(nullptr);
-    int left = -1, top = -1, width = 0, height = 0;
-    notice.onReady = [&] {
-        notice.QueryPlacement(left, top, width, height);
-        session.platform.QueueKey(vKeyReturn);
-    };
-    EXPECT_EQ(notice.ShowNotice(std::string(80, 'W').c_str()), vOkId);
+    vRect placed = ShownAt(session, notice, std::string(80, 'W'));
     vRect client = session.app.Frame().ClientArea();
-    ASSERT_GT(width, client.w);
-    EXPECT_GT(left, 0);
-    EXPECT_EQ(top, (client.h - height) / 2);
+    ASSERT_GT(placed.w, client.w);
+    EXPECT_GT(placed.x, 0);
+    EXPECT_EQ(placed.y, (client.h - placed.h) / 2);
 }
 
 TEST(Notice, ShowsItsWarningPicture) {
