@@ -41,7 +41,7 @@ large_field() {
     # Expanded to 8192 x 8192, the inverse takes long enough to be caught sweeping.
     xvfb_keys alt+f Right Right Right Return   # Resize > Expand 2X
     sleep 2
-    xvfb_keys ctrl+0 ctrl+plus ctrl+plus   # 1:16, then 1:4
+    xvfb_keys ctrl+0 ctrl+plus ctrl+plus   # fitted (about 1:9), then 1:8 and 1:4
     click_on_frame $wacks_x $select_y      # the Wacks dialog opens beside the bars
     click_on_frame $inverse_x $inverse_y
     # The editor is stopped a moment after the click, so the screenshot catches the

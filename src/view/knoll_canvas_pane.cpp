@@ -67,6 +67,7 @@ void KnollCanvasPane::RowChanged(int y) {
         reduced_.RowChanged(document_.field(), y);
     } else {
         reduced_.MarkRow(y);
+        idleReduction_.Begin(WindowApp());
     }
 }
 
@@ -106,6 +107,7 @@ void KnollCanvasPane::SweepRow(int y) {
 void KnollCanvasPane::ClearSurface() {
     viewPending_ = false;
     reduced_.MarkAll();
+    idleReduction_.Begin(WindowApp());
     if (GetDC()) GetDC()->Erase();
     FitOffsetsToField();
     RecomputeThumbs();

@@ -11,6 +11,7 @@
 #include "ops/tile_operations.h"
 #include "ops/zoom.h"
 #include "view/canvas_owner.h"
+#include "view/idle_reduction.h"
 #include "view/reduced_field.h"
 #include "view/scaled_view.h"
 #include "view/view_scale.h"
@@ -147,6 +148,7 @@ private:
     FieldDocument& document_;
     KnollViewScale scale_;
     KnollReducedField reduced_;
+    KnollIdleReduction idleReduction_{reduced_, document_.field()};
     // View rows that scaled rows swept over since the view was last drawn.
     static constexpr ViewRows kNoRows{INT_MAX, INT_MIN};
     ViewRows swept_ = kNoRows;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "core/height_field.h"
@@ -25,18 +26,21 @@ public:
 
     // Row y of the field changed.
     void MarkRow(int y);
-    // Row y changed and the copy is in use: the 1:2 blocks it completes are made now,
-    // while the rows are still in the cache.
+    // Row y changed and the copy is in use: the blocks it completes are made now, while
+    // the rows are still in the cache.
     void RowChanged(const HeightField& field, int y);
     void MarkAll();
     // Every marked block made current, the copy made first when it does not exist.
     void Update(const HeightField& field);
+    // As Update, but stops after making this many rows of the 1:2 level; true when the
+    // copy is current.
+    bool UpdateSome(const HeightField& field, int rows);
 
     // Blocks first..first + count - 1 of block row `row` at level 1..kLargestLevel (block
     // side 2^level); blocks beyond the field have no value. Both start at 0 or more.
     void ReadRow(int level, int row, int first, int count, Block* out) const;
 
-    bool Exists() const { return !levels_[0].entries.empty(); }
+    bool Exists() const { return levels_[0].entries != nullptr; }
     size_t MemoryBytes() const;
 
 private:
@@ -45,7 +49,7 @@ private:
     struct Level {
         int columns = 0;
         int rows = 0;
-        std::vector<uint32_t> entries;
+        std::unique_ptr<uint32_t[]> entries;
         std::vector<uint8_t> dirty;
     };
 
@@ -55,6 +59,7 @@ private:
     void ReadCombinedRow(int level, int row, int first, int count, Block* out) const;
     void MakeRow(int level, int row);
     void MarkAbove(int level, int row);
+    void MakeAbove(int level, int row);
 
     int width_ = 0;
     int height_ = 0;

@@ -166,6 +166,25 @@ TEST(CanvasScale, TheReducedCopyFollowsEveryKindOfWrite) {
     EXPECT_LE(f.canvas.ReducedCopy().MemoryBytes() * 3, size_t(700) * 530 * 4);
 }
 
+// After a load, and after operations at 1:1, idle time brings the copy up to date in
+// slices; a zoom-out then shows the field as it is.
+TEST(CanvasScale, IdleTimeKeepsTheReducedCopyUpToDate) {
+    CanvasFixture f;
+    f.Load(2100, 530, kEightBitField, RampWithHoles);
+    EXPECT_FALSE(f.canvas.ReducedCopy().Exists());
+    f.platform().AdvanceClock(1);
+    f.Pump();
+    EXPECT_TRUE(f.canvas.ReducedCopy().Exists());
+    f.platform().AdvanceClock(100);
+    f.Pump();
+    AddValue(f.document.field(), 0, 40);
+    f.platform().AdvanceClock(1);
+    f.Pump();
+    f.canvas.FitField();
+    f.Pump();
+    EXPECT_TRUE(ShowsTheFieldAtScale(f));
+}
+
 TEST(CanvasScale, MagnifiedClicksOutlineAndReadOutWorkInFieldPositions) {
     CanvasFixture f;
     f.Load(120, 90, kEightBitField, Ramp);

@@ -1,0 +1,21 @@
+#include "view/idle_reduction.h"
+
+#include <algorithm>
+
+namespace {
+
+// About a million positions a tick: well under a display frame, so input and painting
+// go on between the slices.
+constexpr int kPositionsPerTick = 1 << 20;
+
+}  // namespace
+
+void KnollIdleReduction::Begin(vApp* app) {
+    if (IsRunning()) return;
+    if (app && app->Platform() && app->Frame().Exists() && !app->IsLoopEnded()) StartTimer(1);
+}
+
+void KnollIdleReduction::OnTimerTick() {
+    const int rows = std::max(kPositionsPerTick / (2 * std::max(field_.width(), 1)), 1);
+    if (reduced_.UpdateSome(field_, rows)) StopTimer();
+}
