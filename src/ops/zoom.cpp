@@ -14,22 +14,27 @@ int RowValue(const ZoomColours& colours, const uint32_t* row, int x, int width) 
     return x >= 0 && x < width ? colours.Value(row[x]) : -1;
 }
 
+// Runs the loop written out once for each kind, so that the 16-bit copy has no branch
+// on the kind and vectorises.
+template <typename Loop>
+void PerKind(const ZoomColours& colours, Loop loop) {
+    if (colours.wide()) {
+        loop();
+    } else {
+        loop();
+    }
+}
+
 // New row 2r from old row r: kept columns and the midpoints between them. The last
-// column, with no neighbour to its right, is made apart, and the loop is written out for
-// each kind, so that the 16-bit one has no branch and vectorises.
+// column, with no neighbour to its right, is made apart so the loop has no branch.
 void ExpandRow(const ZoomColours& colours, const uint32_t* old, int oldWidth, uint32_t* row) {
-    auto columns = [&] {
+    PerKind(colours, [&] {
         for (int c = 0; c + 1 < oldWidth; ++c) {
             int o = colours.Value(old[c]);
             row[2 * c] = colours.Colour(o);
             row[2 * c + 1] = colours.Between(o, colours.Value(old[c + 1]));
         }
-    };
-    if (colours.wide()) {
-        columns();
-    } else {
-        columns();
-    }
+    });
     const int last = oldWidth - 1;
     const int o = colours.Value(old[last]);
     row[2 * last] = colours.Colour(o);
@@ -41,7 +46,9 @@ void ExpandRow(const ZoomColours& colours, const uint32_t* old, int oldWidth, ui
 void ExpandOddRow(const ZoomColours& colours, const uint32_t* above, const uint32_t* below, int width,
                   uint32_t* row) {
     if (below) {
-        for (int x = 0; x < width; ++x) row[x] = colours.Between(colours.Value(above[x]), colours.Value(below[x]));
+        PerKind(colours, [&] {
+            for (int x = 0; x < width; ++x) row[x] = colours.Between(colours.Value(above[x]), colours.Value(below[x]));
+        });
         return;
     }
     for (int x = 0; x < width; ++x) {
