@@ -17,22 +17,21 @@ FieldSamples::FieldSamples(FieldRows& rows)
       rows_(rows),
       row_(size_t(rows.width)) {}
 
-const uint16_t* FieldSamples::Row(int y) {
-    const uint32_t* pixels = rows_.Row(y);
-    const HeightField& field = rows_.field;
-    uint16_t* row = row_.data();
-    const int count = width;
+namespace {
+
+// The values of one row, positions without one as 0; returns how many those are. Every
+// save through the interchange formats passes each position through here.
+__attribute__((target_clones("avx2", "default")))
+int DecodeValues(const HeightField& field, const uint32_t* pixels, int count, uint16_t* values) {
     int noValue = 0;
     for (int x = 0; x < count; ++x) {
         int value = field.DecodeValue(pixels[x]);
         noValue += value < 0;
-        row[x] = uint16_t(value < 0 ? 0 : value);
+        values[x] = uint16_t(value < 0 ? 0 : value);
     }
-    noValue_ += noValue;
-    return row;
+    return noValue;
 }
 
-namespace {
 
 // The palette's colour for each value, its blue byte forced to the value: a palette
 // whose entries repeat a blue byte (the default's last fifteen do) would otherwise turn
@@ -44,6 +43,11 @@ void EightBitColors(const Palette& palette, uint32_t colors[256]) {
 }
 
 }  // namespace
+
+const uint16_t* FieldSamples::Row(int y) {
+    noValue_ += DecodeValues(rows_.field, rows_.Row(y), width, row_.data());
+    return row_.data();
+}
 
 FieldSampleRows::~FieldSampleRows() {
     if (started_) field_.AbandonLoad();
