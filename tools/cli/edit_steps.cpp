@@ -146,6 +146,14 @@ StepResult ZoomStep(Session& session, ZoomMode mode) {
     return StepResult::Done();
 }
 
+StepResult ExpandStep(Session& session) {
+    if (!session.expandIntoWrite) return ZoomStep(session, ZoomMode::Expand);
+    const HeightField& field = session.document.field();
+    if (!ExpandFits(field)) return StepResult::Failed(ZoomMessage(ZoomOutcome::kTooLarge, field));
+    session.expanded.emplace(field);
+    return StepResult::Done();
+}
+
 }  // namespace
 
 void RegisterEditSteps(StepRegistry& registry) {
@@ -191,8 +199,9 @@ void RegisterEditSteps(StepRegistry& registry) {
                             [](Session& session) { return Convert(session, kSixteenBitField); }));
     registry.Add(SimpleStep("--to-tga", "convert a 16-bit field to 8-bit and commit",
                             [](Session& session) { return Convert(session, kEightBitField); }));
-    registry.Add(SimpleStep("--expand", "double the field by interpolation and commit",
-                            [](Session& session) { return ZoomStep(session, ZoomMode::Expand); }));
+    Step expand = SimpleStep("--expand", "double the field by interpolation and commit", ExpandStep);
+    expand.expands = true;
+    registry.Add(expand);
     registry.Add(SimpleStep("--shrink", "halve the field and commit",
                             [](Session& session) { return ZoomStep(session, ZoomMode::Shrink); }));
 }

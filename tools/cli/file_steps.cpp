@@ -13,7 +13,7 @@ namespace {
 constexpr size_t kExtensionRoom = 8;
 
 StepResult Save(Session& session, const std::string& path) {
-    SaveOutcome outcome = session.document.Save(path, path.size() + kExtensionRoom);
+    SaveOutcome outcome = session.document.Save(path, path.size() + kExtensionRoom, session.RowsToWrite());
     // The extension rule may write another name than the one typed; say which.
     if (outcome.saved && path != outcome.writtenName) {
         std::fprintf(stderr, "saved as %s\n", outcome.writtenName.c_str());
@@ -74,7 +74,9 @@ void RegisterFileSteps(StepRegistry& registry) {
                                       ParseNewField, New));
     registry.Add(FileStep("--palette", "FILE", "load a palette file; repaint an 8-bit field; commit",
                           LoadPalette));
-    registry.Add(FileStep("--save", "FILE", "write the field by the name's format (else its kind's) and commit", Save));
+    Step save = FileStep("--save", "FILE", "write the field by the name's format (else its kind's) and commit", Save);
+    save.writesField = true;
+    registry.Add(save);
     registry.Add(SimpleStep("--keep", "commit the field", [](Session& session) {
         session.document.Commit();
         return StepResult::Done();

@@ -147,11 +147,13 @@ void RegisterInterchangeSteps(StepRegistry& registry) {
                                          session.interchange.rawSize = size;
                                          return StepResult::Done();
                                      }));
-    registry.Add(FileStep("--export", "FILE",
+    Step exportStep = FileStep("--export", "FILE",
                                "write the values as .png or .pgm (the field's bits) or .r16/.raw (16-bit)",
                                [](Session& session, const std::string& path) {
-                                   return FromSave(session, session.document.Export(path));
-                               }));
+                                   return FromSave(session, session.document.Export(path, session.RowsToWrite()));
+                               });
+    exportStep.writesField = true;
+    registry.Add(exportStep);
     registry.Add(FileStep("--pov", "FILE.pov", "write a POV-Ray scene of the file saved or exported last",
                                WritePov));
     registry.Add(FileStep("--hillshade", "FILE.png", "write the shaded relief as a grey PNG, positions without value transparent", WriteHillshade));

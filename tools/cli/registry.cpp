@@ -88,8 +88,7 @@ StepResult FromSave(Session& session, const SaveOutcome& outcome) {
         std::fprintf(stderr, "%s: %lld positions without a value written as 0\n", outcome.writtenName.c_str(),
                      static_cast<long long>(outcome.noValueCount));
     }
-    const HeightField& field = session.document.field();
-    session.interchange.lastSaved = {outcome.writtenName, field.width(), field.height()};
+    session.RecordSaved(outcome.writtenName);
     return StepResult::Done();
 }
 

@@ -21,6 +21,7 @@
 
 #include "cli/interchange_settings.h"
 #include "document/field_document.h"
+#include "ops/zoom.h"
 
 // Everything the steps share while the command line runs: the document they edit,
 // which starts as the editor's does (400 x 400, 8-bit, no values, no selection, whole
@@ -28,6 +29,19 @@
 struct Session {
     FieldDocument document;
     InterchangeSettings interchange;  // --raw-size, --light, --seams-max, the file written last
+    // When the run ends in an expand and a write, the expand only readies its rows and
+    // the write puts them straight into the file: the doubled field is never held.
+    bool expandIntoWrite = false;
+    std::optional<ExpandedRows> expanded;
+
+    // What a save or export writes instead of the field: the expand's rows, if any.
+    FieldRows* RowsToWrite() { return expanded ? &*expanded : nullptr; }
+    // Remembers the file written last, at the size it was written, for --pov.
+    void RecordSaved(const std::string& path) {
+        const HeightField& field = document.field();
+        interchange.lastSaved = {path, expanded ? expanded->width : field.width(),
+                                 expanded ? expanded->height : field.height()};
+    }
 };
 
 // What a step's action reports: success, or the editor's own message text.
@@ -52,6 +66,10 @@ struct Step {
         prepare;
     // The step returns to the last commit, so edits before it keep a copy to return to.
     bool returnsToCommit = false;
+    // An expand (expands) right before a last step that writes the field (writesField)
+    // hands that write its rows.
+    bool expands = false;
+    bool writesField = false;
 };
 
 class StepRegistry {

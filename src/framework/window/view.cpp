@@ -63,8 +63,18 @@ bool vView::Contains(int frameX, int frameY) const {
            frameY < bounds_.y + bounds_.h;
 }
 
-// Keeps the pixels that still fit: a canvas keeps what was drawn on it.
+// Keeps the pixels that still fit: a canvas keeps what was drawn on it. A surface that
+// only shrinks, as a canvas does when its scroll bars appear, keeps its memory: its rows
+// move up into place and no fresh surface is made.
 void vView::ResizeSurface(int width, int height) {
+    if (width <= surface_.Width() && height <= surface_.Height()) {
+        uint32_t* pixels = surface_.Data();
+        for (int row = 1; row < height; ++row) {
+            std::memmove(pixels + size_t(row) * size_t(width), surface_.Row(row), size_t(width) * sizeof(uint32_t));
+        }
+        surface_.Reshape(width, height);
+        return;
+    }
     Raster resized;
     if (!resized.Resize(width, height)) return;
     resized.Fill(0xFFFFFF);
