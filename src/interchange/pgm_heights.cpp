@@ -67,6 +67,7 @@ InterchangeError ReadHeader(InputFile& file, PgmHeader& header) {
 
 // Returns how many samples exceed the maximum value. Kept to plain loops over locals so
 // that each vectorises.
+__attribute__((target_clones("avx2", "default")))
 int DecodeRow(const uint8_t* bytes, int width, bool wide, int maxValue, uint16_t* out) {
     if (wide) {
         for (int x = 0; x < width; ++x) {
@@ -82,6 +83,7 @@ int DecodeRow(const uint8_t* bytes, int width, bool wide, int maxValue, uint16_t
     return beyond;
 }
 
+__attribute__((target_clones("avx2", "default")))
 void EncodeRow(const uint16_t* in, int width, bool wide, uint8_t* bytes) {
     if (!wide) {
         for (int x = 0; x < width; ++x) bytes[x] = uint8_t(in[x]);

@@ -1,7 +1,5 @@
 #include "ops/zoom.h"
 
-#include <algorithm>
-#include <utility>
 #include <vector>
 
 #include "core/field_file.h"
