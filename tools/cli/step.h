@@ -97,6 +97,23 @@ bool ParseFieldSize(const std::string& text, int& width, int& height);
 using ArgumentParser = std::function<std::optional<StepAction>(const std::string&, std::string&)>;
 Step ArgumentStep(std::string name, std::string argumentName, std::string summary, ArgumentParser parse);
 
+// Convenience for steps whose one argument parse reads into a value for run; an argument
+// it refuses is reported as "'TEXT' is not " followed by what was expected.
+template <class Value>
+Step ParsedStep(std::string name, std::string argumentName, std::string summary, std::string expected,
+                std::function<std::optional<Value>(const std::string&)> parse,
+                std::function<StepResult(Session&, Value)> run) {
+    return ArgumentStep(std::move(name), std::move(argumentName), std::move(summary),
+                        [=](const std::string& text, std::string& error) -> std::optional<StepAction> {
+                            std::optional<Value> value = parse(text);
+                            if (!value) {
+                                error = "'" + text + "' is not " + expected;
+                                return std::nullopt;
+                            }
+                            return [run, value = *value](Session& session) { return run(session, value); };
+                        });
+}
+
 // Convenience for steps whose one argument is a file name, which must not be empty
 // nor begin with "--".
 Step FileStep(std::string name, std::string argumentName, std::string summary,
@@ -110,8 +127,9 @@ StepResult FlushStandardOutput();
 // A load's result as a step; a RAW file refused for want of a size says how to give one.
 StepResult FromLoad(const LoadOutcome& outcome);
 
-// Counts the positions a save wrote as 0 for want of a value, on standard error.
-void ReportNoValues(const SaveOutcome& outcome);
+// A save's result as a step. A file written is the one --pov renders, and the positions
+// it wrote as 0 for want of a value are counted on standard error.
+StepResult FromSave(Session& session, const SaveOutcome& outcome);
 
 // Registration functions, one per file of steps.
 void RegisterFileSteps(StepRegistry& registry);    // file_steps.cpp
