@@ -161,6 +161,7 @@ TEST_F(FileSteps, AnExpandWrittenStraightToTheFileMatchesTheExpandedField) {
         {{"--new", "5x3", "--select", "0,0 4,0 0,2", "--area", "inside", "--fill", "40"}, "out.tga"},
         {{"--open", "small.ppm"}, "out.ppm"},
         {{"--new", "5x3:16", "--seed", "2", "--rough", "middle:9000"}, "out.ppm"},
+        {{"--new", "5x3:16", "--seed", "2", "--rough", "middle:9000", "--expand"}, "out.ppm"},
     };
     for (const auto& [field, ownFormat] : fields) {
         for (const std::string name : {ownFormat, std::string("out.pgm"), std::string("out.png")}) {

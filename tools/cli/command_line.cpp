@@ -56,9 +56,10 @@ int RunCommandLine(const std::vector<std::string>& arguments, const StepRegistry
     Session session;
     // Without an Undo step no edit needs the copy it would make of the field first.
     if (!plan.returnsToCommit) session.document.field().KeepNoUndo();
-    session.expandIntoWrite = plan.endsInExpandAndWrite;
-    for (StepAction& action : actions) {
-        StepResult result = action(session);
+    for (size_t i = 0; i < actions.size(); ++i) {
+        // Only the expand right before the closing write leaves its rows to that write.
+        session.expandIntoWrite = plan.endsInExpandAndWrite && i + 2 == actions.size();
+        StepResult result = actions[i](session);
         if (!result.ok) {
             std::fprintf(stderr, "%s\n", result.message.c_str());
             return kExitStepFailed;

@@ -29,8 +29,9 @@
 struct Session {
     FieldDocument document;
     InterchangeSettings interchange;  // --raw-size, --light, --seams-max, the file written last
-    // When the run ends in an expand and a write, the expand only readies its rows and
-    // the write puts them straight into the file: the doubled field is never held.
+    // Set while an expand that only the run's closing write follows runs: it then only
+    // readies its rows, and the write puts them straight into the file, so the doubled
+    // field is never held.
     bool expandIntoWrite = false;
     std::optional<ExpandedRows> expanded;
 
