@@ -22,7 +22,7 @@ enum class DialogKind { Rough, Smooth, Wacks, Tiles };
 // What a run takes besides the field: the dialogs' state, or the batch tool's arguments.
 struct OperationInputs {
     int area = kAreaWhole;
-    std::string_view valueText;
+    std::string_view valueText{};
     RoughMode roughMode = RoughMode::Middle;
     int radius = 1;
     uint32_t seed = 0;
