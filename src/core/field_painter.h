@@ -1,7 +1,5 @@
 #pragma once
 
-#include <climits>
-
 #include "framework/draw/geometry.h"
 
 // What the screen must show while the field changes. The canvas draws on its surface;
@@ -18,8 +16,8 @@ public:
     virtual void DrawPoint(int /*x*/, int /*y*/) {}
     // The positions the painter shows; points elsewhere need not be drawn. Operations
     // that draw single positions ask once, so a view of part of a large field does not
-    // pay a call for every position it cannot show.
-    virtual vRect ShownArea() const { return {0, 0, INT_MAX, INT_MAX}; }
+    // pay a call for every position it cannot show. This base shows none.
+    virtual vRect ShownArea() const { return {0, 0, 0, 0}; }
     // Copy the visible part of the working image onto the view.
     virtual void RefreshView() {}
     // The field was replaced: clear the view's drawing surface.

@@ -34,6 +34,14 @@ public:
 
     uint32_t PaletteEntry(int index) const { return palette_[size_t(index)]; }
 
+    // Store(Value(pixel)) for a kind known when compiled, so that a row loop over it has
+    // no branch on the kind and vectorises.
+    template <bool kWide>
+    uint32_t Restored(uint32_t pixel) const {
+        if (pixel == kNoValuePixel) return kNoValuePixel;
+        return kWide ? pixel & 0xFFFF : palette_[(pixel >> 16) & 0xFF];
+    }
+
 private:
     bool wide_;
     std::array<uint32_t, 256> palette_{};

@@ -1,26 +1,90 @@
 #include "ops/tile_operations.h"
 
+#include <type_traits>
+
 #include "framework/draw/raster.h"
 #include "ops/pixel_codec.h"
 
 namespace {
 
-// The working image's pixels, written in place: each position takes the colour that
-// stores the value of its source.
+// The row kernels below move n positions from one run to another that never overlaps
+// it, each restored to the colour that stores its value; a reversed move pairs the first
+// of one run with the last of the other. Written once per kind and order, they have no
+// branch in the loop and vectorise; they are inlined so each clone below compiles them
+// for its own processor.
+template <bool kWide, bool kReversed>
+[[gnu::always_inline]] inline void CopyRun(const PixelCodec& codec, const uint32_t* __restrict from, uint32_t* __restrict to, int n) {
+    for (int i = 0; i < n; ++i) to[kReversed ? n - 1 - i : i] = codec.Restored<kWide>(from[i]);
+}
+
+template <bool kWide, bool kReversed>
+[[gnu::always_inline]] inline void SwapRuns(const PixelCodec& codec, uint32_t* __restrict a, uint32_t* __restrict b, int n) {
+    for (int i = 0; i < n; ++i) {
+        const int j = kReversed ? n - 1 - i : i;
+        const uint32_t first = a[i];
+        a[i] = codec.Restored<kWide>(b[j]);
+        b[j] = codec.Restored<kWide>(first);
+    }
+}
+
+// Calls kernel(wide, reversed) with both as compile-time constants.
+template <class Kernel>
+[[gnu::always_inline]] inline void PerKindAndOrder(bool wide, bool reversed, Kernel kernel) {
+    using Yes = std::true_type;
+    using No = std::false_type;
+    if (wide) {
+        reversed ? kernel(Yes{}, Yes{}) : kernel(Yes{}, No{});
+    } else {
+        reversed ? kernel(No{}, Yes{}) : kernel(No{}, No{});
+    }
+}
+
+__attribute__((target_clones("avx2", "default")))
+void CopyRestored(const PixelCodec& codec, const uint32_t* from, uint32_t* to, int n, bool reversed) {
+    PerKindAndOrder(codec.wide(), reversed,
+                    [&](auto wide, auto reverse) __attribute__((always_inline)) { CopyRun<wide(), reverse()>(codec, from, to, n); });
+}
+
+__attribute__((target_clones("avx2", "default")))
+void SwapRestored(const PixelCodec& codec, uint32_t* a, uint32_t* b, int n, bool reversed) {
+    PerKindAndOrder(codec.wide(), reversed,
+                    [&](auto wide, auto reverse) __attribute__((always_inline)) { SwapRuns<wide(), reverse()>(codec, a, b, n); });
+}
+
+// The working image's pixels, written in place.
 class TileWriter {
 public:
     explicit TileWriter(HeightField& field)
-        : codec_(field), pixels_(*field.working().AcquireSurface()), painter_(field.painter()) {}
+        : codec_(field), pixels_(*field.working().AcquireSurface()), painter_(field.painter()),
+          width_(field.width()), half_(field.width() / 2) {}
 
     uint32_t* Row(int y) { return pixels_.Row(y); }
     // The points drawn are only those shown; the painter hears of every row.
     void Changed(int y) { painter_.RowChanged(y); }
-    uint32_t Restored(uint32_t pixel) const { return codec_.Store(codec_.Value(pixel)); }
+
+    // The left and right halves of a row, without the middle column of an odd width.
+    void CopyHalf(int y, bool leftToRight) {
+        uint32_t* left = Row(y);
+        uint32_t* right = left + (width_ - half_);
+        if (leftToRight) {
+            CopyRestored(codec_, left, right, half_, true);
+        } else {
+            CopyRestored(codec_, right, left, half_, true);
+        }
+    }
+    void SwapHalves(int y) {
+        uint32_t* left = Row(y);
+        SwapRestored(codec_, left, left + (width_ - half_), half_, true);
+    }
+    void CopyRow(int from, int to) { CopyRestored(codec_, Row(from), Row(to), width_, false); }
+    void SwapRows(int a, int b) { SwapRestored(codec_, Row(a), Row(b), width_, false); }
 
 private:
     const PixelCodec codec_;
     Raster& pixels_;
     FieldPainter& painter_;
+    const int width_;
+    const int half_;
 };
 
 // Draws single positions, skipping those the painter does not show.
@@ -47,11 +111,7 @@ void MirrorColumns(HeightField& field, bool leftToRight) {
     const int last = field.width() - 1;
     const int half = field.width() / 2;
     for (int y = 0; y < field.height(); ++y) {
-        uint32_t* row = writer.Row(y);
-        for (int c = 0; c < half; ++c) {
-            int from = leftToRight ? c : last - c;
-            row[last - from] = writer.Restored(row[from]);
-        }
+        writer.CopyHalf(y, leftToRight);
         writer.Changed(y);
     }
     PointDrawer points(field);
@@ -68,9 +128,7 @@ void MirrorRows(HeightField& field, bool topToBottom) {
     PointDrawer points(field);
     for (int r = 0; r < field.height() / 2; ++r) {
         int from = topToBottom ? r : last - r;
-        const uint32_t* source = writer.Row(from);
-        uint32_t* target = writer.Row(last - from);
-        for (int x = 0; x < field.width(); ++x) target[x] = writer.Restored(source[x]);
+        writer.CopyRow(from, last - from);
         writer.Changed(last - from);
         if (!points.ShowsRow(last - from)) continue;
         for (int x = 0; x < field.width(); ++x) points.Draw(x, last - from);
@@ -82,12 +140,7 @@ void FlipColumns(HeightField& field) {
     const int last = field.width() - 1;
     const int half = field.width() / 2;
     for (int y = 0; y < field.height(); ++y) {
-        uint32_t* row = writer.Row(y);
-        for (int c = 0; c < half; ++c) {
-            uint32_t a = row[c];
-            row[c] = writer.Restored(row[last - c]);
-            row[last - c] = writer.Restored(a);
-        }
+        writer.SwapHalves(y);
         writer.Changed(y);
     }
     PointDrawer points(field);
@@ -105,13 +158,7 @@ void FlipRows(HeightField& field) {
     const int last = field.height() - 1;
     PointDrawer points(field);
     for (int r = 0; r < field.height() / 2; ++r) {
-        uint32_t* top = writer.Row(r);
-        uint32_t* bottom = writer.Row(last - r);
-        for (int x = 0; x < field.width(); ++x) {
-            uint32_t a = top[x];
-            top[x] = writer.Restored(bottom[x]);
-            bottom[x] = writer.Restored(a);
-        }
+        writer.SwapRows(r, last - r);
         writer.Changed(r);
         writer.Changed(last - r);
         if (!points.ShowsRow(last - r) && !points.ShowsRow(r)) continue;

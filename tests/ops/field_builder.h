@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <vector>
 
 #include "core/height_field.h"
@@ -28,6 +29,7 @@ public:
     void DrawPoint(int x, int y) override { points.push_back({x, y}); }
     void RefreshView() override { ++refreshes; }
     void ClearSurface() override { ++clears; }
+    vRect ShownArea() const override { return {0, 0, INT_MAX, INT_MAX}; }
 
     std::vector<int> rows;
     std::vector<std::pair<int, int>> points;
