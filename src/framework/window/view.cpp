@@ -64,17 +64,7 @@ bool vView::Contains(int frameX, int frameY) const {
 }
 
 // Keeps the pixels that still fit: a canvas keeps what was drawn on it.
-void vView::ResizeSurface(int width, int height) {
-    Raster resized;
-    if (!resized.Resize(width, height)) return;
-    resized.Fill(0xFFFFFF);
-    int keepW = std::min(width, surface_.Width()), keepH = std::min(height, surface_.Height());
-    // A surface with no columns has no rows to copy from.
-    for (int row = 0; keepW > 0 && row < keepH; ++row) {
-        std::memcpy(resized.Row(row), surface_.Row(row), size_t(keepW) * sizeof(uint32_t));
-    }
-    surface_ = std::move(resized);
-}
+void vView::ResizeSurface(int width, int height) { surface_.ResizeKeeping(width, height, 0xFFFFFF); }
 
 void vView::SetHasSurface(bool has) {
     hasSurface_ = has;
