@@ -105,18 +105,18 @@ int ReadPixelRows(HeightField& field, InputFile& file, int width, int height) {
     });
 }
 
-void WriteHeader(const HeightField& field, ReplacingFile& file) {
+void WriteHeader(const FieldRows& rows, ReplacingFile& file) {
     char header[64];
-    int length = std::snprintf(header, sizeof header, "P6\n%d %d\n%d\n", field.width(),
-                               field.height(), kOnlyMaxValue);
+    int length = std::snprintf(header, sizeof header, "P6\n%d %d\n%d\n", rows.width, rows.height, kOnlyMaxValue);
     file.Write(header, size_t(length));
 }
 
 // Byte stores may alias anything, so the loop bounds are kept in locals.
-void WritePixelRows(const HeightField& field, ReplacingFile& file) {
-    const int width = field.width();
-    for (int y = 0; y < field.height() && file.ok(); ++y) {
-        const uint32_t* pixels = field.working().RowPixels(y);
+void WritePixelRows(FieldRows& rows, ReplacingFile& file) {
+    const int width = rows.width;
+    const int height = rows.height;
+    for (int y = 0; y < height && file.ok(); ++y) {
+        const uint32_t* pixels = rows.Row(y);
         uint8_t* bytes = file.Reserve(size_t(width) * 3);
         // One four-byte store per position, its fourth byte overwritten by the next;
         // the last position stays inside the row.
@@ -152,10 +152,15 @@ int LoadPpm(HeightField& field, const char* path, FileSize* fileSize) {
 }
 
 int SavePpm(HeightField& field, char* path, size_t capacity, WriteSink& sink) {
+    WorkingRows rows(field);
+    return SavePpmRows(rows, path, capacity, sink);
+}
+
+int SavePpmRows(FieldRows& rows, char* path, size_t capacity, WriteSink& sink) {
     if (!RewriteExtension(path, capacity, ".ppm")) return kSaveFailed;
     ReplacingFile file(path, sink);
-    WriteHeader(field, file);
-    WritePixelRows(field, file);
+    WriteHeader(rows, file);
+    WritePixelRows(rows, file);
     // Files written this way have always ended in one extra byte; readers of the
     // format ignore it.
     file.Put(kTrailingByte);

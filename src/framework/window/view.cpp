@@ -63,7 +63,9 @@ bool vView::Contains(int frameX, int frameY) const {
            frameY < bounds_.y + bounds_.h;
 }
 
-// Keeps the pixels that still fit: a canvas keeps what was drawn on it.
+// Keeps the pixels that still fit: a canvas keeps what was drawn on it. A surface that
+// shrinks or grows within its memory, as a canvas does when its scroll bars come and go,
+// keeps that memory and no fresh surface is made.
 void vView::ResizeSurface(int width, int height) { surface_.ResizeKeeping(width, height, 0xFFFFFF); }
 
 void vView::SetHasSurface(bool has) {
