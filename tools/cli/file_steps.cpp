@@ -24,8 +24,7 @@ StepResult Save(Session& session, const std::string& path) {
 StepResult LoadPalette(Session& session, const std::string& path) {
     std::string paletteDirectory;
     int result = session.document.LoadPalette(path.c_str(), paletteDirectory);
-    if (result == kPaletteCannotOpen) return StepResult::Failed("Palette Open error");
-    if (result == kPaletteBodyError) return StepResult::Failed("Palette Body error");
+    if (result != kPaletteLoaded) return StepResult::Failed(PaletteLoadNotice(result));
     session.document.ApplyPalette();
     return StepResult::Done();
 }
