@@ -17,7 +17,6 @@ constexpr const char* kHeightFilters[] = {"*.tga", "*.ppm", "*.png", "*.pgm", "*
                                           "*.tga;*.ppm;*.png;*.pgm;*.r16;*.raw", "*", nullptr};
 constexpr int kAllHeightFilesFilter = 6;
 constexpr const char* kFirstLoadWrongType = "   First Load\n WRONG  FILE TYPE!!\n\nTGA & PPM types only !!";
-constexpr const char* kOpenWrongType = "WRONG  FILE TYPE!!\n\nTGA & PPM types only !!";
 
 // The file name alone: what follows the last "/", or the whole path without one.
 const char* BareName(const char* path) {
@@ -53,11 +52,7 @@ bool KnollCmdWindow::AskRawSize(const char* name, RawSize& size) {
     return true;
 }
 
-bool KnollCmdWindow::LoadFile(const char* name, const char* wrongTypeNotice) {
-    if (!FieldDocument::ReadsName(name)) {
-        ShowNotice(wrongTypeNotice);
-        return false;
-    }
+bool KnollCmdWindow::LoadFile(const char* name) {
     RawSize rawSize;
     if (!AskRawSize(name, rawSize)) return false;
     // A file that cannot be read whole leaves the field, its kind, selection and undo
@@ -69,16 +64,20 @@ bool KnollCmdWindow::LoadFile(const char* name, const char* wrongTypeNotice) {
         ShowNotice(outcome.notice.c_str());
         return false;
     }
+    Settings().lastMapPath = CutToLine(name);
+    UpdateConvertItems();
     return true;
 }
 
 void KnollCmdWindow::FirstLoad(const std::string& name) {
-    if (!LoadFile(name.c_str(), kFirstLoadWrongType)) return;
-    Settings().lastMapPath = CutToLine(name);
+    if (!FieldDocument::ReadsName(name)) {
+        ShowNotice(kFirstLoadWrongType);
+        return;
+    }
+    if (!LoadFile(name.c_str())) return;
     heightFilterIndex_ = HeightFilterOf(name.c_str());
     canvas_.UpdateScrollBars();
     SetCaption(name.c_str());
-    UpdateConvertItems();
 }
 
 OpenOutcome KnollCmdWindow::OpenFile() {
@@ -91,10 +90,8 @@ OpenOutcome KnollCmdWindow::OpenFile() {
     }
     Settings().mainDirectory = CutToLine(WorkingDirectory());
     document_.SetName(name);
-    if (!LoadFile(name, kOpenWrongType)) return OpenOutcome::Failed;
-    Settings().lastMapPath = CutToLine(name);
+    if (!LoadFile(name)) return OpenOutcome::Failed;
     SetCaption(BareName(name));
-    UpdateConvertItems();
     return OpenOutcome::Loaded;
 }
 

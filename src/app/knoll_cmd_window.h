@@ -96,8 +96,9 @@ private:
     void ZoomCommand(ZoomMode mode);
     void OpenCommand();
 
-    // Loads by the name's extension; false after its notice, the field and kind kept.
-    bool LoadFile(const char* name, const char* wrongTypeNotice);
+    // Loads by the name's extension and remembers the file; false after its notice, the
+    // field and kind kept.
+    bool LoadFile(const char* name);
     // The size of a RAW file that is not square, as the user picks it; false when the
     // user cancels.
     bool AskRawSize(const char* name, RawSize& size);

@@ -38,8 +38,7 @@ void KnollCmdWindow::LoadStartPalette() {
     std::string remembered = Settings().paletteFilePath;
     int result = LoadPalette(FindDataFile(remembered));
     Settings().paletteFilePath = remembered;
-    if (result == kPaletteCannotOpen) ShowNotice("Palette Open error");
-    if (result == kPaletteBodyError) ShowNotice("Palette Body error");
+    if (result != kPaletteLoaded) ShowNotice(PaletteLoadNotice(result));
 }
 
 int KnollCmdWindow::ChoosePalette() {

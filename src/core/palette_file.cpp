@@ -94,3 +94,7 @@ int LoadPaletteFile(const char* path, Palette& palette, std::string& paletteDire
     }
     return kPaletteLoaded;
 }
+
+const char* PaletteLoadNotice(int result) {
+    return result == kPaletteCannotOpen ? "Palette Open error" : "Palette Body error";
+}

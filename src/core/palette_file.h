@@ -6,8 +6,12 @@
 
 // Results of reading a palette file.
 inline constexpr int kPaletteLoaded = 0;
-inline constexpr int kPaletteCannotOpen = 1;  // "Palette Open error"
-inline constexpr int kPaletteBodyError = 2;   // "Palette Body error"
+inline constexpr int kPaletteCannotOpen = 1;
+inline constexpr int kPaletteBodyError = 2;
+
+// What start-up and the batch tool tell of a palette that failed: "Palette Open error"
+// or "Palette Body error".
+const char* PaletteLoadNotice(int result);
 
 // Reads up to 256 lines "red,green,blue" into palette entries 0 to 255, each number
 // read as scanf's "%i" does (blanks, a sign, decimal, 0 octal or 0x hexadecimal) and

@@ -71,6 +71,20 @@ void DecodeSamples(const uint8_t* bytes, int from, int width, uint32_t* pixels) 
     }
 }
 
+// Each position as the high byte of its value, the low byte and a zero. One four-byte
+// store per position, its fourth byte overwritten by the next; the last position stays
+// inside the row. Byte stores may alias anything, so the bounds are kept in locals.
+void EncodeSamples(const uint32_t* pixels, int from, int width, uint8_t* bytes) {
+    bytes += 3 * from;
+    for (int x = from; x + 1 < width; ++x, bytes += 3) {
+        uint32_t sample = uint32_t(uint8_t(pixels[x] >> 8)) | uint32_t(uint8_t(pixels[x])) << 8;
+        std::memcpy(bytes, &sample, sizeof sample);
+    }
+    bytes[0] = uint8_t(pixels[width - 1] >> 8);
+    bytes[1] = uint8_t(pixels[width - 1]);
+    bytes[2] = 0;
+}
+
 #if defined(__x86_64__) && defined(__GNUC__)
 // Four positions per byte shuffle; the baseline instruction set has no such shuffle.
 __attribute__((target("ssse3"))) void DecodeSamplesShuffled(const uint8_t* bytes, int width, uint32_t* pixels) {
@@ -84,16 +98,42 @@ __attribute__((target("ssse3"))) void DecodeSamplesShuffled(const uint8_t* bytes
     DecodeSamples(bytes, x, width, pixels);
 }
 
-void DecodeRow(const uint8_t* bytes, int width, uint32_t* pixels) {
+// The reverse: each 16-byte store holds four positions in its first 12 bytes, the rest
+// overwritten by what follows; it must stay inside the row, so the last positions
+// always go through EncodeSamples.
+__attribute__((target("ssse3"))) void EncodeSamplesShuffled(const uint32_t* pixels, int width, uint8_t* bytes) {
+    const __m128i order = _mm_setr_epi8(1, 0, -1, 5, 4, -1, 9, 8, -1, 13, 12, -1, -1, -1, -1, -1);
+    int x = 0;
+    for (; 3 * x + 16 <= 3 * width; x += 4) {
+        __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels + x));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(bytes + 3 * x), _mm_shuffle_epi8(four, order));
+    }
+    EncodeSamples(pixels, x, width, bytes);
+}
+
+bool Shuffles() {
     static const bool shuffles = __builtin_cpu_supports("ssse3");
-    if (shuffles) {
+    return shuffles;
+}
+
+void DecodeRow(const uint8_t* bytes, int width, uint32_t* pixels) {
+    if (Shuffles()) {
         DecodeSamplesShuffled(bytes, width, pixels);
     } else {
         DecodeSamples(bytes, 0, width, pixels);
     }
 }
+
+void EncodeRow(const uint32_t* pixels, int width, uint8_t* bytes) {
+    if (Shuffles()) {
+        EncodeSamplesShuffled(pixels, width, bytes);
+    } else {
+        EncodeSamples(pixels, 0, width, bytes);
+    }
+}
 #else
 void DecodeRow(const uint8_t* bytes, int width, uint32_t* pixels) { DecodeSamples(bytes, 0, width, pixels); }
+void EncodeRow(const uint32_t* pixels, int width, uint8_t* bytes) { EncodeSamples(pixels, 0, width, bytes); }
 #endif
 
 int ReadPixelRows(HeightField& field, InputFile& file, int width, int height) {
@@ -105,28 +145,17 @@ int ReadPixelRows(HeightField& field, InputFile& file, int width, int height) {
     });
 }
 
-void WriteHeader(const HeightField& field, ReplacingFile& file) {
+void WriteHeader(const FieldRows& rows, ReplacingFile& file) {
     char header[64];
-    int length = std::snprintf(header, sizeof header, "P6\n%d %d\n%d\n", field.width(),
-                               field.height(), kOnlyMaxValue);
+    int length = std::snprintf(header, sizeof header, "P6\n%d %d\n%d\n", rows.width, rows.height, kOnlyMaxValue);
     file.Write(header, size_t(length));
 }
 
-// Byte stores may alias anything, so the loop bounds are kept in locals.
-void WritePixelRows(const HeightField& field, ReplacingFile& file) {
-    const int width = field.width();
-    for (int y = 0; y < field.height() && file.ok(); ++y) {
-        const uint32_t* pixels = field.working().RowPixels(y);
-        uint8_t* bytes = file.Reserve(size_t(width) * 3);
-        // One four-byte store per position, its fourth byte overwritten by the next;
-        // the last position stays inside the row.
-        for (int x = 0; x + 1 < width; ++x, bytes += 3) {
-            uint32_t sample = uint32_t(uint8_t(pixels[x] >> 8)) | uint32_t(uint8_t(pixels[x])) << 8;
-            std::memcpy(bytes, &sample, sizeof sample);
-        }
-        bytes[0] = uint8_t(pixels[width - 1] >> 8);
-        bytes[1] = uint8_t(pixels[width - 1]);
-        bytes[2] = 0;
+void WritePixelRows(FieldRows& rows, ReplacingFile& file) {
+    const int width = rows.width;
+    for (int y = 0; y < rows.height && file.ok(); ++y) {
+        const uint32_t* pixels = rows.Row(y);
+        EncodeRow(pixels, width, file.Reserve(size_t(width) * 3));
     }
 }
 
@@ -152,10 +181,15 @@ int LoadPpm(HeightField& field, const char* path, FileSize* fileSize) {
 }
 
 int SavePpm(HeightField& field, char* path, size_t capacity, WriteSink& sink) {
+    WorkingRows rows(field);
+    return SavePpmRows(rows, path, capacity, sink);
+}
+
+int SavePpmRows(FieldRows& rows, char* path, size_t capacity, WriteSink& sink) {
     if (!RewriteExtension(path, capacity, ".ppm")) return kSaveFailed;
     ReplacingFile file(path, sink);
-    WriteHeader(field, file);
-    WritePixelRows(field, file);
+    WriteHeader(rows, file);
+    WritePixelRows(rows, file);
     // Files written this way have always ended in one extra byte; readers of the
     // format ignore it.
     file.Put(kTrailingByte);

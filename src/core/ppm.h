@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "core/field_file.h"
+#include "core/field_rows.h"
 #include "core/height_field.h"
 #include "files/write_sink.h"
 
@@ -17,3 +18,5 @@ int LoadPpm(HeightField& field, const char* path, FileSize* fileSize = nullptr);
 // Returns kSaveDone, or kSaveFailed when the file could not be written completely (the
 // file that was there is then left as it was).
 int SavePpm(HeightField& field, char* path, size_t capacity, WriteSink& sink = SystemWrites());
+// The same for the rows given instead of the working image.
+int SavePpmRows(FieldRows& rows, char* path, size_t capacity, WriteSink& sink = SystemWrites());

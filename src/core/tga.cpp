@@ -62,13 +62,13 @@ int ReadPixelRows(HeightField& field, InputFile& file, int width, int height) {
     });
 }
 
-TgaHeader HeaderFor(const HeightField& field) {
+TgaHeader HeaderFor(const FieldRows& rows) {
     TgaHeader header;
     std::memcpy(&header, kVariantPrefix, sizeof kVariantPrefix);
-    header.width[0] = field.width() & 0xFF;
-    header.width[1] = field.width() >> 8;
-    header.height[0] = field.height() & 0xFF;
-    header.height[1] = field.height() >> 8;
+    header.width[0] = rows.width & 0xFF;
+    header.width[1] = rows.width >> 8;
+    header.height[0] = rows.height & 0xFF;
+    header.height[1] = rows.height >> 8;
     header.bitsPerPixel = 8;
     header.descriptor = kTopRowFirst;
     return header;
@@ -82,10 +82,11 @@ void WriteColorMap(const Palette& palette, ReplacingFile& file) {
 }
 
 // Byte stores may alias anything, so the loop bounds are kept in locals.
-void WritePixelRows(const HeightField& field, ReplacingFile& file) {
-    const int width = field.width();
-    for (int y = 0; y < field.height() && file.ok(); ++y) {
-        const uint32_t* pixels = field.working().RowPixels(y);
+void WritePixelRows(FieldRows& rows, ReplacingFile& file) {
+    const int width = rows.width;
+    const int height = rows.height;
+    for (int y = 0; y < height && file.ok(); ++y) {
+        const uint32_t* pixels = rows.Row(y);
         uint8_t* indexes = file.Reserve(size_t(width));
         for (int x = 0; x < width; ++x) {
             indexes[x] = pixels[x] == kNoValuePixel ? kNoValueIndex : uint8_t(pixels[x] >> 16);
@@ -123,11 +124,16 @@ int LoadTga(HeightField& field, const char* path, FileSize* fileSize) {
 }
 
 int SaveTga(HeightField& field, char* path, size_t capacity, WriteSink& sink) {
+    WorkingRows rows(field);
+    return SaveTgaRows(rows, path, capacity, sink);
+}
+
+int SaveTgaRows(FieldRows& rows, char* path, size_t capacity, WriteSink& sink) {
     if (!RewriteExtension(path, capacity, ".tga")) return kSaveFailed;
     ReplacingFile file(path, sink);
-    TgaHeader header = HeaderFor(field);
+    TgaHeader header = HeaderFor(rows);
     file.Write(&header, sizeof header);
-    WriteColorMap(field.palette(), file);
-    WritePixelRows(field, file);
+    WriteColorMap(rows.field.palette(), file);
+    WritePixelRows(rows, file);
     return file.Commit() ? kSaveDone : kSaveFailed;
 }

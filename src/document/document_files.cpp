@@ -78,32 +78,35 @@ void FieldDocument::Loaded(const std::string& path) {
     name_ = path;
 }
 
-SaveOutcome FieldDocument::Save(const std::string& path, size_t nameCapacity) {
+SaveOutcome FieldDocument::Save(const std::string& path, size_t nameCapacity, FieldRows* rows) {
     int nameKind = ClassifyFileName(path.c_str());
     HeightFormat format = InterchangeFormatOf(path);
-    if (format == HeightFormat::kUnknown) return SaveTgaOrPpm(path, nameKind, nameCapacity);
+    WorkingRows working(field_);
+    if (format == HeightFormat::kUnknown) return SaveTgaOrPpm(path, nameKind, nameCapacity, rows ? *rows : working);
     if (format == HeightFormat::kRaw && field_.kind() != kSixteenBitField) {
         return {false, kRawNeedsSixteenBits, path, 0};
     }
-    SaveOutcome outcome = Export(path);
+    SaveOutcome outcome = Export(path, rows);
     if (outcome.saved) Commit();
     return outcome;
 }
 
-SaveOutcome FieldDocument::SaveTgaOrPpm(const std::string& path, int nameKind, size_t nameCapacity) {
+SaveOutcome FieldDocument::SaveTgaOrPpm(const std::string& path, int nameKind, size_t nameCapacity,
+                                        FieldRows& rows) {
     if (nameKind != kFileKindUnknown && nameKind != fileKind()) return {false, kSaveWrongType, path, 0};
     std::vector<char> name(std::max<size_t>(nameCapacity, 1), '\0');
     std::copy_n(path.begin(), std::min(path.size(), name.size() - 1), name.begin());
-    int result = fileKind() == kFileKindPpm ? SavePpm(field_, name.data(), name.size())
-                                            : SaveTga(field_, name.data(), name.size());
+    int result = fileKind() == kFileKindPpm ? SavePpmRows(rows, name.data(), name.size())
+                                            : SaveTgaRows(rows, name.data(), name.size());
     if (result != kSaveDone) return {false, kSaveError, name.data(), 0};
     Commit();
     name_ = name.data();
     return {true, "", name.data(), 0};
 }
 
-SaveOutcome FieldDocument::Export(const std::string& path) {
-    FieldSamples samples(field_);
+SaveOutcome FieldDocument::Export(const std::string& path, FieldRows* rows) {
+    WorkingRows working(field_);
+    FieldSamples samples(rows ? *rows : working);
     InterchangeError error = WriteHeights(path, HeightFormatOf(path), samples);
     if (!error.empty()) return {false, path + ": " + error, path, samples.noValue()};
     name_ = path;

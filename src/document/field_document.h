@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/field_file.h"
+#include "core/field_rows.h"
 #include "core/height_field.h"
 #include "core/palette.h"
 #include "ops/selection.h"
@@ -86,9 +87,10 @@ public:
     // Writes by the name as Load reads (a name of no known format in the field's own
     // TGA or PPM) and commits. TGA and PPM names get their extension rule within
     // nameCapacity bytes and must match the field's depth; the others write it as it is.
-    SaveOutcome Save(const std::string& path, size_t nameCapacity);
+    // Rows, when given, are written instead of the working image's.
+    SaveOutcome Save(const std::string& path, size_t nameCapacity, FieldRows* rows = nullptr);
     // Writes a PNG, PGM or RAW file without committing.
-    SaveOutcome Export(const std::string& path);
+    SaveOutcome Export(const std::string& path, FieldRows* rows = nullptr);
 
     // Keep: the field as it is becomes the commit.
     void Commit() { field_.SnapshotField(); }
@@ -106,7 +108,7 @@ public:
 
 private:
     LoadOutcome LoadTgaOrPpm(const std::string& path, int fileKind);
-    SaveOutcome SaveTgaOrPpm(const std::string& path, int nameKind, size_t nameCapacity);
+    SaveOutcome SaveTgaOrPpm(const std::string& path, int nameKind, size_t nameCapacity, FieldRows& rows);
     void Loaded(const std::string& path);
 
     HeightField field_;

@@ -10,24 +10,28 @@ bool HeightSamples::Allocate(int newWidth, int newHeight, int newBits) {
     return true;
 }
 
-FieldSamples::FieldSamples(const HeightField& field)
-    : width(field.width()),
-      height(field.height()),
-      bits(field.kind() == kSixteenBitField ? 16 : 8),
-      field_(field),
-      row_(size_t(field.width())) {}
-
-const uint16_t* FieldSamples::Row(int y) {
-    const uint32_t* pixels = field_.working().RowPixels(y);
-    for (int x = 0; x < width; ++x) {
-        int value = field_.DecodeValue(pixels[x]);
-        noValue_ += value < 0;
-        row_[x] = uint16_t(value < 0 ? 0 : value);
-    }
-    return row_.data();
-}
+FieldSamples::FieldSamples(FieldRows& rows)
+    : width(rows.width),
+      height(rows.height),
+      bits(rows.field.kind() == kSixteenBitField ? 16 : 8),
+      rows_(rows),
+      row_(size_t(rows.width)) {}
 
 namespace {
+
+// The values of one row, positions without one as 0; returns how many those are. Every
+// save through the interchange formats passes each position through here.
+__attribute__((target_clones("avx2", "default")))
+int DecodeValues(const HeightField& field, const uint32_t* pixels, int count, uint16_t* values) {
+    int noValue = 0;
+    for (int x = 0; x < count; ++x) {
+        int value = field.DecodeValue(pixels[x]);
+        noValue += value < 0;
+        values[x] = uint16_t(value < 0 ? 0 : value);
+    }
+    return noValue;
+}
+
 
 // The palette's colour for each value, its blue byte forced to the value: a palette
 // whose entries repeat a blue byte (the default's last fifteen do) would otherwise turn
@@ -39,6 +43,11 @@ void EightBitColors(const Palette& palette, uint32_t colors[256]) {
 }
 
 }  // namespace
+
+const uint16_t* FieldSamples::Row(int y) {
+    noValue_ += DecodeValues(rows_.field, rows_.Row(y), width, row_.data());
+    return row_.data();
+}
 
 FieldSampleRows::~FieldSampleRows() {
     if (started_) field_.AbandonLoad();
@@ -59,9 +68,17 @@ bool FieldSampleRows::Start(int width, int height, int bits) {
 
 uint16_t* FieldSampleRows::Row(int /*y*/) { return samples_.data(); }
 
+// Locals rather than members, which the pixel stores could alias, so the loops vectorise.
 void FieldSampleRows::Store(int y) {
-    for (int x = 0; x < width_; ++x) pixels_[x] = wide_ ? samples_[x] : colors_[samples_[x] & 0xFF];
-    rows_->Store(y, pixels_.data());
+    const uint16_t* samples = samples_.data();
+    uint32_t* pixels = pixels_.data();
+    const int width = width_;
+    if (wide_) {
+        for (int x = 0; x < width; ++x) pixels[x] = samples[x];
+    } else {
+        for (int x = 0; x < width; ++x) pixels[x] = colors_[samples[x] & 0xFF];
+    }
+    rows_->Store(y, pixels);
 }
 
 void FieldSampleRows::Finish() {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/field_rows.h"
 #include "core/height_field.h"
 #include "core/loaded_rows.h"
 
@@ -68,7 +69,7 @@ using InterchangeError = std::string;
 // for, with positions without a value as 0. Bits is the field's: 8 or 16.
 class FieldSamples {
 public:
-    explicit FieldSamples(const HeightField& field);
+    explicit FieldSamples(FieldRows& rows);
 
     const int width;
     const int height;
@@ -79,7 +80,7 @@ public:
     int64_t noValue() const { return noValue_; }
 
 private:
-    const HeightField& field_;
+    FieldRows& rows_;
     std::vector<uint16_t> row_;
     int64_t noValue_ = 0;
 };

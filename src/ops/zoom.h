@@ -1,9 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
+#include "core/field_rows.h"
 #include "core/height_field.h"
 #include "ops/selection.h"
+#include "ops/zoom_colours.h"
 
 // Expand 2X doubles the field, Srink 2X halves it.
 enum class ZoomMode { Expand, Shrink };
@@ -22,3 +26,19 @@ ZoomOutcome Zoom(HeightField& field, ZoomMode mode, FieldSelection* selection);
 
 // The message for a zoom of the field refused with outcome, empty for kDone.
 std::string ZoomMessage(ZoomOutcome outcome, const HeightField& field);
+
+// Whether the field doubled stays within HeightField's bounds.
+bool ExpandFits(const HeightField& field);
+
+// The rows of the field doubled, as the expand makes them, each made when it is asked
+// for: a save can write them without the larger field ever being held. The field must
+// fit (ExpandFits) and stay as it is while they are read.
+class ExpandedRows : public FieldRows {
+public:
+    explicit ExpandedRows(const HeightField& field);
+    const uint32_t* Row(int y) override;
+
+private:
+    const ZoomColours colours_;
+    std::vector<uint32_t> even_, next_, odd_;
+};

@@ -152,3 +152,29 @@ TEST_F(FileSteps, DamagedCopiesOfTheDemoFailCleanly) {
 }
 
 }  // namespace
+
+// An expand that only a last save reads writes its rows straight to the file; with a
+// step between, the doubled field is made first. Both must give the same bytes.
+TEST_F(FileSteps, AnExpandWrittenStraightToTheFileMatchesTheExpandedField) {
+    const std::pair<std::vector<std::string>, std::string> fields[] = {
+        {{"--open", "small.tga"}, "out.tga"},
+        {{"--new", "5x3", "--select", "0,0 4,0 0,2", "--area", "inside", "--fill", "40"}, "out.tga"},
+        {{"--open", "small.ppm"}, "out.ppm"},
+        {{"--new", "5x3:16", "--seed", "2", "--rough", "middle:9000"}, "out.ppm"},
+        {{"--new", "5x3:16", "--seed", "2", "--rough", "middle:9000", "--expand"}, "out.ppm"},
+    };
+    for (const auto& [field, ownFormat] : fields) {
+        for (const std::string name : {ownFormat, std::string("out.pgm"), std::string("out.png")}) {
+            std::vector<std::string> straight = field, held = field;
+            straight.insert(straight.end(), {"--expand", "--save", "a." + name});
+            held.insert(held.end(), {"--expand", "--keep", "--save", "b." + name});
+            ASSERT_EQ(Run(straight).status, 0) << name;
+            ASSERT_EQ(Run(held).status, 0) << name;
+            EXPECT_EQ(ReadBytes(dir / ("a." + name)), ReadBytes(dir / ("b." + name))) << name;
+        }
+    }
+    CliRun refused = Run({"--new", "65535x1", "--expand", "--export", "wide.pgm"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "Field too large to expand\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "wide.pgm"));
+}

@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -12,7 +13,8 @@ int UsageError(const std::string& message) {
 }  // namespace
 
 bool PrepareSteps(const std::vector<std::string>& arguments, const StepRegistry& registry,
-                  std::vector<StepAction>& actions, std::string& error, bool* returnsToCommit) {
+                  std::vector<StepAction>& actions, std::string& error, StepPlan* plan) {
+    std::vector<const Step*> steps;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const Step* step = registry.Find(arguments[i]);
         if (!step) {
@@ -34,7 +36,12 @@ bool PrepareSteps(const std::vector<std::string>& arguments, const StepRegistry&
             return false;
         }
         actions.push_back(std::move(*action));
-        if (returnsToCommit && step->returnsToCommit) *returnsToCommit = true;
+        steps.push_back(step);
+    }
+    if (plan) {
+        plan->returnsToCommit = std::any_of(steps.begin(), steps.end(), [](const Step* s) { return s->returnsToCommit; });
+        const size_t count = steps.size();
+        plan->endsInExpandAndWrite = count >= 2 && steps[count - 2]->expands && steps[count - 1]->writesField;
     }
     return true;
 }
@@ -43,14 +50,16 @@ int RunCommandLine(const std::vector<std::string>& arguments, const StepRegistry
     if (arguments.empty()) return UsageError("no steps given");
     std::vector<StepAction> actions;
     std::string error;
-    bool returnsToCommit = false;
-    if (!PrepareSteps(arguments, registry, actions, error, &returnsToCommit)) return UsageError(error);
+    StepPlan plan;
+    if (!PrepareSteps(arguments, registry, actions, error, &plan)) return UsageError(error);
 
     Session session;
     // Without an Undo step no edit needs the copy it would make of the field first.
-    if (!returnsToCommit) session.document.field().KeepNoUndo();
-    for (StepAction& action : actions) {
-        StepResult result = action(session);
+    if (!plan.returnsToCommit) session.document.field().KeepNoUndo();
+    for (size_t i = 0; i < actions.size(); ++i) {
+        // Only the expand right before the closing write leaves its rows to that write.
+        session.expandIntoWrite = plan.endsInExpandAndWrite && i + 2 == actions.size();
+        StepResult result = actions[i](session);
         if (!result.ok) {
             std::fprintf(stderr, "%s\n", result.message.c_str());
             return kExitStepFailed;

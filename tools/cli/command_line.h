@@ -9,10 +9,16 @@ inline constexpr int kExitDone = 0;
 inline constexpr int kExitStepFailed = 1;
 inline constexpr int kExitUsage = 2;
 
+// What the run needs to know of its steps as a whole.
+struct StepPlan {
+    bool returnsToCommit = false;  // some step returns to a commit
+    bool endsInExpandAndWrite = false;  // the last two steps expand, then save or export
+};
+
 // Parses the whole command line into actions, running none; false with a usage message
-// in error. *returnsToCommit, when given, tells whether any step returns to a commit.
+// in error. The plan, when given, is filled in.
 bool PrepareSteps(const std::vector<std::string>& arguments, const StepRegistry& registry,
-                  std::vector<StepAction>& actions, std::string& error, bool* returnsToCommit = nullptr);
+                  std::vector<StepAction>& actions, std::string& error, StepPlan* plan = nullptr);
 
 // Prepares every step of the arguments (program name excluded), then runs them in order
 // on a fresh session. Messages go to standard error; returns the exit status.

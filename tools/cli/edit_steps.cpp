@@ -36,7 +36,8 @@ std::optional<Meaning> ParseWord(const std::string& text, const std::vector<std:
 }
 
 // "X,Y X,Y X,Y ...": three or more positions.
-bool ParsePolygon(const std::string& text, std::vector<vPoint>& points) {
+std::optional<std::vector<vPoint>> ParsePolygon(const std::string& text) {
+    std::vector<vPoint> points;
     std::istringstream pairs(text);
     std::string pair;
     while (pairs >> pair) {
@@ -44,11 +45,40 @@ bool ParsePolygon(const std::string& text, std::vector<vPoint>& points) {
         long long x = 0, y = 0;
         if (comma == std::string::npos || !ParseWhole(pair.substr(0, comma), x, 6) ||
             !ParseWhole(pair.substr(comma + 1), y, 6)) {
-            return false;
+            return std::nullopt;
         }
         points.push_back({int(x), int(y)});
     }
-    return points.size() >= 3;
+    if (points.size() < 3) return std::nullopt;
+    return points;
+}
+
+std::optional<uint32_t> ParseSeed(const std::string& text) {
+    long long seed = 0;
+    if (!ParseWhole(text, seed) || seed < 0 || seed > 0xFFFFFFFFLL) return std::nullopt;
+    return uint32_t(seed);
+}
+
+// The noise's direction and its VALUE text, which the operation reads as the dialog's box.
+struct RoughArgument {
+    RoughMode mode;
+    std::string value;
+};
+
+std::optional<RoughArgument> ParseRough(const std::string& text) {
+    size_t colon = text.find(':');
+    std::optional<RoughMode> mode = ParseWord<RoughMode>(
+        text.substr(0, colon), {{"up", RoughMode::Up}, {"middle", RoughMode::Middle}, {"down", RoughMode::Down}});
+    if (colon == std::string::npos || !mode) return std::nullopt;
+    return RoughArgument{*mode, text.substr(colon + 1)};
+}
+
+// A radius of any size: a window wider than the field takes the whole field, so a
+// number too long for int reads as the largest int.
+std::optional<int> ParseRadius(const std::string& text) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+    long long value = text.size() > 10 ? 0x7FFFFFFF : std::atoll(text.c_str());
+    return int(std::min<long long>(value, 0x7FFFFFFF));
 }
 
 // ---- building steps ---------------------------------------------------------------
@@ -74,21 +104,6 @@ Step ValueStep(std::string name, std::string summary, Operation operation) {
 
 // ---- the steps --------------------------------------------------------------------
 
-Step SeedStep() {
-    return ArgumentStep("--seed", "S", "seed every later roughen with S instead of the clock",
-                        [](const std::string& text, std::string& error) -> std::optional<StepAction> {
-                            long long seed = 0;
-                            if (!ParseWhole(text, seed) || seed < 0 || seed > 0xFFFFFFFFLL) {
-                                error = "'" + text + "' is not a seed from 0 to 4294967295";
-                                return std::nullopt;
-                            }
-                            return [seed](Session& session) {
-                                session.document.SetFixedSeed(uint32_t(seed));
-                                return StepResult::Done();
-                            };
-                        });
-}
-
 // The vertices go in as the editor's clicks would: one beyond the right or bottom edge
 // is moved onto it, a repeated one is dropped, and fewer than three drop the selection.
 // The canvas cannot be clicked left of or above the field, so such a vertex is refused.
@@ -108,75 +123,14 @@ StepResult Select(Session& session, const std::vector<vPoint>& points) {
     return StepResult::Done();
 }
 
-Step SelectStep() {
-    return ArgumentStep("--select", "\"X,Y X,Y X,Y ...\"",
-                        "choose the polygon; a vertex past the right or bottom edge moves onto it",
-                        [](const std::string& text, std::string& error) -> std::optional<StepAction> {
-                            std::vector<vPoint> points;
-                            if (!ParsePolygon(text, points)) {
-                                error = "'" + text + "' is not a list of three or more positions X,Y";
-                                return std::nullopt;
-                            }
-                            return [points](Session& session) { return Select(session, points); };
-                        });
-}
-
 // A step whose argument is one of a few words, each giving its meaning to the action.
 template <class Meaning>
 Step WordStep(std::string name, std::string summary, std::vector<std::pair<std::string, Meaning>> words,
               std::function<StepResult(Session&, Meaning)> run) {
     std::string list;
     for (const auto& [word, meaning] : words) list += (list.empty() ? "" : "|") + word;
-    return ArgumentStep(std::move(name), list, std::move(summary),
-                        [words, list, run](const std::string& text, std::string& error) -> std::optional<StepAction> {
-                            std::optional<Meaning> meaning = ParseWord(text, words);
-                            if (!meaning) {
-                                error = "'" + text + "' is not one of " + list;
-                                return std::nullopt;
-                            }
-                            return [run, meaning](Session& session) { return run(session, *meaning); };
-                        });
-}
-
-Step RoughStep() {
-    return ArgumentStep(
-        "--rough", "up|middle|down:VALUE", "add random noise of up to VALUE",
-        [](const std::string& text, std::string& error) -> std::optional<StepAction> {
-            size_t colon = text.find(':');
-            std::optional<RoughMode> mode = ParseWord<RoughMode>(
-                text.substr(0, colon), {{"up", RoughMode::Up}, {"middle", RoughMode::Middle}, {"down", RoughMode::Down}});
-            if (colon == std::string::npos || !mode) {
-                error = "'" + text + "' is not up:VALUE, middle:VALUE or down:VALUE";
-                return std::nullopt;
-            }
-            std::string value = text.substr(colon + 1);
-            return [mode, value](Session& session) {
-                return RunOn(session, Operation::Rough, {.valueText = value, .roughMode = *mode});
-            };
-        });
-}
-
-// A radius of any size: a window wider than the field takes the whole field, so a
-// number too long for int reads as the largest int.
-bool ParseRadius(const std::string& text, int& radius) {
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
-    long long value = text.size() > 10 ? 0x7FFFFFFF : std::atoll(text.c_str());
-    radius = int(std::min<long long>(value, 0x7FFFFFFF));
-    return true;
-}
-
-Step SmoothStep() {
-    return ArgumentStep("--smooth", "R", "replace each height by the mean of its (2R+1)^2 window",
-                        [](const std::string& text, std::string& error) -> std::optional<StepAction> {
-                            int radius = 0;
-                            if (!ParseRadius(text, radius)) {
-                                error = "'" + text + "' is not a radius of 0 or more";
-                                return std::nullopt;
-                            }
-                            return [radius](Session& session) {
-                                return RunOn(session, Operation::Smooth, {.radius = radius});
-                            };
-                        });
+    return ParsedStep<Meaning>(std::move(name), list, std::move(summary), "one of " + list,
+                               [words](const std::string& text) { return ParseWord(text, words); }, run);
 }
 
 // The Convert commands: convert, set the kind, commit; refused on the target kind.
@@ -192,19 +146,41 @@ StepResult ZoomStep(Session& session, ZoomMode mode) {
     return StepResult::Done();
 }
 
+StepResult ExpandStep(Session& session) {
+    if (!session.expandIntoWrite) return ZoomStep(session, ZoomMode::Expand);
+    const HeightField& field = session.document.field();
+    if (!ExpandFits(field)) return StepResult::Failed(ZoomMessage(ZoomOutcome::kTooLarge, field));
+    session.expanded.emplace(field);
+    return StepResult::Done();
+}
+
 }  // namespace
 
 void RegisterEditSteps(StepRegistry& registry) {
-    registry.Add(SeedStep());
-    registry.Add(SelectStep());
+    registry.Add(ParsedStep<uint32_t>("--seed", "S", "seed every later roughen with S instead of the clock",
+                                      "a seed from 0 to 4294967295", ParseSeed, [](Session& session, uint32_t seed) {
+                                          session.document.SetFixedSeed(seed);
+                                          return StepResult::Done();
+                                      }));
+    registry.Add(ParsedStep<std::vector<vPoint>>("--select", "\"X,Y X,Y X,Y ...\"",
+                                                 "choose the polygon; a vertex past the right or bottom edge moves onto it",
+                                                 "a list of three or more positions X,Y", ParsePolygon, Select));
     registry.Add(WordStep<int>("--area", "where the following operations work",
                                {{"whole", kAreaWhole}, {"inside", kAreaInside}, {"outside", kAreaOutside}},
                                [](Session& session, int area) {
                                    session.document.SetArea(area);
                                    return StepResult::Done();
                                }));
-    registry.Add(RoughStep());
-    registry.Add(SmoothStep());
+    registry.Add(ParsedStep<RoughArgument>("--rough", "up|middle|down:VALUE", "add random noise of up to VALUE",
+                                           "up:VALUE, middle:VALUE or down:VALUE", ParseRough,
+                                           [](Session& session, const RoughArgument& rough) {
+                                               return RunOn(session, Operation::Rough,
+                                                            {.valueText = rough.value, .roughMode = rough.mode});
+                                           }));
+    registry.Add(ParsedStep<int>("--smooth", "R", "replace each height by the mean of its (2R+1)^2 window",
+                                 "a radius of 0 or more", ParseRadius, [](Session& session, int radius) {
+                                     return RunOn(session, Operation::Smooth, {.radius = radius});
+                                 }));
     registry.Add(ValueStep("--cut", "set heights below V to 0", Operation::Cut));
     registry.Add(ValueStep("--clip", "bring heights above V down to V", Operation::Clip));
     registry.Add(ValueStep("--inc", "add V, up to the kind's top", Operation::Inc));
@@ -223,8 +199,9 @@ void RegisterEditSteps(StepRegistry& registry) {
                             [](Session& session) { return Convert(session, kSixteenBitField); }));
     registry.Add(SimpleStep("--to-tga", "convert a 16-bit field to 8-bit and commit",
                             [](Session& session) { return Convert(session, kEightBitField); }));
-    registry.Add(SimpleStep("--expand", "double the field by interpolation and commit",
-                            [](Session& session) { return ZoomStep(session, ZoomMode::Expand); }));
+    Step expand = SimpleStep("--expand", "double the field by interpolation and commit", ExpandStep);
+    expand.expands = true;
+    registry.Add(expand);
     registry.Add(SimpleStep("--shrink", "halve the field and commit",
                             [](Session& session) { return ZoomStep(session, ZoomMode::Shrink); }));
 }

@@ -9,84 +9,73 @@
 
 namespace {
 
-StepResult Open(Session& session, const std::string& path) {
-    const InterchangeSettings& settings = session.interchange;
-    return FromLoad(session.document.Load(path, {settings.rawWidth, settings.rawHeight}));
-}
-
 // Room for the longest extension the writers may append.
 constexpr size_t kExtensionRoom = 8;
 
 StepResult Save(Session& session, const std::string& path) {
-    SaveOutcome outcome = session.document.Save(path, path.size() + kExtensionRoom);
-    if (!outcome.saved) return StepResult::Failed(outcome.notice);
+    SaveOutcome outcome = session.document.Save(path, path.size() + kExtensionRoom, session.RowsToWrite());
     // The extension rule may write another name than the one typed; say which.
-    if (path != outcome.writtenName) std::fprintf(stderr, "saved as %s\n", outcome.writtenName.c_str());
-    ReportNoValues(outcome);
-    const HeightField& field = session.document.field();
-    session.interchange.lastSaved = {outcome.writtenName, field.width(), field.height()};
-    return StepResult::Done();
+    if (outcome.saved && path != outcome.writtenName) {
+        std::fprintf(stderr, "saved as %s\n", outcome.writtenName.c_str());
+    }
+    return FromSave(session, outcome);
 }
 
 StepResult LoadPalette(Session& session, const std::string& path) {
     std::string paletteDirectory;
     int result = session.document.LoadPalette(path.c_str(), paletteDirectory);
-    if (result == kPaletteCannotOpen) return StepResult::Failed("Palette Open error");
-    if (result == kPaletteBodyError) return StepResult::Failed("Palette Body error");
+    if (result != kPaletteLoaded) return StepResult::Failed(PaletteLoadNotice(result));
     session.document.ApplyPalette();
     return StepResult::Done();
 }
 
+// The size and depth --new starts a field with.
+struct NewField {
+    int width = 0;
+    int height = 0;
+    int kind = kEightBitField;
+};
+
 // "WxH" or "WxH:16", each side a plain decimal number.
-bool ParseSize(const std::string& text, int& width, int& height, int& kind) {
+std::optional<NewField> ParseNewField(const std::string& text) {
     std::string size = text;
-    kind = kEightBitField;
+    NewField field;
     if (size.size() > 3 && size.compare(size.size() - 3, 3, ":16") == 0) {
-        kind = kSixteenBitField;
+        field.kind = kSixteenBitField;
         size.resize(size.size() - 3);
     }
-    return ParseFieldSize(size, width, height);
+    if (!ParseFieldSize(size, field.width, field.height)) return std::nullopt;
+    return field;
 }
 
-StepResult New(Session& session, int width, int height, int kind) {
+StepResult New(Session& session, const NewField& fresh) {
     FieldDocument& document = session.document;
-    if (!document.field().ReplaceField(width, height)) {
-        return StepResult::Failed(NoMemoryMessage(width, height));
+    if (!document.field().ReplaceField(fresh.width, fresh.height)) {
+        return StepResult::Failed(NoMemoryMessage(fresh.width, fresh.height));
     }
-    document.field().SetKind(kind);
+    document.field().SetKind(fresh.kind);
     document.DropSelection();
     document.Commit();
     return StepResult::Done();
-}
-
-Step NewStep() {
-    Step step;
-    step.name = "--new";
-    step.argumentCount = 1;
-    step.argumentName = "WxH[:16]";
-    step.summary = "start a fresh field without values (16-bit with :16)";
-    step.prepare = [](const std::string& text, std::string& error) -> std::optional<StepAction> {
-        int width = 0, height = 0, kind = 0;
-        if (!ParseSize(text, width, height, kind)) {
-            error = "'" + text + "' is not a size like 400x300 or 400x300:16 (each side 1 to " +
-                    std::to_string(HeightField::kMaxSide) + ", at most " +
-                    std::to_string(HeightField::kMaxPositions) + " positions)";
-            return std::nullopt;
-        }
-        return [=](Session& session) { return New(session, width, height, kind); };
-    };
-    return step;
 }
 
 }  // namespace
 
 void RegisterFileSteps(StepRegistry& registry) {
     registry.Add(FileStep("--open", "FILE", "load a .tga (8-bit), .ppm (16-bit), .png, .pgm, .r16 or .raw field and commit",
-                          Open));
-    registry.Add(NewStep());
+                          [](Session& session, const std::string& path) {
+                              return FromLoad(session.document.Load(path, session.interchange.rawSize));
+                          }));
+    registry.Add(ParsedStep<NewField>("--new", "WxH[:16]", "start a fresh field without values (16-bit with :16)",
+                                      "a size like 400x300 or 400x300:16 (each side 1 to " +
+                                          std::to_string(HeightField::kMaxSide) + ", at most " +
+                                          std::to_string(HeightField::kMaxPositions) + " positions)",
+                                      ParseNewField, New));
     registry.Add(FileStep("--palette", "FILE", "load a palette file; repaint an 8-bit field; commit",
                           LoadPalette));
-    registry.Add(FileStep("--save", "FILE", "write the field by the name's format (else its kind's) and commit", Save));
+    Step save = FileStep("--save", "FILE", "write the field by the name's format (else its kind's) and commit", Save);
+    save.writesField = true;
+    registry.Add(save);
     registry.Add(SimpleStep("--keep", "commit the field", [](Session& session) {
         session.document.Commit();
         return StepResult::Done();

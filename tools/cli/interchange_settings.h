@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "document/field_document.h"
 #include "interchange/hillshade.h"
 
 // The file a step wrote last, as --pov renders it.
@@ -14,8 +15,7 @@ struct SavedHeights {
 
 // What the interchange steps remember between steps of one command line.
 struct InterchangeSettings {
-    int rawWidth = 0;  // RAW size from --raw-size; 0 takes a square from the file's length
-    int rawHeight = 0;
+    RawSize rawSize;  // from --raw-size; 0 x 0 takes a square from the file's length
     ShadeLight light;
     std::optional<int> seamLimit;  // --seams fails beyond this
     SavedHeights lastSaved;

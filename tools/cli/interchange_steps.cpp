@@ -29,42 +29,39 @@ bool ParseNumber(const std::string& text, double& number) {
     return *end == '\0' && std::isfinite(number);
 }
 
+std::optional<RawSize> ParseRawSize(const std::string& text) {
+    RawSize size;
+    if (!ParseFieldSize(text, size.width, size.height)) return std::nullopt;
+    return size;
+}
+
+// The sun's direction, checked with the other parts of the light as they start.
+std::optional<ShadeLight> ParseSun(const std::string& text) {
+    size_t comma = text.find(',');
+    ShadeLight light;
+    if (comma == std::string::npos || !ParseNumber(text.substr(0, comma), light.azimuth) ||
+        !ParseNumber(text.substr(comma + 1), light.altitude) || !IsUsableLight(light)) {
+        return std::nullopt;
+    }
+    return light;
+}
+
+std::optional<double> ParseZFactor(const std::string& text) {
+    ShadeLight light;
+    if (!ParseNumber(text, light.zFactor) || !IsUsableLight(light)) return std::nullopt;
+    return light.zFactor;
+}
+
+std::optional<int> ParseSeamLimit(const std::string& text) {
+    double limit = 0;
+    if (!ParseNumber(text, limit) || limit < 0 || limit > 65535 || limit != std::floor(limit)) return std::nullopt;
+    return int(limit);
+}
+
 // ---- building steps ---------------------------------------------------------------
 
 StepResult FailedWith(const std::string& path, const InterchangeError& error) {
     return StepResult::Failed(path + ": " + error);
-}
-
-// ---- import and export ------------------------------------------------------------
-
-StepResult Import(Session& session, const std::string& path) {
-    const InterchangeSettings& settings = session.interchange;
-    return FromLoad(session.document.Import(path, {settings.rawWidth, settings.rawHeight}));
-}
-
-StepResult Export(Session& session, const std::string& path) {
-    SaveOutcome outcome = session.document.Export(path);
-    if (!outcome.saved) return StepResult::Failed(outcome.notice);
-    ReportNoValues(outcome);
-    const HeightField& field = session.document.field();
-    session.interchange.lastSaved = {path, field.width(), field.height()};
-    return StepResult::Done();
-}
-
-Step RawSizeStep() {
-    return ArgumentStep("--raw-size", "WxH", "the size of later imported .r16/.raw files that are not square",
-                        [](const std::string& text, std::string& error) -> std::optional<StepAction> {
-                            int width = 0, height = 0;
-                            if (!ParseFieldSize(text, width, height)) {
-                                error = "'" + text + "' is not a size like 1024x512 within a field's bounds";
-                                return std::nullopt;
-                            }
-                            return [=](Session& session) {
-                                session.interchange.rawWidth = width;
-                                session.interchange.rawHeight = height;
-                                return StepResult::Done();
-                            };
-                        });
 }
 
 // ---- scene and shaded relief --------------------------------------------------------
@@ -114,39 +111,6 @@ StepResult WriteHillshade(Session& session, const std::string& path) {
     return error.empty() ? StepResult::Done() : FailedWith(path, error);
 }
 
-Step LightStep() {
-    return ArgumentStep("--light", "AZ,ALT", "sun for later --hillshade: azimuth and altitude in degrees (315,45)",
-                        [](const std::string& text, std::string& error) -> std::optional<StepAction> {
-                            size_t comma = text.find(',');
-                            ShadeLight light;
-                            if (comma == std::string::npos || !ParseNumber(text.substr(0, comma), light.azimuth) ||
-                                !ParseNumber(text.substr(comma + 1), light.altitude) || !IsUsableLight(light)) {
-                                error = "'" + text + "' is not AZ,ALT with AZ from 0 to 360 and ALT from 0 to 90";
-                                return std::nullopt;
-                            }
-                            return [=](Session& session) {
-                                session.interchange.light.azimuth = light.azimuth;
-                                session.interchange.light.altitude = light.altitude;
-                                return StepResult::Done();
-                            };
-                        });
-}
-
-Step ZFactorStep() {
-    return ArgumentStep("--zfactor", "Z", "vertical exaggeration for later --hillshade (1)",
-                        [](const std::string& text, std::string& error) -> std::optional<StepAction> {
-                            ShadeLight light;
-                            if (!ParseNumber(text, light.zFactor) || !IsUsableLight(light)) {
-                                error = "'" + text + "' is not a number above 0 and at most 1000000";
-                                return std::nullopt;
-                            }
-                            return [=](Session& session) {
-                                session.interchange.light.zFactor = light.zFactor;
-                                return StepResult::Done();
-                            };
-                        });
-}
-
 // ---- seams --------------------------------------------------------------------------
 
 std::string SeamText(const SeamMismatch& mismatch) {
@@ -169,35 +133,47 @@ StepResult ReportSeams(Session& session) {
     return StepResult::Done();
 }
 
-Step SeamLimitStep() {
-    return ArgumentStep("--seams-max", "N", "make later --seams fail when edges differ by more than N",
-                        [](const std::string& text, std::string& error) -> std::optional<StepAction> {
-                            double limit = 0;
-                            if (!ParseNumber(text, limit) || limit < 0 || limit > 65535 || limit != std::floor(limit)) {
-                                error = "'" + text + "' is not a whole number from 0 to 65535";
-                                return std::nullopt;
-                            }
-                            return [=](Session& session) {
-                                session.interchange.seamLimit = int(limit);
-                                return StepResult::Done();
-                            };
-                        });
-}
-
 }  // namespace
 
 void RegisterInterchangeSteps(StepRegistry& registry) {
     registry.Add(FileStep("--import", "FILE",
                                "replace the field with a .png, .pgm (8 or 16-bit) or .r16/.raw file and commit",
-                               Import));
-    registry.Add(RawSizeStep());
-    registry.Add(FileStep("--export", "FILE",
-                               "write the values as .png or .pgm (the field's bits) or .r16/.raw (16-bit)", Export));
+                               [](Session& session, const std::string& path) {
+                                   return FromLoad(session.document.Import(path, session.interchange.rawSize));
+                               }));
+    registry.Add(ParsedStep<RawSize>("--raw-size", "WxH", "the size of later imported .r16/.raw files that are not square",
+                                     "a size like 1024x512 within a field's bounds", ParseRawSize,
+                                     [](Session& session, RawSize size) {
+                                         session.interchange.rawSize = size;
+                                         return StepResult::Done();
+                                     }));
+    Step exportStep = FileStep("--export", "FILE",
+                               "write the values as .png or .pgm (the field's bits) or .r16/.raw (16-bit)",
+                               [](Session& session, const std::string& path) {
+                                   return FromSave(session, session.document.Export(path, session.RowsToWrite()));
+                               });
+    exportStep.writesField = true;
+    registry.Add(exportStep);
     registry.Add(FileStep("--pov", "FILE.pov", "write a POV-Ray scene of the file saved or exported last",
                                WritePov));
     registry.Add(FileStep("--hillshade", "FILE.png", "write the shaded relief as a grey PNG, positions without value transparent", WriteHillshade));
-    registry.Add(LightStep());
-    registry.Add(ZFactorStep());
+    registry.Add(ParsedStep<ShadeLight>("--light", "AZ,ALT", "sun for later --hillshade: azimuth and altitude in degrees (315,45)",
+                                        "AZ,ALT with AZ from 0 to 360 and ALT from 0 to 90", ParseSun,
+                                        [](Session& session, ShadeLight sun) {
+                                            session.interchange.light.azimuth = sun.azimuth;
+                                            session.interchange.light.altitude = sun.altitude;
+                                            return StepResult::Done();
+                                        }));
+    registry.Add(ParsedStep<double>("--zfactor", "Z", "vertical exaggeration for later --hillshade (1)",
+                                    "a number above 0 and at most 1000000", ParseZFactor,
+                                    [](Session& session, double zFactor) {
+                                        session.interchange.light.zFactor = zFactor;
+                                        return StepResult::Done();
+                                    }));
     registry.Add(SimpleStep("--seams", "print how the left and right, top and bottom edges differ", ReportSeams));
-    registry.Add(SeamLimitStep());
+    registry.Add(ParsedStep<int>("--seams-max", "N", "make later --seams fail when edges differ by more than N",
+                                 "a whole number from 0 to 65535", ParseSeamLimit, [](Session& session, int limit) {
+                                     session.interchange.seamLimit = limit;
+                                     return StepResult::Done();
+                                 }));
 }

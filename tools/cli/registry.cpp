@@ -55,25 +55,20 @@ Step ArgumentStep(std::string name, std::string argumentName, std::string summar
 
 Step FileStep(std::string name, std::string argumentName, std::string summary,
               std::function<StepResult(Session&, const std::string& path)> run) {
-    Step step;
-    step.name = std::move(name);
-    step.argumentCount = 1;
-    step.argumentName = std::move(argumentName);
-    step.summary = std::move(summary);
-    step.prepare = [run = std::move(run)](const std::string& path,
-                                          std::string& error) -> std::optional<StepAction> {
-        if (path.empty()) {
-            error = "the file name is empty";
-            return std::nullopt;
-        }
-        // A forgotten file name would otherwise take the next step as one.
-        if (path.rfind("--", 0) == 0) {
-            error = "'" + path + "' is a step, not a file name (write ./" + path + " for a file so named)";
-            return std::nullopt;
-        }
-        return [run, path](Session& session) { return run(session, path); };
-    };
-    return step;
+    return ArgumentStep(std::move(name), std::move(argumentName), std::move(summary),
+                        [run = std::move(run)](const std::string& path, std::string& error) -> std::optional<StepAction> {
+                            if (path.empty()) {
+                                error = "the file name is empty";
+                                return std::nullopt;
+                            }
+                            // A forgotten file name would otherwise take the next step as one.
+                            if (path.rfind("--", 0) == 0) {
+                                error = "'" + path + "' is a step, not a file name (write ./" + path +
+                                        " for a file so named)";
+                                return std::nullopt;
+                            }
+                            return [run, path](Session& session) { return run(session, path); };
+                        });
 }
 
 StepResult PrintToStandardOutput(const std::string& text) {
@@ -87,10 +82,14 @@ StepResult FromLoad(const LoadOutcome& outcome) {
     return StepResult::Failed(outcome.notice);
 }
 
-void ReportNoValues(const SaveOutcome& outcome) {
-    if (outcome.noValueCount == 0) return;
-    std::fprintf(stderr, "%s: %lld positions without a value written as 0\n", outcome.writtenName.c_str(),
-                 static_cast<long long>(outcome.noValueCount));
+StepResult FromSave(Session& session, const SaveOutcome& outcome) {
+    if (!outcome.saved) return StepResult::Failed(outcome.notice);
+    if (outcome.noValueCount > 0) {
+        std::fprintf(stderr, "%s: %lld positions without a value written as 0\n", outcome.writtenName.c_str(),
+                     static_cast<long long>(outcome.noValueCount));
+    }
+    session.RecordSaved(outcome.writtenName);
+    return StepResult::Done();
 }
 
 StepResult FlushStandardOutput() {

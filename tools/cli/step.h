@@ -21,6 +21,7 @@
 
 #include "cli/interchange_settings.h"
 #include "document/field_document.h"
+#include "ops/zoom.h"
 
 // Everything the steps share while the command line runs: the document they edit,
 // which starts as the editor's does (400 x 400, 8-bit, no values, no selection, whole
@@ -28,6 +29,20 @@
 struct Session {
     FieldDocument document;
     InterchangeSettings interchange;  // --raw-size, --light, --seams-max, the file written last
+    // Set while an expand that only the run's closing write follows runs: it then only
+    // readies its rows, and the write puts them straight into the file, so the doubled
+    // field is never held.
+    bool expandIntoWrite = false;
+    std::optional<ExpandedRows> expanded;
+
+    // What a save or export writes instead of the field: the expand's rows, if any.
+    FieldRows* RowsToWrite() { return expanded ? &*expanded : nullptr; }
+    // Remembers the file written last, at the size it was written, for --pov.
+    void RecordSaved(const std::string& path) {
+        const HeightField& field = document.field();
+        interchange.lastSaved = {path, expanded ? expanded->width : field.width(),
+                                 expanded ? expanded->height : field.height()};
+    }
 };
 
 // What a step's action reports: success, or the editor's own message text.
@@ -52,6 +67,10 @@ struct Step {
         prepare;
     // The step returns to the last commit, so edits before it keep a copy to return to.
     bool returnsToCommit = false;
+    // An expand (expands) right before a last step that writes the field (writesField)
+    // hands that write its rows.
+    bool expands = false;
+    bool writesField = false;
 };
 
 class StepRegistry {
@@ -78,6 +97,23 @@ bool ParseFieldSize(const std::string& text, int& width, int& height);
 using ArgumentParser = std::function<std::optional<StepAction>(const std::string&, std::string&)>;
 Step ArgumentStep(std::string name, std::string argumentName, std::string summary, ArgumentParser parse);
 
+// Convenience for steps whose one argument parse reads into a value for run; an argument
+// it refuses is reported as "'TEXT' is not " followed by what was expected.
+template <class Value>
+Step ParsedStep(std::string name, std::string argumentName, std::string summary, std::string expected,
+                std::function<std::optional<Value>(const std::string&)> parse,
+                std::function<StepResult(Session&, Value)> run) {
+    return ArgumentStep(std::move(name), std::move(argumentName), std::move(summary),
+                        [=](const std::string& text, std::string& error) -> std::optional<StepAction> {
+                            std::optional<Value> value = parse(text);
+                            if (!value) {
+                                error = "'" + text + "' is not " + expected;
+                                return std::nullopt;
+                            }
+                            return [run, value = *value](Session& session) { return run(session, value); };
+                        });
+}
+
 // Convenience for steps whose one argument is a file name, which must not be empty
 // nor begin with "--".
 Step FileStep(std::string name, std::string argumentName, std::string summary,
@@ -91,8 +127,9 @@ StepResult FlushStandardOutput();
 // A load's result as a step; a RAW file refused for want of a size says how to give one.
 StepResult FromLoad(const LoadOutcome& outcome);
 
-// Counts the positions a save wrote as 0 for want of a value, on standard error.
-void ReportNoValues(const SaveOutcome& outcome);
+// A save's result as a step. A file written is the one --pov renders, and the positions
+// it wrote as 0 for want of a value are counted on standard error.
+StepResult FromSave(Session& session, const SaveOutcome& outcome);
 
 // Registration functions, one per file of steps.
 void RegisterFileSteps(StepRegistry& registry);    // file_steps.cpp
