@@ -121,11 +121,11 @@ void SweepOnFittedView(benchmark::State& state, Operation operation) {
 void BM_SmoothOnFittedView(benchmark::State& state) {
     SweepOnFittedView(state, [](HeightField& field) { Smooth(field, 0, 1); });
 }
-BENCHMARK(BM_SmoothOnFittedView)->Unit(benchmark::kMillisecond)->Iterations(8);
+BENCHMARK(BM_SmoothOnFittedView)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 void BM_IncOnFittedView(benchmark::State& state) {
     SweepOnFittedView(state, [](HeightField& field) { AddValue(field, 0, 1); });
 }
-BENCHMARK(BM_IncOnFittedView)->Unit(benchmark::kMillisecond)->Iterations(8);
+BENCHMARK(BM_IncOnFittedView)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace

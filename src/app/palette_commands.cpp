@@ -1,7 +1,3 @@
-#include <unistd.h>
-
-#include <cstring>
-
 #include "app/data_files.h"
 #include "app/knoll_cmd_window.h"
 #include "app/settings_file.h"
@@ -13,11 +9,6 @@ namespace {
 constexpr const char* kPaletteFilters[] = {"*.Pal", "*", nullptr};
 constexpr int kChooserCancelled = 3;
 constexpr int kPaletteNameCapacity = 256;
-
-void EnterFolder(const std::string& folder) {
-    // A folder that has gone leaves the working directory where it is.
-    (void)chdir(folder.c_str());
-}
 
 }  // namespace
 

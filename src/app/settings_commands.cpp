@@ -1,5 +1,3 @@
-#include <unistd.h>
-
 #include "app/knoll_app.h"
 #include "app/knoll_cmd_window.h"
 #include "app/settings_file.h"
@@ -21,8 +19,7 @@ void KnollCmdWindow::ReadSettings() {
     settings.filePath = startDirectory + kSettingsName;
     settings.mainDirectory = startDirectory;
     if (ReadSettingsFile(settings)) {
-        // A folder that no longer exists leaves the start-up folder the working one.
-        (void)chdir(settings.mainDirectory.c_str());
+        EnterFolder(settings.mainDirectory);
         return;
     }
     ShowNotice(kNewSettingsNotice);

@@ -37,6 +37,8 @@ std::string WorkingDirectory() {
     return getcwd(buffer, sizeof buffer) ? buffer : "";
 }
 
+void EnterFolder(const std::string& folder) { (void)chdir(folder.c_str()); }
+
 bool ReadSettingsFile(KnollSettings& settings) {
     std::string text;
     if (!ReadFileStart(settings.filePath.c_str(), kReadLimit, text)) return false;

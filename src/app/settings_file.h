@@ -25,6 +25,8 @@ bool WriteSettingsFile(const KnollSettings& settings);
 
 // The working directory, or "" when it cannot be told.
 std::string WorkingDirectory();
+// Makes the folder the working directory; a folder that has gone leaves it where it is.
+void EnterFolder(const std::string& folder);
 
 // Cuts text to kLineLimit characters.
 std::string CutToLine(std::string text);

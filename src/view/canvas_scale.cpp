@@ -7,9 +7,11 @@ void KnollCanvasPane::ZoomIn() { SetScaleAround(scale_.LevelAfter(1), viewWidth_
 void KnollCanvasPane::ZoomOut() { SetScaleAround(scale_.LevelAfter(-1), viewWidth_ / 2, viewHeight_ / 2); }
 void KnollCanvasPane::ActualSize() { SetScaleAround(0, viewWidth_ / 2, viewHeight_ / 2); }
 
+// The whole field needs no bars, so it fits the area they would leave.
 void KnollCanvasPane::FitField() {
     const HeightField& field = document_.field();
-    ApplyScale(KnollViewScale::Fit(field.width(), field.height(), viewWidth_, viewHeight_), viewWidth_ / 2,
+    const vPoint whole = ViewWithoutBars();
+    ApplyScale(KnollViewScale::Fit(field.width(), field.height(), whole.x, whole.y), viewWidth_ / 2,
                viewHeight_ / 2);
 }
 

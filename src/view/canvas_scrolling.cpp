@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "framework/canvas/scroll_bar.h"
 #include "view/knoll_canvas_pane.h"
 
 // The view's window onto the field: its size, the scroll offsets (the field position
@@ -32,12 +33,24 @@ void KnollCanvasPane::RecomputeThumbs() {
     vThumb_ = Percent(scale_.FieldSpan(viewHeight_), document_.field().height());
 }
 
+// The pane's whole drawing area, with the room of any bar shown now.
+vPoint KnollCanvasPane::ViewWithoutBars() {
+    int shown = 0, top = 0;
+    return {viewWidth_ + (GetVScroll(shown, top) ? vScrollBar::kThickness : 0),
+            viewHeight_ + (GetHScroll(shown, top) ? vScrollBar::kThickness : 0)};
+}
+
+// Away from 1:1, a field that the whole drawing area shows needs no bar, even where a bar
+// shown now takes some of that area.
 void KnollCanvasPane::UpdateScrollBars() {
     FitOffsetsToField();
-    bool horizontal = scale_.FieldSpan(viewWidth_) < document_.field().width();
+    const vPoint whole = ViewWithoutBars();
+    const bool fits = !scale_.IsActualSize() && scale_.FieldSpan(whole.x) >= document_.field().width() &&
+                      scale_.FieldSpan(whole.y) >= document_.field().height();
+    bool horizontal = !fits && scale_.FieldSpan(viewWidth_) < document_.field().width();
     ShowHScroll(horizontal);
     if (horizontal) SetBar(true);
-    bool vertical = scale_.FieldSpan(viewHeight_) < document_.field().height();
+    bool vertical = !fits && scale_.FieldSpan(viewHeight_) < document_.field().height();
     ShowVScroll(vertical);
     if (vertical) SetBar(false);
 }

@@ -117,6 +117,7 @@ private:
     void ScrollBy(int axes, int step);
     void PageTo(bool horizontal, int shown, int top);
     void FitOffsetsToField();
+    vPoint ViewWithoutBars();
     void RecomputeThumbs();
     void SetBar(bool horizontal);
 

@@ -61,7 +61,7 @@ void KnollReducedField::RowChanged(const HeightField& field, int y) {
     if (y % 2 == 0 && y != height_ - 1) return;
     MakeFirstLevelRow(field, y / 2);
     levels_[0].dirty[size_t(y / 2)] = 0;
-    MakeAbove(1, y / 2);
+    MarkAbove(1, y / 2);
 }
 
 // Row `row` of level `level` is current. The block row above is made now, while its two
@@ -169,31 +169,50 @@ void KnollReducedField::MakeFirstLevelRow(const HeightField& field, int row) {
     FoldRows(kind_ == kSixteenBitField, top, bottom, width_, out);
 }
 
-// Each entry adds the two by two entries below it; a missing last row or column of the
-// level below counts as empty.
-void KnollReducedField::MakeRow(int level, int row) {
-    const Level& below = levels_[level - 2];
-    Level& here = levels_[level - 1];
-    const int columns = here.columns, belowColumns = below.columns;
-    const int belowShift = SumBits(level - 1), shift = SumBits(level);
-    const uint32_t belowMask = (1u << belowShift) - 1;
-    columnSums_.assign(size_t(2 * columns), 0);
-    columnCounts_.assign(size_t(2 * columns), 0);
-    uint32_t* sums = columnSums_.data();
-    uint32_t* counts = columnCounts_.data();
-    for (int r = 2 * row; r < std::min(2 * row + 2, below.rows); ++r) {
-        const uint32_t* entries = &below.entries[size_t(r) * size_t(belowColumns)];
-        for (int c = 0; c < belowColumns; ++c) {
-            sums[c] += entries[c] & belowMask;
-            counts[c] += entries[c] >> belowShift;
+namespace {
+
+// Entries of the level above from pairs of columns of one or two rows below, the shifts
+// those of the two levels' packing.
+template <bool kTwoRows>
+void AddBlocks(const uint32_t* top, const uint32_t* bottom, int pairs, int belowShift, int shift, uint32_t* out) {
+    const uint32_t mask = (1u << belowShift) - 1;
+    for (int column = 0; column < pairs; ++column) {
+        const uint32_t a = top[2 * column], b = top[2 * column + 1];
+        uint32_t sum = (a & mask) + (b & mask), count = (a >> belowShift) + (b >> belowShift);
+        if (kTwoRows) {
+            const uint32_t c = bottom[2 * column], d = bottom[2 * column + 1];
+            sum += (c & mask) + (d & mask);
+            count += (c >> belowShift) + (d >> belowShift);
         }
-    }
-    uint32_t* out = &here.entries[size_t(row) * size_t(columns)];
-    for (int column = 0; column < columns; ++column) {
-        const uint32_t sum = sums[2 * column] + sums[2 * column + 1];
-        const uint32_t count = counts[2 * column] + counts[2 * column + 1];
         out[column] = sum | count << shift;
     }
+}
+
+void AddBlocks(const uint32_t* top, const uint32_t* bottom, int pairs, int belowShift, int shift, uint32_t* out) {
+    if (bottom) {
+        AddBlocks<true>(top, bottom, pairs, belowShift, shift, out);
+    } else {
+        AddBlocks<false>(top, nullptr, pairs, belowShift, shift, out);
+    }
+}
+
+}  // namespace
+
+// Each entry adds the two by two entries below it, read straight from the two rows; a
+// missing last row or column of the level below counts as empty.
+void KnollReducedField::MakeRow(int level, int row) {
+    const Level& below = levels_[level - 2];
+    const Level& here = levels_[level - 1];
+    const int belowShift = SumBits(level - 1), shift = SumBits(level);
+    const uint32_t* top = &below.entries[size_t(2 * row) * size_t(below.columns)];
+    const uint32_t* bottom = 2 * row + 1 < below.rows ? top + below.columns : nullptr;
+    uint32_t* out = &here.entries[size_t(row) * size_t(here.columns)];
+    const int pairs = below.columns / 2;
+    AddBlocks(top, bottom, pairs, belowShift, shift, out);
+    if (below.columns % 2 == 0) return;
+    const uint32_t lastTop[2] = {top[below.columns - 1], 0};
+    const uint32_t lastBottom[2] = {bottom ? bottom[below.columns - 1] : 0, 0};
+    AddBlocks(lastTop, bottom ? lastBottom : nullptr, 1, belowShift, shift, out + pairs);
 }
 
 void KnollReducedField::ReadRow(int level, int row, int first, int count, Block* out) const {

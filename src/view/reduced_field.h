@@ -26,8 +26,8 @@ public:
 
     // Row y of the field changed.
     void MarkRow(int y);
-    // Row y changed and the copy is in use: the blocks it completes are made now, while
-    // the rows are still in the cache.
+    // Row y changed and the copy is in use: the 1:2 blocks it completes are made now,
+    // while the rows are still in the cache; the levels above wait for the next Update.
     void RowChanged(const HeightField& field, int y);
     void MarkAll();
     // Every marked block made current, the copy made first when it does not exist.
@@ -66,7 +66,4 @@ private:
     int kind_ = -1;
     bool anyDirty_ = false;
     Level levels_[kStoredLevels];
-    // Per column of one block row: sums and counts.
-    std::vector<uint32_t> columnSums_;
-    std::vector<uint32_t> columnCounts_;
 };

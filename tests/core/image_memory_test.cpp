@@ -51,6 +51,35 @@ TEST_P(ImageMemory, CopiesAreIndependentAndMovesLeaveTheSourceEmpty) {
     EXPECT_EQ(moved.At(1, 1), 0u);
 }
 
+// A view's surface as its scroll bars come and go: the pixels that still fit stay where
+// they are and the rest takes the fill, whether the size shrinks or grows.
+TEST_P(ImageMemory, ResizeKeepingKeepsWhatStillFitsAndFillsTheRest) {
+    const int side = GetParam();
+    constexpr uint32_t kFill = 0xFFFFFF;
+    auto original = [side](int x, int y) { return uint32_t(y * side + x); };
+    Raster raster(side, side);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) raster.Set(x, y, original(x, y));
+    }
+    auto keeps = [&](int keptWidth, int keptHeight) {
+        for (int y = 0; y < raster.Height(); ++y) {
+            for (int x = 0; x < raster.Width(); ++x) {
+                uint32_t expected = x < keptWidth && y < keptHeight ? original(x, y) : kFill;
+                if (raster.At(x, y) != expected) return false;
+            }
+        }
+        return true;
+    };
+    ASSERT_TRUE(raster.ResizeKeeping(side - 1, side - 2, kFill));
+    EXPECT_EQ(raster.Width(), side - 1);
+    EXPECT_TRUE(keeps(side - 1, side - 2));
+    ASSERT_TRUE(raster.ResizeKeeping(side + 1, side, kFill));
+    EXPECT_EQ(raster.Height(), side);
+    EXPECT_TRUE(keeps(side - 1, side - 2));
+    EXPECT_FALSE(raster.ResizeKeeping(-1, side, kFill));
+    EXPECT_EQ(raster.Width(), side + 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(SmallAndLarge, ImageMemory, ::testing::Values(3, kLargeSide));
 
 TEST(ImageMemory, ReshapeKeepsThePixelsWhereTheyLieAndNeverGrows) {

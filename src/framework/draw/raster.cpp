@@ -107,6 +107,40 @@ bool Raster::Resize(int width, int height) {
     return true;
 }
 
+bool Raster::ResizeKeeping(int width, int height, uint32_t fill) {
+    if (width < 0 || height < 0) return false;
+    const std::size_t count = std::size_t(width) * std::size_t(height);
+    const std::size_t capacity = mapped_ > 0 ? mapped_ / sizeof(uint32_t) : count_;
+    const int keepW = std::min(width, width_), keepH = std::min(height, height_);
+    if (count == 0 || count > capacity) {
+        Raster resized;
+        if (!resized.Resize(width, height)) return false;
+        resized.Fill(fill);
+        for (int row = 0; keepW > 0 && row < keepH; ++row) {
+            std::memcpy(resized.Row(row), Row(row), std::size_t(keepW) * sizeof(uint32_t));
+        }
+        Swap(resized);
+        return true;
+    }
+    // Narrower rows move towards the start, wider ones away from it: each in the order
+    // that never overwrites a row not yet moved.
+    auto move = [&](int row) {
+        std::memmove(pixels_ + std::size_t(row) * std::size_t(width), pixels_ + std::size_t(row) * std::size_t(width_),
+                     std::size_t(keepW) * sizeof(uint32_t));
+    };
+    if (width <= width_) {
+        for (int row = 0; row < keepH; ++row) move(row);
+    } else {
+        for (int row = keepH - 1; row >= 0; --row) move(row);
+    }
+    width_ = width;
+    height_ = height;
+    count_ = count;
+    for (int row = 0; row < keepH; ++row) std::fill(Row(row) + keepW, Row(row) + width, fill);
+    std::fill(pixels_ + std::size_t(keepH) * std::size_t(width), pixels_ + count, fill);
+    return true;
+}
+
 bool Raster::Reshape(int width, int height) {
     if (width < 0 || height < 0) return false;
     const std::size_t count = std::size_t(width) * std::size_t(height);

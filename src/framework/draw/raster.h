@@ -25,6 +25,13 @@ public:
     // new size goes back to the system. False, changing nothing, for a larger size.
     bool Reshape(int width, int height);
 
+    // A new size that keeps the pixels still inside it at their places and fills the rest
+    // with `fill`. When the new size fits the memory the raster has (a view whose scroll
+    // bars come and go changes by a bar's width), the rows move within it and no fresh
+    // pages are faulted in. Returns false (and keeps the old pixels) when the size cannot
+    // be held.
+    bool ResizeKeeping(int width, int height, uint32_t fill);
+
     int Width() const { return width_; }
     int Height() const { return height_; }
     bool IsEmpty() const { return count_ == 0; }

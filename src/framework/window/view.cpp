@@ -64,27 +64,9 @@ bool vView::Contains(int frameX, int frameY) const {
 }
 
 // Keeps the pixels that still fit: a canvas keeps what was drawn on it. A surface that
-// only shrinks, as a canvas does when its scroll bars appear, keeps its memory: its rows
-// move up into place and no fresh surface is made.
-void vView::ResizeSurface(int width, int height) {
-    if (width <= surface_.Width() && height <= surface_.Height()) {
-        uint32_t* pixels = surface_.Data();
-        for (int row = 1; row < height; ++row) {
-            std::memmove(pixels + size_t(row) * size_t(width), surface_.Row(row), size_t(width) * sizeof(uint32_t));
-        }
-        surface_.Reshape(width, height);
-        return;
-    }
-    Raster resized;
-    if (!resized.Resize(width, height)) return;
-    resized.Fill(0xFFFFFF);
-    int keepW = std::min(width, surface_.Width()), keepH = std::min(height, surface_.Height());
-    // A surface with no columns has no rows to copy from.
-    for (int row = 0; keepW > 0 && row < keepH; ++row) {
-        std::memcpy(resized.Row(row), surface_.Row(row), size_t(keepW) * sizeof(uint32_t));
-    }
-    surface_ = std::move(resized);
-}
+// shrinks or grows within its memory, as a canvas does when its scroll bars come and go,
+// keeps that memory and no fresh surface is made.
+void vView::ResizeSurface(int width, int height) { surface_.ResizeKeeping(width, height, 0xFFFFFF); }
 
 void vView::SetHasSurface(bool has) {
     hasSurface_ = has;

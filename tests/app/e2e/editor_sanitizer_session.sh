@@ -55,9 +55,9 @@ if [[ "${1:-}" == --inner ]]; then
 fi
 
 editor=$(realpath "$1") demo=$(realpath "$2") work=$(realpath -m "$3")
-# SDL loads the X and GL libraries itself and unloads them at its end, which would leave their
+# SDL loads the X libraries itself and unloads them at its end, which would leave their
 # leaks without a name to suppress them by: loaded from the start, they stay.
-export LD_PRELOAD="libX11.so.6 libXext.so.6 libXcursor.so.1 libXi.so.6 libXrandr.so.2 libXfixes.so.3 libXss.so.1 libXinerama.so.1 libxkbcommon.so.0 libGL.so.1 libGLX_mesa.so.0 /usr/lib/x86_64-linux-gnu/dri/swrast_dri.so"
+export LD_PRELOAD="libX11.so.6 libXext.so.6 libXcursor.so.1 libXi.so.6 libXrandr.so.2 libXfixes.so.3 libXss.so.1 libXinerama.so.1 libxkbcommon.so.0"
 export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0
 xvfb_require_tools
 xvfb_fresh_workspace "$work" "$demo"
