@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <immintrin.h>
 #include <vector>
 
 #include "ops/pixel_codec.h"
@@ -59,10 +60,39 @@ public:
     }
 
     int32_t operator[](int r) const { return steps_[size_t(r)]; }
+    const int32_t* data() const { return steps_.data(); }
 
 private:
     std::vector<int32_t> steps_;
 };
+
+#if defined(__x86_64__) && defined(__GNUC__)
+// The 16-bit rule on eight positions at once, the steps gathered by draw. Returns how
+// many positions from the left it did: whole groups of eight.
+__attribute__((target("avx2"))) int RoughenWideGathered(uint32_t* pixels, const uint32_t* draws, int width,
+                                                        const int32_t* steps) {
+    const __m256i low = _mm256_set1_epi32(0xFFFF);
+    const __m256i noValue = _mm256_set1_epi32(int(kNoValuePixel));
+    int x = 0;
+    for (; x + 8 <= width; x += 8) {
+        __m256i pixel = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pixels + x));
+        __m256i r = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(draws + x));
+        // -1 (all ones) where there is no value
+        __m256i z = _mm256_or_si256(_mm256_and_si256(pixel, low), _mm256_cmpeq_epi32(pixel, noValue));
+        __m256i sum = _mm256_add_epi32(z, _mm256_i32gather_epi32(steps, r, 4));
+        sum = _mm256_min_epi32(_mm256_max_epi32(sum, _mm256_setzero_si256()), low);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(pixels + x), sum);
+    }
+    return x;
+}
+
+int RoughenWideFast(uint32_t* pixels, const uint32_t* draws, int width, const int32_t* steps) {
+    static const bool gathers = __builtin_cpu_supports("avx2");
+    return gathers ? RoughenWideGathered(pixels, draws, width, steps) : 0;
+}
+#else
+int RoughenWideFast(uint32_t*, const uint32_t*, int, const int32_t*) { return 0; }
+#endif
 
 // The new colour of a position from its colour and its draw. An 8-bit sum takes its
 // colour from a table of every sum a step can reach, which also does the clamp.
@@ -83,6 +113,13 @@ public:
         return colours_[size_t(sum + kSumOffset)];
     }
 
+    // Every position of a row, each with its own draw.
+    template <bool kWide>
+    void ApplyRow(uint32_t* pixels, const uint32_t* draws, int width) const {
+        int x = kWide ? RoughenWideFast(pixels, draws, width, steps_.data()) : 0;
+        for (; x < width; ++x) pixels[x] = Apply<kWide>(pixels[x], draws[x]);
+    }
+
 private:
     // Sums run from -1 - (0xFF + 2) to 0xFF + (0xFF + 1); the table starts at the lowest.
     static constexpr int kSumOffset = 1 + 0xFF + 2;
@@ -93,28 +130,28 @@ private:
 
 template <bool kWide>
 void RoughenTargets(uint32_t* pixels, const uint32_t* mask, int width, const AreaRule& rule,
-                    const Roughener& roughener, const uint16_t* draws) {
+                    const Roughener& roughener, const uint32_t* draws) {
     for (int x = 0; x < width; ++x) {
         if (rule.IsTarget(mask[x], kWide)) pixels[x] = roughener.Apply<kWide>(pixels[x], *draws++);
     }
 }
 
 // Rows from the top, one round of stride numbers per target in order, the last number
-// used. A row taken whole is changed as its numbers come; in another row the targets'
-// numbers are drawn first and then handed out along the mask.
+// used. A row's numbers are drawn first, then handed to its targets: to every position
+// of a row taken whole, along the mask in another.
 template <bool kWide>
 void RoughenRows(HeightField& field, int area, RowShow show, int stride, const Roughener& roughener,
                  RandomGenerator& random) {
     const int width = field.width();
     const AreaRule rule(field, area);
-    std::vector<uint16_t> draws(static_cast<size_t>(width));
+    std::vector<uint32_t> draws(static_cast<size_t>(width));
     for (int y = 0; y < field.height(); ++y) {
         uint32_t* pixels = field.working().MutableRowPixels(y);
         const int targets = CountTargets<kWide>(rule, y, width);
+        if (targets > 0) random.DrawRounds(targets, stride, draws.data());
         if (targets == width) {
-            random.DrawRounds(width, stride, [&](int x, int r) { pixels[x] = roughener.Apply<kWide>(pixels[x], r); });
+            roughener.ApplyRow<kWide>(pixels, draws.data(), width);
         } else if (targets > 0) {
-            random.DrawRounds(targets, stride, [&](int n, int r) { draws[size_t(n)] = uint16_t(r); });
             RoughenTargets<kWide>(pixels, rule.MaskRow(y), width, rule, roughener, draws.data());
         }
         ShowRow(field, show, y);

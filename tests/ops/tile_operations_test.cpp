@@ -71,3 +71,23 @@ TEST(Flip, DrawsEveryWrittenPositionAsAPointColumnByColumn) {
     using Points = std::vector<std::pair<int, int>>;
     EXPECT_EQ(painter.points, (Points{{3, 0}, {0, 0}, {3, 1}, {0, 1}, {2, 0}, {1, 0}, {2, 1}, {1, 1}}));
 }
+
+// Rows longer than a vector register, so the wide loops run alongside their leftovers.
+TEST(TileOperations, LongRowsOfEitherKindReverseAroundTheirMiddle) {
+    for (int kind : {kEightBitField, kSixteenBitField}) {
+        for (int width : {37, 38}) {
+            std::vector<int> row;
+            for (int x = 0; x < width; ++x) row.push_back(x % 5 == 0 ? -1 : x * 6);
+            std::vector<int> flipped(row.rbegin(), row.rend());
+            std::vector<int> mirrored = row;
+            for (int x = 0; x < width / 2; ++x) mirrored[size_t(width - 1 - x)] = row[size_t(x)];
+            HeightField field;
+            SetField(field, kind, {row});
+            Flip(field, FlipDirection::LeftRight);
+            EXPECT_EQ(ReadValues(field), Heights{flipped}) << kind << " " << width;
+            SetField(field, kind, {row});
+            Mirror(field, MirrorDirection::LeftToRight);
+            EXPECT_EQ(ReadValues(field), Heights{mirrored}) << kind << " " << width;
+        }
+    }
+}
