@@ -45,10 +45,10 @@ large_field() {
     click_on_frame $wacks_x $select_y      # the Wacks dialog opens beside the bars
     click_on_frame $inverse_x $inverse_y
     # The editor is stopped a moment after the click, so the screenshot catches the
-    # inverse half way down the view.
+    # inverse part way down the view: it first copies the field for Undo, then sweeps.
     eval "$(xdotool getwindowgeometry --shell "$XVFB_WINDOW")"
     xdotool mousemove $((X + canvas_x + 600)) $((Y + canvas_y + 500)) click 1
-    sleep "${TOUR_SWEEP_DELAY:-0.02}"
+    sleep "${TOUR_SWEEP_DELAY:-0.05}"
     kill -STOP "$XVFB_PID"
     xvfb_screenshot "$out/8-sweep.png"
     kill -CONT "$XVFB_PID"
