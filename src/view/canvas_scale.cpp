@@ -15,7 +15,11 @@ void KnollCanvasPane::FitField() {
                viewHeight_ / 2);
 }
 
-void KnollCanvasPane::OnZoomWheel(int x, int y, int notches) { SetScaleAround(scale_.LevelAfter(notches), x, y); }
+// The pointer stays where it is, so the read-out tells what it now points at.
+void KnollCanvasPane::OnZoomWheel(int x, int y, int notches) {
+    SetScaleAround(scale_.LevelAfter(notches), x, y);
+    ShowReadOut(x, y);
+}
 
 void KnollCanvasPane::SetScaleAround(int level, int x, int y) {
     KnollViewScale scale;

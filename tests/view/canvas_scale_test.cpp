@@ -227,11 +227,16 @@ TEST(CanvasScale, ScaleChangesKeepTheirPlaceAndTheBarsCountFieldPositions) {
     ASSERT_EQ(f.canvas.ShownArea().x, 240);
 
     // Ctrl with the wheel, around the pointer.
+    f.MoveTo(20, 60);
+    const size_t readOuts = f.owner.readOuts.size();
     f.platform().QueueWheel(f.X(20), f.Y(60), 0, -2, vModControl);
     f.Pump();
     EXPECT_EQ(f.canvas.Scale().Label(), "1:4");
     EXPECT_EQ(f.canvas.ShownArea().x, 260 - 80);
     EXPECT_TRUE(ShowsTheFieldAtScale(f));
+    // The read-out follows the new scale under the pointer that stayed still.
+    ASSERT_GT(f.owner.readOuts.size(), readOuts);
+    EXPECT_EQ(f.owner.readOuts.back(), " X,Y Location: 260,240 height:" + std::to_string(Ramp(260, 240)));
     int shown = 0, top = 0;
     ASSERT_EQ(f.canvas.GetHScroll(shown, top), 1);
     EXPECT_EQ(shown, width * 4 * 100 / 2000);
