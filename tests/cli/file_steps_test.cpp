@@ -164,7 +164,7 @@ TEST_F(FileSteps, AnExpandWrittenStraightToTheFileMatchesTheExpandedField) {
         {{"--new", "5x3:16", "--seed", "2", "--rough", "middle:9000", "--expand"}, "out.ppm"},
     };
     for (const auto& [field, ownFormat] : fields) {
-        for (const std::string name : {ownFormat, std::string("out.pgm"), std::string("out.png")}) {
+        for (const std::string& name : {ownFormat, std::string("out.pgm"), std::string("out.png")}) {
             std::vector<std::string> straight = field, held = field;
             straight.insert(straight.end(), {"--expand", "--save", "a." + name});
             held.insert(held.end(), {"--expand", "--keep", "--save", "b." + name});
