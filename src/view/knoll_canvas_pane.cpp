@@ -147,7 +147,7 @@ void KnollCanvasPane::CopyView() {
 
 void KnollCanvasPane::DrawScaled(ViewRows rows) {
     swept_ = kNoRows;
-    if (scale_.IsReduced()) reduced_.Update(document_.field());
+    if (scale_.IsReduced()) reduced_.Update(document_.field(), -scale_.level());
     Raster& surface = Surface();
     if (surface.IsEmpty()) return;
     DrawScaledView(document_.field(), reduced_, scale_, vPoint{hOffset_, vOffset_}, surface, rows);

@@ -64,27 +64,30 @@ void KnollReducedField::RowChanged(const HeightField& field, int y) {
     MarkAbove(1, y / 2);
 }
 
-// Row `row` of level `level` is current. The block row above is made now, while its two
-// halves are still in the cache, once the second half is done and the first is current;
-// otherwise it is marked for Update.
-void KnollReducedField::MakeAbove(int level, int row) {
-    for (; level < kStoredLevels; ++level, row /= 2) {
+// Row `row` of level `level` is current. The block row above, up to level `top`, is made
+// now while its two halves are still in the cache, once the second half is done and the
+// first is current; otherwise it is marked for Update.
+void KnollReducedField::MakeAbove(int level, int row, int top) {
+    for (; level < std::min(top, kStoredLevels); ++level, row /= 2) {
         const Level& here = levels_[level - 1];
         const bool second = row % 2 == 1;
-        if (!(second || row == here.rows - 1) || (second && here.dirty[size_t(row - 1)])) {
-            MarkAbove(level, row);
-            return;
-        }
+        if (!(second || row == here.rows - 1) || (second && here.dirty[size_t(row - 1)])) break;
         MakeRow(level + 1, row / 2);
         levels_[level].dirty[size_t(row / 2)] = 0;
     }
+    MarkAbove(level, row);
 }
 
-void KnollReducedField::Update(const HeightField& field) { UpdateSome(field, INT_MAX); }
+void KnollReducedField::Update(const HeightField& field, int level) { UpdateUpTo(field, INT_MAX, level); }
+
+bool KnollReducedField::UpdateSome(const HeightField& field, int rows) {
+    return UpdateUpTo(field, rows, kLargestLevel);
+}
 
 // The marked 1:2 rows first, in order, each making the rows above that it completes while
-// they are in the cache; then whatever is still marked above them.
-bool KnollReducedField::UpdateSome(const HeightField& field, int rows) {
+// they are in the cache; then whatever is still marked above them, up to level `top`.
+// The levels above it stay marked: a view that does not show them need not wait for them.
+bool KnollReducedField::UpdateUpTo(const HeightField& field, int rows, int top) {
     if (!Matches(field)) Allocate(field);
     if (!anyDirty_) return true;
     Level& first = levels_[0];
@@ -93,9 +96,10 @@ bool KnollReducedField::UpdateSome(const HeightField& field, int rows) {
         if (rows-- <= 0) return false;
         MakeFirstLevelRow(field, row);
         first.dirty[size_t(row)] = 0;
-        MakeAbove(1, row);
+        MakeAbove(1, row, top);
     }
-    for (int i = 1; i < kStoredLevels; ++i) {
+    const int made = std::min(top, kStoredLevels);
+    for (int i = 1; i < made; ++i) {
         Level& level = levels_[i];
         for (int row = 0; row < level.rows; ++row) {
             if (!level.dirty[size_t(row)]) continue;
@@ -104,8 +108,8 @@ bool KnollReducedField::UpdateSome(const HeightField& field, int rows) {
             MarkAbove(i + 1, row);
         }
     }
-    anyDirty_ = false;
-    return true;
+    anyDirty_ = made < kStoredLevels;
+    return !anyDirty_;
 }
 
 // The block row above row `row` of level `level` must be made again.

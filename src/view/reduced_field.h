@@ -27,11 +27,13 @@ public:
     // Row y of the field changed.
     void MarkRow(int y);
     // Row y changed and the copy is in use: the 1:2 blocks it completes are made now,
-    // while the rows are still in the cache; the levels above wait for the next Update.
+    // while the rows are still in the cache; the levels above wait for an Update that
+    // needs them.
     void RowChanged(const HeightField& field, int y);
     void MarkAll();
-    // Every marked block made current, the copy made first when it does not exist.
-    void Update(const HeightField& field);
+    // Every marked block up to `level` made current, the copy made first when it does
+    // not exist.
+    void Update(const HeightField& field, int level = kLargestLevel);
     // As Update, but stops after making this many rows of the 1:2 level; true when the
     // copy is current.
     bool UpdateSome(const HeightField& field, int rows);
@@ -59,7 +61,8 @@ private:
     void ReadCombinedRow(int level, int row, int first, int count, Block* out) const;
     void MakeRow(int level, int row);
     void MarkAbove(int level, int row);
-    void MakeAbove(int level, int row);
+    void MakeAbove(int level, int row, int top);
+    bool UpdateUpTo(const HeightField& field, int rows, int top);
 
     int width_ = 0;
     int height_ = 0;

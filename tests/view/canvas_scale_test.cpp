@@ -163,6 +163,10 @@ TEST(CanvasScale, TheReducedCopyFollowsEveryKindOfWrite) {
     Smooth(field, 0, 2);
     f.Pump();
     EXPECT_TRUE(ShowsTheFieldAtScale(f));
+    // The coarser blocks, not needed by the fit, catch up when shown.
+    f.canvas.SetScaleAround(-4, 0, 0);
+    f.Pump();
+    EXPECT_TRUE(ShowsTheFieldAtScale(f));
     EXPECT_LE(f.canvas.ReducedCopy().MemoryBytes() * 3, size_t(700) * 530 * 4);
 }
 
