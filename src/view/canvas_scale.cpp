@@ -33,6 +33,10 @@ void KnollCanvasPane::SetScaleAround(int level, int x, int y) {
 void KnollCanvasPane::ApplyScale(const KnollViewScale& scale, int x, int y) {
     const vPoint kept = InField(x, y);
     scale_ = scale;
+    // A bar that comes or goes resizes the pane, which starts it at the field's corner;
+    // the bars are therefore settled before the offsets are placed.
+    RecomputeThumbs();
+    UpdateScrollBars();
     const vPoint origin = InField(x, y);
     hOffset_ += kept.x - origin.x;
     vOffset_ += kept.y - origin.y;

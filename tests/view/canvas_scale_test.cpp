@@ -306,3 +306,18 @@ TEST(CanvasScale, AtAFractionalFitClicksOutlineAndReadOutWorkInFieldPositions) {
     EXPECT_EQ(f.owner.readOuts.back(), " X,Y Location: " + std::to_string(at.x) + "," + std::to_string(at.y) +
                                            " height:" + std::to_string(std::max(RampWithHoles(at.x, at.y), 0)));
 }
+// From a scale at which the whole field shows to one that needs the bars: their coming
+// must not move the field position under the pointer.
+TEST(CanvasScale, BarsThatComeWithAScaleKeepThePositionUnderThePointer) {
+    CanvasFixture f(720, 540);
+    f.Load(240, 180, kEightBitField, Ramp);
+    f.MoveTo(200, 100);
+    for (const char* label : {"2:1", "4:1"}) {
+        f.platform().QueueWheel(f.X(200), f.Y(100), 0, 1, vModControl);
+        f.Pump();
+        EXPECT_EQ(f.canvas.Scale().Label(), label);
+    }
+    EXPECT_GT(f.canvas.ShownArea().x, 0);
+    EXPECT_EQ(f.owner.readOuts.back(), " X,Y Location: 100,50 height:" + std::to_string(Ramp(100, 50)));
+    EXPECT_TRUE(ShowsTheFieldAtScale(f));
+}
