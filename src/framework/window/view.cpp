@@ -46,7 +46,7 @@ void vView::SetBounds(int x, int y, int width, int height) {
     if (width == bounds_.w && height == bounds_.h) return;
     bounds_.w = width;
     bounds_.h = height;
-    if (hasSurface_) ResizeSurface(width, height);
+    if (hasSurface_ && !flatColor_) ResizeSurface(width, height);
     Invalidate();
 }
 
@@ -70,8 +70,14 @@ void vView::ResizeSurface(int width, int height) { surface_.ResizeKeeping(width,
 
 void vView::SetHasSurface(bool has) {
     hasSurface_ = has;
-    if (has) ResizeSurface(bounds_.w, bounds_.h);
+    if (has && !flatColor_) ResizeSurface(bounds_.w, bounds_.h);
     else surface_ = Raster();
+}
+
+void vView::SetFlatColor(std::optional<uint32_t> pixel) {
+    flatColor_ = pixel;
+    SetHasSurface(hasSurface_);  // drops or brings back the surface
+    Invalidate();
 }
 
 // ---- Visibility and painting ----------------------------------------------------------------
@@ -175,8 +181,13 @@ std::vector<vRect> vView::ChildCover(const vRect& area) const {
     return covers;
 }
 
-// Copies the rows top..bottom of the columns left..right of the surface into frame.
+// Copies the rows top..bottom of the columns left..right of the surface, or its flat
+// colour, into frame.
 void vView::CopyRows(Raster& frame, int left, int right, int top, int bottom) const {
+    if (flatColor_) {
+        for (int y = top; y < bottom; ++y) std::fill(frame.Row(y) + left, frame.Row(y) + right, *flatColor_);
+        return;
+    }
     for (int y = top; y < bottom; ++y) {
         std::memcpy(frame.Row(y) + left, surface_.Row(y - bounds_.y) + (left - bounds_.x),
                     size_t(right - left) * sizeof(uint32_t));
@@ -213,7 +224,7 @@ void vView::ComposeInto(Raster& frame, const vRect& clip) const {
     if (!shown_) return;
     vRect area = vIntersect(clip, bounds_);
     if (area.w <= 0 || area.h <= 0) return;
-    if (hasSurface_ && surface_.Width() == bounds_.w && surface_.Height() == bounds_.h) {
+    if (hasSurface_ && (flatColor_ || (surface_.Width() == bounds_.w && surface_.Height() == bounds_.h))) {
         CopyUncovered(frame, area);
     }
     for (const vView* child : children_) child->ComposeInto(frame, area);

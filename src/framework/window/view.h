@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "framework/draw/geometry.h"
@@ -41,6 +43,9 @@ public:
     Raster& Surface() { return surface_; }
     void SetHasSurface(bool has);
     bool HasSurface() const { return hasSurface_; }
+    // A view whose pixels are all one colour keeps no surface of its own: composition
+    // fills what its children leave showing. Clearing the colour brings the surface back.
+    void SetFlatColor(std::optional<uint32_t> pixel);
 
     // Asks for Paint before the next composition.
     void Invalidate();
@@ -102,6 +107,7 @@ private:
     vRect bounds_;
     Raster surface_;
     bool hasSurface_ = true;
+    std::optional<uint32_t> flatColor_;
     bool shown_ = true;
     bool needsPaint_ = true;
     vView* parent_ = nullptr;

@@ -9,7 +9,8 @@
 void vWindowView::SetMaximized(bool maximized) {
     if (maximized_ == maximized) return;
     maximized_ = maximized;
-    Invalidate();
+    // Maximized, the view is only the white behind the canvas: no full-screen surface.
+    SetFlatColor(maximized ? std::optional<uint32_t>(vColorWindowBack.Pixel()) : std::nullopt);
 }
 
 void vWindowView::SetActiveLook(bool active) {
@@ -28,12 +29,8 @@ vRect vWindowView::ClientRect() const {
 // The client area shows white until a canvas covers it; a restored window adds the
 // captioned border with the program's icon.
 void vWindowView::Paint() {
+    if (maximized_) return;
     vViewDC dc(*this);
-    if (maximized_) {
-        dc.SetBackColor(vColorWindowBack);
-        dc.Erase();
-        return;
-    }
     caption_.Paint(dc, Bounds().w, Bounds().h, window_.Name(), active_, &vProgramIcon());
     vRect client = ClientRect();
     vPaint::Fill(dc, {client.x - Bounds().x, client.y - Bounds().y, client.w, client.h}, vColorWindowBack);
