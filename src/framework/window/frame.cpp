@@ -52,7 +52,8 @@ void vFrame::SetWindowArea(const vRect& area) { windowArea_.SetBounds(area.x, ar
 
 void vFrame::Resized(int width, int height) {
     if (width <= 0 || height <= 0) return;
-    if (width != raster_.Width() || height != raster_.Height()) raster_.Resize(width, height);
+    width_ = width;
+    height_ = height;
     root_.SetBounds(0, 0, width, height);
     for (vView* layer : {&barLayer_, &menuLayer_, &floatLayer_}) layer->SetBounds(0, 0, width, height);
     if (ownMenu_) ownMenu_->SetBounds(0, 0, width, kMenuBarHeight);
@@ -223,6 +224,7 @@ bool vFrame::WindowAreaCovered() const {
 }
 
 void vFrame::Compose() {
+    if (width_ != raster_.Width() || height_ != raster_.Height()) raster_.Resize(width_, height_);
     if (raster_.IsEmpty()) return;
     vRect area = windowArea_.Bounds();
     if (!WindowAreaCovered()) FillWorkspace(area);

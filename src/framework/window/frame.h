@@ -40,8 +40,8 @@ public:
     vPlatform* Platform() const { return platform_; }
 
     // ---- Geometry (frame raster coordinates) --------------------------------------------
-    int Width() const { return raster_.Width(); }
-    int Height() const { return raster_.Height(); }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
     int ClientOrigin() const { return kMenuBarHeight; }
     // The frame's client area: everything under the menu strip.
     vRect ClientArea() const;
@@ -130,6 +130,9 @@ private:
 
     vApp& app_;
     vPlatform* platform_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+    // Takes the frame's size when composed, so a burst of resizes makes one raster.
     Raster raster_;
     vView root_;
     vView windowArea_;
