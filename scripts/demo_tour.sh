@@ -42,6 +42,9 @@ large_field() {
     xvfb_keys alt+f Right Right Right Return   # Resize > Expand 2X
     sleep 2
     xvfb_keys ctrl+0 ctrl+plus ctrl+plus   # fitted (about 1:9), then 1:8 and 1:4
+    # The wheel scrolls the view up to the field's top, where the sweep starts.
+    eval "$(xdotool getwindowgeometry --shell "$XVFB_WINDOW")"
+    xdotool mousemove $((X + canvas_x + 600)) $((Y + canvas_y + 500)) click --repeat 60 --delay 10 4
     click_on_frame $wacks_x $select_y      # the Wacks dialog opens beside the bars
     click_on_frame $inverse_x $inverse_y
     # The editor is stopped a moment after the click, so the screenshot catches the
