@@ -75,7 +75,10 @@ inner() {
     for point in "120 90" "330 130" "290 330" "90 280"; do click_on_field $point; done
     click_on_field 200 200 3               # the right button closes the polygon
     xvfb_screenshot "$out/4-polygon.png"
-    magnify_at 330 130 2                   # 4:1 around a vertex
+    # 4:1 around a vertex. At 2:1 the whole field still shows, so the vertex moves to
+    # twice its place and the second notch is turned over it there.
+    magnify_at 330 130 1
+    magnify_at 660 260 1
     xvfb_screenshot "$out/5-magnified.png"
     xvfb_keys ctrl+1                       # View > Actual Size
     xvfb_keys alt+f Left Return               # Help > Contents
