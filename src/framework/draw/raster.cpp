@@ -5,14 +5,17 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <system_error>
+#include <thread>
 #include <utility>
 
 namespace {
 
 // Large rasters (a field image is 64 MiB and more) are mapped straight from the kernel on
-// 2 MiB boundaries, and their pages are made in one batch when mapped: every large
-// raster is written whole right after it is made, and one batch costs less than a fault
-// for each page. Memory past a smaller size goes back at once (Reshape).
+// 2 MiB boundaries. Making their pages costs several times a copy of the same size, so
+// another thread makes them in 2 MiB batches from the last page back while the caller,
+// who writes a new raster whole right after making it, faults in its own from the first:
+// the two meet about halfway. Memory past a smaller size goes back at once (Reshape).
 //
 // Huge pages are not asked for. Asked for, they make fresh memory several times cheaper
 // while the kernel has free 2 MiB blocks at hand, but when it must first gather them a
@@ -33,8 +36,24 @@ void* MapAligned(std::size_t bytes) {
     if (aligned > start) munmap(mapped, aligned - start);
     std::uintptr_t end = start + length + kHugePage;
     if (end > aligned + length) munmap(reinterpret_cast<void*>(aligned + length), end - aligned - length);
-    madvise(reinterpret_cast<void*>(aligned), length, MADV_POPULATE_WRITE);
     return reinterpret_cast<void*>(aligned);
+}
+
+void MakePagesFromTheEnd(char* start, std::size_t length) {
+    for (std::size_t end = length; end > 0; end -= kHugePage) {
+        madvise(start + end - kHugePage, kHugePage, MADV_POPULATE_WRITE);
+    }
+}
+
+// Without a thread to spare, the pages are made here, still in one batch.
+std::thread MakePagesAside(uint32_t* pixels, std::size_t mapped) {
+    char* start = reinterpret_cast<char*>(pixels);
+    try {
+        return std::thread(MakePagesFromTheEnd, start, mapped);
+    } catch (const std::system_error&) {
+        madvise(start, mapped, MADV_POPULATE_WRITE);
+        return std::thread();
+    }
 }
 
 // Zeroed pixels, or nullptr when memory runs out; mapped is set to the bytes mapped.
@@ -78,7 +97,16 @@ Raster& Raster::operator=(Raster&& other) noexcept {
     return *this;
 }
 
-Raster::~Raster() { Release(pixels_, mapped_); }
+Raster::~Raster() { ReleasePixels(); }
+
+void Raster::ReleasePixels() {
+    FinishMakingPages();
+    Release(pixels_, mapped_);
+}
+
+void Raster::FinishMakingPages() {
+    if (makingPages_.joinable()) makingPages_.join();
+}
 
 void Raster::Swap(Raster& other) noexcept {
     std::swap(width_, other.width_);
@@ -86,6 +114,7 @@ void Raster::Swap(Raster& other) noexcept {
     std::swap(count_, other.count_);
     std::swap(mapped_, other.mapped_);
     std::swap(pixels_, other.pixels_);
+    std::swap(makingPages_, other.makingPages_);
 }
 
 bool Raster::Resize(int width, int height) {
@@ -98,7 +127,8 @@ bool Raster::Resize(int width, int height) {
         pixels = Allocate(count, mapped);
         if (!pixels) return false;
     }
-    Release(pixels_, mapped_);
+    ReleasePixels();
+    if (mapped > 0) makingPages_ = MakePagesAside(pixels, mapped);
     pixels_ = pixels;
     count_ = count;
     mapped_ = mapped;
@@ -147,6 +177,7 @@ bool Raster::Reshape(int width, int height) {
     if (count > count_) return false;
     const std::size_t kept = std::max(MappedBytes(count * sizeof(uint32_t)), kHugePage);
     if (mapped_ > kept) {
+        FinishMakingPages();
         munmap(reinterpret_cast<char*>(pixels_) + kept, mapped_ - kept);
         mapped_ = kept;
     }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <thread>
 
 // A 32-bit raster: the pixels behind every drawing context. Each pixel holds a packed
 // vColor value; the rasteriser writes exactly the values it is given. A new or resized
@@ -55,12 +56,16 @@ public:
 
 private:
     std::size_t Index(int x, int y) const { return std::size_t(y) * std::size_t(width_) + std::size_t(x); }
+    void ReleasePixels();
+    // Waits for the thread making the pages of a large raster, before they are unmapped.
+    void FinishMakingPages();
 
     int width_ = 0;
     int height_ = 0;
     std::size_t count_ = 0;
     std::size_t mapped_ = 0;  // bytes mapped for the pixels; 0 when they come from the heap
     uint32_t* pixels_ = nullptr;
+    std::thread makingPages_;
 };
 
 inline void swap(Raster& a, Raster& b) noexcept { a.Swap(b); }
