@@ -41,6 +41,13 @@ InputFile::~InputFile() {
     if (file_) std::fclose(file_);
 }
 
+uintmax_t InputFile::BytesLeft() {
+    struct stat status;
+    long place = std::ftell(file_);
+    if (place < 0 || fstat(fileno(file_), &status) != 0 || status.st_size < place) return 0;
+    return uintmax_t(status.st_size - place);
+}
+
 bool ReadFileStart(const char* path, size_t limit, std::string& text) {
     InputFile file(path);
     if (!file.IsOpen()) return false;

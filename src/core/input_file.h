@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -19,6 +20,8 @@ public:
     // The next byte, or EOF.
     int Get() { return std::getc(file_); }
     void Unget(int byte) { std::ungetc(byte, file_); }
+    // The bytes between the place reached and the end of the file.
+    uintmax_t BytesLeft();
 
 private:
     FILE* file_ = nullptr;

@@ -193,5 +193,5 @@ int SavePpmRows(FieldRows& rows, char* path, size_t capacity, WriteSink& sink) {
     // Files written this way have always ended in one extra byte; readers of the
     // format ignore it.
     file.Put(kTrailingByte);
-    return file.Commit() ? kSaveDone : kSaveFailed;
+    return rows.Complete() && file.Commit() ? kSaveDone : kSaveFailed;
 }

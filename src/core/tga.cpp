@@ -135,5 +135,5 @@ int SaveTgaRows(FieldRows& rows, char* path, size_t capacity, WriteSink& sink) {
     file.Write(&header, sizeof header);
     WriteColorMap(rows.field.palette(), file);
     WritePixelRows(rows, file);
-    return file.Commit() ? kSaveDone : kSaveFailed;
+    return rows.Complete() && file.Commit() ? kSaveDone : kSaveFailed;
 }

@@ -8,6 +8,7 @@
 #include "core/tga.h"
 #include "document/field_document.h"
 #include "interchange/height_files.h"
+#include "interchange/pgm_rows.h"
 #include "interchange/raw_heights.h"
 
 // Loading and saving by name, in every format the engine knows.
@@ -45,10 +46,10 @@ std::vector<FileSize> FieldDocument::RawSizeChoices(const std::string& path) {
     return RawSizesOf(path.c_str());
 }
 
-LoadOutcome FieldDocument::Load(const std::string& path, RawSize rawSize) {
+LoadOutcome FieldDocument::Load(const std::string& path, RawSize rawSize, std::unique_ptr<FieldRows>* rows) {
     int fileKind = ClassifyFileName(path.c_str());
     if (fileKind != kFileKindUnknown) return LoadTgaOrPpm(path, fileKind);
-    if (HeightFormatOf(path) != HeightFormat::kUnknown) return Import(path, rawSize);
+    if (HeightFormatOf(path) != HeightFormat::kUnknown) return Import(path, rawSize, rows);
     return {false, kWrongType};
 }
 
@@ -60,7 +61,16 @@ LoadOutcome FieldDocument::LoadTgaOrPpm(const std::string& path, int fileKind) {
     return {true, ""};
 }
 
-LoadOutcome FieldDocument::Import(const std::string& path, RawSize rawSize) {
+LoadOutcome FieldDocument::Import(const std::string& path, RawSize rawSize, std::unique_ptr<FieldRows>* rows) {
+    if (rows && HeightFormatOf(path) == HeightFormat::kPgm) {
+        auto reader = std::make_unique<PgmReader>(path.c_str());
+        if (reader->ReadsAsAsked()) {
+            field_.SetKind(reader->wide() ? kSixteenBitField : kEightBitField);
+            *rows = std::make_unique<PgmRows>(field_, path, std::move(reader));
+            Loaded(path);
+            return {true, ""};
+        }
+    }
     FieldSampleRows samples(field_);
     InterchangeError error = ReadHeights(path, HeightFormatOf(path), rawSize.width, rawSize.height, samples);
     if (!error.empty()) {

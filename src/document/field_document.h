@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -81,9 +82,14 @@ public:
     // Reads the file by its name: ".tga" or ".ppm" anywhere in it as those formats, else
     // ".png", ".pgm", ".r16" or ".raw" at its end. Only a file read whole replaces the
     // field; the selection goes, the new field is committed.
-    LoadOutcome Load(const std::string& path, RawSize rawSize = {});
+    //
+    // Rows, when given, may take a file that can be read as its rows are asked for (a
+    // greymap that nothing after its header can refuse) instead of the field: the field
+    // only takes its kind and the file's rows are handed back, to be written before
+    // anything else reads the field.
+    LoadOutcome Load(const std::string& path, RawSize rawSize = {}, std::unique_ptr<FieldRows>* rows = nullptr);
     // Reads a PNG, PGM or RAW file by its extension alone, as Load does.
-    LoadOutcome Import(const std::string& path, RawSize rawSize = {});
+    LoadOutcome Import(const std::string& path, RawSize rawSize = {}, std::unique_ptr<FieldRows>* rows = nullptr);
     // Writes by the name as Load reads (a name of no known format in the field's own
     // TGA or PPM) and commits. TGA and PPM names get their extension rule within
     // nameCapacity bytes and must match the field's depth; the others write it as it is.

@@ -32,16 +32,6 @@ int DecodeValues(const HeightField& field, const uint32_t* pixels, int count, ui
     return noValue;
 }
 
-
-// The palette's colour for each value, its blue byte forced to the value: a palette
-// whose entries repeat a blue byte (the default's last fifteen do) would otherwise turn
-// the values it does not hold into others.
-void EightBitColors(const Palette& palette, uint32_t colors[256]) {
-    for (uint32_t value = 0; value < 256; ++value) {
-        colors[value] = (palette[value].Pixel() & 0xFFFF) | value << 16;
-    }
-}
-
 }  // namespace
 
 const uint16_t* FieldSamples::Row(int y) {
@@ -59,7 +49,7 @@ bool FieldSampleRows::Start(int width, int height, int bits) {
     width_ = width;
     height_ = height;
     wide_ = bits == 16;
-    EightBitColors(field_.palette(), colors_);
+    store_.emplace(field_.palette(), wide_);
     samples_.resize(size_t(width));
     pixels_.resize(size_t(width));
     rows_.emplace(field_, width, height);
@@ -68,17 +58,23 @@ bool FieldSampleRows::Start(int width, int height, int bits) {
 
 uint16_t* FieldSampleRows::Row(int /*y*/) { return samples_.data(); }
 
-// Locals rather than members, which the pixel stores could alias, so the loops vectorise.
 void FieldSampleRows::Store(int y) {
-    const uint16_t* samples = samples_.data();
-    uint32_t* pixels = pixels_.data();
-    const int width = width_;
+    store_->Store(samples_.data(), width_, pixels_.data());
+    rows_->Store(y, pixels_.data());
+}
+
+SamplePixels::SamplePixels(const Palette& palette, bool wide) : wide_(wide) {
+    for (uint32_t value = 0; value < 256; ++value) colors_[value] = (palette[value].Pixel() & 0xFFFF) | value << 16;
+}
+
+// Locals rather than members, which the pixel stores could alias, so the loops vectorise.
+void SamplePixels::Store(const uint16_t* samples, int width, uint32_t* pixels) const {
     if (wide_) {
         for (int x = 0; x < width; ++x) pixels[x] = samples[x];
     } else {
-        for (int x = 0; x < width; ++x) pixels[x] = colors_[samples[x] & 0xFF];
+        const uint32_t* colors = colors_;
+        for (int x = 0; x < width; ++x) pixels[x] = colors[samples[x] & 0xFF];
     }
-    rows_->Store(y, pixels);
 }
 
 void FieldSampleRows::Finish() {

@@ -36,6 +36,20 @@ struct HeightSamples : SampleRows {
     uint16_t* Row(int y) override { return values.data() + size_t(y) * size_t(width); }
 };
 
+// Samples as an import stores them: a 16-bit sample as its pixel, an 8-bit one as its
+// palette colour with the blue byte forced to the value, since a palette whose entries
+// repeat a blue byte (the default's last fifteen do) would otherwise turn the values it
+// does not hold into others.
+class SamplePixels {
+public:
+    SamplePixels(const Palette& palette, bool wide);
+    void Store(const uint16_t* samples, int width, uint32_t* pixels) const;
+
+private:
+    bool wide_;
+    uint32_t colors_[256] = {};
+};
+
 // Samples read straight into the image that becomes the field's working image: the
 // field stays as it was until Finish, and is kept when the read fails. 16-bit samples
 // make a 16-bit field, 8-bit samples an 8-bit field painted with the palette.
@@ -56,7 +70,7 @@ private:
     int height_ = 0;
     bool wide_ = false;
     bool started_ = false;
-    uint32_t colors_[256] = {};
+    std::optional<SamplePixels> store_;
     std::vector<uint16_t> samples_;
     std::vector<uint32_t> pixels_;
     std::optional<LoadedRows> rows_;
@@ -78,6 +92,7 @@ public:
     const uint16_t* Row(int y);
     // Positions without a value in the rows asked for so far.
     int64_t noValue() const { return noValue_; }
+    bool Complete() const { return rows_.Complete(); }
 
 private:
     FieldRows& rows_;

@@ -97,24 +97,47 @@ void EncodeRow(const uint16_t* in, int width, bool wide, uint8_t* bytes) {
 
 }  // namespace
 
-InterchangeError ReadPgmHeights(const char* path, SampleRows& samples) {
-    InputFile file(path);
-    if (!file.IsOpen()) return "cannot open the file";
+PgmReader::PgmReader(const char* path) : file_(path) {
+    if (!file_.IsOpen()) {
+        error_ = "cannot open the file";
+        return;
+    }
     PgmHeader header;
-    InterchangeError error = ReadHeader(file, header);
-    if (!error.empty()) return error;
-    const bool wide = header.maxValue > 255;
-    const int width = int(header.width);
-    const int height = int(header.height);
-    if (!samples.Start(width, height, wide ? 16 : 8)) return "not enough memory";
-    int64_t beyond = 0;
-    int rows = ReadRows(file, height, size_t(width) * (wide ? 2 : 1), [&](int y, const uint8_t* bytes) {
-        beyond += DecodeRow(bytes, width, wide, int(header.maxValue), samples.Row(y));
-        samples.Store(y);
-    });
-    if (rows < height) return "the file ends early";
-    if (beyond > 0) return std::to_string(beyond) + " samples exceed the PGM maximum value";
+    error_ = ReadHeader(file_, header);
+    if (!error_.empty()) return;
+    width_ = int(header.width);
+    height_ = int(header.height);
+    maxValue_ = int(header.maxValue);
+    rowBytes_ = size_t(width_) * (wide() ? 2 : 1);
+    rows_.emplace(file_, height_, rowBytes_);
+}
+
+bool PgmReader::ReadsAsAsked() {
+    const bool fullRange = maxValue_ == (wide() ? 65535 : 255);
+    return error_.empty() && fullRange && file_.BytesLeft() >= uintmax_t(height_) * rowBytes_;
+}
+
+bool PgmReader::NextRow(uint16_t* samples) {
+    const uint8_t* bytes = rows_->Next();
+    if (!bytes) return false;
+    beyond_ += DecodeRow(bytes, width_, wide(), maxValue_, samples);
+    return true;
+}
+
+InterchangeError PgmReader::RowsError(int rowsRead) const {
+    if (rowsRead < height_) return "the file ends early";
+    if (beyond_ > 0) return std::to_string(beyond_) + " samples exceed the PGM maximum value";
     return {};
+}
+
+InterchangeError ReadPgmHeights(const char* path, SampleRows& samples) {
+    PgmReader reader(path);
+    if (!reader.error().empty()) return reader.error();
+    const int height = reader.height();
+    if (!samples.Start(reader.width(), height, reader.wide() ? 16 : 8)) return "not enough memory";
+    int y = 0;
+    for (; y < height && reader.NextRow(samples.Row(y)); ++y) samples.Store(y);
+    return reader.RowsError(y);
 }
 
 InterchangeError WritePgmHeights(const char* path, FieldSamples& samples) {
@@ -129,6 +152,6 @@ InterchangeError WritePgmHeights(const char* path, FieldSamples& samples) {
         const uint16_t* in = samples.Row(y);
         EncodeRow(in, samples.width, wide, file.Reserve(rowBytes));
     }
-    if (!file.Commit()) return std::string("cannot write ") + path;
+    if (!samples.Complete() || !file.Commit()) return std::string("cannot write ") + path;
     return {};
 }

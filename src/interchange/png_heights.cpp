@@ -121,8 +121,11 @@ bool Encode(png_structp png, png_infop info, int width, int height, int bitDepth
     return true;
 }
 
+// Samples, when given, are what the rows are made from: rows they could not all give keep
+// the target as it was.
 InterchangeError WriteGreyPng(const char* path, int width, int height, int bitDepth, int colorType,
-                              size_t rowBytes, const std::function<void(int, uint8_t*)>& fillRow) {
+                              size_t rowBytes, const std::function<void(int, uint8_t*)>& fillRow,
+                              const FieldSamples* samples = nullptr) {
     ReplacingFile file(path);
     if (!file.ok()) return std::string("cannot create ") + path;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -138,7 +141,7 @@ InterchangeError WriteGreyPng(const char* path, int width, int height, int bitDe
     bool encoded = Encode(png, info, width, height, bitDepth, colorType, fillRow, row.data());
     png_destroy_write_struct(&png, &info);
     if (!encoded) return failure.message;
-    if (!file.Commit()) return std::string("cannot write ") + path;
+    if ((samples && !samples->Complete()) || !file.Commit()) return std::string("cannot write ") + path;
     return {};
 }
 
@@ -172,7 +175,8 @@ InterchangeError WritePngHeights(const char* path, FieldSamples& samples) {
                             } else {
                                 for (int x = 0; x < width; ++x) bytes[x] = uint8_t(in[x]);
                             }
-                        });
+                        },
+                        &samples);
 }
 
 InterchangeError WriteGreyAlphaPng(const char* path, int width, int height,

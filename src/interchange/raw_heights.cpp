@@ -92,6 +92,6 @@ InterchangeError WriteRawHeights(const char* path, FieldSamples& samples) {
             bytes[2 * x + 1] = uint8_t(in[x] >> 8);
         }
     }
-    if (!file.Commit()) return std::string("cannot write ") + path;
+    if (!samples.Complete() || !file.Commit()) return std::string("cannot write ") + path;
     return {};
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/field_rows.h"
 #include "core/height_field.h"
 #include "ops/roughen.h"
 #include "ops/row_traversal.h"
@@ -38,6 +39,9 @@ struct OperationRecord {
     DialogKind dialog;
     std::optional<int32_t> leastValue;
     void (*run)(HeightField& field, const OperationInputs& inputs, int32_t value);
+    // The same change as the edit of rows handed on to a write, for an operation that
+    // works row by row; null for the others.
+    RowEdit (*rows)(const FieldRows& rows, const OperationInputs& inputs, int32_t value) = nullptr;
 };
 
 inline constexpr const char* kValueWrong = "Value Wrong!!";
@@ -66,3 +70,9 @@ struct DriverReport {
 // needs is made before it starts: without memory for it the operation does not run and
 // the field keeps what it holds, the way back included.
 DriverReport RunOperation(Operation operation, HeightField& field, const OperationInputs& inputs);
+
+// Whether the operation can change rows as they pass to a write (EditOfRows).
+bool WorksRowByRow(Operation operation);
+// For such an operation: reads and checks the value text as RunOperation does, then
+// makes the edit of rows instead of changing the field.
+DriverReport EditOfRows(Operation operation, const FieldRows& rows, const OperationInputs& inputs, RowEdit& edit);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <immintrin.h>
+#include <memory>
 #include <vector>
 
 #include "ops/pixel_codec.h"
@@ -140,44 +141,37 @@ void RoughenTargets(uint32_t* pixels, const uint32_t* mask, int width, const Are
 // used. A row's numbers are drawn first, then handed to its targets: to every position
 // of a row taken whole, along the mask in another.
 template <bool kWide>
-void RoughenRows(HeightField& field, int area, RowShow show, int stride, const Roughener& roughener,
-                 RandomGenerator& random) {
-    const int width = field.width();
-    const AreaRule rule(field, area);
-    std::vector<uint32_t> draws(static_cast<size_t>(width));
-    for (int y = 0; y < field.height(); ++y) {
-        uint32_t* pixels = field.working().MutableRowPixels(y);
+RowEdit RoughEdit(const FieldRows& rows, int area, int stride, std::shared_ptr<const Roughener> roughener,
+                  RandomGenerator random) {
+    return [rule = AreaRule(rows.field, area), width = rows.width, stride, roughener, random,
+            draws = std::vector<uint32_t>(size_t(rows.width))](int y, uint32_t* pixels) mutable {
         const int targets = CountTargets<kWide>(rule, y, width);
         if (targets > 0) random.DrawRounds(targets, stride, draws.data());
         if (targets == width) {
-            roughener.ApplyRow<kWide>(pixels, draws.data(), width);
+            roughener->ApplyRow<kWide>(pixels, draws.data(), width);
         } else if (targets > 0) {
-            RoughenTargets<kWide>(pixels, rule.MaskRow(y), width, rule, roughener, draws.data());
+            RoughenTargets<kWide>(pixels, rule.MaskRow(y), width, rule, *roughener, draws.data());
         }
-        ShowRow(field, show, y);
-    }
+    };
 }
 
 // Every roughen starts its own generator from the seed and drops one more number, so
 // no state outlives a run and the same seed repeats the same field.
-void Run(HeightField& field, int area, RowShow show, int stride, DrawSteps steps, uint32_t seed) {
+RowEdit Edit(const FieldRows& rows, int area, int stride, DrawSteps steps, uint32_t seed) {
     RandomGenerator random;
     random.Seed(seed);
     random.Next();
-    const PixelCodec codec(field);
-    const Roughener roughener(codec, std::move(steps));
-    if (codec.wide()) {
-        RoughenRows<true>(field, area, show, stride, roughener, random);
-    } else {
-        RoughenRows<false>(field, area, show, stride, roughener, random);
-    }
+    const PixelCodec codec(rows.field);
+    auto roughener = std::make_shared<const Roughener>(codec, std::move(steps));
+    if (codec.wide()) return RoughEdit<true>(rows, area, stride, std::move(roughener), random);
+    return RoughEdit<false>(rows, area, stride, std::move(roughener), random);
 }
 
 }  // namespace
 
 // Every position draws once; Up and Down draw again and use only the second number.
-void Roughen(HeightField& field, RoughMode mode, int32_t value, uint32_t seed) {
-    const int top = field.MaxValue();
+RowEdit RoughenEdit(const FieldRows& rows, RoughMode mode, int32_t value, uint32_t seed) {
+    const int top = rows.field.MaxValue();
     const uint32_t span = uint32_t(value) + 1u;
     const auto& factors = MiddleFactors();
     DrawSteps steps(top, [&](int r) -> int64_t {
@@ -186,18 +180,26 @@ void Roughen(HeightField& field, RoughMode mode, int32_t value, uint32_t seed) {
         return -ScaledDraw(r, span);
     });
     const int stride = mode == RoughMode::Middle ? 1 : 2;
-    // An 8-bit field refreshes the whole view after each row instead of drawing it.
-    const RowShow show = field.kind() == kSixteenBitField ? RowShow::kDrawRow : RowShow::kRefreshView;
-    Run(field, kAreaWhole, show, stride, std::move(steps), seed);
+    return Edit(rows, kAreaWhole, stride, std::move(steps), seed);
 }
 
-void RoughenArea(HeightField& field, int area, RoughMode mode, int32_t value, uint32_t seed) {
-    DrawSteps steps(field.MaxValue(), [&](int r) -> int64_t {
+RowEdit RoughenAreaEdit(const FieldRows& rows, int area, RoughMode mode, int32_t value, uint32_t seed) {
+    DrawSteps steps(rows.field.MaxValue(), [&](int r) -> int64_t {
         if (mode == RoughMode::Up) return ScaledDraw(r, uint32_t(value));
         // 0, 1 or 2: lowered by value, kept, or raised only for r = 32767.
         if (mode == RoughMode::Middle) return int64_t(2 * r / 32767) * value - value;
         return -ScaledDraw(r, uint32_t(value));
     });
-    Run(field, area, RowShow::kDrawRow, 1, std::move(steps), seed);
+    return Edit(rows, area, 1, std::move(steps), seed);
+}
+
+void Roughen(HeightField& field, RoughMode mode, int32_t value, uint32_t seed) {
+    // An 8-bit field refreshes the whole view after each row instead of drawing it.
+    const RowShow show = field.kind() == kSixteenBitField ? RowShow::kDrawRow : RowShow::kRefreshView;
+    EditRows(field, show, RoughenEdit(WorkingRows(field), mode, value, seed));
+}
+
+void RoughenArea(HeightField& field, int area, RoughMode mode, int32_t value, uint32_t seed) {
+    EditRows(field, RowShow::kDrawRow, RoughenAreaEdit(WorkingRows(field), area, mode, value, seed));
     if (field.kind() == kSixteenBitField) field.painter().RefreshView();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
+#include "core/field_rows.h"
 #include "core/height_field.h"
 #include "ops/pixel_codec.h"
 
@@ -19,6 +21,7 @@ public:
     AreaRule(const HeightField& field, int area) : field_(field), area_(area) {}
 
     bool whole() const { return area_ == kAreaWhole; }
+    int area() const { return area_; }
     const uint32_t* MaskRow(int y) const { return field_.MaskRow(y); }
     bool IsTarget(uint32_t maskPixel, bool wide) const {
         return MaskBit(maskPixel, wide) == area_ - 1;
@@ -58,24 +61,37 @@ void TransformTargets(uint32_t* pixels, const uint32_t* mask, int width, int are
     }
 }
 
-// The common traversal of the area operations: rows from the top, positions from the
-// left; a target's colour becomes newPixel(colour), every other position keeps what it
-// holds; each finished row is shown. A position's result depends on its own colour
-// alone, so rows are rewritten in place.
+// One row of the common traversal of the area operations: a target's colour becomes
+// newPixel(colour), every other position keeps what it holds.
 template <class NewPixel>
-void TransformRows(HeightField& field, int area, RowShow show, NewPixel&& newPixel) {
-    const int width = field.width();
-    const bool wide = field.kind() == kSixteenBitField;
-    const AreaRule rule(field, area);
+void TransformRow(const AreaRule& rule, bool wide, int y, uint32_t* pixels, int width, NewPixel newPixel) {
+    if (rule.whole()) {
+        for (int x = 0; x < width; ++x) pixels[x] = newPixel(pixels[x]);
+    } else if (wide) {
+        TransformTargets<true>(pixels, rule.MaskRow(y), width, rule.area(), newPixel);
+    } else {
+        TransformTargets<false>(pixels, rule.MaskRow(y), width, rule.area(), newPixel);
+    }
+}
+
+// That traversal as the edit of rows of rows' width. A position's result depends on its
+// own colour alone, so rows are rewritten in place.
+template <class NewPixel>
+RowEdit TransformEdit(const FieldRows& rows, int area, NewPixel newPixel) {
+    return [rule = AreaRule(rows.field, area), wide = rows.field.kind() == kSixteenBitField, width = rows.width,
+            newPixel](int y, uint32_t* pixels) { TransformRow(rule, wide, y, pixels, width, newPixel); };
+}
+
+// The field's rows from the top, each edited in place and shown when finished.
+inline void EditRows(HeightField& field, RowShow show, const RowEdit& edit) {
     for (int y = 0; y < field.height(); ++y) {
-        uint32_t* pixels = field.working().MutableRowPixels(y);
-        if (rule.whole()) {
-            for (int x = 0; x < width; ++x) pixels[x] = newPixel(pixels[x]);
-        } else if (wide) {
-            TransformTargets<true>(pixels, rule.MaskRow(y), width, area, newPixel);
-        } else {
-            TransformTargets<false>(pixels, rule.MaskRow(y), width, area, newPixel);
-        }
+        edit(y, field.working().MutableRowPixels(y));
         ShowRow(field, show, y);
     }
+}
+
+// The traversal over the whole field, rows from the top, positions from the left.
+template <class NewPixel>
+void TransformRows(HeightField& field, int area, RowShow show, NewPixel&& newPixel) {
+    EditRows(field, show, TransformEdit(WorkingRows(field), area, std::forward<NewPixel>(newPixel)));
 }

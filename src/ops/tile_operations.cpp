@@ -72,10 +72,6 @@ public:
             CopyRestored(codec_, right, left, half_, true);
         }
     }
-    void SwapHalves(int y) {
-        uint32_t* left = Row(y);
-        SwapRestored(codec_, left, left + (width_ - half_), half_, true);
-    }
     void CopyRow(int from, int to) { CopyRestored(codec_, Row(from), Row(to), width_, false); }
     void SwapRows(int a, int b) { SwapRestored(codec_, Row(a), Row(b), width_, false); }
 
@@ -139,8 +135,9 @@ void FlipColumns(HeightField& field) {
     TileWriter writer(field);
     const int last = field.width() - 1;
     const int half = field.width() / 2;
+    const RowEdit swapHalves = FlipLeftRightEdit(WorkingRows(field));
     for (int y = 0; y < field.height(); ++y) {
-        writer.SwapHalves(y);
+        swapHalves(y, writer.Row(y));
         writer.Changed(y);
     }
     PointDrawer points(field);
@@ -170,6 +167,16 @@ void FlipRows(HeightField& field) {
 }
 
 }  // namespace
+
+// The left and right halves of a row exchanged, reversed, without the middle column of
+// an odd width.
+RowEdit FlipLeftRightEdit(const FieldRows& rows) {
+    const int width = rows.width;
+    const int half = width / 2;
+    return [codec = PixelCodec(rows.field), width, half](int, uint32_t* pixels) {
+        SwapRestored(codec, pixels, pixels + (width - half), half, true);
+    };
+}
 
 void Mirror(HeightField& field, MirrorDirection direction) {
     switch (direction) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/field_rows.h"
 #include "core/height_field.h"
 
 // Mirror directions: which half is copied, reversed, onto the other.
@@ -13,3 +14,6 @@ enum class FlipDirection { LeftRight, TopBottom };
 // column or row of an odd size stays in place.
 void Mirror(HeightField& field, MirrorDirection direction);
 void Flip(HeightField& field, FlipDirection direction);
+
+// The left-right flip as the edit of rows handed on to a write.
+RowEdit FlipLeftRightEdit(const FieldRows& rows);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/field_rows.h"
 #include "core/height_field.h"
 
 // The Wacks operations. Each changes the targets of the area code (0 whole field,
@@ -18,3 +19,11 @@ void FillValue(HeightField& field, int area, int32_t value);
 void AddValue(HeightField& field, int area, int32_t amount);
 // Maximum - z.
 void InvertValues(HeightField& field, int area);
+
+// The same rules as edits of rows handed on to a write, read by those rows' field
+// (InvertValuesEdit takes no value).
+RowEdit CutLowEdit(const FieldRows& rows, int area, int32_t value);
+RowEdit ClipHighEdit(const FieldRows& rows, int area, int32_t value);
+RowEdit FillValueEdit(const FieldRows& rows, int area, int32_t value);
+RowEdit AddValueEdit(const FieldRows& rows, int area, int32_t amount);
+RowEdit InvertValuesEdit(const FieldRows& rows, int area, int32_t);

@@ -63,7 +63,8 @@ void ExpandOddRow(const ZoomColours& colours, const uint32_t* above, const uint3
 // told of the even rows first, then the odd ones, once the new field has taken the old
 // one's place.
 void Expand(HeightField& field, int width, int height) {
-    ExpandedRows expanded(field);
+    WorkingRows old(field);
+    ExpandedRows expanded(old);
     LoadedRows rows(field, width, height);
     for (int y = 0; y < height; ++y) rows.Store(y, expanded.Row(y));
     field.EndLoad(height);
@@ -93,9 +94,10 @@ void Shrink(HeightField& field, int width, int height) {
 
 }  // namespace
 
-ExpandedRows::ExpandedRows(const HeightField& field)
-    : FieldRows(field, field.width() * 2, field.height() * 2),
-      colours_(field),
+ExpandedRows::ExpandedRows(FieldRows& old)
+    : FieldRows(old.field, old.width * 2, old.height * 2),
+      old_(old),
+      colours_(old.field),
       even_(size_t(width)),
       next_(even_.size()),
       odd_(even_.size()) {}
@@ -103,24 +105,23 @@ ExpandedRows::ExpandedRows(const HeightField& field)
 // Even row 2r is old row r widened; odd row 2r + 1 lies between it and the next even
 // row, which is made with it and handed out after.
 const uint32_t* ExpandedRows::Row(int y) {
-    const TarnMemoryDC& old = field.working();
     const int r = y / 2;
     if (y % 2 == 0) {
         if (y == 0) {
-            ExpandRow(colours_, old.RowPixels(0), field.width(), even_.data());
+            ExpandRow(colours_, old_.Row(0), old_.width, even_.data());
         } else {
             even_.swap(next_);
         }
         return even_.data();
     }
-    const bool last = r + 1 == field.height();
-    if (!last) ExpandRow(colours_, old.RowPixels(r + 1), field.width(), next_.data());
+    const bool last = r + 1 == old_.height;
+    if (!last) ExpandRow(colours_, old_.Row(r + 1), old_.width, next_.data());
     ExpandOddRow(colours_, even_.data(), last ? nullptr : next_.data(), width, odd_.data());
     return odd_.data();
 }
 
-bool ExpandFits(const HeightField& field) {
-    return HeightField::AcceptableSize(int64_t(field.width()) * 2, int64_t(field.height()) * 2);
+bool ExpandFits(int width, int height) {
+    return HeightField::AcceptableSize(int64_t(width) * 2, int64_t(height) * 2);
 }
 
 ZoomOutcome Zoom(HeightField& field, ZoomMode mode, FieldSelection* selection) {
@@ -130,7 +131,7 @@ ZoomOutcome Zoom(HeightField& field, ZoomMode mode, FieldSelection* selection) {
     const int64_t width = expand ? int64_t(oldWidth) * 2 : oldWidth / 2;
     const int64_t height = expand ? int64_t(oldHeight) * 2 : oldHeight / 2;
     if (!expand && (width == 0 || height == 0)) return ZoomOutcome::kTooSmall;
-    if (expand && !ExpandFits(field)) return ZoomOutcome::kTooLarge;
+    if (expand && !ExpandFits(oldWidth, oldHeight)) return ZoomOutcome::kTooLarge;
 
     if (expand) {
         if (!field.BeginLoad(int(width), int(height))) return ZoomOutcome::kNoMemory;

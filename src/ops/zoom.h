@@ -27,18 +27,20 @@ ZoomOutcome Zoom(HeightField& field, ZoomMode mode, FieldSelection* selection);
 // The message for a zoom of the field refused with outcome, empty for kDone.
 std::string ZoomMessage(ZoomOutcome outcome, const HeightField& field);
 
-// Whether the field doubled stays within HeightField's bounds.
-bool ExpandFits(const HeightField& field);
+// Whether a field of this size doubled stays within HeightField's bounds.
+bool ExpandFits(int width, int height);
 
-// The rows of the field doubled, as the expand makes them, each made when it is asked
-// for: a save can write them without the larger field ever being held. The field must
-// fit (ExpandFits) and stay as it is while they are read.
+// Rows doubled, as the expand makes them, each made when it is asked for from the old
+// rows it needs, each of those asked for once: a save can write them without the larger
+// field ever being held. The old rows must fit (ExpandFits).
 class ExpandedRows : public FieldRows {
 public:
-    explicit ExpandedRows(const HeightField& field);
+    explicit ExpandedRows(FieldRows& old);
     const uint32_t* Row(int y) override;
+    std::string Failure() const override { return old_.Failure(); }
 
 private:
+    FieldRows& old_;
     const ZoomColours colours_;
     std::vector<uint32_t> even_, next_, odd_;
 };

@@ -153,26 +153,43 @@ TEST_F(FileSteps, DamagedCopiesOfTheDemoFailCleanly) {
 
 }  // namespace
 
-// An expand that only a last save reads writes its rows straight to the file; with a
-// step between, the doubled field is made first. Both must give the same bytes.
-TEST_F(FileSteps, AnExpandWrittenStraightToTheFileMatchesTheExpandedField) {
+// Steps that only a last save or export follows hand their rows straight to the file (a
+// greymap's rows are read as they are written); with a --keep between, the field is
+// made first. Both must give the same bytes.
+TEST_F(FileSteps, RowsHandedStraightToTheFileMatchTheFieldTheyWouldForm) {
+    ASSERT_EQ(Run({"--new", "5x3:16", "--seed", "2", "--rough", "middle:9000", "--export", "sixteen.pgm"}).status, 0);
+    ASSERT_EQ(Run({"--open", "small.tga", "--export", "eight.pgm"}).status, 0);
     const std::pair<std::vector<std::string>, std::string> fields[] = {
         {{"--open", "small.tga"}, "out.tga"},
         {{"--new", "5x3", "--select", "0,0 4,0 0,2", "--area", "inside", "--fill", "40"}, "out.tga"},
         {{"--open", "small.ppm"}, "out.ppm"},
-        {{"--new", "5x3:16", "--seed", "2", "--rough", "middle:9000"}, "out.ppm"},
+        {{"--import", "sixteen.pgm"}, "out.ppm"},
+        {{"--open", "eight.pgm"}, "out.tga"},
         {{"--new", "5x3:16", "--seed", "2", "--rough", "middle:9000", "--expand"}, "out.ppm"},
     };
+    const std::vector<std::string> edits[] = {
+        {"--expand"}, {"--inverse", "--flip", "lr", "--seed", "3", "--rough", "up:30"},
+        {"--inc", "9", "--expand", "--clip", "200", "--seed", "4", "--rough", "down:7"},
+    };
     for (const auto& [field, ownFormat] : fields) {
-        for (const std::string& name : {ownFormat, std::string("out.pgm"), std::string("out.png")}) {
-            std::vector<std::string> straight = field, held = field;
-            straight.insert(straight.end(), {"--expand", "--save", "a." + name});
-            held.insert(held.end(), {"--expand", "--keep", "--save", "b." + name});
-            ASSERT_EQ(Run(straight).status, 0) << name;
-            ASSERT_EQ(Run(held).status, 0) << name;
-            EXPECT_EQ(ReadBytes(dir / ("a." + name)), ReadBytes(dir / ("b." + name))) << name;
+        for (const std::vector<std::string>& edit : edits) {
+            for (const std::string& name : {ownFormat, std::string("out.pgm"), std::string("out.png")}) {
+                std::vector<std::string> straight = field, held = field;
+                held.push_back("--keep");
+                for (auto* steps : {&straight, &held}) steps->insert(steps->end(), edit.begin(), edit.end());
+                straight.insert(straight.end(), {"--save", "a." + name});
+                held.insert(held.end(), {"--keep", "--save", "b." + name});
+                ASSERT_EQ(Run(straight).status, 0) << name;
+                ASSERT_EQ(Run(held).status, 0) << name;
+                EXPECT_EQ(ReadBytes(dir / ("a." + name)), ReadBytes(dir / ("b." + name))) << name << " " << edit[0];
+            }
         }
     }
+    // A step that fails on its value stops the run before the write, as it always did.
+    CliRun wrong = Run({"--import", "sixteen.pgm", "--inc", "none", "--export", "wrong.pgm"});
+    EXPECT_EQ(wrong.err, "Value Wrong!!\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "wrong.pgm"));
+    EXPECT_EQ(Run({"--import", "sixteen.pgm", "--flip", "lr", "--save", "wrong.tga"}).err, "Wrong File type!!!\n");
     CliRun refused = Run({"--new", "65535x1", "--expand", "--export", "wide.pgm"});
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.err, "Field too large to expand\n");

@@ -3,6 +3,7 @@
 #include <random>
 
 #include "interchange/height_files.h"
+#include "interchange/pgm_rows.h"
 #include "scratch.h"
 #include "test_png.h"
 
@@ -103,6 +104,26 @@ TEST_F(HeightFiles, DamagedGreymapsAndRawFilesAreRefused) {
     ExpectRefused(Write("strip.r16", std::vector<uint8_t>(2 * 6)), "6 samples make no square field");
     ExpectRefused(Write("sized.raw", std::vector<uint8_t>(2 * 6)), "needs 16", 4, 2);
     ExpectRefused(Write("x.tif", {1}), "unknown format");
+}
+
+// A greymap is read as its rows are written only when nothing after its header can refuse
+// it; should it end while it is read, the write keeps its target and names the file.
+TEST_F(HeightFiles, AGreymapReadAsItIsWrittenKeepsTheTargetWhenItEnds) {
+    EXPECT_FALSE(PgmReader(Write("short.pgm", Bytes("P5\n2 2\n65535\n", std::vector<uint8_t>(7))).c_str()).ReadsAsAsked());
+    EXPECT_FALSE(PgmReader(Write("low.pgm", Bytes("P5\n2 1\n1000\n", std::vector<uint8_t>(4))).c_str()).ReadsAsAsked());
+    // Larger than the reader's buffer, so that the cut is met while the rows are read.
+    const std::string path = Write("cut.pgm", Bytes("P5\n300 300\n65535\n", std::vector<uint8_t>(2 * 300 * 300, 7)));
+    const std::string target = Write("target.pgm", Bytes("old", {}));
+    auto reader = std::make_unique<PgmReader>(path.c_str());
+    ASSERT_TRUE(reader->ReadsAsAsked());
+    HeightField field;
+    field.SetKind(kSixteenBitField);
+    PgmRows rows(field, path, std::move(reader));
+    std::filesystem::resize_file(path, 100000);
+    FieldSamples samples(rows);
+    EXPECT_FALSE(WriteHeights(target, HeightFormat::kPgm, samples).empty());
+    EXPECT_EQ(rows.Failure(), path + ": the file ends early");
+    EXPECT_EQ(ReadBytes(target), Bytes("old", {}));
 }
 
 // Every prefix and many damaged copies of a valid file of each format: the readers must

@@ -15,6 +15,7 @@ int UsageError(const std::string& message) {
 bool PrepareSteps(const std::vector<std::string>& arguments, const StepRegistry& registry,
                   std::vector<StepAction>& actions, std::string& error, StepPlan* plan) {
     std::vector<const Step*> steps;
+    std::vector<std::string> stepArguments;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const Step* step = registry.Find(arguments[i]);
         if (!step) {
@@ -37,11 +38,22 @@ bool PrepareSteps(const std::vector<std::string>& arguments, const StepRegistry&
         }
         actions.push_back(std::move(*action));
         steps.push_back(step);
+        stepArguments.push_back(argument);
     }
     if (plan) {
         plan->returnsToCommit = std::any_of(steps.begin(), steps.end(), [](const Step* s) { return s->returnsToCommit; });
-        const size_t count = steps.size();
-        plan->endsInExpandAndWrite = count >= 2 && steps[count - 2]->expands && steps[count - 1]->writesField;
+        const bool areaChosen = std::any_of(steps.begin(), steps.end(), [](const Step* s) { return s->choosesArea; });
+        auto hands = [&](size_t i) {
+            const Step& step = *steps[i];
+            if (step.letsRowsPass) return true;
+            return step.handsRows && step.handsRows(stepArguments[i]) && !(step.readsArea && areaChosen);
+        };
+        size_t from = steps.size();
+        if (from > 0 && steps.back()->writesField) {
+            --from;
+            while (from > 0 && hands(from - 1)) --from;
+        }
+        plan->handingFrom = from;
     }
     return true;
 }
@@ -57,8 +69,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, const StepRegistry
     // Without an Undo step no edit needs the copy it would make of the field first.
     if (!plan.returnsToCommit) session.document.field().KeepNoUndo();
     for (size_t i = 0; i < actions.size(); ++i) {
-        // Only the expand right before the closing write leaves its rows to that write.
-        session.expandIntoWrite = plan.endsInExpandAndWrite && i + 2 == actions.size();
+        session.handRows = i >= plan.handingFrom && i + 1 < actions.size();
         StepResult result = actions[i](session);
         if (!result.ok) {
             std::fprintf(stderr, "%s\n", result.message.c_str());

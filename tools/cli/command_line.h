@@ -12,7 +12,9 @@ inline constexpr int kExitUsage = 2;
 // What the run needs to know of its steps as a whole.
 struct StepPlan {
     bool returnsToCommit = false;  // some step returns to a commit
-    bool endsInExpandAndWrite = false;  // the last two steps expand, then save or export
+    // The first of the steps that hand their rows on to the closing save or export, which
+    // is the write itself when none do, and the number of steps when the run ends in none.
+    size_t handingFrom = 0;
 };
 
 // Parses the whole command line into actions, running none; false with a usage message

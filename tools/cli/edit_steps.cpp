@@ -83,23 +83,52 @@ std::optional<int> ParseRadius(const std::string& text) {
 
 // ---- building steps ---------------------------------------------------------------
 
-// Runs the operation on the document's area, as a click on the canvas would.
+// Runs the operation on the document's area, as a click on the canvas would, or hands
+// the rows it changes on to the closing write.
 StepResult RunOn(Session& session, Operation operation, OperationInputs inputs = {}) {
     FieldDocument& document = session.document;
     inputs.area = document.area();
     inputs.seed = document.RoughenSeed();
-    DriverReport report = RunOperation(operation, document.field(), inputs);
-    return report.ran ? StepResult::Done() : StepResult::Failed(report.message);
+    if (!session.handRows) {
+        DriverReport report = RunOperation(operation, document.field(), inputs);
+        return report.ran ? StepResult::Done() : StepResult::Failed(report.message);
+    }
+    FieldRows& rows = session.RowsSoFar();
+    RowEdit edit;
+    DriverReport report = EditOfRows(operation, rows, inputs, edit);
+    if (!report.ran) return StepResult::Failed(report.message);
+    session.Hand(std::make_unique<EditedRows>(rows, std::move(edit)));
+    return StepResult::Done();
+}
+
+// A flip hands its rows on when it works row by row.
+const std::vector<std::pair<std::string, Operation>> kFlips = {{"lr", Operation::FlipLR}, {"ud", Operation::FlipUD}};
+
+bool FlipHandsRows(const std::string& word) {
+    std::optional<Operation> flip = ParseWord(word, kFlips);
+    return flip && WorksRowByRow(*flip);
+}
+
+// An edit that works row by row on the area.
+Step HandingEdit(Step step) {
+    step.handsRows = Always;
+    step.readsArea = true;
+    return step;
+}
+
+Step ChoosingArea(Step step) {
+    step.choosesArea = true;
+    return step;
 }
 
 // The value operations take their text as the Wacks dialog's VALUE box holds it.
 Step ValueStep(std::string name, std::string summary, Operation operation) {
-    return ArgumentStep(std::move(name), "V", std::move(summary),
+    return HandingEdit(ArgumentStep(std::move(name), "V", std::move(summary),
                         [operation](const std::string& text, std::string&) -> std::optional<StepAction> {
                             return [operation, text](Session& session) {
                                 return RunOn(session, operation, {.valueText = text});
                             };
-                        });
+                        }));
 }
 
 // ---- the steps --------------------------------------------------------------------
@@ -147,36 +176,40 @@ StepResult ZoomStep(Session& session, ZoomMode mode) {
 }
 
 StepResult ExpandStep(Session& session) {
-    if (!session.expandIntoWrite) return ZoomStep(session, ZoomMode::Expand);
-    const HeightField& field = session.document.field();
-    if (!ExpandFits(field)) return StepResult::Failed(ZoomMessage(ZoomOutcome::kTooLarge, field));
-    session.expanded.emplace(field);
+    if (!session.handRows) return ZoomStep(session, ZoomMode::Expand);
+    FieldRows& rows = session.RowsSoFar();
+    if (!ExpandFits(rows.width, rows.height)) {
+        return StepResult::Failed(ZoomMessage(ZoomOutcome::kTooLarge, session.document.field()));
+    }
+    session.Hand(std::make_unique<ExpandedRows>(rows));
     return StepResult::Done();
 }
 
 }  // namespace
 
 void RegisterEditSteps(StepRegistry& registry) {
-    registry.Add(ParsedStep<uint32_t>("--seed", "S", "seed every later roughen with S instead of the clock",
-                                      "a seed from 0 to 4294967295", ParseSeed, [](Session& session, uint32_t seed) {
-                                          session.document.SetFixedSeed(seed);
-                                          return StepResult::Done();
-                                      }));
-    registry.Add(ParsedStep<std::vector<vPoint>>("--select", "\"X,Y X,Y X,Y ...\"",
+    Step seed = ParsedStep<uint32_t>("--seed", "S", "seed every later roughen with S instead of the clock",
+                                     "a seed from 0 to 4294967295", ParseSeed, [](Session& session, uint32_t seed) {
+                                         session.document.SetFixedSeed(seed);
+                                         return StepResult::Done();
+                                     });
+    seed.letsRowsPass = true;
+    registry.Add(seed);
+    registry.Add(ChoosingArea(ParsedStep<std::vector<vPoint>>("--select", "\"X,Y X,Y X,Y ...\"",
                                                  "choose the polygon; a vertex past the right or bottom edge moves onto it",
-                                                 "a list of three or more positions X,Y", ParsePolygon, Select));
-    registry.Add(WordStep<int>("--area", "where the following operations work",
+                                                 "a list of three or more positions X,Y", ParsePolygon, Select)));
+    registry.Add(ChoosingArea(WordStep<int>("--area", "where the following operations work",
                                {{"whole", kAreaWhole}, {"inside", kAreaInside}, {"outside", kAreaOutside}},
                                [](Session& session, int area) {
                                    session.document.SetArea(area);
                                    return StepResult::Done();
-                               }));
-    registry.Add(ParsedStep<RoughArgument>("--rough", "up|middle|down:VALUE", "add random noise of up to VALUE",
+                               })));
+    registry.Add(HandingEdit(ParsedStep<RoughArgument>("--rough", "up|middle|down:VALUE", "add random noise of up to VALUE",
                                            "up:VALUE, middle:VALUE or down:VALUE", ParseRough,
                                            [](Session& session, const RoughArgument& rough) {
                                                return RunOn(session, Operation::Rough,
                                                             {.valueText = rough.value, .roughMode = rough.mode});
-                                           }));
+                                           })));
     registry.Add(ParsedStep<int>("--smooth", "R", "replace each height by the mean of its (2R+1)^2 window",
                                  "a radius of 0 or more", ParseRadius, [](Session& session, int radius) {
                                      return RunOn(session, Operation::Smooth, {.radius = radius});
@@ -186,21 +219,22 @@ void RegisterEditSteps(StepRegistry& registry) {
     registry.Add(ValueStep("--inc", "add V, up to the kind's top", Operation::Inc));
     registry.Add(ValueStep("--dec", "subtract V, down to 0", Operation::Dec));
     registry.Add(ValueStep("--fill", "set every height to V", Operation::Fill));
-    registry.Add(SimpleStep("--inverse", "turn heights upside down",
-                            [](Session& session) { return RunOn(session, Operation::Inverse); }));
+    registry.Add(HandingEdit(SimpleStep("--inverse", "turn heights upside down",
+                                        [](Session& session) { return RunOn(session, Operation::Inverse); })));
     registry.Add(WordStep<Operation>("--mirror", "copy one half onto the other, reversed",
                                      {{"lr", Operation::MirrorLR}, {"rl", Operation::MirrorRL},
                                       {"ud", Operation::MirrorUD}, {"du", Operation::MirrorDU}},
                                      [](Session& session, Operation mirror) { return RunOn(session, mirror); }));
-    registry.Add(WordStep<Operation>("--flip", "exchange the halves, reversed",
-                                     {{"lr", Operation::FlipLR}, {"ud", Operation::FlipUD}},
-                                     [](Session& session, Operation flip) { return RunOn(session, flip); }));
+    Step flip = WordStep<Operation>("--flip", "exchange the halves, reversed", kFlips,
+                                    [](Session& session, Operation flip) { return RunOn(session, flip); });
+    flip.handsRows = FlipHandsRows;
+    registry.Add(flip);
     registry.Add(SimpleStep("--to-ppm", "convert an 8-bit field to 16-bit and commit",
                             [](Session& session) { return Convert(session, kSixteenBitField); }));
     registry.Add(SimpleStep("--to-tga", "convert a 16-bit field to 8-bit and commit",
                             [](Session& session) { return Convert(session, kEightBitField); }));
     Step expand = SimpleStep("--expand", "double the field by interpolation and commit", ExpandStep);
-    expand.expands = true;
+    expand.handsRows = Always;
     registry.Add(expand);
     registry.Add(SimpleStep("--shrink", "halve the field and commit",
                             [](Session& session) { return ZoomStep(session, ZoomMode::Shrink); }));

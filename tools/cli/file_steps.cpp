@@ -62,10 +62,12 @@ StepResult New(Session& session, const NewField& fresh) {
 }  // namespace
 
 void RegisterFileSteps(StepRegistry& registry) {
-    registry.Add(FileStep("--open", "FILE", "load a .tga (8-bit), .ppm (16-bit), .png, .pgm, .r16 or .raw field and commit",
-                          [](Session& session, const std::string& path) {
-                              return FromLoad(session.document.Load(path, session.interchange.rawSize));
-                          }));
+    Step open = FileStep("--open", "FILE", "load a .tga (8-bit), .ppm (16-bit), .png, .pgm, .r16 or .raw field and commit",
+                         [](Session& session, const std::string& path) {
+                             return ReadField(session, &FieldDocument::Load, path);
+                         });
+    open.handsRows = Always;
+    registry.Add(open);
     registry.Add(ParsedStep<NewField>("--new", "WxH[:16]", "start a fresh field without values (16-bit with :16)",
                                       "a size like 400x300 or 400x300:16 (each side 1 to " +
                                           std::to_string(HeightField::kMaxSide) + ", at most " +

@@ -136,17 +136,21 @@ StepResult ReportSeams(Session& session) {
 }  // namespace
 
 void RegisterInterchangeSteps(StepRegistry& registry) {
-    registry.Add(FileStep("--import", "FILE",
-                               "replace the field with a .png, .pgm (8 or 16-bit) or .r16/.raw file and commit",
-                               [](Session& session, const std::string& path) {
-                                   return FromLoad(session.document.Import(path, session.interchange.rawSize));
-                               }));
-    registry.Add(ParsedStep<RawSize>("--raw-size", "WxH", "the size of later imported .r16/.raw files that are not square",
-                                     "a size like 1024x512 within a field's bounds", ParseRawSize,
-                                     [](Session& session, RawSize size) {
+    Step import = FileStep("--import", "FILE",
+                           "replace the field with a .png, .pgm (8 or 16-bit) or .r16/.raw file and commit",
+                           [](Session& session, const std::string& path) {
+                               return ReadField(session, &FieldDocument::Import, path);
+                           });
+    import.handsRows = Always;
+    registry.Add(import);
+    Step rawSize = ParsedStep<RawSize>("--raw-size", "WxH", "the size of later imported .r16/.raw files that are not square",
+                                   "a size like 1024x512 within a field's bounds", ParseRawSize,
+                                   [](Session& session, RawSize size) {
                                          session.interchange.rawSize = size;
                                          return StepResult::Done();
-                                     }));
+                                     });
+    rawSize.letsRowsPass = true;
+    registry.Add(rawSize);
     Step exportStep = FileStep("--export", "FILE",
                                "write the values as .png or .pgm (the field's bits) or .r16/.raw (16-bit)",
                                [](Session& session, const std::string& path) {

@@ -76,6 +76,16 @@ StepResult PrintToStandardOutput(const std::string& text) {
     return FlushStandardOutput();
 }
 
+StepResult ReadField(Session& session, ReadFunction read, const std::string& path) {
+    std::unique_ptr<FieldRows> rows;
+    LoadOutcome outcome = (session.document.*read)(path, session.interchange.rawSize, session.handRows ? &rows : nullptr);
+    if (outcome.loaded) {
+        session.handed.clear();
+        if (rows) session.Hand(std::move(rows));
+    }
+    return FromLoad(outcome);
+}
+
 StepResult FromLoad(const LoadOutcome& outcome) {
     if (outcome.loaded) return StepResult::Done();
     if (outcome.rawSizeMissing) return StepResult::Failed(outcome.notice + "; give its size with --raw-size WxH first");
@@ -83,7 +93,11 @@ StepResult FromLoad(const LoadOutcome& outcome) {
 }
 
 StepResult FromSave(Session& session, const SaveOutcome& outcome) {
-    if (!outcome.saved) return StepResult::Failed(outcome.notice);
+    if (!outcome.saved) {
+        // Rows of a file that ended while they were written say so, as its load would.
+        const FieldRows* rows = session.RowsToWrite();
+        return StepResult::Failed(rows && !rows->Complete() ? rows->Failure() : outcome.notice);
+    }
     if (outcome.noValueCount > 0) {
         std::fprintf(stderr, "%s: %lld positions without a value written as 0\n", outcome.writtenName.c_str(),
                      static_cast<long long>(outcome.noValueCount));

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,19 +30,27 @@
 struct Session {
     FieldDocument document;
     InterchangeSettings interchange;  // --raw-size, --light, --seams-max, the file written last
-    // Set while an expand that only the run's closing write follows runs: it then only
-    // readies its rows, and the write puts them straight into the file, so the doubled
-    // field is never held.
-    bool expandIntoWrite = false;
-    std::optional<ExpandedRows> expanded;
+    // Set while a step runs that hands its rows on to the run's closing write instead of
+    // changing the field: the write puts them straight into the file, so the field they
+    // would form is never held.
+    bool handRows = false;
+    // The rows handed on so far: first the working image's, then each handing step's,
+    // made from those before it.
+    std::vector<std::unique_ptr<FieldRows>> handed;
 
-    // What a save or export writes instead of the field: the expand's rows, if any.
-    FieldRows* RowsToWrite() { return expanded ? &*expanded : nullptr; }
+    // The rows the next handing step starts from.
+    FieldRows& RowsSoFar() {
+        if (handed.empty()) handed.push_back(std::make_unique<WorkingRows>(document.field()));
+        return *handed.back();
+    }
+    void Hand(std::unique_ptr<FieldRows> rows) { handed.push_back(std::move(rows)); }
+    // What a save or export writes instead of the field: the rows handed on, if any.
+    FieldRows* RowsToWrite() { return handed.empty() ? nullptr : handed.back().get(); }
     // Remembers the file written last, at the size it was written, for --pov.
     void RecordSaved(const std::string& path) {
         const HeightField& field = document.field();
-        interchange.lastSaved = {path, expanded ? expanded->width : field.width(),
-                                 expanded ? expanded->height : field.height()};
+        const FieldRows* rows = RowsToWrite();
+        interchange.lastSaved = {path, rows ? rows->width : field.width(), rows ? rows->height : field.height()};
     }
 };
 
@@ -67,9 +76,15 @@ struct Step {
         prepare;
     // The step returns to the last commit, so edits before it keep a copy to return to.
     bool returnsToCommit = false;
-    // An expand (expands) right before a last step that writes the field (writesField)
-    // hands that write its rows.
-    bool expands = false;
+    // Steps right before a last step that writes the field (writesField) hand that write
+    // their rows when handsRows says so for their argument: an expand, a read, an edit
+    // that works row by row. An edit that reads the area (readsArea) does so only in a
+    // run where no step chooses one (choosesArea), so that it has no mask to read.
+    bool (*handsRows)(const std::string& argument) = nullptr;
+    // A step that only sets what later steps use (a seed, a RAW size) lets rows pass.
+    bool letsRowsPass = false;
+    bool readsArea = false;
+    bool choosesArea = false;
     bool writesField = false;
 };
 
@@ -85,6 +100,9 @@ private:
     std::map<std::string, Step> steps_;
     std::vector<std::string> order_;
 };
+
+// For handsRows: whatever the argument.
+inline bool Always(const std::string&) { return true; }
 
 // Convenience for steps without an argument.
 Step SimpleStep(std::string name, std::string summary, StepAction action);
@@ -123,6 +141,11 @@ Step FileStep(std::string name, std::string argumentName, std::string summary,
 // other write error fails the step instead of passing unnoticed.
 StepResult PrintToStandardOutput(const std::string& text);
 StepResult FlushStandardOutput();
+
+// Reads the field with Load or Import, or, in a step that hands its rows on, perhaps
+// only the file's header, handing its rows on; rows handed before are let go.
+using ReadFunction = LoadOutcome (FieldDocument::*)(const std::string&, RawSize, std::unique_ptr<FieldRows>*);
+StepResult ReadField(Session& session, ReadFunction read, const std::string& path);
 
 // A load's result as a step; a RAW file refused for want of a size says how to give one.
 StepResult FromLoad(const LoadOutcome& outcome);
