@@ -43,7 +43,7 @@ private:
 void ReadBlocks(const HeightField& field, const KnollReducedField& reduced, int level, int row, int first,
                 int count, KnollReducedField::Block* out) {
     if (level > 0) {
-        reduced.ReadRow(level, row, first, count, out);
+        reduced.ReadRow(field, level, row, first, count, out);
         return;
     }
     const int inside = row < field.height() ? std::clamp(field.width() - first, 0, count) : 0;
@@ -75,7 +75,8 @@ void DrawReduced(const HeightField& field, const KnollReducedField& reduced, con
     std::vector<int> firstBlocks(static_cast<size_t>(columns) + 1);
     for (int x = 0; x <= columns; ++x) firstBlocks[size_t(x)] = scale.ToField(x, 0) / block;
     const int span = firstBlocks.back();
-    std::vector<Block> sums(static_cast<size_t>(span)), more(static_cast<size_t>(span));
+    // One entry more than read, left empty, for the second block of the last pixel.
+    std::vector<Block> sums(static_cast<size_t>(span) + 1), more(static_cast<size_t>(span));
     for (int y = rows.first; y < rows.end; ++y) {
         uint32_t* out = view.Row(y);
         const int shown = y < fieldRows ? columns : 0;
@@ -89,8 +90,12 @@ void DrawReduced(const HeightField& field, const KnollReducedField& reduced, con
             }
         }
         for (int x = 0; x < shown; ++x) {
-            Block b = sums[size_t(firstBlocks[size_t(x)])];
-            for (int i = firstBlocks[size_t(x)] + 1; i < firstBlocks[size_t(x) + 1]; ++i) Add(b, sums[size_t(i)]);
+            // A pixel covers one block or two. The second is added under a mask: at a
+            // fractional scale which pixels have one follows no pattern a branch learns.
+            const size_t first = size_t(firstBlocks[size_t(x)]);
+            const uint32_t second = 0u - uint32_t(firstBlocks[size_t(x) + 1] - int(first) - 1);
+            const Block b{sums[first].sum + (sums[first + 1].sum & second),
+                          sums[first].count + (sums[first + 1].count & second)};
             uint32_t mean = uint32_t((uint64_t(b.sum + b.count / 2) * reciprocal[b.count]) >> kReciprocalShift);
             out[x] = b.count ? colours.Of(mean) : kNoValuePixel;
         }
