@@ -170,7 +170,9 @@ bool KnollCanvasPane::DisplayFrameDue() const {
     return interval > 0 && platform->NowMs() - lastCopyMs_ >= uint64_t(interval);
 }
 
+// A pending repaint copies the whole view itself, so a deferred copy waits for it rather
+// than being made and then erased.
 void KnollCanvasPane::Paint() {
-    FlushView();
     vCanvasPane::Paint();
+    FlushView();
 }
