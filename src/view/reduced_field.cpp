@@ -11,12 +11,19 @@ constexpr int kLastStoredLevel = KnollReducedField::kFirstStoredLevel + 1;
 // positions of at most 65535 holds a sum below 2^(16 + 2 level).
 int SumBits(int level) { return 16 + 2 * level; }
 
-// Up to four positions in one word: the sum of their values below bit 24, the count above.
-constexpr int kColumnCountShift = 24;
-constexpr uint32_t kColumnSumMask = (1u << kColumnCountShift) - 1;
+// Up to sixteen positions in one word: the sum of their values below bit 24, how many
+// have one above.
+constexpr int kWordCountShift = 24;
+constexpr uint32_t kWordSumMask = (1u << kWordCountShift) - 1;
 
 KnollReducedField::Block Unpack(int level, uint32_t entry) {
     return {entry & ((1u << SumBits(level)) - 1), entry >> SumBits(level)};
+}
+
+KnollReducedField::Block UnpackWord(uint32_t word) { return {word & kWordSumMask, word >> kWordCountShift}; }
+
+uint32_t EntryOfWord(int level, uint32_t word) {
+    return (word & kWordSumMask) | (word >> kWordCountShift) << SumBits(level);
 }
 
 void Add(KnollReducedField::Block& to, KnollReducedField::Block block) {
@@ -24,33 +31,47 @@ void Add(KnollReducedField::Block& to, KnollReducedField::Block block) {
     to.count += block.count;
 }
 
-// One position as a word: its value below bit 24 and 1 above when it has one, so four
-// words add to a 1:2 entry's sum and count without a branch.
+// One position as a word, so words add to a block's sum and count without a branch.
 template <bool kWide>
 inline __attribute__((always_inline)) uint32_t Word(uint32_t pixel) {
     const uint32_t has = pixel != kNoValuePixel;
     const uint32_t value = (kWide ? pixel & 0xFFFF : (pixel >> 16) & 0xFF) & (0u - has);
-    return value | has << kColumnCountShift;
+    return value | has << kWordCountShift;
 }
 
-uint32_t PairEntry(uint32_t word) { return (word & kColumnSumMask) | (word >> kColumnCountShift) << SumBits(1); }
+// Up to four field rows that are folded together.
+struct FieldRows {
+    const uint32_t* row[4] = {};
+    int count = 0;
+};
 
-// The 1:2 entries of field rows `top` and `bottom` (the same row when the field ends
-// there) in one pass while they are in the cache: each entry from its four positions,
-// the last column alone when the width is odd. The loop runs over plain arrays, so the
-// compiler can vectorise it.
-template <bool kWide, bool kTwoRows>
-inline __attribute__((always_inline)) void FoldRows(const uint32_t* top, const uint32_t* bottom, int width,
-                                                    uint32_t* out) {
+// The words of pairs of columns of the given rows in one pass while they are in the
+// cache, the last column alone when the width is odd. The loop runs over plain arrays,
+// so the compiler can vectorise it.
+template <bool kWide, int kRows>
+inline __attribute__((always_inline)) void FoldRows(const FieldRows& rows, int width, uint32_t* out) {
     const int pairs = width / 2;
     for (int column = 0; column < pairs; ++column) {
-        uint32_t word = Word<kWide>(top[2 * column]) + Word<kWide>(top[2 * column + 1]);
-        if (kTwoRows) word += Word<kWide>(bottom[2 * column]) + Word<kWide>(bottom[2 * column + 1]);
-        out[column] = PairEntry(word);
+        uint32_t word = 0;
+        for (int r = 0; r < kRows; ++r) {
+            word += Word<kWide>(rows.row[r][2 * column]) + Word<kWide>(rows.row[r][2 * column + 1]);
+        }
+        out[column] = word;
     }
     if (width % 2 == 0) return;
-    const uint32_t word = Word<kWide>(top[width - 1]) + (kTwoRows ? Word<kWide>(bottom[width - 1]) : 0);
-    out[pairs] = PairEntry(word);
+    uint32_t word = 0;
+    for (int r = 0; r < kRows; ++r) word += Word<kWide>(rows.row[r][width - 1]);
+    out[pairs] = word;
+}
+
+template <bool kWide>
+inline __attribute__((always_inline)) void FoldRows(const FieldRows& rows, int width, uint32_t* out) {
+    switch (rows.count) {
+        case 1: FoldRows<kWide, 1>(rows, width, out); break;
+        case 2: FoldRows<kWide, 2>(rows, width, out); break;
+        case 3: FoldRows<kWide, 3>(rows, width, out); break;
+        default: FoldRows<kWide, 4>(rows, width, out); break;
+    }
 }
 
 // Every row that a zoomed-out view reads or an operation writes there is folded, so the
@@ -58,25 +79,21 @@ inline __attribute__((always_inline)) void FoldRows(const uint32_t* top, const u
 #if defined(__x86_64__) && defined(__GNUC__)
 __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
 #endif
-void FoldRows(bool wide, const uint32_t* top, const uint32_t* bottom, int width, uint32_t* out) {
-    if (wide) {
-        bottom ? FoldRows<true, true>(top, bottom, width, out) : FoldRows<true, false>(top, nullptr, width, out);
-    } else {
-        bottom ? FoldRows<false, true>(top, bottom, width, out) : FoldRows<false, false>(top, nullptr, width, out);
-    }
+void FoldRows(bool wide, const FieldRows& rows, int width, uint32_t* out) {
+    wide ? FoldRows<true>(rows, width, out) : FoldRows<false>(rows, width, out);
 }
 
-// The 1:2 entries first..first + count - 1 of block row `row`, straight from the field;
-// blocks beyond it are empty.
-void FoldFieldRows(const HeightField& field, int row, int first, int count, uint32_t* out) {
-    const int y = 2 * row, x = 2 * first;
-    const int width = row >= 0 && y < field.height() ? std::clamp(field.width() - x, 0, 2 * count) : 0;
-    if (width > 0) {
-        const TarnMemoryDC& image = field.working();
-        const uint32_t* bottom = y + 1 < field.height() ? image.RowPixels(y + 1) + x : nullptr;
-        FoldRows(field.kind() == kSixteenBitField, image.RowPixels(y) + x, bottom, width, out);
+// The words of column pairs first..first + count - 1 over field rows y..y + rows - 1 (at
+// most four), straight from the field; what lies beyond it is empty.
+void FoldField(const HeightField& field, int y, int rows, int first, int count, uint32_t* out) {
+    FieldRows folded;
+    const int width = std::clamp(field.width() - 2 * first, 0, 2 * count);
+    for (int r = std::max(y, 0); width > 0 && r < std::min(y + rows, field.height()); ++r) {
+        folded.row[folded.count++] = field.working().RowPixels(r) + 2 * first;
     }
-    std::fill(out + (width + 1) / 2, out + count, 0u);
+    const int made = folded.count > 0 ? (width + 1) / 2 : 0;
+    if (made > 0) FoldRows(field.kind() == kSixteenBitField, folded, width, out);
+    std::fill(out + made, out + count, 0u);
 }
 
 // Entries of the level above from pairs of columns of one or two rows below, the shifts
@@ -136,7 +153,7 @@ void KnollReducedField::Allocate(const HeightField& field) {
         here.entries.reset(new uint32_t[size_t(here.columns) * size_t(here.rows)]);
         here.dirty.assign(size_t(here.rows), 1);
     }
-    pairRows_.resize(2 * size_t((width_ + 1) / 2));
+    folded_.resize(size_t((width_ + 1) / 2));
     anyDirty_ = true;
 }
 
@@ -219,15 +236,18 @@ void KnollReducedField::MarkAbove(int level, int row) {
     anyDirty_ = true;
 }
 
-// A 1:4 row from two rows of 1:2 entries, each folded from two field rows.
+// A 1:4 row straight from its four field rows: folded by pairs of columns, then the
+// pairs added.
 void KnollReducedField::MakeFirstLevelRow(const HeightField& field, int row) {
-    const int columns = (width_ + 1) / 2;
-    uint32_t* top = pairRows_.data();
-    uint32_t* bottom = 4 * row + 2 < height_ ? top + columns : nullptr;
-    FoldFieldRows(field, 2 * row, 0, columns, top);
-    if (bottom) FoldFieldRows(field, 2 * row + 1, 0, columns, bottom);
+    const int pairs = int(folded_.size());
+    const int side = 1 << kFirstStoredLevel;
+    FoldField(field, side * row, side, 0, pairs, folded_.data());
     Level& here = At(kFirstStoredLevel);
-    FoldEntries(1, top, bottom, columns, &here.entries[size_t(row) * size_t(here.columns)]);
+    uint32_t* out = &here.entries[size_t(row) * size_t(here.columns)];
+    for (int column = 0; column < pairs / 2; ++column) {
+        out[column] = EntryOfWord(kFirstStoredLevel, folded_[size_t(2 * column)] + folded_[size_t(2 * column + 1)]);
+    }
+    if (pairs % 2 == 1) out[pairs / 2] = EntryOfWord(kFirstStoredLevel, folded_[size_t(pairs - 1)]);
 }
 
 void KnollReducedField::MakeRow(int level, int row) {
@@ -238,15 +258,20 @@ void KnollReducedField::MakeRow(int level, int row) {
     FoldEntries(level - 1, top, bottom, below.columns, &here.entries[size_t(row) * size_t(here.columns)]);
 }
 
-void KnollReducedField::ReadRow(const HeightField& field, int level, int row, int first, int count,
-                                Block* out) const {
-    if (level >= kFirstStoredLevel) {
-        ReadStoredRow(level, row, first, count, out);
+void KnollReducedField::ReadRows(const HeightField& field, int level, int top, int bottom, int first, int count,
+                                 Block* out) const {
+    if (level < kFirstStoredLevel) {
+        std::vector<uint32_t> words(static_cast<size_t>(count));
+        FoldField(field, 2 * top, 2 * (bottom - top), first, count, words.data());
+        for (int i = 0; i < count; ++i) out[i] = UnpackWord(words[size_t(i)]);
         return;
     }
-    std::vector<uint32_t> entries(static_cast<size_t>(count));
-    FoldFieldRows(field, row, first, count, entries.data());
-    for (int i = 0; i < count; ++i) out[i] = Unpack(level, entries[size_t(i)]);
+    ReadStoredRow(level, top, first, count, out);
+    std::vector<Block> more(static_cast<size_t>(bottom > top + 1 ? count : 0));
+    for (int row = top + 1; row < bottom; ++row) {
+        ReadStoredRow(level, row, first, count, more.data());
+        for (int i = 0; i < count; ++i) Add(out[i], more[size_t(i)]);
+    }
 }
 
 void KnollReducedField::ReadStoredRow(int level, int row, int first, int count, Block* out) const {
@@ -275,7 +300,7 @@ void KnollReducedField::ReadCombinedRow(int level, int row, int first, int count
 }
 
 size_t KnollReducedField::MemoryBytes() const {
-    size_t bytes = pairRows_.size() * sizeof(uint32_t);
+    size_t bytes = folded_.size() * sizeof(uint32_t);
     for (const Level& level : levels_) bytes += size_t(level.columns) * size_t(level.rows) * sizeof(uint32_t);
     return bytes;
 }

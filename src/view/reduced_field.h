@@ -41,10 +41,12 @@ public:
     // copy is current.
     bool UpdateSome(const HeightField& field, int rows);
 
-    // Blocks first..first + count - 1 of block row `row` at level 1..kLargestLevel (block
-    // side 2^level); blocks beyond the field have no value. Both start at 0 or more.
-    // Level 1 reads `field`, the others the copy, which must be current.
-    void ReadRow(const HeightField& field, int level, int row, int first, int count, Block* out) const;
+    // Blocks first..first + count - 1 summed over block rows top..bottom - 1 at level
+    // 1..kLargestLevel (block side 2^level); blocks beyond the field have no value. All
+    // start at 0 or more. Level 1 folds `field`'s rows, at most two block rows of them;
+    // the others read the copy, which must be current.
+    void ReadRows(const HeightField& field, int level, int top, int bottom, int first, int count,
+                  Block* out) const;
 
     bool Exists() const { return levels_[0].entries != nullptr; }
     size_t MemoryBytes() const;
@@ -76,6 +78,6 @@ private:
     int kind_ = -1;
     bool anyDirty_ = false;
     Level levels_[kStoredLevels];
-    // Two rows of 1:2 entries, folded from four field rows on their way to 1:4.
-    std::vector<uint32_t> pairRows_;
+    // A row of four field rows folded by pairs of columns, on its way to 1:4.
+    std::vector<uint32_t> folded_;
 };
