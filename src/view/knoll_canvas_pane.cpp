@@ -62,8 +62,14 @@ void KnollCanvasPane::DrawRow(int y) {
     BlitFrom(ShownImage(), 0, paneY, hOffset_, y, viewWidth_, 1);
 }
 
+bool KnollCanvasPane::DrawsFromReducedCopy() const {
+    return -scale_.level() >= KnollReducedField::kFirstStoredLevel;
+}
+
+// A view drawn from the reduced copy keeps it current as rows are written; any other
+// leaves it to idle time.
 void KnollCanvasPane::RowChanged(int y) {
-    if (scale_.IsReduced()) {
+    if (DrawsFromReducedCopy()) {
         reduced_.RowChanged(document_.field(), y);
     } else {
         reduced_.MarkRow(y);
@@ -164,7 +170,9 @@ bool KnollCanvasPane::DisplayFrameDue() const {
     return interval > 0 && platform->NowMs() - lastCopyMs_ >= uint64_t(interval);
 }
 
+// A pending repaint copies the whole view itself, so a deferred copy waits for it rather
+// than being made and then erased.
 void KnollCanvasPane::Paint() {
-    FlushView();
     vCanvasPane::Paint();
+    FlushView();
 }

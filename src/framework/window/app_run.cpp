@@ -29,7 +29,9 @@ int vApp::Start(vPlatform& platform, int argc, const char* const* argv, vAppMain
     acceptingDrops_ = true;
     ComputeDefaultWindowSize();
     platform.ShowFrame(vFrameShow::Normal);
-    frame_.Refresh();
+    // The first picture waits for the event loop: the start hook gives the frame its
+    // windows and often a new size, and a picture composed now would be thrown away.
+    frame_.RequestCompose();
     initialised_ = true;
     int result = hook ? hook(arguments_.Count(), arguments_.Argv()) : 0;
     if (result != 0) {

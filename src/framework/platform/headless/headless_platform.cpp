@@ -51,7 +51,7 @@ void vHeadlessPlatform::ShowFrame(vFrameShow how) {
     if (how != vFrameShow::Maximized) return;
     // As on a display without a window manager: the size holds at once, its event follows.
     SetClientSize(screenWidth_, screenHeight_);
-    QueueResize(screenWidth_, screenHeight_);
+    PostNewSize(screenWidth_, screenHeight_);
 }
 
 // No decorations: the outer size is the client size.
@@ -68,7 +68,16 @@ void vHeadlessPlatform::FrameClientSize(int& width, int& height) const {
 void vHeadlessPlatform::ResizeFrame(int outerWidth, int outerHeight) {
     if (!frameExists_) return;
     shown_ = vFrameShow::Normal;
-    QueueResize(std::clamp(outerWidth, 1, screenWidth_), std::clamp(outerHeight, 1, screenHeight_));
+    PostNewSize(std::clamp(outerWidth, 1, screenWidth_), std::clamp(outerHeight, 1, screenHeight_));
+}
+
+// As a window system does, a new size of the frame replaces a size event still waiting,
+// so a resize asked for just before a maximize never shrinks the frame after it.
+void vHeadlessPlatform::PostNewSize(int clientWidth, int clientHeight) {
+    queue_.erase(std::remove_if(queue_.begin(), queue_.end(),
+                                [](const vPlatformEvent& event) { return event.kind == vEventKind::Resize; }),
+                 queue_.end());
+    QueueResize(clientWidth, clientHeight);
 }
 
 void vHeadlessPlatform::SetClientSize(int width, int height) {

@@ -103,6 +103,7 @@ public:
 private:
     vPlatformEvent PointerEvent(vEventKind kind, int x, int y);
     void SetClientSize(int width, int height);
+    void PostNewSize(int clientWidth, int clientHeight);
 
     int screenWidth_;
     int screenHeight_;
