@@ -16,6 +16,6 @@ void KnollIdleReduction::Begin(vApp* app) {
 }
 
 void KnollIdleReduction::OnTimerTick() {
-    const int rows = std::max(kPositionsPerTick / (2 * std::max(field_.width(), 1)), 1);
+    const int rows = std::max(kPositionsPerTick / (4 * std::max(field_.width(), 1)), 1);
     if (reduced_.UpdateSome(field_, rows)) StopTimer();
 }

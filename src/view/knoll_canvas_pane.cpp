@@ -62,8 +62,14 @@ void KnollCanvasPane::DrawRow(int y) {
     BlitFrom(ShownImage(), 0, paneY, hOffset_, y, viewWidth_, 1);
 }
 
+bool KnollCanvasPane::DrawsFromReducedCopy() const {
+    return -scale_.level() >= KnollReducedField::kFirstStoredLevel;
+}
+
+// A view drawn from the reduced copy keeps it current as rows are written; any other
+// leaves it to idle time.
 void KnollCanvasPane::RowChanged(int y) {
-    if (scale_.IsReduced()) {
+    if (DrawsFromReducedCopy()) {
         reduced_.RowChanged(document_.field(), y);
     } else {
         reduced_.MarkRow(y);

@@ -128,6 +128,7 @@ private:
     void CopyView();
     void DrawScaled(ViewRows rows);
     void SweepRow(int y);
+    bool DrawsFromReducedCopy() const;
     bool DisplayFrameDue() const;
 
     // Selection (canvas_selection.cpp).

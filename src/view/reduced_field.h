@@ -7,16 +7,19 @@
 
 #include "core/height_field.h"
 
-// The field reduced for the zoomed-out views: for blocks of 2 x 2, 4 x 4 and 8 x 8
-// positions, the sum of their values and how many have one, so a pixel of a zoomed-out
-// view reads one entry instead of the field. 1:16 adds four entries of 1:8. Together the
-// levels take under a third of the memory of one image.
+// The field reduced for the zoomed-out views: for blocks of 4 x 4 and 8 x 8 positions,
+// the sum of their values and how many have one, so a pixel of a zoomed-out view reads
+// one entry instead of the field. 1:16 adds four entries of 1:8. Blocks of 2 x 2 are
+// not kept: they are folded from the field's rows as a view reads them, since a view at
+// 1:2 covers at most four times its own pixels whatever the field's size. The stored
+// levels take about a twelfth of the memory of one image.
 //
 // The copy follows the field row by row through the painter: a changed row marks its
 // blocks, and Update folds the marked blocks in. A new size or kind rebuilds it whole.
 class KnollReducedField {
 public:
-    static constexpr int kLargestLevel = 4;  // blocks of 16 x 16
+    static constexpr int kFirstStoredLevel = 2;  // blocks of 4 x 4
+    static constexpr int kLargestLevel = 4;      // blocks of 16 x 16
 
     // One block: the sum of its values and the number of positions that have one.
     struct Block {
@@ -26,27 +29,30 @@ public:
 
     // Row y of the field changed.
     void MarkRow(int y);
-    // Row y changed and the copy is in use: the 1:2 blocks it completes are made now,
-    // while the rows are still in the cache; the levels above wait for an Update that
-    // needs them.
+    // Row y changed and the copy is in use: the 1:4 blocks it completes are made now,
+    // while the rows are still in the cache; the level above waits for an Update that
+    // needs it.
     void RowChanged(const HeightField& field, int y);
     void MarkAll();
     // Every marked block up to `level` made current, the copy made first when it does
-    // not exist.
+    // not exist. A level below the stored ones needs nothing.
     void Update(const HeightField& field, int level = kLargestLevel);
-    // As Update, but stops after making this many rows of the 1:2 level; true when the
+    // As Update, but stops after making this many rows of the 1:4 level; true when the
     // copy is current.
     bool UpdateSome(const HeightField& field, int rows);
 
-    // Blocks first..first + count - 1 of block row `row` at level 1..kLargestLevel (block
-    // side 2^level); blocks beyond the field have no value. Both start at 0 or more.
-    void ReadRow(int level, int row, int first, int count, Block* out) const;
+    // Blocks first..first + count - 1 summed over block rows top..bottom - 1 at level
+    // 1..kLargestLevel (block side 2^level); blocks beyond the field have no value. All
+    // start at 0 or more. Level 1 folds `field`'s rows, at most two block rows of them;
+    // the others read the copy, which must be current.
+    void ReadRows(const HeightField& field, int level, int top, int bottom, int first, int count,
+                  Block* out) const;
 
     bool Exists() const { return levels_[0].entries != nullptr; }
     size_t MemoryBytes() const;
 
 private:
-    static constexpr int kStoredLevels = 3;
+    static constexpr int kStoredLevels = 2;
 
     struct Level {
         int columns = 0;
@@ -55,9 +61,12 @@ private:
         std::vector<uint8_t> dirty;
     };
 
+    Level& At(int level) { return levels_[level - kFirstStoredLevel]; }
+    const Level& At(int level) const { return levels_[level - kFirstStoredLevel]; }
     bool Matches(const HeightField& field) const;
     void Allocate(const HeightField& field);
     void MakeFirstLevelRow(const HeightField& field, int row);
+    void ReadStoredRow(int level, int row, int first, int count, Block* out) const;
     void ReadCombinedRow(int level, int row, int first, int count, Block* out) const;
     void MakeRow(int level, int row);
     void MarkAbove(int level, int row);
@@ -69,4 +78,6 @@ private:
     int kind_ = -1;
     bool anyDirty_ = false;
     Level levels_[kStoredLevels];
+    // A row of four field rows folded by pairs of columns, on its way to 1:4.
+    std::vector<uint32_t> folded_;
 };

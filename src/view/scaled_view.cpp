@@ -38,26 +38,21 @@ private:
     std::array<uint32_t, 256> palette_{};
 };
 
-// Blocks first..first + count - 1 of block row `row` of the sampled level: the field's
-// own positions below 1:2.
-void ReadBlocks(const HeightField& field, const KnollReducedField& reduced, int level, int row, int first,
-                int count, KnollReducedField::Block* out) {
-    if (level > 0) {
-        reduced.ReadRow(level, row, first, count, out);
-        return;
+// The field's own positions first..first + count - 1, summed over rows top..bottom - 1,
+// for the scales that sample no reduced level.
+void ReadPositions(const HeightField& field, int top, int bottom, int first, int count,
+                   KnollReducedField::Block* out) {
+    std::fill(out, out + count, KnollReducedField::Block{});
+    const int inside = std::clamp(field.width() - first, 0, count);
+    for (int row = top; inside > 0 && row < std::min(bottom, field.height()); ++row) {
+        const uint32_t* pixels = field.working().RowPixels(row) + first;
+        for (int i = 0; i < inside; ++i) {
+            const int value = field.DecodeValue(pixels[i]);
+            if (value < 0) continue;
+            out[i].sum += uint32_t(value);
+            ++out[i].count;
+        }
     }
-    const int inside = row < field.height() ? std::clamp(field.width() - first, 0, count) : 0;
-    const uint32_t* pixels = inside > 0 ? field.working().RowPixels(row) + first : nullptr;
-    for (int i = 0; i < inside; ++i) {
-        const int value = field.DecodeValue(pixels[i]);
-        out[i] = value < 0 ? KnollReducedField::Block{} : KnollReducedField::Block{uint32_t(value), 1};
-    }
-    std::fill(out + inside, out + count, KnollReducedField::Block{});
-}
-
-void Add(KnollReducedField::Block& to, const KnollReducedField::Block& block) {
-    to.sum += block.sum;
-    to.count += block.count;
 }
 
 // Each pixel adds the blocks of the sampled level it shows: one at a power of two, one or
@@ -75,22 +70,27 @@ void DrawReduced(const HeightField& field, const KnollReducedField& reduced, con
     std::vector<int> firstBlocks(static_cast<size_t>(columns) + 1);
     for (int x = 0; x <= columns; ++x) firstBlocks[size_t(x)] = scale.ToField(x, 0) / block;
     const int span = firstBlocks.back();
-    std::vector<Block> sums(static_cast<size_t>(span)), more(static_cast<size_t>(span));
+    // One entry more than read, left empty, for the second block of the last pixel.
+    std::vector<Block> sums(static_cast<size_t>(span) + 1);
     for (int y = rows.first; y < rows.end; ++y) {
         uint32_t* out = view.Row(y);
         const int shown = y < fieldRows ? columns : 0;
         if (shown > 0) {
             const int top = offset.y / block + scale.ToField(y, 0) / block;
             const int bottom = offset.y / block + scale.ToField(y + 1, 0) / block;
-            ReadBlocks(field, reduced, level, top, offset.x / block, span, sums.data());
-            for (int row = top + 1; row < bottom; ++row) {
-                ReadBlocks(field, reduced, level, row, offset.x / block, span, more.data());
-                for (int i = 0; i < span; ++i) Add(sums[size_t(i)], more[size_t(i)]);
+            if (level > 0) {
+                reduced.ReadRows(field, level, top, bottom, offset.x / block, span, sums.data());
+            } else {
+                ReadPositions(field, top, bottom, offset.x / block, span, sums.data());
             }
         }
         for (int x = 0; x < shown; ++x) {
-            Block b = sums[size_t(firstBlocks[size_t(x)])];
-            for (int i = firstBlocks[size_t(x)] + 1; i < firstBlocks[size_t(x) + 1]; ++i) Add(b, sums[size_t(i)]);
+            // A pixel covers one block or two. The second is added under a mask: at a
+            // fractional scale which pixels have one follows no pattern a branch learns.
+            const size_t first = size_t(firstBlocks[size_t(x)]);
+            const uint32_t second = 0u - uint32_t(firstBlocks[size_t(x) + 1] - int(first) - 1);
+            const Block b{sums[first].sum + (sums[first + 1].sum & second),
+                          sums[first].count + (sums[first + 1].count & second)};
             uint32_t mean = uint32_t((uint64_t(b.sum + b.count / 2) * reciprocal[b.count]) >> kReciprocalShift);
             out[x] = b.count ? colours.Of(mean) : kNoValuePixel;
         }
