@@ -125,6 +125,14 @@ void KnollCanvasPane::OnRedraw(int /*x*/, int /*y*/, int /*width*/, int /*height
     DrawOutline();
 }
 
+// At 1:1 the copy covers the pane up to the field's right and bottom edges.
+vRect KnollCanvasPane::RedrawCover() {
+    if (!scale_.IsActualSize()) return {};
+    FitOffsetsToField();
+    return {0, 0, std::min(viewWidth_, document_.field().width() - hOffset_),
+            std::min(viewHeight_, document_.field().height() - vOffset_)};
+}
+
 // Outlining: an open line in near-white. Chosen: the closed polygon as a black line
 // two pixels wide with a near-white core.
 void KnollCanvasPane::DrawOutline() {

@@ -100,6 +100,7 @@ public:
     void OnMouseHover(int x, int y) override;
     // The whole view again, with the selection outline; the arguments are ignored.
     void OnRedraw(int x, int y, int width, int height) override;
+    vRect RedrawCover() override;
 
     // ---- FieldPainter -----------------------------------------------------------------------
     void DrawRow(int y) override;

@@ -66,6 +66,21 @@ TEST(CanvasScrolling, ASmallerFieldPullsTheViewBackInsideAndHidesTheBars) {
     EXPECT_EQ(f.Shown(150, 50), 0xFFFFFFu);
 }
 
+TEST(CanvasScrolling, ARepaintWhitensWhatWasDrawnBesideAndBelowASmallerField) {
+    CanvasFixture f;
+    f.Load(120, 90, kEightBitField, Ramp);
+    f.canvas.UsePen(vPen(0, 0, 0, 3));
+    f.canvas.PaintLine(0, 100, 200, 100);
+    f.canvas.PaintLine(150, 0, 150, 120);
+    ASSERT_NE(f.Shown(150, 50), 0xFFFFFFu);
+    f.canvas.RequestRepaint(0, 0, 0, 0);
+    f.Pump();
+    EXPECT_TRUE(f.ShowsTheField());
+    EXPECT_EQ(f.Shown(150, 50), 0xFFFFFFu);
+    EXPECT_EQ(f.Shown(60, 100), 0xFFFFFFu);
+    EXPECT_EQ(f.Shown(150, 100), 0xFFFFFFu);
+}
+
 TEST(CanvasReadOut, GivesTheFieldPositionAndTheHeightTheScreenShows) {
     CanvasFixture f;
     f.Load(1000, 800, kEightBitField, Ramp);

@@ -116,12 +116,26 @@ void vCanvasPane::Paint() {
     vRect area = repaintArea_;
     if (dc_) dc_->OpenPaint();
     if (area.w > 0 && area.h > 0) {
-        EraseArea(area.x, area.y, area.w, area.h);
+        EraseAround(area, RedrawCover());
         OnRedraw(area.x, area.y, area.w, area.h);
     } else {
         OnRedraw(0, 0, 0, 0);
     }
     if (dc_) dc_->ClosePaint();
+}
+
+// Erases the bands of area above and below cover, then the pieces left and right of it.
+void vCanvasPane::EraseAround(const vRect& area, const vRect& cover) {
+    vRect kept = vIntersect(area, cover);
+    if (kept.w <= 0 || kept.h <= 0) {
+        EraseArea(area.x, area.y, area.w, area.h);
+        return;
+    }
+    const int right = area.x + area.w, bottom = area.y + area.h;
+    EraseArea(area.x, area.y, area.w, kept.y - area.y);
+    EraseArea(area.x, kept.y + kept.h, area.w, bottom - kept.y - kept.h);
+    EraseArea(area.x, kept.y, kept.x - area.x, kept.h);
+    EraseArea(kept.x + kept.w, kept.y, right - kept.x - kept.w, kept.h);
 }
 
 // ---- Scroll bars ----------------------------------------------------------------------------

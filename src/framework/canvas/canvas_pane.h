@@ -48,6 +48,9 @@ public:
     virtual void OnFocusOut() {}
     // (0, 0, 0, 0) means the whole pane.
     virtual void OnRedraw(int /*x*/, int /*y*/, int /*width*/, int /*height*/) {}
+    // The part of the pane that OnRedraw paints over whole, which the erase before it
+    // leaves alone; nothing by default.
+    virtual vRect RedrawCover() { return {}; }
     virtual void OnResize(int /*width*/, int /*height*/) {}
 
     virtual int PaneWidth() { return width_; }
@@ -123,6 +126,7 @@ private:
     void SetScroll(BarState& state, vScrollBar& bar, int shown, int top);
     void ShowScroll(BarState& state, vScrollBar& bar, int on);
     void SizeChanged(int width, int height);
+    void EraseAround(const vRect& area, const vRect& cover);
     void FitFrameToPane(vApp& app, vWindow& window);
     void MouseButton(const vPlatformEvent& event, bool down);
     void MouseMoved(const vPlatformEvent& event);
