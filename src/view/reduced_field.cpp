@@ -41,7 +41,8 @@ inline __attribute__((always_inline)) uint32_t Word(uint32_t pixel) {
 
 // Up to four field rows that are folded together.
 struct FieldRows {
-    const uint32_t* row[4] = {};
+    static constexpr int kMost = 4;
+    const uint32_t* row[kMost] = {};
     int count = 0;
 };
 
@@ -88,7 +89,8 @@ void FoldRows(bool wide, const FieldRows& rows, int width, uint32_t* out) {
 void FoldField(const HeightField& field, int y, int rows, int first, int count, uint32_t* out) {
     FieldRows folded;
     const int width = std::clamp(field.width() - 2 * first, 0, 2 * count);
-    for (int r = std::max(y, 0); width > 0 && r < std::min(y + rows, field.height()); ++r) {
+    const int end = std::min({y + rows, y + FieldRows::kMost, field.height()});
+    for (int r = std::max(y, 0); width > 0 && r < end; ++r) {
         folded.row[folded.count++] = field.working().RowPixels(r) + 2 * first;
     }
     const int made = folded.count > 0 ? (width + 1) / 2 : 0;

@@ -55,6 +55,31 @@ void ReadPositions(const HeightField& field, int top, int bottom, int first, int
     }
 }
 
+// Pixels 0..shown - 1 of a view row from the sums of the blocks they show: block x for
+// pixel x at a power of two; at a fractional scale, firstBlocks[x] and the block before
+// firstBlocks[x + 1] when that is another. `sums` has one empty entry more than is read.
+void ColourPixels(const ValueColours& colours, const std::vector<KnollReducedField::Block>& sums,
+                  const int* firstBlocks, int shown, uint32_t* out) {
+    using Block = KnollReducedField::Block;
+    const auto& reciprocal = TheReciprocals().of;
+    auto colour = [&](const Block& b) {
+        const uint32_t mean = uint32_t((uint64_t(b.sum + b.count / 2) * reciprocal[b.count]) >> kReciprocalShift);
+        return b.count ? colours.Of(mean) : kNoValuePixel;
+    };
+    if (!firstBlocks) {
+        for (int x = 0; x < shown; ++x) out[x] = colour(sums[size_t(x)]);
+        return;
+    }
+    // The second block is added under a mask: which pixels have one follows no pattern a
+    // branch learns.
+    for (int x = 0; x < shown; ++x) {
+        const size_t first = size_t(firstBlocks[x]);
+        const uint32_t second = 0u - uint32_t(firstBlocks[x + 1] - int(first) - 1);
+        out[x] = colour(Block{sums[first].sum + (sums[first + 1].sum & second),
+                              sums[first].count + (sums[first + 1].count & second)});
+    }
+}
+
 // Each pixel adds the blocks of the sampled level it shows: one at a power of two, one or
 // two a side at a fractional scale.
 void DrawReduced(const HeightField& field, const KnollReducedField& reduced, const KnollViewScale& scale,
@@ -63,7 +88,6 @@ void DrawReduced(const HeightField& field, const KnollReducedField& reduced, con
     const int level = -scale.level();
     const int block = scale.BlockSize();
     const ValueColours colours(field);
-    const auto& reciprocal = TheReciprocals().of;
     // Only the pixels that show the field read the copy; the rest is white.
     const int columns = std::clamp(scale.ViewSpan(field.width() - offset.x), 0, view.Width());
     const int fieldRows = std::clamp(scale.ViewSpan(field.height() - offset.y), 0, view.Height());
@@ -84,16 +108,7 @@ void DrawReduced(const HeightField& field, const KnollReducedField& reduced, con
                 ReadPositions(field, top, bottom, offset.x / block, span, sums.data());
             }
         }
-        for (int x = 0; x < shown; ++x) {
-            // A pixel covers one block or two. The second is added under a mask: at a
-            // fractional scale which pixels have one follows no pattern a branch learns.
-            const size_t first = size_t(firstBlocks[size_t(x)]);
-            const uint32_t second = 0u - uint32_t(firstBlocks[size_t(x) + 1] - int(first) - 1);
-            const Block b{sums[first].sum + (sums[first + 1].sum & second),
-                          sums[first].count + (sums[first + 1].count & second)};
-            uint32_t mean = uint32_t((uint64_t(b.sum + b.count / 2) * reciprocal[b.count]) >> kReciprocalShift);
-            out[x] = b.count ? colours.Of(mean) : kNoValuePixel;
-        }
+        ColourPixels(colours, sums, scale.IsFractional() ? firstBlocks.data() : nullptr, shown, out);
         std::fill(out + shown, out + view.Width(), kNoValuePixel);
     }
 }
