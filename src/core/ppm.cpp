@@ -136,14 +136,6 @@ void DecodeRow(const uint8_t* bytes, int width, uint32_t* pixels) { DecodeSample
 void EncodeRow(const uint32_t* pixels, int width, uint8_t* bytes) { EncodeSamples(pixels, 0, width, bytes); }
 #endif
 
-int ReadPixelRows(HeightField& field, InputFile& file, int width, int height) {
-    std::vector<uint32_t> row(static_cast<size_t>(width));
-    LoadedRows rows(field, width, height);
-    return ReadRows(file, height, size_t(width) * 3, [&](int y, const uint8_t* bytes) {
-        DecodeRow(bytes, width, row.data());
-        rows.Store(y, row.data());
-    });
-}
 
 void WriteHeader(const FieldRows& rows, ReplacingFile& file) {
     char header[64];
@@ -161,21 +153,40 @@ void WritePixelRows(FieldRows& rows, ReplacingFile& file) {
 
 }  // namespace
 
-int LoadPpm(HeightField& field, const char* path, FileSize* fileSize) {
-    InputFile file(path);
-    if (!file.IsOpen()) return kLoadCannotOpen;
+PpmReader::PpmReader(const char* path) : file_(path) {
     int64_t width = 0;
     int64_t height = 0;
-    if (!ReadHeader(file, width, height) || !HeightField::AcceptableSize(width, height)) {
-        return kLoadNotAccepted;
-    }
-    if (!field.BeginLoad(int(width), int(height))) {
-        if (fileSize) *fileSize = {int(width), int(height)};
+    if (!file_.IsOpen() || !ReadHeader(file_, width, height) || !HeightField::AcceptableSize(width, height)) return;
+    width_ = int(width);
+    height_ = int(height);
+    rows_.emplace(file_, height_, size_t(width_) * 3);
+}
+
+bool PpmReader::ReadsAsAsked() { return accepted() && file_.BytesLeft() >= uintmax_t(height_) * size_t(width_) * 3; }
+
+bool PpmReader::NextRow(uint32_t* pixels) {
+    const uint8_t* bytes = rows_->Next();
+    if (!bytes) return false;
+    DecodeRow(bytes, width_, pixels);
+    return true;
+}
+
+int LoadPpm(HeightField& field, const char* path, FileSize* fileSize) {
+    PpmReader reader(path);
+    if (!reader.IsOpen()) return kLoadCannotOpen;
+    if (!reader.accepted()) return kLoadNotAccepted;
+    const int width = reader.width();
+    const int height = reader.height();
+    if (!field.BeginLoad(width, height)) {
+        if (fileSize) *fileSize = {width, height};
         return kLoadNoMemory;
     }
-    int rows = ReadPixelRows(field, file, int(width), int(height));
-    field.EndLoad(rows);
-    if (rows < height) return kLoadDataEnded;
+    std::vector<uint32_t> row(static_cast<size_t>(width));
+    LoadedRows rows(field, width, height);
+    int y = 0;
+    for (; y < height && reader.NextRow(row.data()); ++y) rows.Store(y, row.data());
+    field.EndLoad(y);
+    if (y < height) return kLoadDataEnded;
     field.painter().RefreshView();
     return kLoadDone;
 }

@@ -5,6 +5,7 @@
 #include "core/field_load.h"
 #include "core/file_name.h"
 #include "core/ppm.h"
+#include "core/ppm_rows.h"
 #include "core/tga.h"
 #include "document/field_document.h"
 #include "interchange/height_files.h"
@@ -48,6 +49,15 @@ std::vector<FileSize> FieldDocument::RawSizeChoices(const std::string& path) {
 
 LoadOutcome FieldDocument::Load(const std::string& path, RawSize rawSize, std::unique_ptr<FieldRows>* rows) {
     int fileKind = ClassifyFileName(path.c_str());
+    if (fileKind == kFileKindPpm && rows) {
+        auto reader = std::make_unique<PpmReader>(path.c_str());
+        if (reader->ReadsAsAsked()) {
+            field_.SetKind(kSixteenBitField);
+            *rows = std::make_unique<PpmRows>(field_, std::move(reader), LoadNotice(kLoadDataEnded, {}));
+            Loaded(path);
+            return {true, ""};
+        }
+    }
     if (fileKind != kFileKindUnknown) return LoadTgaOrPpm(path, fileKind);
     if (HeightFormatOf(path) != HeightFormat::kUnknown) return Import(path, rawSize, rows);
     return {false, kWrongType};

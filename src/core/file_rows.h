@@ -1,0 +1,42 @@
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/field_rows.h"
+
+// Rows of a file read as they are asked for, so that a write can take them without the
+// field they form ever being held. Only a file whose every row is there when the rows
+// are handed on is read so; should it end all the same while it is read, every row is
+// still given (of zeros) for the write to finish and drop, and Failure says what the
+// file's load would have said.
+class FileRows : public FieldRows {
+public:
+    FileRows(const HeightField& field, int width, int height, std::string endedNotice)
+        : FieldRows(field, width, height), endedNotice_(std::move(endedNotice)), row_(size_t(width)) {}
+
+    const uint32_t* Row(int) override {
+        if (read_ == asked_ && ReadRow(row_.data())) {
+            ++read_;
+        } else {
+            std::fill(row_.begin(), row_.end(), 0);
+        }
+        ++asked_;
+        return row_.data();
+    }
+    // Only rows asked for count, so a write refused before it asks keeps its own reason.
+    std::string Failure() const override { return read_ < asked_ ? endedNotice_ : std::string(); }
+
+protected:
+    // The next row's pixels as the file's load stores them; false when the file holds no
+    // complete row more.
+    virtual bool ReadRow(uint32_t* pixels) = 0;
+
+private:
+    const std::string endedNotice_;
+    std::vector<uint32_t> row_;
+    int asked_ = 0;
+    int read_ = 0;
+};
