@@ -1,5 +1,6 @@
 #include "interchange/pgm_rows.h"
 
+// Its notice for a file that ends early is the greymap's load's, which no rows read gives.
 PgmRows::PgmRows(const HeightField& field, const std::string& path, std::unique_ptr<PgmReader> reader)
     : FileRows(field, reader->width(), reader->height(), path + ": " + reader->RowsError(0)),
       reader_(std::move(reader)),

@@ -22,7 +22,6 @@
 
 #include "cli/interchange_settings.h"
 #include "document/field_document.h"
-#include "ops/zoom.h"
 
 // Everything the steps share while the command line runs: the document they edit,
 // which starts as the editor's does (400 x 400, 8-bit, no values, no selection, whole
