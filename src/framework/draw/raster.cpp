@@ -145,27 +145,27 @@ bool Raster::ResizeKeeping(int width, int height, uint32_t fill) {
     if (count == 0 || count > capacity) {
         Raster resized;
         if (!resized.Resize(width, height)) return false;
-        resized.Fill(fill);
         for (int row = 0; keepW > 0 && row < keepH; ++row) {
             std::memcpy(resized.Row(row), Row(row), std::size_t(keepW) * sizeof(uint32_t));
         }
         Swap(resized);
-        return true;
-    }
-    // Narrower rows move towards the start, wider ones away from it: each in the order
-    // that never overwrites a row not yet moved.
-    auto move = [&](int row) {
-        std::memmove(pixels_ + std::size_t(row) * std::size_t(width), pixels_ + std::size_t(row) * std::size_t(width_),
-                     std::size_t(keepW) * sizeof(uint32_t));
-    };
-    if (width <= width_) {
-        for (int row = 0; row < keepH; ++row) move(row);
     } else {
-        for (int row = keepH - 1; row >= 0; --row) move(row);
+        // Narrower rows move towards the start, wider ones away from it: each in the order
+        // that never overwrites a row not yet moved.
+        auto move = [&](int row) {
+            std::memmove(pixels_ + std::size_t(row) * std::size_t(width),
+                         pixels_ + std::size_t(row) * std::size_t(width_), std::size_t(keepW) * sizeof(uint32_t));
+        };
+        if (width <= width_) {
+            for (int row = 0; row < keepH; ++row) move(row);
+        } else {
+            for (int row = keepH - 1; row >= 0; --row) move(row);
+        }
+        width_ = width;
+        height_ = height;
+        count_ = count;
     }
-    width_ = width;
-    height_ = height;
-    count_ = count;
+    // Only what was not kept takes the fill, so fresh memory is written once.
     for (int row = 0; row < keepH; ++row) std::fill(Row(row) + keepW, Row(row) + width, fill);
     std::fill(pixels_ + std::size_t(keepH) * std::size_t(width), pixels_ + count, fill);
     return true;
