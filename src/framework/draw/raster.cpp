@@ -1,8 +1,10 @@
 #include "framework/draw/raster.h"
 
+#include <pthread.h>
 #include <sys/mman.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <system_error>
@@ -45,15 +47,22 @@ void MakePagesFromTheEnd(char* start, std::size_t length) {
     }
 }
 
+// The thread starts with every signal blocked, so a Ctrl-C or a kill always reaches the
+// thread that handles it, never one that would end the program half way through a save.
 // Without a thread to spare, the pages are made here, still in one batch.
 std::thread MakePagesAside(uint32_t* pixels, std::size_t mapped) {
     char* start = reinterpret_cast<char*>(pixels);
+    sigset_t all, previous;
+    sigfillset(&all);
+    pthread_sigmask(SIG_SETMASK, &all, &previous);
+    std::thread thread;
     try {
-        return std::thread(MakePagesFromTheEnd, start, mapped);
+        thread = std::thread(MakePagesFromTheEnd, start, mapped);
     } catch (const std::system_error&) {
         madvise(start, mapped, MADV_POPULATE_WRITE);
-        return std::thread();
     }
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    return thread;
 }
 
 // Zeroed pixels, or nullptr when memory runs out; mapped is set to the bytes mapped.
