@@ -30,6 +30,25 @@ magnify_at() {
     sleep 0.5
 }
 
+# The inverse first copies the field for Undo, then sweeps down the view within a few
+# frames, too fast to time a screenshot by. So the editor runs in slices of a few
+# milliseconds, stopped for a screenshot after each, until the view has changed.
+catch_sweep() {
+    local shot=$1 before="$1.before.png" view="1200x800+0+60" changed
+    kill -STOP "$XVFB_PID"
+    xvfb_screenshot "$before"
+    for _ in $(seq 1 100); do
+        kill -CONT "$XVFB_PID"
+        sleep 0.005
+        kill -STOP "$XVFB_PID"
+        xvfb_screenshot "$shot"
+        changed=$(compare -metric AE "$before[$view]" "$shot[$view]" null: 2>&1)
+        awk -v n="$changed" 'BEGIN { exit !(n > 10000) }' && break
+    done
+    kill -CONT "$XVFB_PID"
+    rm -f "$before"
+}
+
 # The large field: fitted, then at 1:4 with a smooth caught while it sweeps down.
 large_field() {
     local editor=$1 workspace=$2 out=$3 x y
@@ -47,14 +66,9 @@ large_field() {
     xdotool mousemove $((X + canvas_x + 600)) $((Y + canvas_y + 500)) click --repeat 60 --delay 10 4
     click_on_frame $wacks_x $select_y      # the Wacks dialog opens beside the bars
     click_on_frame $inverse_x $inverse_y
-    # The editor is stopped a moment after the click, so the screenshot catches the
-    # inverse part way down the view: it first copies the field for Undo, then sweeps.
     eval "$(xdotool getwindowgeometry --shell "$XVFB_WINDOW")"
     xdotool mousemove $((X + canvas_x + 600)) $((Y + canvas_y + 500)) click 1
-    sleep "${TOUR_SWEEP_DELAY:-0.05}"
-    kill -STOP "$XVFB_PID"
-    xvfb_screenshot "$out/8-sweep.png"
-    kill -CONT "$XVFB_PID"
+    catch_sweep "$out/8-sweep.png"
     sleep 1
     xvfb_keys alt+f x
     xvfb_wait_exit 20
