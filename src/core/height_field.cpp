@@ -51,6 +51,20 @@ void HeightField::SeparateUndo() {
     if (!ReadyToWrite()) undoState_ = UndoState::kNone;
 }
 
+void HeightField::ListenToWrites(RowWriteListener* listener) {
+    listener_ = listener;
+    heard_.assign(listener ? size_t(height_) : 0, 0);
+}
+
+void HeightField::HearAllRows() {
+    for (int y = 0; y < height_; ++y) HearRow(y);
+}
+
+void HeightField::WriteRow(int y, const vColor* row) {
+    WritableRow(y);
+    working_->PaintPixelStrip(0, y, width_, row);
+}
+
 void HeightField::SnapshotField() {
     undo_.reset();
     undoState_ = UndoState::kEqual;
@@ -100,6 +114,7 @@ bool HeightField::BeginLoad(int width, int height) {
 }
 
 void HeightField::EndLoad(int rowsRead) {
+    if (keepReplaced_) replaced_ = std::move(working_);
     working_ = std::move(incoming_);
     SetSize(working_->width(), working_->height());
     SnapshotField();
@@ -132,6 +147,9 @@ void HeightField::TakeImagesOf(HeightField& loaded) {
 }
 
 void HeightField::SetSize(int width, int height) {
+    // A listener hears of rows of one size; a new size ends it.
+    listener_ = nullptr;
+    heard_.clear();
     width_ = width;
     height_ = height;
     whiteRow_.assign(std::size_t(width), kNoValuePixel);

@@ -6,6 +6,7 @@
 
 #include "core/field_painter.h"
 #include "core/palette.h"
+#include "core/row_write_listener.h"
 #include "core/tarn_memory_dc.h"
 
 // The kind flag: how a position's colour holds its value.
@@ -42,12 +43,22 @@ public:
     int MaxValue() const { return kind_ == kSixteenBitField ? 0xFFFF : 0xFF; }
 
     // Reading the field takes the const working image. The non-const one is for
-    // writing: when the undo image was equal to it, the copy is made first.
+    // writing: when the undo image was equal to it, the copy is made first, and a
+    // listener hears of every row, since the writer may write any.
     const TarnMemoryDC& working() const { return *working_; }
     TarnMemoryDC& working() {
-        if (undoState_ == UndoState::kEqual) SeparateUndo();
-        return *working_;
+        TarnMemoryDC& image = ImageToWrite();
+        if (listener_) HearAllRows();
+        return image;
     }
+    // Row y of the working image for writing, the one row a listener hears of.
+    uint32_t* WritableRow(int y) {
+        TarnMemoryDC& image = ImageToWrite();
+        if (listener_) HearRow(y);
+        return image.MutableRowPixels(y);
+    }
+    // From now on the listener hears of each row once, before its first write; none to stop.
+    void ListenToWrites(RowWriteListener* listener);
     // An edit calls this before its first write: it makes the undo copy that a write
     // after a commit needs. False, the field and its commit untouched, when memory runs
     // out for the copy; the edit must then not write.
@@ -99,7 +110,7 @@ public:
     }
 
     // Writes width() colours into row y of the working image.
-    void WriteRow(int y, const vColor* row) { working().PaintPixelStrip(0, y, width_, row); }
+    void WriteRow(int y, const vColor* row);
 
     void SnapshotField();  // undo image := working image; costs nothing
     void RestoreField();   // working image := undo image; costs nothing when they are equal
@@ -109,8 +120,14 @@ public:
     // commit leaves the field as it is.
     void BeginCommittedChange();
     // For a caller that never returns to a commit, such as a batch run without an Undo
-    // step: writes after a commit then make no undo copy, and RestoreField does nothing.
+    // step, or one that keeps the way back itself: writes after a commit then make no undo
+    // copy, and RestoreField does nothing.
     void KeepNoUndo() { undoKept_ = false; }
+    // For a caller that keeps the way back itself: a zoom hands it the image it replaces
+    // (TakeReplacedImage) instead of dropping it or working inside it.
+    void KeepReplacedImages() { keepReplaced_ = true; }
+    bool KeepsReplacedImages() const { return keepReplaced_; }
+    std::unique_ptr<TarnMemoryDC> TakeReplacedImage() { return std::move(replaced_); }
 
     // A new field of width x height, all white and committed, without a selection; the
     // view's surface is cleared. Returns false, changing nothing, when the size is zero,
@@ -146,6 +163,16 @@ private:
     enum class UndoState { kEqual, kOwn, kNone };
 
     void SeparateUndo();
+    TarnMemoryDC& ImageToWrite() {
+        if (undoState_ == UndoState::kEqual) SeparateUndo();
+        return *working_;
+    }
+    void HearRow(int y) {
+        if (heard_[size_t(y)]) return;
+        heard_[size_t(y)] = 1;
+        listener_->BeforeFirstWrite(y, working_->RowPixels(y));
+    }
+    void HearAllRows();
     // The undo image as a copy of the working image; false when memory runs out.
     bool MakeUndoCopy();
     // Width and height with a white row for the mask test; the mask is let go.
@@ -159,8 +186,12 @@ private:
     std::unique_ptr<TarnMemoryDC> undo_;
     std::unique_ptr<TarnMemoryDC> mask_;
     std::unique_ptr<TarnMemoryDC> incoming_;
+    std::unique_ptr<TarnMemoryDC> replaced_;
     UndoState undoState_ = UndoState::kEqual;
     bool undoKept_ = true;
+    bool keepReplaced_ = false;
+    RowWriteListener* listener_ = nullptr;
+    std::vector<uint8_t> heard_;  // per row, whether the listener heard of it
     std::vector<uint32_t> whiteRow_;
     FieldPainter quietPainter_;
     FieldPainter* painter_ = &quietPainter_;

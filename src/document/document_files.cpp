@@ -48,6 +48,7 @@ std::vector<FileSize> FieldDocument::RawSizeChoices(const std::string& path) {
 }
 
 LoadOutcome FieldDocument::Load(const std::string& path, RawSize rawSize, std::unique_ptr<FieldRows>* rows) {
+    SettleHistory();
     int fileKind = ClassifyFileName(path.c_str());
     if (fileKind == kFileKindPpm && rows) {
         auto reader = std::make_unique<PpmReader>(path.c_str());
@@ -72,6 +73,7 @@ LoadOutcome FieldDocument::LoadTgaOrPpm(const std::string& path, int fileKind) {
 }
 
 LoadOutcome FieldDocument::Import(const std::string& path, RawSize rawSize, std::unique_ptr<FieldRows>* rows) {
+    SettleHistory();
     if (rows && HeightFormatOf(path) == HeightFormat::kPgm) {
         auto reader = std::make_unique<PgmReader>(path.c_str());
         if (reader->ReadsAsAsked()) {
@@ -88,14 +90,16 @@ LoadOutcome FieldDocument::Import(const std::string& path, RawSize rawSize, std:
         return {false, path + ": " + error, sizeMissing};
     }
     samples.Finish();
-    Loaded(path);
+    Loaded(path, rawSize);
     return {true, ""};
 }
 
-// A finished load has cleared the mask and committed already.
-void FieldDocument::Loaded(const std::string& path) {
+// A finished load has cleared the mask and committed already; a session starts.
+void FieldDocument::Loaded(const std::string& path, RawSize rawSize) {
     selection_ = FieldSelection();
     name_ = path;
+    start_ = {path, rawSize.width, rawSize.height};
+    StartHistory();
 }
 
 SaveOutcome FieldDocument::Save(const std::string& path, size_t nameCapacity, FieldRows* rows) {

@@ -3,10 +3,18 @@
 #include "core/file_name.h"
 #include "core/palette_file.h"
 #include "core/render_palette.h"
+#include "document/batch_text.h"
+#include "document/step_recording.h"
 #include "ops/conversion.h"
 #include "ops/random_generator.h"
 
-FieldDocument::FieldDocument() { field_.SetPalette(palette_); }
+FieldDocument::FieldDocument() {
+    field_.SetPalette(palette_);
+    StartHistory();
+}
+
+// The history goes first: a step still recorded on another thread reads the field.
+FieldDocument::~FieldDocument() { history_.reset(); }
 
 uint32_t FieldDocument::RoughenSeed() const { return fixedSeed_ ? *fixedSeed_ : ClockSeed(); }
 
@@ -18,29 +26,57 @@ int FieldDocument::LoadPalette(const char* path, std::string& paletteDirectory) 
 
 void FieldDocument::ApplyPalette() {
     if (field_.kind() == kEightBitField) RenderPalette(field_, palette_);
-    Commit();
+    field_.SnapshotField();
+}
+
+// A file that broke off has changed the palette too, without a repaint or a commit.
+int FieldDocument::ChangePalette(const char* path, std::string& paletteDirectory) {
+    StepRecording step(*this);
+    const Palette old = palette_;
+    const int result = LoadPalette(path, paletteDirectory);
+    const bool loaded = result == kPaletteLoaded;
+    if (!loaded && palette_ == old) return result;
+    if (loaded && !step.HearWrites()) {
+        ApplyPalette();
+        step.End({{std::string("--palette ") + path}}, true);
+        history_->LoseWayBack();
+        return result;
+    }
+    if (loaded) ApplyPalette();
+    step.End({{std::string("--palette ") + path}}, loaded);
+    return result;
 }
 
 int FieldDocument::fileKind() const { return field_.kind() == kSixteenBitField ? kFileKindPpm : kFileKindTga; }
 
-void FieldDocument::Undo() {
-    field_.RestoreField();
-    DropSelection();
-}
-
 ZoomOutcome FieldDocument::Zoom(ZoomMode mode) {
-    Commit();
+    if (!history_) {
+        field_.SnapshotField();
+        ZoomOutcome outcome = ::Zoom(field_, mode, &selection_);
+        field_.SnapshotField();
+        return outcome;
+    }
+    StepRecording step(*this);
     ZoomOutcome outcome = ::Zoom(field_, mode, &selection_);
-    Commit();
+    if (outcome != ZoomOutcome::kDone) {
+        // A zoom commits before it tries, refused or not.
+        Commit();
+        return outcome;
+    }
+    step.EndZoom({{mode == ZoomMode::Expand ? "--expand" : "--shrink"}}, mode);
     return outcome;
 }
 
 bool FieldDocument::ConvertTo(int kind) {
     if (field_.kind() == kind) return false;
+    StepRecording step(*this);
+    const bool heard = step.HearWrites();
     if (kind == kSixteenBitField) {
         RunConvertToPpm(field_);
     } else {
         RunConvertToTga(field_);
     }
+    step.End({{kind == kSixteenBitField ? "--to-ppm" : "--to-tga"}}, true);
+    if (!heard) history_->LoseWayBack();
     return true;
 }

@@ -11,6 +11,10 @@
 #include "core/field_rows.h"
 #include "core/height_field.h"
 #include "core/palette.h"
+#include "document/field_history.h"
+#include "document/history_budget.h"
+#include "document/step_log.h"
+#include "ops/operation_table.h"
 #include "ops/selection.h"
 #include "ops/zoom.h"
 
@@ -42,9 +46,14 @@ struct SaveOutcome {
 // work on, roughen's seed, the palette, and the file the field came from; with the
 // rules that act on them together. The editor's window and canvas and the batch tool's
 // steps run on one of these, so a rule is written once.
+//
+// The editor keeps a history: each change below is then one step of it, which can be
+// stepped back and forward over, and which a log (the journal) hears of. Undo then
+// returns to the commit through the history instead of a copy of the field.
 class FieldDocument {
 public:
     FieldDocument();
+    ~FieldDocument();
     FieldDocument(const FieldDocument&) = delete;
     FieldDocument& operator=(const FieldDocument&) = delete;
 
@@ -98,12 +107,25 @@ public:
     // Writes a PNG, PGM or RAW file without committing.
     SaveOutcome Export(const std::string& path, FieldRows* rows = nullptr);
 
-    // Keep: the field as it is becomes the commit.
-    void Commit() { field_.SnapshotField(); }
-    // Undo: back to the last commit, without a selection.
-    void Undo();
+    // Keep: the field as it is becomes the commit; a step of its own.
+    void Keep();
+    // A commit that goes with something else: a step only when there is something to commit.
+    void Commit();
+    // Undo: back to the last commit, without a selection. False, changing nothing, when
+    // the history lost the way back (memory ran out while a step was recorded).
+    bool Undo();
     // Selection mode off: no polygon, the mask white.
     void DropSelection() { selection_.End(field_); }
+    // Selection mode on, committed; off again, committed, the polygon dropped.
+    void BeginSelection();
+    void EndSelection();
+    // The outline closed into the chosen polygon; false, the outline dropped, with fewer
+    // than three vertices.
+    bool CloseSelection();
+
+    // Runs an operation on the field with the inputs as the dialogs or the batch tool give
+    // them, the area and the seed included.
+    DriverReport Run(Operation operation, const OperationInputs& inputs);
 
     // Expand 2X or Srink 2X with the selection along, committed before and after. A
     // refused zoom leaves the field as it was.
@@ -111,11 +133,44 @@ public:
     // The field rewritten in the other depth and committed; false, changing nothing,
     // when it has that depth already.
     bool ConvertTo(int kind);
+    // A palette file loaded (LoadPalette) and, when it loaded whole, an 8-bit field
+    // repainted with it and committed (ApplyPalette), as one step.
+    int ChangePalette(const char* path, std::string& paletteDirectory);
+
+    // ---- History ---------------------------------------------------------------------------
+    // From now on every change is a step of a history kept within the budget.
+    void KeepHistory(HistoryBudget budget);
+    const FieldHistory* history() const { return history_.get(); }
+    void SetBudget(HistoryBudget budget);
+    // The log that hears of each step; none to stop.
+    void SetStepLog(StepLog* log) { log_ = log; }
+    // Where the session started: the file opened, or the field the document began with.
+    const SessionStart& start() const { return start_; }
+    // One step back or forward, or to a position. An outline being drawn is dropped
+    // first, and a step back that only drops it goes no further. False when there is
+    // nowhere to go.
+    bool StepBack();
+    bool StepForward();
+    bool GoTo(int position);
+    // Waits for a step being recorded on another thread.
+    void SettleHistory();
 
 private:
+    friend class StepRecording;
+
     LoadOutcome LoadTgaOrPpm(const std::string& path, int fileKind);
     SaveOutcome SaveTgaOrPpm(const std::string& path, int nameKind, size_t nameCapacity, FieldRows& rows);
-    void Loaded(const std::string& path);
+    void Loaded(const std::string& path, RawSize rawSize = {});
+    void StartHistory();
+    bool HasUncommittedChanges() const;
+    DocumentState State() const;
+    void SetState(const DocumentState& state);
+    void RestoreSelection(const SelectionSnapshot& selection);
+    bool StepOver(const HistoryStep& step, StepDirection direction);
+    bool RestoreWholeField(const RowDelta& image);
+    const DocumentState& StateAtPosition() const;
+    bool DropOutline();
+    void MovedTo(int position);
 
     HeightField field_;
     FieldSelection selection_;
@@ -123,4 +178,9 @@ private:
     std::optional<uint32_t> fixedSeed_;
     Palette palette_ = DefaultPalette();
     std::string name_;
+    std::unique_ptr<FieldHistory> history_;
+    HistoryBudget budget_;
+    StepLog* log_ = nullptr;
+    SessionStart start_;
+    DocumentState startState_;
 };

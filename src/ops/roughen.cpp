@@ -196,10 +196,10 @@ RowEdit RoughenAreaEdit(const FieldRows& rows, int area, RoughMode mode, int32_t
 void Roughen(HeightField& field, RoughMode mode, int32_t value, uint32_t seed) {
     // An 8-bit field refreshes the whole view after each row instead of drawing it.
     const RowShow show = field.kind() == kSixteenBitField ? RowShow::kDrawRow : RowShow::kRefreshView;
-    EditRows(field, show, RoughenEdit(WorkingRows(field), mode, value, seed));
+    EditRows(field, show, kAreaWhole, RoughenEdit(WorkingRows(field), mode, value, seed));
 }
 
 void RoughenArea(HeightField& field, int area, RoughMode mode, int32_t value, uint32_t seed) {
-    EditRows(field, RowShow::kDrawRow, RoughenAreaEdit(WorkingRows(field), area, mode, value, seed));
+    EditRows(field, RowShow::kDrawRow, area, RoughenAreaEdit(WorkingRows(field), area, mode, value, seed));
     if (field.kind() == kSixteenBitField) field.painter().RefreshView();
 }

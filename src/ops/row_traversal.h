@@ -82,10 +82,24 @@ RowEdit TransformEdit(const FieldRows& rows, int area, NewPixel newPixel) {
             newPixel](int y, uint32_t* pixels) { TransformRow(rule, wide, y, pixels, width, newPixel); };
 }
 
-// The field's rows from the top, each edited in place and shown when finished.
-inline void EditRows(HeightField& field, RowShow show, const RowEdit& edit) {
+// Whether row y holds a position the rule takes.
+inline bool HasTargets(const AreaRule& rule, int y, int width, bool wide) {
+    if (rule.whole()) return true;
+    const uint32_t* mask = rule.MaskRow(y);
+    for (int x = 0; x < width; ++x) {
+        if (rule.IsTarget(mask[x], wide)) return true;
+    }
+    return false;
+}
+
+// The field's rows from the top, each edited in place and shown when finished. A row
+// without a target of the area is left alone, unwritten, so an edit inside a small
+// polygon writes only the rows it changes.
+inline void EditRows(HeightField& field, RowShow show, int area, const RowEdit& edit) {
+    const AreaRule rule(field, area);
+    const bool wide = field.kind() == kSixteenBitField;
     for (int y = 0; y < field.height(); ++y) {
-        edit(y, field.working().MutableRowPixels(y));
+        if (HasTargets(rule, y, field.width(), wide)) edit(y, field.WritableRow(y));
         ShowRow(field, show, y);
     }
 }
@@ -93,5 +107,5 @@ inline void EditRows(HeightField& field, RowShow show, const RowEdit& edit) {
 // The traversal over the whole field, rows from the top, positions from the left.
 template <class NewPixel>
 void TransformRows(HeightField& field, int area, RowShow show, NewPixel&& newPixel) {
-    EditRows(field, show, TransformEdit(WorkingRows(field), area, std::forward<NewPixel>(newPixel)));
+    EditRows(field, show, area, TransformEdit(WorkingRows(field), area, std::forward<NewPixel>(newPixel)));
 }

@@ -1,5 +1,7 @@
 #include "ops/selection.h"
 
+#include <utility>
+
 #include "framework/draw/brush.h"
 #include "framework/draw/pen.h"
 
@@ -48,6 +50,16 @@ void FieldSelection::End(HeightField& field) {
     state_ = kIdle;
     points_.clear();
     field.ClearMask();
+}
+
+void FieldSelection::Restore(State state, std::vector<vPoint> points, HeightField& field) {
+    state_ = state;
+    points_ = std::move(points);
+    if (state_ == kChosen) {
+        DrawMask(field);
+    } else {
+        field.ClearMask();
+    }
 }
 
 void FieldSelection::Double() {

@@ -33,6 +33,9 @@ public:
     bool Close(HeightField& field);
     // Selection mode off: idle, no vertices, the mask white again.
     void End(HeightField& field);
+    // Back to a state and vertices as points() gave them, the mask drawn for a chosen
+    // polygon and let go otherwise.
+    void Restore(State state, std::vector<vPoint> points, HeightField& field);
 
     // Scales every entry, the closing one included, with the field: doubled, or halved
     // with truncation.

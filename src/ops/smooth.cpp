@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #ifdef __SSE2__
@@ -64,7 +65,7 @@ public:
     void Run() {
         for (int y = 0; y <= std::min(radius_, height_ - 1); ++y) AddRow(y);
         Slide(zeros_.data(), zeros_.data());
-        const TarnMemoryDC& image = field_.working();
+        const TarnMemoryDC& image = std::as_const(field_).working();
         for (int y = 0; y < height_; ++y) {
             // The window drops row y - r and takes row y + r + 1 once row y is written.
             const uint32_t* leaving = y - radius_ >= 0 ? image.RowPixels(y - radius_) : zeros_.data();
@@ -97,7 +98,7 @@ private:
     static uint32_t Sample(uint32_t pixel) { return kWide ? pixel & 0xFFFF : (pixel >> 16) & 0xFF; }
 
     void AddRow(int y) {
-        const uint32_t* pixels = field_.working().RowPixels(y);
+        const uint32_t* pixels = std::as_const(field_).working().RowPixels(y);
         Sum* sums = columnSums_.data();
         const int width = width_;
         for (int x = 0; x < width; ++x) sums[x] += Sample(pixels[x]);
@@ -180,7 +181,7 @@ private:
     // Row y takes its new colours in place; a 16-bit row's change reaches the column sums here.
     template <bool kWhole>
     void WriteRow(int y) {
-        uint32_t* pixels = field_.working().MutableRowPixels(y);
+        uint32_t* pixels = field_.WritableRow(y);
         const uint32_t* mask = kWhole ? nullptr : rule_.MaskRow(y);
         const uint32_t* means = means_.data();
         Sum* sums = columnSums_.data();

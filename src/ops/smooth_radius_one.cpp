@@ -1,6 +1,7 @@
 #include "ops/smooth_radius_one.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "ops/pixel_codec.h"
@@ -47,7 +48,7 @@ private:
 
     // Column sums of row y's window; returns its number of rows.
     uint32_t SumColumns(int y) {
-        const TarnMemoryDC& image = field_.working();
+        const TarnMemoryDC& image = std::as_const(field_).working();
         const uint32_t* here = image.RowPixels(y);
         const uint32_t* above = y > 0 ? image.RowPixels(y - 1) : nullptr;
         const uint32_t* below = y + 1 < height_ ? image.RowPixels(y + 1) : nullptr;
@@ -68,7 +69,7 @@ private:
 
     template <bool kWhole>
     void WriteRow(int y, uint32_t rows) {
-        uint32_t* pixels = field_.working().MutableRowPixels(y);
+        uint32_t* pixels = field_.WritableRow(y);
         const uint32_t* mask = kWhole ? nullptr : rule_.MaskRow(y);
         const uint32_t* sums = sums_.data();
         const int last = width_ - 1;

@@ -25,7 +25,7 @@ RowEdit ValueRuleEdit(const FieldRows& rows, int area, Rule rule) {
 }
 
 void EditInPlace(HeightField& field, RowEdit (*edit)(const FieldRows&, int, int32_t), int area, int32_t value) {
-    EditRows(field, RowShow::kDrawRow, edit(WorkingRows(field), area, value));
+    EditRows(field, RowShow::kDrawRow, area, edit(WorkingRows(field), area, value));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ops/zoom.h"
 
+#include <utility>
 #include <vector>
 
 #include "core/field_file.h"
@@ -92,6 +93,21 @@ void Shrink(HeightField& field, int width, int height) {
     for (int j = 0; j < height; ++j) field.painter().DrawRow(j);
 }
 
+// Into a new image instead, for a caller that keeps the old field for the way back.
+void ShrinkIntoNewImage(HeightField& field, int width, int height) {
+    const ZoomColours colours(field);
+    const TarnMemoryDC& old = std::as_const(field).working();
+    LoadedRows rows(field, width, height);
+    std::vector<uint32_t> row(static_cast<size_t>(width));
+    for (int j = 0; j < height; ++j) {
+        const uint32_t* source = old.RowPixels(2 * j);
+        for (int i = 0; i < width; ++i) row[size_t(i)] = colours.Colour(colours.Value(source[2 * i]));
+        rows.Store(j, row.data());
+    }
+    field.EndLoad(height);
+    for (int j = 0; j < height; ++j) field.painter().DrawRow(j);
+}
+
 }  // namespace
 
 ExpandedRows::ExpandedRows(FieldRows& old)
@@ -136,6 +152,9 @@ ZoomOutcome Zoom(HeightField& field, ZoomMode mode, FieldSelection* selection) {
     if (expand) {
         if (!field.BeginLoad(int(width), int(height))) return ZoomOutcome::kNoMemory;
         Expand(field, int(width), int(height));
+    } else if (field.KeepsReplacedImages()) {
+        if (!field.BeginLoad(int(width), int(height))) return ZoomOutcome::kNoMemory;
+        ShrinkIntoNewImage(field, int(width), int(height));
     } else {
         Shrink(field, int(width), int(height));
     }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstdint>
+
+// Hears of the working image's rows as they were before an edit first wrote them, so
+// that the edit can be stepped back over.
+class RowWriteListener {
+public:
+    virtual ~RowWriteListener() = default;
+    // Row y, of the field's width, just before its first write since listening began.
+    virtual void BeforeFirstWrite(int y, const uint32_t* pixels) = 0;
+};

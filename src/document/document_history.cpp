@@ -1,0 +1,232 @@
+#include <future>
+#include <utility>
+
+#include "document/batch_text.h"
+#include "document/field_document.h"
+#include "document/row_capture.h"
+#include "document/step_recording.h"
+
+// Stepping back and forward through the history, and what a step leaves behind.
+
+namespace {
+
+StepDirection Opposite(StepDirection direction) {
+    return direction == StepDirection::Back ? StepDirection::Forward : StepDirection::Back;
+}
+
+}  // namespace
+
+void FieldDocument::KeepHistory(HistoryBudget budget) {
+    history_ = std::make_unique<FieldHistory>();
+    budget_ = budget;
+    // The history is the way back: no undo copy of the field, no image dropped by a zoom.
+    field_.SnapshotField();
+    field_.KeepNoUndo();
+    field_.KeepReplacedImages();
+    StartHistory();
+}
+
+void FieldDocument::SetBudget(HistoryBudget budget) {
+    budget_ = budget;
+    if (history_) history_->SetBudget(budget_.BytesFor(field_.width(), field_.height()));
+}
+
+void FieldDocument::SettleHistory() {
+    if (history_) history_->Settle();
+}
+
+void FieldDocument::StartHistory() {
+    start_.palette = palette_;
+    startState_ = State();
+    if (!history_) return;
+    history_->Clear();
+    SetBudget(budget_);
+    if (log_) log_->Started(start_);
+}
+
+DocumentState FieldDocument::State() const {
+    return {field_.width(), field_.height(), field_.kind(), palette_, SelectionSnapshot::Of(selection_)};
+}
+
+const DocumentState& FieldDocument::StateAtPosition() const {
+    const int position = history_->position();
+    return position == 0 ? startState_ : history_->StepAt(position - 1).after;
+}
+
+bool FieldDocument::HasUncommittedChanges() const {
+    if (!history_) return field_.HasUndoImage();
+    const int position = history_->position();
+    for (int i = history_->CommitPointAt(position); i < position; ++i) {
+        for (const DeltaUse& use : history_->StepAt(i).changes) {
+            if (!use.delta->empty()) return true;
+        }
+    }
+    return false;
+}
+
+void FieldDocument::RestoreSelection(const SelectionSnapshot& selection) {
+    if (SelectionSnapshot::Of(selection_) == selection) return;
+    selection_.Restore(selection.state, selection.points, field_);
+}
+
+void FieldDocument::SetState(const DocumentState& state) {
+    field_.SetKind(state.kind);
+    palette_ = state.palette;
+    field_.SetPalette(palette_);
+    RestoreSelection(state.selection);
+}
+
+// An outline being drawn is no step: it goes back to the selection of the position.
+bool FieldDocument::DropOutline() {
+    const SelectionSnapshot& settled = StateAtPosition().selection;
+    if (SelectionSnapshot::Of(selection_) == settled) return false;
+    RestoreSelection(settled);
+    field_.painter().RefreshView();
+    return true;
+}
+
+// The whole field before a step that changed its size, made again; false when memory
+// runs out for it.
+bool FieldDocument::RestoreWholeField(const RowDelta& image) {
+    if (!field_.BeginLoad(image.width(), image.height())) return false;
+    image.Restore([this](int y) { return field_.LoadRow(y); });
+    field_.EndLoad(image.height());
+    field_.TakeReplacedImage();
+    return true;
+}
+
+bool FieldDocument::StepOver(const HistoryStep& step, StepDirection direction) {
+    if (direction == StepDirection::Back) {
+        if (step.fieldBefore) {
+            if (!RestoreWholeField(*step.fieldBefore)) return false;
+        } else {
+            for (auto use = step.changes.rbegin(); use != step.changes.rend(); ++use) {
+                use->delta->Apply(field_, Opposite(use->forward));
+            }
+        }
+        SetState(step.before);
+    } else {
+        if (step.zoom) {
+            if (::Zoom(field_, *step.zoom, &selection_) != ZoomOutcome::kDone) return false;
+            field_.TakeReplacedImage();
+        } else {
+            for (const DeltaUse& use : step.changes) use.delta->Apply(field_, use.forward);
+        }
+        SetState(step.after);
+    }
+    field_.painter().RefreshView();
+    return true;
+}
+
+bool FieldDocument::StepBack() {
+    if (!history_) return false;
+    history_->Settle();
+    if (DropOutline()) return true;
+    if (!history_->CanStepBack()) return false;
+    const int position = history_->position();
+    if (!StepOver(history_->StepAt(position - 1), StepDirection::Back)) return false;
+    MovedTo(position - 1);
+    return true;
+}
+
+bool FieldDocument::StepForward() {
+    if (!history_) return false;
+    history_->Settle();
+    DropOutline();
+    if (!history_->CanStepForward()) return false;
+    const int position = history_->position();
+    if (!StepOver(history_->StepAt(position), StepDirection::Forward)) return false;
+    MovedTo(position + 1);
+    return true;
+}
+
+bool FieldDocument::GoTo(int position) {
+    if (!history_ || position < history_->reach() || position > history_->size()) return false;
+    history_->Settle();
+    DropOutline();
+    while (history_->position() > position) {
+        if (!StepBack()) return false;
+    }
+    while (history_->position() < position) {
+        if (!StepForward()) return false;
+    }
+    return true;
+}
+
+void FieldDocument::MovedTo(int position) {
+    history_->MoveTo(position);
+    SetBudget(budget_);
+    if (log_) log_->MovedTo(position);
+}
+
+// ---- Steps ---------------------------------------------------------------------------------
+
+void FieldDocument::Keep() {
+    StepRecording step(*this);
+    field_.SnapshotField();
+    step.End({{"--keep"}}, true);
+}
+
+void FieldDocument::Commit() {
+    if (!history_) {
+        field_.SnapshotField();
+        return;
+    }
+    history_->Settle();
+    if (HasUncommittedChanges()) Keep();
+}
+
+// Without a copy of the field, Undo takes back the steps since the commit, newest first.
+bool FieldDocument::Undo() {
+    if (!history_) {
+        field_.RestoreField();
+        DropSelection();
+        return true;
+    }
+    StepRecording step(*this);
+    const int position = history_->position();
+    const int commit = history_->CommitPointAt(position);
+    if (commit < history_->reach()) return false;
+    std::vector<DeltaUse> changes;
+    for (int i = position - 1; i >= commit; --i) {
+        const std::vector<DeltaUse>& done = history_->StepAt(i).changes;
+        for (auto use = done.rbegin(); use != done.rend(); ++use) changes.push_back({use->delta, Opposite(use->forward)});
+    }
+    for (const DeltaUse& use : changes) use.delta->Apply(field_, use.forward);
+    DropSelection();
+    step.End({{"--undo"}}, true, std::move(changes));
+    return true;
+}
+
+void FieldDocument::BeginSelection() {
+    Commit();
+    selection_.Begin();
+}
+
+void FieldDocument::EndSelection() {
+    const bool chosen = selection_.state() == FieldSelection::kChosen;
+    StepRecording step(*this);
+    const bool uncommitted = HasUncommittedChanges();
+    field_.SnapshotField();
+    DropSelection();
+    StepText text;
+    if (uncommitted) text.lines.push_back("--keep");
+    if (chosen) text.lines.push_back("--deselect");
+    if (text.lines.empty()) return;
+    step.End(std::move(text), true);
+}
+
+bool FieldDocument::CloseSelection() {
+    StepRecording step(*this);
+    if (!selection_.Close(field_)) return false;
+    step.End({{"--select " + PolygonText(selection_)}}, false);
+    return true;
+}
+
+DriverReport FieldDocument::Run(Operation operation, const OperationInputs& inputs) {
+    StepRecording step(*this);
+    if (!step.HearWrites()) return {false, NoMemoryMessage(field_.width(), field_.height()), true};
+    DriverReport report = RunOperation(operation, field_, inputs);
+    if (report.ran) step.End(OperationText(operation, inputs), false);
+    return report;
+}
