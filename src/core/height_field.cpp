@@ -147,7 +147,8 @@ void HeightField::TakeImagesOf(HeightField& loaded) {
 }
 
 void HeightField::SetSize(int width, int height) {
-    // A listener hears of rows of one size; a new size ends it.
+    // A listener hears of rows of one image; a new one ends it.
+    if (listener_) listener_->ImageReplaced();
     listener_ = nullptr;
     heard_.clear();
     width_ = width;

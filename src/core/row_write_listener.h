@@ -9,4 +9,6 @@ public:
     virtual ~RowWriteListener() = default;
     // Row y, of the field's width, just before its first write since listening began.
     virtual void BeforeFirstWrite(int y, const uint32_t* pixels) = 0;
+    // The working image was replaced whole, perhaps by one of another size; listening ends.
+    virtual void ImageReplaced() = 0;
 };

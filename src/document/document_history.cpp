@@ -1,9 +1,9 @@
 #include <future>
 #include <utility>
 
+#include "document/background_work.h"
 #include "document/batch_text.h"
 #include "document/field_document.h"
-#include "document/row_capture.h"
 #include "document/step_recording.h"
 
 // Stepping back and forward through the history, and what a step leaves behind.
@@ -18,6 +18,7 @@ StepDirection Opposite(StepDirection direction) {
 
 void FieldDocument::KeepHistory(HistoryBudget budget) {
     history_ = std::make_unique<FieldHistory>();
+    previous_ = std::make_shared<PreviousImage>();
     budget_ = budget;
     // The history is the way back: no undo copy of the field, no image dropped by a zoom.
     field_.SnapshotField();
@@ -32,7 +33,34 @@ void FieldDocument::SetBudget(HistoryBudget budget) {
 }
 
 void FieldDocument::SettleHistory() {
+    if (catchingUp_.valid()) catchingUp_.get();
     if (history_) history_->Settle();
+}
+
+void FieldDocument::StopCatchingUp() {
+    if (stopCatchingUp_) stopCatchingUp_->store(true);
+    SettleHistory();
+}
+
+// One task does both, so the previous image never catches up before the record was
+// worked out from it. A record that fails (memory ran out) reaches the history as its
+// error; the catching up is then left to the rows' first writes.
+std::future<std::shared_ptr<const RowDelta>> FieldDocument::CatchUpAfter(RecordWork work) {
+    previous_->Stop(field_);
+    auto record = std::make_shared<std::promise<std::shared_ptr<const RowDelta>>>();
+    std::future<std::shared_ptr<const RowDelta>> recorded = record->get_future();
+    stopCatchingUp_ = std::make_shared<std::atomic<bool>>(false);
+    catchingUp_ = WorkOut([previous = previous_, &image = std::as_const(field_).working(), work, record,
+                           stop = stopCatchingUp_] {
+        try {
+            record->set_value(work ? work() : nullptr);
+        } catch (...) {
+            record->set_exception(std::current_exception());
+            return;
+        }
+        previous->CatchUp(image, *stop);
+    });
+    return recorded;
 }
 
 void FieldDocument::StartHistory() {
@@ -41,6 +69,8 @@ void FieldDocument::StartHistory() {
     if (!history_) return;
     history_->Clear();
     SetBudget(budget_);
+    previous_->Forget();
+    CatchUpLater();
     if (log_) log_->Started(start_);
 }
 
@@ -120,37 +150,38 @@ bool FieldDocument::StepOver(const HistoryStep& step, StepDirection direction) {
 
 bool FieldDocument::StepBack() {
     if (!history_) return false;
-    history_->Settle();
+    StopCatchingUp();
     if (DropOutline()) return true;
-    if (!history_->CanStepBack()) return false;
-    const int position = history_->position();
-    if (!StepOver(history_->StepAt(position - 1), StepDirection::Back)) return false;
-    MovedTo(position - 1);
-    return true;
+    return GoTo(history_->position() - 1);
 }
 
 bool FieldDocument::StepForward() {
     if (!history_) return false;
-    history_->Settle();
+    StopCatchingUp();
     DropOutline();
-    if (!history_->CanStepForward()) return false;
-    const int position = history_->position();
-    if (!StepOver(history_->StepAt(position), StepDirection::Forward)) return false;
-    MovedTo(position + 1);
-    return true;
+    return GoTo(history_->position() + 1);
 }
 
+// The rows each step writes are heard, so the previous image catches up with them after.
 bool FieldDocument::GoTo(int position) {
     if (!history_ || position < history_->reach() || position > history_->size()) return false;
-    history_->Settle();
+    StopCatchingUp();
     DropOutline();
-    while (history_->position() > position) {
-        if (!StepBack()) return false;
+    if (position == history_->position()) return true;
+    if (!previous_->Listen(field_, false)) previous_->Forget();
+    bool moved = true;
+    while (moved && history_->position() > position) {
+        const int at = history_->position();
+        moved = StepOver(history_->StepAt(at - 1), StepDirection::Back);
+        if (moved) MovedTo(at - 1);
     }
-    while (history_->position() < position) {
-        if (!StepForward()) return false;
+    while (moved && history_->position() < position) {
+        const int at = history_->position();
+        moved = StepOver(history_->StepAt(at), StepDirection::Forward);
+        if (moved) MovedTo(at + 1);
     }
-    return true;
+    CatchUpLater();
+    return moved;
 }
 
 void FieldDocument::MovedTo(int position) {
@@ -225,7 +256,7 @@ bool FieldDocument::CloseSelection() {
 
 DriverReport FieldDocument::Run(Operation operation, const OperationInputs& inputs) {
     StepRecording step(*this);
-    if (!step.HearWrites()) return {false, NoMemoryMessage(field_.width(), field_.height()), true};
+    if (!step.HearsWrites()) return {false, NoMemoryMessage(field_.width(), field_.height()), true};
     DriverReport report = RunOperation(operation, field_, inputs);
     if (report.ran) step.End(OperationText(operation, inputs), false);
     return report;

@@ -13,8 +13,8 @@ FieldDocument::FieldDocument() {
     StartHistory();
 }
 
-// The history goes first: a step still recorded on another thread reads the field.
-FieldDocument::~FieldDocument() { history_.reset(); }
+// Work still done on another thread reads the field.
+FieldDocument::~FieldDocument() { SettleHistory(); }
 
 uint32_t FieldDocument::RoughenSeed() const { return fixedSeed_ ? *fixedSeed_ : ClockSeed(); }
 
@@ -36,7 +36,7 @@ int FieldDocument::ChangePalette(const char* path, std::string& paletteDirectory
     const int result = LoadPalette(path, paletteDirectory);
     const bool loaded = result == kPaletteLoaded;
     if (!loaded && palette_ == old) return result;
-    if (loaded && !step.HearWrites()) {
+    if (loaded && !step.HearsWrites()) {
         ApplyPalette();
         step.End({{std::string("--palette ") + path}}, true);
         history_->LoseWayBack();
@@ -56,21 +56,21 @@ ZoomOutcome FieldDocument::Zoom(ZoomMode mode) {
         field_.SnapshotField();
         return outcome;
     }
-    StepRecording step(*this);
-    ZoomOutcome outcome = ::Zoom(field_, mode, &selection_);
-    if (outcome != ZoomOutcome::kDone) {
-        // A zoom commits before it tries, refused or not.
-        Commit();
-        return outcome;
+    ZoomOutcome outcome;
+    {
+        StepRecording step(*this);
+        outcome = ::Zoom(field_, mode, &selection_);
+        if (outcome == ZoomOutcome::kDone) step.EndZoom({{mode == ZoomMode::Expand ? "--expand" : "--shrink"}}, mode);
     }
-    step.EndZoom({{mode == ZoomMode::Expand ? "--expand" : "--shrink"}}, mode);
+    // A zoom commits before it tries, refused or not.
+    if (outcome != ZoomOutcome::kDone) Commit();
     return outcome;
 }
 
 bool FieldDocument::ConvertTo(int kind) {
     if (field_.kind() == kind) return false;
     StepRecording step(*this);
-    const bool heard = step.HearWrites();
+    const bool heard = step.HearsWrites();
     if (kind == kSixteenBitField) {
         RunConvertToPpm(field_);
     } else {

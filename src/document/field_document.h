@@ -1,6 +1,9 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +16,7 @@
 #include "core/palette.h"
 #include "document/field_history.h"
 #include "document/history_budget.h"
+#include "document/previous_image.h"
 #include "document/step_log.h"
 #include "ops/operation_table.h"
 #include "ops/selection.h"
@@ -152,7 +156,8 @@ public:
     bool StepBack();
     bool StepForward();
     bool GoTo(int position);
-    // Waits for a step being recorded on another thread.
+    // Waits for the work done on another thread for the last step: its record, and the
+    // previous image catching up.
     void SettleHistory();
 
 private:
@@ -171,6 +176,15 @@ private:
     const DocumentState& StateAtPosition() const;
     bool DropOutline();
     void MovedTo(int position);
+    // On another thread, the work given (the record of a step) and then the previous
+    // image catching up with what was written; the record comes back, or nothing
+    // without work.
+    using RecordWork = std::function<std::shared_ptr<const RowDelta>()>;
+    std::future<std::shared_ptr<const RowDelta>> CatchUpAfter(RecordWork work);
+    void CatchUpLater() { CatchUpAfter(nullptr); }
+    // Before stepping: the catching up stops where it is, the rest waits for the rows'
+    // first writes; a record still being worked out is waited for.
+    void StopCatchingUp();
 
     HeightField field_;
     FieldSelection selection_;
@@ -179,6 +193,10 @@ private:
     Palette palette_ = DefaultPalette();
     std::string name_;
     std::unique_ptr<FieldHistory> history_;
+    // The working image as each step found it, and its catching up after stepping.
+    std::shared_ptr<PreviousImage> previous_;
+    std::future<void> catchingUp_;
+    std::shared_ptr<std::atomic<bool>> stopCatchingUp_;
     HistoryBudget budget_;
     StepLog* log_ = nullptr;
     SessionStart start_;

@@ -51,6 +51,8 @@ private:
         int firstColumn = 0;
         int columnCount = 0;
         Encoding encoding = Encoding::Difference;
+        // Which of the four bytes of a position ever change; the others are not kept.
+        uint8_t planes = 0;
         std::vector<char> packed;
     };
     struct Span {
@@ -61,18 +63,19 @@ private:
     // Buffers reused from block to block, so a large change does not ask the system for
     // fresh memory at every block.
     struct Scratch {
-        std::vector<uint32_t> differences;
-        std::vector<uint32_t> flips;
-        std::vector<char> planes;
+        std::vector<uint8_t> planes;
         std::vector<char> packed;
-        std::vector<uint32_t> changes;
+        std::vector<uint8_t> zeros;
     };
 
     RowDelta(int width, int height) : width_(width), height_(height) {}
     void AddBlocks(const TarnMemoryDC& image, std::span<const Span> spans, const RowsBefore& before);
-    void Pack(const TarnMemoryDC& image, const Block& shape, const RowsBefore& before, Scratch& scratch);
-    void Unpack(const Block& block, Scratch& scratch,
-                const std::function<void(int row, const uint32_t* changes)>& take) const;
+    void Pack(const TarnMemoryDC& image, Block block, const RowsBefore& before, Scratch& scratch);
+    // The block's changes as planes of bytes, one plane a byte of the position, those
+    // never changed all zero.
+    const uint8_t* Unpack(const Block& block, Scratch& scratch) const;
+    void ApplyBlock(const Block& block, const std::vector<uint32_t*>& rows, StepDirection direction,
+                    Scratch& scratch) const;
 
     int width_;
     int height_;

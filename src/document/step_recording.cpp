@@ -1,64 +1,50 @@
 #include "document/step_recording.h"
 
-#include <system_error>
 #include <utility>
 
-namespace {
-
-// Another thread works the change out while the user looks at the result; without one,
-// it is worked out when first needed.
-template <class Work>
-std::future<std::shared_ptr<const RowDelta>> WorkOut(Work work) {
-    try {
-        return std::async(std::launch::async, std::move(work));
-    } catch (const std::system_error&) {
-        return std::async(std::launch::deferred, std::move(work));
-    }
-}
-
-}  // namespace
 
 StepRecording::StepRecording(FieldDocument& document) : document_(document) {
     if (!document_.history_) return;
-    document_.history_->Settle();
+    document_.SettleHistory();
+    recording_ = true;
+    hears_ = document_.previous_->Listen(document_.field_);
     // An outline being drawn is no step: the step starts from the selection of the position.
     before_ = document_.State();
     before_.selection = document_.StateAtPosition().selection;
 }
 
+// A step that did not end wrote nothing worth keeping, but the image to compare with
+// still catches up with whatever it wrote.
 StepRecording::~StepRecording() {
-    if (capture_) capture_->End(document_.field_);
-}
-
-bool StepRecording::HearWrites() {
-    if (!document_.history_) return true;
-    auto capture = std::make_shared<RowCapture>();
-    if (!capture->Begin(document_.field_)) return false;
-    capture_ = std::move(capture);
-    return true;
+    if (recording_) document_.CatchUpLater();
 }
 
 void StepRecording::End(StepText text, bool commits, std::vector<DeltaUse> changes) {
-    if (!document_.history_) return;
+    if (!recording_) return;
+    recording_ = false;
     HistoryStep step = NewStep(std::move(text), commits);
+    const bool worksOut = changes.empty() && hears_;
     step.changes = std::move(changes);
-    std::future<std::shared_ptr<const RowDelta>> pending;
-    if (capture_) {
-        capture_->End(document_.field_);
-        pending = WorkOut([capture = std::move(capture_), &image = std::as_const(document_.field_).working()] {
-            std::vector<int> rows = capture->Rows();
-            return RowDelta::Between(image, rows, [&capture](int y) { return capture->Row(y); });
-        });
+    if (!worksOut) {
+        document_.CatchUpLater();
+        Add(std::move(step), {}, false);
+        return;
     }
-    Add(std::move(step), std::move(pending));
+    std::shared_ptr<PreviousImage> previous = document_.previous_;
+    const TarnMemoryDC& image = std::as_const(document_.field_).working();
+    Add(std::move(step), document_.CatchUpAfter([previous, &image] {
+            std::vector<int> rows = previous->WrittenRows();
+            return RowDelta::Between(image, rows, [&previous](int y) { return previous->Row(y); });
+        }), false);
 }
 
 void StepRecording::EndZoom(StepText text, ZoomMode mode) {
-    if (!document_.history_) return;
+    if (!recording_) return;
+    recording_ = false;
     HistoryStep step = NewStep(std::move(text), true);
     step.zoom = mode;
     std::shared_ptr<const TarnMemoryDC> replaced = document_.field_.TakeReplacedImage();
-    Add(std::move(step), WorkOut([replaced] { return RowDelta::OfImage(*replaced); }));
+    Add(std::move(step), document_.CatchUpAfter([replaced] { return RowDelta::OfImage(*replaced); }), true);
 }
 
 HistoryStep StepRecording::NewStep(StepText text, bool commits) {
@@ -70,10 +56,9 @@ HistoryStep StepRecording::NewStep(StepText text, bool commits) {
     return step;
 }
 
-void StepRecording::Add(HistoryStep step, std::future<std::shared_ptr<const RowDelta>> pending) {
+void StepRecording::Add(HistoryStep step, std::future<std::shared_ptr<const RowDelta>> pending, bool fieldBefore) {
     FieldHistory& history = *document_.history_;
-    const bool wholeField = step.zoom.has_value();
-    history.Add(std::move(step), std::move(pending), wholeField);
+    history.Add(std::move(step), std::move(pending), fieldBefore);
     document_.SetBudget(document_.budget_);
     if (document_.log_) document_.log_->StepEnded(history.StepAt(history.position() - 1));
 }

@@ -5,11 +5,10 @@
 #include <vector>
 
 #include "document/field_document.h"
-#include "document/row_capture.h"
 
-// One step of a document while it happens: the state before it, the rows its edit
-// writes, and at its end the step added to the history and told to the log. A step
-// that does not end leaves no trace. Without a history it records nothing.
+// One step of a document while it happens: the state before it, the rows it writes,
+// and at its end the step added to the history and told to the log. A step that does
+// not end leaves no trace. Without a history it records nothing.
 class StepRecording {
 public:
     explicit StepRecording(FieldDocument& document);
@@ -17,11 +16,11 @@ public:
     StepRecording(const StepRecording&) = delete;
     StepRecording& operator=(const StepRecording&) = delete;
 
-    // Keeps each row the field's edits write from now on; false when memory runs out
-    // for them, and the edit must not run.
-    bool HearWrites();
-    // The step as done: what the working image's rows heard changed is worked out on
-    // another thread; changes already known come along.
+    // Whether the rows the step writes are heard; false when memory ran out for the
+    // image to compare them with, and an edit must not run.
+    bool HearsWrites() const { return hears_; }
+    // The step as done. Without changes given, what its writes changed is worked out on
+    // another thread.
     void End(StepText text, bool commits, std::vector<DeltaUse> changes = {});
     // A step that changed the field's size: the image it replaced is kept, and a step
     // forward zooms again.
@@ -29,9 +28,10 @@ public:
 
 private:
     HistoryStep NewStep(StepText text, bool commits);
-    void Add(HistoryStep step, std::future<std::shared_ptr<const RowDelta>> pending);
+    void Add(HistoryStep step, std::future<std::shared_ptr<const RowDelta>> pending, bool fieldBefore);
 
     FieldDocument& document_;
+    bool recording_ = false;
+    bool hears_ = true;
     DocumentState before_;
-    std::shared_ptr<RowCapture> capture_;
 };
