@@ -59,7 +59,63 @@ std::string OpeningSteps(const SessionStart& start, const std::string& paletteFi
     return steps + "--open " + start.path + " ";
 }
 
+struct NamedOperation {
+    const char* name;
+    const char* word;  // the argument that picks it, or "" when its argument is a value
+    Operation operation;
+};
+
+constexpr NamedOperation kNamedOperations[] = {
+    {"--rough", "", Operation::Rough},      {"--smooth", "", Operation::Smooth},  {"--cut", "", Operation::Cut},
+    {"--clip", "", Operation::Clip},        {"--inc", "", Operation::Inc},        {"--dec", "", Operation::Dec},
+    {"--fill", "", Operation::Fill},        {"--inverse", "", Operation::Inverse}, {"--mirror", "lr", Operation::MirrorLR},
+    {"--mirror", "rl", Operation::MirrorRL}, {"--mirror", "ud", Operation::MirrorUD}, {"--mirror", "du", Operation::MirrorDU},
+    {"--flip", "lr", Operation::FlipLR},    {"--flip", "ud", Operation::FlipUD},
+};
+
+std::optional<OperationCall> RoughCall(const std::string& argument) {
+    const size_t colon = argument.find(':');
+    if (colon == std::string::npos) return std::nullopt;
+    const std::string mode = argument.substr(0, colon);
+    OperationCall call;
+    call.operation = Operation::Rough;
+    if (mode == "up") call.inputs.roughMode = RoughMode::Up;
+    else if (mode == "middle") call.inputs.roughMode = RoughMode::Middle;
+    else if (mode == "down") call.inputs.roughMode = RoughMode::Down;
+    else return std::nullopt;
+    call.valueText = argument.substr(colon + 1);
+    return call;
+}
+
 }  // namespace
+
+std::optional<OperationCall> ReadOperationStep(const std::string& name, const std::string& argument) {
+    if (name == "--rough") return RoughCall(argument);
+    for (const NamedOperation& named : kNamedOperations) {
+        if (name != named.name || (*named.word && argument != named.word)) continue;
+        OperationCall call;
+        call.operation = named.operation;
+        if (named.operation == Operation::Smooth) {
+            if (argument.empty() || argument.size() > 9 || argument.find_first_not_of("0123456789") != std::string::npos) {
+                return std::nullopt;
+            }
+            call.inputs.radius = std::stoi(argument);
+        } else if (!*named.word && named.operation != Operation::Inverse) {
+            call.valueText = argument;
+        } else if (!*named.word && !argument.empty()) {
+            return std::nullopt;
+        }
+        return call;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ReadAreaWord(const std::string& word) {
+    for (int area = kAreaWhole; area <= kAreaOutside; ++area) {
+        if (word == kAreaWords[area]) return area;
+    }
+    return std::nullopt;
+}
 
 std::string PolygonText(const FieldSelection& selection) {
     std::string text;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,26 @@ std::string PolygonText(const FieldSelection& selection);
 // The steps that repeat a run of the operation with these inputs: a roughen's seed,
 // the area, then the operation with its value as the dialogs read it.
 StepText OperationText(Operation operation, const OperationInputs& inputs);
+
+// An operation's batch step read back: the operation and the inputs it gives, the area
+// and the seed aside (steps of their own). The value text lives here.
+struct OperationCall {
+    Operation operation = Operation::None;
+    OperationInputs inputs;
+    std::string valueText;
+
+    OperationInputs Inputs(int area, uint32_t seed) const {
+        OperationInputs given = inputs;
+        given.area = area;
+        given.seed = seed;
+        given.valueText = valueText;
+        return given;
+    }
+};
+// None for a name and argument that are no operation's step.
+std::optional<OperationCall> ReadOperationStep(const std::string& name, const std::string& argument);
+// The area of "--area WORD"'s word, or none.
+std::optional<int> ReadAreaWord(const std::string& word);
 
 // One step of a file of steps: its name ("--rough") and its argument ("middle:24", empty
 // for none), and the line it stands on, from 1.

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -94,6 +96,16 @@ LoadOutcome FieldDocument::Import(const std::string& path, RawSize rawSize, std:
     return {true, ""};
 }
 
+// The journal sets the file the session started from aside before a save replaces it.
+void FieldDocument::WillWrite(const std::string& path) {
+    if (!log_ || start_.path.empty()) return;
+    struct stat target {}, opened {};
+    if (stat(path.c_str(), &target) == 0 && stat(start_.path.c_str(), &opened) == 0 && target.st_dev == opened.st_dev &&
+        target.st_ino == opened.st_ino) {
+        log_->FileWillBeReplaced();
+    }
+}
+
 // A finished load has cleared the mask and committed already; a session starts.
 void FieldDocument::Loaded(const std::string& path, RawSize rawSize) {
     selection_ = FieldSelection();
@@ -120,6 +132,10 @@ SaveOutcome FieldDocument::SaveTgaOrPpm(const std::string& path, int nameKind, s
     if (nameKind != kFileKindUnknown && nameKind != fileKind()) return {false, kSaveWrongType, path, 0};
     std::vector<char> name(std::max<size_t>(nameCapacity, 1), '\0');
     std::copy_n(path.begin(), std::min(path.size(), name.size() - 1), name.begin());
+    std::vector<char> written = name;
+    if (RewriteExtension(written.data(), written.size(), fileKind() == kFileKindPpm ? ".ppm" : ".tga")) {
+        WillWrite(written.data());
+    }
     int result = fileKind() == kFileKindPpm ? SavePpmRows(rows, name.data(), name.size())
                                             : SaveTgaRows(rows, name.data(), name.size());
     if (result != kSaveDone) return {false, kSaveError, name.data(), 0};
@@ -129,6 +145,7 @@ SaveOutcome FieldDocument::SaveTgaOrPpm(const std::string& path, int nameKind, s
 }
 
 SaveOutcome FieldDocument::Export(const std::string& path, FieldRows* rows) {
+    WillWrite(path);
     WorkingRows working(field_);
     FieldSamples samples(rows ? *rows : working);
     InterchangeError error = WriteHeights(path, HeightFormatOf(path), samples);

@@ -19,8 +19,9 @@ FieldDocument::~FieldDocument() { SettleHistory(); }
 uint32_t FieldDocument::RoughenSeed() const { return fixedSeed_ ? *fixedSeed_ : ClockSeed(); }
 
 int FieldDocument::LoadPalette(const char* path, std::string& paletteDirectory) {
-    int result = LoadPaletteFile(path, palette_, paletteDirectory);
-    field_.SetPalette(palette_);
+    Palette colours = palette_;
+    int result = LoadPaletteFile(path, colours, paletteDirectory);
+    UsePalette(colours);
     return result;
 }
 
@@ -31,20 +32,34 @@ void FieldDocument::ApplyPalette() {
 
 // A file that broke off has changed the palette too, without a repaint or a commit.
 int FieldDocument::ChangePalette(const char* path, std::string& paletteDirectory) {
-    StepRecording step(*this);
-    const Palette old = palette_;
-    const int result = LoadPalette(path, paletteDirectory);
+    Palette colours = palette_;
+    const int result = LoadPaletteFile(path, colours, paletteDirectory);
     const bool loaded = result == kPaletteLoaded;
-    if (!loaded && palette_ == old) return result;
-    if (loaded && !step.HearsWrites()) {
-        ApplyPalette();
-        step.End({{std::string("--palette ") + path}}, true);
-        history_->LoseWayBack();
-        return result;
-    }
-    if (loaded) ApplyPalette();
-    step.End({{std::string("--palette ") + path}}, loaded);
+    if (loaded || colours != palette_) ChangePaletteTo(colours, path, loaded);
     return result;
+}
+
+void FieldDocument::ChangePaletteTo(const Palette& colours, const std::string& path, bool apply) {
+    StepRecording step(*this);
+    UsePalette(colours);
+    if (apply) ApplyPalette();
+    step.End({{"--palette " + path}}, apply);
+    if (apply && !step.HearsWrites()) history_->LoseWayBack();
+}
+
+void FieldDocument::UsePalette(const Palette& colours) {
+    palette_ = colours;
+    field_.SetPalette(palette_);
+}
+
+void FieldDocument::StartBlank() {
+    SettleHistory();
+    field_.ReplaceField(HeightField::kInitialSize, HeightField::kInitialSize);
+    field_.SetKind(kEightBitField);
+    selection_ = FieldSelection();
+    name_.clear();
+    start_ = SessionStart();
+    StartHistory();
 }
 
 int FieldDocument::fileKind() const { return field_.kind() == kSixteenBitField ? kFileKindPpm : kFileKindTga; }

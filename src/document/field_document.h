@@ -140,6 +140,12 @@ public:
     // A palette file loaded (LoadPalette) and, when it loaded whole, an 8-bit field
     // repainted with it and committed (ApplyPalette), as one step.
     int ChangePalette(const char* path, std::string& paletteDirectory);
+    // The same step with the colours given: those the file held when it was loaded.
+    void ChangePaletteTo(const Palette& colours, const std::string& path, bool apply);
+    // The palette set as it is, no step: for the start of a session.
+    void UsePalette(const Palette& colours);
+    // A session on the blank field the document starts with.
+    void StartBlank();
 
     // ---- History ---------------------------------------------------------------------------
     // From now on every change is a step of a history kept within the budget.
@@ -166,6 +172,7 @@ private:
     LoadOutcome LoadTgaOrPpm(const std::string& path, int fileKind);
     SaveOutcome SaveTgaOrPpm(const std::string& path, int nameKind, size_t nameCapacity, FieldRows& rows);
     void Loaded(const std::string& path, RawSize rawSize = {});
+    void WillWrite(const std::string& path);
     void StartHistory();
     bool HasUncommittedChanges() const;
     DocumentState State() const;

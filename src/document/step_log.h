@@ -26,4 +26,6 @@ public:
     virtual void StepEnded(const HistoryStep& step) = 0;
     // Stepped back or forward to the position.
     virtual void MovedTo(int position) = 0;
+    // A save is about to replace the file the session started from.
+    virtual void FileWillBeReplaced() = 0;
 };
