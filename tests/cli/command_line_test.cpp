@@ -120,3 +120,46 @@ TEST(StepRegistry, LaterRegistrationReplacesAndKeepsItsPlace) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string WriteText(const ScratchDir& dir, const std::string& name, const std::string& text) {
+    std::string path = dir / name;
+    WriteBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
+    return path;
+}
+
+}  // namespace
+
+// A file of steps runs as if its steps stood in its place, one a line, with comments,
+// quotes and files of steps within it; an error names the file and the line.
+TEST(CommandLine, StepsFromAFileRunAsIfTyped) {
+    ScratchDir dir;
+    WriteText(dir, "inner.txt", "--area whole\n--inverse\n");
+    WriteText(dir, "session.txt",
+              "# a square raised, then everything inverted\r\n"
+              "--seed 5\n"
+              "--select \"10,10 200,30 150,180\"  # the square\n"
+              "\n"
+              "--area inside\n--rough middle:40\n--keep\n--deselect\n"
+              "--steps inner.txt\n");
+    CliRun fromFile = RunCli(dir, {"--new", "300x200", "--fill", "100", "--steps", "session.txt", "--save", "a.tga"});
+    ASSERT_EQ(fromFile.status, 0) << fromFile.err;
+    CliRun typed = RunCli(dir, {"--new", "300x200", "--fill", "100", "--seed", "5", "--select", "10,10 200,30 150,180",
+                                "--area", "inside", "--rough", "middle:40", "--keep", "--deselect", "--area", "whole",
+                                "--inverse", "--save", "b.tga"});
+    ASSERT_EQ(typed.status, 0) << typed.err;
+    EXPECT_TRUE(ReadBytes(dir / "a.tga") == ReadBytes(dir / "b.tga"));
+
+    WriteText(dir, "bad.txt", "--inverse\n\n--cut\n");
+    WriteText(dir, "loop.txt", "--steps loop.txt\n");
+    for (const auto& [file, message] : std::vector<std::pair<std::string, std::string>>{
+             {"bad.txt", "bad.txt:3: --cut needs V"},
+             {"loop.txt", "too deep"},
+             {"absent.txt", "cannot read 'absent.txt'"}}) {
+        CliRun run = RunCli(dir, {"--steps", file, "--save", "c.tga"});
+        EXPECT_EQ(run.status, 2) << file;
+        EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(dir / "c.tga"));
+    }
+}

@@ -9,6 +9,9 @@ inline constexpr int kExitDone = 0;
 inline constexpr int kExitStepFailed = 1;
 inline constexpr int kExitUsage = 2;
 
+// The step that runs the steps of a file, one a line, as if they stood in its place.
+inline constexpr const char* kStepsStep = "--steps";
+
 // What the run needs to know of its steps as a whole.
 struct StepPlan {
     bool returnsToCommit = false;  // some step returns to a commit

@@ -198,6 +198,10 @@ void RegisterEditSteps(StepRegistry& registry) {
     registry.Add(ChoosingArea(ParsedStep<std::vector<vPoint>>("--select", "\"X,Y X,Y X,Y ...\"",
                                                  "choose the polygon; a vertex past the right or bottom edge moves onto it",
                                                  "a list of three or more positions X,Y", ParsePolygon, Select)));
+    registry.Add(SimpleStep("--deselect", "drop the polygon: no selection", [](Session& session) {
+        session.document.DropSelection();
+        return StepResult::Done();
+    }));
     registry.Add(ChoosingArea(WordStep<int>("--area", "where the following operations work",
                                {{"whole", kAreaWhole}, {"inside", kAreaInside}, {"outside", kAreaOutside}},
                                [](Session& session, int area) {

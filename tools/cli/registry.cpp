@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "cli/command_line.h"
 #include "cli/step.h"
 
 void StepRegistry::Add(Step step) {
@@ -142,6 +143,9 @@ void BuildRegistry(StepRegistry& registry) {
     RegisterEditSteps(registry);
     RegisterReportSteps(registry);
     RegisterInterchangeSteps(registry);
+    // Listed for the help; the command line is read with its files' steps in its place.
+    registry.Add(ArgumentStep(kStepsStep, "FILE", "run the steps in FILE, one a line; # starts a comment",
+                              [](const std::string&, std::string&) -> std::optional<StepAction> { return std::nullopt; }));
     registry.Add(SimpleStep("--help", "show this text",
                             [&registry](Session&) { return PrintToStandardOutput(HelpText(registry)); }));
     registry.Add(SimpleStep("--version", "show the version", [](Session&) {
