@@ -4,6 +4,9 @@
 // - a step back and forward over an edit inside a polygon: frames (its time over a
 //   display frame of 16.7 ms) at most 1; over a whole-field step: ratio (its time over the
 //   operation's) at most 1;
+// - the journal's record of a step, in the folder the benchmark runs in: frames (the
+//   time the step waits for it, over a display frame) at most 1; the flush to the disk
+//   follows on the journal's own thread;
 // - what a step's record adds to its operation: added_ratio (the time the operation's
 //   caller waits, over the operation alone) at most 0.25; worked_ratio, the same with
 //   the record worked out to its end on the other thread, for reference.
@@ -22,6 +25,7 @@
 #include <random>
 
 #include "document/field_document.h"
+#include "document/session_journal.h"
 
 namespace {
 
@@ -264,5 +268,27 @@ void BM_PolygonEditRecord(benchmark::State& state) {
     state.counters["worked_ratio"] = (worked - alone) / alone;
 }
 BENCHMARK(BM_PolygonEditRecord)->Arg(4096)->Arg(8192)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// A step of a session appended and flushed, as the journal does at the end of each.
+void BM_JournalFlush(benchmark::State& state) {
+    const std::string path = "knoll-bench.journal";
+    SessionJournal journal(path);
+    SessionStart start;
+    start.palette = DefaultPalette();
+    journal.Started(start);
+    HistoryStep step;
+    step.text.lines = {"--seed 1733660000", "--area inside", "--rough middle:400"};
+    double slowest = 0, total = 0;
+    for (auto _ : state) {
+        const double ms = WallMs([&] { journal.StepEnded(step); });
+        slowest = std::max(slowest, ms);
+        total += ms;
+        state.SetIterationTime(ms / 1000.0);
+    }
+    journal.Discard();
+    state.counters["frames"] = total / double(state.iterations()) / kDisplayFrameMs;
+    state.counters["slowest_frames"] = slowest / kDisplayFrameMs;
+}
+BENCHMARK(BM_JournalFlush)->Iterations(200)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace

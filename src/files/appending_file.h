@@ -1,10 +1,14 @@
 #pragma once
 
+#include <condition_variable>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <thread>
 
-// A file that grows by whole records, each on the disk before Append returns, so that a
-// crash, a kill or a power cut leaves every record appended before it.
+// A file that grows by whole records. Each record is written before Append returns, so
+// it outlives the program however the program ends; another thread then flushes it to
+// the disk, so that it outlives a power cut too without the caller waiting for the disk.
 //
 // It is held locked while open: a program that finds it can tell the file of one still
 // running (Held) from one left behind.
@@ -23,12 +27,13 @@ public:
     bool IsOpen() const { return fd_ >= 0; }
     const std::string& path() const { return path_; }
 
-    // One write and a flush to the disk; false when either failed.
+    // Writes the record at the end; false when the write failed, or an earlier flush.
     bool Append(std::string_view record);
-    // Empties the file, for a record that starts it over.
-    bool Empty();
+    // Waits until everything written is on the disk; false when a flush failed.
+    bool Flush();
     // Closes and removes the file.
     void Remove();
+    // Flushes and closes the file.
     void Close();
 
     // Whether a running program holds the file at path.
@@ -36,7 +41,15 @@ public:
 
 private:
     bool Take(const std::string& path, bool empty);
+    void FlushWhileOpen();
 
     std::string path_;
     int fd_ = -1;
+    std::thread flusher_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool written_ = false;   // written since the last flush began
+    bool flushing_ = false;
+    bool closing_ = false;
+    bool failed_ = false;
 };
