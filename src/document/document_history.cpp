@@ -32,6 +32,12 @@ void FieldDocument::SetBudget(HistoryBudget budget) {
     if (history_) history_->SetBudget(budget_.BytesFor(field_.width(), field_.height()));
 }
 
+std::vector<StepText> FieldDocument::StepsDone() const {
+    std::vector<StepText> steps;
+    for (int i = 0; history_ && i < history_->position(); ++i) steps.push_back(history_->StepAt(i).text);
+    return steps;
+}
+
 void FieldDocument::SettleHistory() {
     if (catchingUp_.valid()) catchingUp_.get();
     if (history_) history_->Settle();

@@ -162,6 +162,8 @@ public:
     bool StepBack();
     bool StepForward();
     bool GoTo(int position);
+    // The steps from the start of the session to the position, as the batch tool's.
+    std::vector<StepText> StepsDone() const;
     // Waits for the work done on another thread for the last step: its record, and the
     // previous image catching up.
     void SettleHistory();
