@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -73,7 +74,7 @@ private:
 };
 
 TEST(ReplacingFile, InterruptedSaveRemovesItsTemporaryFileAndEndsByTheSignal) {
-    for (int signal : {SIGINT, SIGTERM}) {
+    for (int signal : {SIGINT, SIGTERM, SIGQUIT, SIGUSR1, SIGXCPU}) {
         ScratchDir dir;
         WriteBytes(dir / "map.ppm", kOld);
         EXPECT_EXIT(
@@ -85,6 +86,23 @@ TEST(ReplacingFile, InterruptedSaveRemovesItsTemporaryFileAndEndsByTheSignal) {
         EXPECT_EQ(ReadBytes(dir / "map.ppm"), kOld);
         EXPECT_EQ(dir.EntryCount(), 1u);
     }
+}
+
+// A file size limit fails the save as a full disk would, rather than ending the program.
+TEST(ReplacingFile, PastAFileSizeLimitTheSaveFailsAndLeavesNoTemporaryFile) {
+    ScratchDir dir;
+    WriteBytes(dir / "map.ppm", kOld);
+    auto saveWithinLimit = [&] {
+        rlimit limit;
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 1 << 16;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        return Replace(dir / "map.ppm", std::vector<uint8_t>(3 << 20, 7));
+    };
+    EXPECT_EXIT(std::_Exit(saveWithinLimit() ? 1 : 0), testing::ExitedWithCode(0), "");
+    EXPECT_EQ(ReadBytes(dir / "map.ppm"), kOld);
+    EXPECT_EQ(dir.EntryCount(), 1u);
+    EXPECT_EQ(std::signal(SIGXFSZ, SIG_DFL), SIG_DFL);
 }
 
 TEST(ReplacingFile, LeavesASignalTheProgramHandlesToIt) {
