@@ -3,6 +3,7 @@
 #include <set>
 #include <vector>
 
+#include "app/help_file.h"
 #include "app/help_text_view.h"
 #include "framework/look/text_width.h"
 #include "editor_session.h"
@@ -159,6 +160,15 @@ TEST(Help, ContentsShowsTheTopicAndAMissingFileGivesANotice) {
                               "Tiles", "Contents", "About"}) {
         EXPECT_NE(help->Text().find(label), std::string::npos) << label;
     }
+}
+
+TEST(Help, AFileWithCarriageReturnsReadsAsOneWithout) {
+    EditorSession editor;
+    std::ofstream(editor.Path("Knollwork.hlp")) << "# comment\r\n@topic 20 Contents\r\n\r\nOne\r\nTwo\r\n\r\n@topic 21 Next\r\n";
+    HelpTopic topic;
+    ASSERT_EQ(ReadHelpTopic(editor.Path("Knollwork.hlp").c_str(), 20, topic), HelpLookup::kFound);
+    EXPECT_EQ(topic.title, "Contents");
+    EXPECT_EQ(topic.text, "One\nTwo");
 }
 
 TEST_F(Commands, ViewScaleKeysAndTheirStatusField) {

@@ -119,10 +119,19 @@ TEST(StartUp, SeedArgumentIsTakenAndBadArgumentsRefuseToStart) {
         ASSERT_EQ(editor.Start({"--seed", "77"}), 0);
         EXPECT_EQ(editor.Window().Document().RoughenSeed(), 77u);
     }
-    for (std::vector<const char*> arguments : {std::vector<const char*>{"--seed", "many"}, {"--colour"}, {"a.tga", "b.tga"}}) {
+    for (std::vector<const char*> arguments : {std::vector<const char*>{"--seed", "many"}, {"--colour"}, {"a.tga", "b.tga"},
+                                                {"--", "a.tga", "b.tga"}}) {
         EditorSession editor;
         EXPECT_EQ(editor.Start(arguments), 2) << arguments[0];
     }
+    // "--" ends the options: the name after it is a file, whatever it starts with.
+    EditorSession editor;
+    editor.CopyDemo();
+    std::filesystem::copy_file(editor.Path("Intro.tga"), editor.Path("--seed.tga"));
+    ASSERT_EQ(editor.Start({"--", "--seed.tga"}), 0);
+    EXPECT_STREQ(editor.Window().Name(), editor.Path("--seed.tga").c_str());
+    EditorSession plain;
+    EXPECT_EQ(plain.Start({"--"}), 0);
 }
 
 TEST(StartUp, FileArgumentOpensInsteadOfTheRememberedFieldAndIsRememberedOnceLoaded) {
