@@ -108,8 +108,8 @@ private:
     void OperationButtonCommand(const OperationButton& button);
     void ZoomCommand(ZoomMode mode);
     void OpenCommand();
-    // After a confirmed Open the view starts afresh, whether the load worked or not;
-    // a failed load leaves it as it was.
+    // After an Open the view starts afresh (Select off, Undo and Keep gone with a
+    // commit), also when the chooser was cancelled; a load that failed leaves all as it was.
     void ResetAfterOpen(OpenOutcome outcome);
 
     // Loads by the name's extension and remembers the file; false after its notice, the
