@@ -128,6 +128,7 @@ TEST_F(FileCommands, CancelledOpenStillResetsSelectionAndUndoKeep) {
     EXPECT_EQ(editor.Window().SelectFlag(), 0);
     EXPECT_FALSE(editor.IsSensitive(cmdUndo));
     EXPECT_TRUE(NewNotices().empty());
+    EXPECT_EQ(editor.Window().Document().name(), editor.Path("Intro.tga"));
 }
 
 TEST_F(FileCommands, SaveAsChecksTheExtensionAndCancelEmptiesTheName) {

@@ -92,7 +92,7 @@ TEST_F(UnsavedChanges, EveryWayOutAsksAndCancelOrEscapeLeaveAllAsItWas) {
     EXPECT_EQ(Title(), "* " + intro);
 }
 
-TEST_F(UnsavedChanges, YesSavesFirstAndStopsWhenTheSaveDoesNot) {
+TEST_F(UnsavedChanges, YesSavesFirstAndNoGoesOnWithoutSaving) {
     Edit();
     // Yes, then the Save As chooser cancelled or a name it cannot take: no exit.
     editor.AnswerQuestion(vQuestionDialog::kYesId);
@@ -105,27 +105,21 @@ TEST_F(UnsavedChanges, YesSavesFirstAndStopsWhenTheSaveDoesNot) {
     EXPECT_EQ(editor.Notices().back(), "Wrong File type!!!");
     EXPECT_FALSE(editor.app.IsLoopEnded());
 
-    // Saved, the Open goes on to its chooser, and the next Exit asks nothing.
+    // Saved, the Open goes on to its chooser.
     editor.AnswerQuestion(vQuestionDialog::kYesId);
     editor.AnswerSave(editor.Path("edited.tga"));
     editor.CancelChooser(vModalRequest::Kind::OpenFile);
     editor.Command(cmdOpen);
     EXPECT_EQ(editor.platform.ModalRequests().back().kind, vModalRequest::Kind::OpenFile);
     EXPECT_EQ(Title(), "edited.tga");
-    size_t asked = Questions().size();
-    editor.Command(cmdExit);
-    EXPECT_TRUE(editor.app.IsLoopEnded());
-    EXPECT_EQ(Questions().size(), asked);
     FieldDocument saved;
     ASSERT_TRUE(saved.Load(editor.Path("edited.tga")).loaded);
     EXPECT_EQ(saved.field().FieldValue(5, 5), kEditedValue);
-}
 
-TEST_F(UnsavedChanges, NoGoesOnWithoutSaving) {
+    // No: the dropped file opens, and the close box ends the editor, each unsaved.
     Edit();
     editor.AnswerQuestion(vQuestionDialog::kNoBesideCancelId);
-    Drop(editor.Path("Intro.tga"));
-    EXPECT_EQ(editor.Window().Document().field().working().ReadPixel(5, 5), editor.Window().Document().field().undo().ReadPixel(5, 5));
+    Drop(intro);
     EXPECT_EQ(Title(), "Intro.tga");
     Edit();
     editor.AnswerQuestion(vQuestionDialog::kNoBesideCancelId);

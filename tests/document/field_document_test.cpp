@@ -80,20 +80,6 @@ TEST(FieldDocument, IsChangedSinceItWasLastLoadedOrSaved) {
     EXPECT_FALSE(document.IsChanged());
 }
 
-TEST(FieldDocument, SavesUnderAPathOfAnyLengthTheSystemAllows) {
-    ScratchDir dir;
-    std::string folder = dir.path();
-    while (folder.size() < 600) folder += "/a-folder-name-of-some-length";
-    std::filesystem::create_directories(folder);
-    FieldDocument document;
-    FillField(document.field(), {{7, 8}}, kEightBitField);
-    SaveOutcome outcome = document.Save(folder + "/terrain.v2.tga");
-    ASSERT_TRUE(outcome.saved) << outcome.notice;
-    EXPECT_EQ(outcome.writtenName, folder + "/terrain.tga");
-    ASSERT_TRUE(document.Load(outcome.writtenName).loaded);
-    EXPECT_EQ(document.field().FieldValue(1, 0), 8);
-}
-
 // One table names the kinds for the choosers and the wrong-type notice, and each of its
 // patterns is a name the document reads.
 TEST(HeightFileKinds, EveryKindListedIsReadAndNamedInTheWrongTypeNotice) {
