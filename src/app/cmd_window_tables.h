@@ -5,6 +5,7 @@
 #include "framework/menus/status_item.h"
 #include "framework/platform/platform.h"
 #include "framework/window/command_ids.h"
+#include "framework/window/key_translation.h"
 #include "operation_dialogs/operation_dialogs.h"
 
 // Command ids of the main window.
@@ -39,6 +40,10 @@ enum KnollCommand : int {
     cmdZoomOut = 130,
     cmdFitField = 131,
     cmdActualSize = 132,
+    cmdStepBack = 133,
+    cmdStepForward = 134,
+    cmdHistory = 135,
+    cmdSaveSteps = 136,
     cmdOpen = vAppOpenId,
     cmdSave = 32103,
     cmdExit = vAppExitId,
@@ -70,10 +75,19 @@ constexpr const OperationButton* FindOperationButton(int commandId) {
 namespace knoll_tables {
 
 constexpr MenuItem kFileMenu[] = {
-    {"&Open...", cmdOpen, vMenuSensitive},
-    {"&Save", cmdSave, vMenuSensitive},
+    {"&Open...", cmdOpen, vMenuSensitive, "Ctrl+O", vControlCode('O')},
+    {"&Save", cmdSave, vMenuSensitive, "Ctrl+S", vControlCode('S')},
+    {"Save Steps...", cmdSaveSteps, vMenuSensitive},
     {"-", vMenuSeparatorId},
-    {"E&xit", cmdExit, vMenuSensitive},
+    {"E&xit", cmdExit, vMenuSensitive, "Ctrl+Q", vControlCode('Q')},
+    {},
+};
+// Ctrl+Shift+Z steps forward too (KnollCmdWindow::OnKey): a menu item shows one key.
+constexpr MenuItem kEditMenu[] = {
+    {"Step Back", cmdStepBack, vMenuSensitive, "Ctrl+Z", vControlCode('Z')},
+    {"Step Forward", cmdStepForward, vMenuSensitive, "Ctrl+Y", vControlCode('Y')},
+    {"-", vMenuSeparatorId},
+    {"History...", cmdHistory, vMenuSensitive},
     {},
 };
 constexpr MenuItem kLegendMenu[] = {
@@ -113,6 +127,7 @@ constexpr MenuItem kHelpMenu[] = {
 
 constexpr MenuItem kKnollMenuBar[] = {
     {"&File", 0, 0, nullptr, 0, knoll_tables::kFileMenu},
+    {"Edit", 0, 0, nullptr, 0, knoll_tables::kEditMenu},
     {"View", 0, 0, nullptr, 0, knoll_tables::kViewMenu},
     {"Convert", 0, 0, nullptr, 0, knoll_tables::kConvertMenu},
     {"Resize", 0, 0, nullptr, 0, knoll_tables::kResizeMenu},

@@ -10,12 +10,15 @@
 namespace {
 
 constexpr const char* kTooSmallNotice = "Cann't do that\n Screen to small";
+constexpr const char* kWayBackLostNotice =
+    "Undo cannot go back: memory ran out while a step since the last Keep was recorded.";
 constexpr int kPositionTextSize = 32;
 
 }  // namespace
 
 KnollCmdWindow::KnollCmdWindow(const char* name, int width, int height)
     : vCmdWindow(name, width, height),
+      fileCaption_(name),
       menu_(kKnollMenuBar),
       canvas_(this, document_),
       commandBar_(kKnollCommandBar),
@@ -37,10 +40,20 @@ void KnollCmdWindow::ShowNotice(const char* message) {
 
 // ---- Keys ------------------------------------------------------------------------------------
 
+// Ctrl+Shift+Z, the other key many editors step forward with besides Ctrl+Y.
+bool KnollCmdWindow::IsStepForwardKey(int key, int shift) {
+    if (!(shift & vModShift)) return false;
+    return key == vControlCode('Z') || ((shift & vModControl) && (key == 'z' || key == 'Z'));
+}
+
 void KnollCmdWindow::OnKey(int key, int shift) {
     // Ctrl+Plus is typed with Shift on many keyboards, or as Ctrl with the "=" key.
     if ((shift & vModControl) && (key == '=' || key == '+')) {
         canvas_.ZoomIn();
+        return;
+    }
+    if (IsStepForwardKey(key, shift)) {
+        StepCommand(StepDirection::Forward);
         return;
     }
     vApp* app = App();
@@ -77,6 +90,10 @@ const KnollCmdWindow::CommandHandler KnollCmdWindow::kCommandHandlers[] = {
     {cmdActualSize, [](KnollCmdWindow& window) { window.canvas_.ActualSize(); }},
     {cmdOpen, [](KnollCmdWindow& window) { window.OpenCommand(); }},
     {cmdSave, [](KnollCmdWindow& window) { window.SaveFile(); }},
+    {cmdSaveSteps, [](KnollCmdWindow& window) { window.SaveStepsCommand(); }},
+    {cmdStepBack, [](KnollCmdWindow& window) { window.StepCommand(StepDirection::Back); }},
+    {cmdStepForward, [](KnollCmdWindow& window) { window.StepCommand(StepDirection::Forward); }},
+    {cmdHistory, [](KnollCmdWindow& window) { window.HistoryCommand(); }},
     {cmdExit, [](KnollCmdWindow& window) { window.App()->Quit(); }},
 };
 
@@ -91,6 +108,7 @@ void KnollCmdWindow::OnCommand(int id, int value, int type) {
     if (const OperationButton* button = FindOperationButton(id)) OperationButtonCommand(*button);
     else if (const CommandHandler* handler = FindCommandHandler(id)) handler->run(*this);
     else vCmdWindow::OnCommand(id, value, type);
+    ShowTitle();
 }
 
 void KnollCmdWindow::ConvertCommand(int kind) {
@@ -106,7 +124,7 @@ void KnollCmdWindow::LegendCommand(LegendEdge edge) {
 
 void KnollCmdWindow::UndoCommand() {
     PutValue(cmdSelect, 0, StateValue);
-    document_.Undo();
+    if (!document_.Undo()) ShowNotice(kWayBackLostNotice);
     SetUndoKeep(0);
     canvas_.RefreshView();
     canvas_.SetSelectMode(0);
@@ -114,7 +132,7 @@ void KnollCmdWindow::UndoCommand() {
 }
 
 void KnollCmdWindow::KeepCommand() {
-    document_.Commit();
+    document_.Keep();
     canvas_.RefreshView();
     SetUndoKeep(0);
     canvas_.OnRedraw(0, 1, 1, 1);
@@ -143,8 +161,8 @@ void KnollCmdWindow::ZoomCommand(ZoomMode mode) {
     canvas_.OnRedraw(0, 1, 1, 1);
 }
 
-void KnollCmdWindow::OpenCommand() {
-    if (OpenFile() == OpenOutcome::Failed) return;
+void KnollCmdWindow::ResetAfterOpen(OpenOutcome outcome) {
+    if (outcome == OpenOutcome::Failed) return;
     canvas_.UpdateScrollBars();
     PutValue(cmdSelect, 0, StateValue);
     SetUndoKeep(0);
@@ -195,10 +213,11 @@ void KnollCmdWindow::ArmOperation() {
 }
 
 void KnollCmdWindow::RunArmedOperation(int area) {
-    DriverReport report = dialogs_.RunArmedOperation(document_.field(), area, document_.RoughenSeed());
+    DriverReport report = dialogs_.RunArmedOperation(document_, area, document_.RoughenSeed());
     if (report.outOfMemory) {
         ShowNotice(report.message.c_str());
     } else if (!report.message.empty()) {
         SetMessage(report.message.c_str());
     }
+    ShowTitle();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <memory>
 #include <string>
 
@@ -7,6 +8,7 @@
 #include "app/help_window.h"
 #include "app/settings_file.h"
 #include "document/field_document.h"
+#include "document/session_journal.h"
 #include "framework/menus/command_pane.h"
 #include "framework/menus/menu_pane.h"
 #include "framework/window/cmd_window.h"
@@ -22,9 +24,8 @@ enum class OpenOutcome { Cancelled, Loaded, Failed };
 // keeps the Select flag, and owns the operation dialogs and the help viewer.
 class KnollCmdWindow : public vCmdWindow, public KnollCanvasOwner {
 public:
-    static constexpr size_t kPathCapacity = 256;
-    // Names typed into Save As hold at most 98 characters.
-    static constexpr size_t kSaveNameCapacity = 99;
+    // The choosers take any path the system allows.
+    static constexpr size_t kPathCapacity = PATH_MAX;
 
     KnollCmdWindow(const char* name, int width, int height);
     ~KnollCmdWindow() override;
@@ -47,19 +48,48 @@ public:
     // ---- Settings (settings_commands.cpp) ----------------------------------------------------
     // The application's settings.
     KnollSettings& Settings();
-    void ReadSettings();
+    // True when there was no settings file and a new one was made.
+    bool ReadSettings();
     void WriteSettings();
+    // A data file (help, palette, field) by the name given, or its installed copy when
+    // that name finds nothing.
+    std::string DataFile(const std::string& name);
 
     // ---- Files (file_commands.cpp) -----------------------------------------------------------
     // Loads the field at start-up; once it has loaded, it is the one remembered.
     void FirstLoad(const std::string& name);
     OpenOutcome OpenFile();
-    void SaveFile();
+    // A file dropped on the window opens as Open opens that name, after SaveChangesFirst.
+    void OpenDropped(const std::string& path);
+    // Save As; true when the field was written.
+    bool SaveFile();
+    // Before a field with unsaved changes is set aside: asks whether to save it. True
+    // when the caller may go on (nothing to save, saved, or the user said No).
+    bool SaveChangesFirst();
+    // The caption: the name of the file the next Save writes, marked "* " while the
+    // field has changes not saved.
+    void ShowTitle();
+
+    // ---- History and journal (history_commands.cpp, session_journal_commands.cpp) -------------
+    // Back or forward one step (Edit > Step Back, Step Forward).
+    void StepCommand(StepDirection direction);
+    // Edit > History...: the list of steps; choosing one goes there.
+    void HistoryCommand();
+    // File > Save Steps...: the steps since the last Open as a file of batch steps.
+    void SaveStepsCommand();
+    // The history and its journal from the start: a journal left by a session that did
+    // not end cleanly is offered first. True when that session was made again, so there
+    // is no field to load.
+    bool StartSession();
+    // At the end: the journal goes, unless a signal or a logout ends the program with
+    // work unsaved, when it stays for the next start.
+    void EndSession(bool endedBySignal);
 
     // ---- Palette (palette_commands.cpp) ------------------------------------------------------
     int LoadPalette(const std::string& path);
     void LoadStartPalette();
     int ChoosePalette();
+    int ChangePalette(const std::string& path);
     void PaletteCommand();
 
     // ---- Help (help_commands.cpp) ------------------------------------------------------------
@@ -86,6 +116,17 @@ private:
 
     void ShowNotice(const char* message);
     void SetMessage(const char* text) { PutText(cmdMessageField, text); }
+    static bool IsStepForwardKey(int key, int shift);
+    void RememberPalette(const std::string& path, const std::string& folder);
+    // The bars, the toggles and the view after the document stepped to another state.
+    void ShowStepped(const std::string& message);
+    // Writes the steps of a session to a file the user picks; false when cancelled or
+    // not written (after a notice).
+    bool SaveSteps(const SessionStart& start, const std::vector<StepText>& steps);
+    // Recovery (session_journal_commands.cpp).
+    bool OfferRecovery(const std::string& journalPath);
+    void KeepDamagedJournal(const std::string& path, const std::string& damage);
+    std::string FreeJournalPath();
 
     void ConvertCommand(int kind);
     void LegendCommand(LegendEdge edge);
@@ -95,10 +136,15 @@ private:
     void OperationButtonCommand(const OperationButton& button);
     void ZoomCommand(ZoomMode mode);
     void OpenCommand();
+    // After an Open the view starts afresh (Select off, Undo and Keep gone with a
+    // commit), also when the chooser was cancelled; a load that failed leaves all as it was.
+    void ResetAfterOpen(OpenOutcome outcome);
 
     // Loads by the name's extension and remembers the file; false after its notice, the
     // field and kind kept.
     bool LoadFile(const char* name);
+    // Opens a file the user named: the main directory becomes its folder.
+    OpenOutcome OpenNamed(const std::string& name);
     // The size of a RAW file that is not square, as the user picks it; false when the
     // user cancels.
     bool AskRawSize(const char* name, RawSize& size);
@@ -106,6 +152,8 @@ private:
     static int HeightFilterOf(const char* name);
 
     FieldDocument document_;
+    // What the caption names: "Last Map" until a file is loaded, then the file.
+    std::string fileCaption_;
     int selectFlag_ = 0;
     int heightFilterIndex_ = 0;
     int paletteFilterIndex_ = 0;
@@ -115,4 +163,5 @@ private:
     vCommandPane statusBar_;
     KnollOperationDialogs dialogs_;
     std::unique_ptr<KnollHelpWindow> help_;
+    std::unique_ptr<SessionJournal> journal_;
 };

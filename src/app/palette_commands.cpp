@@ -1,4 +1,3 @@
-#include "app/data_files.h"
 #include "app/knoll_cmd_window.h"
 #include "app/settings_file.h"
 #include "core/palette_file.h"
@@ -17,17 +16,14 @@ constexpr int kPaletteNameCapacity = 256;
 int KnollCmdWindow::LoadPalette(const std::string& path) {
     std::string folder;
     int result = document_.LoadPalette(path.c_str(), folder);
-    if (result == kPaletteLoaded) {
-        Settings().paletteFilePath = CutToLine(path);
-        Settings().paletteDirectory = CutToLine(folder);
-    }
+    if (result == kPaletteLoaded) RememberPalette(path, folder);
     return result;
 }
 
 void KnollCmdWindow::LoadStartPalette() {
     // The settings keep the name remembered, so that a palette put there later wins.
     std::string remembered = Settings().paletteFilePath;
-    int result = LoadPalette(FindDataFile(remembered));
+    int result = LoadPalette(DataFile(remembered));
     Settings().paletteFilePath = remembered;
     if (result != kPaletteLoaded) ShowNotice(PaletteLoadNotice(result));
 }
@@ -40,7 +36,20 @@ int KnollCmdWindow::ChoosePalette() {
         !*name) {
         return kChooserCancelled;
     }
-    return LoadPalette(name);
+    return ChangePalette(name);
+}
+
+// One step of the history: the colours taken, an 8-bit field repainted and committed.
+int KnollCmdWindow::ChangePalette(const std::string& path) {
+    std::string folder;
+    int result = document_.ChangePalette(path.c_str(), folder);
+    if (result == kPaletteLoaded) RememberPalette(path, folder);
+    return result;
+}
+
+void KnollCmdWindow::RememberPalette(const std::string& path, const std::string& folder) {
+    Settings().paletteFilePath = CutToLine(path);
+    Settings().paletteDirectory = CutToLine(folder);
 }
 
 void KnollCmdWindow::PaletteCommand() {
@@ -52,7 +61,6 @@ void KnollCmdWindow::PaletteCommand() {
     EnterFolder(settings.mainDirectory);
     canvas_.RefreshView();
     if (result != kPaletteLoaded) return;
-    document_.ApplyPalette();
     SetUndoKeep(0);
     canvas_.RefreshView();
 }

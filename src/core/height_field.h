@@ -112,6 +112,14 @@ public:
     // Writes width() colours into row y of the working image.
     void WriteRow(int y, const vColor* row);
 
+    // Names what the working image holds: every change after a commit (an edit, a new,
+    // loaded or reshaped field) gives it a new number, and RestoreField the commit's
+    // again. Two equal numbers mean the field is as it was.
+    uint64_t revision() const { return revision_; }
+    // The working image was put back as it was under that number (by a history of the
+    // caller's own): it takes the number again, committed, so its next write is a change.
+    void ReturnTo(uint64_t revision);
+
     void SnapshotField();  // undo image := working image; costs nothing
     void RestoreField();   // working image := undo image; costs nothing when they are equal
     void ClearMask();      // no selection
@@ -177,6 +185,7 @@ private:
     bool MakeUndoCopy();
     // Width and height with a white row for the mask test; the mask is let go.
     void SetSize(int width, int height);
+    void Changed() { revision_ = ++lastRevision_; }
 
     int width_ = kInitialSize;
     int height_ = kInitialSize;
@@ -188,6 +197,9 @@ private:
     std::unique_ptr<TarnMemoryDC> incoming_;
     std::unique_ptr<TarnMemoryDC> replaced_;
     UndoState undoState_ = UndoState::kEqual;
+    uint64_t revision_ = 0;
+    uint64_t committedRevision_ = 0;
+    uint64_t lastRevision_ = 0;
     bool undoKept_ = true;
     bool keepReplaced_ = false;
     RowWriteListener* listener_ = nullptr;

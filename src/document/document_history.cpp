@@ -81,7 +81,7 @@ void FieldDocument::StartHistory() {
 }
 
 DocumentState FieldDocument::State() const {
-    return {field_.width(), field_.height(), field_.kind(), palette_, SelectionSnapshot::Of(selection_)};
+    return {field_.width(), field_.height(), field_.kind(), field_.revision(), palette_, SelectionSnapshot::Of(selection_)};
 }
 
 const DocumentState& FieldDocument::StateAtPosition() const {
@@ -89,7 +89,7 @@ const DocumentState& FieldDocument::StateAtPosition() const {
     return position == 0 ? startState_ : history_->StepAt(position - 1).after;
 }
 
-bool FieldDocument::HasUncommittedChanges() const {
+bool FieldDocument::HasChangesSinceCommit() const {
     if (!history_) return field_.HasUndoImage();
     const int position = history_->position();
     for (int i = history_->CommitPointAt(position); i < position; ++i) {
@@ -106,6 +106,7 @@ void FieldDocument::RestoreSelection(const SelectionSnapshot& selection) {
 }
 
 void FieldDocument::SetState(const DocumentState& state) {
+    field_.ReturnTo(state.revision);
     field_.SetKind(state.kind);
     palette_ = state.palette;
     field_.SetPalette(palette_);
@@ -210,7 +211,7 @@ void FieldDocument::Commit() {
         return;
     }
     history_->Settle();
-    if (HasUncommittedChanges()) Keep();
+    if (HasChangesSinceCommit()) Keep();
 }
 
 // Without a copy of the field, Undo takes back the steps since the commit, newest first.
@@ -230,6 +231,7 @@ bool FieldDocument::Undo() {
         for (auto use = done.rbegin(); use != done.rend(); ++use) changes.push_back({use->delta, Opposite(use->forward)});
     }
     for (const DeltaUse& use : changes) use.delta->Apply(field_, use.forward);
+    field_.ReturnTo(commit == 0 ? startState_.revision : history_->StepAt(commit - 1).after.revision);
     DropSelection();
     step.End({{"--undo"}}, true, std::move(changes));
     return true;
@@ -243,7 +245,7 @@ void FieldDocument::BeginSelection() {
 void FieldDocument::EndSelection() {
     const bool chosen = selection_.state() == FieldSelection::kChosen;
     StepRecording step(*this);
-    const bool uncommitted = HasUncommittedChanges();
+    const bool uncommitted = HasChangesSinceCommit();
     field_.SnapshotField();
     DropSelection();
     StepText text;
@@ -255,7 +257,12 @@ void FieldDocument::EndSelection() {
 
 bool FieldDocument::CloseSelection() {
     StepRecording step(*this);
-    if (!selection_.Close(field_)) return false;
+    if (!selection_.Close(field_)) {
+        // Fewer than three vertices start over from the commit Select made. With a
+        // history nothing can have changed since: no edit runs while outlining.
+        if (!history_) field_.RestoreField();
+        return false;
+    }
     step.End({{"--select " + PolygonText(selection_)}}, false);
     return true;
 }

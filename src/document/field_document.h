@@ -104,12 +104,17 @@ public:
     // Reads a PNG, PGM or RAW file by its extension alone, as Load does.
     LoadOutcome Import(const std::string& path, RawSize rawSize = {}, std::unique_ptr<FieldRows>* rows = nullptr);
     // Writes by the name as Load reads (a name of no known format in the field's own
-    // TGA or PPM) and commits. TGA and PPM names get their extension rule within
-    // nameCapacity bytes and must match the field's depth; the others write it as it is.
-    // Rows, when given, are written instead of the working image's.
-    SaveOutcome Save(const std::string& path, size_t nameCapacity, FieldRows* rows = nullptr);
+    // TGA or PPM) and commits. TGA and PPM names get their extension rule and must match
+    // the field's depth; the others write it as it is. Rows, when given, are written
+    // instead of the working image's.
+    SaveOutcome Save(const std::string& path, FieldRows* rows = nullptr);
     // Writes a PNG, PGM or RAW file without committing.
     SaveOutcome Export(const std::string& path, FieldRows* rows = nullptr);
+
+    // Whether the field differs from what was last loaded or saved: any edit, zoom,
+    // conversion or repaint changes it, and Undo back to that state changes it back, as
+    // does a step back or forward to it.
+    bool IsChanged() const { return field_.revision() != savedRevision_; }
 
     // Keep: the field as it is becomes the commit; a step of its own.
     void Keep();
@@ -151,7 +156,10 @@ public:
     // From now on every change is a step of a history kept within the budget.
     void KeepHistory(HistoryBudget budget);
     const FieldHistory* history() const { return history_.get(); }
+    const HistoryBudget& budget() const { return budget_; }
     void SetBudget(HistoryBudget budget);
+    // Whether the field changed since the last commit: Undo would change it.
+    bool HasChangesSinceCommit() const;
     // The log that hears of each step; none to stop.
     void SetStepLog(StepLog* log) { log_ = log; }
     // Where the session started: the file opened, or the field the document began with.
@@ -172,11 +180,11 @@ private:
     friend class StepRecording;
 
     LoadOutcome LoadTgaOrPpm(const std::string& path, int fileKind);
-    SaveOutcome SaveTgaOrPpm(const std::string& path, int nameKind, size_t nameCapacity, FieldRows& rows);
+    SaveOutcome SaveTgaOrPpm(const std::string& path, int nameKind, FieldRows& rows);
     void Loaded(const std::string& path, RawSize rawSize = {});
+    void Saved(const std::string& path);
     void WillWrite(const std::string& path);
     void StartHistory();
-    bool HasUncommittedChanges() const;
     DocumentState State() const;
     void SetState(const DocumentState& state);
     void RestoreSelection(const SelectionSnapshot& selection);
@@ -210,4 +218,5 @@ private:
     StepLog* log_ = nullptr;
     SessionStart start_;
     DocumentState startState_;
+    uint64_t savedRevision_ = 0;
 };

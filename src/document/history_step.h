@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -34,6 +35,8 @@ struct DocumentState {
     int width = 0;
     int height = 0;
     int kind = 0;
+    // The field's number for what it holds: a state stepped back to is not a change.
+    uint64_t revision = 0;
     Palette palette{};
     SelectionSnapshot selection;
 };

@@ -44,11 +44,10 @@ std::string KnollOperationDialogs::ArmOperation() {
     return StatusWordOf(armed_);
 }
 
-DriverReport KnollOperationDialogs::RunArmedOperation(HeightField& field, int area, uint32_t seed) {
+DriverReport KnollOperationDialogs::RunArmedOperation(FieldDocument& document, int area, uint32_t seed) {
     const OperationRecord* record = FindOperation(armed_);
     if (!record) return {};
     std::string text = Dialog(record->dialog).LiveValueText();
-    return RunOperation(armed_, field,
-                        {.area = area, .valueText = text, .roughMode = rough_->Mode(), .radius = smooth_->Radius(),
-                         .seed = seed});
+    return document.Run(armed_, {.area = area, .valueText = text, .roughMode = rough_->Mode(),
+                                 .radius = smooth_->Radius(), .seed = seed});
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/height_field.h"
+#include "document/field_document.h"
 #include "operation_dialogs/operation_dialog.h"
 #include "ops/operation_table.h"
 
@@ -33,9 +34,9 @@ public:
     // Sets the armed operation from the open dialogs; gives its status word, or "" when
     // nothing is armed.
     std::string ArmOperation();
-    // Runs the armed operation's driver, a roughen from seed; a report that did not run
-    // when nothing is armed.
-    DriverReport RunArmedOperation(HeightField& field, int area, uint32_t seed);
+    // Runs the armed operation on the document, a roughen from seed; a report that did
+    // not run when nothing is armed.
+    DriverReport RunArmedOperation(FieldDocument& document, int area, uint32_t seed);
     Operation ArmedOperation() const { return armed_; }
 
     RoughDialog& Rough() { return *rough_; }

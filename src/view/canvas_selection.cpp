@@ -27,14 +27,11 @@ bool operator==(const vPoint& a, const vPoint& b) { return a.x == b.x && a.y == 
 
 void KnollCanvasPane::SetSelectMode(int on) {
     if (on) {
-        document_.selection().Begin();
-        SnapshotField();
-        RefreshView();
-        return;
+        document_.BeginSelection();
+    } else {
+        document_.EndSelection();
     }
-    SnapshotField();
     RefreshView();
-    document_.selection().End(document_.field());
 }
 
 vPoint KnollCanvasPane::OnPane(const vPoint& fieldPoint) const {
@@ -109,8 +106,7 @@ void KnollCanvasPane::ReleaseWhileChosen(int x, int y) {
 // A right click closes the outline into the mask, or with fewer than three vertices
 // starts the outline over.
 void KnollCanvasPane::ClosePolygon() {
-    if (!document_.selection().Close(document_.field())) {
-        RestoreField();
+    if (!document_.CloseSelection()) {
         RefreshView();
         return;
     }

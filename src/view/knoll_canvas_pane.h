@@ -39,7 +39,6 @@ public:
     // ---- The document's field, as the canvas shows it -----------------------------------
     int FieldValue(int x, int y) const { return document_.field().FieldValue(x, y); }
     void SnapshotField() { document_.field().SnapshotField(); }
-    void RestoreField() { document_.field().RestoreField(); }
 
     // ---- Operations on the field under their canvas names, forwarded to the document ------
     void Roughen(RoughMode mode, int32_t value);

@@ -17,7 +17,7 @@ struct JournalledSession {
         FieldDocument maker;
         MakeTerrain(maker, 150, 90, kind);
         file = folder / (kind == kEightBitField ? "start.tga" : "start.ppm");
-        EXPECT_TRUE(maker.Save(file, file.size() + 8).saved);
+        EXPECT_TRUE(maker.Save(file).saved);
         document.KeepHistory({.images = 50});
         document.SetStepLog(&journal);
         EXPECT_TRUE(document.Load(file).loaded);
@@ -70,7 +70,7 @@ TEST(Journal, KeepsTheOpenedFileAsideWhenASaveReplacesIt) {
     ScratchDir folder;
     JournalledSession session(folder);
     session.document.Run(Operation::Inverse, Inputs(kAreaWhole));
-    ASSERT_TRUE(session.document.Save(session.file, session.file.size() + 8).saved);
+    ASSERT_TRUE(session.document.Save(session.file).saved);
     session.document.Run(Operation::Rough, Inputs(kAreaWhole, "20"));
     JournalContents contents = ReadJournal(session.journal.path());
     EXPECT_EQ(contents.keptFile, folder / "Knollwork.journal-start.tga");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "document/field_document.h"
+
 #include <set>
 #include <utility>
 #include <vector>
@@ -197,61 +199,65 @@ TEST(ArmOperation, TheLastOpenDialogInOrderWinsAndAClosedOneArmsNothing) {
 TEST(RunArmedOperation, DriversTakeTheDialogsStateAndWrongValuesChangeNothing) {
     DialogsSession session;
     KnollOperationDialogs& dialogs = *session.dialogs;
-    HeightField field;
+    FieldDocument document;
+    HeightField& field = document.field();
     SetField(field, kEightBitField, {{10, 20, 30}, {40, 50, 60}});
     const Heights before = ReadValues(field);
 
-    EXPECT_FALSE(dialogs.RunArmedOperation(field, 0, 1).ran) << "nothing armed";
+    EXPECT_FALSE(dialogs.RunArmedOperation(document, 0, 1).ran) << "nothing armed";
 
     session.Present(DialogKind::Wacks);
     session.Click(dialogs.Wacks(), kWacksDecId);
     session.Type(dialogs.Wacks(), kWacksValueId, " -5");
     dialogs.ArmOperation();
-    DriverReport report = dialogs.RunArmedOperation(field, 0, 1);
+    DriverReport report = dialogs.RunArmedOperation(document, 0, 1);
     EXPECT_FALSE(report.ran);
     EXPECT_EQ(report.message, "Value Wrong!!");
     EXPECT_EQ(ReadValues(field), before);
 
     session.Type(dialogs.Wacks(), kWacksValueId, "15xyz");
-    report = dialogs.RunArmedOperation(field, 0, 1);
+    report = dialogs.RunArmedOperation(document, 0, 1);
     EXPECT_EQ(report.message, "Decresing DONE");
     EXPECT_EQ(ReadValues(field), (Heights{{0, 5, 15}, {25, 35, 45}}));
 
     session.Click(dialogs.Wacks(), kWacksFillId);
     session.Type(dialogs.Wacks(), kWacksValueId, "0");
     dialogs.ArmOperation();
-    EXPECT_EQ(dialogs.RunArmedOperation(field, 0, 1).message, "Flating DONE");
+    EXPECT_EQ(dialogs.RunArmedOperation(document, 0, 1).message, "Flating DONE");
     EXPECT_EQ(ReadValues(field), (Heights{{0, 0, 0}, {0, 0, 0}}));
 }
 
 TEST(RunArmedOperation, TilesWorkOnTheWholeFieldWhateverTheArea) {
     DialogsSession session;
     KnollOperationDialogs& dialogs = *session.dialogs;
-    HeightField field;
+    FieldDocument document;
+    HeightField& field = document.field();
     SetField(field, kEightBitField, {{1, 2, 3, 4}, {5, 6, 7, 8}});
     SetMask(field, {{1, 0, 0, 0}, {1, 0, 0, 0}});
     session.Present(DialogKind::Tiles);
     session.Click(dialogs.Tiles(), kTileRightToLeftId);
     EXPECT_EQ(dialogs.ArmOperation(), "Mirrow RL");
-    EXPECT_EQ(dialogs.RunArmedOperation(field, 1, 1).message, "Mirrow DONE");
+    EXPECT_EQ(dialogs.RunArmedOperation(document, 1, 1).message, "Mirrow DONE");
     EXPECT_EQ(ReadValues(field), (Heights{{4, 3, 3, 4}, {8, 7, 7, 8}}));
     session.Click(dialogs.Tiles(), kTileFlipTopBottomId);
     dialogs.ArmOperation();
-    dialogs.RunArmedOperation(field, 2, 1);
+    dialogs.RunArmedOperation(document, 2, 1);
     EXPECT_EQ(ReadValues(field), (Heights{{8, 7, 7, 8}, {4, 3, 3, 4}}));
 }
 
 TEST(RunArmedOperation, RoughUsesTheModeAndTheFixedSeed) {
     DialogsSession session;
     KnollOperationDialogs& dialogs = *session.dialogs;
-    HeightField viaDialog, direct;
+    FieldDocument document;
+    HeightField& viaDialog = document.field();
+    HeightField direct;
     SetField(viaDialog, kEightBitField, {{100, 100, 100}, {100, 100, 100}});
     SetField(direct, kEightBitField, {{100, 100, 100}, {100, 100, 100}});
     session.Present(DialogKind::Rough);
     session.Click(dialogs.Rough(), kRoughUpId);
     session.Type(dialogs.Rough(), kRoughValueId, "40");
     dialogs.ArmOperation();
-    EXPECT_EQ(dialogs.RunArmedOperation(viaDialog, 0, 1).message, "Roughing DONE");
+    EXPECT_EQ(dialogs.RunArmedOperation(document, 0, 1).message, "Roughing DONE");
     RunOperation(Operation::Rough, direct, {.valueText = "40", .roughMode = RoughMode::Up, .seed = 1});
     EXPECT_EQ(ReadValues(viaDialog), ReadValues(direct));
     EXPECT_NE(ReadValues(viaDialog), (Heights{{100, 100, 100}, {100, 100, 100}}));
