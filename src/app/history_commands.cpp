@@ -35,21 +35,20 @@ std::string StartPaletteFile(const SessionStart& start, const std::string& remem
 
 }  // namespace
 
+// The message field is narrow: it says what happened, the History list says which step.
 void KnollCmdWindow::StepCommand(StepDirection direction) {
     const FieldHistory* history = document_.history();
     if (!history) return;
     const int position = history->position();
     const bool back = direction == StepDirection::Back;
     if (!(back ? document_.StepBack() : document_.StepForward())) {
-        SetMessage(back ? "Nothing to step back over" : "Nothing to step forward over");
+        SetMessage(back ? "No step back" : "No step forward");
         return;
     }
     if (history->position() == position) {
         ShowStepped("Outline dropped");
-    } else if (back) {
-        ShowStepped("Back over " + history->StepAt(position - 1).text.Name());
     } else {
-        ShowStepped("Forward over " + history->StepAt(position).text.Name());
+        ShowStepped(back ? "Stepped back" : "Stepped forward");
     }
 }
 
@@ -83,8 +82,7 @@ void KnollCmdWindow::HistoryCommand() {
     if (!document_.GoTo(*chosen)) {
         ShowNotice("That step could not be gone back to: memory ran out.");
     }
-    ShowStepped(*chosen == 0 ? started : "At step " + std::to_string(history->position()) + ", " +
-                                             history->StepAt(history->position() - 1).text.Name());
+    ShowStepped("At step " + std::to_string(history->position()));
 }
 
 void KnollCmdWindow::SaveStepsCommand() {

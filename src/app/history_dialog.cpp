@@ -27,9 +27,11 @@ std::vector<std::string> KnollHistoryDialog::Lines(const FieldHistory& history, 
 
 std::string KnollHistoryDialog::ReachText(const FieldHistory& history) {
     if (history.size() == 0) return "No steps yet.";
-    if (history.reach() == 0) return "Every step can be gone back to, as far as the start.";
-    return "Reaches back to step " + std::to_string(history.reach()) + "; the " + std::to_string(history.reach()) +
-           (history.reach() == 1 ? " step" : " steps") + " before gave way to the memory limit.";
+    if (history.reach() == 0) return "Reaches back to the start: every step can be gone back to.";
+    const int before = history.reach() - 1;
+    return "Reaches back to step " + std::to_string(history.reach()) + "; the start" +
+           (before == 0 ? "" : before == 1 ? " and the step after it" : " and the " + std::to_string(before) + " steps after it") +
+           " gave way to the memory limit.";
 }
 
 std::optional<int> KnollHistoryDialog::Choose(const FieldHistory& history, const std::string& started,
