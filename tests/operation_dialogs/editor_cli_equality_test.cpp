@@ -3,6 +3,8 @@
 // same bytes after every group of steps.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "app/raw_size_dialog.h"
 #include "document/field_document.h"
 #include "editor_driver.h"
@@ -116,6 +118,28 @@ const std::vector<std::string> kCliSteps = {
     "--area", "outside", "--inverse", "--smooth", "3", "--save", "group6.tga",
 };
 
+// File > Save Steps after the session, then the command its header suggests, run as the
+// batch tool: it saves the bytes the editor saved last.
+void ReplaySavedSteps(EditorSession& session, const ScratchDir& cliFolder, const std::string& lastSaved) {
+    session.AnswerSave(session.Path("session-steps.txt"));
+    session.Command(cmdSaveSteps);
+    const std::vector<std::string> lines = ReadLines(session.Path("session-steps.txt"));
+    ASSERT_GE(lines.size(), 2u);
+    const std::string repeat = "# Repeat them with: knollwork-cli ";
+    ASSERT_EQ(lines[1].rfind(repeat, 0), 0u) << lines[1];
+    std::vector<std::string> arguments;
+    std::istringstream words(lines[1].substr(repeat.size()));
+    for (std::string word; words >> word;) {
+        if (word == "THIS_FILE") word = session.Path("session-steps.txt");
+        if (word == "OUT") word = "replayed" + lastSaved.substr(lastSaved.rfind('.'));
+        arguments.push_back(word);
+    }
+    CliRun run = RunCli(cliFolder, arguments);
+    ASSERT_EQ(run.status, 0) << run.err << lines[1];
+    EXPECT_TRUE(ReadBytes(session.Path(lastSaved)) == ReadBytes(cliFolder / arguments.back()))
+        << "the steps saved give the editor's last save";
+}
+
 }  // namespace
 
 // At 1:1, 1:4, 4:1 and fitted.
@@ -147,6 +171,7 @@ TEST(EditorAndBatchTool, SaveTheSameBytesAfterEveryGroupOfStepsAtEveryScale) {
             EXPECT_TRUE(fromEditor == ReadBytes(cliFolder / name)) << name << " differs at " << shown.Label();
         }
         EXPECT_TRUE(session.Notices().size() <= 1u) << "only the new settings file may be noticed";
+        ReplaySavedSteps(session, cliFolder, "group6.tga");
     }
 }
 
@@ -225,4 +250,5 @@ TEST(EditorAndBatchTool, OpenAndSaveTheSameBytesInEveryFormat) {
     }
     EXPECT_EQ(session.Window().Document().field().width(), 96);
     EXPECT_TRUE(session.Notices().size() <= 1u) << "only the new settings file may be noticed";
+    ReplaySavedSteps(session, cliFolder, "edited.raw");
 }
