@@ -238,6 +238,11 @@ JournalContents ReadJournal(const std::string& path) {
         in.seekg(0);
         text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
+    // A journal emptied to start afresh, caught before its first record, holds nothing.
+    if (text.empty() && in) {
+        contents.state = JournalContents::State::Readable;
+        return contents;
+    }
     if (text.rfind(kFirstLine, 0) != 0) {
         reader.Fail("it is not a journal of unsaved work");
         return contents;
