@@ -1,16 +1,17 @@
 #!/bin/bash
 # A short tour of the editor under Xvfb: the field shown, the palette legend, a closed
-# polygon, the polygon magnified and the help window; then a 4096 x 4096 field fitted to
-# the window, expanded, an inverse sweeping down it at 1:4, and the question whether to
-# save it at the exit. Each is a screenshot in the output folder.
+# polygon, the polygon magnified, the History list after a few steps and the help
+# window; then a 4096 x 4096 field fitted to the window, expanded, an inverse sweeping
+# down it at 1:4, and the question whether to save it at the exit. Each is a screenshot
+# in the output folder.
 # Usage: demo_tour.sh <knollwork> <workspace> <output folder>
 set -u
 repo=$(cd "$(dirname "$0")/.." && pwd)
 source "$repo/tests/app/e2e/xvfb_harness.sh"
 
 # Frame-relative spots of the command bar's "Select" and "Wacks", of the Wacks dialog's
-# "Inverse" and of the canvas's top-left corner.
-select_x=190 select_y=33 wacks_x=365 inverse_x=547 inverse_y=128 canvas_x=0 canvas_y=47
+# "Inverse" and "INC", and of the canvas's top-left corner.
+select_x=190 select_y=33 wacks_x=365 inverse_x=547 inverse_y=128 inc_x=508 inc_y=80 canvas_x=0 canvas_y=47
 
 click_on_frame() {
     local x y
@@ -56,9 +57,9 @@ large_field() {
     xvfb_wait_window Knollwork || { echo "the editor did not start; see $out/editor-large.log"; return; }
     sleep 3                                # the field loads before the keys count
     xvfb_keys ctrl+0 ctrl+0                # View > Fit Field (twice: the first may be early)
-    xvfb_screenshot "$out/7-fitted.png"
+    xvfb_screenshot "$out/8-fitted.png"
     # Expanded to 8192 x 8192, the inverse takes long enough to be caught sweeping.
-    xvfb_keys alt+f Right Right Right Return   # Resize > Expand 2X
+    xvfb_keys alt+f Right Right Right Right Return   # Resize > Expand 2X
     sleep 2
     xvfb_keys ctrl+0 ctrl+plus ctrl+plus   # fitted (about 1:9), then 1:8 and 1:4
     # The wheel scrolls the view up to the field's top, where the sweep starts.
@@ -68,12 +69,12 @@ large_field() {
     click_on_frame $inverse_x $inverse_y
     eval "$(xdotool getwindowgeometry --shell "$XVFB_WINDOW")"
     xdotool mousemove $((X + canvas_x + 600)) $((Y + canvas_y + 500)) click 1
-    catch_sweep "$out/8-sweep.png"
+    catch_sweep "$out/9-sweep.png"
     sleep 1
     # Exit asks about the inverted field, which was never saved; No leaves Large.tga as it is.
     xvfb_keys ctrl+q
     sleep 0.5
-    xvfb_screenshot "$out/9-question.png"
+    xvfb_screenshot "$out/10-question.png"
     xvfb_keys alt+n
     xvfb_wait_exit 20
 }
@@ -87,7 +88,7 @@ inner() {
     # A first start shows the notice about the new settings file; Enter closes it.
     xvfb_keys Return
     xvfb_screenshot "$out/2-field.png"
-    xvfb_keys alt+f Right Down Right Return   # View > Show Pal > Left
+    xvfb_keys alt+f Right Right Down Right Return   # View > Show Pal > Left
     xvfb_screenshot "$out/3-legend.png"
     click_on_frame $select_x $select_y
     for point in "120 90" "330 130" "290 330" "90 280"; do click_on_field $point; done
@@ -99,10 +100,23 @@ inner() {
     magnify_at 660 260 1
     xvfb_screenshot "$out/5-magnified.png"
     xvfb_keys ctrl+1                       # View > Actual Size
+    # An inverse inside the polygon, a raise outside it, then a step back over the raise:
+    # the History list names each step as the batch tool writes it.
+    click_on_frame $wacks_x $select_y
+    click_on_frame $inverse_x $inverse_y
+    click_on_field 200 200
+    click_on_frame $inc_x $inc_y
+    click_on_field 20 20
+    xvfb_keys ctrl+z                       # Edit > Step Back
+    xvfb_keys alt+f Right Down Down Return    # Edit > History...
+    sleep 0.5
+    xvfb_screenshot "$out/6-history.png"
+    xvfb_keys Escape
     xvfb_keys alt+f Left Return               # Help > Contents
     sleep 0.5
-    xvfb_screenshot "$out/6-help.png"
+    xvfb_screenshot "$out/7-help.png"
     xvfb_keys alt+f x                      # File > Exit
+    xvfb_keys alt+n                        # No: the demo field stays as it was
     xvfb_wait_exit 20
     [[ -f "$workspace/Large.tga" ]] && large_field "$editor" "$workspace" "$out"
 }
@@ -115,7 +129,7 @@ fi
 xvfb_require_tools
 editor=$(realpath "$1") workspace=$(realpath "$2") out=$(realpath -m "$3")
 mkdir -p "$out"
-rm -f "$out"/[1-9]-*.png
+rm -f "$out"/[0-9]*-*.png
 # The large field is the demo's island at 4096 x 4096, made once by the build's tool.
 maker=$(dirname "$editor")/../../tools/demo/make_intro_terrain
 if [[ ! -f "$workspace/Large.tga" && -x "$maker" ]]; then
@@ -123,4 +137,4 @@ if [[ ! -f "$workspace/Large.tga" && -x "$maker" ]]; then
 fi
 xvfb_run_inner "$0" "$editor" "$workspace" "$out"
 echo "screenshots of the tour:"
-ls "$out"/[1-9]-*.png
+ls "$out"/[0-9]*-*.png
