@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libpng-dev
+  libpng-dev libgdal-dev
   libsdl2-dev libsdl2-ttf-dev libfontconfig-dev fonts-dejavu-core
   xvfb x11-apps x11-utils xdotool imagemagick
   povray gdal-bin netpbm

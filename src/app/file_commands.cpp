@@ -2,6 +2,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/height_range_dialog.h"
 #include "app/knoll_cmd_window.h"
 #include "app/raw_size_dialog.h"
 #include "app/settings_file.h"
@@ -13,10 +14,21 @@ namespace {
 
 // Each format alone, then all height files at once, then every file. TGA and PPM keep
 // the first two places, which the filter index names by the file kind.
-constexpr const char* kHeightFilters[] = {"*.tga", "*.ppm", "*.png", "*.pgm", "*.r16", "*.raw",
-                                          "*.tga;*.ppm;*.png;*.pgm;*.r16;*.raw", "*", nullptr};
-constexpr int kAllHeightFilesFilter = 6;
+constexpr const char* kHeightFilters[] = {"*.tga",
+                                          "*.ppm",
+                                          "*.png",
+                                          "*.pgm",
+                                          "*.r16",
+                                          "*.raw",
+                                          "*.tif;*.tiff",
+                                          "*.hgt",
+                                          "*.asc",
+                                          "*.tga;*.ppm;*.png;*.pgm;*.r16;*.raw;*.tif;*.tiff;*.hgt;*.asc",
+                                          "*",
+                                          nullptr};
+constexpr int kAllHeightFilesFilter = 9;
 constexpr const char* kFirstLoadWrongType = "   First Load\n WRONG  FILE TYPE!!\n\nTGA & PPM types only !!";
+constexpr const char* kWrongType = "WRONG  FILE TYPE!!\n\nTGA & PPM types only !!";
 
 // The file name alone: what follows the last "/", or the whole path without one.
 const char* BareName(const char* path) {
@@ -52,20 +64,26 @@ bool KnollCmdWindow::AskRawSize(const char* name, RawSize& size) {
     return true;
 }
 
-bool KnollCmdWindow::LoadFile(const char* name) {
-    RawSize rawSize;
-    if (!AskRawSize(name, rawSize)) return false;
+bool KnollCmdWindow::LoadFile(const char* name, const char* wrongTypeNotice) {
+    LoadOptions options;
+    if (!AskRawSize(name, options.rawSize)) return false;
+    options.elevation.askRange = [this](const HeightRange& data, const std::string& units) {
+        KnollHeightRangeDialog dialog(this);
+        return dialog.Choose(data, units);
+    };
     // A file that cannot be read whole leaves the field, its kind, selection and undo
     // image as they were: only a complete load replaces what the user edits.
-    LoadOutcome outcome = document_.Load(name, rawSize);
+    LoadOutcome outcome = document_.Load(name, options);
     if (!outcome.loaded) {
         // The size dialog offered every size the length allows; a refusal means there is none.
         if (outcome.rawSizeMissing) outcome.notice += ", nor any other within a field's bounds";
-        ShowNotice(outcome.notice.c_str());
+        if (outcome.wrongType) outcome.notice = wrongTypeNotice;
+        if (!outcome.cancelled) ShowNotice(outcome.notice.c_str());
         return false;
     }
     Settings().lastMapPath = CutToLine(name);
     UpdateConvertItems();
+    if (const HeightSource* source = document_.heightSource()) SetMessage(source->MappingText().c_str());
     return true;
 }
 
@@ -74,7 +92,7 @@ void KnollCmdWindow::FirstLoad(const std::string& name) {
         ShowNotice(kFirstLoadWrongType);
         return;
     }
-    if (!LoadFile(name.c_str())) return;
+    if (!LoadFile(name.c_str(), kFirstLoadWrongType)) return;
     heightFilterIndex_ = HeightFilterOf(name.c_str());
     canvas_.UpdateScrollBars();
     SetCaption(name.c_str());
@@ -90,7 +108,7 @@ OpenOutcome KnollCmdWindow::OpenFile() {
     }
     Settings().mainDirectory = CutToLine(WorkingDirectory());
     document_.SetName(name);
-    if (!LoadFile(name)) return OpenOutcome::Failed;
+    if (!LoadFile(name, kWrongType)) return OpenOutcome::Failed;
     SetCaption(BareName(name));
     return OpenOutcome::Loaded;
 }

@@ -154,12 +154,15 @@ void KnollCmdWindow::OpenCommand() {
 
 // ---- The window's state shown in its bars ---------------------------------------------------
 
-void KnollCmdWindow::ShowPosition(int x, int y, int height) {
+void KnollCmdWindow::ShowPosition(int x, int y, int height, bool hasValue) {
     char text[kPositionTextSize];
     std::snprintf(text, sizeof text, " X,Y Location: %i,%i ", x, y);
     PutText(cmdPositionField, text);
-    std::snprintf(text, sizeof text, "height:%i", height);
-    PutText(cmdHeightField, text);
+    std::string shown = "height:" + std::to_string(height);
+    // A field of real heights says the height each value stands for.
+    const HeightSource* source = document_.heightSource();
+    if (source && source->SaysMoreThanValues()) shown += " (" + (hasValue ? source->HeightText(height) : "none") + ")";
+    PutText(cmdHeightField, shown.c_str());
 }
 
 void KnollCmdWindow::ShowScale(const char* label) {

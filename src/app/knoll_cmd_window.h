@@ -38,7 +38,7 @@ public:
     void ArmOperation() override;
     void SetUndoKeep(int flag) override;
     void RunArmedOperation(int area) override;
-    void ShowPosition(int x, int y, int height) override;
+    void ShowPosition(int x, int y, int height, bool hasValue = true) override;
     void ShowScale(const char* label) override;
 
     void UpdateConvertItems();
@@ -96,9 +96,10 @@ private:
     void ZoomCommand(ZoomMode mode);
     void OpenCommand();
 
-    // Loads by the name's extension and remembers the file; false after its notice, the
-    // field and kind kept.
-    bool LoadFile(const char* name);
+    // Loads by the name's extension and remembers the file; false after its notice (the
+    // one given for a name of no format read), the field and kind kept, or when the user
+    // cancelled.
+    bool LoadFile(const char* name, const char* wrongTypeNotice);
     // The size of a RAW file that is not square, as the user picks it; false when the
     // user cancels.
     bool AskRawSize(const char* name, RawSize& size);

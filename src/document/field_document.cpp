@@ -32,6 +32,7 @@ ZoomOutcome FieldDocument::Zoom(ZoomMode mode) {
     Commit();
     ZoomOutcome outcome = ::Zoom(field_, mode, &selection_);
     Commit();
+    if (outcome == ZoomOutcome::kDone && source_) source_->ScalePositions(mode == ZoomMode::Expand ? 0.5 : 2);
     return outcome;
 }
 
@@ -42,5 +43,15 @@ bool FieldDocument::ConvertTo(int kind) {
     } else {
         RunConvertToTga(field_);
     }
+    if (source_) source_->ScaleStoredValues(kind == kSixteenBitField ? 256 : 1.0 / 256);
+    return true;
+}
+
+bool FieldDocument::StartNew(int width, int height, int kind) {
+    if (!field_.ReplaceField(width, height)) return false;
+    field_.SetKind(kind);
+    DropSelection();
+    Commit();
+    source_.reset();
     return true;
 }

@@ -7,7 +7,13 @@ bool HeightSamples::Allocate(int newWidth, int newHeight, int newBits) {
     height = newHeight;
     bits = newBits;
     values.assign(size_t(newWidth) * size_t(newHeight), 0);
+    gaps.clear();
     return true;
+}
+
+uint8_t* HeightSamples::Gaps(int y) {
+    if (gaps.empty()) gaps.assign(values.size(), 0);
+    return gaps.data() + size_t(y) * size_t(width);
 }
 
 FieldSamples::FieldSamples(FieldRows& rows)
@@ -58,8 +64,18 @@ bool FieldSampleRows::Start(int width, int height, int bits) {
 
 uint16_t* FieldSampleRows::Row(int /*y*/) { return samples_.data(); }
 
+uint8_t* FieldSampleRows::Gaps(int /*y*/) {
+    gaps_.resize(size_t(width_));
+    gapsMarked_ = true;
+    return gaps_.data();
+}
+
 void FieldSampleRows::Store(int y) {
     store_->Store(samples_.data(), width_, pixels_.data());
+    if (gapsMarked_) {
+        for (int x = 0; x < width_; ++x) pixels_[x] = gaps_[x] ? kNoValuePixel : pixels_[x];
+        gapsMarked_ = false;
+    }
     rows_->Store(y, pixels_.data());
 }
 

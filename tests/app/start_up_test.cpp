@@ -205,5 +205,5 @@ TEST(StartUp, ReopensALastMapInAnyFormat) {
     const vModalRequest& chooser = editor.platform.ModalRequests().back();
     ASSERT_EQ(chooser.kind, vModalRequest::Kind::OpenFile);
     EXPECT_EQ(chooser.filterIndex, 2);
-    EXPECT_EQ(chooser.filters.size(), 8u);
+    EXPECT_EQ(chooser.filters.size(), 11u);
 }
