@@ -73,6 +73,7 @@ bool KnollCmdWindow::LoadFile(const char* name, const char* wrongTypeNotice) {
     };
     // A file that cannot be read whole leaves the field, its kind, selection and undo
     // image as they were: only a complete load replaces what the user edits.
+    bool saidMapping = document_.heightSource() && !document_.heightSource()->TakenAsItIs();
     LoadOutcome outcome = document_.Load(name, options);
     if (!outcome.loaded) {
         // The size dialog offered every size the length allows; a refusal means there is none.
@@ -83,7 +84,11 @@ bool KnollCmdWindow::LoadFile(const char* name, const char* wrongTypeNotice) {
     }
     Settings().lastMapPath = CutToLine(name);
     UpdateConvertItems();
-    if (const HeightSource* source = document_.heightSource()) SetMessage(source->MappingText().c_str());
+    FitStatusBar();
+    // The message field says how the values map, and says nothing of the last field's.
+    const HeightSource* source = document_.heightSource();
+    if (source && !source->TakenAsItIs()) SetMessage(source->MappingText().c_str());
+    else if (saidMapping) SetMessage("");
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/cmd_window_tables.h"
 #include "app/help_window.h"
@@ -42,6 +43,7 @@ public:
     void ShowScale(const char* label) override;
 
     void UpdateConvertItems();
+    void FitStatusBar();
     void ShowOperationDialog(DialogKind kind);
 
     // ---- Settings (settings_commands.cpp) ----------------------------------------------------
@@ -110,6 +112,12 @@ private:
     int selectFlag_ = 0;
     int heightFilterIndex_ = 0;
     int paletteFilterIndex_ = 0;
+    struct FieldWidth {
+        int id;
+        int width;
+    };
+    // The status fields that a field of real heights widens, as they were made.
+    std::vector<FieldWidth> builtWidths_;
     vMenuPane menu_;
     KnollCanvasPane canvas_;
     vCommandPane commandBar_;

@@ -3,6 +3,8 @@
 #include "app/settings_file.h"
 #include "core/ppm.h"
 #include "editor_session.h"
+#include "framework/look/text_width.h"
+#include "gdal_tools.h"
 #include "read_only_folder.h"
 
 namespace {
@@ -171,4 +173,45 @@ TEST_F(FileCommands, SaveIntoAReadOnlyFolderLeavesTheOldFileWhole) {
     editor.Command(cmdSave);
     EXPECT_EQ(NewNotices(), std::vector<std::string>{"File Save Error!!!"});
     EXPECT_EQ(ReadFileText(editor.Path("locked/old.tga")), "the old bytes");
+}
+
+TEST_F(FileCommands, AnElevationRasterIsMappedAsAskedAndReadsOutItsHeights) {
+    WriteAsciiGrid(editor.Path("dem.asc"), 3, 2, "236.5 1076.25 500\n-9999 656.375 236.5", "-9999");
+    KnollCmdWindow& window = editor.Window();
+    const int builtWidth = window.StatusBar().FindControl(cmdHeightField)->Place().width;
+    // Cancelling the question changes nothing and says nothing.
+    editor.platform.ScriptAnswer(vModalRequest::Kind::Dialog, {.id = vCancelId});
+    editor.AnswerOpen(editor.Path("dem.asc"));
+    editor.Command(cmdOpen);
+    EXPECT_TRUE(NewNotices().empty());
+    EXPECT_EQ(window.Document().field().width(), 400);
+    EXPECT_EQ(window.Document().heightSource(), nullptr);
+
+    editor.platform.ScriptAnswer(vModalRequest::Kind::Dialog, {.id = vDoneId, .value = 1});
+    editor.AnswerOpen(editor.Path("dem.asc"));
+    editor.Command(cmdOpen);
+    ASSERT_NE(window.Document().heightSource(), nullptr);
+    EXPECT_EQ(window.Document().field().width(), 3);
+    EXPECT_EQ(window.Document().field().FieldValue(0, 1), -1);
+    EXPECT_EQ(editor.StatusText(cmdMessageField), "heights 236.50 to 1076.25 stored as 0 to 65535 (0.013 a step)");
+    window.ShowPosition(1, 0, 65535);
+    EXPECT_EQ(editor.StatusText(cmdHeightField), "height:65535 (1076.25)");
+    window.ShowPosition(0, 1, 0, false);
+    EXPECT_EQ(editor.StatusText(cmdHeightField), "height:0 (none)");
+    EXPECT_GE(window.StatusBar().FindControl(cmdHeightField)->Place().width, vDialogTextWidth("height:65535 (1076.25)"));
+
+    editor.AnswerSave(editor.Path("dem.tif"));
+    editor.Command(cmdSave);
+    std::vector<double> saved = GdalValues(editor.Path("dem.tif"));
+    ASSERT_EQ(saved.size(), 6u);
+    EXPECT_NEAR(saved[2], 500, (1076.25 - 236.5) / 65535 / 2);
+    EXPECT_EQ(saved[3], -9999);
+
+    // Another field reads out as it always has, in a bar as it was made.
+    editor.AnswerOpen(editor.Path("Intro.tga"));
+    editor.Command(cmdOpen);
+    window.ShowPosition(12, 345, 67);
+    EXPECT_EQ(editor.StatusText(cmdHeightField), "height:67");
+    EXPECT_EQ(editor.StatusText(cmdMessageField), "");
+    EXPECT_EQ(window.StatusBar().FindControl(cmdHeightField)->Place().width, builtWidth);
 }
