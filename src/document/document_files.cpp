@@ -8,6 +8,7 @@
 #include "core/ppm_rows.h"
 #include "core/tga.h"
 #include "document/field_document.h"
+#include "interchange/elevation_rows.h"
 #include "interchange/height_files.h"
 #include "interchange/pgm_rows.h"
 #include "interchange/raw_heights.h"
@@ -65,7 +66,7 @@ LoadOutcome FieldDocument::Load(const std::string& path, const LoadOptions& opti
     }
     if (fileKind != kFileKindUnknown) return LoadTgaOrPpm(path, fileKind);
     if (HeightFormatOf(path) != HeightFormat::kUnknown) return Import(path, options, rows);
-    if (MayBeElevationName(path)) return LoadElevation(path, options.elevation, false);
+    if (MayBeElevationName(path)) return LoadElevation(path, options.elevation, false, rows);
     return WrongType();
 }
 
@@ -77,13 +78,22 @@ LoadOutcome FieldDocument::LoadTgaOrPpm(const std::string& path, int fileKind) {
     return {true, ""};
 }
 
-LoadOutcome FieldDocument::LoadElevation(const std::string& path, const ElevationOptions& options, bool knownName) {
-    FieldSampleRows samples(field_);
-    ElevationRead read = ReadElevation(path, options, samples);
+LoadOutcome FieldDocument::LoadElevation(const std::string& path, const ElevationOptions& options, bool knownName,
+                                         std::unique_ptr<FieldRows>* rows) {
+    ElevationRead read;
+    std::unique_ptr<ElevationReader> reader = ElevationReader::Open(path, options, read);
     if (!read.opened && !knownName) return WrongType();
     if (read.cancelled) return {.notice = "", .cancelled = true};
-    if (!read.error.empty()) return {false, path + ": " + read.error};
-    samples.Finish();
+    if (!reader) return {false, path + ": " + read.error};
+    if (rows) {
+        field_.SetKind(reader->bits() == 16 ? kSixteenBitField : kEightBitField);
+        *rows = std::make_unique<ElevationRows>(field_, path, std::move(reader));
+    } else {
+        FieldSampleRows samples(field_);
+        InterchangeError error = StoreElevation(*reader, samples);
+        if (!error.empty()) return {false, path + ": " + error};
+        samples.Finish();
+    }
     Loaded(path, read.source);
     return {true, ""};
 }
@@ -92,7 +102,7 @@ LoadOutcome FieldDocument::Import(const std::string& path, const LoadOptions& op
                                   std::unique_ptr<FieldRows>* rows) {
     HeightFormat format = HeightFormatOf(path);
     if (format == HeightFormat::kElevation || (format == HeightFormat::kUnknown && MayBeElevationName(path))) {
-        return LoadElevation(path, options.elevation, true);
+        return LoadElevation(path, options.elevation, true, rows);
     }
     const RawSize& rawSize = options.rawSize;
     if (rows && HeightFormatOf(path) == HeightFormat::kPgm) {

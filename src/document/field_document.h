@@ -102,7 +102,8 @@ public:
     // the field; the selection goes, the new field is committed.
     //
     // Rows, when given, may take a file that can be read as its rows are asked for (a
-    // pixmap or greymap that nothing after its header can refuse) instead of the field:
+    // pixmap or greymap that nothing after its header can refuse, an elevation raster)
+    // instead of the field:
     // the field only takes its kind and the file's rows are handed back, to be written
     // before anything else reads the field.
     LoadOutcome Load(const std::string& path, const LoadOptions& options = {},
@@ -138,7 +139,8 @@ public:
 private:
     LoadOutcome LoadTgaOrPpm(const std::string& path, int fileKind);
     // A name of no known format is a wrong type unless GDAL reads the file.
-    LoadOutcome LoadElevation(const std::string& path, const ElevationOptions& options, bool knownName);
+    LoadOutcome LoadElevation(const std::string& path, const ElevationOptions& options, bool knownName,
+                              std::unique_ptr<FieldRows>* rows);
     SaveOutcome SaveTgaOrPpm(const std::string& path, int nameKind, size_t nameCapacity, FieldRows& rows);
     SaveOutcome ExportElevation(const std::string& path, FieldRows& rows);
     void Loaded(const std::string& path, std::optional<HeightSource> source = std::nullopt);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -34,8 +35,38 @@ struct ElevationRead {
     HeightSource source;
 };
 
-// Reads the first band; positions holding the band's no-data value, or not a number,
-// become positions without a value.
+// A raster of heights ready to be stored: opened, checked and its mapping chosen (a band
+// that is mapped has been read whole for it); its first band's rows are then handed out
+// as stored values, top row first, each once. Positions holding the band's no-data
+// value, or not a number, are gaps: positions without a value.
+class ElevationReader {
+public:
+    // Null, with why in read (error, opened, cancelled), when the raster is not stored.
+    static std::unique_ptr<ElevationReader> Open(const std::string& path, const ElevationOptions& options,
+                                                 ElevationRead& read);
+    virtual ~ElevationReader() = default;
+    ElevationReader(const ElevationReader&) = delete;
+    ElevationReader& operator=(const ElevationReader&) = delete;
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    int bits() const { return bits_; }  // 8 for bytes taken as they are, else 16
+    // The next row's stored values and gap marks (1 for a gap); false with why in error.
+    virtual bool NextRow(uint16_t* stored, uint8_t* gaps, std::string& error) = 0;
+
+protected:
+    ElevationReader(int width, int height, int bits) : width_(width), height_(height), bits_(bits) {}
+
+private:
+    int width_;
+    int height_;
+    int bits_;
+};
+
+// Every row of the reader into the samples.
+InterchangeError StoreElevation(ElevationReader& reader, SampleRows& samples);
+
+// Opens and stores at once.
 ElevationRead ReadElevation(const std::string& path, const ElevationOptions& options, SampleRows& samples);
 
 // Writes the rows as a GeoTIFF. With a source, the values go back through its mapping

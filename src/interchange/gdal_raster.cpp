@@ -47,6 +47,7 @@ struct GdalApi {
     decltype(&CPLGetLastErrorType) GetLastErrorType;
     decltype(&CPLGetLastErrorMsg) GetLastErrorMsg;
     decltype(&CPLSetErrorHandler) SetErrorHandler;
+    decltype(&CPLSetConfigOption) SetConfigOption;
     decltype(&CPLQuietErrorHandler) QuietErrorHandler;
 };
 
@@ -83,6 +84,7 @@ bool BindAll(void* library, GdalApi& api) {
            Bind(library, "CPLGetLastErrorType", api.GetLastErrorType) &&
            Bind(library, "CPLGetLastErrorMsg", api.GetLastErrorMsg) &&
            Bind(library, "CPLSetErrorHandler", api.SetErrorHandler) &&
+           Bind(library, "CPLSetConfigOption", api.SetConfigOption) &&
            Bind(library, "CPLQuietErrorHandler", api.QuietErrorHandler);
 }
 
@@ -105,6 +107,12 @@ LoadedApi LoadApi() {
     loaded.api.AllRegister();
     // Failures reach the user as this program's messages, not as lines on the terminal.
     loaded.api.SetErrorHandler(loaded.api.QuietErrorHandler);
+    // A whole band is read at once into memory of its own: an uncompressed GeoTIFF then
+    // goes there straight, not through GDAL's cache of blocks as well.
+    loaded.api.SetConfigOption("GTIFF_DIRECT_IO", "YES");
+    // Rows are written top down a few at a time, so a small cache of blocks serves as
+    // well as the default share of the memory, and spares making that memory.
+    loaded.api.SetConfigOption("GDAL_CACHEMAX", "32");
     return loaded;
 }
 

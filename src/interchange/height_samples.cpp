@@ -71,10 +71,11 @@ uint8_t* FieldSampleRows::Gaps(int /*y*/) {
 }
 
 void FieldSampleRows::Store(int y) {
-    store_->Store(samples_.data(), width_, pixels_.data());
     if (gapsMarked_) {
-        for (int x = 0; x < width_; ++x) pixels_[x] = gaps_[x] ? kNoValuePixel : pixels_[x];
+        store_->Store(samples_.data(), gaps_.data(), width_, pixels_.data());
         gapsMarked_ = false;
+    } else {
+        store_->Store(samples_.data(), width_, pixels_.data());
     }
     rows_->Store(y, pixels_.data());
 }
@@ -98,4 +99,9 @@ void FieldSampleRows::Finish() {
     field_.EndLoad(height_);
     field_.SetKind(wide_ ? kSixteenBitField : kEightBitField);
     field_.painter().RefreshView();
+}
+
+void SamplePixels::Store(const uint16_t* samples, const uint8_t* gaps, int width, uint32_t* pixels) const {
+    Store(samples, width, pixels);
+    for (int x = 0; x < width; ++x) pixels[x] = gaps[x] ? kNoValuePixel : pixels[x];
 }

@@ -49,6 +49,8 @@ class SamplePixels {
 public:
     SamplePixels(const Palette& palette, bool wide);
     void Store(const uint16_t* samples, int width, uint32_t* pixels) const;
+    // The same with gaps: positions marked 1 become positions without a value.
+    void Store(const uint16_t* samples, const uint8_t* gaps, int width, uint32_t* pixels) const;
 
 private:
     bool wide_;
