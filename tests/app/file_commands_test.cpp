@@ -180,14 +180,17 @@ TEST_F(FileCommands, AnElevationRasterIsMappedAsAskedAndReadsOutItsHeights) {
     KnollCmdWindow& window = editor.Window();
     const int builtWidth = window.StatusBar().FindControl(cmdHeightField)->Place().width;
     // Cancelling the question changes nothing and says nothing.
-    editor.platform.ScriptAnswer(vModalRequest::Kind::Dialog, {.id = vCancelId});
+    vModalAnswer answer;
+    answer.id = vCancelId;
+    editor.platform.ScriptAnswer(vModalRequest::Kind::Dialog, answer);
     editor.AnswerOpen(editor.Path("dem.asc"));
     editor.Command(cmdOpen);
     EXPECT_TRUE(NewNotices().empty());
     EXPECT_EQ(window.Document().field().width(), 400);
     EXPECT_EQ(window.Document().heightSource(), nullptr);
 
-    editor.platform.ScriptAnswer(vModalRequest::Kind::Dialog, {.id = vDoneId, .value = 1});
+    answer.id = vDoneId;
+    editor.platform.ScriptAnswer(vModalRequest::Kind::Dialog, answer);
     editor.AnswerOpen(editor.Path("dem.asc"));
     editor.Command(cmdOpen);
     ASSERT_NE(window.Document().heightSource(), nullptr);
