@@ -5,10 +5,13 @@
 #include <cstdio>
 #include <limits>
 #include <memory>
+#include <system_error>
+#include <thread>
 #include <type_traits>
 #include <vector>
 
 #include "files/replacing_file.h"
+#include "files/signal_cleanup.h"
 #include "interchange/gdal_heights.h"
 #include "interchange/gdal_raster.h"
 
@@ -97,21 +100,50 @@ private:
     Value gap_;
 };
 
+// Runs a chunk's write beside the making of the next chunk, which takes about as long.
+// The thread holds back the signals that end the program, so they reach the thread that
+// removes the unfinished file; without a thread to spare the write runs here.
+class ChunkWrites {
+public:
+    ~ChunkWrites() { Wait(); }
+
+    template <class Write>
+    void Start(Write write) {
+        try {
+            SignalsHeld held;
+            thread_ = std::thread(write);
+        } catch (const std::system_error&) {
+            write();
+        }
+    }
+    void Wait() {
+        if (thread_.joinable()) thread_.join();
+    }
+
+private:
+    std::thread thread_;
+};
+
 template <class Value>
 InterchangeError WriteRows(GeoTiffWriter& writer, FieldRows& rows, const RasterFacts& facts,
                            const HeightSource* source, int64_t& zeroFilled) {
     RowWriter<Value> convert(facts, source);
-    std::vector<Value> chunk(size_t(rows.width) * kRowsAtOnce);
-    InterchangeError error;
-    for (int top = 0; top < rows.height; top += kRowsAtOnce) {
+    std::vector<Value> chunks[2];
+    for (std::vector<Value>& chunk : chunks) chunk.resize(size_t(rows.width) * kRowsAtOnce);
+    InterchangeError error;  // the writing thread's, read once it has ended
+    ChunkWrites writes;
+    for (int top = 0, turn = 0; top < rows.height; top += kRowsAtOnce, turn ^= 1) {
         int count = std::min(kRowsAtOnce, rows.height - top);
+        Value* chunk = chunks[turn].data();
         for (int y = top; y < top + count; ++y) {
-            convert.Put(rows.field, rows.Row(y), rows.width, chunk.data() + size_t(y - top) * size_t(rows.width),
-                        zeroFilled);
+            convert.Put(rows.field, rows.Row(y), rows.width, chunk + size_t(y - top) * size_t(rows.width), zeroFilled);
         }
-        if (!writer.Write(top, count, chunk.data(), error)) return error;
+        writes.Wait();
+        if (!error.empty()) return error;
+        writes.Start([&writer, &error, top, count, chunk] { writer.Write(top, count, chunk, error); });
     }
-    return {};
+    writes.Wait();
+    return error;
 }
 
 // Values that need no conversion go as 16-bit integers, floats as floats.
