@@ -32,8 +32,12 @@ ZoomOutcome FieldDocument::Zoom(ZoomMode mode) {
     Commit();
     ZoomOutcome outcome = ::Zoom(field_, mode, &selection_);
     Commit();
-    if (outcome == ZoomOutcome::kDone && source_) source_->ScalePositions(mode == ZoomMode::Expand ? 0.5 : 2);
+    if (outcome == ZoomOutcome::kDone) ZoomHandedOn(mode);
     return outcome;
+}
+
+void FieldDocument::ZoomHandedOn(ZoomMode mode) {
+    if (source_) source_->ScalePositions(mode == ZoomMode::Expand ? 0.5 : 2);
 }
 
 bool FieldDocument::ConvertTo(int kind) {

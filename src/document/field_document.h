@@ -132,6 +132,9 @@ public:
     // Expand 2X or Srink 2X with the selection along, committed before and after. A
     // refused zoom leaves the field as it was.
     ZoomOutcome Zoom(ZoomMode mode);
+    // For a zoom whose rows are handed on to a save instead of made into the field: the
+    // georeferencing of real heights follows it all the same.
+    void ZoomHandedOn(ZoomMode mode);
     // The field rewritten in the other depth and committed; false, changing nothing,
     // when it has that depth already.
     bool ConvertTo(int kind);

@@ -64,6 +64,11 @@ TEST_F(ElevationSteps, HeightsFollowTheFieldThroughZoomsAndConversions) {
     ASSERT_EQ(small.size(), 1u);
     EXPECT_NEAR(small[0], 100, 300.0 / 255);
 
+    // An expand handed straight to the save halves the positions as one made in memory.
+    ASSERT_EQ(Run({"--open", source, "--expand", "--save", "large.tif"}).status, 0);
+    EXPECT_NE(GdalTool("gdalinfo " + dir / "large.tif").find("Pixel Size = (15.000000000000000,-15.000000000000000)"),
+              std::string::npos);
+
     CliRun info8 = Run({"--open", source, "--to-tga", "--info"});
     EXPECT_NE(info8.out.find("heights: 0=100 255=399 "), std::string::npos) << info8.out;
     // A field of no raster writes a plain GeoTIFF of its own values, and a fresh field
