@@ -107,3 +107,29 @@ TEST_F(ElevationSteps, RangesNamesAndFormatsAreCheckedAsUsersGiveThem) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ElevationSteps, SavesKeepWhatTheFileSaidAndLeaveNothingStaleBeside) {
+    // Heights at points rather than over cells, compressed, in feet: all of it comes back.
+    std::string source = GeoTiff("points.tif", "Float32", 3, 2, "10.5 20 30\n 40 50 60.25");
+    GdalTool("gdal_edit.py -mo AREA_OR_POINT=Point -units ft " + dir / source);
+    GdalTool("gdal_translate -q -co COMPRESS=LZW " + dir / source + " " + dir / "lzw.tif");
+    ASSERT_EQ(Run({"--open", "lzw.tif", "--save", "back.tif"}).status, 0);
+    EXPECT_EQ(GdalPlace(dir / "back.tif"), GdalPlace(dir / "lzw.tif"));
+    std::string info = GdalTool("gdalinfo " + dir / "back.tif");
+    for (const char* said : {"AREA_OR_POINT=Point", "COMPRESSION=LZW", "Unit Type: ft"}) {
+        EXPECT_NE(info.find(said), std::string::npos) << said << " in " << info;
+    }
+    CliRun readOut = Run({"--open", "back.tif", "--info"});
+    EXPECT_NE(readOut.out.find("heights: 0=10.5000 ft 65535=60.2500 ft"), std::string::npos) << readOut.out;
+
+    // What GDAL kept beside an earlier file of the name would be read with the new one.
+    std::ofstream(dir / "plain.tif.aux.xml") << "<PAMDataset><SRS>EPSG:4326</SRS></PAMDataset>\n";
+    ASSERT_EQ(Run({"--new", "2x2", "--fill", "7", "--save", "plain.tif"}).status, 0);
+    EXPECT_FALSE(std::filesystem::exists(dir / "plain.tif.aux.xml"));
+    EXPECT_EQ(GdalTool("gdalinfo " + dir / "plain.tif").find("Coordinate System is:"), std::string::npos);
+    EXPECT_NE(GdalTool("gdalinfo " + dir / "plain.tif").find("Type=Byte"), std::string::npos);
+}
+
+}  // namespace
