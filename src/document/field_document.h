@@ -91,7 +91,8 @@ public:
     // field. It follows the field through zooms and conversions.
     const HeightSource* heightSource() const { return source_ ? &*source_ : nullptr; }
 
-    // Whether Load may read a file of this name at all.
+    // Whether Load may read a file of this name at all; a name of no known format is
+    // asked of GDAL, which knows rasters by their first bytes.
     static bool ReadsName(const std::string& path);
     // The sizes Load may be given for a RAW file that is not square; none for every
     // other file.
@@ -112,15 +113,19 @@ public:
     LoadOutcome Import(const std::string& path, const LoadOptions& options = {},
                        std::unique_ptr<FieldRows>* rows = nullptr);
     // Writes by the name as Load reads (a name of no known format in the field's own
-    // TGA or PPM) and commits. TGA and PPM names get their extension rule within
-    // nameCapacity bytes and must match the field's depth; the others write it as it is.
-    // Rows, when given, are written instead of the working image's.
-    SaveOutcome Save(const std::string& path, size_t nameCapacity, FieldRows* rows = nullptr);
+    // TGA or PPM) and commits. TGA and PPM names get their extension rule and must match
+    // the field's depth; the others write it as it is. Rows, when given, are written
+    // instead of the working image's.
+    SaveOutcome Save(const std::string& path, FieldRows* rows = nullptr);
     // Writes a PNG, PGM, RAW or GeoTIFF file without committing.
     SaveOutcome Export(const std::string& path, FieldRows* rows = nullptr);
     // A fresh field without values of the size and kind, committed, without a selection;
     // false, changing nothing, when it cannot be held.
     bool StartNew(int width, int height, int kind);
+
+    // Whether the field differs from what was last loaded or saved: any edit, zoom,
+    // conversion or repaint changes it, and Undo back to that state changes it back.
+    bool IsChanged() const { return field_.revision() != savedRevision_; }
 
     // Keep: the field as it is becomes the commit.
     void Commit() { field_.SnapshotField(); }
@@ -144,9 +149,10 @@ private:
     // A name of no known format is a wrong type unless GDAL reads the file.
     LoadOutcome LoadElevation(const std::string& path, const ElevationOptions& options, bool knownName,
                               std::unique_ptr<FieldRows>* rows);
-    SaveOutcome SaveTgaOrPpm(const std::string& path, int nameKind, size_t nameCapacity, FieldRows& rows);
+    SaveOutcome SaveTgaOrPpm(const std::string& path, int nameKind, FieldRows& rows);
     SaveOutcome ExportElevation(const std::string& path, FieldRows& rows);
     void Loaded(const std::string& path, std::optional<HeightSource> source = std::nullopt);
+    void Saved(const std::string& path);
 
     HeightField field_;
     FieldSelection selection_;
@@ -155,4 +161,5 @@ private:
     Palette palette_ = DefaultPalette();
     std::string name_;
     std::optional<HeightSource> source_;
+    uint64_t savedRevision_ = 0;
 };

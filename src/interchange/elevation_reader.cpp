@@ -279,6 +279,8 @@ std::unique_ptr<ElevationReader> ElevationReader::Open(const std::string& path, 
     return ReadWhole<float>(*raster, options, read);
 }
 
+bool IsElevationFile(const std::string& path) { return RasterReader::Recognises(path); }
+
 InterchangeError StoreElevation(ElevationReader& reader, SampleRows& samples) {
     if (!samples.Start(reader.width(), reader.height(), reader.bits())) return "not enough memory";
     InterchangeError error;

@@ -63,6 +63,9 @@ private:
     int bits_;
 };
 
+// Whether a file of a name of no known format is a raster that GDAL reads.
+bool IsElevationFile(const std::string& path);
+
 // Every row of the reader into the samples.
 InterchangeError StoreElevation(ElevationReader& reader, SampleRows& samples);
 

@@ -18,6 +18,7 @@ namespace {
 struct GdalApi {
     decltype(&GDALAllRegister) AllRegister;
     decltype(&GDALOpenEx) OpenEx;
+    decltype(&GDALIdentifyDriverEx) IdentifyDriverEx;
     decltype(&GDALClose) Close;
     decltype(&GDALGetRasterXSize) GetRasterXSize;
     decltype(&GDALGetRasterYSize) GetRasterYSize;
@@ -59,6 +60,7 @@ bool Bind(void* library, const char* name, Function*& function) {
 
 bool BindAll(void* library, GdalApi& api) {
     return Bind(library, "GDALAllRegister", api.AllRegister) && Bind(library, "GDALOpenEx", api.OpenEx) &&
+           Bind(library, "GDALIdentifyDriverEx", api.IdentifyDriverEx) &&
            Bind(library, "GDALClose", api.Close) && Bind(library, "GDALGetRasterXSize", api.GetRasterXSize) &&
            Bind(library, "GDALGetRasterYSize", api.GetRasterYSize) &&
            Bind(library, "GDALGetRasterCount", api.GetRasterCount) &&
@@ -257,6 +259,12 @@ std::unique_ptr<RasterReader> RasterReader::Open(const std::string& path, std::s
     }
     RasterFacts facts = FactsOf(*gdal, dataset->handle);
     return std::unique_ptr<RasterReader>(new RasterReader(std::move(dataset), std::move(facts)));
+}
+
+bool RasterReader::Recognises(const std::string& path) {
+    std::string error;
+    const GdalApi* gdal = IsRegularFile(path) ? Gdal(error) : nullptr;
+    return gdal && gdal->IdentifyDriverEx(path.c_str(), GDAL_OF_RASTER, nullptr, nullptr) != nullptr;
 }
 
 bool RasterReader::Read(int y, int count, uint16_t* values, std::string& error) {

@@ -32,6 +32,9 @@ class RasterReader {
 public:
     // Null with the reason in error when the file cannot be read as a raster.
     static std::unique_ptr<RasterReader> Open(const std::string& path, std::string& error);
+    // Whether GDAL takes the regular file at path for a raster of a format it reads, by
+    // its first bytes, without opening it.
+    static bool Recognises(const std::string& path);
     ~RasterReader();
     RasterReader(const RasterReader&) = delete;
     RasterReader& operator=(const RasterReader&) = delete;
