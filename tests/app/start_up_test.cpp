@@ -214,7 +214,7 @@ TEST(StartUp, ReopensALastMapInAnyFormat) {
     const vModalRequest& chooser = editor.platform.ModalRequests().back();
     ASSERT_EQ(chooser.kind, vModalRequest::Kind::OpenFile);
     EXPECT_EQ(chooser.filterIndex, 2);
-    EXPECT_EQ(chooser.filters.size(), 11u);
+    EXPECT_EQ(chooser.filters.size(), 12u);
 }
 
 // A first start in a folder without the Intro field opens the installed one quietly and

@@ -90,5 +90,5 @@ TEST(HeightFileKinds, EveryKindListedIsReadAndNamedInTheWrongTypeNotice) {
         }
     }
     FieldDocument document;
-    EXPECT_EQ(document.Load("terrain.tif").notice, WrongTypeNotice());
+    EXPECT_EQ(document.Load("terrain").notice, WrongTypeNotice());
 }
