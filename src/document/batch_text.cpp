@@ -1,5 +1,7 @@
 #include "document/batch_text.h"
 
+#include <cstdio>
+
 #include "core/palette.h"
 #include "ops/value_text.h"
 
@@ -56,6 +58,11 @@ std::string OpeningSteps(const SessionStart& start, const std::string& paletteFi
     if (start.palette != DefaultPalette() && !paletteFile.empty()) steps += "--palette " + paletteFile + " ";
     if (start.path.empty()) return steps;
     if (start.rawWidth > 0) steps += "--raw-size " + std::to_string(start.rawWidth) + "x" + std::to_string(start.rawHeight) + " ";
+    if (start.range) {
+        char range[80];
+        std::snprintf(range, sizeof range, "--import-range %.17g:%.17g ", start.range->low, start.range->high);
+        steps += range;
+    }
     return steps + "--open " + start.path + " ";
 }
 

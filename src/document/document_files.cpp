@@ -11,6 +11,7 @@
 #include "core/tga.h"
 #include "document/field_document.h"
 #include "document/height_file_kinds.h"
+#include "interchange/elevation_rows.h"
 #include "interchange/height_files.h"
 #include "interchange/pgm_rows.h"
 #include "interchange/raw_heights.h"
@@ -24,6 +25,9 @@ constexpr const char* kSaveError = "File Save Error!!!";
 // Room for the longest extension the TGA and PPM writers may append.
 constexpr size_t kExtensionRoom = 8;
 constexpr const char* kRawNeedsSixteenBits = "RAW files hold 16-bit fields only!!\n\nCovert to PPM first.";
+constexpr const char* kElevationReadOnly = "of the elevation rasters only GeoTIFF is written; name the file .tif";
+
+LoadOutcome WrongType() { return {.notice = WrongTypeNotice(), .wrongType = true}; }
 
 std::string LoadNotice(int result, const FileSize& size) {
     switch (result) {
@@ -40,10 +44,19 @@ HeightFormat InterchangeFormatOf(const std::string& path) {
     return HeightFormatOf(path);
 }
 
+// The name a TGA or PPM save writes: the extension rule applied; "" when it cannot be.
+std::string WrittenName(const std::string& path, int fileKind) {
+    std::string written = path;
+    written.resize(path.size() + kExtensionRoom, '\0');
+    if (!RewriteExtension(written.data(), written.size(), fileKind == kFileKindPpm ? ".ppm" : ".tga")) return "";
+    return written.c_str();
+}
+
 }  // namespace
 
 bool FieldDocument::ReadsName(const std::string& path) {
-    return ClassifyFileName(path.c_str()) != kFileKindUnknown || HeightFormatOf(path) != HeightFormat::kUnknown;
+    return ClassifyFileName(path.c_str()) != kFileKindUnknown || HeightFormatOf(path) != HeightFormat::kUnknown ||
+           (MayBeElevationName(path) && IsElevationFile(path));
 }
 
 std::vector<FileSize> FieldDocument::RawSizeChoices(const std::string& path) {
@@ -51,8 +64,9 @@ std::vector<FileSize> FieldDocument::RawSizeChoices(const std::string& path) {
     return RawSizesOf(path.c_str());
 }
 
-LoadOutcome FieldDocument::Load(const std::string& path, RawSize rawSize, std::unique_ptr<FieldRows>* rows) {
-    SettleHistory();
+LoadOutcome FieldDocument::Load(const std::string& path, const LoadOptions& options,
+                                std::unique_ptr<FieldRows>* rows) {
+    StartLoading(options);
     int fileKind = ClassifyFileName(path.c_str());
     if (fileKind == kFileKindPpm && rows) {
         auto reader = std::make_unique<PpmReader>(path.c_str());
@@ -64,8 +78,9 @@ LoadOutcome FieldDocument::Load(const std::string& path, RawSize rawSize, std::u
         }
     }
     if (fileKind != kFileKindUnknown) return LoadTgaOrPpm(path, fileKind);
-    if (HeightFormatOf(path) != HeightFormat::kUnknown) return Import(path, rawSize, rows);
-    return {false, WrongTypeNotice()};
+    if (HeightFormatOf(path) != HeightFormat::kUnknown) return Import(path, options, rows);
+    if (MayBeElevationName(path)) return LoadElevation(path, options.elevation, false, rows);
+    return WrongType();
 }
 
 LoadOutcome FieldDocument::LoadTgaOrPpm(const std::string& path, int fileKind) {
@@ -76,8 +91,43 @@ LoadOutcome FieldDocument::LoadTgaOrPpm(const std::string& path, int fileKind) {
     return {true, ""};
 }
 
-LoadOutcome FieldDocument::Import(const std::string& path, RawSize rawSize, std::unique_ptr<FieldRows>* rows) {
-    SettleHistory();
+LoadOutcome FieldDocument::LoadElevation(const std::string& path, const ElevationOptions& options, bool knownName,
+                                         std::unique_ptr<FieldRows>* rows) {
+    // The range the user picks is kept with the session, so that it can be read again.
+    ElevationOptions asking = options;
+    if (options.askRange) {
+        asking.askRange = [this, &options](const HeightRange& data, const std::string& units) {
+            std::optional<HeightRange> picked = options.askRange(data, units);
+            if (picked) loading_.range = picked;
+            return picked;
+        };
+    }
+    ElevationRead read;
+    std::unique_ptr<ElevationReader> reader = ElevationReader::Open(path, asking, read);
+    if (!read.opened && !knownName) return WrongType();
+    if (read.cancelled) return {.notice = "", .cancelled = true};
+    if (!reader) return {false, path + ": " + read.error};
+    if (rows) {
+        field_.SetKind(reader->bits() == 16 ? kSixteenBitField : kEightBitField);
+        *rows = std::make_unique<ElevationRows>(field_, path, std::move(reader));
+    } else {
+        FieldSampleRows samples(field_);
+        InterchangeError error = StoreElevation(*reader, samples);
+        if (!error.empty()) return {false, path + ": " + error};
+        samples.Finish();
+    }
+    Loaded(path, read.source);
+    return {true, ""};
+}
+
+LoadOutcome FieldDocument::Import(const std::string& path, const LoadOptions& options,
+                                  std::unique_ptr<FieldRows>* rows) {
+    StartLoading(options);
+    HeightFormat format = HeightFormatOf(path);
+    if (format == HeightFormat::kElevation || (format == HeightFormat::kUnknown && MayBeElevationName(path))) {
+        return LoadElevation(path, options.elevation, true, rows);
+    }
+    const RawSize& rawSize = options.rawSize;
     if (rows && HeightFormatOf(path) == HeightFormat::kPgm) {
         auto reader = std::make_unique<PgmReader>(path.c_str());
         if (reader->ReadsAsAsked()) {
@@ -100,8 +150,15 @@ LoadOutcome FieldDocument::Import(const std::string& path, RawSize rawSize, std:
         return {false, notice, sizeMissing};
     }
     samples.Finish();
-    Loaded(path, rawSize);
+    Loaded(path);
     return {true, ""};
+}
+
+// What a session is opened with is kept for its journal: a RAW file's size, the range of
+// heights of an elevation raster.
+void FieldDocument::StartLoading(const LoadOptions& options) {
+    SettleHistory();
+    loading_ = {"", options.rawSize.width, options.rawSize.height, {}, options.elevation.range};
 }
 
 // The journal sets the file the session started from aside before a save replaces it.
@@ -115,10 +172,12 @@ void FieldDocument::WillWrite(const std::string& path) {
 }
 
 // A finished load has cleared the mask and committed already; a session starts.
-void FieldDocument::Loaded(const std::string& path, RawSize rawSize) {
+void FieldDocument::Loaded(const std::string& path, std::optional<HeightSource> source) {
     selection_ = FieldSelection();
     name_ = path;
-    start_ = {path, rawSize.width, rawSize.height};
+    source_ = std::move(source);
+    start_ = loading_;
+    start_.path = path;
     savedRevision_ = field_.revision();
     StartHistory();
 }
@@ -144,12 +203,9 @@ SaveOutcome FieldDocument::Save(const std::string& path, FieldRows* rows) {
 
 SaveOutcome FieldDocument::SaveTgaOrPpm(const std::string& path, int nameKind, FieldRows& rows) {
     if (nameKind != kFileKindUnknown && nameKind != fileKind()) return {false, kSaveWrongType, path, 0};
+    WillWrite(WrittenName(path, fileKind()));
     std::vector<char> name(path.size() + kExtensionRoom, '\0');
     std::copy(path.begin(), path.end(), name.begin());
-    std::vector<char> written = name;
-    if (RewriteExtension(written.data(), written.size(), fileKind() == kFileKindPpm ? ".ppm" : ".tga")) {
-        WillWrite(written.data());
-    }
     int result = fileKind() == kFileKindPpm ? SavePpmRows(rows, name.data(), name.size())
                                             : SaveTgaRows(rows, name.data(), name.size());
     if (result != kSaveDone) return {false, kSaveError, name.data(), 0};
@@ -160,9 +216,19 @@ SaveOutcome FieldDocument::SaveTgaOrPpm(const std::string& path, int nameKind, F
 SaveOutcome FieldDocument::Export(const std::string& path, FieldRows* rows) {
     WillWrite(path);
     WorkingRows working(field_);
+    if (HeightFormatOf(path) == HeightFormat::kElevation) return ExportElevation(path, rows ? *rows : working);
     FieldSamples samples(rows ? *rows : working);
     InterchangeError error = WriteHeights(path, HeightFormatOf(path), samples);
     if (!error.empty()) return {false, path + ": " + error, path, samples.noValue()};
     name_ = path;
     return {true, "", path, samples.noValue()};
+}
+
+SaveOutcome FieldDocument::ExportElevation(const std::string& path, FieldRows& rows) {
+    if (!IsGeoTiffName(path)) return {false, path + ": " + kElevationReadOnly, path, 0};
+    int64_t zeroFilled = 0;
+    InterchangeError error = WriteGeoTiff(path, rows, heightSource(), zeroFilled);
+    if (!error.empty()) return {false, path + ": " + error, path, zeroFilled};
+    name_ = path;
+    return {true, "", path, zeroFilled};
 }

@@ -81,7 +81,8 @@ void FieldDocument::StartHistory() {
 }
 
 DocumentState FieldDocument::State() const {
-    return {field_.width(), field_.height(), field_.kind(), field_.revision(), palette_, SelectionSnapshot::Of(selection_)};
+    return {field_.width(), field_.height(), field_.kind(), field_.revision(), palette_, SelectionSnapshot::Of(selection_),
+            source_};
 }
 
 const DocumentState& FieldDocument::StateAtPosition() const {
@@ -110,6 +111,7 @@ void FieldDocument::SetState(const DocumentState& state) {
     field_.SetKind(state.kind);
     palette_ = state.palette;
     field_.SetPalette(palette_);
+    source_ = state.source;
     RestoreSelection(state.selection);
 }
 

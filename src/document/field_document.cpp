@@ -53,33 +53,36 @@ void FieldDocument::UsePalette(const Palette& colours) {
 }
 
 void FieldDocument::StartBlank() {
-    SettleHistory();
-    field_.ReplaceField(HeightField::kInitialSize, HeightField::kInitialSize);
-    field_.SetKind(kEightBitField);
-    selection_ = FieldSelection();
+    StartNew(HeightField::kInitialSize, HeightField::kInitialSize, kEightBitField);
     name_.clear();
-    start_ = SessionStart();
-    StartHistory();
 }
 
 int FieldDocument::fileKind() const { return field_.kind() == kSixteenBitField ? kFileKindPpm : kFileKindTga; }
 
 ZoomOutcome FieldDocument::Zoom(ZoomMode mode) {
     if (!history_) {
-        field_.SnapshotField();
+        Commit();
         ZoomOutcome outcome = ::Zoom(field_, mode, &selection_);
-        field_.SnapshotField();
+        Commit();
+        if (outcome == ZoomOutcome::kDone) ZoomHandedOn(mode);
         return outcome;
     }
     ZoomOutcome outcome;
     {
         StepRecording step(*this);
         outcome = ::Zoom(field_, mode, &selection_);
-        if (outcome == ZoomOutcome::kDone) step.EndZoom({{mode == ZoomMode::Expand ? "--expand" : "--shrink"}}, mode);
+        if (outcome == ZoomOutcome::kDone) {
+            ZoomHandedOn(mode);
+            step.EndZoom({{mode == ZoomMode::Expand ? "--expand" : "--shrink"}}, mode);
+        }
     }
     // A zoom commits before it tries, refused or not.
     if (outcome != ZoomOutcome::kDone) Commit();
     return outcome;
+}
+
+void FieldDocument::ZoomHandedOn(ZoomMode mode) {
+    if (source_) source_->ScalePositions(mode == ZoomMode::Expand ? 0.5 : 2);
 }
 
 bool FieldDocument::ConvertTo(int kind) {
@@ -91,7 +94,21 @@ bool FieldDocument::ConvertTo(int kind) {
     } else {
         RunConvertToTga(field_);
     }
+    if (source_) source_->ScaleStoredValues(kind == kSixteenBitField ? 256 : 1.0 / 256);
     step.End({{kind == kSixteenBitField ? "--to-ppm" : "--to-tga"}}, true);
     if (!heard) history_->LoseWayBack();
+    return true;
+}
+
+// A new session on a blank field.
+bool FieldDocument::StartNew(int width, int height, int kind) {
+    SettleHistory();
+    if (!field_.ReplaceField(width, height)) return false;
+    field_.SetKind(kind);
+    DropSelection();
+    field_.SnapshotField();
+    source_.reset();
+    start_ = SessionStart();
+    StartHistory();
     return true;
 }

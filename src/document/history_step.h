@@ -8,6 +8,7 @@
 
 #include "core/palette.h"
 #include "document/row_delta.h"
+#include "interchange/height_source.h"
 #include "ops/selection.h"
 #include "ops/zoom.h"
 
@@ -39,6 +40,8 @@ struct DocumentState {
     uint64_t revision = 0;
     Palette palette{};
     SelectionSnapshot selection;
+    // What the heights stand for, from an elevation raster: zooms and conversions change it.
+    std::optional<HeightSource> source;
 };
 
 // A change of the working image, made in the direction given when stepping forward.

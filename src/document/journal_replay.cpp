@@ -92,7 +92,10 @@ ReplayOutcome ReplayJournal(FieldDocument& document, const JournalContents& jour
     if (journal.start.path.empty()) {
         document.StartBlank();
     } else {
-        LoadOutcome loaded = document.Load(journal.SourceFile(), {journal.start.rawWidth, journal.start.rawHeight});
+        LoadOptions options;
+        options.rawSize = {journal.start.rawWidth, journal.start.rawHeight};
+        options.elevation.range = journal.start.range;
+        LoadOutcome loaded = document.Load(journal.SourceFile(), options);
         if (!loaded.loaded) return {false, loaded.notice};
         document.SetName(journal.start.path);
     }

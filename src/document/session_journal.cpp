@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -87,6 +89,24 @@ std::optional<Palette> PaletteFromHex(std::string_view hex) {
     return palette;
 }
 
+// A number that reads back to the same double.
+std::string ExactNumber(double value) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
+std::optional<HeightRange> ReadRange(std::string_view text) {
+    const std::string both(text);
+    char* end = nullptr;
+    const double low = std::strtod(both.c_str(), &end);
+    if (end == both.c_str() || *end != ' ') return std::nullopt;
+    const char* rest = end + 1;
+    const double high = std::strtod(rest, &end);
+    if (end == rest || *end != '\0' || !std::isfinite(low) || !std::isfinite(high) || !(low < high)) return std::nullopt;
+    return HeightRange{low, high};
+}
+
 std::string IdentityLines(const FileIdentity& identity) {
     return "size " + std::to_string(identity.size) + "\nmodified " + std::to_string(identity.seconds) + "." +
            std::to_string(identity.nanoseconds) + "\n";
@@ -139,6 +159,14 @@ public:
                 }
                 contents_.start.rawWidth = int(width);
                 contents_.start.rawHeight = int(height);
+                ++at;
+            }
+        }
+        if (at < lines.size()) {
+            if (std::optional<std::string_view> range = ValueOf(lines[at], "range")) {
+                std::optional<HeightRange> read = ReadRange(*range);
+                if (!read) return Fail("its start is damaged");
+                contents_.start.range = read;
                 ++at;
             }
         }
@@ -290,6 +318,7 @@ void SessionJournal::Started(const SessionStart& start) {
     record += start.path.empty() ? std::string("file\n") : "file " + Escaped(start.path) + "\n";
     record += IdentityLines(FileIdentity::Of(start.path));
     if (start.rawWidth > 0) record += "raw " + std::to_string(start.rawWidth) + "x" + std::to_string(start.rawHeight) + "\n";
+    if (start.range) record += "range " + ExactNumber(start.range->low) + " " + ExactNumber(start.range->high) + "\n";
     record += "palette " + PaletteHex(start.palette) + "\n";
     Write(std::move(record));
 }

@@ -1,18 +1,23 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/palette.h"
 #include "document/history_step.h"
+#include "interchange/gdal_heights.h"
 
-// Where a session began: the file opened (with the size a RAW file was read at), or,
-// without one, the blank field the document starts with; and the palette in use then,
-// through which an 8-bit file takes its colours.
+// Where a session began: the file opened (with the size a RAW file was read at and the
+// range of heights picked for an elevation raster), or, without one, the blank field
+// the document starts with; and the palette in use then, through which an 8-bit file
+// takes its colours.
 struct SessionStart {
     std::string path;
     int rawWidth = 0;
     int rawHeight = 0;
     Palette palette{};
+    // The range of heights an elevation raster was mapped from, when the user picked it.
+    std::optional<HeightRange> range;
 };
 
 // Hears of a document's session as it goes: the journal, from which it is recovered
