@@ -18,9 +18,9 @@
 #include "document/history_budget.h"
 #include "document/previous_image.h"
 #include "document/step_log.h"
-#include "ops/operation_table.h"
 #include "interchange/gdal_heights.h"
 #include "interchange/height_source.h"
+#include "ops/operation_table.h"
 #include "ops/selection.h"
 #include "ops/zoom.h"
 

@@ -38,7 +38,6 @@ public:
 
     // ---- The document's field, as the canvas shows it -----------------------------------
     int FieldValue(int x, int y) const { return document_.field().FieldValue(x, y); }
-    void SnapshotField() { document_.field().SnapshotField(); }
 
     // ---- Operations on the field under their canvas names, forwarded to the document ------
     void Roughen(RoughMode mode, int32_t value);
