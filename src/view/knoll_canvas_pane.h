@@ -12,9 +12,9 @@
 #include "ops/zoom.h"
 #include "view/canvas_owner.h"
 #include "view/idle_reduction.h"
-#include "view/reduced_field.h"
-#include "view/scaled_view.h"
-#include "view/view_scale.h"
+#include "map/reduced_field.h"
+#include "map/scaled_view.h"
+#include "map/view_scale.h"
 
 // The legend's edges, as the "Show Pal" submenu orders them.
 enum class LegendEdge { Left, Right, Up, Down };

@@ -1,4 +1,4 @@
-#include "view/scaled_view.h"
+#include "map/scaled_view.h"
 
 #include <algorithm>
 #include <array>

@@ -5,8 +5,8 @@
 #include "core/height_field.h"
 #include "framework/draw/geometry.h"
 #include "framework/draw/raster.h"
-#include "view/reduced_field.h"
-#include "view/view_scale.h"
+#include "map/reduced_field.h"
+#include "map/view_scale.h"
 
 // A band of view rows, first to end - 1.
 struct ViewRows {
