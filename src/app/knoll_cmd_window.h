@@ -94,6 +94,7 @@ private:
     void SelectCommand();
     void OperationButtonCommand(const OperationButton& button);
     void ZoomCommand(ZoomMode mode);
+    void MapChoiceCommand(bool MapChoices::*choice, int id);
     void OpenCommand();
 
     // Loads by the name's extension and remembers the file; false after its notice, the

@@ -7,7 +7,7 @@
 #include "ops/value_operations.h"
 
 KnollCanvasPane::KnollCanvasPane(KnollCanvasOwner* owner, FieldDocument& document)
-    : owner_(owner), document_(document) {
+    : owner_(owner), document_(document), rangeFollower_([this] { FollowRange(); }) {
     document_.field().SetPainter(this);
 }
 
@@ -52,8 +52,9 @@ ZoomOutcome KnollCanvasPane::Zoom(ZoomMode mode) {
 
 void KnollCanvasPane::DrawRow(int y) {
     RowChanged(y);
-    if (!scale_.IsActualSize()) {
-        if (y >= vOffset_ && y < vOffset_ + scale_.FieldSpan(viewHeight_)) SweepRow(y);
+    if (!ShowsWorkingImage()) {
+        const int reach = RowReach();
+        if (y + reach >= vOffset_ && y - reach < vOffset_ + scale_.FieldSpan(viewHeight_)) SweepRow(y);
         return;
     }
     int paneY = y - vOffset_;
@@ -67,8 +68,10 @@ bool KnollCanvasPane::DrawsFromReducedCopy() const {
 }
 
 // A view drawn from the reduced copy keeps it current as rows are written; any other
-// leaves it to idle time.
+// leaves it to idle time. The range of heights follows once the work is done.
 void KnollCanvasPane::RowChanged(int y) {
+    fieldRange_.MarkRow(y);
+    if (SpreadsHeights()) rangeFollower_.Begin(WindowApp());
     if (DrawsFromReducedCopy()) {
         reduced_.RowChanged(document_.field(), y);
     } else {
@@ -95,12 +98,14 @@ void KnollCanvasPane::DrawPoint(int x, int y) {
     }
 }
 
-// A scaled row joins the band of view rows drawn at the next display frame; the whole
-// view is copied again when the work is done.
+// A scaled row joins the band of view rows drawn at the next display frame, with the rows
+// whose relief it changes; the whole view is copied again when the work is done.
 void KnollCanvasPane::SweepRow(int y) {
-    const int from = scale_.ToView(y, vOffset_) - scale_.Magnification() / 2;
+    const int reach = RowReach();
+    const int from = scale_.ToView(y - reach, vOffset_) - scale_.Magnification() / 2;
+    const int end = scale_.ToView(y + reach, vOffset_) - scale_.Magnification() / 2 + scale_.Magnification();
     swept_.first = std::min(swept_.first, from);
-    swept_.end = std::max(swept_.end, from + scale_.Magnification());
+    swept_.end = std::max(swept_.end, end);
     if (!viewPending_) Invalidate();
     viewPending_ = true;
     if (!DisplayFrameDue()) return;
@@ -112,6 +117,8 @@ void KnollCanvasPane::SweepRow(int y) {
 // kept inside the new field.
 void KnollCanvasPane::ClearSurface() {
     viewPending_ = false;
+    fieldRange_.MarkAll();
+    rangeTaken_ = false;
     reduced_.MarkAll();
     idleReduction_.Begin(WindowApp());
     if (GetDC()) GetDC()->Erase();
@@ -143,7 +150,7 @@ void KnollCanvasPane::FlushView() {
 void KnollCanvasPane::CopyView() {
     viewPending_ = false;
     FitOffsetsToField();
-    if (scale_.IsActualSize()) {
+    if (ShowsWorkingImage()) {
         BlitFrom(ShownImage(), 0, 0, hOffset_, vOffset_, viewWidth_, viewHeight_);
     } else {
         DrawScaled(ViewRows{});
@@ -156,8 +163,42 @@ void KnollCanvasPane::DrawScaled(ViewRows rows) {
     if (scale_.IsReduced()) reduced_.Update(document_.field(), -scale_.level());
     Raster& surface = Surface();
     if (surface.IsEmpty()) return;
-    DrawScaledView(document_.field(), reduced_, scale_, vPoint{hOffset_, vOffset_}, surface, rows);
+    if (!rangeTaken_) TakeRange();
+    DrawScaledView(document_.field(), reduced_, scale_, vPoint{hOffset_, vOffset_}, surface, rows,
+                   MapColours(document_.field(), choices_, shownRange_));
     SurfaceChanged();
+}
+
+// ---- The map's display choices ----------------------------------------------------------------
+
+void KnollCanvasPane::SetMapChoices(const MapChoices& choices) {
+    choices_ = choices;
+    TakeRange();
+    OnRedraw(0, 0, 0, 0);
+    RedrawLegend();
+}
+
+bool KnollCanvasPane::SpreadsHeights() const {
+    return choices_.heightColours && document_.field().kind() == kSixteenBitField;
+}
+
+// With the relief a changed row changes the shades of the block rows next to its own.
+int KnollCanvasPane::RowReach() const { return choices_.relief ? scale_.BlockSize() : 0; }
+
+void KnollCanvasPane::TakeRange() {
+    shownRange_ = fieldRange_.Range(document_.field());
+    rangeTaken_ = true;
+}
+
+// The colours follow a changed range only once the work that changed it is done, so
+// they do not shift under a sweep.
+void KnollCanvasPane::FollowRange() {
+    const HeightRange before = shownRange_;
+    TakeRange();
+    if (SpreadsHeights() && !(shownRange_ == before)) {
+        OnRedraw(0, 0, 0, 0);
+        RedrawLegend();
+    }
 }
 
 // Without a display rate (the headless backend) copies wait for idle time, as

@@ -11,7 +11,10 @@
 #include "ops/tile_operations.h"
 #include "ops/zoom.h"
 #include "view/canvas_owner.h"
+#include "view/idle_call.h"
 #include "view/idle_reduction.h"
+#include "map/field_range.h"
+#include "map/map_colours.h"
 #include "map/reduced_field.h"
 #include "map/scaled_view.h"
 #include "map/view_scale.h"
@@ -71,6 +74,12 @@ public:
     // The bars after a load or a zoom: shown where the field exceeds the view.
     void UpdateScrollBars();
 
+    // ---- The map's display choices (View > Height Colours, Relief) -------------------------
+    // Drawn again at once; Height Colours spreads the field's range as it is now, and
+    // follows it after each piece of work that changes it.
+    void SetMapChoices(const MapChoices& choices);
+    const MapChoices& MapChoicesShown() const { return choices_; }
+
     // ---- Selection ----------------------------------------------------------------------------
     // On: outlining a new polygon. Off: no selection, the mask white. Both commit.
     void SetSelectMode(int on);
@@ -129,6 +138,12 @@ private:
     void DrawScaled(ViewRows rows);
     void SweepRow(int y);
     bool DrawsFromReducedCopy() const;
+    // At 1:1 on the plain map, the pane shows the working image pixel for pixel.
+    bool ShowsWorkingImage() const { return scale_.IsActualSize() && choices_.IsPlain(); }
+    bool SpreadsHeights() const;
+    int RowReach() const;
+    void TakeRange();
+    void FollowRange();
     bool DisplayFrameDue() const;
 
     // Selection (canvas_selection.cpp).
@@ -152,6 +167,12 @@ private:
     KnollViewScale scale_;
     KnollReducedField reduced_;
     KnollIdleReduction idleReduction_{reduced_, document_.field()};
+    MapChoices choices_;
+    // The range Height Colours spreads, and the field's range as it changes.
+    FieldRange fieldRange_;
+    HeightRange shownRange_;
+    bool rangeTaken_ = false;
+    KnollIdleCall rangeFollower_;
     // View rows that scaled rows swept over since the view was last drawn.
     static constexpr ViewRows kNoRows{INT_MAX, INT_MIN};
     ViewRows swept_ = kNoRows;

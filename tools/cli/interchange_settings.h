@@ -5,6 +5,7 @@
 
 #include "document/field_document.h"
 #include "interchange/hillshade.h"
+#include "map/map_colours.h"
 
 // The file a step wrote last, as --pov renders it.
 struct SavedHeights {
@@ -13,10 +14,19 @@ struct SavedHeights {
     int height = 0;
 };
 
+// How --preview shows the field: the map's display choices (their light is --light's and
+// --zfactor's), and the size it is fitted into as View > Fit Field fits it, 0 x 0 for 1:1.
+struct PreviewSettings {
+    MapChoices choices;
+    int fitWidth = 0;
+    int fitHeight = 0;
+};
+
 // What the interchange steps remember between steps of one command line.
 struct InterchangeSettings {
     RawSize rawSize;  // from --raw-size; 0 x 0 takes a square from the file's length
     ShadeLight light;
     std::optional<int> seamLimit;  // --seams fails beyond this
     SavedHeights lastSaved;
+    PreviewSettings preview;
 };
