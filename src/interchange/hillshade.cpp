@@ -27,12 +27,6 @@ inline float Extrapolate(float edge, float inside) {
     return edge == kNoHeight || inside == kNoHeight ? kNoHeight : 2 * edge - inside;
 }
 
-bool AnyMissing(const float* row, int count) {
-    bool missing = false;
-    for (int i = 0; i < count; ++i) missing |= row[i] == kNoHeight;
-    return missing;
-}
-
 inline uint8_t Shade(const ShadeFactors& f, float sumLeft, float sumRight, float sumTop, float sumBottom) {
     const float x = sumLeft - sumRight;
     const float y = sumTop - sumBottom;
@@ -95,7 +89,8 @@ void RunShader::FillEnds(int first, int count, bool edgeRow, float* row) const {
     if (first + count == width_) row[last] = edgeRow ? row[last - 1] : Extrapolate(row[last - 1], row[last - 2]);
 }
 
-void RunShader::ShadeRun(int y, int first, int count, float* up, float* mid, float* down, uint8_t* out) {
+void RunShader::ShadeRun(int y, int first, int count, float* up, float* mid, float* down, bool anyMissing,
+                         uint8_t* out) {
     if (count <= 0) return;
     if (width_ < 2 || height_ < 2) {
         std::fill(out, out + count, uint8_t(0));
@@ -112,17 +107,20 @@ void RunShader::ShadeRun(int y, int first, int count, float* up, float* mid, flo
         for (int i = 0; i < slots; ++i) beyond_[size_t(i)] = Extrapolate(mid[i], inside[i]);
         (firstRow ? up : down) = beyond_.data();
     }
-    const bool gapped = AnyMissing(up, slots) || AnyMissing(mid, slots) || AnyMissing(down, slots);
-    (gapped ? ShadeGappedRow : ShadeFullRow)(factors_, up, mid, down, count, out);
+    (anyMissing ? ShadeGappedRow : ShadeFullRow)(factors_, up, mid, down, count, out);
 }
 
-void DecodeHeights(const HeightField& field, int y, float* heights) {
+bool DecodeHeights(const HeightField& field, int y, float* heights) {
     const uint32_t* pixels = field.working().RowPixels(y);
     const bool wide = field.kind() == kSixteenBitField;
     const uint32_t shift = wide ? 0 : 16, mask = wide ? 0xFFFF : 0xFF;
+    bool missing = false;
     for (int x = 0; x < field.width(); ++x) {
-        heights[x] = pixels[x] == kNoValuePixel ? kNoHeight : float((pixels[x] >> shift) & mask);
+        const bool absent = pixels[x] == kNoValuePixel;
+        missing |= absent;
+        heights[x] = absent ? kNoHeight : float((pixels[x] >> shift) & mask);
     }
+    return missing;
 }
 
 ReliefShader::ReliefShader(const HeightField& field, const ShadeLight& light)
@@ -132,13 +130,18 @@ ReliefShader::ReliefShader(const HeightField& field, const ShadeLight& light)
     if (field.height() > 1) DecodeInto(2, 1);
 }
 
-void ReliefShader::DecodeInto(int slot, int y) { DecodeHeights(field_, y, rows_[slot].data() + 1); }
+void ReliefShader::DecodeInto(int slot, int y) { missing_[slot] = DecodeHeights(field_, y, rows_[slot].data() + 1); }
 
 void ReliefShader::ShadeNextRow(uint8_t* shades) {
-    shader_.ShadeRun(nextRow_, 0, field_.width(), rows_[0].data(), rows_[1].data(), rows_[2].data(), shades);
+    // Rows beyond the field are not read, nor whether they miss values.
+    const bool anyMissing = (nextRow_ > 0 && missing_[0]) || missing_[1] || (nextRow_ + 1 < field_.height() && missing_[2]);
+    shader_.ShadeRun(nextRow_, 0, field_.width(), rows_[0].data(), rows_[1].data(), rows_[2].data(), anyMissing,
+                     shades);
     // The row below becomes the middle one; the top one's storage takes the next below.
     std::swap(rows_[0], rows_[1]);
     std::swap(rows_[1], rows_[2]);
+    std::swap(missing_[0], missing_[1]);
+    std::swap(missing_[1], missing_[2]);
     ++nextRow_;
     if (nextRow_ + 1 < field_.height()) DecodeInto(2, nextRow_ + 1);
 }

@@ -41,8 +41,9 @@ public:
     // Shades of positions first..first + count - 1 of row y into out. up, mid and down
     // hold rows y - 1, y and y + 1 over columns first - 1..first + count (count + 2
     // heights); what lies outside the grid is not read (a row outside it may be null) and
-    // the two end slots of each row may be overwritten.
-    void ShadeRun(int y, int first, int count, float* up, float* mid, float* down, uint8_t* out);
+    // the two end slots of each row may be overwritten. anyMissing tells whether any
+    // height the run reads is kNoHeight; false lets the run take the faster arithmetic.
+    void ShadeRun(int y, int first, int count, float* up, float* mid, float* down, bool anyMissing, uint8_t* out);
 
     struct Factors {
         float flat;         // 254 * sin(altitude): a level position's shade
@@ -76,9 +77,12 @@ private:
     const HeightField& field_;
     RunShader shader_;
     int nextRow_ = 0;
-    // Decoded rows above, at and below the next row, each with a spare slot at both ends.
+    // Decoded rows above, at and below the next row, each with a spare slot at both ends,
+    // and whether each has a position without a value.
     std::vector<float> rows_[3];
+    bool missing_[3] = {};
 };
 
-// Row y's values as heights into heights[0..width - 1], kNoHeight for none.
-void DecodeHeights(const HeightField& field, int y, float* heights);
+// Row y's values as heights into heights[0..width - 1], kNoHeight for none; true when
+// there was a position without a value.
+bool DecodeHeights(const HeightField& field, int y, float* heights);

@@ -42,6 +42,7 @@ private:
         int row = -1;
         std::vector<Block> sums;
         std::vector<float> heights;
+        bool anyMissing = false;  // among the heights the shader reads
     };
     struct ShadeRow {
         int row = -1;
@@ -49,7 +50,8 @@ private:
     };
 
     ReadRow& Read(int row);
-    void ReadBlocks(int row, Block* out) const;
+    void ReadBlocks(int row, ReadRow& read) const;
+    void ReadPositions(int row, ReadRow& read) const;
 
     const HeightField& field_;
     const KnollReducedField& reduced_;

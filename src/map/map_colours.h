@@ -58,20 +58,27 @@ public:
 
     // The colour under a relief shade: 255 (full sun) leaves it, darker shades darken it
     // down to a fifth; 0 (no shade: no value, or a field too small to shade) leaves it.
+    // Red and blue are scaled together in one product, their lanes apart.
     static uint32_t Shaded(uint32_t colour, uint8_t shade) {
-        if (shade == 0 || colour == kNoValuePixel) return colour;
-        const uint32_t weight = uint32_t(shade) + kLift;
-        auto channel = [weight](uint32_t c) { return (c * weight + kWhole / 2) / kWhole; };
-        return channel(colour & 0xFF) | channel((colour >> 8) & 0xFF) << 8 | channel((colour >> 16) & 0xFF) << 16;
+        if (colour == kNoValuePixel) return colour;
+        const uint32_t weight = kShadeWeights[shade];
+        const uint32_t redBlue = ((colour & 0xFF00FF) * weight + 0x800080) >> 8 & 0xFF00FF;
+        const uint32_t green = ((colour & 0xFF00) * weight + 0x8000) >> 8 & 0xFF00;
+        return redBlue | green;
     }
 
     // The colour of a block's mean, white without any value.
     uint32_t OfBlock(const KnollReducedField::Block& block) const;
 
 private:
-    // The shade's weight runs from kLift + 1 to kWhole.
-    static constexpr uint32_t kLift = 64;
-    static constexpr uint32_t kWhole = 255 + kLift;
+    // A shade's weight in 256ths: (shade + 64) / 319 of the colour, so the darkest shade
+    // keeps a fifth of it; shade 0 is not shaded.
+    static constexpr std::array<uint32_t, 256> kShadeWeights = [] {
+        std::array<uint32_t, 256> weights{};
+        weights[0] = 256;
+        for (uint32_t shade = 1; shade < 256; ++shade) weights[shade] = (256 * (shade + 64) + 319 / 2) / 319;
+        return weights;
+    }();
 
     MapChoices choices_;
     bool wide_;
@@ -81,6 +88,21 @@ private:
     std::array<uint32_t, 256> palette_{};
 };
 
+// mean = (sum + count / 2) / count without a division: a sum of at most 2^24 (256
+// positions of 65535) times these reciprocals stays exact in 64 bits.
+inline constexpr int kMeanShift = 40;
+inline constexpr std::array<uint64_t, 257> kMeanReciprocals = [] {
+    std::array<uint64_t, 257> of{};
+    for (uint64_t count = 1; count < of.size(); ++count) of[count] = ((uint64_t(1) << kMeanShift) + count - 1) / count;
+    return of;
+}();
+
 // The mean of a block's values, rounded half up, as every zoomed-out view shows it; the
 // block must have a value, and at most 256 positions.
-uint32_t MeanOf(const KnollReducedField::Block& block);
+inline uint32_t MeanOf(const KnollReducedField::Block& block) {
+    return uint32_t((uint64_t(block.sum + block.count / 2) * kMeanReciprocals[block.count]) >> kMeanShift);
+}
+
+inline uint32_t MapColours::OfBlock(const KnollReducedField::Block& block) const {
+    return block.count ? Of(MeanOf(block)) : kNoValuePixel;
+}

@@ -138,7 +138,9 @@ void DrawChosen(const HeightField& field, const KnollReducedField& reduced, cons
         uint32_t* out = view.Row(y);
         const int shown = y < fieldRows ? columns : 0;
         const int top = offset.y / block + scale.ToField(y, 0) / block;
-        if (shown > 0 && !scale.IsFractional()) {
+        if (shown > 0 && !scale.IsFractional() && scale.Magnification() == 1) {
+            blocks.Colours(top, out);
+        } else if (shown > 0 && !scale.IsFractional()) {
             if (top != coloured) blocks.Colours(top, rowColours.data());
             coloured = top;
             for (int x = 0; x < shown; ++x) out[x] = rowColours[size_t(firstBlocks[size_t(x)])];

@@ -120,7 +120,9 @@ void KnollCanvasPane::ClosePolygon() {
 // ---- Drawing the selection ----------------------------------------------------------------------
 
 // Also the pane's repaint, so the copy is taken now rather than deferred.
+// A repaint may follow an erase, so nothing drawn before is kept.
 void KnollCanvasPane::OnRedraw(int /*x*/, int /*y*/, int /*width*/, int /*height*/) {
+    drawnMap_.valid = false;
     CopyView();
     DrawOutline();
 }

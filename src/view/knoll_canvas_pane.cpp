@@ -70,6 +70,7 @@ bool KnollCanvasPane::DrawsFromReducedCopy() const {
 // A view drawn from the reduced copy keeps it current as rows are written; any other
 // leaves it to idle time. The range of heights follows once the work is done.
 void KnollCanvasPane::RowChanged(int y) {
+    drawnMap_.valid = false;
     fieldRange_.MarkRow(y);
     if (SpreadsHeights()) rangeFollower_.Begin(WindowApp());
     if (DrawsFromReducedCopy()) {
@@ -86,6 +87,7 @@ vRect KnollCanvasPane::ShownArea() const {
 
 void KnollCanvasPane::DrawPoint(int x, int y) {
     const vRect shown = ShownArea();
+    drawnMap_.valid = false;
     if (x < shown.x || y < shown.y || x - shown.x >= shown.w || y - shown.y >= shown.h) return;
     // The tile operations draw every position alone: copied one by one, the points cost
     // more than the operation. They join the deferred copy of the view instead, and
@@ -117,6 +119,7 @@ void KnollCanvasPane::SweepRow(int y) {
 // kept inside the new field.
 void KnollCanvasPane::ClearSurface() {
     viewPending_ = false;
+    drawnMap_.valid = false;
     fieldRange_.MarkAll();
     rangeTaken_ = false;
     reduced_.MarkAll();
@@ -152,7 +155,7 @@ void KnollCanvasPane::CopyView() {
     FitOffsetsToField();
     if (ShowsWorkingImage()) {
         BlitFrom(ShownImage(), 0, 0, hOffset_, vOffset_, viewWidth_, viewHeight_);
-    } else {
+    } else if (!ShiftDrawnMap()) {
         DrawScaled(ViewRows{});
     }
     if (vApp* app = WindowApp(); app && app->Platform()) lastCopyMs_ = app->Platform()->NowMs();
@@ -160,45 +163,12 @@ void KnollCanvasPane::CopyView() {
 
 void KnollCanvasPane::DrawScaled(ViewRows rows) {
     swept_ = kNoRows;
-    if (scale_.IsReduced()) reduced_.Update(document_.field(), -scale_.level());
+    drawnMap_.valid = false;
     Raster& surface = Surface();
     if (surface.IsEmpty()) return;
-    if (!rangeTaken_) TakeRange();
-    DrawScaledView(document_.field(), reduced_, scale_, vPoint{hOffset_, vOffset_}, surface, rows,
-                   MapColours(document_.field(), choices_, shownRange_));
+    DrawMapRows(surface, vPoint{hOffset_, vOffset_}, rows);
+    if (rows.first <= 0 && rows.end >= surface.Height()) RecordDrawnMap();
     SurfaceChanged();
-}
-
-// ---- The map's display choices ----------------------------------------------------------------
-
-void KnollCanvasPane::SetMapChoices(const MapChoices& choices) {
-    choices_ = choices;
-    TakeRange();
-    OnRedraw(0, 0, 0, 0);
-    RedrawLegend();
-}
-
-bool KnollCanvasPane::SpreadsHeights() const {
-    return choices_.heightColours && document_.field().kind() == kSixteenBitField;
-}
-
-// With the relief a changed row changes the shades of the block rows next to its own.
-int KnollCanvasPane::RowReach() const { return choices_.relief ? scale_.BlockSize() : 0; }
-
-void KnollCanvasPane::TakeRange() {
-    shownRange_ = fieldRange_.Range(document_.field());
-    rangeTaken_ = true;
-}
-
-// The colours follow a changed range only once the work that changed it is done, so
-// they do not shift under a sweep.
-void KnollCanvasPane::FollowRange() {
-    const HeightRange before = shownRange_;
-    TakeRange();
-    if (SpreadsHeights() && !(shownRange_ == before)) {
-        OnRedraw(0, 0, 0, 0);
-        RedrawLegend();
-    }
 }
 
 // Without a display rate (the headless backend) copies wait for idle time, as

@@ -123,6 +123,19 @@ public:
 private:
     enum Axes { kHorizontal = 1, kVertical = 2 };
 
+    // What the surface shows when it holds the whole map and nothing else, drawn from
+    // drawnAt_.
+    struct DrawnMap {
+        bool valid = false;
+        KnollViewScale scale;
+        MapChoices choices;
+        HeightRange range;
+        Palette palette{};
+        int width = 0;
+        int height = 0;
+        bool operator==(const DrawnMap&) const = default;
+    };
+
     // Scrolling (canvas_scrolling.cpp).
     void ScrollBy(int axes, int step);
     void PageTo(bool horizontal, int shown, int top);
@@ -144,6 +157,12 @@ private:
     int RowReach() const;
     void TakeRange();
     void FollowRange();
+    // The map drawn from `offset` into rows of a raster (canvas_map.cpp).
+    void DrawMapRows(Raster& view, vPoint offset, ViewRows rows);
+    void DrawMapColumns(int first, int end);
+    DrawnMap MapNow();
+    void RecordDrawnMap();
+    bool ShiftDrawnMap();
     bool DisplayFrameDue() const;
 
     // Selection (canvas_selection.cpp).
@@ -173,6 +192,8 @@ private:
     HeightRange shownRange_;
     bool rangeTaken_ = false;
     KnollIdleCall rangeFollower_;
+    DrawnMap drawnMap_;
+    vPoint drawnAt_;
     // View rows that scaled rows swept over since the view was last drawn.
     static constexpr ViewRows kNoRows{INT_MAX, INT_MIN};
     ViewRows swept_ = kNoRows;

@@ -54,3 +54,30 @@ TEST(CanvasMap, FollowsAnOperationAndItsNewRange) {
         EXPECT_TRUE(f.ShowsTheField()) << level;
     }
 }
+
+// Scrolling moves the map already drawn and draws what it uncovers: the result is the
+// map drawn whole at the new offsets, at every kind of scale, however it was scrolled.
+TEST(CanvasMap, ScrollsShowTheMapAsIfDrawnWhole) {
+    const MapChoices choices{.heightColours = true, .relief = true};
+    for (int level : {0, -2, 2}) {
+        CanvasFixture f;
+        f.Load(1700, 1400, kSixteenBitField, [](int x, int y) { return ((x * 13 + y * y * 7 + x * y) % 5000) * 9; });
+        f.canvas.SetMapChoices(choices);
+        f.canvas.SetScaleAround(level, 0, 0);
+        f.Pump();
+        const std::vector<std::pair<bool, int>> steps = {{true, 1}, {true, 1}, {false, 1}, {true, -1},
+                                                         {false, 1}, {false, -1}, {true, 1}};
+        for (const auto& [horizontal, step] : steps) {
+            if (horizontal) {
+                f.canvas.OnHStep(step);
+            } else {
+                f.canvas.OnVStep(step);
+            }
+            f.Pump();
+            ASSERT_TRUE(ShowsEngineMap(f, choices)) << "level " << level << " at " << f.canvas.ShownArea().x << ","
+                                                    << f.canvas.ShownArea().y;
+        }
+        EXPECT_GT(f.canvas.ShownArea().x, 0) << level;
+        EXPECT_GT(f.canvas.ShownArea().y, 0) << level;
+    }
+}
