@@ -18,7 +18,8 @@ MapBlockRows::MapBlockRows(const HeightField& field, const KnollReducedField& re
         read.sums.resize(size_t(count_) + 2);
         read.heights.resize(size_t(count_) + 2);
     }
-    for (ShadeRow& shaded : shaded_) shaded.shades.resize(size_t(count_));
+    // One shade more than the run, always 0, for readers that mask off a block beyond it.
+    for (ShadeRow& shaded : shaded_) shaded.shades.resize(size_t(count_) + 1);
 }
 
 // Blocks first - 1..first + count of a row inside the grid, with their means; those

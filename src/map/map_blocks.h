@@ -28,9 +28,11 @@ public:
 
     int Columns() const { return columns_; }  // of the level's whole grid
     int Rows() const { return rows_; }
-    // Sums and counts of block row `row`; none beyond the grid.
+    // Sums and counts of block row `row`, and an empty block after the last; none beyond
+    // the grid.
     const Block* Sums(int row);
-    // Shades of block row `row` with the relief, 0 where nothing is shaded; null without.
+    // Shades of block row `row` with the relief, 0 where nothing is shaded, and a 0 after
+    // the last; null without.
     const uint8_t* Shades(int row);
     // The map's colours of block row `row` into out: white for a block without a value.
     void Colours(int row, uint32_t* out);

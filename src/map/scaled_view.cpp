@@ -101,23 +101,35 @@ void DrawMagnified(const HeightField& field, const KnollViewScale& scale, vPoint
     }
 }
 
-// A pixel of a fractional scale: its one or two blocks a side summed into one mean, under
-// the rounded mean of their shades. Blocks without a value take no part in either.
-uint32_t CombinedColour(const MapColours& colours, const KnollReducedField::Block* const* sums,
-                        const uint8_t* const* shades, int rows, int block, int blocks) {
-    KnollReducedField::Block total;
-    uint32_t shadeSum = 0, shaded = 0;
-    for (int r = 0; r < rows; ++r) {
-        for (int b = block; b < block + blocks; ++b) {
-            total.sum += sums[r][b].sum;
-            total.count += sums[r][b].count;
-            const uint8_t shade = shades[r] ? shades[r][b] : 0;
-            shadeSum += shade;
-            shaded += shade != 0;
+// Pixels of a fractional scale: the one or two blocks a side of each summed into one
+// mean, under the rounded mean of their shades. Blocks without a value take no part in
+// either. The second block of a row is added under a mask, as ColourPixels does.
+template <bool kTwoRows>
+void CombineBlocks(const MapColours& colours, const KnollReducedField::Block* const* sums,
+                   const uint8_t* const* shades, const int* firstBlocks, int shown, uint32_t* out) {
+    using Block = KnollReducedField::Block;
+    for (int x = 0; x < shown; ++x) {
+        const int b = firstBlocks[x];
+        const uint32_t second = 0u - uint32_t(firstBlocks[x + 1] - b - 1);
+        Block total{sums[0][b].sum + (sums[0][b + 1].sum & second), sums[0][b].count + (sums[0][b + 1].count & second)};
+        if (kTwoRows) {
+            total.sum += sums[1][b].sum + (sums[1][b + 1].sum & second);
+            total.count += sums[1][b].count + (sums[1][b + 1].count & second);
         }
+        const uint32_t colour = colours.OfBlock(total);
+        if (!shades[0]) {
+            out[x] = colour;
+            continue;
+        }
+        const uint32_t a = shades[0][b], c = shades[0][b + 1] & second;
+        uint32_t shadeSum = a + c, shaded = (a != 0) + (c != 0);
+        if (kTwoRows) {
+            const uint32_t d = shades[1][b], e = shades[1][b + 1] & second;
+            shadeSum += d + e;
+            shaded += (d != 0) + (e != 0);
+        }
+        out[x] = shaded ? MapColours::Shaded(colour, uint8_t((shadeSum + shaded / 2) / shaded)) : colour;
     }
-    const uint32_t colour = colours.OfBlock(total);
-    return shaded ? MapColours::Shaded(colour, uint8_t((shadeSum + shaded / 2) / shaded)) : colour;
 }
 
 // The map with display choices, at any scale, from the blocks of the scale's level: a
@@ -153,11 +165,8 @@ void DrawChosen(const HeightField& field, const KnollReducedField& reduced, cons
                 sums[1] = blocks.Sums(top + 1);
                 shades[1] = blocks.Shades(top + 1);
             }
-            for (int x = 0; x < shown; ++x) {
-                const int first = firstBlocks[size_t(x)];
-                const int blocksWide = firstBlocks[size_t(x) + 1] > first + 1 ? 2 : 1;
-                out[x] = CombinedColour(colours, sums, shades, blockRows, first, blocksWide);
-            }
+            (blockRows == 2 ? CombineBlocks<true> : CombineBlocks<false>)(colours, sums, shades, firstBlocks.data(),
+                                                                          shown, out);
         }
         std::fill(out + shown, out + view.Width(), kNoValuePixel);
     }
