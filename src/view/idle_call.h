@@ -6,6 +6,11 @@
 #include "framework/window/app.h"
 #include "framework/window/timer.h"
 
+// Whether timer ticks can come: the program's loop runs with its frame.
+inline bool IdleTicksCome(vApp* app) {
+    return app && app->Platform() && app->Frame().Exists() && !app->IsLoopEnded();
+}
+
 // A call made once the program is idle again: timer ticks arrive only from the event
 // loop, so the work that asked for the call has finished by then.
 class KnollIdleCall : public vTimer {
@@ -15,7 +20,7 @@ public:
     // Asks for the call, unless it is asked for already or the program's loop does not run.
     void Begin(vApp* app) {
         if (IsRunning()) return;
-        if (app && app->Platform() && app->Frame().Exists() && !app->IsLoopEnded()) StartTimer(1);
+        if (IdleTicksCome(app)) StartTimer(1);
     }
     void OnTimerTick() override {
         StopTimer();
