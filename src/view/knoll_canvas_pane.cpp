@@ -72,7 +72,7 @@ bool KnollCanvasPane::DrawsFromReducedCopy() const {
 void KnollCanvasPane::RowChanged(int y) {
     drawnMap_.valid = false;
     fieldRange_.MarkRow(y);
-    if (SpreadsHeights()) rangeFollower_.Begin(WindowApp());
+    if (choices_.heightColours) rangeFollower_.Begin(WindowApp());
     if (DrawsFromReducedCopy()) {
         reduced_.RowChanged(document_.field(), y);
     } else {

@@ -75,6 +75,13 @@ TEST_F(MapView, CanvasEqualsThePreviewAtActualSizeAndFitted) {
     ExpectCanvasShowsPreview({"--to-tga", "--view", "relief", "--preview-size", PaneSize()}, "relief fitted");
     editor.Command(cmdActualSize);
     ExpectCanvasShowsPreview({"--to-tga", "--view", "relief"}, "relief at 1:1");
+
+    // Back to 16 bits with Height Colours on: the colours spread the new range.
+    editor.Command(cmdHeightColours);
+    editor.Command(cmdToPpm);
+    editor.platform.AdvanceClock(10);
+    editor.Pump();
+    ExpectCanvasShowsPreview({"--to-tga", "--to-ppm", "--view", "heights,relief"}, "both after Covert to PPM");
 }
 
 // The read-out gives the field's value under the pointer, not the colour's encoding.
