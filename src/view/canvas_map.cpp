@@ -39,8 +39,7 @@ void KnollCanvasPane::FollowRange() {
 void KnollCanvasPane::DrawMapRows(Raster& view, vPoint offset, ViewRows rows) {
     if (scale_.IsReduced()) reduced_.Update(document_.field(), -scale_.level());
     if (!rangeTaken_ && SpreadsHeights()) TakeRange();
-    DrawScaledView(document_.field(), reduced_, scale_, offset, view, rows,
-                   MapColours(document_.field(), choices_, shownRange_));
+    DrawScaledView(document_.field(), reduced_, scale_, offset, view, rows, ShownColours());
 }
 
 KnollCanvasPane::DrawnMap KnollCanvasPane::MapNow() {

@@ -79,6 +79,9 @@ public:
     // follows it after each piece of work that changes it.
     void SetMapChoices(const MapChoices& choices);
     const MapChoices& MapChoicesShown() const { return choices_; }
+    // The colour rule the map is drawn with now, its range included, for other pictures
+    // of the field that take the map's colours.
+    MapColours ShownColours() const { return MapColours(document_.field(), choices_, shownRange_); }
 
     // ---- Selection ----------------------------------------------------------------------------
     // On: outlining a new polygon. Off: no selection, the mask white. Both commit.
