@@ -20,8 +20,9 @@ void BM_DrawMap(benchmark::State& state) {
     }
     KnollReducedField reduced;
     reduced.Update(field);
-    const bool map = state.range(1) != 0;
-    const MapColours colours(field, MapChoices{.heightColours = map, .relief = map}, RangeOf(field));
+    MapChoices choices;
+    choices.heightColours = choices.relief = state.range(1) != 0;
+    const MapColours colours(field, choices, RangeOf(field));
     Raster view(1920, 1080);
     for (auto _ : state) {
         DrawScaledView(field, reduced, scale, vPoint{64, 64}, view, ViewRows{}, colours);

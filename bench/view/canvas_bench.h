@@ -79,7 +79,9 @@ public:
     void Pump() { session.app.PumpUntilIdle(); }
     // Both View toggles, Height Colours and Relief, when `on`.
     void ShowMap(bool on) {
-        canvas.SetMapChoices(MapChoices{.heightColours = on, .relief = on});
+        MapChoices choices;
+        choices.heightColours = choices.relief = on;
+        canvas.SetMapChoices(choices);
         Pump();
     }
     int Presents() const { return session.platform.PresentCount(); }
