@@ -43,7 +43,7 @@ bool ShowsEngineMap(CanvasFixture& f, const MapChoices& choices) {
 // After an operation sweeps, every scale shows the changed field, its relief and its new
 // range; the choices off give the working image again.
 TEST(CanvasMap, FollowsAnOperationAndItsNewRange) {
-    const MapChoices choices{.heightColours = true, .relief = true};
+    const MapChoices choices = Chosen(true, true);
     for (int level : {0, -2, 1}) {
         CanvasFixture f;
         f.Load(300, 220, kSixteenBitField, [](int x, int y) { return 1000 + ((x * 37 + y * y * 11 + x * y) % 900) * 20; });
