@@ -16,6 +16,7 @@ constexpr int kPositionTextSize = 32;
 
 KnollCmdWindow::KnollCmdWindow(const char* name, int width, int height)
     : vCmdWindow(name, width, height),
+      fileCaption_(name),
       menu_(kKnollMenuBar),
       canvas_(this, document_),
       commandBar_(kKnollCommandBar),
@@ -93,6 +94,7 @@ void KnollCmdWindow::OnCommand(int id, int value, int type) {
     if (const OperationButton* button = FindOperationButton(id)) OperationButtonCommand(*button);
     else if (const CommandHandler* handler = FindCommandHandler(id)) handler->run(*this);
     else vCmdWindow::OnCommand(id, value, type);
+    ShowTitle();
 }
 
 void KnollCmdWindow::ConvertCommand(int kind) {
@@ -153,8 +155,8 @@ void KnollCmdWindow::MapChoiceCommand(bool MapChoices::*choice, int id) {
     canvas_.SetMapChoices(choices);
 }
 
-void KnollCmdWindow::OpenCommand() {
-    if (OpenFile() == OpenOutcome::Failed) return;
+void KnollCmdWindow::ResetAfterOpen(OpenOutcome outcome) {
+    if (outcome == OpenOutcome::Failed) return;
     canvas_.UpdateScrollBars();
     PutValue(cmdSelect, 0, StateValue);
     SetUndoKeep(0);
@@ -211,4 +213,5 @@ void KnollCmdWindow::RunArmedOperation(int area) {
     } else if (!report.message.empty()) {
         SetMessage(report.message.c_str());
     }
+    ShowTitle();
 }
