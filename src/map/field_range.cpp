@@ -22,7 +22,7 @@ void FieldRange::ReadRow(const HeightField& field, int y) {
     rows_[size_t(y)] = {low, high};
 }
 
-HeightRange FieldRange::Range(const HeightField& field) {
+ValueRange FieldRange::Range(const HeightField& field) {
     if (field.width() != width_ || field.height() != height_ || field.kind() != kind_) {
         width_ = field.width();
         height_ = field.height();
@@ -43,10 +43,10 @@ HeightRange FieldRange::Range(const HeightField& field) {
         low = std::min(low, row.low);
         high = std::max(high, row.high);
     }
-    return high < 0 ? HeightRange{} : HeightRange{low, high};
+    return high < 0 ? ValueRange{} : ValueRange{low, high};
 }
 
-HeightRange RangeOf(const HeightField& field) {
+ValueRange RangeOf(const HeightField& field) {
     FieldRange range;
     return range.Range(field);
 }

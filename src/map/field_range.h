@@ -13,7 +13,7 @@ class FieldRange {
 public:
     void MarkRow(int y);
     void MarkAll() { allMarked_ = true; }
-    HeightRange Range(const HeightField& field);
+    ValueRange Range(const HeightField& field);
 
 private:
     struct RowRange {
@@ -32,4 +32,4 @@ private:
 };
 
 // The range of the whole field, by reading every position.
-HeightRange RangeOf(const HeightField& field);
+ValueRange RangeOf(const HeightField& field);

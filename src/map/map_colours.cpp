@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-MapColours::MapColours(const HeightField& field, const MapChoices& choices, HeightRange range)
+MapColours::MapColours(const HeightField& field, const MapChoices& choices, ValueRange range)
     : choices_(choices),
       wide_(field.kind() == kSixteenBitField),
       spread_(wide_ && choices.heightColours),

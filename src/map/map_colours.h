@@ -25,10 +25,10 @@ struct MapChoices {
 };
 
 // The lowest and highest value of a field; 0 to 0 when it has none.
-struct HeightRange {
+struct ValueRange {
     int low = 0;
     int high = 0;
-    bool operator==(const HeightRange& other) const { return low == other.low && high == other.high; }
+    bool operator==(const ValueRange& other) const { return low == other.low && high == other.high; }
 };
 
 // The colour rule of the map: which colour shows a value for the display choices, and
@@ -41,7 +41,7 @@ struct HeightRange {
 // operation sweeps. An 8-bit field is shown through the palette by its value either way.
 class MapColours {
 public:
-    MapColours(const HeightField& field, const MapChoices& choices, HeightRange range = {});
+    MapColours(const HeightField& field, const MapChoices& choices, ValueRange range = {});
 
     const MapChoices& choices() const { return choices_; }
     // True when every value shows as it is stored (a 16-bit one without its blue byte).
@@ -83,7 +83,7 @@ private:
     MapChoices choices_;
     bool wide_;
     bool spread_;
-    HeightRange range_;
+    ValueRange range_;
     uint64_t binScale_ = 0;
     std::array<uint32_t, 256> palette_{};
 };

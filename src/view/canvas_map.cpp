@@ -28,7 +28,7 @@ void KnollCanvasPane::TakeRange() {
 // The colours follow a changed range only once the work that changed it is done, so
 // they do not shift under a sweep.
 void KnollCanvasPane::FollowRange() {
-    const HeightRange before = shownRange_;
+    const ValueRange before = shownRange_;
     TakeRange();
     if (SpreadsHeights() && !(shownRange_ == before)) {
         OnRedraw(0, 0, 0, 0);

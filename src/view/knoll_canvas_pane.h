@@ -132,7 +132,7 @@ private:
         bool valid = false;
         KnollViewScale scale;
         MapChoices choices;
-        HeightRange range;
+        ValueRange range;
         Palette palette{};
         int width = 0;
         int height = 0;
@@ -192,7 +192,7 @@ private:
     MapChoices choices_;
     // The range Height Colours spreads, and the field's range as it changes.
     FieldRange fieldRange_;
-    HeightRange shownRange_;
+    ValueRange shownRange_;
     bool rangeTaken_ = false;
     KnollIdleCall rangeFollower_;
     DrawnMap drawnMap_;

@@ -39,7 +39,7 @@ int Terrain(int x, int y, int scale, bool holes) {
     return (((x * x * 3 + y * 5 + x * y) % 97) + 40 * ((x / 5 + y / 3) % 4)) * scale;
 }
 
-Raster Draw(const HeightField& field, const KnollViewScale& scale, const MapChoices& choices, HeightRange range) {
+Raster Draw(const HeightField& field, const KnollViewScale& scale, const MapChoices& choices, ValueRange range) {
     KnollReducedField reduced;
     if (scale.IsReduced()) reduced.Update(field, -scale.level());
     Raster view(scale.ViewSpan(field.width()), scale.ViewSpan(field.height()));
@@ -63,7 +63,7 @@ TEST(MapColours, HeightColoursSpreadTheRangeOverThePalette) {
     HeightField wide;
     Fill(wide, 2, 1, kSixteenBitField, [](int x, int) { return 1000 + x; });
     const Palette& palette = wide.palette();
-    const MapColours spread(wide, Chosen(true, false), HeightRange{1000, 1255});
+    const MapColours spread(wide, Chosen(true, false), ValueRange{1000, 1255});
     // One value a bin; outside the range the nearer end.
     EXPECT_EQ(spread.Of(1000), palette[0].Pixel());
     EXPECT_EQ(spread.Of(1128), palette[128].Pixel());
@@ -71,35 +71,35 @@ TEST(MapColours, HeightColoursSpreadTheRangeOverThePalette) {
     EXPECT_EQ(spread.Of(3), palette[0].Pixel());
     EXPECT_EQ(spread.Of(60000), palette[255].Pixel());
     // The whole range: 256 values a bin, the high byte.
-    const MapColours whole(wide, Chosen(true, false), HeightRange{0, 65535});
+    const MapColours whole(wide, Chosen(true, false), ValueRange{0, 65535});
     for (uint32_t value : {0u, 255u, 256u, 40000u, 65535u}) EXPECT_EQ(whole.Of(value), palette[value >> 8].Pixel());
     // An uneven range still fills every entry, in equal bins: 3 values for 256 entries.
-    const MapColours narrow(wide, Chosen(true, false), HeightRange{10, 12});
+    const MapColours narrow(wide, Chosen(true, false), ValueRange{10, 12});
     EXPECT_EQ(narrow.Of(10), palette[0].Pixel());
     EXPECT_EQ(narrow.Of(11), palette[85].Pixel());
     EXPECT_EQ(narrow.Of(12), palette[170].Pixel());
     // Without the choice a 16-bit value shows its encoding; an 8-bit one its entry either way.
-    EXPECT_EQ(MapColours(wide, MapChoices{}, HeightRange{1000, 1255}).Of(0x1234), 0x1234u);
+    EXPECT_EQ(MapColours(wide, MapChoices{}, ValueRange{1000, 1255}).Of(0x1234), 0x1234u);
     HeightField narrowField;
     Fill(narrowField, 1, 1, kEightBitField, [](int, int) { return 7; });
-    EXPECT_EQ(MapColours(narrowField, Chosen(true, false), HeightRange{7, 7}).Of(7), palette[7].Pixel());
+    EXPECT_EQ(MapColours(narrowField, Chosen(true, false), ValueRange{7, 7}).Of(7), palette[7].Pixel());
 }
 
 TEST(MapColours, RangeFollowsTheRowsThatChanged) {
     HeightField field;
     Fill(field, 5, 4, kSixteenBitField, [](int x, int y) { return y == 3 && x == 2 ? -1 : 100 + 10 * x + y; });
     FieldRange range;
-    EXPECT_EQ(range.Range(field), (HeightRange{100, 143}));
+    EXPECT_EQ(range.Range(field), (ValueRange{100, 143}));
     field.working().MutableRowPixels(2)[0] = field.ValueColor(7).Pixel();
     range.MarkRow(2);
-    EXPECT_EQ(range.Range(field), (HeightRange{7, 143}));
+    EXPECT_EQ(range.Range(field), (ValueRange{7, 143}));
     // An unmarked change waits for its mark; a new kind reads everything.
     field.working().MutableRowPixels(0)[0] = field.ValueColor(5).Pixel();
-    EXPECT_EQ(range.Range(field), (HeightRange{7, 143}));
+    EXPECT_EQ(range.Range(field), (ValueRange{7, 143}));
     field.SetKind(kEightBitField);
     EXPECT_EQ(range.Range(field), RangeOf(field));
     Fill(field, 3, 3, kSixteenBitField, [](int, int) { return -1; });
-    EXPECT_EQ(range.Range(field), HeightRange{});
+    EXPECT_EQ(range.Range(field), ValueRange{});
 }
 
 TEST(MapColours, ShadeDarkensTowardsAFifthAndLeavesNoValue) {
@@ -146,7 +146,7 @@ TEST(MapColours, EveryReducedScaleIsTheMapOfItsBlockMeans) {
     HeightField field;
     Fill(field, 75, 53, kSixteenBitField, [](int x, int y) { return x > 60 && y > 40 ? -1 : Terrain(x, y, 300, true); });
     const ShadeLight light{300, 40, 2};
-    const HeightRange range = RangeOf(field);
+    const ValueRange range = RangeOf(field);
     for (int level = 1; level <= 4; ++level) {
         const int side = 1 << level;
         HeightField means;

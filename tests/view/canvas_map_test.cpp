@@ -51,7 +51,7 @@ TEST(CanvasMap, FollowsAnOperationAndItsNewRange) {
         f.canvas.SetScaleAround(level, 0, 0);
         f.Pump();
         ASSERT_TRUE(ShowsEngineMap(f, choices)) << level;
-        const HeightRange before = RangeOf(f.document.field());
+        const ValueRange before = RangeOf(f.document.field());
         AddValue(f.document.field(), kAreaWhole, 9000);
         f.platform().AdvanceClock(10);
         f.Pump();
