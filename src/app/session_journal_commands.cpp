@@ -103,8 +103,8 @@ bool KnollCmdWindow::OfferRecovery(const std::string& path) {
     journal_->Continue(contents);
     if (!opened.empty()) {
         Settings().lastMapPath = CutToLine(opened);
-        fileCaption_ = opened;
-        heightFilterIndex_ = HeightFilterOf(opened.c_str());
+        fileCaption_ = document_.name();
+        heightFilterIndex_ = HeightFilterOf(document_.name().c_str());
     }
     ShowStepped("Recovered " + std::to_string(contents.position) + " steps");
     return true;

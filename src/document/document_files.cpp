@@ -185,6 +185,7 @@ void FieldDocument::Loaded(const std::string& path, std::optional<HeightSource> 
 void FieldDocument::Saved(const std::string& path) {
     Commit();
     name_ = path;
+    if (log_) log_->Saved(path);
     savedRevision_ = field_.revision();
 }
 

@@ -109,5 +109,6 @@ ReplayOutcome ReplayJournal(FieldDocument& document, const JournalContents& jour
                                ") could not be made again"};
         }
     }
+    if (!journal.savedFile.empty()) document.SetName(journal.savedFile);
     return {true, ""};
 }

@@ -13,5 +13,6 @@ struct ReplayOutcome {
 
 // Makes the session of a journal again on the document: the file it started from is
 // opened with the palette of that time, then every step up to the position runs as it
-// ran then, through the same calls, so each gives the same bytes and the same step.
+// ran then, through the same calls, so each gives the same bytes and the same step. The
+// document is named after the file last saved to, where the next save goes.
 ReplayOutcome ReplayJournal(FieldDocument& document, const JournalContents& journal);

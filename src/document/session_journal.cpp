@@ -187,6 +187,11 @@ public:
             contents_.position = int(value);
             return true;
         }
+        if (std::optional<std::string_view> saved = ValueOf(lines[0], "saved")) {
+            if (lines.size() != 1) return Fail("it is damaged");
+            contents_.savedFile = Unescaped(*saved);
+            return true;
+        }
         if (std::optional<std::string_view> kept = ValueOf(lines[0], "kept")) {
             if (lines.size() != 3 || !ReadIdentity(lines, 1, contents_.keptIdentity)) return Fail("it is damaged");
             contents_.keptFile = Unescaped(*kept);
@@ -347,6 +352,8 @@ void SessionJournal::FileWillBeReplaced() {
     keptPath_ = kept;
     Write("kept " + Escaped(kept) + "\n" + IdentityLines(FileIdentity::Of(kept)));
 }
+
+void SessionJournal::Saved(const std::string& path) { Write("saved " + Escaped(path) + "\n"); }
 
 void SessionJournal::Discard() {
     file_.Remove();

@@ -38,6 +38,9 @@ struct JournalContents {
     // The opened file as it was, set aside when a save replaced it; empty when it was not.
     std::string keptFile;
     FileIdentity keptIdentity;
+    // The file the field was last saved to, which a recovered session saves to again;
+    // empty when it was not saved.
+    std::string savedFile;
     // The steps of the history and the position among them.
     std::vector<JournalStep> steps;
     int position = 0;
@@ -70,6 +73,7 @@ public:
     void StepEnded(const HistoryStep& step) override;
     void MovedTo(int position) override;
     void FileWillBeReplaced() override;
+    void Saved(const std::string& path) override;
 
     // Goes on with a journal read back, once its session was made again.
     bool Continue(const JournalContents& contents);

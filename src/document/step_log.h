@@ -33,4 +33,6 @@ public:
     virtual void MovedTo(int position) = 0;
     // A save is about to replace the file the session started from.
     virtual void FileWillBeReplaced() = 0;
+    // The field was written whole to the file: the next save offers its name.
+    virtual void Saved(const std::string& path) = 0;
 };

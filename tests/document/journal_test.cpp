@@ -65,7 +65,8 @@ TEST(Journal, MakesTheSessionAgainByteForByteAfterEveryStep) {
     }
 }
 
-// Saved over the file it started from, the session is made from that file as it was.
+// Saved over the file it started from, the session is made from that file as it was,
+// and the next save goes where the last one went.
 TEST(Journal, KeepsTheOpenedFileAsideWhenASaveReplacesIt) {
     ScratchDir folder;
     JournalledSession session(folder);
@@ -76,6 +77,12 @@ TEST(Journal, KeepsTheOpenedFileAsideWhenASaveReplacesIt) {
     EXPECT_EQ(contents.keptFile, folder / "Knollwork.journal-start.tga");
     EXPECT_TRUE(contents.SourceUnchanged());
     EXPECT_EQ(Replayed(session.journal.path()).Difference(DocumentSnapshot::Of(session.document)), "");
+    const std::string elsewhere = folder / "elsewhere.tga";
+    ASSERT_TRUE(session.document.Save(elsewhere).saved);
+    FieldDocument again;
+    again.KeepHistory({});
+    ASSERT_TRUE(ReplayJournal(again, ReadJournal(session.journal.path())).done);
+    EXPECT_EQ(again.name(), elsewhere);
 
     session.journal.Discard();
     EXPECT_FALSE(std::filesystem::exists(session.journal.path()));
