@@ -74,8 +74,11 @@ void KnollCmdWindow::HistoryCommand() {
     const std::string& opened = document_.start().path;
     const std::string started = opened.empty() ? "The blank field" : std::string("Opened ") + BareName(opened.c_str());
     const HistoryBudget& budget = document_.budget();
-    const std::string memory = "Memory: " + Mebibytes(history->bytes()) + " of " + BudgetText(budget) + " (" +
-                               Mebibytes(budget.BytesFor(document_.field().width(), document_.field().height())) + ")";
+    std::string memory = "Memory: " + Mebibytes(history->bytes()) + " of " + BudgetText(budget);
+    // A budget in images says what it comes to for this field.
+    if (budget.bytes == 0) {
+        memory += " (" + Mebibytes(budget.BytesFor(document_.field().width(), document_.field().height())) + ")";
+    }
     KnollHistoryDialog dialog(this);
     std::optional<int> chosen = dialog.Choose(*history, started, memory);
     if (!chosen || *chosen == history->position()) return;
