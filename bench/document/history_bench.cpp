@@ -270,6 +270,20 @@ void BM_PolygonEditRecord(benchmark::State& state) {
 }
 BENCHMARK(BM_PolygonEditRecord)->Arg(4096)->Arg(8192)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// Each iteration's wall time, the mean and the slowest in display frames.
+template <class Work>
+void TimeInFrames(benchmark::State& state, Work work) {
+    double slowest = 0, total = 0;
+    for (auto _ : state) {
+        const double ms = WallMs(work);
+        slowest = std::max(slowest, ms);
+        total += ms;
+        state.SetIterationTime(ms / 1000.0);
+    }
+    state.counters["frames"] = total / double(state.iterations()) / kDisplayFrameMs;
+    state.counters["slowest_frames"] = slowest / kDisplayFrameMs;
+}
+
 // A step of a session appended and flushed, as the journal does at the end of each.
 void BM_JournalFlush(benchmark::State& state) {
     const std::string path = "knoll-bench.journal";
@@ -279,16 +293,8 @@ void BM_JournalFlush(benchmark::State& state) {
     journal.Started(start);
     HistoryStep step;
     step.text.lines = {"--seed 1733660000", "--area inside", "--rough middle:400"};
-    double slowest = 0, total = 0;
-    for (auto _ : state) {
-        const double ms = WallMs([&] { journal.StepEnded(step); });
-        slowest = std::max(slowest, ms);
-        total += ms;
-        state.SetIterationTime(ms / 1000.0);
-    }
+    TimeInFrames(state, [&] { journal.StepEnded(step); });
     journal.Discard();
-    state.counters["frames"] = total / double(state.iterations()) / kDisplayFrameMs;
-    state.counters["slowest_frames"] = slowest / kDisplayFrameMs;
 }
 BENCHMARK(BM_JournalFlush)->Iterations(200)->UseManualTime()->Unit(benchmark::kMillisecond);
 
@@ -298,19 +304,11 @@ void BM_JournalRecordOnDisk(benchmark::State& state) {
     AppendingFile file;
     file.Start("knoll-bench-disk.journal");
     const std::string record = "step\n--seed 1733660000\n--area inside\n--rough middle:400\n= 1f2e3d4c\n";
-    double slowest = 0, total = 0;
-    for (auto _ : state) {
-        const double ms = WallMs([&] {
-            file.Append(record);
-            file.Flush();
-        });
-        slowest = std::max(slowest, ms);
-        total += ms;
-        state.SetIterationTime(ms / 1000.0);
-    }
+    TimeInFrames(state, [&] {
+        file.Append(record);
+        file.Flush();
+    });
     file.Remove();
-    state.counters["frames"] = total / double(state.iterations()) / kDisplayFrameMs;
-    state.counters["slowest_frames"] = slowest / kDisplayFrameMs;
 }
 BENCHMARK(BM_JournalRecordOnDisk)->Iterations(200)->UseManualTime()->Unit(benchmark::kMillisecond);
 
