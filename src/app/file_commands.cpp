@@ -8,6 +8,7 @@
 #include "core/file_name.h"
 #include "framework/dialogs/file_filter.h"
 #include "framework/dialogs/file_select.h"
+#include "framework/dialogs/folder_listing.h"
 
 namespace {
 
@@ -88,7 +89,9 @@ OpenOutcome KnollCmdWindow::OpenFile() {
         !*name) {
         return OpenOutcome::Cancelled;
     }
-    Settings().mainDirectory = CutToLine(WorkingDirectory());
+    // The folder of the chosen file becomes the main directory, and the working one.
+    Settings().mainDirectory = CutToLine(vPath::Parent(name));
+    EnterFolder(Settings().mainDirectory);
     document_.SetName(name);
     if (!LoadFile(name)) return OpenOutcome::Failed;
     SetCaption(BareName(name));

@@ -57,7 +57,7 @@ public:
     void SaveFile();
 
     // ---- Palette (palette_commands.cpp) ------------------------------------------------------
-    int LoadPalette(const std::string& path);
+    int LoadPalette(const std::string& path, const std::string& folder);
     void LoadStartPalette();
     int ChoosePalette();
     void PaletteCommand();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -11,6 +12,20 @@
 
 class vApp;
 class vFrame;
+class vView;
+
+// A hold on a view that outlives it: Get() gives null once the view is destroyed. Event
+// delivery and modal runs hold the views they walk by these, since a handler may end
+// the view it runs in (a double click that chooses a file closes its chooser).
+class vViewRef {
+public:
+    vViewRef() = default;
+    explicit vViewRef(const vView* view);
+    vView* Get() const { return life_ ? *life_ : nullptr; }
+
+private:
+    std::shared_ptr<vView*> life_;
+};
 
 // A rectangle of the frame with pixels of its own. Everything the user sees is a view:
 // the menu strip, the bars, the command windows, the canvas, the scroll bars, dialogs,
@@ -113,6 +128,10 @@ private:
     vView* parent_ = nullptr;
     std::vector<vView*> children_;
     vFrame* rootOf_ = nullptr;
+    // Points at this view until it is destroyed; vViewRef shares it.
+    std::shared_ptr<vView*> life_ = std::make_shared<vView*>(this);
+
+    friend class vViewRef;
 };
 
 // A drawing context on a view's surface. Drawing marks the frame for composition.

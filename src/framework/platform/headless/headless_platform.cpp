@@ -102,6 +102,13 @@ bool vHeadlessPlatform::WriteFramePng(const std::string& path) const {
 // ---- Events ---------------------------------------------------------------------------------
 
 vWaitResult vHeadlessPlatform::NextEvent(vPlatformEvent& event, int /*timeoutMs*/) {
+    if (queue_.empty() && whenEmpty_ && !acting_) {
+        // The act may pump the application itself; it is not asked again meanwhile.
+        std::function<void()> act = whenEmpty_;
+        acting_ = true;
+        act();
+        acting_ = false;
+    }
     if (queue_.empty()) return vWaitResult::Exhausted;
     event = std::move(queue_.front());
     queue_.pop_front();
