@@ -17,7 +17,27 @@ std::string& LocalClipboard() {
 
 }  // namespace
 
-vCmdParent::vCmdParent(int kind) : kind_(kind), layout_(kind), units_(vCurrentDialogUnits()) {}
+vCmdParent::vCmdParent(int kind) : kind_(kind), layout_(kind) {}
+
+// Measured on first use, by when the container knows its application, and kept, so a
+// layout never changes its units; a container without a text renderer keeps the defaults.
+const vDialogUnits& vCmdParent::Units() const {
+    if (!unitsMeasured_) {
+        units_ = vMeasureDialogUnits(TextRenderer());
+        unitsMeasured_ = true;
+    }
+    return units_;
+}
+
+void vCmdParent::SetUnits(const vDialogUnits& units) {
+    units_ = units;
+    unitsMeasured_ = true;
+}
+
+vTextRenderer* vCmdParent::TextRenderer() const {
+    vApp* app = ParentApp();
+    return app ? app->Frame().TextRenderer() : nullptr;
+}
 
 vCmdParent::~vCmdParent() = default;
 

@@ -38,6 +38,8 @@ public:
     bool Exists() const { return platform_ != nullptr; }
     vApp& App() const { return app_; }
     vPlatform* Platform() const { return platform_; }
+    // The platform's text renderer while the frame exists: what every view draws text with.
+    vTextRenderer* TextRenderer() const { return platform_ ? &platform_->TextRenderer() : nullptr; }
 
     // ---- Geometry (frame raster coordinates) --------------------------------------------
     int Width() const { return width_; }

@@ -33,6 +33,11 @@ vApp* vView::App() const {
     return frame ? &frame->App() : nullptr;
 }
 
+vTextRenderer* vView::TextRenderer() const {
+    vFrame* frame = Frame();
+    return frame ? frame->TextRenderer() : nullptr;
+}
+
 void vView::RequestCompose() const {
     vFrame* frame = Frame();
     if (frame && frame->Exists()) frame->RequestCompose();

@@ -97,6 +97,8 @@ public:
     vFrame* Frame() const;
     // The application of that frame; null while the view is outside every frame.
     vApp* App() const;
+    // The text renderer of that frame's platform; null while the view is outside every frame.
+    vTextRenderer* TextRenderer() const;
     // Makes this view the root of frame's tree.
     void BecomeRootOf(vFrame* frame) { rootOf_ = frame; }
 
@@ -140,6 +142,7 @@ public:
     explicit vViewDC(vView& view) : view_(view) {}
     Raster* AcquireSurface() override;
     void ReleaseSurface() override;
+    vTextRenderer* TextRenderer() override { return view_.TextRenderer(); }
 
 private:
     vView& view_;
