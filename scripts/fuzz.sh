@@ -11,7 +11,7 @@ command -v clang++ >/dev/null || { apt-get update -qq && apt-get install -y -qq 
 out=build-fuzz
 mkdir -p "$out/crashes"
 sources=(src/core/*.cpp src/files/*.cpp src/interchange/*.cpp src/framework/draw/*.cpp)
-cli_sources=(src/ops/*.cpp $(ls tools/cli/*.cpp | grep -v main.cpp))
+cli_sources=(src/ops/*.cpp src/document/*.cpp $(ls tools/cli/*.cpp | grep -v main.cpp))
 flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc -Itools
        -DKNOLL_VERSION='"fuzz"')
 

@@ -7,16 +7,6 @@
 #include "framework/controls/text_in_cmd.h"
 #include "framework/window/app.h"
 
-namespace {
-
-// Used when no application (and so no platform clipboard) exists.
-std::string& LocalClipboard() {
-    static std::string text;
-    return text;
-}
-
-}  // namespace
-
 vCmdParent::vCmdParent(int kind) : kind_(kind), layout_(kind) {}
 
 // Measured on first use, by when the container knows its application, and kept, so a
@@ -160,11 +150,11 @@ void vCmdParent::PaintControls(vDC& dc) {
 
 std::string vCmdParent::ClipboardText() const {
     vApp* app = ParentApp();
-    return app && app->Platform() ? app->ClipboardText() : LocalClipboard();
+    return app && app->Platform() ? app->ClipboardText() : ownClipboard_;
 }
 
 void vCmdParent::SetClipboardText(const std::string& text) {
     vApp* app = ParentApp();
     if (app && app->Platform()) app->SetClipboardText(text);
-    else LocalClipboard() = text;
+    else ownClipboard_ = text;
 }

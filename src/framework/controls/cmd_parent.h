@@ -132,6 +132,7 @@ private:
     vCmd* firstTextEntry_ = nullptr;
     vCmd* focus_ = nullptr;
     vCmd* pressed_ = nullptr;
+    std::string ownClipboard_;  // the clipboard while there is no application
     bool containerFocus_ = false;
     bool buildFailed_ = false;
 };

@@ -21,47 +21,9 @@
 
 namespace {
 
-// Runs the next step on the dialog at the top of the modal stack each time the input
-// runs out while one is up, as a user acts on what the screen shows.
-class OnScreen {
-public:
-    explicit OnScreen(HeadlessSession<>& session) : session_(session) {
-        session.platform.WhenQueueEmpty([this] { Next(); });
-    }
-    ~OnScreen() { session_.platform.WhenQueueEmpty(nullptr); }
-    OnScreen& Then(std::function<void(vDialog&)> step) {
-        steps_.push_back(std::move(step));
-        return *this;
-    }
-    bool AllDone() const { return next_ == steps_.size(); }
-
-private:
-    void Next() {
-        auto* view = dynamic_cast<vDialogView*>(session_.app.Frame().TopModal());
-        if (view && next_ < steps_.size()) steps_[next_++](view->Dialog());
-    }
-
-    HeadlessSession<>& session_;
-    std::vector<std::function<void(vDialog&)>> steps_;
-    size_t next_ = 0;
-};
-
-// Frame coordinates of the middle of a list's row.
-vPoint RowOf(vDialog& dialog, int listId, int row) {
-    vRect view = dialog.View().Bounds(), list = dialog.FindControl(listId)->PixelRect();
-    int height = dialog.Units().Y(vListRowHeight);
-    return {view.x + vDialogView::ClientLeft() + list.x + list.w / 3,
-            view.y + vDialogView::ClientTop() + list.y + 2 + row * height + height / 2};
-}
-
 vPoint CloseBoxOf(vDialog& dialog) {
     vRect view = dialog.View().Bounds(), box = dialog.View().CloseBox();
     return {view.x + box.x + box.w / 2, view.y + box.y + box.h / 2};
-}
-
-void QueueDoubleClick(vHeadlessPlatform& platform, vPoint at) {
-    platform.QueueClick(at.x, at.y);
-    platform.QueueClick(at.x, at.y);
 }
 
 // What a hand does after a double click: it moves on, presses again, drags, lets go.
@@ -136,7 +98,7 @@ TEST(DestroyedViews, ADoubleClickThatChoosesClosesTheDialogAndTheHandGoesOn) {
     vHeadlessPlatform& platform = s.session.platform;
     {
         SCOPED_TRACE("Open");
-        OnScreen screen(s.session);
+        OnScreen screen(s.session.platform, s.session.app.Frame());
         screen.Then([&](vDialog& chooser) {
             vPoint b = RowOf(chooser, vFileChooserDialog::kEntries, 1);
             QueueDoubleClick(platform, b);
@@ -149,7 +111,7 @@ TEST(DestroyedViews, ADoubleClickThatChoosesClosesTheDialogAndTheHandGoesOn) {
     }
     {
         SCOPED_TRACE("Save, with the question to replace the file");
-        OnScreen screen(s.session);
+        OnScreen screen(s.session.platform, s.session.app.Frame());
         vPoint a;
         screen.Then([&](vDialog& chooser) {
             a = RowOf(chooser, vFileChooserDialog::kEntries, 0);
@@ -166,7 +128,7 @@ TEST(DestroyedViews, ADoubleClickThatChoosesClosesTheDialogAndTheHandGoesOn) {
     }
     {
         SCOPED_TRACE("a list of sizes");
-        OnScreen screen(s.session);
+        OnScreen screen(s.session.platform, s.session.app.Frame());
         screen.Then([&](vDialog& dialog) {
             vPoint second = RowOf(dialog, kSizesId, 1);
             QueueDoubleClick(platform, second);
@@ -186,7 +148,7 @@ TEST(DestroyedViews, KeysAndTheCloseBoxOnAClosingDialog) {
     vHeadlessPlatform& platform = s.session.platform;
     {
         SCOPED_TRACE("Return closes a notice over the chooser, Escape then the chooser");
-        OnScreen screen(s.session);
+        OnScreen screen(s.session.platform, s.session.app.Frame());
         screen.Then([&](vDialog&) {
             platform.QueueText("missing.tga");
             platform.QueueKey(vKeyReturn);
@@ -205,7 +167,7 @@ TEST(DestroyedViews, KeysAndTheCloseBoxOnAClosingDialog) {
     }
     {
         SCOPED_TRACE("Escape answers the question, the close box closes the chooser");
-        OnScreen screen(s.session);
+        OnScreen screen(s.session.platform, s.session.app.Frame());
         screen.Then([&](vDialog& chooser) {
             QueueDoubleClick(platform, RowOf(chooser, vFileChooserDialog::kEntries, 2));
         }).Then([&](vDialog&) {
@@ -228,7 +190,7 @@ TEST(DestroyedViews, TimersAndSignalsDuringAModalRun) {
     vHeadlessPlatform& platform = s.session.platform;
     {
         SCOPED_TRACE("a tip showing, and its ticks still queued, as the chooser closes");
-        OnScreen screen(s.session);
+        OnScreen screen(s.session.platform, s.session.app.Frame());
         screen.Then([&](vDialog& chooser) {
             vPoint up = CenterOf(chooser, vFileChooserDialog::kUpButton);
             platform.QueueMove(up.x, up.y);
@@ -243,7 +205,7 @@ TEST(DestroyedViews, TimersAndSignalsDuringAModalRun) {
     }
     {
         SCOPED_TRACE("Escape while a spinner arrow repeats");
-        OnScreen screen(s.session);
+        OnScreen screen(s.session.platform, s.session.app.Frame());
         vPoint arrow;
         screen.Then([&](vDialog& dialog) {
             vRect spinner = dialog.FindControl(41)->PixelRect();
@@ -266,7 +228,7 @@ TEST(DestroyedViews, TimersAndSignalsDuringAModalRun) {
     }
     {
         SCOPED_TRACE("the program is told to end while a question waits over the chooser");
-        OnScreen screen(s.session);
+        OnScreen screen(s.session.platform, s.session.app.Frame());
         screen.Then([&](vDialog& chooser) {
             QueueDoubleClick(platform, RowOf(chooser, vFileChooserDialog::kEntries, 1));
         }).Then([&](vDialog&) {
