@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,8 @@ public:
     ~Storm() { editor_.platform.WhenQueueEmpty(nullptr); }
 
     int Actions() const { return actions_; }
+    // The titles of the dialogs acted on.
+    const std::set<std::string>& Seen() const { return seen_; }
     // The next act on a dialog is the end of the program.
     void EndWithASignal() { endNext_ = true; }
     bool Ended() const { return ended_; }
@@ -55,6 +58,7 @@ private:
         if (endNext_) return Signal();
         editor_.platform.AdvanceClock(Pick(4) == 0 ? Pick(1500) : Pick(60));
         auto* view = dynamic_cast<vDialogView*>(top);
+        if (view) seen_.insert(view->Dialog().Name());
         // The choosers may look around but stay in the folder made for the storm.
         auto* chooser = view ? dynamic_cast<vFileChooserDialog*>(&view->Dialog()) : nullptr;
         if (chooser && chooser->Folder().rfind(editor_.Folder(), 0) != 0) {
@@ -123,6 +127,7 @@ private:
     EditorSession& editor_;
     std::mt19937 random_;
     int actions_ = 0;
+    std::set<std::string> seen_;
     bool endNext_ = false;
     bool ended_ = false;
 };
@@ -219,6 +224,9 @@ TEST(EditorDialogs, EveryModalDialogTakesAStormOfInputAndNothingOutlivesItsEvent
     EXPECT_TRUE(storm.Ended());
     EXPECT_TRUE(editor.app.IsLoopEnded());
     EXPECT_GE(storm.Actions(), wanted);
+    for (const char* title : {"Open BMP File", "Save As", "Open PALETTE File", "RAW Size", "Notice"}) {
+        EXPECT_EQ(storm.Seen().count(title), 1u) << title;
+    }
     EXPECT_EQ(editor.app.Frame().TopModal(), nullptr);
     EXPECT_EQ(editor.app.Frame().Capture(), nullptr);
 }
