@@ -80,6 +80,8 @@ public:
     OnScreen(vHeadlessPlatform& platform, vFrame& frame) : platform_(platform), frame_(frame) {
         platform.WhenQueueEmpty([this] { Next(); });
     }
+    template <class App>
+    explicit OnScreen(HeadlessSession<App>& session) : OnScreen(session.platform, session.app.Frame()) {}
     ~OnScreen() { platform_.WhenQueueEmpty(nullptr); }
     OnScreen& Then(std::function<void(vDialog&)> step) {
         steps_.push_back(std::move(step));

@@ -33,18 +33,6 @@ void QueueAftermath(vHeadlessPlatform& platform, vPoint at) {
     platform.QueueMove(at.x, at.y);
 }
 
-// The frame holds nothing of a dialog that is gone.
-void ExpectNothingHeld(HeadlessSession<>& session) {
-    vFrame& frame = session.app.Frame();
-    EXPECT_EQ(frame.Capture(), nullptr);
-    EXPECT_FALSE(session.platform.IsPointerCaptured());
-    EXPECT_EQ(frame.Focus(), nullptr);
-    EXPECT_EQ(frame.TopModal(), nullptr);
-    EXPECT_EQ(session.platform.ActiveTimerCount(), 0);
-    // The floating layer, the top one, holds no box, tip or menu.
-    EXPECT_TRUE(frame.Root().Children().back()->Children().empty());
-}
-
 constexpr int kSizesId = 40;
 constexpr const char* kSizes[] = {"256 x 64", "128 x 128", "64 x 256", nullptr};
 
@@ -84,6 +72,19 @@ struct ChooserSession {
         return select.PickFileToSave("Save", name, sizeof name, nullptr, filter, 0, scratch.Path().c_str());
     }
 
+    // Once the input has run out, the frame holds nothing of a dialog that is gone.
+    void ExpectNothingHeld() {
+        session.Pump();
+        vFrame& frame = session.app.Frame();
+        EXPECT_EQ(frame.Capture(), nullptr);
+        EXPECT_FALSE(session.platform.IsPointerCaptured());
+        EXPECT_EQ(frame.Focus(), nullptr);
+        EXPECT_EQ(frame.TopModal(), nullptr);
+        EXPECT_EQ(session.platform.ActiveTimerCount(), 0);
+        // The floating layer, the top one, holds no box, tip or menu.
+        EXPECT_TRUE(frame.Root().Children().back()->Children().empty());
+    }
+
     HeadlessSession<> session;
     ScratchFolder scratch;
     vFileSelect select{nullptr};
@@ -98,7 +99,7 @@ TEST(DestroyedViews, ADoubleClickThatChoosesClosesTheDialogAndTheHandGoesOn) {
     vHeadlessPlatform& platform = s.session.platform;
     {
         SCOPED_TRACE("Open");
-        OnScreen screen(s.session.platform, s.session.app.Frame());
+        OnScreen screen(s.session);
         screen.Then([&](vDialog& chooser) {
             vPoint b = RowOf(chooser, vFileChooserDialog::kEntries, 1);
             QueueDoubleClick(platform, b);
@@ -106,12 +107,11 @@ TEST(DestroyedViews, ADoubleClickThatChoosesClosesTheDialogAndTheHandGoesOn) {
         });
         EXPECT_EQ(s.Open(), 1);
         EXPECT_STREQ(s.name, s.scratch.Path("b.tga").c_str());
-        s.session.Pump();
-        ExpectNothingHeld(s.session);
+        s.ExpectNothingHeld();
     }
     {
         SCOPED_TRACE("Save, with the question to replace the file");
-        OnScreen screen(s.session.platform, s.session.app.Frame());
+        OnScreen screen(s.session);
         vPoint a;
         screen.Then([&](vDialog& chooser) {
             a = RowOf(chooser, vFileChooserDialog::kEntries, 0);
@@ -123,12 +123,11 @@ TEST(DestroyedViews, ADoubleClickThatChoosesClosesTheDialogAndTheHandGoesOn) {
         EXPECT_EQ(s.Save(), 1);
         EXPECT_TRUE(screen.AllDone());
         EXPECT_STREQ(s.name, s.scratch.Path("a.tga").c_str());
-        s.session.Pump();
-        ExpectNothingHeld(s.session);
+        s.ExpectNothingHeld();
     }
     {
         SCOPED_TRACE("a list of sizes");
-        OnScreen screen(s.session.platform, s.session.app.Frame());
+        OnScreen screen(s.session);
         screen.Then([&](vDialog& dialog) {
             vPoint second = RowOf(dialog, kSizesId, 1);
             QueueDoubleClick(platform, second);
@@ -138,8 +137,7 @@ TEST(DestroyedViews, ADoubleClickThatChoosesClosesTheDialogAndTheHandGoesOn) {
         int value = -1;
         EXPECT_EQ(pick.RunModal("", value), kSizesId);
         EXPECT_EQ(value, 1);
-        s.session.Pump();
-        ExpectNothingHeld(s.session);
+        s.ExpectNothingHeld();
     }
 }
 
@@ -148,7 +146,7 @@ TEST(DestroyedViews, KeysAndTheCloseBoxOnAClosingDialog) {
     vHeadlessPlatform& platform = s.session.platform;
     {
         SCOPED_TRACE("Return closes a notice over the chooser, Escape then the chooser");
-        OnScreen screen(s.session.platform, s.session.app.Frame());
+        OnScreen screen(s.session);
         screen.Then([&](vDialog&) {
             platform.QueueText("missing.tga");
             platform.QueueKey(vKeyReturn);
@@ -162,12 +160,11 @@ TEST(DestroyedViews, KeysAndTheCloseBoxOnAClosingDialog) {
         });
         EXPECT_EQ(s.Open(), 0);
         EXPECT_TRUE(screen.AllDone());
-        s.session.Pump();
-        ExpectNothingHeld(s.session);
+        s.ExpectNothingHeld();
     }
     {
         SCOPED_TRACE("Escape answers the question, the close box closes the chooser");
-        OnScreen screen(s.session.platform, s.session.app.Frame());
+        OnScreen screen(s.session);
         screen.Then([&](vDialog& chooser) {
             QueueDoubleClick(platform, RowOf(chooser, vFileChooserDialog::kEntries, 2));
         }).Then([&](vDialog&) {
@@ -180,8 +177,7 @@ TEST(DestroyedViews, KeysAndTheCloseBoxOnAClosingDialog) {
         });
         EXPECT_EQ(s.Save(), 0);
         EXPECT_TRUE(screen.AllDone());
-        s.session.Pump();
-        ExpectNothingHeld(s.session);
+        s.ExpectNothingHeld();
     }
 }
 
@@ -190,7 +186,7 @@ TEST(DestroyedViews, TimersAndSignalsDuringAModalRun) {
     vHeadlessPlatform& platform = s.session.platform;
     {
         SCOPED_TRACE("a tip showing, and its ticks still queued, as the chooser closes");
-        OnScreen screen(s.session.platform, s.session.app.Frame());
+        OnScreen screen(s.session);
         screen.Then([&](vDialog& chooser) {
             vPoint up = CenterOf(chooser, vFileChooserDialog::kUpButton);
             platform.QueueMove(up.x, up.y);
@@ -200,12 +196,11 @@ TEST(DestroyedViews, TimersAndSignalsDuringAModalRun) {
             platform.AdvanceClock(7000);
         });
         EXPECT_EQ(s.Open(), 1);
-        s.session.Pump();
-        ExpectNothingHeld(s.session);
+        s.ExpectNothingHeld();
     }
     {
         SCOPED_TRACE("Escape while a spinner arrow repeats");
-        OnScreen screen(s.session.platform, s.session.app.Frame());
+        OnScreen screen(s.session);
         vPoint arrow;
         screen.Then([&](vDialog& dialog) {
             vRect spinner = dialog.FindControl(41)->PixelRect();
@@ -223,12 +218,11 @@ TEST(DestroyedViews, TimersAndSignalsDuringAModalRun) {
         PickDialog pick;
         int value = 0;
         EXPECT_EQ(pick.RunModal("", value), vCancelId);
-        s.session.Pump();
-        ExpectNothingHeld(s.session);
+        s.ExpectNothingHeld();
     }
     {
         SCOPED_TRACE("the program is told to end while a question waits over the chooser");
-        OnScreen screen(s.session.platform, s.session.app.Frame());
+        OnScreen screen(s.session);
         screen.Then([&](vDialog& chooser) {
             QueueDoubleClick(platform, RowOf(chooser, vFileChooserDialog::kEntries, 1));
         }).Then([&](vDialog&) {
@@ -240,8 +234,7 @@ TEST(DestroyedViews, TimersAndSignalsDuringAModalRun) {
         });
         EXPECT_EQ(s.Save(), 0);
         EXPECT_TRUE(screen.AllDone());
-        s.session.Pump();
+        s.ExpectNothingHeld();
         EXPECT_TRUE(s.session.app.IsLoopEnded());
-        ExpectNothingHeld(s.session);
     }
 }
