@@ -88,10 +88,10 @@ public:
     void EndSession(bool endedBySignal);
 
     // ---- Palette (palette_commands.cpp) ------------------------------------------------------
-    int LoadPalette(const std::string& path);
+    int LoadPalette(const std::string& path, const std::string& folder);
     void LoadStartPalette();
     int ChoosePalette();
-    int ChangePalette(const std::string& path);
+    int ChangePalette(const std::string& path, const std::string& folder);
     void PaletteCommand();
 
     // ---- Help (help_commands.cpp) ------------------------------------------------------------
