@@ -39,7 +39,7 @@ seed_corpus() {
 for target in tga ppm palette png_heights pgm_heights raw_heights elevation cli_arguments; do
   extra=()
   [ "$target" = cli_arguments ] && extra=("${cli_sources[@]}")
-  clang++ "${flags[@]}" "fuzz/${target}_fuzz.cpp" "${sources[@]}" "${extra[@]}" -lpng -o "$out/${target}_fuzz"
+  clang++ "${flags[@]}" "fuzz/${target}_fuzz.cpp" "${sources[@]}" "${extra[@]}" -lpng -llz4 -o "$out/${target}_fuzz"
   seed_corpus "$target"
   echo "== ${target}: ${seconds}s"
   "$out/${target}_fuzz" "$out/corpus/$target" -max_total_time="$seconds" -rss_limit_mb=4096 \
