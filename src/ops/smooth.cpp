@@ -94,7 +94,7 @@ public:
 private:
     using Signed = std::make_signed_t<Sum>;
 
-    static uint32_t Sample(uint32_t pixel) { return kWide ? pixel & 0xFFFF : (pixel >> 16) & 0xFF; }
+    static uint32_t Sample(uint32_t pixel) { return PixelSample<kWide>(pixel); }
 
     void AddRow(int y) {
         const uint32_t* pixels = field_.working().RowPixels(y);
@@ -122,6 +122,7 @@ private:
     }
 
 #ifdef __SSE2__
+    // PixelSample of four pixels.
     static __m128i Samples(const uint32_t* pixels) {
         const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels));
         return kWide ? _mm_and_si128(four, _mm_set1_epi32(0xFFFF))

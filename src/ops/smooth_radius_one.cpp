@@ -43,7 +43,7 @@ public:
     }
 
 private:
-    static uint32_t Sample(uint32_t pixel) { return kWide ? pixel & 0xFFFF : (pixel >> 16) & 0xFF; }
+    static uint32_t Sample(uint32_t pixel) { return PixelSample<kWide>(pixel); }
 
     // Column sums of row y's window; returns its number of rows.
     uint32_t SumColumns(int y) {

@@ -177,10 +177,6 @@ void KnollCanvasPane::ShowReadOut(int x, int y) {
     FlushView();
     const Raster& shown = Surface();
     if (!owner_ || x < 0 || y < 0 || x >= shown.Width() || y >= shown.Height()) return;
-    uint32_t pixel = shown.At(x, y) & 0xFFFFFF;
-    int value = 0;
-    if (pixel != kNoValuePixel) {
-        value = document_.field().kind() == kSixteenBitField ? int(pixel & 0xFFFF) : int((pixel >> 16) & 0xFF);
-    }
-    owner_->ShowPosition(x + hOffset_, y + vOffset_, value);
+    int value = document_.field().DecodeValue(shown.At(x, y) & 0xFFFFFF);
+    owner_->ShowPosition(x + hOffset_, y + vOffset_, std::max(value, 0));
 }

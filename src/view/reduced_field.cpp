@@ -35,7 +35,7 @@ void Add(KnollReducedField::Block& to, KnollReducedField::Block block) {
 template <bool kWide>
 inline __attribute__((always_inline)) uint32_t Word(uint32_t pixel) {
     const uint32_t has = pixel != kNoValuePixel;
-    const uint32_t value = (kWide ? pixel & 0xFFFF : (pixel >> 16) & 0xFF) & (0u - has);
+    const uint32_t value = PixelSample<kWide>(pixel) & (0u - has);
     return value | has << kWordCountShift;
 }
 
