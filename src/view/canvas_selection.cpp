@@ -28,11 +28,11 @@ bool operator==(const vPoint& a, const vPoint& b) { return a.x == b.x && a.y == 
 void KnollCanvasPane::SetSelectMode(int on) {
     if (on) {
         document_.selection().Begin();
-        SnapshotField();
+        document_.Commit();
         RefreshView();
         return;
     }
-    SnapshotField();
+    document_.Commit();
     RefreshView();
     document_.selection().End(document_.field());
 }
@@ -110,7 +110,7 @@ void KnollCanvasPane::ReleaseWhileChosen(int x, int y) {
 // starts the outline over.
 void KnollCanvasPane::ClosePolygon() {
     if (!document_.selection().Close(document_.field())) {
-        RestoreField();
+        document_.field().RestoreField();
         RefreshView();
         return;
     }
