@@ -168,10 +168,11 @@ void KnollCmdWindow::ShowScale(const char* label) {
     PutText(cmdScaleField, text);
 }
 
+// The buttons only: every command that makes them insensitive also commits, through the
+// document (Undo, Keep, a zoom, a palette) or the selection mode (Open).
 void KnollCmdWindow::SetUndoKeep(int flag) {
     PutValue(cmdUndo, flag, StateEnabled);
     PutValue(cmdKeep, flag, StateEnabled);
-    if (flag == 0) document_.Commit();
 }
 
 void KnollCmdWindow::UpdateConvertItems() {
