@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/cmd_window_tables.h"
 #include "app/help_window.h"
@@ -32,7 +33,7 @@ public:
     void OnKey(int key, int shift) override;
     void OnCommand(int id, int value, int type) override;
     // Whether OnCommand does something of its own for the command.
-    static bool HandlesCommand(int id) { return FindOperationButton(id) || FindCommandHandler(id); }
+    static bool HandlesCommand(int id) { return FindDialogOfToggle(id) || FindCommandHandler(id); }
 
     // ---- What the canvas asks of its window ------------------------------------------------
     void ArmOperation() override;
@@ -92,7 +93,7 @@ private:
     void UndoCommand();
     void KeepCommand();
     void SelectCommand();
-    void OperationButtonCommand(const OperationButton& button);
+    void OperationToggleCommand(const OperationDialogRecord& dialog);
     void ZoomCommand(ZoomMode mode);
     void OpenCommand();
 
@@ -109,6 +110,7 @@ private:
     int selectFlag_ = 0;
     int heightFilterIndex_ = 0;
     int paletteFilterIndex_ = 0;
+    const std::vector<CommandObject> commandBarTable_ = KnollCommandBar();
     vMenuPane menu_;
     KnollCanvasPane canvas_;
     vCommandPane commandBar_;
