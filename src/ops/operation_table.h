@@ -97,6 +97,8 @@ inline Rows RoughRows(FieldRows& from, Inputs inputs, int32_t value) {
 
 inline void SmoothField(HeightField& field, Inputs inputs, int32_t) { Smooth(field, inputs.area, inputs.radius); }
 
+inline Rows SmoothRows(FieldRows& from, Inputs inputs, int32_t) { return SmoothedRows(from, inputs.area, inputs.radius); }
+
 // A Wacks operation on the field and on rows, from its rule on the area and a value.
 template <void (*change)(HeightField&, int, int32_t), int32_t sign = 1>
 void Value(HeightField& field, Inputs inputs, int32_t value) {
@@ -133,7 +135,7 @@ inline constexpr OperationRecord kOperations[] = {
      .step = {"--rough", StepArgument::WordValue, "add random noise of up to VALUE"}, .words = "up|middle|down"},
     {.operation = Operation::Smooth, .statusWord = "SMOOTHING", .doneMessage = "Smoothing DONE",
      .dialog = DialogKind::Smooth, .place = 0,
-     .run = operation_drivers::SmoothField,
+     .run = operation_drivers::SmoothField, .rows = operation_drivers::SmoothRows,
      .step = {"--smooth", StepArgument::Radius, "replace each height by the mean of its (2R+1)^2 window"}},
     {.operation = Operation::Cut, .statusWord = "Cuting", .doneMessage = "Cuting DONE",
      .dialog = DialogKind::Wacks, .place = 0, .leastValue = 1,
