@@ -8,6 +8,7 @@
 #include "framework/menus/status_item.h"
 #include "framework/platform/platform.h"
 #include "framework/window/command_ids.h"
+#include "framework/window/key_translation.h"
 #include "operation_dialogs/operation_dialogs.h"
 
 // Command ids of the main window. The toggles that show the operation dialogs have theirs
@@ -46,10 +47,10 @@ enum KnollCommand : int {
 namespace knoll_tables {
 
 constexpr MenuItem kFileMenu[] = {
-    {"&Open...", cmdOpen, vMenuSensitive},
-    {"&Save", cmdSave, vMenuSensitive},
+    {"&Open...", cmdOpen, vMenuSensitive, "Ctrl+O", vControlCode('O')},
+    {"&Save", cmdSave, vMenuSensitive, "Ctrl+S", vControlCode('S')},
     {"-", vMenuSeparatorId},
-    {"E&xit", cmdExit, vMenuSensitive},
+    {"E&xit", cmdExit, vMenuSensitive, "Ctrl+Q", vControlCode('Q')},
     {},
 };
 constexpr MenuItem kLegendMenu[] = {

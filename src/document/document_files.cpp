@@ -8,6 +8,8 @@
 #include "core/ppm_rows.h"
 #include "core/tga.h"
 #include "document/field_document.h"
+#include "document/height_file_kinds.h"
+#include "interchange/elevation_rows.h"
 #include "interchange/height_files.h"
 #include "interchange/pgm_rows.h"
 #include "interchange/raw_heights.h"
@@ -16,10 +18,14 @@
 
 namespace {
 
-constexpr const char* kWrongType = "WRONG  FILE TYPE!!\n\nTGA & PPM types only !!";
 constexpr const char* kSaveWrongType = "Wrong File type!!!";
 constexpr const char* kSaveError = "File Save Error!!!";
+// Room for the longest extension the TGA and PPM writers may append.
+constexpr size_t kExtensionRoom = 8;
 constexpr const char* kRawNeedsSixteenBits = "RAW files hold 16-bit fields only!!\n\nCovert to PPM first.";
+constexpr const char* kElevationReadOnly = "of the elevation rasters only GeoTIFF is written; name the file .tif";
+
+LoadOutcome WrongType() { return {.notice = WrongTypeNotice(), .wrongType = true}; }
 
 std::string LoadNotice(int result, const FileSize& size) {
     switch (result) {
@@ -39,7 +45,8 @@ HeightFormat InterchangeFormatOf(const std::string& path) {
 }  // namespace
 
 bool FieldDocument::ReadsName(const std::string& path) {
-    return ClassifyFileName(path.c_str()) != kFileKindUnknown || HeightFormatOf(path) != HeightFormat::kUnknown;
+    return ClassifyFileName(path.c_str()) != kFileKindUnknown || HeightFormatOf(path) != HeightFormat::kUnknown ||
+           (MayBeElevationName(path) && IsElevationFile(path));
 }
 
 std::vector<FileSize> FieldDocument::RawSizeChoices(const std::string& path) {
@@ -47,7 +54,8 @@ std::vector<FileSize> FieldDocument::RawSizeChoices(const std::string& path) {
     return RawSizesOf(path.c_str());
 }
 
-LoadOutcome FieldDocument::Load(const std::string& path, RawSize rawSize, std::unique_ptr<FieldRows>* rows) {
+LoadOutcome FieldDocument::Load(const std::string& path, const LoadOptions& options,
+                                std::unique_ptr<FieldRows>* rows) {
     int fileKind = ClassifyFileName(path.c_str());
     if (fileKind == kFileKindPpm && rows) {
         auto reader = std::make_unique<PpmReader>(path.c_str());
@@ -59,8 +67,9 @@ LoadOutcome FieldDocument::Load(const std::string& path, RawSize rawSize, std::u
         }
     }
     if (fileKind != kFileKindUnknown) return LoadTgaOrPpm(path, fileKind);
-    if (HeightFormatOf(path) != HeightFormat::kUnknown) return Import(path, rawSize, rows);
-    return {false, kWrongType};
+    if (HeightFormatOf(path) != HeightFormat::kUnknown) return Import(path, options, rows);
+    if (MayBeElevationName(path)) return LoadElevation(path, options.elevation, false, rows);
+    return WrongType();
 }
 
 LoadOutcome FieldDocument::LoadTgaOrPpm(const std::string& path, int fileKind) {
@@ -71,7 +80,33 @@ LoadOutcome FieldDocument::LoadTgaOrPpm(const std::string& path, int fileKind) {
     return {true, ""};
 }
 
-LoadOutcome FieldDocument::Import(const std::string& path, RawSize rawSize, std::unique_ptr<FieldRows>* rows) {
+LoadOutcome FieldDocument::LoadElevation(const std::string& path, const ElevationOptions& options, bool knownName,
+                                         std::unique_ptr<FieldRows>* rows) {
+    ElevationRead read;
+    std::unique_ptr<ElevationReader> reader = ElevationReader::Open(path, options, read);
+    if (!read.opened && !knownName) return WrongType();
+    if (read.cancelled) return {.notice = "", .cancelled = true};
+    if (!reader) return {false, path + ": " + read.error};
+    if (rows) {
+        field_.SetKind(reader->bits() == 16 ? kSixteenBitField : kEightBitField);
+        *rows = std::make_unique<ElevationRows>(field_, path, std::move(reader));
+    } else {
+        FieldSampleRows samples(field_);
+        InterchangeError error = StoreElevation(*reader, samples);
+        if (!error.empty()) return {false, path + ": " + error};
+        samples.Finish();
+    }
+    Loaded(path, read.source);
+    return {true, ""};
+}
+
+LoadOutcome FieldDocument::Import(const std::string& path, const LoadOptions& options,
+                                  std::unique_ptr<FieldRows>* rows) {
+    HeightFormat format = HeightFormatOf(path);
+    if (format == HeightFormat::kElevation || (format == HeightFormat::kUnknown && MayBeElevationName(path))) {
+        return LoadElevation(path, options.elevation, true, rows);
+    }
+    const RawSize& rawSize = options.rawSize;
     if (rows && HeightFormatOf(path) == HeightFormat::kPgm) {
         auto reader = std::make_unique<PgmReader>(path.c_str());
         if (reader->ReadsAsAsked()) {
@@ -84,8 +119,14 @@ LoadOutcome FieldDocument::Import(const std::string& path, RawSize rawSize, std:
     FieldSampleRows samples(field_);
     InterchangeError error = ReadHeights(path, HeightFormatOf(path), rawSize.width, rawSize.height, samples);
     if (!error.empty()) {
-        bool sizeMissing = HeightFormatOf(path) == HeightFormat::kRaw && rawSize.width == 0 && RawNeedsSize(path.c_str());
-        return {false, path + ": " + error, sizeMissing};
+        std::string notice = path + ": " + error;
+        bool sizeMissing = false;
+        // A RAW file that holds no square may still hold a field of a size the user gives.
+        if (HeightFormatOf(path) == HeightFormat::kRaw && rawSize.width == 0 && RawNeedsSize(path.c_str())) {
+            sizeMissing = !RawSizesOf(path.c_str()).empty();
+            if (!sizeMissing) notice += ", nor any other within a field's bounds";
+        }
+        return {false, notice, sizeMissing};
     }
     samples.Finish();
     Loaded(path);
@@ -93,42 +134,58 @@ LoadOutcome FieldDocument::Import(const std::string& path, RawSize rawSize, std:
 }
 
 // A finished load has cleared the mask and committed already.
-void FieldDocument::Loaded(const std::string& path) {
+void FieldDocument::Loaded(const std::string& path, std::optional<HeightSource> source) {
     selection_ = FieldSelection();
     name_ = path;
+    source_ = std::move(source);
+    savedRevision_ = field_.revision();
 }
 
-SaveOutcome FieldDocument::Save(const std::string& path, size_t nameCapacity, FieldRows* rows) {
+void FieldDocument::Saved(const std::string& path) {
+    Commit();
+    name_ = path;
+    savedRevision_ = field_.revision();
+}
+
+SaveOutcome FieldDocument::Save(const std::string& path, FieldRows* rows) {
     int nameKind = ClassifyFileName(path.c_str());
     HeightFormat format = InterchangeFormatOf(path);
     WorkingRows working(field_);
-    if (format == HeightFormat::kUnknown) return SaveTgaOrPpm(path, nameKind, nameCapacity, rows ? *rows : working);
+    if (format == HeightFormat::kUnknown) return SaveTgaOrPpm(path, nameKind, rows ? *rows : working);
     if (format == HeightFormat::kRaw && field_.kind() != kSixteenBitField) {
         return {false, kRawNeedsSixteenBits, path, 0};
     }
     SaveOutcome outcome = Export(path, rows);
-    if (outcome.saved) Commit();
+    if (outcome.saved) Saved(path);
     return outcome;
 }
 
-SaveOutcome FieldDocument::SaveTgaOrPpm(const std::string& path, int nameKind, size_t nameCapacity,
-                                        FieldRows& rows) {
+SaveOutcome FieldDocument::SaveTgaOrPpm(const std::string& path, int nameKind, FieldRows& rows) {
     if (nameKind != kFileKindUnknown && nameKind != fileKind()) return {false, kSaveWrongType, path, 0};
-    std::vector<char> name(std::max<size_t>(nameCapacity, 1), '\0');
-    std::copy_n(path.begin(), std::min(path.size(), name.size() - 1), name.begin());
+    std::vector<char> name(path.size() + kExtensionRoom, '\0');
+    std::copy(path.begin(), path.end(), name.begin());
     int result = fileKind() == kFileKindPpm ? SavePpmRows(rows, name.data(), name.size())
                                             : SaveTgaRows(rows, name.data(), name.size());
     if (result != kSaveDone) return {false, kSaveError, name.data(), 0};
-    Commit();
-    name_ = name.data();
+    Saved(name.data());
     return {true, "", name.data(), 0};
 }
 
 SaveOutcome FieldDocument::Export(const std::string& path, FieldRows* rows) {
     WorkingRows working(field_);
+    if (HeightFormatOf(path) == HeightFormat::kElevation) return ExportElevation(path, rows ? *rows : working);
     FieldSamples samples(rows ? *rows : working);
     InterchangeError error = WriteHeights(path, HeightFormatOf(path), samples);
     if (!error.empty()) return {false, path + ": " + error, path, samples.noValue()};
     name_ = path;
     return {true, "", path, samples.noValue()};
+}
+
+SaveOutcome FieldDocument::ExportElevation(const std::string& path, FieldRows& rows) {
+    if (!IsGeoTiffName(path)) return {false, path + ": " + kElevationReadOnly, path, 0};
+    int64_t zeroFilled = 0;
+    InterchangeError error = WriteGeoTiff(path, rows, heightSource(), zeroFilled);
+    if (!error.empty()) return {false, path + ": " + error, path, zeroFilled};
+    name_ = path;
+    return {true, "", path, zeroFilled};
 }

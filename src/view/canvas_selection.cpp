@@ -171,12 +171,13 @@ void KnollCanvasPane::OnMouseHover(int x, int y) { ShowReadOut(x, y); }
 void KnollCanvasPane::ShowReadOut(int x, int y) {
     if (!scale_.IsActualSize()) {
         vPoint at = InField(x, y);
-        if (owner_) owner_->ShowPosition(at.x, at.y, std::max(document_.field().FieldValue(at.x, at.y), 0));
+        int value = document_.field().FieldValue(at.x, at.y);
+        if (owner_) owner_->ShowPosition(at.x, at.y, std::max(value, 0), value >= 0);
         return;
     }
     FlushView();
     const Raster& shown = Surface();
     if (!owner_ || x < 0 || y < 0 || x >= shown.Width() || y >= shown.Height()) return;
     int value = document_.field().DecodeValue(shown.At(x, y) & 0xFFFFFF);
-    owner_->ShowPosition(x + hOffset_, y + vOffset_, std::max(value, 0));
+    owner_->ShowPosition(x + hOffset_, y + vOffset_, std::max(value, 0), value >= 0);
 }

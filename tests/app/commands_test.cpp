@@ -3,6 +3,7 @@
 #include <set>
 #include <vector>
 
+#include "app/help_file.h"
 #include "app/help_text_view.h"
 #include "framework/look/text_width.h"
 #include "editor_session.h"
@@ -56,6 +57,8 @@ TEST_F(Commands, UndoAndKeepSensitivityAfterEachCommand) {
     };
     std::vector<Case> all(std::begin(cases), std::end(cases));
     for (const OperationDialogRecord& dialog : OperationDialogRecords()) all.push_back({dialog.toggleId, true});
+    // The zooms before it leave Open a changed field to ask about.
+    editor.AnswerQuestion(vQuestionDialog::kNoBesideCancelId);
     for (const Case& each : all) {
         editor.Window().SetUndoKeep(1);
         editor.Command(each.id);
@@ -147,6 +150,15 @@ TEST(Help, ContentsShowsTheTopicAndAMissingFileGivesANotice) {
                               "Tiles", "Contents", "About"}) {
         EXPECT_NE(help->Text().find(label), std::string::npos) << label;
     }
+}
+
+TEST(Help, AFileWithCarriageReturnsReadsAsOneWithout) {
+    EditorSession editor;
+    std::ofstream(editor.Path("Knollwork.hlp")) << "# comment\r\n@topic 20 Contents\r\n\r\nOne\r\nTwo\r\n\r\n@topic 21 Next\r\n";
+    HelpTopic topic;
+    ASSERT_EQ(ReadHelpTopic(editor.Path("Knollwork.hlp").c_str(), 20, topic), HelpLookup::kFound);
+    EXPECT_EQ(topic.title, "Contents");
+    EXPECT_EQ(topic.text, "One\nTwo");
 }
 
 TEST_F(Commands, ViewScaleKeysAndTheirStatusField) {

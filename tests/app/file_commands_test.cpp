@@ -3,11 +3,13 @@
 #include "app/settings_file.h"
 #include "core/ppm.h"
 #include "editor_session.h"
+#include "framework/look/text_width.h"
+#include "gdal_tools.h"
 #include "read_only_folder.h"
 
 namespace {
 
-constexpr const char* kOpenWrongType = "WRONG  FILE TYPE!!\n\nTGA & PPM types only !!";
+constexpr const char* kOpenWrongType = "WRONG  FILE TYPE!!\n\nTGA, PPM, PNG, PGM, RAW, GeoTIFF, SRTM & ASCII grid types only !!";
 
 // A 16-bit field of 3 x 2 positions saved as PPM.
 void WriteSmallPpm(const std::string& path) {
@@ -48,7 +50,7 @@ TEST_F(FileCommands, OpenRefusesUnknownNamesAndTakesTheOtherFormat) {
     EXPECT_EQ(NewNotices(), std::vector<std::string>{kOpenWrongType});
     EXPECT_STREQ(editor.Window().Name(), editor.Path("Intro.tga").c_str());
     EXPECT_EQ(editor.app.Settings().mainDirectory, editor.Path("maps"));
-    EXPECT_EQ(editor.Window().Document().name(), editor.Path("maps/MAP.TGA"));
+    EXPECT_EQ(editor.Window().Document().name(), editor.Path("Intro.tga"));
 
     WriteSmallPpm(editor.Path("small.ppm"));
     editor.AnswerOpen(editor.Path("small.ppm"), 1);
@@ -77,6 +79,8 @@ TEST_F(FileCommands, FailedOpenLeavesTheEditedFieldAsItWas) {
     editor.Pump();
     ASSERT_EQ(window.Document().selection().vertexCount(), 2);
     uint32_t committed = field.undo().ReadPixel(10, 10);
+    // Each Open asks about the edit first; No goes on.
+    editor.AnswerQuestionAlways(vQuestionDialog::kNoBesideCancelId);
 
     // A TGA that declares 100 x 100 and holds 19 rows; a PPM with no size; a PPM that
     // is not there; a name of neither type; a RAW file of 65537 samples, which no size holds.
@@ -101,7 +105,8 @@ TEST_F(FileCommands, FailedOpenLeavesTheEditedFieldAsItWas) {
         EXPECT_EQ(field.undo().ReadPixel(10, 10), committed) << name;
         EXPECT_EQ(field.kind(), kEightBitField) << name;
         EXPECT_EQ(window.Document().fileKind(), kFileKindTga) << name;
-        EXPECT_STREQ(window.Name(), editor.Path("Intro.tga").c_str()) << name;
+        EXPECT_EQ(window.Name(), "* " + editor.Path("Intro.tga")) << name;
+        EXPECT_EQ(window.Document().name(), editor.Path("Intro.tga")) << name;
         EXPECT_EQ(editor.app.Settings().lastMapPath, editor.Path("Intro.tga")) << name;
         EXPECT_EQ(window.Document().selection().vertexCount(), 2) << name;
         EXPECT_TRUE(editor.IsToggledOn(cmdSelect)) << name;
@@ -125,6 +130,7 @@ TEST_F(FileCommands, CancelledOpenStillResetsSelectionAndUndoKeep) {
     EXPECT_EQ(editor.Window().SelectFlag(), 0);
     EXPECT_FALSE(editor.IsSensitive(cmdUndo));
     EXPECT_TRUE(NewNotices().empty());
+    EXPECT_EQ(editor.Window().Document().name(), editor.Path("Intro.tga"));
 }
 
 TEST_F(FileCommands, SaveAsChecksTheExtensionAndCancelEmptiesTheName) {
@@ -171,4 +177,84 @@ TEST_F(FileCommands, SaveIntoAReadOnlyFolderLeavesTheOldFileWhole) {
     editor.Command(cmdSave);
     EXPECT_EQ(NewNotices(), std::vector<std::string>{"File Save Error!!!"});
     EXPECT_EQ(ReadFileText(editor.Path("locked/old.tga")), "the old bytes");
+}
+
+TEST_F(FileCommands, AnElevationRasterIsMappedAsAskedAndReadsOutItsHeights) {
+    WriteAsciiGrid(editor.Path("dem.asc"), 3, 2, "236.5 1076.25 500\n-9999 656.375 236.5", "-9999");
+    KnollCmdWindow& window = editor.Window();
+    const int builtWidth = window.StatusBar().FindControl(cmdHeightField)->Place().width;
+    // Cancelling the question changes nothing and says nothing.
+    vModalAnswer answer;
+    answer.id = vCancelId;
+    editor.platform.ScriptAnswer(vModalRequest::Kind::Dialog, answer);
+    editor.AnswerOpen(editor.Path("dem.asc"));
+    editor.Command(cmdOpen);
+    EXPECT_TRUE(NewNotices().empty());
+    EXPECT_EQ(window.Document().field().width(), 400);
+    EXPECT_EQ(window.Document().heightSource(), nullptr);
+
+    answer.id = vDoneId;
+    editor.platform.ScriptAnswer(vModalRequest::Kind::Dialog, answer);
+    editor.AnswerOpen(editor.Path("dem.asc"));
+    editor.Command(cmdOpen);
+    ASSERT_NE(window.Document().heightSource(), nullptr);
+    EXPECT_EQ(window.Document().field().width(), 3);
+    EXPECT_EQ(window.Document().field().FieldValue(0, 1), -1);
+    EXPECT_EQ(editor.StatusText(cmdMessageField), "heights 236.50 to 1076.25 stored as 0 to 65535 (0.013 a step)");
+    window.ShowPosition(1, 0, 65535);
+    EXPECT_EQ(editor.StatusText(cmdHeightField), "height:65535 (1076.25)");
+    window.ShowPosition(0, 1, 0, false);
+    EXPECT_EQ(editor.StatusText(cmdHeightField), "height:0 (none)");
+    EXPECT_GE(window.StatusBar().FindControl(cmdHeightField)->Place().width, vDialogTextWidth("height:65535 (1076.25)"));
+
+    editor.AnswerSave(editor.Path("dem.tif"));
+    editor.Command(cmdSave);
+    std::vector<double> saved = GdalValues(editor.Path("dem.tif"));
+    ASSERT_EQ(saved.size(), 6u);
+    EXPECT_NEAR(saved[2], 500, (1076.25 - 236.5) / 65535 / 2);
+    EXPECT_EQ(saved[3], -9999);
+
+    // Another field reads out as it always has, in a bar as it was made.
+    editor.AnswerOpen(editor.Path("Intro.tga"));
+    editor.Command(cmdOpen);
+    window.ShowPosition(12, 345, 67);
+    EXPECT_EQ(editor.StatusText(cmdHeightField), "height:67");
+    EXPECT_EQ(editor.StatusText(cmdMessageField), "");
+    EXPECT_EQ(window.StatusBar().FindControl(cmdHeightField)->Place().width, builtWidth);
+}
+
+TEST_F(FileCommands, ADroppedFileOpensAsOpenDoesAndAnyOtherIsRefused) {
+    std::filesystem::create_directory(editor.Path("maps"));
+    WriteSmallPpm(editor.Path("maps/small.ppm"));
+    editor.Command(cmdSelect);
+    editor.platform.QueueDrop({editor.Path("maps/small.ppm")}, 200, 200);
+    editor.Pump();
+    KnollCmdWindow& window = editor.Window();
+    EXPECT_STREQ(window.Name(), "small.ppm");
+    EXPECT_EQ(window.Document().field().FieldValue(2, 1), 5000);
+    EXPECT_EQ(editor.app.Settings().mainDirectory, editor.Path("maps"));
+    EXPECT_EQ(editor.app.Settings().lastMapPath, editor.Path("maps/small.ppm"));
+    EXPECT_FALSE(editor.IsToggledOn(cmdSelect));
+
+    // Not a height file: said at once, with no question about the changed field first.
+    editor.Command(cmdToTga);
+    editor.platform.QueueDrop({editor.Path("notes.txt")}, 200, 200);
+    editor.Pump();
+    EXPECT_EQ(NewNotices(), std::vector<std::string>{kOpenWrongType});
+    EXPECT_EQ(editor.platform.ModalRequests().back().kind, vModalRequest::Kind::Notice);
+}
+
+// Users' folders are deep: a field opened from a long path is offered to Save whole.
+TEST_F(FileCommands, LongPathsOpenAndSaveWhole) {
+    std::string folder = editor.Folder();
+    while (folder.size() < 400) folder += "/a-folder-in-a-deep-tree";
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(editor.Path("Intro.tga"), folder + "/Intro.tga");
+    editor.AnswerOpen(folder + "/Intro.tga");
+    editor.Command(cmdOpen);
+    editor.AnswerSave(folder + "/copy");
+    editor.Command(cmdSave);
+    EXPECT_EQ(editor.platform.ModalRequests().back().initialName, folder + "/Intro.tga");
+    EXPECT_TRUE(NewNotices().empty());
+    EXPECT_EQ(ReadFileText(folder + "/copy.tga"), ReadFileText(editor.Path("Intro.tga")));
 }
