@@ -81,15 +81,13 @@ StepResult RunOn(Session& session, const StepCall& call) {
 // when the operation its argument picks works row by row.
 Step OperationStepOf(const OperationStep& operations) {
     const BatchStep& batch = operations.step();
-    auto run = [](Session& session, const StepCall& call) { return RunOn(session, call); };
     Step step;
     if (batch.argument == StepArgument::None) {
-        step = SimpleStep(batch.name, batch.help, [run, call = *operations.Read("")](Session& session) {
-            return run(session, call);
-        });
+        step = SimpleStep(batch.name, batch.help,
+                          [call = *operations.Read("")](Session& session) { return RunOn(session, call); });
     } else {
         step = ParsedStep<StepCall>(batch.name, operations.ArgumentName(), batch.help, operations.Expected(),
-                                    [operations](const std::string& text) { return operations.Read(text); }, run);
+                                    [operations](const std::string& text) { return operations.Read(text); }, RunOn);
     }
     step.handsRows = [operations](const std::string& argument) {
         std::optional<StepCall> call = operations.Read(argument);
