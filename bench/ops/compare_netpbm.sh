@@ -3,8 +3,9 @@
 # equivalents on the same 4096 x 4096 field, in pairs (ours, then theirs) of PAIRS runs
 # (nine unless given), and prints the median of each side and their ratio. Both sides
 # read the same bytes: a P6 file through --open/--save and a 16-bit PGM through
-# --import/--export; the smooths only the greymap. Every output goes to /dev/shm, so neither a disk nor our save's
-# flush to it is timed. Then the peak resident memory of our runs, from /usr/bin/time -v.
+# --import/--export; the smooths only the greymap. Every output goes to /dev/shm, so
+# neither a disk nor our save's flush to it is timed. Then the peak resident memory of
+# our runs, from /usr/bin/time -v.
 # Usage: [PAIRS=n] bench/ops/compare_netpbm.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
