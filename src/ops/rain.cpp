@@ -1,0 +1,40 @@
+#include <numeric>
+#include <vector>
+
+#include "ops/erosion.h"
+#include "ops/erosion_run.h"
+#include "ops/rain_droplet.h"
+#include "ops/rain_plan.h"
+
+static_assert(RainPlan::kTile > 2 * rain::kReach, "droplets of tiles of one colour must not meet");
+
+int64_t RainDroplets(const HeightField& field, int32_t perHundred) {
+    return int64_t(field.width()) * field.height() * perHundred / 100;
+}
+
+ErosionOutcome Rain(HeightField& field, int area, int64_t droplets, uint32_t seed, WorkerPool& workers) {
+    ErosionRun run(field, area, 1.0f / float(field.MaxValue()), workers);
+    if (!run.made()) return {ErosionOutcome::kNoMemory};
+    ErosionGrid& grid = run.grid();
+    const rain::ClearGround clear(grid, workers);
+    const RainPlan plan(field.width(), field.height(), droplets, seed);
+    // Each tile adds up what its droplets carry off, and the tiles are summed in order,
+    // so the total is the same on any number of threads.
+    std::vector<double> carried(size_t(plan.tiles()), 0.0);
+    int64_t fallen = 0;
+    for (int round = 0; round < plan.rounds(); ++round) {
+        for (int colour = 0; colour < RainPlan::kColours; ++colour) {
+            const std::vector<int>& tiles = plan.TilesOf(colour);
+            workers.Run(int(tiles.size()), [&](int i) {
+                const int tile = tiles[size_t(i)];
+                double off = 0.0;
+                plan.ForEachDroplet(tile, round, [&](float x, float y) { off += rain::RunDroplet(grid, clear, x, y); });
+                carried[size_t(tile)] += off;
+            });
+            for (int tile : tiles) fallen += plan.DropletsOf(tile, round);
+            if (!run.Continue(fallen, plan.droplets())) return {ErosionOutcome::kStopped};
+        }
+    }
+    run.Finish();
+    return {ErosionOutcome::kDone, std::accumulate(carried.begin(), carried.end(), 0.0) * field.MaxValue()};
+}
