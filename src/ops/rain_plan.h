@@ -16,9 +16,10 @@ class RainPlan {
 public:
     static constexpr int kTile = 128;
     static constexpr int kColours = 4;
-    // Droplets over the whole field in one round: enough to keep the threads busy, few
-    // enough that the view and the share done move on often.
-    static constexpr int64_t kRoundDroplets = 16384;
+    // Droplets over the whole field in one round. A tile's droplets of a round run one
+    // after the other while its ground is at hand in the cache, so fewer and larger
+    // rounds run faster: a quarter of a million gives 256 a tile on a 4096 x 4096 field.
+    static constexpr int64_t kRoundDroplets = 262144;
 
     RainPlan(int width, int height, int64_t droplets, uint32_t seed);
 
