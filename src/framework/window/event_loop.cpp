@@ -51,14 +51,20 @@ void vEventLoop::HandleIdle() {
 }
 
 bool vEventLoop::RunModal(vView* box, const std::function<bool()>& ended) {
+    return PumpAsModal(box, true, ended) == PumpResult::Idle;
+}
+
+bool vEventLoop::PumpModal(vView* box) { return PumpAsModal(box, false, nullptr) != PumpResult::Ended; }
+
+vEventLoop::PumpResult vEventLoop::PumpAsModal(vView* box, bool block, const std::function<bool()>& until) {
     vFrame& frame = app_.Frame();
-    if (!app_.IsInitialised() || ended_ || abandoning_ || !frame.Exists()) return false;
+    if (!app_.IsInitialised() || ended_ || abandoning_ || !frame.Exists()) return PumpResult::Ended;
     frame.PushModal(box);
     ++modalDepth_;
-    PumpResult result = Pump(true, ended);
+    PumpResult result = Pump(block, until);
     --modalDepth_;
     frame.PopModal(box);
-    return result == PumpResult::Idle;
+    return result;
 }
 
 void vEventLoop::End(int exitCode) {
