@@ -33,7 +33,7 @@ public:
     void OnKey(int key, int shift) override;
     void OnCommand(int id, int value, int type) override;
     // Whether OnCommand does something of its own for the command.
-    static bool HandlesCommand(int id) { return FindOperationButton(id) || FindCommandHandler(id); }
+    static bool HandlesCommand(int id) { return FindDialogOfToggle(id) || FindCommandHandler(id); }
 
     // ---- What the canvas asks of its window ------------------------------------------------
     void ArmOperation() override;
@@ -107,7 +107,7 @@ private:
     void UndoCommand();
     void KeepCommand();
     void SelectCommand();
-    void OperationButtonCommand(const OperationButton& button);
+    void OperationToggleCommand(const OperationDialogRecord& dialog);
     void ZoomCommand(ZoomMode mode);
     void OpenCommand();
     // After an Open the view starts afresh (Select off, Undo and Keep gone with a
@@ -132,6 +132,7 @@ private:
     int selectFlag_ = 0;
     int heightFilterIndex_ = 0;
     int paletteFilterIndex_ = 0;
+    const std::vector<CommandObject> commandBarTable_ = KnollCommandBar();
     struct FieldWidth {
         int id;
         int width;

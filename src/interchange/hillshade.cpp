@@ -30,12 +30,11 @@ int DecodeRow(const HeightField& field, int y, float* values) {
     const int width = field.width();
     const uint32_t* pixels = field.working().RowPixels(y);
     const bool wide = field.kind() == kSixteenBitField;
-    const uint32_t shift = wide ? 0 : 16, mask = wide ? 0xFFFF : 0xFF;
     int missing = 0;
     for (int x = 0; x < width; ++x) {
         const bool absent = pixels[x] == kNoValuePixel;
         missing += absent;
-        values[x + 1] = absent ? kNoValue : float((pixels[x] >> shift) & mask);
+        values[x + 1] = absent ? kNoValue : float(PixelSample(pixels[x], wide));
     }
     values[0] = values[1];
     values[width + 1] = values[width];

@@ -28,11 +28,11 @@ bool operator==(const vPoint& a, const vPoint& b) { return a.x == b.x && a.y == 
 void KnollCanvasPane::SetSelectMode(int on) {
     if (on) {
         document_.selection().Begin();
-        SnapshotField();
+        document_.Commit();
         RefreshView();
         return;
     }
-    SnapshotField();
+    document_.Commit();
     RefreshView();
     document_.selection().End(document_.field());
 }
@@ -110,7 +110,7 @@ void KnollCanvasPane::ReleaseWhileChosen(int x, int y) {
 // starts the outline over.
 void KnollCanvasPane::ClosePolygon() {
     if (!document_.selection().Close(document_.field())) {
-        RestoreField();
+        document_.field().RestoreField();
         RefreshView();
         return;
     }
@@ -178,10 +178,6 @@ void KnollCanvasPane::ShowReadOut(int x, int y) {
     FlushView();
     const Raster& shown = Surface();
     if (!owner_ || x < 0 || y < 0 || x >= shown.Width() || y >= shown.Height()) return;
-    uint32_t pixel = shown.At(x, y) & 0xFFFFFF;
-    int value = 0;
-    if (pixel != kNoValuePixel) {
-        value = document_.field().kind() == kSixteenBitField ? int(pixel & 0xFFFF) : int((pixel >> 16) & 0xFF);
-    }
-    owner_->ShowPosition(x + hOffset_, y + vOffset_, value, pixel != kNoValuePixel);
+    int value = document_.field().DecodeValue(shown.At(x, y) & 0xFFFFFF);
+    owner_->ShowPosition(x + hOffset_, y + vOffset_, std::max(value, 0), value >= 0);
 }

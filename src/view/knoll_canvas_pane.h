@@ -6,9 +6,7 @@
 #include "core/height_field.h"
 #include "document/field_document.h"
 #include "framework/canvas/canvas_pane.h"
-#include "ops/roughen.h"
 #include "ops/selection.h"
-#include "ops/tile_operations.h"
 #include "ops/zoom.h"
 #include "view/canvas_owner.h"
 #include "view/idle_reduction.h"
@@ -36,22 +34,7 @@ public:
     KnollCanvasPane(KnollCanvasOwner* owner, FieldDocument& document);
     ~KnollCanvasPane() override;
 
-    // ---- The document's field, as the canvas shows it -----------------------------------
-    int FieldValue(int x, int y) const { return document_.field().FieldValue(x, y); }
-    void SnapshotField() { document_.field().SnapshotField(); }
-    void RestoreField() { document_.field().RestoreField(); }
-
-    // ---- Operations on the field under their canvas names, forwarded to the document ------
-    void Roughen(RoughMode mode, int32_t value);
-    void RoughenArea(int area, RoughMode mode, int32_t value);
-    void Smooth(int area, int radius);
-    void CutLow(int area, int32_t value);
-    void ClipHigh(int area, int32_t value);
-    void FillValue(int area, int32_t value);
-    void AddValue(int area, int32_t amount);
-    void InvertValues(int area);
-    void Mirror(MirrorDirection direction);
-    void Flip(FlipDirection direction);
+    // ---- Changes to the whole field, shown as they end ----------------------------------
     // The Convert commands: the field rewritten in the other kind, the kind flag set,
     // committed and shown.
     void ConvertToTga();
@@ -63,8 +46,6 @@ public:
     // ---- Showing the field ------------------------------------------------------------------
     // Copies the visible part of the working image onto the pane (FieldPainter).
     void RefreshView() override;
-    // An 8-bit field repainted with the current palette, showing progressively; committed.
-    void RenderPalette() { document_.ApplyPalette(); }
     // Draws the palette legend on an edge; kLegendTooSmall when the view cannot hold it.
     // The legend stays until the next press on the canvas.
     int ShowPaletteLegend(LegendEdge edge);
@@ -82,7 +63,6 @@ public:
     void FitField();
     void ActualSize();
     void SetScaleAround(int level, int x, int y);
-    void ApplyScale(const KnollViewScale& scale, int x, int y);
     const KnollViewScale& Scale() const { return scale_; }
     const KnollReducedField& ReducedCopy() const { return reduced_; }
     // Ctrl with the wheel: a step away from the user magnifies, around the pointer.
@@ -113,6 +93,8 @@ public:
 
 private:
     enum Axes { kHorizontal = 1, kVertical = 2 };
+
+    void ApplyScale(const KnollViewScale& scale, int x, int y);
 
     // Scrolling (canvas_scrolling.cpp).
     void ScrollBy(int axes, int step);

@@ -54,17 +54,18 @@ TEST(OperationToggles, OnlyThePressedToggleStaysOnAndItsDialogOpensOnce) {
     EXPECT_EQ(driver.Message(), "Wacks");
     EXPECT_FALSE(driver.Dialogs().IsShown(DialogKind::Rough));
     EXPECT_TRUE(driver.Dialogs().IsShown(DialogKind::Wacks));
-    for (int id : {cmdRough, cmdSmooth, cmdTiles}) EXPECT_FALSE(editor.session.IsToggledOn(id)) << id;
-    EXPECT_TRUE(editor.session.IsToggledOn(cmdWacks));
+    for (const OperationDialogRecord& dialog : OperationDialogRecords()) {
+        EXPECT_EQ(editor.session.IsToggledOn(dialog.toggleId), dialog.kind == DialogKind::Wacks) << dialog.title;
+    }
 
     // Pressing the toggle of the open dialog closes it and opens it again, still on.
     driver.OpenDialog(DialogKind::Wacks);
     EXPECT_TRUE(driver.Dialogs().IsShown(DialogKind::Wacks));
-    EXPECT_TRUE(editor.session.IsToggledOn(cmdWacks));
+    EXPECT_TRUE(editor.session.IsToggledOn(DialogRecordOf(DialogKind::Wacks).toggleId));
 
     // " Exit " leaves the toggle pressed, but nothing is armed any more.
     driver.ClickDialog(DialogKind::Wacks, vCancelId);
-    EXPECT_TRUE(editor.session.IsToggledOn(cmdWacks));
+    EXPECT_TRUE(editor.session.IsToggledOn(DialogRecordOf(DialogKind::Wacks).toggleId));
     driver.ClickField(5, 5);
     EXPECT_EQ(driver.Message(), "Wacks");
     EXPECT_EQ(editor.Values(), Ramp());

@@ -11,7 +11,6 @@
 #include "operation_dialogs/tile_dialog.h"
 #include "operation_dialogs/warp_dialog.h"
 #include "ops/operation_table.h"
-#include "ops/operation_table.h"
 
 namespace {
 
@@ -53,6 +52,13 @@ TEST(OperationTable, EveryToggleArmsItsOwnOperationEveryOperationIsArmedAndNoIdR
         }
     }
     EXPECT_EQ(armed.size(), Operations().size());
+    // The dialogs are held by their kinds, and each toggle shows its own.
+    for (size_t kind = 0; kind < OperationDialogRecords().size(); ++kind) {
+        const OperationDialogRecord& record = OperationDialogRecords()[kind];
+        EXPECT_EQ(size_t(record.kind), kind);
+        EXPECT_EQ(FindDialogOfToggle(record.toggleId), &record);
+        EXPECT_STREQ(dialogs.Dialog(record.kind).Name(), record.title);
+    }
     for (const CommandObject* table : {kRoughDialogTable, kSmoDialogTable, kWarpDialogTable, kTileDialogTable}) {
         std::set<int> ids;
         for (const CommandObject* control = table; control->type != ctEnd; ++control) {
@@ -252,7 +258,7 @@ TEST(RunArmedOperation, RoughUsesTheModeAndTheFixedSeed) {
     session.Type(dialogs.Rough(), kRoughValueId, "40");
     dialogs.ArmOperation();
     EXPECT_EQ(dialogs.RunArmedOperation(viaDialog, 0, 1).message, "Roughing DONE");
-    RunOperation(Operation::Rough, direct, {.valueText = "40", .roughMode = RoughMode::Up, .seed = 1});
+    RunOperation(Operation::Rough, direct, {.valueText = "40", .mode = int(RoughMode::Up), .seed = 1});
     EXPECT_EQ(ReadValues(viaDialog), ReadValues(direct));
     EXPECT_NE(ReadValues(viaDialog), (Heights{{100, 100, 100}, {100, 100, 100}}));
 }
