@@ -5,6 +5,10 @@
 #include "core/height_field.h"
 #include "core/worker_pool.h"
 
+// The engine's threads, made on first use and shared by the operations that divide
+// their work.
+WorkerPool& EngineWorkers();
+
 // How an erosion ended.
 struct ErosionOutcome {
     enum Ending { kDone, kStopped, kNoMemory };

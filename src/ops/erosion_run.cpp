@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "ops/erosion.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -14,6 +16,11 @@ constexpr auto kFrame = std::chrono::milliseconds(16);
 constexpr int kBandRows = 64;
 
 }  // namespace
+
+WorkerPool& EngineWorkers() {
+    static WorkerPool workers;
+    return workers;
+}
 
 ErosionRun::ErosionRun(HeightField& field, int area, float scale, WorkerPool& workers)
     : field_(field), workers_(workers), grid_(field, area, scale, workers) {}
