@@ -12,7 +12,7 @@ inline constexpr CommandObject kErodeDialogTable[] = {
      .tip = "droplets wash soil down and lay it where they slow"},
     {.type = ctToggleButton, .id = kErodeSlumpId, .title = " Slump ", .rightOf = kErodeRainId,
      .tip = "steep slopes slide down to their angle of repose"},
-    {.type = ctSpacer, .id = 1005, .title = "    ", .below = kErodeRainId},
+    {.type = ctSpacer, .id = 1005, .title = "         ", .below = kErodeRainId},
     {.type = ctLabel, .id = 1003, .title = " VALUE", .attributes = AttrNoBorder, .below = 1005},
     {.type = ctTextIn, .id = kErodeValueId, .title = "50", .rightOf = 1005, .below = 1005, .size = 8},
     {.type = ctSpacer, .id = 1006, .title = "       ", .below = kErodeValueId},

@@ -235,7 +235,7 @@ inline constexpr OperationRecord kOperations[] = {
 
 inline constexpr const char* kValueWrong = "Value Wrong!!";
 // Said when the user stopped long work; the field is as it was before.
-inline constexpr const char* kWorkStopped = "Stopped, nothing changed";
+inline constexpr const char* kWorkStopped = "STOPPED";
 
 std::span<const OperationRecord> Operations();
 // The record of an operation, or null for None.
