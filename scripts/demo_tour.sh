@@ -1,6 +1,6 @@
 #!/bin/bash
 # A short tour of the editor under Xvfb: the field shown, the palette legend, a closed
-# polygon, the polygon magnified and the help window; then a 16-bit island in metres
+# polygon, the polygon magnified, rain inside it and the help window; then a 16-bit island in metres
 # fitted, with View > Height Colours and Relief on; then a 4096 x 4096 field fitted to the
 # window, expanded, an inverse sweeping down it at 1:4, and the question whether to save
 # it at the exit. Each is a screenshot in the output folder.
@@ -12,6 +12,8 @@ source "$repo/tests/app/e2e/xvfb_harness.sh"
 # Frame-relative spots of the command bar's "Select" and "Wacks", of the Wacks dialog's
 # "Inverse" and of the canvas's top-left corner.
 select_x=190 select_y=33 wacks_x=365 inverse_x=547 inverse_y=128 canvas_x=0 canvas_y=47
+# The same of "Erode", of its dialog's VALUE box and " Exit ", and of "Undo".
+erode_x=520 erode_value_x=550 erode_value_y=99 erode_exit_x=547 erode_exit_y=123 undo_x=28
 
 click_on_frame() {
     local x y
@@ -116,6 +118,17 @@ inner() {
     magnify_at 660 260 1
     xvfb_screenshot "$out/5-magnified.png"
     xvfb_keys ctrl+1                       # View > Actual Size
+    # Rain of 200 droplets per 100 positions inside the polygon; Undo takes it back, and
+    # the polygon with it, so the exit has nothing to ask.
+    click_on_frame $erode_x $select_y
+    click_on_frame $erode_value_x $erode_value_y
+    xvfb_keys ctrl+a
+    xdotool type --delay 100 200
+    click_on_field 200 200
+    sleep 4
+    xvfb_screenshot "$out/5b-rain.png"
+    click_on_frame $erode_exit_x $erode_exit_y
+    click_on_frame $undo_x $select_y
     xvfb_keys alt+f Left Return               # Help > Contents
     sleep 0.5
     xvfb_screenshot "$out/6-help.png"

@@ -12,7 +12,7 @@
 #include "operation_dialogs/operation_dialogs.h"
 
 // Command ids of the main window. The toggles that show the operation dialogs have theirs
-// in the dialogs' records (117 to 120, and 123 for the spacer before "Tiles").
+// in the dialogs' records (117 to 120 and 150, and 123 for the spacer before "Tiles").
 enum KnollCommand : int {
     cmdToTga = 102,
     cmdToPpm = 103,

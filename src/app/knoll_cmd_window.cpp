@@ -235,6 +235,11 @@ void KnollCmdWindow::ArmOperation() {
     if (!word.empty()) SetMessage(word.c_str());
 }
 
+// "ERODING 40%": the armed operation's status word and the share done.
+void KnollCmdWindow::ShowWorkDone(int percent) {
+    SetMessage((StatusWordOf(dialogs_.ArmedOperation()) + std::to_string(percent) + "%").c_str());
+}
+
 void KnollCmdWindow::RunArmedOperation(int area) {
     DriverReport report = dialogs_.RunArmedOperation(document_.field(), area, document_.RoughenSeed());
     if (report.outOfMemory) {

@@ -39,6 +39,7 @@ public:
     void ArmOperation() override;
     void SetUndoKeep(int flag) override;
     void RunArmedOperation(int area) override;
+    void ShowWorkDone(int percent) override;
     void ShowPosition(int x, int y, int height, bool hasValue = true) override;
     void ShowScale(const char* label) override;
 

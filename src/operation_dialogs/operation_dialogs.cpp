@@ -2,6 +2,7 @@
 
 #include <ranges>
 
+#include "operation_dialogs/erode_dialog.h"
 #include "operation_dialogs/rough_dialog.h"
 #include "operation_dialogs/smo_dialog.h"
 #include "operation_dialogs/test_dialogs.h"
@@ -20,6 +21,7 @@ constexpr OperationDialogRecord kDialogRecords[] = {
     {DialogKind::Smooth, "Smooth", 118, "Smooths map", "Smooths", 0, Make<SmoDialog>},
     {DialogKind::Wacks, "Wacks", 119, "Make ajustments", "Wacks", 0, Make<WarpDialog>},
     {DialogKind::Tiles, "Tiles", 120, "Make Tiles", "Tiles", 123, Make<TileDialog>},
+    {DialogKind::Erode, "Erode", 150, "Wears the map down by rain or slump", "Erodes", 0, Make<ErodeDialog>},
 };
 
 }  // namespace

@@ -45,7 +45,11 @@ DriverReport RunOperation(Operation operation, HeightField& field, const Operati
     int32_t value = 0;
     if (!ReadValue(*record, inputs, value)) return {false, kValueWrong};
     if (!field.ReadyToWrite()) return {false, NoMemoryMessage(field.width(), field.height()), true};
-    record->run(field, inputs, value);
+    switch (record->run(field, inputs, value)) {
+        case RunEnding::Stopped: return {false, kWorkStopped};
+        case RunEnding::NoMemory: return {false, NoMemoryMessage(field.width(), field.height()), true};
+        case RunEnding::Done: break;
+    }
     return {true, record->doneMessage};
 }
 

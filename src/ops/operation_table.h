@@ -9,6 +9,7 @@
 
 #include "core/field_rows.h"
 #include "core/height_field.h"
+#include "ops/erosion.h"
 #include "ops/roughen.h"
 #include "ops/row_traversal.h"
 #include "ops/smooth.h"
@@ -21,11 +22,15 @@
 // The operations a press on the canvas arms; each one's value is its code.
 enum class Operation {
     None, Rough, Smooth, Cut, Clip, Inc, Dec, Inverse,
-    MirrorLR, MirrorRL, MirrorUD, MirrorDU, FlipLR, FlipUD, Fill,
+    MirrorLR, MirrorRL, MirrorUD, MirrorDU, FlipLR, FlipUD, Fill, Rain, Slump,
 };
 
 // The operation dialogs, in the order the command bar shows their toggles.
-enum class DialogKind { Rough, Smooth, Wacks, Tiles };
+enum class DialogKind { Rough, Smooth, Wacks, Tiles, Erode };
+
+// How a driver ended: long work can be stopped, or find no memory to work in, and then
+// leaves the field as it was.
+enum class RunEnding { Done, Stopped, NoMemory };
 
 // What a run takes besides the field: the dialogs' state, or the batch tool's arguments.
 struct OperationInputs {
@@ -63,7 +68,7 @@ struct OperationRecord {
     // The least VALUE, for an operation that reads the VALUE text.
     std::optional<int32_t> leastValue{};
     // The driver, given the value read (0 for an operation that reads none).
-    void (*run)(HeightField& field, const OperationInputs& inputs, int32_t value);
+    RunEnding (*run)(HeightField& field, const OperationInputs& inputs, int32_t value);
     // The same change made to rows as they pass on to a write, so that the field they
     // would form is never held; null for an operation that cannot work so.
     std::unique_ptr<FieldRows> (*rows)(FieldRows& from, const OperationInputs& inputs, int32_t value) = nullptr;
@@ -80,12 +85,13 @@ namespace operation_drivers {
 using Inputs = const OperationInputs&;
 using Rows = std::unique_ptr<FieldRows>;
 
-inline void Rough(HeightField& field, Inputs inputs, int32_t value) {
+inline RunEnding Rough(HeightField& field, Inputs inputs, int32_t value) {
     if (inputs.area == kAreaWhole) {
         Roughen(field, RoughMode(inputs.mode), value, inputs.seed);
     } else {
         RoughenArea(field, inputs.area, RoughMode(inputs.mode), value, inputs.seed);
     }
+    return RunEnding::Done;
 }
 
 inline Rows RoughRows(FieldRows& from, Inputs inputs, int32_t value) {
@@ -95,14 +101,18 @@ inline Rows RoughRows(FieldRows& from, Inputs inputs, int32_t value) {
                                                   : RoughenAreaEdit(from, inputs.area, mode, value, inputs.seed));
 }
 
-inline void SmoothField(HeightField& field, Inputs inputs, int32_t) { Smooth(field, inputs.area, inputs.radius); }
+inline RunEnding SmoothField(HeightField& field, Inputs inputs, int32_t) {
+    Smooth(field, inputs.area, inputs.radius);
+    return RunEnding::Done;
+}
 
 inline Rows SmoothRows(FieldRows& from, Inputs inputs, int32_t) { return SmoothedRows(from, inputs.area, inputs.radius); }
 
 // A Wacks operation on the field and on rows, from its rule on the area and a value.
 template <void (*change)(HeightField&, int, int32_t), int32_t sign = 1>
-void Value(HeightField& field, Inputs inputs, int32_t value) {
+RunEnding Value(HeightField& field, Inputs inputs, int32_t value) {
     change(field, inputs.area, sign * value);
+    return RunEnding::Done;
 }
 
 template <RowEdit (*edit)(const FieldRows&, int, int32_t), int32_t sign = 1>
@@ -110,13 +120,40 @@ Rows ValueRows(FieldRows& from, Inputs inputs, int32_t value) {
     return std::make_unique<EditedRows>(from, edit(from, inputs.area, sign * value));
 }
 
-inline void Invert(HeightField& field, Inputs inputs, int32_t) { InvertValues(field, inputs.area); }
+inline RunEnding Invert(HeightField& field, Inputs inputs, int32_t) {
+    InvertValues(field, inputs.area);
+    return RunEnding::Done;
+}
 
 template <MirrorDirection direction>
-void MirrorField(HeightField& field, Inputs, int32_t) { Mirror(field, direction); }
+RunEnding MirrorField(HeightField& field, Inputs, int32_t) {
+    Mirror(field, direction);
+    return RunEnding::Done;
+}
 
 template <FlipDirection direction>
-void FlipField(HeightField& field, Inputs, int32_t) { Flip(field, direction); }
+RunEnding FlipField(HeightField& field, Inputs, int32_t) {
+    Flip(field, direction);
+    return RunEnding::Done;
+}
+
+inline RunEnding EndingOf(const ErosionOutcome& outcome) {
+    switch (outcome.ending) {
+        case ErosionOutcome::kStopped: return RunEnding::Stopped;
+        case ErosionOutcome::kNoMemory: return RunEnding::NoMemory;
+        case ErosionOutcome::kDone: break;
+    }
+    return RunEnding::Done;
+}
+
+// Rain's VALUE is droplets per 100 positions, Slump's its passes.
+inline RunEnding RainField(HeightField& field, Inputs inputs, int32_t value) {
+    return EndingOf(Rain(field, inputs.area, RainDroplets(field, value), inputs.seed, EngineWorkers()));
+}
+
+inline RunEnding SlumpField(HeightField& field, Inputs inputs, int32_t value) {
+    return EndingOf(Slump(field, inputs.area, value, EngineWorkers()));
+}
 
 inline Rows FlipRows(FieldRows& from, Inputs, int32_t) {
     return std::make_unique<EditedRows>(from, FlipLeftRightEdit(from));
@@ -124,6 +161,8 @@ inline Rows FlipRows(FieldRows& from, Inputs, int32_t) {
 
 inline constexpr BatchStep kMirrorStep{"--mirror", StepArgument::Word, "copy one half onto the other, reversed"};
 inline constexpr BatchStep kFlipStep{"--flip", StepArgument::Word, "exchange the halves, reversed"};
+inline constexpr BatchStep kErodeStep{"--erode", StepArgument::WordValue,
+                                      "rain VALUE droplets per 100 positions, or slump in VALUE passes"};
 
 }  // namespace operation_drivers
 
@@ -186,9 +225,17 @@ inline constexpr OperationRecord kOperations[] = {
      .dialog = DialogKind::Tiles, .place = 5,
      .run = operation_drivers::FlipField<FlipDirection::TopBottom>,
      .step = operation_drivers::kFlipStep, .words = "ud", .wholeField = true},
+    {.operation = Operation::Rain, .statusWord = "ERODING ", .doneMessage = "Eroding DONE",
+     .dialog = DialogKind::Erode, .place = 0, .leastValue = 1, .run = operation_drivers::RainField,
+     .step = operation_drivers::kErodeStep, .words = "rain"},
+    {.operation = Operation::Slump, .statusWord = "ERODING ", .doneMessage = "Eroding DONE",
+     .dialog = DialogKind::Erode, .place = 1, .leastValue = 1, .run = operation_drivers::SlumpField,
+     .step = operation_drivers::kErodeStep, .words = "slump"},
 };
 
 inline constexpr const char* kValueWrong = "Value Wrong!!";
+// Said when the user stopped long work; the field is as it was before.
+inline constexpr const char* kWorkStopped = "STOPPED";
 
 std::span<const OperationRecord> Operations();
 // The record of an operation, or null for None.

@@ -79,7 +79,7 @@ void KnollCanvasPane::OnMouseUp(int x, int y, int button) {
     if (owner_) owner_->SetUndoKeep(1);
     switch (document_.selection().state()) {
         case FieldSelection::kIdle:
-            if (owner_) owner_->RunArmedOperation(0);
+            RunArmedOperation(0);
             break;
         case FieldSelection::kOutlining: ReleaseWhileOutlining(x, y); break;
         case FieldSelection::kChosen: ReleaseWhileChosen(x, y); break;
@@ -102,7 +102,7 @@ void KnollCanvasPane::ReleaseWhileOutlining(int x, int y) {
 void KnollCanvasPane::ReleaseWhileChosen(int x, int y) {
     vPoint position = InField(x, y);
     int area = document_.field().MaskTest(position.x, position.y) + 1;
-    if (owner_) owner_->RunArmedOperation(area);
+    RunArmedOperation(area);
     OnRedraw(0, 0, 0, 0);
 }
 

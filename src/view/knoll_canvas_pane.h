@@ -101,6 +101,15 @@ public:
     vRect ShownArea() const override;
     void ClearSurface() override;
 
+    // ---- Long work (canvas_long_work.cpp) ----------------------------------------------------
+    // The owner's armed operation on the area, with the share done shown and Escape
+    // stopping it.
+    void RunArmedOperation(int area);
+    void Progress(int64_t done, int64_t total) override;
+    bool StopRequested() override;
+    bool HandleInput(const vPlatformEvent& event) override;
+    vCursorShape Cursor() const override;
+
     void Paint() override;
 
 private:
@@ -194,6 +203,9 @@ private:
     bool legendShown_ = false;
     LegendEdge legendEdge_ = LegendEdge::Left;
     bool viewPending_ = false;
+    bool working_ = false;
+    bool stopAsked_ = false;
+    int shownPercent_ = -1;
     uint64_t lastCopyMs_ = 0;
     int pointsSinceFrameCheck_ = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "editor_driver.h"
 #include "field_builder.h"
+#include "operation_dialogs/erode_dialog.h"
 #include "operation_dialogs/rough_dialog.h"
 #include "operation_dialogs/tile_dialog.h"
 #include "operation_dialogs/warp_dialog.h"
@@ -150,4 +151,41 @@ TEST(AreaRule, InsideOutsideBeyondTheFieldAndTilesAlwaysWhole) {
     Heights flipped = editor.Values();
     EXPECT_EQ(flipped[30][0], 49);
     EXPECT_EQ(flipped[0][39], 10);
+}
+
+TEST(Erode, EscapeStopsTheRainWithTheFieldAsBeforeThePressItsCommitIncluded) {
+    Editor editor(Ramp());
+    EditorDriver& driver = editor.driver;
+    driver.OpenDialog(DialogKind::Wacks);
+    driver.ClickDialog(DialogKind::Wacks, kWacksIncId);
+    driver.TypeIntoDialog(DialogKind::Wacks, kWacksValueId, "5");
+    driver.ClickField(10, 10);
+    // Its dialog stands over the toggle of Erode.
+    driver.ClickDialog(DialogKind::Wacks, vCancelId);
+
+    driver.OpenDialog(DialogKind::Erode);
+    EXPECT_EQ(driver.Message(), "Erodes");
+    driver.TypeIntoDialog(DialogKind::Erode, kErodeValueId, "0");
+    driver.ClickField(10, 10);
+    EXPECT_EQ(driver.Message(), "Value Wrong!!");
+
+    // Escape waits in the queue behind the release, so the rain hears it at its first look.
+    driver.TypeIntoDialog(DialogKind::Erode, kErodeValueId, "400");
+    vPoint p = driver.OnScreen(10, 10);
+    driver.Platform().QueuePress(p.x, p.y);
+    editor.session.Pump();
+    EXPECT_EQ(driver.Message(), "ERODING ");
+    driver.Platform().QueueRelease(p.x, p.y);
+    driver.Platform().QueueKey(vKeyEscape);
+    editor.session.Pump();
+    EXPECT_EQ(driver.Message(), kWorkStopped);
+    EXPECT_EQ(editor.Values(), Added(Ramp(), 5));
+    driver.ClickBar(cmdUndo);
+    EXPECT_EQ(editor.Values(), Ramp());
+
+    driver.ClickField(10, 10);
+    EXPECT_EQ(driver.Message(), "Eroding DONE");
+    EXPECT_NE(editor.Values(), Ramp());
+    driver.ClickBar(cmdUndo);
+    EXPECT_EQ(editor.Values(), Ramp());
 }

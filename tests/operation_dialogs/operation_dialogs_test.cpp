@@ -6,6 +6,7 @@
 
 #include "dialogs_session.h"
 #include "field_builder.h"
+#include "operation_dialogs/erode_dialog.h"
 #include "operation_dialogs/rough_dialog.h"
 #include "operation_dialogs/smo_dialog.h"
 #include "operation_dialogs/tile_dialog.h"
@@ -36,6 +37,7 @@ TEST(OperationTable, EveryToggleArmsItsOwnOperationEveryOperationIsArmedAndNoIdR
         {DialogKind::Wacks, {kWacksCutId, kWacksClipId, kWacksIncId, kWacksDecId, kWacksInverseId, kWacksFillId}},
         {DialogKind::Tiles, {kTileLeftToRightId, kTileRightToLeftId, kTileTopToBottomId, kTileBottomToTopId,
                       kTileFlipLeftRightId, kTileFlipTopBottomId}},
+        {DialogKind::Erode, {kErodeRainId, kErodeSlumpId}},
     };
     std::set<Operation> armed;
     for (const auto& [kind, ids] : toggles) {
@@ -59,7 +61,8 @@ TEST(OperationTable, EveryToggleArmsItsOwnOperationEveryOperationIsArmedAndNoIdR
         EXPECT_EQ(FindDialogOfToggle(record.toggleId), &record);
         EXPECT_STREQ(dialogs.Dialog(record.kind).Name(), record.title);
     }
-    for (const CommandObject* table : {kRoughDialogTable, kSmoDialogTable, kWarpDialogTable, kTileDialogTable}) {
+    for (const CommandObject* table : {kRoughDialogTable, kSmoDialogTable, kWarpDialogTable, kTileDialogTable,
+                                         kErodeDialogTable}) {
         std::set<int> ids;
         for (const CommandObject* control = table; control->type != ctEnd; ++control) {
             EXPECT_TRUE(ids.insert(control->id).second) << "id " << control->id << " twice";

@@ -160,7 +160,7 @@ StepResult ExpandStep(Session& session) {
 }  // namespace
 
 void RegisterEditSteps(StepRegistry& registry) {
-    Step seed = ParsedStep<uint32_t>("--seed", "S", "seed every later roughen with S instead of the clock",
+    Step seed = ParsedStep<uint32_t>("--seed", "S", "seed every later roughen and rain with S instead of the clock",
                                      "a seed from 0 to 4294967295", ParseSeed, [](Session& session, uint32_t seed) {
                                          session.document.SetFixedSeed(seed);
                                          return StepResult::Done();
