@@ -1,10 +1,10 @@
 #!/bin/bash
 # A short tour of the editor under Xvfb: the field shown, the palette legend, a closed
-# polygon, the polygon magnified, the History list after a few steps and the help
-# window; then a 16-bit island in metres fitted, with View > Height Colours and Relief
-# on; then a 4096 x 4096 field fitted to the window, expanded, an inverse sweeping down
-# it at 1:4, and the question whether to save it at the exit. Each is a screenshot in
-# the output folder.
+# polygon, the polygon magnified, the History list after a few steps, rain inside the
+# polygon and the help window; then a 16-bit island in metres fitted, with View > Height
+# Colours and Relief on; then a 4096 x 4096 field fitted to the window, expanded, an
+# inverse sweeping down it at 1:4, and the question whether to save it at the exit. Each
+# is a screenshot in the output folder.
 # Usage: demo_tour.sh <knollwork> <workspace> <output folder>
 set -u
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,6 +13,8 @@ source "$repo/tests/app/e2e/xvfb_harness.sh"
 # Frame-relative spots of the command bar's "Select" and "Wacks", of the Wacks dialog's
 # "Inverse" and "INC", and of the canvas's top-left corner.
 select_x=190 select_y=33 wacks_x=365 inverse_x=547 inverse_y=128 inc_x=508 inc_y=80 canvas_x=0 canvas_y=47
+# The same of "Erode", of its dialog's VALUE box and " Exit ", and of "Undo".
+erode_x=520 erode_value_x=550 erode_value_y=99 erode_exit_x=547 erode_exit_y=123 undo_x=28
 
 click_on_frame() {
     local x y
@@ -129,6 +131,16 @@ inner() {
     sleep 0.5
     xvfb_screenshot "$out/6-history.png"
     xvfb_keys Escape
+    # Rain of 200 droplets per 100 positions inside the polygon; Undo takes it back.
+    click_on_frame $erode_x $select_y
+    click_on_frame $erode_value_x $erode_value_y
+    xvfb_keys ctrl+a
+    xdotool type --delay 100 200
+    click_on_field 200 200
+    sleep 4
+    xvfb_screenshot "$out/5b-rain.png"
+    click_on_frame $erode_exit_x $erode_exit_y
+    click_on_frame $undo_x $select_y
     xvfb_keys alt+f Left Return               # Help > Contents
     sleep 0.5
     xvfb_screenshot "$out/7-help.png"

@@ -110,7 +110,7 @@ double ThreadCpuSeconds() {
 
 // Chooses the operation in the editor's dialogs; engine runs the same driver alone.
 struct BenchedOperation {
-    int buttonId;  // the command-bar toggle of its dialog
+    DialogKind dialog;
     std::function<void(KnollOperationDialogs&)> choose;
     std::function<void(HeightField&)> engine;
 };
@@ -118,7 +118,7 @@ struct BenchedOperation {
 void RunBoth(benchmark::State& state, const BenchedOperation& operation) {
     Editor& editor = TheEditor();
     HeightField& engineField = EngineField();
-    editor.Window().OnCommand(operation.buttonId, 1, ctToggleButton);
+    editor.Window().OnCommand(DialogRecordOf(operation.dialog).toggleId, 1, ctToggleButton);
     operation.choose(editor.Window().OperationDialogs());
     editor.Settle();
     vPoint at = editor.CanvasPoint();
@@ -158,35 +158,35 @@ void ChooseRadius(KnollOperationDialogs& dialogs, int radius) {
 }
 
 void BM_SmoothRadius1(benchmark::State& state) {
-    RunBoth(state, {cmdSmooth, [](KnollOperationDialogs& d) { ChooseRadius(d, 1); },
+    RunBoth(state, {DialogKind::Smooth, [](KnollOperationDialogs& d) { ChooseRadius(d, 1); },
                     [](HeightField& f) { RunOperation(Operation::Smooth, f, {.radius = 1}); }});
 }
 
 void BM_SmoothRadius10(benchmark::State& state) {
-    RunBoth(state, {cmdSmooth, [](KnollOperationDialogs& d) { ChooseRadius(d, 10); },
+    RunBoth(state, {DialogKind::Smooth, [](KnollOperationDialogs& d) { ChooseRadius(d, 10); },
                     [](HeightField& f) { RunOperation(Operation::Smooth, f, {.radius = 10}); }});
 }
 
 void BM_Roughen(benchmark::State& state) {
-    RunBoth(state, {cmdRough, [](KnollOperationDialogs&) {},
+    RunBoth(state, {DialogKind::Rough, [](KnollOperationDialogs&) {},
                     [](HeightField& f) { RunOperation(Operation::Rough, f, {.valueText = "16", .seed = 7}); }});
 }
 
 void BM_Inverse(benchmark::State& state) {
-    RunBoth(state, {cmdWacks,
+    RunBoth(state, {DialogKind::Wacks,
                     [](KnollOperationDialogs& d) { d.Wacks().OnDialogCommand(kWacksInverseId, 1, ctToggleButton); },
                     [](HeightField& f) { RunOperation(Operation::Inverse, f, {}); }});
 }
 
 // Left to right writes the half beyond the view, right to left the half in it.
 void BM_MirrorLeftToRight(benchmark::State& state) {
-    RunBoth(state, {cmdTiles,
+    RunBoth(state, {DialogKind::Tiles,
                     [](KnollOperationDialogs& d) { d.Tiles().OnDialogCommand(kTileLeftToRightId, 1, ctToggleButton); },
                     [](HeightField& f) { RunOperation(Operation::MirrorLR, f, {}); }});
 }
 
 void BM_MirrorRightToLeft(benchmark::State& state) {
-    RunBoth(state, {cmdTiles,
+    RunBoth(state, {DialogKind::Tiles,
                     [](KnollOperationDialogs& d) { d.Tiles().OnDialogCommand(kTileRightToLeftId, 1, ctToggleButton); },
                     [](HeightField& f) { RunOperation(Operation::MirrorRL, f, {}); }});
 }

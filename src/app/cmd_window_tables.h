@@ -1,5 +1,8 @@
 #pragma once
 
+#include <iterator>
+#include <vector>
+
 #include "framework/controls/command_object.h"
 #include "framework/menus/menu_item.h"
 #include "framework/menus/status_item.h"
@@ -8,7 +11,8 @@
 #include "framework/window/key_translation.h"
 #include "operation_dialogs/operation_dialogs.h"
 
-// Command ids of the main window.
+// Command ids of the main window. The toggles that show the operation dialogs have theirs
+// in the dialogs' records (117 to 120 and 150, and 123 for the spacer before "Tiles").
 enum KnollCommand : int {
     cmdToTga = 102,
     cmdToPpm = 103,
@@ -24,13 +28,8 @@ enum KnollCommand : int {
     cmdUndo = 114,
     cmdKeep = 115,
     cmdSelect = 116,
-    cmdRough = 117,
-    cmdSmooth = 118,
-    cmdWacks = 119,
-    cmdTiles = 120,
     cmdSpacerWide = 121,
     cmdSpacerNarrow = 122,
-    cmdSpacerBeforeTiles = 123,
     cmdScaleField = 124,
     cmdHelpContents = 125,
     cmdAbout = 126,
@@ -50,29 +49,6 @@ enum KnollCommand : int {
     cmdSave = 32103,
     cmdExit = vAppExitId,
 };
-
-// One record per operation dialog: the command-bar toggle that shows it and the words
-// the message field shows then. The toggles stand in the command bar in this order.
-struct OperationButton {
-    int commandId;
-    DialogKind dialogKind;
-    const char* words;
-};
-
-inline constexpr OperationButton kOperationButtons[] = {
-    {cmdRough, DialogKind::Rough, "Roughs"},
-    {cmdSmooth, DialogKind::Smooth, "Smooths"},
-    {cmdWacks, DialogKind::Wacks, "Wacks"},
-    {cmdTiles, DialogKind::Tiles, "Tiles"},
-};
-
-// The record of an operation toggle, or null for any other command.
-constexpr const OperationButton* FindOperationButton(int commandId) {
-    for (const OperationButton& button : kOperationButtons) {
-        if (button.commandId == commandId) return &button;
-    }
-    return nullptr;
-}
 
 namespace knoll_tables {
 
@@ -140,19 +116,26 @@ constexpr MenuItem kKnollMenuBar[] = {
     {},
 };
 
-constexpr CommandObject kKnollCommandBar[] = {
+// The command bar up to the operation toggles, which follow as their dialogs' records
+// give them.
+constexpr CommandObject kKnollCommandBarHead[] = {
     {.type = ctButton, .id = cmdUndo, .title = " Undo ", .sensitive = 0},
     {.type = ctButton, .id = cmdKeep, .title = " Keep ", .sensitive = 0},
     {.type = ctSpacer, .id = cmdSpacerWide, .title = "              "},
     {.type = ctToggleButton, .id = cmdSelect, .title = "Select", .tip = "select area"},
     {.type = ctSpacer, .id = cmdSpacerNarrow, .title = "  "},
-    {.type = ctToggleButton, .id = cmdRough, .title = "Rough", .tip = "Roughs up map"},
-    {.type = ctToggleButton, .id = cmdSmooth, .title = "Smooth", .tip = "Smooths map"},
-    {.type = ctToggleButton, .id = cmdWacks, .title = "Wacks", .tip = "Make ajustments"},
-    {.type = ctSpacer, .id = cmdSpacerBeforeTiles, .title = "              "},
-    {.type = ctToggleButton, .id = cmdTiles, .title = "Tiles", .tip = "Make Tiles"},
-    {},
 };
+
+// The whole command bar, ended by its end record.
+inline std::vector<CommandObject> KnollCommandBar() {
+    std::vector<CommandObject> bar(std::begin(kKnollCommandBarHead), std::end(kKnollCommandBarHead));
+    for (const OperationDialogRecord& dialog : OperationDialogRecords()) {
+        if (dialog.spacerId != 0) bar.push_back({.type = ctSpacer, .id = dialog.spacerId, .title = "              "});
+        bar.push_back({.type = ctToggleButton, .id = dialog.toggleId, .title = dialog.title, .tip = dialog.tip});
+    }
+    bar.push_back({});
+    return bar;
+}
 
 // Dialog units for the read-out of the largest field, " X,Y Location: 65535,65535 ", and
 // the box around it.

@@ -23,7 +23,7 @@ KnollCmdWindow::KnollCmdWindow(const char* name, int width, int height)
       fileCaption_(name),
       menu_(kKnollMenuBar),
       canvas_(this, document_),
-      commandBar_(kKnollCommandBar),
+      commandBar_(commandBarTable_.data()),
       statusBar_(kKnollStatusBar),
       dialogs_(this) {
     AddPane(&menu_);
@@ -112,7 +112,7 @@ const KnollCmdWindow::CommandHandler* KnollCmdWindow::FindCommandHandler(int id)
 }
 
 void KnollCmdWindow::OnCommand(int id, int value, int type) {
-    if (const OperationButton* button = FindOperationButton(id)) OperationButtonCommand(*button);
+    if (const OperationDialogRecord* dialog = FindDialogOfToggle(id)) OperationToggleCommand(*dialog);
     else if (const CommandHandler* handler = FindCommandHandler(id)) handler->run(*this);
     else vCmdWindow::OnCommand(id, value, type);
     ShowTitle();
@@ -156,10 +156,10 @@ void KnollCmdWindow::SelectCommand() {
     }
 }
 
-void KnollCmdWindow::OperationButtonCommand(const OperationButton& button) {
-    ShowOperationDialog(button.dialogKind);
-    SetMessage(button.words);
-    if (!dialogs_.IsShown(button.dialogKind)) dialogs_.Present(button.dialogKind, button.words);
+void KnollCmdWindow::OperationToggleCommand(const OperationDialogRecord& dialog) {
+    ShowOperationDialog(dialog.kind);
+    SetMessage(dialog.words);
+    if (!dialogs_.IsShown(dialog.kind)) dialogs_.Present(dialog.kind, dialog.words);
 }
 
 void KnollCmdWindow::ZoomCommand(ZoomMode mode) {
@@ -224,10 +224,11 @@ void KnollCmdWindow::ShowScale(const char* label) {
     PutText(cmdScaleField, text);
 }
 
+// The buttons only: every command that makes them insensitive also commits, through the
+// document (Undo, Keep, a zoom, a palette) or the selection mode (Open).
 void KnollCmdWindow::SetUndoKeep(int flag) {
     PutValue(cmdUndo, flag, StateEnabled);
     PutValue(cmdKeep, flag, StateEnabled);
-    if (flag == 0) document_.Commit();
 }
 
 void KnollCmdWindow::UpdateConvertItems() {
@@ -239,8 +240,8 @@ void KnollCmdWindow::UpdateConvertItems() {
 // ---- Operations ------------------------------------------------------------------------------
 
 void KnollCmdWindow::ShowOperationDialog(DialogKind kind) {
-    for (const OperationButton& button : kOperationButtons) {
-        PutValue(button.commandId, button.dialogKind == kind, StateValue);
+    for (const OperationDialogRecord& dialog : OperationDialogRecords()) {
+        PutValue(dialog.toggleId, dialog.kind == kind, StateValue);
     }
     dialogs_.CloseOpenDialog();
 }
@@ -248,6 +249,11 @@ void KnollCmdWindow::ShowOperationDialog(DialogKind kind) {
 void KnollCmdWindow::ArmOperation() {
     std::string word = dialogs_.ArmOperation();
     if (!word.empty()) SetMessage(word.c_str());
+}
+
+// "ERODING 40%": the armed operation's status word and the share done.
+void KnollCmdWindow::ShowWorkDone(int percent) {
+    SetMessage((StatusWordOf(dialogs_.ArmedOperation()) + std::to_string(percent) + "%").c_str());
 }
 
 void KnollCmdWindow::RunArmedOperation(int area) {

@@ -34,12 +34,13 @@ public:
     void OnKey(int key, int shift) override;
     void OnCommand(int id, int value, int type) override;
     // Whether OnCommand does something of its own for the command.
-    static bool HandlesCommand(int id) { return FindOperationButton(id) || FindCommandHandler(id); }
+    static bool HandlesCommand(int id) { return FindDialogOfToggle(id) || FindCommandHandler(id); }
 
     // ---- What the canvas asks of its window ------------------------------------------------
     void ArmOperation() override;
     void SetUndoKeep(int flag) override;
     void RunArmedOperation(int area) override;
+    void ShowWorkDone(int percent) override;
     void ShowPosition(int x, int y, int height, bool hasValue = true) override;
     void ShowScale(const char* label) override;
 
@@ -135,7 +136,7 @@ private:
     void UndoCommand();
     void KeepCommand();
     void SelectCommand();
-    void OperationButtonCommand(const OperationButton& button);
+    void OperationToggleCommand(const OperationDialogRecord& dialog);
     void ZoomCommand(ZoomMode mode);
     void MapChoiceCommand(bool MapChoices::*choice, int id);
     void OpenCommand();
@@ -161,6 +162,7 @@ private:
     int selectFlag_ = 0;
     int heightFilterIndex_ = 0;
     int paletteFilterIndex_ = 0;
+    const std::vector<CommandObject> commandBarTable_ = KnollCommandBar();
     struct FieldWidth {
         int id;
         int width;

@@ -7,13 +7,12 @@
 #include "core/field_painter.h"
 #include "core/palette.h"
 #include "core/row_write_listener.h"
+#include "core/stored_value.h"
 #include "core/tarn_memory_dc.h"
 
 // The kind flag: how a position's colour holds its value.
 inline constexpr int kEightBitField = 0;   // blue byte of a palette colour, 0..255
 inline constexpr int kSixteenBitField = 1; // low 16 bits: red low byte, green high byte
-
-inline constexpr uint32_t kNoValuePixel = 0xFFFFFF;
 
 // The height field: the working image (the document, also what is shown), the undo
 // image (the last commit) and the selection mask (white, the chosen polygon black).
@@ -79,22 +78,14 @@ public:
         if (!Contains(x, y)) return -1;
         return DecodeValue(working_->ReadPixel(x, y));
     }
-    // Written without branches on the pixel, so whole-field passes can vectorise.
-    int DecodeValue(uint32_t pixel) const {
-        uint32_t shift = kind_ == kSixteenBitField ? 0 : 16;
-        uint32_t mask = kind_ == kSixteenBitField ? 0xFFFF : 0xFF;
-        int value = int((pixel >> shift) & mask);
-        return pixel == kNoValuePixel ? -1 : value;
-    }
+    int DecodeValue(uint32_t pixel) const { return PixelValue(pixel, kind_ == kSixteenBitField); }
 
     // -1 outside the field; otherwise 1 outside the chosen polygon and 0 inside, read by
     // the kind's rule (8-bit: lowest bit of the blue byte; 16-bit: white or not).
     int MaskTest(int x, int y) const {
         if (!Contains(x, y)) return -1;
         if (!mask_) return 1;
-        uint32_t pixel = mask_->ReadPixel(x, y);
-        if (kind_ == kSixteenBitField) return pixel == kNoValuePixel ? 1 : 0;
-        return int((pixel >> 16) & 1);
+        return MaskBit(mask_->ReadPixel(x, y), kind_ == kSixteenBitField);
     }
 
     // The palette through which an 8-bit field stores and shows its values. The field

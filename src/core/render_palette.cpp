@@ -10,7 +10,7 @@ void RenderPalette(HeightField& field, const Palette& palette) {
         const uint32_t* pixels = std::as_const(field).working().RowPixels(y);
         for (int x = 0; x < field.width(); ++x) {
             row[x] = pixels[x] == kNoValuePixel ? vColor::FromPixel(kNoValuePixel)
-                                                : palette[(pixels[x] >> 16) & 0xFF];
+                                                : palette[PixelSample<false>(pixels[x])];
         }
         field.WriteRow(y, row.data());
         field.painter().RowChanged(y);

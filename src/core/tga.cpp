@@ -33,7 +33,8 @@ static_assert(sizeof(TgaHeader) == 18);
 constexpr uint8_t kVariantPrefix[12] = {0, 1, 1, 0, 0, 0, 1, 24, 0, 0, 0, 0};
 constexpr size_t kColorMapBytes = 256 * 3;
 constexpr uint8_t kTopRowFirst = 0x20;
-constexpr uint8_t kNoValueIndex = 255;
+// A position without a value is written as index 255, white's blue byte.
+static_assert(PixelSample<false>(kNoValuePixel) == 255);
 
 int LittleEndian16(const uint8_t bytes[2]) { return bytes[0] | bytes[1] << 8; }
 
@@ -89,7 +90,7 @@ void WritePixelRows(FieldRows& rows, ReplacingFile& file) {
         const uint32_t* pixels = rows.Row(y);
         uint8_t* indexes = file.Reserve(size_t(width));
         for (int x = 0; x < width; ++x) {
-            indexes[x] = pixels[x] == kNoValuePixel ? kNoValueIndex : uint8_t(pixels[x] >> 16);
+            indexes[x] = uint8_t(PixelSample<false>(pixels[x]));
         }
     }
 }

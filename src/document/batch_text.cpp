@@ -1,41 +1,13 @@
 #include "document/batch_text.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "core/palette.h"
-#include "ops/value_text.h"
 
 namespace {
 
 constexpr const char* kAreaWords[] = {"whole", "inside", "outside"};
-
-std::string ValueOf(const OperationInputs& inputs) { return std::to_string(ReadValueText(inputs.valueText)); }
-
-std::string RoughText(const OperationInputs& inputs) {
-    const char* mode = inputs.roughMode == RoughMode::Up ? "up" : inputs.roughMode == RoughMode::Middle ? "middle" : "down";
-    return std::string("--rough ") + mode + ":" + ValueOf(inputs);
-}
-
-std::string OperationLine(Operation operation, const OperationInputs& inputs) {
-    switch (operation) {
-        case Operation::Rough: return RoughText(inputs);
-        case Operation::Smooth: return "--smooth " + std::to_string(inputs.radius);
-        case Operation::Cut: return "--cut " + ValueOf(inputs);
-        case Operation::Clip: return "--clip " + ValueOf(inputs);
-        case Operation::Inc: return "--inc " + ValueOf(inputs);
-        case Operation::Dec: return "--dec " + ValueOf(inputs);
-        case Operation::Fill: return "--fill " + ValueOf(inputs);
-        case Operation::Inverse: return "--inverse";
-        case Operation::MirrorLR: return "--mirror lr";
-        case Operation::MirrorRL: return "--mirror rl";
-        case Operation::MirrorUD: return "--mirror ud";
-        case Operation::MirrorDU: return "--mirror du";
-        case Operation::FlipLR: return "--flip lr";
-        case Operation::FlipUD: return "--flip ud";
-        case Operation::None: break;
-    }
-    return "";
-}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
@@ -66,53 +38,11 @@ std::string OpeningSteps(const SessionStart& start, const std::string& paletteFi
     return steps + "--open " + start.path + " ";
 }
 
-struct NamedOperation {
-    const char* name;
-    const char* word;  // the argument that picks it, or "" when its argument is a value
-    Operation operation;
-};
-
-constexpr NamedOperation kNamedOperations[] = {
-    {"--rough", "", Operation::Rough},      {"--smooth", "", Operation::Smooth},  {"--cut", "", Operation::Cut},
-    {"--clip", "", Operation::Clip},        {"--inc", "", Operation::Inc},        {"--dec", "", Operation::Dec},
-    {"--fill", "", Operation::Fill},        {"--inverse", "", Operation::Inverse}, {"--mirror", "lr", Operation::MirrorLR},
-    {"--mirror", "rl", Operation::MirrorRL}, {"--mirror", "ud", Operation::MirrorUD}, {"--mirror", "du", Operation::MirrorDU},
-    {"--flip", "lr", Operation::FlipLR},    {"--flip", "ud", Operation::FlipUD},
-};
-
-std::optional<OperationCall> RoughCall(const std::string& argument) {
-    const size_t colon = argument.find(':');
-    if (colon == std::string::npos) return std::nullopt;
-    const std::string mode = argument.substr(0, colon);
-    OperationCall call;
-    call.operation = Operation::Rough;
-    if (mode == "up") call.inputs.roughMode = RoughMode::Up;
-    else if (mode == "middle") call.inputs.roughMode = RoughMode::Middle;
-    else if (mode == "down") call.inputs.roughMode = RoughMode::Down;
-    else return std::nullopt;
-    call.valueText = argument.substr(colon + 1);
-    return call;
-}
-
 }  // namespace
 
-std::optional<OperationCall> ReadOperationStep(const std::string& name, const std::string& argument) {
-    if (name == "--rough") return RoughCall(argument);
-    for (const NamedOperation& named : kNamedOperations) {
-        if (name != named.name || (*named.word && argument != named.word)) continue;
-        OperationCall call;
-        call.operation = named.operation;
-        if (named.operation == Operation::Smooth) {
-            if (argument.empty() || argument.size() > 9 || argument.find_first_not_of("0123456789") != std::string::npos) {
-                return std::nullopt;
-            }
-            call.inputs.radius = std::stoi(argument);
-        } else if (!*named.word && named.operation != Operation::Inverse) {
-            call.valueText = argument;
-        } else if (!*named.word && !argument.empty()) {
-            return std::nullopt;
-        }
-        return call;
+std::optional<StepCall> ReadOperationStep(const std::string& name, const std::string& argument) {
+    for (const OperationStep& step : OperationSteps()) {
+        if (name == step.step().name) return step.Read(argument);
     }
     return std::nullopt;
 }
@@ -137,9 +67,12 @@ std::string PolygonText(const FieldSelection& selection) {
 
 StepText OperationText(Operation operation, const OperationInputs& inputs) {
     StepText text;
-    if (operation == Operation::Rough) text.lines.push_back("--seed " + std::to_string(inputs.seed));
+    const OperationRecord* record = FindOperation(operation);
+    if (record && record->seeded) text.lines.push_back("--seed " + std::to_string(inputs.seed));
     text.lines.push_back(std::string("--area ") + kAreaWords[inputs.area]);
-    text.lines.push_back(OperationLine(operation, inputs));
+    std::string line;
+    for (const std::string& word : BatchStepWords(operation, inputs)) line += (line.empty() ? "" : " ") + word;
+    text.lines.push_back(std::move(line));
     return text;
 }
 

@@ -7,6 +7,7 @@
 
 #include "document/history_step.h"
 #include "document/step_log.h"
+#include "ops/operation_steps.h"
 #include "ops/operation_table.h"
 #include "ops/selection.h"
 
@@ -16,27 +17,14 @@
 // "X,Y X,Y X,Y" of the polygon's vertices, without the entry that closes it.
 std::string PolygonText(const FieldSelection& selection);
 
-// The steps that repeat a run of the operation with these inputs: a roughen's seed,
-// the area, then the operation with its value as the dialogs read it.
+// The steps that repeat a run of the operation with these inputs: the seed of one that
+// draws from it, the area, then the operation with its value as the dialogs read it.
 StepText OperationText(Operation operation, const OperationInputs& inputs);
 
 // An operation's batch step read back: the operation and the inputs it gives, the area
-// and the seed aside (steps of their own). The value text lives here.
-struct OperationCall {
-    Operation operation = Operation::None;
-    OperationInputs inputs;
-    std::string valueText;
-
-    OperationInputs Inputs(int area, uint32_t seed) const {
-        OperationInputs given = inputs;
-        given.area = area;
-        given.seed = seed;
-        given.valueText = valueText;
-        return given;
-    }
-};
-// None for a name and argument that are no operation's step.
-std::optional<OperationCall> ReadOperationStep(const std::string& name, const std::string& argument);
+// and the seed aside (steps of their own); none for a name and argument that are no
+// operation's step.
+std::optional<StepCall> ReadOperationStep(const std::string& name, const std::string& argument);
 // The area of "--area WORD"'s word, or none.
 std::optional<int> ReadAreaWord(const std::string& word);
 

@@ -53,7 +53,7 @@ bool RunOperationStep(FieldDocument& document, const StepText& text) {
         }
     }
     const BatchLine last = ReadBatchLines(text.lines.back()).front();
-    std::optional<OperationCall> call = ReadOperationStep(last.name, last.argument);
+    std::optional<StepCall> call = ReadOperationStep(last.name, last.argument);
     return call && document.Run(call->operation, call->Inputs(area, seed)).ran;
 }
 

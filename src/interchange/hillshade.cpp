@@ -113,12 +113,11 @@ void RunShader::ShadeRun(int y, int first, int count, float* up, float* mid, flo
 bool DecodeHeights(const HeightField& field, int y, float* heights) {
     const uint32_t* pixels = field.working().RowPixels(y);
     const bool wide = field.kind() == kSixteenBitField;
-    const uint32_t shift = wide ? 0 : 16, mask = wide ? 0xFFFF : 0xFF;
     bool missing = false;
     for (int x = 0; x < field.width(); ++x) {
         const bool absent = pixels[x] == kNoValuePixel;
         missing |= absent;
-        heights[x] = absent ? kNoHeight : float((pixels[x] >> shift) & mask);
+        heights[x] = absent ? kNoHeight : float(PixelSample(pixels[x], wide));
     }
     return missing;
 }

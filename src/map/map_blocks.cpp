@@ -44,10 +44,9 @@ void MapBlockRows::ReadPositions(int row, ReadRow& read) const {
     Block* sums = read.sums.data() + start;
     float* heights = read.heights.data() + start;
     const bool wide = field_.kind() == kSixteenBitField;
-    const uint32_t shift = wide ? 0 : 16, mask = wide ? 0xFFFF : 0xFF;
     for (int i = 0; i < to - from; ++i) {
         const uint32_t has = pixels[i] != kNoValuePixel;
-        const uint32_t value = (pixels[i] >> shift) & mask & (0u - has);
+        const uint32_t value = PixelSample(pixels[i], wide) & (0u - has);
         sums[i] = Block{value, has};
         heights[i] = has ? float(value) : kNoHeight;
     }

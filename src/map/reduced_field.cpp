@@ -35,12 +35,12 @@ void Add(KnollReducedField::Block& to, KnollReducedField::Block block) {
 template <bool kWide>
 inline __attribute__((always_inline)) uint32_t Word(uint32_t pixel) {
     const uint32_t has = pixel != kNoValuePixel;
-    const uint32_t value = (kWide ? pixel & 0xFFFF : (pixel >> 16) & 0xFF) & (0u - has);
+    const uint32_t value = PixelSample<kWide>(pixel) & (0u - has);
     return value | has << kWordCountShift;
 }
 
 // Up to four field rows that are folded together.
-struct FieldRows {
+struct FoldedRows {
     static constexpr int kMost = 4;
     const uint32_t* row[kMost] = {};
     int count = 0;
@@ -50,7 +50,7 @@ struct FieldRows {
 // cache, the last column alone when the width is odd. The loop runs over plain arrays,
 // so the compiler can vectorise it.
 template <bool kWide, int kRows>
-inline __attribute__((always_inline)) void FoldRows(const FieldRows& rows, int width, uint32_t* out) {
+inline __attribute__((always_inline)) void FoldRows(const FoldedRows& rows, int width, uint32_t* out) {
     const int pairs = width / 2;
     for (int column = 0; column < pairs; ++column) {
         uint32_t word = 0;
@@ -66,7 +66,7 @@ inline __attribute__((always_inline)) void FoldRows(const FieldRows& rows, int w
 }
 
 template <bool kWide>
-inline __attribute__((always_inline)) void FoldRows(const FieldRows& rows, int width, uint32_t* out) {
+inline __attribute__((always_inline)) void FoldRows(const FoldedRows& rows, int width, uint32_t* out) {
     switch (rows.count) {
         case 1: FoldRows<kWide, 1>(rows, width, out); break;
         case 2: FoldRows<kWide, 2>(rows, width, out); break;
@@ -80,16 +80,16 @@ inline __attribute__((always_inline)) void FoldRows(const FieldRows& rows, int w
 #if defined(__x86_64__) && defined(__GNUC__)
 __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
 #endif
-void FoldRows(bool wide, const FieldRows& rows, int width, uint32_t* out) {
+void FoldRows(bool wide, const FoldedRows& rows, int width, uint32_t* out) {
     wide ? FoldRows<true>(rows, width, out) : FoldRows<false>(rows, width, out);
 }
 
 // The words of column pairs first..first + count - 1 over field rows y..y + rows - 1 (at
 // most four), straight from the field; what lies beyond it is empty.
 void FoldField(const HeightField& field, int y, int rows, int first, int count, uint32_t* out) {
-    FieldRows folded;
+    FoldedRows folded;
     const int width = std::clamp(field.width() - 2 * first, 0, 2 * count);
-    const int end = std::min({y + rows, y + FieldRows::kMost, field.height()});
+    const int end = std::min({y + rows, y + FoldedRows::kMost, field.height()});
     for (int r = std::max(y, 0); width > 0 && r < end; ++r) {
         folded.row[folded.count++] = field.working().RowPixels(r) + 2 * first;
     }

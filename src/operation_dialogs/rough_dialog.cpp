@@ -10,20 +10,11 @@ static_assert(std::size(kModeToggles) == std::size(kModes));
 
 }  // namespace
 
+// Its toggles choose a mode, not an operation.
 RoughDialog::RoughDialog(vBaseWindow* owner, const char* title, OperationDialogPlace& place)
-    : KnollOperationDialog(owner, title, place, kRoughDialogTable, DialogKind::Rough) {}
-
-void RoughDialog::Dismiss() {
-    KnollOperationDialog::Dismiss();
-    value_.Save(*this);
-}
+    : KnollValueDialog(owner, title, place, kRoughDialogTable, DialogKind::Rough, {}, kRoughValueId) {}
 
 void RoughDialog::OnDialogCommand(int id, int value, int type) {
     if (std::optional<size_t> place = ChooseToggle(kModeToggles, id)) mode_ = kModes[*place];
-    KnollOperationDialog::OnDialogCommand(id, value, type);
-}
-
-void RoughDialog::OnDialogReady() {
-    KnollOperationDialog::OnDialogReady();
-    value_.Restore(*this);
+    KnollValueDialog::OnDialogCommand(id, value, type);
 }

@@ -1,10 +1,7 @@
 #pragma once
 
-#include <string>
-
 #include "framework/controls/command_object.h"
-#include "operation_dialogs/operation_dialog.h"
-#include "operation_dialogs/value_text_memory.h"
+#include "operation_dialogs/value_dialog.h"
 #include "ops/roughen.h"
 
 inline constexpr int kRoughUpId = 1001;
@@ -26,19 +23,15 @@ inline constexpr CommandObject kRoughDialogTable[] = {
 };
 
 // "Rough": the roughen mode and the VALUE text.
-class RoughDialog : public KnollOperationDialog {
+class RoughDialog : public KnollValueDialog {
 public:
     RoughDialog(vBaseWindow* owner, const char* title, OperationDialogPlace& place);
 
-    void Dismiss() override;
     void OnDialogCommand(int id, int value, int type) override;
-    void OnDialogReady() override;
+    void ReadChoices(OperationInputs& inputs) const override { inputs.mode = int(mode_); }
 
     RoughMode Mode() const { return mode_; }
-    std::string LiveValueText() override { return value_.Live(*this); }
-    const std::string& SavedValueText() const { return value_.Saved(); }
 
 private:
     RoughMode mode_ = RoughMode::Middle;
-    ValueTextMemory value_{kRoughValueId, "16"};
 };

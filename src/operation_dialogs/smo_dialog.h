@@ -21,6 +21,7 @@ public:
     SmoDialog(vBaseWindow* owner, const char* title, OperationDialogPlace& place);
 
     void OnDialogCommand(int id, int value, int type) override;
+    void ReadChoices(OperationInputs& inputs) const override { inputs.radius = radius_; }
 
     int Radius() const { return radius_; }
 

@@ -29,10 +29,13 @@ inline constexpr CommandObject kTileDialogTable[] = {
     {},
 };
 
+// In the order of the dialog's operations.
+inline constexpr int kTileOperationToggles[] = {kTileLeftToRightId, kTileRightToLeftId,   kTileTopToBottomId,
+                                                kTileBottomToTopId, kTileFlipLeftRightId, kTileFlipTopBottomId};
+
 // "Tiles": which mirror or flip.
 class TileDialog : public KnollOperationDialog {
 public:
-    TileDialog(vBaseWindow* owner, const char* title, OperationDialogPlace& place);
-
-    void OnDialogCommand(int id, int value, int type) override;
+    TileDialog(vBaseWindow* owner, const char* title, OperationDialogPlace& place)
+        : KnollOperationDialog(owner, title, place, kTileDialogTable, DialogKind::Tiles, kTileOperationToggles) {}
 };

@@ -1,10 +1,7 @@
 #pragma once
 
-#include <string>
-
 #include "framework/controls/command_object.h"
-#include "operation_dialogs/operation_dialog.h"
-#include "operation_dialogs/value_text_memory.h"
+#include "operation_dialogs/value_dialog.h"
 
 inline constexpr int kWacksCutId = 1003;
 inline constexpr int kWacksClipId = 1004;
@@ -35,18 +32,14 @@ inline constexpr CommandObject kWarpDialogTable[] = {
     {},
 };
 
+// In the order of the dialog's operations.
+inline constexpr int kWacksOperationToggles[] = {kWacksCutId, kWacksClipId, kWacksIncId,
+                                                 kWacksDecId, kWacksInverseId, kWacksFillId};
+
 // "Wacks": which value operation (Cut, Clip, INC, DEC, Inverse, FILL) and the VALUE text.
-class WarpDialog : public KnollOperationDialog {
+class WarpDialog : public KnollValueDialog {
 public:
-    WarpDialog(vBaseWindow* owner, const char* title, OperationDialogPlace& place);
-
-    void Dismiss() override;
-    void OnDialogCommand(int id, int value, int type) override;
-    void OnDialogReady() override;
-
-    std::string LiveValueText() override { return value_.Live(*this); }
-    const std::string& SavedValueText() const { return value_.Saved(); }
-
-private:
-    ValueTextMemory value_{kWacksValueId, "128"};
+    WarpDialog(vBaseWindow* owner, const char* title, OperationDialogPlace& place)
+        : KnollValueDialog(owner, title, place, kWarpDialogTable, DialogKind::Wacks, kWacksOperationToggles,
+                           kWacksValueId) {}
 };

@@ -5,16 +5,15 @@
 
 void ConvertToPpm(HeightField& field) {
     TransformRows(field, kAreaWhole, RowShow::kDrawRow, [](uint32_t pixel) {
-        uint32_t i = pixel == kNoValuePixel ? 0xFF : (pixel >> 16) & 0xFF;
-        return i << 8;  // green i, red 0: the value i x 256
+        // green i, red 0: the value i x 256; no value becomes 255 x 256
+        return PixelSample<false>(pixel) << 8;
     });
 }
 
 void ConvertToTga(HeightField& field) {
     const PixelCodec codec(kEightBitField, field.palette());
     TransformRows(field, kAreaWhole, RowShow::kDrawRow, [&codec](uint32_t pixel) {
-        int z = pixel == kNoValuePixel ? -1 : int(pixel & 0xFFFF);
-        return codec.PaletteEntry(z / 256);
+        return codec.PaletteEntry(PixelValue<true>(pixel) / 256);
     });
 }
 

@@ -17,10 +17,7 @@ public:
     int max() const { return wide_ ? 0xFFFF : 0xFF; }
 
     // The value of a stored colour, -1 for no value.
-    int Value(uint32_t pixel) const {
-        if (pixel == kNoValuePixel) return -1;
-        return wide_ ? int(pixel & 0xFFFF) : int((pixel >> 16) & 0xFF);
-    }
+    int Value(uint32_t pixel) const { return PixelValue(pixel, wide_); }
 
     // The colour that stores a result: -1 stays without a value; a 16-bit field keeps
     // the low 16 bits. An 8-bit field has no palette entry beyond 0..255, so a result
@@ -39,15 +36,10 @@ public:
     template <bool kWide>
     uint32_t Restored(uint32_t pixel) const {
         if (pixel == kNoValuePixel) return kNoValuePixel;
-        return kWide ? pixel & 0xFFFF : palette_[(pixel >> 16) & 0xFF];
+        return kWide ? PixelSample<true>(pixel) : palette_[PixelSample<false>(pixel)];
     }
 
 private:
     bool wide_;
     std::array<uint32_t, 256> palette_{};
 };
-
-// Mask test of the kind's rule: 1 outside the chosen polygon (white), 0 inside.
-inline int MaskBit(uint32_t maskPixel, bool wide) {
-    return wide ? (maskPixel == kNoValuePixel ? 1 : 0) : int((maskPixel >> 16) & 1);
-}

@@ -78,7 +78,7 @@ __attribute__((target("avx2"))) int RoughenWideGathered(uint32_t* pixels, const 
     for (; x + 8 <= width; x += 8) {
         __m256i pixel = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pixels + x));
         __m256i r = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(draws + x));
-        // -1 (all ones) where there is no value
+        // PixelValue: -1 (all ones) where there is no value
         __m256i z = _mm256_or_si256(_mm256_and_si256(pixel, low), _mm256_cmpeq_epi32(pixel, noValue));
         __m256i sum = _mm256_add_epi32(z, _mm256_i32gather_epi32(steps, r, 4));
         sum = _mm256_min_epi32(_mm256_max_epi32(sum, _mm256_setzero_si256()), low);
@@ -107,9 +107,7 @@ public:
 
     template <bool kWide>
     uint32_t Apply(uint32_t pixel, int r) const {
-        int32_t z = kWide ? int32_t(pixel & 0xFFFF) : int32_t((pixel >> 16) & 0xFF);
-        if (pixel == kNoValuePixel) z = -1;
-        int32_t sum = z + steps_[r];
+        int32_t sum = PixelValue<kWide>(pixel) + steps_[r];
         if (kWide) return uint32_t(std::clamp(sum, 0, 0xFFFF));
         return colours_[size_t(sum + kSumOffset)];
     }

@@ -12,7 +12,7 @@
 
 #include "ops/pixel_codec.h"
 #include "ops/row_traversal.h"
-#include "ops/smooth_radius_one.h"
+#include "ops/smooth_sweep.h"
 
 namespace {
 
@@ -48,57 +48,56 @@ private:
 // costs the same whatever the radius. Sum is 32 bits wide while the largest window sum
 // fits a signed 32-bit integer, else 64.
 template <class Sum, class Divide, bool kWide>
-class SmoothPass {
+class SmoothPass : public SmoothSweep {
 public:
-    SmoothPass(HeightField& field, int area, int radius)
-        : field_(field),
+    SmoothPass(SweepRows& rows, const HeightField& field, int width, int height, int area, int radius)
+        : rows_(rows),
           codec_(field),
           rule_(field, area),
-          width_(field.width()),
-          height_(field.height()),
+          width_(width),
+          height_(height),
           radius_(radius),
           columnSums_(size_t(width_), 0),
           prefix_(size_t(width_) + 1, 0),
           means_(size_t(width_), 0),
           zeros_(size_t(width_), 0) {}
 
-    void Run() {
-        for (int y = 0; y <= std::min(radius_, height_ - 1); ++y) AddRow(y);
-        Slide(zeros_.data(), zeros_.data());
-        const TarnMemoryDC& image = std::as_const(field_).working();
-        for (int y = 0; y < height_; ++y) {
-            // The window drops row y - r and takes row y + r + 1 once row y is written.
-            const uint32_t* leaving = y - radius_ >= 0 ? image.RowPixels(y - radius_) : zeros_.data();
-            const uint32_t* entering = y + radius_ + 1 < height_ ? image.RowPixels(y + radius_ + 1) : zeros_.data();
-            const int targets = CountTargets<kWide>(rule_, y, width_);
-            // An 8-bit row trades its old samples for the entering row's as its means are
-            // taken, and its new ones come in as the sums slide, so the palette loop does
-            // nothing else. A 16-bit row's colouring loop vectorises and takes the change.
-            if (targets > 0) {
-                ComputeMeans(y, image.RowPixels(y), entering);
-                if (targets == width_) {
-                    WriteRow<true>(y);
-                } else {
-                    WriteRow<false>(y);
-                }
-            }
-            if (targets > 0 && !kWide) {
-                Slide(leaving, image.RowPixels(y));
+    void Smooth(int y) override {
+        if (y == 0) Begin();
+        // The window drops row y - r and takes row y + r + 1 once row y is written.
+        const uint32_t* leaving = y - radius_ >= 0 ? rows_.Row(y - radius_) : zeros_.data();
+        const uint32_t* entering = y + radius_ + 1 < height_ ? rows_.Row(y + radius_ + 1) : zeros_.data();
+        const int targets = CountTargets<kWide>(rule_, y, width_);
+        // An 8-bit row trades its old samples for the entering row's as its means are
+        // taken, and its new ones come in as the sums slide, so the palette loop does
+        // nothing else. A 16-bit row's colouring loop vectorises and takes the change.
+        if (targets > 0) {
+            ComputeMeans(y, rows_.Row(y), entering);
+            if (targets == width_) {
+                WriteRow<true>(y);
             } else {
-                Slide(leaving, entering);
+                WriteRow<false>(y);
             }
-            field_.painter().DrawRow(y);
         }
-        if (!kWide) field_.painter().RefreshView();
+        if (targets > 0 && !kWide) {
+            Slide(leaving, rows_.Row(y));
+        } else {
+            Slide(leaving, entering);
+        }
     }
 
 private:
+    void Begin() {
+        for (int y = 0; y <= std::min(radius_, height_ - 1); ++y) AddRow(y);
+        Slide(zeros_.data(), zeros_.data());
+    }
+
     using Signed = std::make_signed_t<Sum>;
 
-    static uint32_t Sample(uint32_t pixel) { return kWide ? pixel & 0xFFFF : (pixel >> 16) & 0xFF; }
+    static uint32_t Sample(uint32_t pixel) { return PixelSample<kWide>(pixel); }
 
     void AddRow(int y) {
-        const uint32_t* pixels = std::as_const(field_).working().RowPixels(y);
+        const uint32_t* pixels = rows_.Row(y);
         Sum* sums = columnSums_.data();
         const int width = width_;
         for (int x = 0; x < width; ++x) sums[x] += Sample(pixels[x]);
@@ -123,6 +122,7 @@ private:
     }
 
 #ifdef __SSE2__
+    // PixelSample of four pixels.
     static __m128i Samples(const uint32_t* pixels) {
         const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels));
         return kWide ? _mm_and_si128(four, _mm_set1_epi32(0xFFFF))
@@ -181,7 +181,7 @@ private:
     // Row y takes its new colours in place; a 16-bit row's change reaches the column sums here.
     template <bool kWhole>
     void WriteRow(int y) {
-        uint32_t* pixels = field_.WritableRow(y);
+        uint32_t* pixels = rows_.RowToWrite(y);
         const uint32_t* mask = kWhole ? nullptr : rule_.MaskRow(y);
         const uint32_t* means = means_.data();
         Sum* sums = columnSums_.data();
@@ -198,7 +198,7 @@ private:
         }
     }
 
-    HeightField& field_;
+    SweepRows& rows_;
     const PixelCodec codec_;
     const AreaRule rule_;
     const int width_;
@@ -210,35 +210,106 @@ private:
     const std::vector<uint32_t> zeros_;  // stands for the rows beyond the field
 };
 
+// The largest window, clipped to the rows, and its sum decide the widths.
 template <bool kWide>
-void SmoothKind(HeightField& field, int area, int radius) {
-    // The largest window, clipped to the field, and its sum decide the widths.
+std::unique_ptr<SmoothSweep> MakeSweepOfKind(SweepRows& rows, const HeightField& field, int width, int height,
+                                             int area, int radius) {
     const uint64_t side = uint64_t(2 * int64_t(radius) + 1);
-    const uint64_t divisor = std::min<uint64_t>(side, uint64_t(field.width())) *
-                             std::min<uint64_t>(side, uint64_t(field.height()));
+    const uint64_t divisor = std::min<uint64_t>(side, uint64_t(width)) * std::min<uint64_t>(side, uint64_t(height));
     const uint64_t largest = divisor * (kWide ? 0xFFFF : 0xFF);
     if (largest + divisor < (uint64_t(1) << 24)) {
-        SmoothPass<uint32_t, Division<float, int32_t>, kWide>(field, area, radius).Run();
-    } else if (largest <= uint64_t(INT32_MAX)) {
-        SmoothPass<uint32_t, ReciprocalDivision, kWide>(field, area, radius).Run();
-    } else {
-        // Even the largest field keeps its sums far below 2^53.
-        SmoothPass<uint64_t, Division<double, int64_t>, kWide>(field, area, radius).Run();
+        return std::make_unique<SmoothPass<uint32_t, Division<float, int32_t>, kWide>>(rows, field, width, height,
+                                                                                         area, radius);
     }
+    if (largest <= uint64_t(INT32_MAX)) {
+        return std::make_unique<SmoothPass<uint32_t, ReciprocalDivision, kWide>>(rows, field, width, height, area,
+                                                                                   radius);
+    }
+    // Even the largest field keeps its sums far below 2^53.
+    return std::make_unique<SmoothPass<uint64_t, Division<double, int64_t>, kWide>>(rows, field, width, height, area,
+                                                                                     radius);
 }
+
+// A window wider than the rows takes the same samples as one just as wide.
+int ClampedRadius(int radius, int width, int height) { return std::clamp(radius, 0, std::max(width, height)); }
+
+// The working image, smoothed in place.
+class ImageRows : public SweepRows {
+public:
+    explicit ImageRows(HeightField& field) : field_(field) {}
+    const uint32_t* Row(int y) override { return std::as_const(field_).working().RowPixels(y); }
+    // Only the rows written are heard of, so a history keeps no more than those.
+    uint32_t* RowToWrite(int y) override { return field_.WritableRow(y); }
+
+private:
+    HeightField& field_;
+};
+
+// The rows read from another source, each copied once into a ring that holds the
+// window's rows and the one entering it, where they are smoothed as the image's would be.
+class RowRing : public SweepRows {
+public:
+    RowRing(FieldRows& from, int slots)
+        : from_(from), slots_(slots), width_(size_t(from.width)), ring_(size_t(slots) * width_) {}
+
+    const uint32_t* Row(int y) override { return RowToWrite(y); }
+    // A row the sweep leaves alone is read all the same.
+    uint32_t* RowToWrite(int y) override {
+        for (; read_ <= y; ++read_) std::copy_n(from_.Row(read_), width_, Slot(read_));
+        return Slot(y);
+    }
+
+private:
+    uint32_t* Slot(int y) { return ring_.data() + size_t(y % slots_) * width_; }
+
+    FieldRows& from_;
+    const int slots_;
+    const size_t width_;
+    std::vector<uint32_t> ring_;
+    int read_ = 0;
+};
+
+// Rows handed on, smoothed as they pass: only the window's rows are held.
+class SmoothedRowsOf : public FieldRows {
+public:
+    SmoothedRowsOf(FieldRows& from, int area, int radius)
+        : FieldRows(from.field, from.width, from.height),
+          from_(from),
+          ring_(from, int(std::min<int64_t>(2 * int64_t(radius) + 2, from.height))),
+          sweep_(MakeSmoothSweep(ring_, from.field, width, height, area, radius)) {}
+
+    const uint32_t* Row(int y) override {
+        sweep_->Smooth(y);
+        return ring_.RowToWrite(y);
+    }
+    std::string Failure() const override { return from_.Failure(); }
+
+private:
+    FieldRows& from_;
+    RowRing ring_;
+    std::unique_ptr<SmoothSweep> sweep_;
+};
 
 }  // namespace
 
+std::unique_ptr<SmoothSweep> MakeSmoothSweep(SweepRows& rows, const HeightField& field, int width, int height,
+                                             int area, int radius) {
+    radius = ClampedRadius(radius, width, height);
+    if (radius == 1) return MakeRadiusOneSweep(rows, field, width, height, area);
+    if (field.kind() == kSixteenBitField) return MakeSweepOfKind<true>(rows, field, width, height, area, radius);
+    return MakeSweepOfKind<false>(rows, field, width, height, area, radius);
+}
+
 void Smooth(HeightField& field, int area, int radius) {
-    // A window wider than the field takes the same samples as one just as wide.
-    radius = std::clamp(radius, 0, std::max(field.width(), field.height()));
-    if (radius == 1) {
-        SmoothRadiusOne(field, area);
-        return;
+    ImageRows rows(field);
+    std::unique_ptr<SmoothSweep> sweep = MakeSmoothSweep(rows, field, field.width(), field.height(), area, radius);
+    for (int y = 0; y < field.height(); ++y) {
+        sweep->Smooth(y);
+        field.painter().DrawRow(y);
     }
-    if (field.kind() == kSixteenBitField) {
-        SmoothKind<true>(field, area, radius);
-    } else {
-        SmoothKind<false>(field, area, radius);
-    }
+    if (field.kind() == kEightBitField) field.painter().RefreshView();
+}
+
+std::unique_ptr<FieldRows> SmoothedRows(FieldRows& from, int area, int radius) {
+    return std::make_unique<SmoothedRowsOf>(from, area, ClampedRadius(radius, from.width, from.height));
 }

@@ -1,7 +1,6 @@
-#include "ops/smooth_radius_one.h"
+#include "ops/smooth_sweep.h"
 
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 #include "ops/pixel_codec.h"
@@ -15,43 +14,38 @@ namespace {
 // a remainder misses by at least 1/9.
 inline uint32_t Mean(uint32_t sum, float count) { return uint32_t(int32_t(float(int32_t(sum)) / count)); }
 
-// Each window is at most 3 x 3, so a row's column sums are read straight from the image
+// Each window is at most 3 x 3, so a row's column sums are read straight from the rows
 // (the row above already smoothed, this row and the one below as they were) before the
 // row is rewritten in place.
 template <bool kWide>
-class RadiusOnePass {
+class RadiusOnePass : public SmoothSweep {
 public:
-    RadiusOnePass(HeightField& field, int area)
-        : field_(field),
+    RadiusOnePass(SweepRows& rows, const HeightField& field, int width, int height, int area)
+        : rows_(rows),
           codec_(field),
           rule_(field, area),
-          width_(field.width()),
-          height_(field.height()),
+          width_(width),
+          height_(height),
           sums_(size_t(width_)),
           means_(size_t(width_)) {}
 
-    void Run() {
-        for (int y = 0; y < height_; ++y) {
-            const int targets = CountTargets<kWide>(rule_, y, width_);
-            if (targets == width_) {
-                WriteRow<true>(y, SumColumns(y));
-            } else if (targets > 0) {
-                WriteRow<false>(y, SumColumns(y));
-            }
-            field_.painter().DrawRow(y);
+    void Smooth(int y) override {
+        const int targets = CountTargets<kWide>(rule_, y, width_);
+        if (targets == width_) {
+            WriteRow<true>(y, SumColumns(y));
+        } else if (targets > 0) {
+            WriteRow<false>(y, SumColumns(y));
         }
-        if (!kWide) field_.painter().RefreshView();
     }
 
 private:
-    static uint32_t Sample(uint32_t pixel) { return kWide ? pixel & 0xFFFF : (pixel >> 16) & 0xFF; }
+    static uint32_t Sample(uint32_t pixel) { return PixelSample<kWide>(pixel); }
 
     // Column sums of row y's window; returns its number of rows.
     uint32_t SumColumns(int y) {
-        const TarnMemoryDC& image = std::as_const(field_).working();
-        const uint32_t* here = image.RowPixels(y);
-        const uint32_t* above = y > 0 ? image.RowPixels(y - 1) : nullptr;
-        const uint32_t* below = y + 1 < height_ ? image.RowPixels(y + 1) : nullptr;
+        const uint32_t* here = rows_.Row(y);
+        const uint32_t* above = y > 0 ? rows_.Row(y - 1) : nullptr;
+        const uint32_t* below = y + 1 < height_ ? rows_.Row(y + 1) : nullptr;
         uint32_t* sums = sums_.data();
         const int width = width_;
         if (above && below) {
@@ -69,7 +63,7 @@ private:
 
     template <bool kWhole>
     void WriteRow(int y, uint32_t rows) {
-        uint32_t* pixels = field_.WritableRow(y);
+        uint32_t* pixels = rows_.RowToWrite(y);
         const uint32_t* mask = kWhole ? nullptr : rule_.MaskRow(y);
         const uint32_t* sums = sums_.data();
         const int last = width_ - 1;
@@ -95,7 +89,7 @@ private:
 
     uint32_t Colour(uint32_t mean) const { return kWide ? mean : codec_.PaletteEntry(int(mean)); }
 
-    HeightField& field_;
+    SweepRows& rows_;
     const PixelCodec codec_;
     const AreaRule rule_;
     const int width_;
@@ -106,10 +100,8 @@ private:
 
 }  // namespace
 
-void SmoothRadiusOne(HeightField& field, int area) {
-    if (field.kind() == kSixteenBitField) {
-        RadiusOnePass<true>(field, area).Run();
-    } else {
-        RadiusOnePass<false>(field, area).Run();
-    }
+std::unique_ptr<SmoothSweep> MakeRadiusOneSweep(SweepRows& rows, const HeightField& field, int width, int height,
+                                                int area) {
+    if (field.kind() == kSixteenBitField) return std::make_unique<RadiusOnePass<true>>(rows, field, width, height, area);
+    return std::make_unique<RadiusOnePass<false>>(rows, field, width, height, area);
 }

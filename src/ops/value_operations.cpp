@@ -18,7 +18,7 @@ RowEdit ValueRuleEdit(const FieldRows& rows, int area, Rule rule) {
         for (int value = 0; value < 256; ++value) results[size_t(value)] = codec.Store(rule(value));
         const uint32_t noValue = codec.Store(rule(-1));
         return TransformEdit(rows, area, [results, noValue](uint32_t pixel) {
-            return pixel == kNoValuePixel ? noValue : results[(pixel >> 16) & 0xFF];
+            return pixel == kNoValuePixel ? noValue : results[PixelSample<false>(pixel)];
         });
     }
     return TransformEdit(rows, area, [codec, rule](uint32_t pixel) { return codec.Store(rule(codec.Value(pixel))); });

@@ -12,6 +12,8 @@ public:
     virtual void SetUndoKeep(int flag) = 0;
     // The driver of the armed operation, with the area code (0 whole, 1 inside, 2 outside).
     virtual void RunArmedOperation(int area) = 0;
+    // While it runs, long work has done this share of itself, in percent.
+    virtual void ShowWorkDone(int /*percent*/) {}
     // The read-out; height is 0 where the position has no value.
     virtual void ShowPosition(int x, int y, int height, bool hasValue = true) = 0;
     // The view's scale changed, e.g. to "1:4".

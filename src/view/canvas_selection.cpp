@@ -76,7 +76,7 @@ void KnollCanvasPane::OnMouseUp(int x, int y, int button) {
     if (owner_) owner_->SetUndoKeep(1);
     switch (document_.selection().state()) {
         case FieldSelection::kIdle:
-            if (owner_) owner_->RunArmedOperation(0);
+            RunArmedOperation(0);
             break;
         case FieldSelection::kOutlining: ReleaseWhileOutlining(x, y); break;
         case FieldSelection::kChosen: ReleaseWhileChosen(x, y); break;
@@ -99,7 +99,7 @@ void KnollCanvasPane::ReleaseWhileOutlining(int x, int y) {
 void KnollCanvasPane::ReleaseWhileChosen(int x, int y) {
     vPoint position = InField(x, y);
     int area = document_.field().MaskTest(position.x, position.y) + 1;
-    if (owner_) owner_->RunArmedOperation(area);
+    RunArmedOperation(area);
     OnRedraw(0, 0, 0, 0);
 }
 
@@ -177,10 +177,6 @@ void KnollCanvasPane::ShowReadOut(int x, int y) {
     FlushView();
     const Raster& shown = Surface();
     if (!owner_ || x < 0 || y < 0 || x >= shown.Width() || y >= shown.Height()) return;
-    uint32_t pixel = shown.At(x, y) & 0xFFFFFF;
-    int value = 0;
-    if (pixel != kNoValuePixel) {
-        value = document_.field().kind() == kSixteenBitField ? int(pixel & 0xFFFF) : int((pixel >> 16) & 0xFF);
-    }
-    owner_->ShowPosition(x + hOffset_, y + vOffset_, value, pixel != kNoValuePixel);
+    int value = document_.field().DecodeValue(shown.At(x, y) & 0xFFFFFF);
+    owner_->ShowPosition(x + hOffset_, y + vOffset_, std::max(value, 0), value >= 0);
 }

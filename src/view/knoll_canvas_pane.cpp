@@ -3,8 +3,6 @@
 #include <utility>
 
 #include "framework/window/app.h"
-#include "ops/smooth.h"
-#include "ops/value_operations.h"
 
 KnollCanvasPane::KnollCanvasPane(KnollCanvasOwner* owner, FieldDocument& document)
     : owner_(owner), document_(document), rangeFollower_([this] { FollowRange(); }) {
@@ -13,22 +11,7 @@ KnollCanvasPane::KnollCanvasPane(KnollCanvasOwner* owner, FieldDocument& documen
 
 KnollCanvasPane::~KnollCanvasPane() { document_.field().SetPainter(nullptr); }
 
-// ---- Operations -------------------------------------------------------------------------------
-
-void KnollCanvasPane::Roughen(RoughMode mode, int32_t value) { ::Roughen(document_.field(), mode, value, document_.RoughenSeed()); }
-
-void KnollCanvasPane::RoughenArea(int area, RoughMode mode, int32_t value) {
-    ::RoughenArea(document_.field(), area, mode, value, document_.RoughenSeed());
-}
-
-void KnollCanvasPane::Smooth(int area, int radius) { ::Smooth(document_.field(), area, radius); }
-void KnollCanvasPane::CutLow(int area, int32_t value) { ::CutLow(document_.field(), area, value); }
-void KnollCanvasPane::ClipHigh(int area, int32_t value) { ::ClipHigh(document_.field(), area, value); }
-void KnollCanvasPane::FillValue(int area, int32_t value) { ::FillValue(document_.field(), area, value); }
-void KnollCanvasPane::AddValue(int area, int32_t amount) { ::AddValue(document_.field(), area, amount); }
-void KnollCanvasPane::InvertValues(int area) { ::InvertValues(document_.field(), area); }
-void KnollCanvasPane::Mirror(MirrorDirection direction) { ::Mirror(document_.field(), direction); }
-void KnollCanvasPane::Flip(FlipDirection direction) { ::Flip(document_.field(), direction); }
+// ---- Changes to the whole field -------------------------------------------------------------
 
 void KnollCanvasPane::ConvertToTga() {
     document_.ConvertTo(kEightBitField);

@@ -6,9 +6,7 @@
 #include "core/height_field.h"
 #include "document/field_document.h"
 #include "framework/canvas/canvas_pane.h"
-#include "ops/roughen.h"
 #include "ops/selection.h"
-#include "ops/tile_operations.h"
 #include "ops/zoom.h"
 #include "view/canvas_owner.h"
 #include "view/idle_call.h"
@@ -39,20 +37,7 @@ public:
     KnollCanvasPane(KnollCanvasOwner* owner, FieldDocument& document);
     ~KnollCanvasPane() override;
 
-    // ---- The document's field, as the canvas shows it -----------------------------------
-    int FieldValue(int x, int y) const { return document_.field().FieldValue(x, y); }
-
-    // ---- Operations on the field under their canvas names, forwarded to the document ------
-    void Roughen(RoughMode mode, int32_t value);
-    void RoughenArea(int area, RoughMode mode, int32_t value);
-    void Smooth(int area, int radius);
-    void CutLow(int area, int32_t value);
-    void ClipHigh(int area, int32_t value);
-    void FillValue(int area, int32_t value);
-    void AddValue(int area, int32_t amount);
-    void InvertValues(int area);
-    void Mirror(MirrorDirection direction);
-    void Flip(FlipDirection direction);
+    // ---- Changes to the whole field, shown as they end ----------------------------------
     // The Convert commands: the field rewritten in the other kind, the kind flag set,
     // committed and shown.
     void ConvertToTga();
@@ -64,8 +49,6 @@ public:
     // ---- Showing the field ------------------------------------------------------------------
     // Copies the visible part of the working image onto the pane (FieldPainter).
     void RefreshView() override;
-    // An 8-bit field repainted with the current palette, showing progressively; committed.
-    void RenderPalette() { document_.ApplyPalette(); }
     // Draws the palette legend on an edge; kLegendTooSmall when the view cannot hold it.
     // The legend stays until the next press on the canvas.
     int ShowPaletteLegend(LegendEdge edge);
@@ -92,7 +75,6 @@ public:
     void FitField();
     void ActualSize();
     void SetScaleAround(int level, int x, int y);
-    void ApplyScale(const KnollViewScale& scale, int x, int y);
     const KnollViewScale& Scale() const { return scale_; }
     const KnollReducedField& ReducedCopy() const { return reduced_; }
     // Ctrl with the wheel: a step away from the user magnifies, around the pointer.
@@ -119,10 +101,21 @@ public:
     vRect ShownArea() const override;
     void ClearSurface() override;
 
+    // ---- Long work (canvas_long_work.cpp) ----------------------------------------------------
+    // The owner's armed operation on the area, with the share done shown and Escape
+    // stopping it.
+    void RunArmedOperation(int area);
+    void Progress(int64_t done, int64_t total) override;
+    bool StopRequested() override;
+    bool HandleInput(const vPlatformEvent& event) override;
+    vCursorShape Cursor() const override;
+
     void Paint() override;
 
 private:
     enum Axes { kHorizontal = 1, kVertical = 2 };
+
+    void ApplyScale(const KnollViewScale& scale, int x, int y);
 
     // What the surface shows when it holds the whole map and nothing else, drawn from
     // drawnAt_.
@@ -210,6 +203,9 @@ private:
     bool legendShown_ = false;
     LegendEdge legendEdge_ = LegendEdge::Left;
     bool viewPending_ = false;
+    bool working_ = false;
+    bool stopAsked_ = false;
+    int shownPercent_ = -1;
     uint64_t lastCopyMs_ = 0;
     int pointsSinceFrameCheck_ = 0;
 };

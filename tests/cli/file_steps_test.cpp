@@ -170,6 +170,7 @@ TEST_F(FileSteps, RowsHandedStraightToTheFileMatchTheFieldTheyWouldForm) {
     const std::vector<std::string> edits[] = {
         {"--expand"}, {"--inverse", "--flip", "lr", "--seed", "3", "--rough", "up:30"},
         {"--inc", "9", "--expand", "--clip", "200", "--seed", "4", "--rough", "down:7"},
+        {"--smooth", "1", "--expand", "--smooth", "3", "--inverse", "--smooth", "0"},
     };
     for (const auto& [field, ownFormat] : fields) {
         for (const std::vector<std::string>& edit : edits) {

@@ -17,9 +17,16 @@ inline OperationInputs Inputs(int area, const char* value = "", RoughMode mode =
     OperationInputs inputs;
     inputs.area = area;
     inputs.valueText = value;
-    inputs.roughMode = mode;
+    inputs.mode = int(mode);
     inputs.radius = radius;
     inputs.seed = 77;
+    return inputs;
+}
+
+// A seed of its own: a replay that lost it would rain elsewhere.
+inline OperationInputs RainInputs(int area, const char* value, uint32_t seed) {
+    OperationInputs inputs = Inputs(area, value);
+    inputs.seed = seed;
     return inputs;
 }
 
@@ -50,13 +57,14 @@ inline Action ConvertToOther() {
     return [](FieldDocument& document) { ASSERT_TRUE(document.ConvertTo(1 - document.field().kind())); };
 }
 
-// Every kind of step: operations whole, inside and outside, Keep, Undo, both conversions,
+// Every kind of step: operations whole, inside and outside, erosion included, Keep, Undo, both conversions,
 // both zooms, a palette, a polygon chosen and dropped, the tile operations.
 inline std::vector<Action> Session(const std::string& palettePath) {
     return {
         Run(Operation::Rough, Inputs(kAreaWhole, "30")),
         Choose({{20, 10}, {140, 30}, {120, 90}, {30, 70}}),
         Run(Operation::Inc, Inputs(kAreaInside, "20")),
+        Run(Operation::Rain, RainInputs(kAreaInside, "80", 91)),
         Run(Operation::Smooth, Inputs(kAreaOutside, "", RoughMode::Middle, 2)),
         [](FieldDocument& document) { document.Keep(); },
         Run(Operation::Rough, Inputs(kAreaInside, "10", RoughMode::Down)),
@@ -67,6 +75,7 @@ inline std::vector<Action> Session(const std::string& palettePath) {
         Run(Operation::Dec, Inputs(kAreaWhole, "300")),
         [](FieldDocument& document) { ASSERT_EQ(document.Zoom(ZoomMode::Expand), ZoomOutcome::kDone); },
         Run(Operation::Inverse, Inputs(kAreaInside)),
+        Run(Operation::Slump, Inputs(kAreaOutside, "3")),
         [](FieldDocument& document) { ASSERT_EQ(document.Zoom(ZoomMode::Shrink), ZoomOutcome::kDone); },
         ConvertToOther(),
         [](FieldDocument& document) { document.EndSelection(); },

@@ -64,11 +64,7 @@ public:
     }
 
     // Opens the dialog of that kind from its command-bar toggle.
-    void OpenDialog(DialogKind kind) {
-        for (const OperationButton& button : kOperationButtons) {
-            if (button.dialogKind == kind) ClickBar(button.commandId);
-        }
-    }
+    void OpenDialog(DialogKind kind) { ClickBar(DialogRecordOf(kind).toggleId); }
     void ClickDialog(DialogKind kind, int id) {
         vPoint p = ControlCenter(Dialogs().Dialog(kind), id);
         Click(p.x, p.y);

@@ -2,6 +2,7 @@
 
 #include "editor_driver.h"
 #include "field_builder.h"
+#include "operation_dialogs/erode_dialog.h"
 #include "operation_dialogs/rough_dialog.h"
 #include "operation_dialogs/tile_dialog.h"
 #include "operation_dialogs/warp_dialog.h"
@@ -54,17 +55,18 @@ TEST(OperationToggles, OnlyThePressedToggleStaysOnAndItsDialogOpensOnce) {
     EXPECT_EQ(driver.Message(), "Wacks");
     EXPECT_FALSE(driver.Dialogs().IsShown(DialogKind::Rough));
     EXPECT_TRUE(driver.Dialogs().IsShown(DialogKind::Wacks));
-    for (int id : {cmdRough, cmdSmooth, cmdTiles}) EXPECT_FALSE(editor.session.IsToggledOn(id)) << id;
-    EXPECT_TRUE(editor.session.IsToggledOn(cmdWacks));
+    for (const OperationDialogRecord& dialog : OperationDialogRecords()) {
+        EXPECT_EQ(editor.session.IsToggledOn(dialog.toggleId), dialog.kind == DialogKind::Wacks) << dialog.title;
+    }
 
     // Pressing the toggle of the open dialog closes it and opens it again, still on.
     driver.OpenDialog(DialogKind::Wacks);
     EXPECT_TRUE(driver.Dialogs().IsShown(DialogKind::Wacks));
-    EXPECT_TRUE(editor.session.IsToggledOn(cmdWacks));
+    EXPECT_TRUE(editor.session.IsToggledOn(DialogRecordOf(DialogKind::Wacks).toggleId));
 
     // " Exit " leaves the toggle pressed, but nothing is armed any more.
     driver.ClickDialog(DialogKind::Wacks, vCancelId);
-    EXPECT_TRUE(editor.session.IsToggledOn(cmdWacks));
+    EXPECT_TRUE(editor.session.IsToggledOn(DialogRecordOf(DialogKind::Wacks).toggleId));
     driver.ClickField(5, 5);
     EXPECT_EQ(driver.Message(), "Wacks");
     EXPECT_EQ(editor.Values(), Ramp());
@@ -149,4 +151,54 @@ TEST(AreaRule, InsideOutsideBeyondTheFieldAndTilesAlwaysWhole) {
     Heights flipped = editor.Values();
     EXPECT_EQ(flipped[30][0], 49);
     EXPECT_EQ(flipped[0][39], 10);
+}
+
+TEST(Erode, EscapeStopsTheRainWithTheFieldAsBeforeThePressItsCommitIncluded) {
+    Editor editor(Ramp());
+    EditorDriver& driver = editor.driver;
+    driver.OpenDialog(DialogKind::Wacks);
+    driver.ClickDialog(DialogKind::Wacks, kWacksIncId);
+    driver.TypeIntoDialog(DialogKind::Wacks, kWacksValueId, "5");
+    driver.ClickField(10, 10);
+    // Its dialog stands over the toggle of Erode.
+    driver.ClickDialog(DialogKind::Wacks, vCancelId);
+
+    driver.OpenDialog(DialogKind::Erode);
+    EXPECT_EQ(driver.Message(), "Erodes");
+    driver.TypeIntoDialog(DialogKind::Erode, kErodeValueId, "0");
+    driver.ClickField(10, 10);
+    EXPECT_EQ(driver.Message(), "Value Wrong!!");
+
+    // Escape waits in the queue behind the release, so the rain hears it at its first look.
+    driver.TypeIntoDialog(DialogKind::Erode, kErodeValueId, "400");
+    FieldDocument& document = editor.session.Window().Document();
+    const int stepsBefore = document.history()->position();
+    vPoint p = driver.OnScreen(10, 10);
+    driver.Platform().QueuePress(p.x, p.y);
+    editor.session.Pump();
+    EXPECT_EQ(driver.Message(), "ERODING ");
+    driver.Platform().QueueRelease(p.x, p.y);
+    driver.Platform().QueueKey(vKeyEscape);
+    editor.session.Pump();
+    EXPECT_EQ(driver.Message(), kWorkStopped);
+    EXPECT_EQ(editor.Values(), Added(Ramp(), 5));
+    EXPECT_EQ(document.history()->position(), stepsBefore) << "a stopped rain is no step";
+    driver.ClickBar(cmdUndo);
+    EXPECT_EQ(editor.Values(), Ramp());
+
+    // A rain that ends is one step, named with its seed, and steps back and forward exactly.
+    driver.ClickField(10, 10);
+    EXPECT_EQ(driver.Message(), "Eroding DONE");
+    const Heights rained = editor.Values();
+    EXPECT_NE(rained, Ramp());
+    const FieldHistory& history = *document.history();
+    const StepText& step = history.StepAt(history.position() - 1).text;
+    EXPECT_EQ(step.lines.back(), "--erode rain:400");
+    EXPECT_EQ(step.lines.front().rfind("--seed ", 0), 0u);
+    editor.session.Command(cmdStepBack);
+    EXPECT_EQ(editor.Values(), Ramp());
+    editor.session.Command(cmdStepForward);
+    EXPECT_EQ(editor.Values(), rained);
+    driver.ClickBar(cmdUndo);
+    EXPECT_EQ(editor.Values(), Ramp());
 }

@@ -8,11 +8,11 @@
 
 #include "dialogs_session.h"
 #include "field_builder.h"
+#include "operation_dialogs/erode_dialog.h"
 #include "operation_dialogs/rough_dialog.h"
 #include "operation_dialogs/smo_dialog.h"
 #include "operation_dialogs/tile_dialog.h"
 #include "operation_dialogs/warp_dialog.h"
-#include "ops/operation_table.h"
 #include "ops/operation_table.h"
 
 namespace {
@@ -39,6 +39,7 @@ TEST(OperationTable, EveryToggleArmsItsOwnOperationEveryOperationIsArmedAndNoIdR
         {DialogKind::Wacks, {kWacksCutId, kWacksClipId, kWacksIncId, kWacksDecId, kWacksInverseId, kWacksFillId}},
         {DialogKind::Tiles, {kTileLeftToRightId, kTileRightToLeftId, kTileTopToBottomId, kTileBottomToTopId,
                       kTileFlipLeftRightId, kTileFlipTopBottomId}},
+        {DialogKind::Erode, {kErodeRainId, kErodeSlumpId}},
     };
     std::set<Operation> armed;
     for (const auto& [kind, ids] : toggles) {
@@ -55,7 +56,15 @@ TEST(OperationTable, EveryToggleArmsItsOwnOperationEveryOperationIsArmedAndNoIdR
         }
     }
     EXPECT_EQ(armed.size(), Operations().size());
-    for (const CommandObject* table : {kRoughDialogTable, kSmoDialogTable, kWarpDialogTable, kTileDialogTable}) {
+    // The dialogs are held by their kinds, and each toggle shows its own.
+    for (size_t kind = 0; kind < OperationDialogRecords().size(); ++kind) {
+        const OperationDialogRecord& record = OperationDialogRecords()[kind];
+        EXPECT_EQ(size_t(record.kind), kind);
+        EXPECT_EQ(FindDialogOfToggle(record.toggleId), &record);
+        EXPECT_STREQ(dialogs.Dialog(record.kind).Name(), record.title);
+    }
+    for (const CommandObject* table : {kRoughDialogTable, kSmoDialogTable, kWarpDialogTable, kTileDialogTable,
+                                         kErodeDialogTable}) {
         std::set<int> ids;
         for (const CommandObject* control = table; control->type != ctEnd; ++control) {
             EXPECT_TRUE(ids.insert(control->id).second) << "id " << control->id << " twice";
@@ -258,7 +267,7 @@ TEST(RunArmedOperation, RoughUsesTheModeAndTheFixedSeed) {
     session.Type(dialogs.Rough(), kRoughValueId, "40");
     dialogs.ArmOperation();
     EXPECT_EQ(dialogs.RunArmedOperation(document, 0, 1).message, "Roughing DONE");
-    RunOperation(Operation::Rough, direct, {.valueText = "40", .roughMode = RoughMode::Up, .seed = 1});
+    RunOperation(Operation::Rough, direct, {.valueText = "40", .mode = int(RoughMode::Up), .seed = 1});
     EXPECT_EQ(ReadValues(viaDialog), ReadValues(direct));
     EXPECT_NE(ReadValues(viaDialog), (Heights{{100, 100, 100}, {100, 100, 100}}));
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/step.h"
-#include "ops/operation_table.h"
+#include "ops/operation_steps.h"
 #include "ops/row_traversal.h"
 #include "ops/zoom.h"
 
@@ -59,76 +59,47 @@ std::optional<uint32_t> ParseSeed(const std::string& text) {
     return uint32_t(seed);
 }
 
-// The noise's direction and its VALUE text, which the operation reads as the dialog's box.
-struct RoughArgument {
-    RoughMode mode;
-    std::string value;
-};
-
-std::optional<RoughArgument> ParseRough(const std::string& text) {
-    size_t colon = text.find(':');
-    std::optional<RoughMode> mode = ParseWord<RoughMode>(
-        text.substr(0, colon), {{"up", RoughMode::Up}, {"middle", RoughMode::Middle}, {"down", RoughMode::Down}});
-    if (colon == std::string::npos || !mode) return std::nullopt;
-    return RoughArgument{*mode, text.substr(colon + 1)};
-}
-
-// A radius of any size: a window wider than the field takes the whole field, so a
-// number too long for int reads as the largest int.
-std::optional<int> ParseRadius(const std::string& text) {
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
-    long long value = text.size() > 10 ? 0x7FFFFFFF : std::atoll(text.c_str());
-    return int(std::min<long long>(value, 0x7FFFFFFF));
-}
-
 // ---- building steps ---------------------------------------------------------------
 
-// Runs the operation on the document's area, as a click on the canvas would, or hands
-// the rows it changes on to the closing write.
-StepResult RunOn(Session& session, Operation operation, OperationInputs inputs = {}) {
+// Runs the call on the document's area, as a click on the canvas would, or hands the
+// rows it changes on to the closing write.
+StepResult RunOn(Session& session, const StepCall& call) {
     FieldDocument& document = session.document;
-    inputs.area = document.area();
-    inputs.seed = document.RoughenSeed();
+    const OperationInputs inputs = call.Inputs(document.area(), document.RoughenSeed());
     if (!session.handRows) {
-        DriverReport report = RunOperation(operation, document.field(), inputs);
+        DriverReport report = RunOperation(call.operation, document.field(), inputs);
         return report.ran ? StepResult::Done() : StepResult::Failed(report.message);
     }
-    FieldRows& rows = session.RowsSoFar();
-    RowEdit edit;
-    DriverReport report = EditOfRows(operation, rows, inputs, edit);
+    std::unique_ptr<FieldRows> edited;
+    DriverReport report = EditRowsOf(call.operation, session.RowsSoFar(), inputs, edited);
     if (!report.ran) return StepResult::Failed(report.message);
-    session.Hand(std::make_unique<EditedRows>(rows, std::move(edit)));
+    session.Hand(std::move(edited));
     return StepResult::Done();
 }
 
-// A flip hands its rows on when it works row by row.
-const std::vector<std::pair<std::string, Operation>> kFlips = {{"lr", Operation::FlipLR}, {"ud", Operation::FlipUD}};
-
-bool FlipHandsRows(const std::string& word) {
-    std::optional<Operation> flip = ParseWord(word, kFlips);
-    return flip && WorksRowByRow(*flip);
-}
-
-// An edit that works row by row on the area.
-Step HandingEdit(Step step) {
-    step.handsRows = Always;
-    step.readsArea = true;
+// The step of one or more operations as their records give it. It hands its rows on
+// when the operation its argument picks works row by row.
+Step OperationStepOf(const OperationStep& operations) {
+    const BatchStep& batch = operations.step();
+    Step step;
+    if (batch.argument == StepArgument::None) {
+        step = SimpleStep(batch.name, batch.help,
+                          [call = *operations.Read("")](Session& session) { return RunOn(session, call); });
+    } else {
+        step = ParsedStep<StepCall>(batch.name, operations.ArgumentName(), batch.help, operations.Expected(),
+                                    [operations](const std::string& text) { return operations.Read(text); }, RunOn);
+    }
+    step.handsRows = [operations](const std::string& argument) {
+        std::optional<StepCall> call = operations.Read(argument);
+        return call && WorksRowByRow(call->operation);
+    };
+    step.readsArea = operations.ReadsArea();
     return step;
 }
 
 Step ChoosingArea(Step step) {
     step.choosesArea = true;
     return step;
-}
-
-// The value operations take their text as the Wacks dialog's VALUE box holds it.
-Step ValueStep(std::string name, std::string summary, Operation operation) {
-    return HandingEdit(ArgumentStep(std::move(name), "V", std::move(summary),
-                        [operation](const std::string& text, std::string&) -> std::optional<StepAction> {
-                            return [operation, text](Session& session) {
-                                return RunOn(session, operation, {.valueText = text});
-                            };
-                        }));
 }
 
 // ---- the steps --------------------------------------------------------------------
@@ -189,7 +160,7 @@ StepResult ExpandStep(Session& session) {
 }  // namespace
 
 void RegisterEditSteps(StepRegistry& registry) {
-    Step seed = ParsedStep<uint32_t>("--seed", "S", "seed every later roughen with S instead of the clock",
+    Step seed = ParsedStep<uint32_t>("--seed", "S", "seed every later roughen and rain with S instead of the clock",
                                      "a seed from 0 to 4294967295", ParseSeed, [](Session& session, uint32_t seed) {
                                          session.document.SetFixedSeed(seed);
                                          return StepResult::Done();
@@ -209,31 +180,7 @@ void RegisterEditSteps(StepRegistry& registry) {
                                    session.document.SetArea(area);
                                    return StepResult::Done();
                                })));
-    registry.Add(HandingEdit(ParsedStep<RoughArgument>("--rough", "up|middle|down:VALUE", "add random noise of up to VALUE",
-                                           "up:VALUE, middle:VALUE or down:VALUE", ParseRough,
-                                           [](Session& session, const RoughArgument& rough) {
-                                               return RunOn(session, Operation::Rough,
-                                                            {.valueText = rough.value, .roughMode = rough.mode});
-                                           })));
-    registry.Add(ParsedStep<int>("--smooth", "R", "replace each height by the mean of its (2R+1)^2 window",
-                                 "a radius of 0 or more", ParseRadius, [](Session& session, int radius) {
-                                     return RunOn(session, Operation::Smooth, {.radius = radius});
-                                 }));
-    registry.Add(ValueStep("--cut", "set heights below V to 0", Operation::Cut));
-    registry.Add(ValueStep("--clip", "bring heights above V down to V", Operation::Clip));
-    registry.Add(ValueStep("--inc", "add V, up to the kind's top", Operation::Inc));
-    registry.Add(ValueStep("--dec", "subtract V, down to 0", Operation::Dec));
-    registry.Add(ValueStep("--fill", "set every height to V", Operation::Fill));
-    registry.Add(HandingEdit(SimpleStep("--inverse", "turn heights upside down",
-                                        [](Session& session) { return RunOn(session, Operation::Inverse); })));
-    registry.Add(WordStep<Operation>("--mirror", "copy one half onto the other, reversed",
-                                     {{"lr", Operation::MirrorLR}, {"rl", Operation::MirrorRL},
-                                      {"ud", Operation::MirrorUD}, {"du", Operation::MirrorDU}},
-                                     [](Session& session, Operation mirror) { return RunOn(session, mirror); }));
-    Step flip = WordStep<Operation>("--flip", "exchange the halves, reversed", kFlips,
-                                    [](Session& session, Operation flip) { return RunOn(session, flip); });
-    flip.handsRows = FlipHandsRows;
-    registry.Add(flip);
+    for (const OperationStep& operations : OperationSteps()) registry.Add(OperationStepOf(operations));
     registry.Add(SimpleStep("--to-ppm", "convert an 8-bit field to 16-bit and commit",
                             [](Session& session) { return Convert(session, kSixteenBitField); }));
     registry.Add(SimpleStep("--to-tga", "convert a 16-bit field to 8-bit and commit",

@@ -79,7 +79,7 @@ struct Step {
     // their rows when handsRows says so for their argument: an expand, a read, an edit
     // that works row by row. An edit that reads the area (readsArea) does so only in a
     // run where no step chooses one (choosesArea), so that it has no mask to read.
-    bool (*handsRows)(const std::string& argument) = nullptr;
+    std::function<bool(const std::string& argument)> handsRows;
     // A step that only sets what later steps use (a seed, a RAW size) lets rows pass.
     bool letsRowsPass = false;
     bool readsArea = false;

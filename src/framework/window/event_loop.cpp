@@ -50,23 +50,29 @@ void vEventLoop::HandleIdle() {
     if (frame.MsUntilPresent() == 0) frame.PresentNow();
 }
 
+bool vEventLoop::RunModal(vView* box, const std::function<bool()>& ended) {
+    return PumpAsModal(box, true, ended) == PumpResult::Idle && ended();
+}
+
+bool vEventLoop::PumpModal(vView* box) { return PumpAsModal(box, false, nullptr) != PumpResult::Ended; }
+
 // The run holds its box by a reference that tells when the box is gone: a box taken
 // out of the frame, or destroyed, by an event of its own run ends the run.
-bool vEventLoop::RunModal(vView* box, const std::function<bool()>& ended) {
+vEventLoop::PumpResult vEventLoop::PumpAsModal(vView* box, bool block, const std::function<bool()>& until) {
     vFrame& frame = app_.Frame();
-    if (!app_.IsInitialised() || ended_ || abandoning_ || !frame.Exists()) return false;
-    if (!frame.PushModal(box)) return false;
+    if (!app_.IsInitialised() || ended_ || abandoning_ || !frame.Exists()) return PumpResult::Ended;
+    if (!frame.PushModal(box)) return PumpResult::Ended;
     vViewRef held(box);
     auto over = [&] {
         vView* shown = held.Get();
-        return !shown || shown->Frame() != &frame || ended();
+        return !shown || shown->Frame() != &frame || (until && until());
     };
     ++modalDepth_;
-    PumpResult result = Pump(true, over);
+    PumpResult result = Pump(block, over);
     --modalDepth_;
-    if (!held.Get()) return false;
+    if (!held.Get()) return PumpResult::Ended;
     frame.PopModal(box);
-    return result == PumpResult::Idle && ended();
+    return result;
 }
 
 void vEventLoop::End(int exitCode) {

@@ -25,6 +25,10 @@ public:
     // lies above it. False when the loop was abandoned (the event loop ended, the
     // platform has nothing more to deliver, or box left the frame before ended()).
     bool RunModal(vView* box, const std::function<bool()>& ended);
+    // The same for the events already queued, without waiting for more: long work that
+    // runs inside an event lets the user reach box (to stop it) and the screen keep up.
+    // False when the loop has ended or is being abandoned.
+    bool PumpModal(vView* box);
     int ModalDepth() const { return modalDepth_; }
 
     // Ends the loop (and any modal run inside it) with this exit code; the first call
@@ -45,6 +49,7 @@ public:
 private:
     enum class PumpResult { Ended, Idle, Exhausted };
     PumpResult Pump(bool block, const std::function<bool()>& until);
+    PumpResult PumpAsModal(vView* box, bool block, const std::function<bool()>& until);
     void HandleIdle();
     void RunDeferredRequests();
 

@@ -42,10 +42,12 @@ xvfb_fresh_workspace() {
     cp "$2"/* "$1/workspace/"
 }
 
+# -noreset: the server resets when its last client leaves, and an editor started while it
+# does finds no display.
 xvfb_run_inner() {
     local script=$1
     shift
-    timeout 120 xvfb-run -a -s "-screen 0 $XVFB_SCREEN" bash "$script" --inner "$@"
+    timeout 120 xvfb-run -a -s "-screen 0 $XVFB_SCREEN -noreset" bash "$script" --inner "$@"
 }
 
 xvfb_start_editor() {

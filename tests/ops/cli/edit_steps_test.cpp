@@ -5,6 +5,7 @@
 
 #include "../field_builder.h"
 #include "cli/command_line.h"
+#include "ops/operation_steps.h"
 #include "ops/random_generator.h"
 #include "ops/roughen.h"
 #include "scratch.h"
@@ -153,4 +154,24 @@ TEST_F(EditSteps, ShrinkStopsAtASingleRowOrColumn) {
     EXPECT_EQ(Dumped(), (Heights{{6, 6}}));
     EXPECT_EQ(Run({"--new", "4x2", "--shrink", "--shrink"}), kExitStepFailed);
     EXPECT_TRUE(Dumped().empty());
+}
+
+// A session's history names each operation by these words, and replays them here.
+TEST_F(EditSteps, TheWordsOfAnOperationMakeWhatTheOperationMakes) {
+    const std::vector<std::string> start{"--new", "7x5:16", "--seed", "3", "--rough", "up:60000", "--seed", "11"};
+    ASSERT_EQ(Run(start), kExitDone);
+    const Heights before = Dumped();
+    for (const OperationRecord& record : Operations()) {
+        for (int mode = 0; mode < 3; ++mode) {
+            const OperationInputs inputs{.valueText = "300", .mode = mode, .radius = 2, .seed = 11};
+            std::vector<std::string> arguments = start;
+            for (const std::string& word : BatchStepWords(record.operation, inputs)) arguments.push_back(word);
+            ASSERT_EQ(Run(arguments), kExitDone) << arguments.back();
+
+            HeightField field;
+            SetField(field, kSixteenBitField, before);
+            ASSERT_TRUE(RunOperation(record.operation, field, inputs).ran);
+            EXPECT_EQ(Dumped(), ReadValues(field)) << arguments.back();
+        }
+    }
 }
