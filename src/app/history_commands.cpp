@@ -54,6 +54,8 @@ void KnollCmdWindow::StepCommand(StepDirection direction) {
 
 // Undo and Keep are offered while there are edits since the commit, as after a click.
 void KnollCmdWindow::ShowStepped(const std::string& message) {
+    // The last step's record may still be worked out on another thread.
+    document_.SettleHistory();
     selectFlag_ = document_.selection().state() == FieldSelection::kIdle ? 0 : 1;
     PutValue(cmdSelect, selectFlag_, StateValue);
     const bool edited = document_.HasChangesSinceCommit();
