@@ -11,8 +11,8 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 source "$repo/tests/app/e2e/xvfb_harness.sh"
 
 # Frame-relative spots of the command bar's "Select" and "Wacks", of the Wacks dialog's
-# "Inverse" and "INC", and of the canvas's top-left corner.
-select_x=190 select_y=33 wacks_x=365 inverse_x=547 inverse_y=128 inc_x=508 inc_y=80 canvas_x=0 canvas_y=47
+# "Inverse", "INC" and " Exit ", and of the canvas's top-left corner.
+select_x=190 select_y=33 wacks_x=365 inverse_x=547 inverse_y=128 inc_x=508 inc_y=80 wacks_exit_y=195 canvas_x=0 canvas_y=47
 # The same of "Erode", of its dialog's VALUE box and " Exit ", and of "Undo".
 erode_x=520 erode_value_x=550 erode_value_y=99 erode_exit_x=547 erode_exit_y=123 undo_x=28
 
@@ -131,6 +131,7 @@ inner() {
     sleep 0.5
     xvfb_screenshot "$out/6-history.png"
     xvfb_keys Escape
+    click_on_frame $inverse_x $wacks_exit_y    # the Wacks dialog stands over "Erode"
     # Rain of 200 droplets per 100 positions inside the polygon; Undo takes it back.
     click_on_frame $erode_x $select_y
     click_on_frame $erode_value_x $erode_value_y
@@ -138,7 +139,7 @@ inner() {
     xdotool type --delay 100 200
     click_on_field 200 200
     sleep 4
-    xvfb_screenshot "$out/5b-rain.png"
+    xvfb_screenshot "$out/6b-rain.png"
     click_on_frame $erode_exit_x $erode_exit_y
     click_on_frame $undo_x $select_y
     xvfb_keys alt+f Left Return               # Help > Contents
