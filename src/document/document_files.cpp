@@ -9,7 +9,6 @@
 #include "core/tga.h"
 #include "document/field_document.h"
 #include "interchange/height_files.h"
-#include "interchange/pgm_rows.h"
 #include "interchange/raw_heights.h"
 
 // Loading and saving by name, in every format the engine knows.
@@ -72,14 +71,9 @@ LoadOutcome FieldDocument::LoadTgaOrPpm(const std::string& path, int fileKind) {
 }
 
 LoadOutcome FieldDocument::Import(const std::string& path, RawSize rawSize, std::unique_ptr<FieldRows>* rows) {
-    if (rows && HeightFormatOf(path) == HeightFormat::kPgm) {
-        auto reader = std::make_unique<PgmReader>(path.c_str());
-        if (reader->ReadsAsAsked()) {
-            field_.SetKind(reader->wide() ? kSixteenBitField : kEightBitField);
-            *rows = std::make_unique<PgmRows>(field_, path, std::move(reader));
-            Loaded(path);
-            return {true, ""};
-        }
+    if (rows && (*rows = HeightRowsAsAsked(field_, path))) {
+        Loaded(path);
+        return {true, ""};
     }
     FieldSampleRows samples(field_);
     InterchangeError error = ReadHeights(path, HeightFormatOf(path), rawSize.width, rawSize.height, samples);

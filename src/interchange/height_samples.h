@@ -76,6 +76,10 @@ private:
     std::optional<LoadedRows> rows_;
 };
 
+// Samples as greymaps and PNGs hold them: a byte each, or two with the high byte first.
+void DecodeSampleBytes(const uint8_t* bytes, int width, bool wide, uint16_t* samples);
+void EncodeSampleBytes(const uint16_t* samples, int width, bool wide, uint8_t* bytes);
+
 // Why a read or write failed, for the user; empty when it succeeded.
 using InterchangeError = std::string;
 
