@@ -1,6 +1,7 @@
 #include "interchange/png_heights.h"
 
 #include <png.h>
+#include <zlib.h>
 
 #include <csetjmp>
 #include <cstdio>
@@ -12,11 +13,15 @@
 
 namespace {
 
-// zlib level 1 with the Up filter: terrain rows resemble the row above, so Up leaves
-// small differences that the fastest level already packs well; higher levels and the
-// adaptive filter choice cost several times the time for a few per cent of size.
+// The Average filter with Huffman coding alone: each position less the mean of its left
+// and upper neighbours leaves small differences, and coding those needs no search for
+// repeats, which on terrain finds few. On 8192 x 8192 16-bit terrain this writes in half
+// the time of zlib's level 1 with the Up filter at the same size or smaller, within a
+// per cent on smooth fields; searching levels and the adaptive filter choice cost several
+// times the time for a few per cent.
 constexpr int kCompressionLevel = 1;
-constexpr int kRowFilter = PNG_FILTER_UP;
+constexpr int kCompressionStrategy = Z_HUFFMAN_ONLY;
+constexpr int kRowFilter = PNG_FILTER_AVG;
 
 // What libpng reported before it jumped back.
 struct PngFailure {
@@ -142,6 +147,7 @@ bool Encode(png_structp png, png_infop info, int width, int height, int bitDepth
     png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), bitDepth, colorType, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_set_compression_level(png, kCompressionLevel);
+    png_set_compression_strategy(png, kCompressionStrategy);
     png_set_filter(png, PNG_FILTER_TYPE_BASE, kRowFilter);
     png_write_info(png, info);
     for (int y = 0; y < height; ++y) {
