@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "framework/draw/geometry.h"
 
 // What the screen must show while the field changes. The canvas draws on its surface;
@@ -18,6 +20,9 @@ public:
     // that draw single positions ask once, so a view of part of a large field does not
     // pay a call for every position it cannot show. This base shows none.
     virtual vRect ShownArea() const { return {0, 0, 0, 0}; }
+    // Long work (a load) has finished done of its total steps, for a painter that says
+    // how far it got.
+    virtual void Progress(int64_t /*done*/, int64_t /*total*/) {}
     // Copy the visible part of the working image onto the view.
     virtual void RefreshView() {}
     // The field was replaced: clear the view's drawing surface.

@@ -45,11 +45,15 @@ FieldSampleRows::~FieldSampleRows() {
 }
 
 bool FieldSampleRows::Start(int width, int height, int bits) {
-    if (!field_.BeginLoad(width, height)) return false;
+    wide_ = bits == 16;
+    field_.HoldForNextLoad();
+    if (!field_.BeginLoad(width, height, wide_ ? kSixteenBitField : kEightBitField)) {
+        field_.DropLoadHold();
+        return false;
+    }
     started_ = true;
     width_ = width;
     height_ = height;
-    wide_ = bits == 16;
     store_.emplace(field_.palette(), wide_);
     samples_.resize(size_t(width));
     pixels_.resize(size_t(width));

@@ -50,9 +50,10 @@ private:
     uint32_t colors_[256] = {};
 };
 
-// Samples read straight into the image that becomes the field's working image: the
-// field stays as it was until Finish, and is kept when the read fails. 16-bit samples
-// make a 16-bit field, 8-bit samples an 8-bit field painted with the palette.
+// Samples read straight into the image that becomes the field's working image, shown as
+// they arrive (a held load): the field comes back as it was when the read fails before
+// Finish. 16-bit samples make a 16-bit field, 8-bit samples an 8-bit field painted with
+// the palette.
 class FieldSampleRows : public SampleRows {
 public:
     explicit FieldSampleRows(HeightField& field) : field_(field) {}
