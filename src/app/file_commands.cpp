@@ -16,6 +16,7 @@ namespace {
 constexpr const char* kHeightFilters[] = {"*.tga", "*.ppm", "*.png", "*.pgm", "*.r16", "*.raw",
                                           "*.tga;*.ppm;*.png;*.pgm;*.r16;*.raw", "*", nullptr};
 constexpr int kAllHeightFilesFilter = 6;
+constexpr const char* kLoadingWord = "LOADING ";
 constexpr const char* kFirstLoadWrongType = "   First Load\n WRONG  FILE TYPE!!\n\nTGA & PPM types only !!";
 
 // The file name alone: what follows the last "/", or the whole path without one.
@@ -56,8 +57,11 @@ bool KnollCmdWindow::LoadFile(const char* name) {
     RawSize rawSize;
     if (!AskRawSize(name, rawSize)) return false;
     // A file that cannot be read whole leaves the field, its kind, selection and undo
-    // image as they were: only a complete load replaces what the user edits.
+    // image as they were: only a complete load replaces what the user edits. Meanwhile
+    // the view fills in as the rows arrive.
+    progress_.Begin(kLoadingWord);
     LoadOutcome outcome = document_.Load(name, rawSize);
+    progress_.End();
     if (!outcome.loaded) {
         // The size dialog offered every size the length allows; a refusal means there is none.
         if (outcome.rawSizeMissing) outcome.notice += ", nor any other within a field's bounds";

@@ -108,6 +108,8 @@ public:
     void RowChanged(int y) override;
     vRect ShownArea() const override;
     void ClearSurface() override;
+    // Tells the window, which shows how far the work got.
+    void Progress(int64_t done, int64_t total) override;
 
     void Paint() override;
 

@@ -18,6 +18,7 @@ struct ViewRows {
 // at the view's top-left corner. Zoomed out, a pixel shows the mean of its block's values
 // through the palette (from the reduced copy, which must be current for the scale's
 // level), a block without any value white; magnified, every position is a block of its
-// own colour. The view beyond the field is white. Only the given rows are drawn.
+// own colour. The view beyond the field, and beyond the rows a load has stored so far,
+// is white. Only the given rows are drawn.
 void DrawScaledView(const HeightField& field, const KnollReducedField& reduced, const KnollViewScale& scale,
                     vPoint offset, Raster& view, ViewRows rows = {});
