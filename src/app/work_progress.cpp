@@ -10,11 +10,13 @@ void KnollWorkProgress::Begin(const char* word) {
     word_ = word;
     percent_ = -1;
     running_ = true;
+    stepShown_ = false;
     Show(0, 1);
 }
 
 // The message changes at most a hundred times; the frame is offered every step, since
-// a step may have drawn rows, and presents only when a display frame has passed.
+// a step may have drawn rows, and presents when a display frame has passed, but at once
+// for the first step, so that what the work draws first shows without waiting.
 void KnollWorkProgress::Show(int64_t done, int64_t total) {
     if (!running_) return;
     const int percent = total > 0 ? int(done * 100 / total) : 0;
@@ -22,7 +24,14 @@ void KnollWorkProgress::Show(int64_t done, int64_t total) {
         percent_ = percent;
         bar_.PutText(messageField_, (word_ + std::to_string(percent) + "%").c_str());
     }
-    if (vFrame* frame = bar_.Frame()) frame->PresentIfDue();
+    vFrame* frame = bar_.Frame();
+    if (!frame) return;
+    if (done > 0 && !stepShown_) {
+        stepShown_ = true;
+        frame->PresentDrawn();
+    } else {
+        frame->PresentIfDue();
+    }
 }
 
 void KnollWorkProgress::End() {

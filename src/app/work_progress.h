@@ -27,4 +27,5 @@ private:
     std::string before_;
     int percent_ = -1;
     bool running_ = false;
+    bool stepShown_ = false;
 };
