@@ -4,14 +4,13 @@
 
 #include <chrono>
 #include <filesystem>
-#include <functional>
 #include <string>
 
 #include "app/cmd_window_tables.h"
 #include "app/knoll_app.h"
 #include "app/knoll_cmd_window.h"
 #include "document/field_document.h"
-#include "framework/platform/headless/headless_platform.h"
+#include "bench/display_rate_platform.h"
 
 // The editor opening an 8192 x 8192 16-bit PNG: from the Open command to the first frame
 // presented that shows the file's top rows, against the display frame of a backend that
@@ -21,26 +20,9 @@
 namespace {
 
 constexpr int kSide = 8192;
-constexpr int kDisplayFrameMs = 16;
+constexpr int kDisplayFrameMs = DisplayRatePlatform::kDisplayFrameMs;
 
 using Clock = std::chrono::steady_clock;
-
-class DisplayRatePlatform : public vHeadlessPlatform {
-public:
-    int FrameInterval() const override { return kDisplayFrameMs; }
-    uint64_t NowMs() const override {
-        return uint64_t(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_).count());
-    }
-    void Present(const Raster& frame) override {
-        vHeadlessPlatform::Present(frame);
-        if (presented) presented(frame);
-    }
-
-    std::function<void(const Raster&)> presented;
-
-private:
-    Clock::time_point start_ = Clock::now();
-};
 
 // The file's first position, as the canvas shows it at 1:1.
 constexpr uint32_t kTopLeftPixel = 0x000000;
