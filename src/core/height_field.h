@@ -141,11 +141,13 @@ public:
     // The rows that hold the field's values: all of them, but during a held load only
     // those stored so far. What shows the field reads no row below them.
     int RowsReady() const { return rowsStored_ < 0 ? height_ : rowsStored_; }
+
     // For the shrink, which builds the smaller field inside the working image's memory:
     // it takes the smaller size keeping its memory and pixels as they lie, the mask and
     // the last commit are let go (see BeginCommittedChange) and the view told. False,
     // changing nothing, for a size that is larger.
     bool ReshapeWithin(int width, int height);
+
     void SetPainter(FieldPainter* painter) { painter_ = painter ? painter : &quietPainter_; }
     FieldPainter& painter() { return *painter_; }
 
