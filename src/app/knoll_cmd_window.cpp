@@ -16,6 +16,7 @@ constexpr int kPositionTextSize = 32;
 
 KnollCmdWindow::KnollCmdWindow(const char* name, int width, int height)
     : vCmdWindow(name, width, height),
+      fileCaption_(name),
       menu_(kKnollMenuBar),
       canvas_(this, document_),
       commandBar_(kKnollCommandBar),
@@ -91,6 +92,7 @@ void KnollCmdWindow::OnCommand(int id, int value, int type) {
     if (const OperationButton* button = FindOperationButton(id)) OperationButtonCommand(*button);
     else if (const CommandHandler* handler = FindCommandHandler(id)) handler->run(*this);
     else vCmdWindow::OnCommand(id, value, type);
+    ShowTitle();
 }
 
 void KnollCmdWindow::ConvertCommand(int kind) {
@@ -143,8 +145,8 @@ void KnollCmdWindow::ZoomCommand(ZoomMode mode) {
     canvas_.OnRedraw(0, 1, 1, 1);
 }
 
-void KnollCmdWindow::OpenCommand() {
-    if (OpenFile() == OpenOutcome::Failed) return;
+void KnollCmdWindow::ResetAfterOpen(OpenOutcome outcome) {
+    if (outcome == OpenOutcome::Failed) return;
     canvas_.UpdateScrollBars();
     PutValue(cmdSelect, 0, StateValue);
     SetUndoKeep(0);
@@ -201,4 +203,5 @@ void KnollCmdWindow::RunArmedOperation(int area) {
     } else if (!report.message.empty()) {
         SetMessage(report.message.c_str());
     }
+    ShowTitle();
 }

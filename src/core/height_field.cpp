@@ -36,24 +36,30 @@ TarnMemoryDC& HeightField::mask() {
     return *mask_;
 }
 
+// The first write after a commit passes here, so this is where the field changes.
 bool HeightField::ReadyToWrite() {
     if (undoState_ != UndoState::kEqual) return true;
     if (!undoKept_) {
         undoState_ = UndoState::kNone;
-        return true;
+    } else if (!MakeUndoCopy()) {
+        return false;
     }
-    return MakeUndoCopy();
+    Changed();
+    return true;
 }
 
 // A writer that skipped ReadyToWrite loses the last commit if memory runs out for the
 // copy: Undo then leaves the field as it is.
 void HeightField::SeparateUndo() {
-    if (!ReadyToWrite()) undoState_ = UndoState::kNone;
+    if (ReadyToWrite()) return;
+    undoState_ = UndoState::kNone;
+    Changed();
 }
 
 void HeightField::SnapshotField() {
     undo_.reset();
     undoState_ = UndoState::kEqual;
+    committedRevision_ = revision_;
 }
 
 // An undo equal to the working image has nothing to restore. Otherwise every row may
@@ -61,6 +67,7 @@ void HeightField::SnapshotField() {
 void HeightField::RestoreField() {
     if (undoState_ != UndoState::kOwn) return;
     working_.swap(undo_);
+    revision_ = committedRevision_;
     SnapshotField();
     for (int y = 0; y < height_; ++y) painter_->RowChanged(y);
 }
@@ -70,6 +77,7 @@ void HeightField::ClearMask() { mask_.reset(); }
 void HeightField::BeginCommittedChange() {
     undo_.reset();
     undoState_ = UndoState::kNone;
+    Changed();
 }
 
 bool HeightField::AcceptableSize(int64_t width, int64_t height) {
@@ -86,6 +94,7 @@ bool HeightField::ReplaceField(int width, int height) {
     }
     SetSize(width, height);
     working_->Erase();
+    Changed();
     SnapshotField();
     painter_->ClearSurface();
     return true;
@@ -128,6 +137,7 @@ void HeightField::EndLoad(int rowsRead) {
     holdNextLoad_ = false;
     rowsStored_ = -1;
     SetSize(working_->width(), working_->height());
+    Changed();
     SnapshotField();
     if (rowsRead < height_) {
         working_->EraseArea(0, rowsRead, width_, height_ - rowsRead);
