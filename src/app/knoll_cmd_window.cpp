@@ -1,8 +1,10 @@
 #include "app/knoll_cmd_window.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "framework/dialogs/notice_dialog.h"
+#include "framework/look/text_width.h"
 #include "framework/platform/platform.h"
 #include "framework/window/app.h"
 #include "core/file_name.h"
@@ -26,6 +28,9 @@ KnollCmdWindow::KnollCmdWindow(const char* name, int width, int height)
     AddPane(&commandBar_);
     AddPane(&canvas_);
     AddPane(&statusBar_);
+    for (int id : {cmdHeightField, cmdMessageField}) {
+        if (vCmd* field = statusBar_.FindControl(id)) builtWidths_.push_back({id, field->Place().width});
+    }
     Show();
 }
 
@@ -100,6 +105,7 @@ void KnollCmdWindow::ConvertCommand(int kind) {
     else canvas_.ConvertToPpm();
     heightFilterIndex_ = kind;
     UpdateConvertItems();
+    FitStatusBar();
 }
 
 void KnollCmdWindow::LegendCommand(LegendEdge edge) {
@@ -156,12 +162,34 @@ void KnollCmdWindow::ResetAfterOpen(OpenOutcome outcome) {
 
 // ---- The window's state shown in its bars ---------------------------------------------------
 
-void KnollCmdWindow::ShowPosition(int x, int y, int height) {
+void KnollCmdWindow::ShowPosition(int x, int y, int height, bool hasValue) {
     char text[kPositionTextSize];
     std::snprintf(text, sizeof text, " X,Y Location: %i,%i ", x, y);
     PutText(cmdPositionField, text);
-    std::snprintf(text, sizeof text, "height:%i", height);
-    PutText(cmdHeightField, text);
+    std::string shown = "height:" + std::to_string(height);
+    // A field of real heights says the height each value stands for.
+    const HeightSource* source = document_.heightSource();
+    if (source && source->SaysMoreThanValues()) shown += " (" + (hasValue ? source->HeightText(height) : "none") + ")";
+    PutText(cmdHeightField, shown.c_str());
+}
+
+// A field of real heights widens the read-out and message fields to what they will
+// say; any other field keeps the bar as it was made.
+void KnollCmdWindow::FitStatusBar() {
+    const HeightSource* source = document_.heightSource();
+    for (const FieldWidth& built : builtWidths_) {
+        int width = built.width;
+        if (source && built.id == cmdHeightField && source->SaysMoreThanValues()) {
+            int top = document_.field().MaxValue();
+            std::string lowest = source->HeightText(0), highest = source->HeightText(top);
+            std::string widest = lowest.size() > highest.size() ? lowest : highest;
+            width = std::max(width, vDialogTextWidth("height:" + std::to_string(top) + " (" + widest + ")") + 4);
+        }
+        if (source && built.id == cmdMessageField) {
+            width = std::max(width, vDialogTextWidth(source->MappingText()) + 4);
+        }
+        statusBar_.SetControlWidth(built.id, width);
+    }
 }
 
 void KnollCmdWindow::ShowScale(const char* label) {
