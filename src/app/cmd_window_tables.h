@@ -40,6 +40,8 @@ enum KnollCommand : int {
     cmdZoomOut = 130,
     cmdFitField = 131,
     cmdActualSize = 132,
+    cmdHeightColours = 133,
+    cmdRelief = 134,
     cmdOpen = vAppOpenId,
     cmdSave = 32103,
     cmdExit = vAppExitId,
@@ -92,6 +94,9 @@ constexpr MenuItem kViewMenu[] = {
     {"Zoom Out", cmdZoomOut, vMenuSensitive, "Ctrl+Minus", '-', nullptr, vModControl},
     {"Fit Field", cmdFitField, vMenuSensitive, "Ctrl+0", '0', nullptr, vModControl},
     {"Actual Size", cmdActualSize, vMenuSensitive, "Ctrl+1", '1', nullptr, vModControl},
+    {"-", vMenuSeparatorId},
+    {"Height Colours", cmdHeightColours, vMenuSensitive},
+    {"Relief", cmdRelief, vMenuSensitive},
     {},
 };
 constexpr MenuItem kConvertMenu[] = {

@@ -111,6 +111,7 @@ private:
     void SelectCommand();
     void OperationButtonCommand(const OperationButton& button);
     void ZoomCommand(ZoomMode mode);
+    void MapChoiceCommand(bool MapChoices::*choice, int id);
     void OpenCommand();
     // After an Open the view starts afresh (Select off, Undo and Keep gone with a
     // commit), also when the chooser was cancelled; a load that failed leaves all as it was.

@@ -6,12 +6,21 @@
 #include "document/field_document.h"
 #include "interchange/gdal_heights.h"
 #include "interchange/hillshade.h"
+#include "map/map_colours.h"
 
 // The file a step wrote last, as --pov renders it.
 struct SavedHeights {
     std::string path;
     int width = 0;
     int height = 0;
+};
+
+// How --preview shows the field: the map's display choices (their light is --light's and
+// --zfactor's), and the size it is fitted into as View > Fit Field fits it, 0 x 0 for 1:1.
+struct PreviewSettings {
+    MapChoices choices;
+    int fitWidth = 0;
+    int fitHeight = 0;
 };
 
 // What the interchange steps remember between steps of one command line.
@@ -21,4 +30,5 @@ struct InterchangeSettings {
     ShadeLight light;
     std::optional<int> seamLimit;  // --seams fails beyond this
     SavedHeights lastSaved;
+    PreviewSettings preview;
 };

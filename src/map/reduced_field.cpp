@@ -1,4 +1,4 @@
-#include "view/reduced_field.h"
+#include "map/reduced_field.h"
 
 #include <algorithm>
 #include <climits>
