@@ -167,9 +167,10 @@ private:
     const HeightField& field_;
 };
 
-void StoreRows(HeightField& field, int from, int to, uint32_t pixel) {
+// Rows of the load's width, which a load that is not held has not given the field yet.
+void StoreRows(HeightField& field, int width, int from, int to, uint32_t pixel) {
     for (int y = from; y < to; ++y) {
-        std::fill_n(field.LoadRow(y), field.width(), pixel);
+        std::fill_n(field.LoadRow(y), width, pixel);
         field.RowLoaded(y);
     }
 }
@@ -193,7 +194,7 @@ TEST(HeightField, AHeldLoadShowsItsRowsAndGivesTheFieldBackWhenCutShort) {
     EXPECT_EQ(field.width(), 3);
     EXPECT_EQ(field.kind(), kSixteenBitField);
     EXPECT_EQ(field.RowsReady(), 0);
-    StoreRows(field, 0, 2, 0x1234);
+    StoreRows(field, 3, 0, 2, 0x1234);
     EXPECT_EQ(watcher.drawn, (std::vector<std::pair<int, int>>{{0, 1}, {1, 2}}));
     EXPECT_EQ(watcher.shares, (std::vector<std::pair<int64_t, int64_t>>{{1, 6}, {2, 6}}));
     EXPECT_EQ(field.FieldValue(2, 1), 0x1234);
@@ -211,7 +212,7 @@ TEST(HeightField, AHeldLoadShowsItsRowsAndGivesTheFieldBackWhenCutShort) {
     // Whole, it stays. A load that is not held shows nothing until it ends.
     field.HoldForNextLoad();
     ASSERT_TRUE(field.BeginLoad(3, 6, kSixteenBitField));
-    StoreRows(field, 0, 6, 0x4321);
+    StoreRows(field, 3, 0, 6, 0x4321);
     field.EndLoad(6);
     field.DropLoadHold();
     EXPECT_EQ(field.width(), 3);
@@ -221,7 +222,7 @@ TEST(HeightField, AHeldLoadShowsItsRowsAndGivesTheFieldBackWhenCutShort) {
     watcher.drawn.clear();
     ASSERT_TRUE(field.BeginLoad(2, 2, kEightBitField));
     EXPECT_EQ(field.width(), 3);
-    StoreRows(field, 0, 2, 0);
+    StoreRows(field, 2, 0, 2, 0);
     EXPECT_TRUE(watcher.drawn.empty());
     field.AbandonLoad();
     EXPECT_EQ(field.FieldValue(2, 5), 0x4321);
