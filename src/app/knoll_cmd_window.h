@@ -8,6 +8,7 @@
 #include "app/cmd_window_tables.h"
 #include "app/help_window.h"
 #include "app/settings_file.h"
+#include "app/work_progress.h"
 #include "document/field_document.h"
 #include "framework/menus/command_pane.h"
 #include "framework/menus/menu_pane.h"
@@ -42,6 +43,7 @@ public:
     void ShowWorkDone(int percent) override;
     void ShowPosition(int x, int y, int height, bool hasValue = true) override;
     void ShowScale(const char* label) override;
+    void ShowProgress(int64_t done, int64_t total) override { progress_.Show(done, total); }
 
     void UpdateConvertItems();
     void FitStatusBar();
@@ -147,4 +149,5 @@ private:
     vCommandPane statusBar_;
     KnollOperationDialogs dialogs_;
     std::unique_ptr<KnollHelpWindow> help_;
+    KnollWorkProgress progress_{statusBar_, cmdMessageField};
 };

@@ -103,10 +103,9 @@ public:
     // the field; the selection goes, the new field is committed.
     //
     // Rows, when given, may take a file that can be read as its rows are asked for (a
-    // pixmap or greymap that nothing after its header can refuse, an elevation raster)
-    // instead of the field:
-    // the field only takes its kind and the file's rows are handed back, to be written
-    // before anything else reads the field.
+    // pixmap or greymap that nothing after its header can refuse, a PNG, an elevation
+    // raster) instead of the field: the field only takes its kind and the file's rows are
+    // handed back, to be written before anything else reads the field.
     LoadOutcome Load(const std::string& path, const LoadOptions& options = {},
                      std::unique_ptr<FieldRows>* rows = nullptr);
     // Reads a PNG, PGM, RAW or elevation file by its extension alone, as Load does.

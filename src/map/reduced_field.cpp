@@ -206,11 +206,14 @@ bool KnollReducedField::UpdateSome(const HeightField& field, int rows) {
 // The marked 1:4 rows first, in order, each making the rows above that it completes while
 // they are in the cache; then whatever is still marked above them, up to level `top`.
 // The levels above it stay marked: a view that does not show them need not wait for them.
+//
+// During a load only the blocks of the rows stored so far are made; the rest stay marked.
 bool KnollReducedField::UpdateUpTo(const HeightField& field, int rows, int top) {
     if (!Matches(field)) Allocate(field);
     if (!anyDirty_) return true;
+    const bool loading = field.RowsReady() < height_;
     Level& first = At(kFirstStoredLevel);
-    for (int row = 0; row < first.rows; ++row) {
+    for (int row = 0; row < ReadyRows(field, kFirstStoredLevel); ++row) {
         if (!first.dirty[size_t(row)]) continue;
         if (rows-- <= 0) return false;
         MakeFirstLevelRow(field, row);
@@ -220,15 +223,21 @@ bool KnollReducedField::UpdateUpTo(const HeightField& field, int rows, int top) 
     const int made = std::min(top, kLastStoredLevel);
     for (int level = kFirstStoredLevel + 1; level <= made; ++level) {
         Level& here = At(level);
-        for (int row = 0; row < here.rows; ++row) {
+        for (int row = 0; row < ReadyRows(field, level); ++row) {
             if (!here.dirty[size_t(row)]) continue;
             MakeRow(level, row);
             here.dirty[size_t(row)] = 0;
             MarkAbove(level, row);
         }
     }
-    anyDirty_ = made < kLastStoredLevel;
+    anyDirty_ = made < kLastStoredLevel || loading;
     return !anyDirty_;
+}
+
+// The block rows of a level whose field rows all hold values.
+int KnollReducedField::ReadyRows(const HeightField& field, int level) const {
+    const int ready = field.RowsReady();
+    return ready >= height_ ? At(level).rows : ready >> level;
 }
 
 // The block row above row `row` of level `level` must be made again.

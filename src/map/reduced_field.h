@@ -64,6 +64,7 @@ private:
     Level& At(int level) { return levels_[level - kFirstStoredLevel]; }
     const Level& At(int level) const { return levels_[level - kFirstStoredLevel]; }
     bool Matches(const HeightField& field) const;
+    int ReadyRows(const HeightField& field, int level) const;
     void Allocate(const HeightField& field);
     void MakeFirstLevelRow(const HeightField& field, int row);
     void ReadStoredRow(int level, int row, int first, int count, Block* out) const;

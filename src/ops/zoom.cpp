@@ -134,7 +134,7 @@ ZoomOutcome Zoom(HeightField& field, ZoomMode mode, FieldSelection* selection) {
     if (expand && !ExpandFits(oldWidth, oldHeight)) return ZoomOutcome::kTooLarge;
 
     if (expand) {
-        if (!field.BeginLoad(int(width), int(height))) return ZoomOutcome::kNoMemory;
+        if (!field.BeginLoad(int(width), int(height), field.kind())) return ZoomOutcome::kNoMemory;
         Expand(field, int(width), int(height));
     } else {
         Shrink(field, int(width), int(height));

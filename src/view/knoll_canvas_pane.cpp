@@ -1,5 +1,6 @@
 #include "view/knoll_canvas_pane.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "framework/window/app.h"
@@ -120,6 +121,10 @@ vMemoryDC* KnollCanvasPane::ShownImage() {
     return const_cast<TarnMemoryDC*>(&std::as_const(document_.field()).working());
 }
 
+void KnollCanvasPane::Progress(int64_t done, int64_t total) {
+    if (owner_) owner_->ShowProgress(done, total);
+}
+
 void KnollCanvasPane::RefreshView() {
     viewPending_ = true;
     if (DisplayFrameDue()) {
@@ -137,7 +142,8 @@ void KnollCanvasPane::CopyView() {
     viewPending_ = false;
     FitOffsetsToField();
     if (ShowsWorkingImage()) {
-        BlitFrom(ShownImage(), 0, 0, hOffset_, vOffset_, viewWidth_, viewHeight_);
+        const int ready = std::clamp(document_.field().RowsReady() - vOffset_, 0, viewHeight_);
+        BlitFrom(ShownImage(), 0, 0, hOffset_, vOffset_, viewWidth_, ready);
     } else if (!ShiftDrawnMap()) {
         DrawScaled(ViewRows{});
     }
