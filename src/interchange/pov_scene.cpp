@@ -9,9 +9,15 @@
 
 namespace {
 
-// The full range of values rises a quarter of the longer side, whatever the kind: values
-// carry no unit of their own, and this keeps large and small fields alike in view.
-double VerticalExtent(const PovTerrain& terrain) { return std::max(terrain.width, terrain.height) / 4.0; }
+constexpr double kRadians = std::numbers::pi / 180;
+
+// POV-Ray reads a height image into its unit box, 0 to 1 across, up and along, a height
+// of 1 standing for 65536 units: a 16-bit image's value is that many units, a grey 8-bit
+// image's is stretched to 0..65535 and a colour-mapped one's index counts 256 each.
+double UnitsPerValue(const PovTerrain& terrain) {
+    if (terrain.kind == kSixteenBitField) return 1;
+    return terrain.imageKind == "tga" ? 256 : 65535.0 / 255;
+}
 
 std::string Quoted(const std::string& text) {
     std::string quoted = "\"";
@@ -22,10 +28,48 @@ std::string Quoted(const std::string& text) {
     return quoted + "\"";
 }
 
-std::string Vector(double x, double y, double z) {
-    char text[96];
-    std::snprintf(text, sizeof text, "<%.3f, %.3f, %.3f>", x, y, z);
+std::string Number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10g", value);
     return text;
+}
+
+std::string Vector(double x, double y, double z) {
+    char text[100];
+    std::snprintf(text, sizeof text, "<%.10g, %.10g, %.10g>", x, y, z);
+    return text;
+}
+
+// The scene's axes: x across the field, y up, z along the field from its top row at 0
+// down to -(rows - 1), so that the field seen from above is not mirrored.
+std::string Point(Vec3 p) { return Vector(p.x, p.z, -p.y); }
+
+std::string CameraBlock(const TerrainCamera& camera) {
+    return "camera {\n  location " + Point(camera.location) + "\n  right x * image_width / image_height\n  angle " +
+           Number(camera.angle) + "\n  look_at " + Point(camera.lookAt) + "\n}\n";
+}
+
+// Sunlight: parallel rays from the shot's sun, from far beyond the terrain.
+std::string SunBlock(const PovTerrain& terrain, const TerrainShot& shot) {
+    const double azimuth = shot.sunAzimuth * kRadians, altitude = shot.sunAltitude * kRadians;
+    const Vec3 toSun{std::sin(azimuth) * std::cos(altitude), -std::cos(azimuth) * std::cos(altitude),
+                     std::sin(altitude)};
+    const double across = std::max(terrain.width, terrain.height);
+    const Vec3 centre{(terrain.width - 1) / 2.0, (terrain.height - 1) / 2.0, 0};
+    return "light_source { " + Point(centre + 4 * across * toSun) + " color rgb 1 parallel point_at " +
+           Point(centre) + " }\n";
+}
+
+// Green low, brown in between and white on the peaks, spread over the heights the field
+// has (in the unit box, before the scale). The map repeats at whole heights; squeezed a
+// little, the lowest ground and the highest peak keep their colours.
+std::string TextureBlock(const PovTerrain& terrain) {
+    const double units = UnitsPerValue(terrain) / 65536;
+    const double low = terrain.lowest * units, span = std::max(terrain.highest - terrain.lowest, 1) * units;
+    return "  texture {\n    pigment { gradient y color_map { [0 rgb <0.2, 0.45, 0.15>] [0.6 rgb <0.5, 0.4, 0.25>] "
+           "[1 rgb 1] }\n      scale " +
+           Number(span * 1.002) + " translate " + Number(low - span * 0.001) +
+           " * y }\n    finish { ambient 0.15 diffuse 0.85 }\n  }\n";
 }
 
 }  // namespace
@@ -45,32 +89,22 @@ std::string PovImageKind(const std::string& path) {
     return "";
 }
 
-std::string PovScene(const PovTerrain& terrain) {
-    const double width = terrain.width, depth = terrain.height, rise = VerticalExtent(terrain);
-    // The camera looks down 33 degrees across the bottom edge, far enough back that the
-    // terrain's width fits the 40 degree view and its height the 4:3 picture's, with a
-    // tenth to spare; the near half of the terrain's depth is added, as it stands closer.
-    const double tilt = std::atan2(0.55, 0.835);
-    const double halfWidth = width / 2, halfHeight = (depth * std::sin(tilt) + rise * std::cos(tilt)) / 2;
-    const double tanAcross = std::tan(20 * std::numbers::pi / 180), tanUp = tanAcross * 3 / 4;
-    const double distance =
-        1.1 * std::max(halfWidth / tanAcross, halfHeight / tanUp) + depth / 2 * std::cos(tilt);
-    const double radius = 0.5 * std::sqrt(width * width + depth * depth + rise * rise);
-    const double lookY = rise / 2;
+std::string PovScene(const PovTerrain& terrain, const TerrainShot& shot) {
+    const double across = std::max(terrain.width - 1, 1), along = std::max(terrain.height - 1, 1);
+    const double rise = 65536 * shot.verticalScale / UnitsPerValue(terrain);
     std::string scene;
-    scene += "// " + std::to_string(terrain.width) + " x " + std::to_string(terrain.height) +
-             " terrain from " + terrain.imagePath + "; render in this folder or add +L and it\n";
+    scene += "// A " + std::to_string(terrain.width) + " x " + std::to_string(terrain.height) +
+             " height field from " + terrain.imagePath + ".\n";
+    scene += "// Render it in this folder, or give the folder to povray with +L.\n";
+    scene += "// Units are the field's positions: x across, z from the top row at 0 down to -" +
+             std::to_string(terrain.height - 1) + ",\n";
+    scene += "// y the height, each value times " + Number(shot.verticalScale) + ".\n";
     scene += "#version 3.7;\nglobal_settings { assumed_gamma 1.0 }\n\n";
-    scene += "camera {\n  location " + Vector(0, lookY + distance * 0.55, -distance * 0.835) + "\n";
-    scene += "  look_at " + Vector(0, lookY, 0) + "\n  right x * image_width / image_height\n  angle 40\n}\n\n";
-    scene += "light_source { " + Vector(-2 * radius, 3 * radius, 2 * radius) + " color rgb 1 }\n";
+    scene += CameraBlock(shot.camera) + "\n";
+    scene += SunBlock(terrain, shot);
     scene += "background { color rgb <0.55, 0.7, 0.9> }\n\n";
     scene += "height_field {\n  " + terrain.imageKind + " " + Quoted(terrain.imagePath) + "\n  smooth\n";
-    // The gradient repeats at whole heights; squeezed a little, ground at 0 and peaks at 1
-    // stay green and white instead of flickering between the two.
-    scene += "  texture {\n    pigment { gradient y color_map { [0 rgb <0.2, 0.45, 0.15>] "
-             "[0.6 rgb <0.5, 0.4, 0.25>] [1 rgb 1] } scale 1.002 translate -0.001 * y }\n"
-             "    finish { ambient 0.15 diffuse 0.85 }\n  }\n";
-    scene += "  translate <-0.5, 0, -0.5>\n  scale " + Vector(width, rise, depth) + "\n}\n";
+    scene += TextureBlock(terrain);
+    scene += "  scale " + Vector(across, rise, along) + "\n  translate " + Vector(0, 0, -along) + "\n}\n";
     return scene;
 }

@@ -12,7 +12,7 @@
 #include "ops/zoom.h"
 #include "view/canvas_owner.h"
 #include "view/idle_reduction.h"
-#include "view/reduced_field.h"
+#include "render/reduced_field.h"
 #include "view/scaled_view.h"
 #include "view/view_scale.h"
 

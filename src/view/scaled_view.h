@@ -5,7 +5,7 @@
 #include "core/height_field.h"
 #include "framework/draw/geometry.h"
 #include "framework/draw/raster.h"
-#include "view/reduced_field.h"
+#include "render/reduced_field.h"
 #include "view/view_scale.h"
 
 // A band of view rows, first to end - 1.

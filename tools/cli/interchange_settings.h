@@ -5,18 +5,24 @@
 
 #include "document/field_document.h"
 #include "interchange/hillshade.h"
+#include "render/terrain_camera.h"
 
 // The file a step wrote last, as --pov renders it.
 struct SavedHeights {
     std::string path;
     int width = 0;
     int height = 0;
+    int kind = kEightBitField;
 };
 
 // What the interchange steps remember between steps of one command line.
 struct InterchangeSettings {
     RawSize rawSize;  // from --raw-size; 0 x 0 takes a square from the file's length
-    ShadeLight light;
+    ShadeLight light;  // --light, and --zfactor for the shaded relief
+    std::optional<double> verticalScale;  // --zfactor for --render and --pov
+    std::optional<TerrainCamera> camera;   // --camera
+    int renderWidth = 800;                 // --render-size
+    int renderHeight = 600;
     std::optional<int> seamLimit;  // --seams fails beyond this
     SavedHeights lastSaved;
 };

@@ -16,6 +16,7 @@
 #include "interchange/png_heights.h"
 #include "interchange/pov_scene.h"
 #include "interchange/seams.h"
+#include "render/terrain_scale.h"
 
 namespace {
 
@@ -79,7 +80,9 @@ std::string PathFromScene(const std::string& heightPath, const std::string& scen
 StepResult WritePov(Session& session, const std::string& path) {
     const SavedHeights& saved = session.interchange.lastSaved;
     if (saved.path.empty()) return FailedWith(path, "nothing saved yet; --save or --export the field first");
-    PovTerrain terrain{PathFromScene(saved.path, path), PovImageKind(saved.path), saved.width, saved.height};
+    const ValueRange values = FieldValueRange(session.document.field(), session.workers);
+    PovTerrain terrain{PathFromScene(saved.path, path), PovImageKind(saved.path), saved.width, saved.height,
+                       saved.kind, values.IsEmpty() ? 0 : values.lowest, values.IsEmpty() ? 0 : values.highest};
     if (terrain.imageKind.empty()) {
         return FailedWith(path, saved.path + " has no header to render from; export .png or .pgm first");
     }
@@ -87,7 +90,7 @@ StepResult WritePov(Session& session, const std::string& path) {
         return FailedWith(path, "the height file's name or folder holds a control character (a line break, a tab), "
                                 "which a scene cannot name; rename it");
     }
-    std::string scene = PovScene(terrain);
+    std::string scene = PovScene(terrain, SessionShot(session));
     ReplacingFile file(path.c_str());
     file.Write(scene.data(), scene.size());
     if (!file.Commit()) return FailedWith(path, "cannot write the scene");
@@ -161,17 +164,20 @@ void RegisterInterchangeSteps(StepRegistry& registry) {
     registry.Add(FileStep("--pov", "FILE.pov", "write a POV-Ray scene of the file saved or exported last",
                                WritePov));
     registry.Add(FileStep("--hillshade", "FILE.png", "write the shaded relief as a grey PNG, positions without value transparent", WriteHillshade));
-    registry.Add(ParsedStep<ShadeLight>("--light", "AZ,ALT", "sun for later --hillshade: azimuth and altitude in degrees (315,45)",
+    registry.Add(ParsedStep<ShadeLight>("--light", "AZ,ALT",
+                                        "sun for later --hillshade, --render and --pov: azimuth and altitude in degrees (315,45)",
                                         "AZ,ALT with AZ from 0 to 360 and ALT from 0 to 90", ParseSun,
                                         [](Session& session, ShadeLight sun) {
                                             session.interchange.light.azimuth = sun.azimuth;
                                             session.interchange.light.altitude = sun.altitude;
                                             return StepResult::Done();
                                         }));
-    registry.Add(ParsedStep<double>("--zfactor", "Z", "vertical exaggeration for later --hillshade (1)",
+    registry.Add(ParsedStep<double>("--zfactor", "Z",
+                                    "heights are values times Z for later --hillshade (1), --render and --pov (fitted)",
                                     "a number above 0 and at most 1000000", ParseZFactor,
                                     [](Session& session, double zFactor) {
                                         session.interchange.light.zFactor = zFactor;
+                                        session.interchange.verticalScale = zFactor;
                                         return StepResult::Done();
                                     }));
     registry.Add(SimpleStep("--seams", "print how the left and right, top and bottom edges differ", ReportSeams));

@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "cli/step.h"
-#include "files/png_writer.h"
 #include "files/replacing_file.h"
 
 namespace {
@@ -89,15 +88,7 @@ StepResult DumpPixels(Session& session, const std::string& path) {
 
 // "-" writes the PNG to standard output, after any text earlier steps left there.
 StepResult Preview(Session& session, const std::string& path) {
-    const Raster& image = std::as_const(session.document.field()).working().raster();
-    if (path == "-") {
-        StepResult flushed = FlushStandardOutput();
-        if (!flushed.ok) return flushed;
-        if (!WritePngToStandardOutput(image)) return StepResult::Failed("Unable to write to standard output");
-        return StepResult::Done();
-    }
-    if (!WritePng(image, path.c_str())) return StepResult::Failed("Unable to write " + path);
-    return StepResult::Done();
+    return WritePicture(std::as_const(session.document.field()).working().raster(), path);
 }
 
 }  // namespace
