@@ -39,6 +39,7 @@ enum KnollCommand : int {
     cmdZoomOut = 130,
     cmdFitField = 131,
     cmdActualSize = 132,
+    cmdTerrainView = 140,
     cmdOpen = vAppOpenId,
     cmdSave = 32103,
     cmdExit = vAppExitId,
@@ -91,6 +92,8 @@ constexpr MenuItem kViewMenu[] = {
     {"Zoom Out", cmdZoomOut, vMenuSensitive, "Ctrl+Minus", '-', nullptr, vModControl},
     {"Fit Field", cmdFitField, vMenuSensitive, "Ctrl+0", '0', nullptr, vModControl},
     {"Actual Size", cmdActualSize, vMenuSensitive, "Ctrl+1", '1', nullptr, vModControl},
+    {"-", vMenuSeparatorId},
+    {"3D View", cmdTerrainView, vMenuSensitive, "Ctrl+3", '3', nullptr, vModControl},
     {},
 };
 constexpr MenuItem kConvertMenu[] = {

@@ -1,5 +1,6 @@
 #include "app/knoll_cmd_window.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "framework/dialogs/notice_dialog.h"
@@ -11,6 +12,8 @@ namespace {
 
 constexpr const char* kTooSmallNotice = "Cann't do that\n Screen to small";
 constexpr int kPositionTextSize = 32;
+// With the 3D view on, the map keeps a third of the window's width, at least this much.
+constexpr int kNarrowestMap = 200;
 
 }  // namespace
 
@@ -18,6 +21,7 @@ KnollCmdWindow::KnollCmdWindow(const char* name, int width, int height)
     : vCmdWindow(name, width, height),
       menu_(kKnollMenuBar),
       canvas_(this, document_),
+      terrain_(document_, canvas_),
       commandBar_(kKnollCommandBar),
       statusBar_(kKnollStatusBar),
       dialogs_(this) {
@@ -25,6 +29,8 @@ KnollCmdWindow::KnollCmdWindow(const char* name, int width, int height)
     AddPane(&commandBar_);
     AddPane(&canvas_);
     AddPane(&statusBar_);
+    terrain_.SetShown(false);
+    View().AddChild(&terrain_);
     Show();
 }
 
@@ -75,6 +81,7 @@ const KnollCmdWindow::CommandHandler KnollCmdWindow::kCommandHandlers[] = {
     {cmdZoomOut, [](KnollCmdWindow& window) { window.canvas_.ZoomOut(); }},
     {cmdFitField, [](KnollCmdWindow& window) { window.canvas_.FitField(); }},
     {cmdActualSize, [](KnollCmdWindow& window) { window.canvas_.ActualSize(); }},
+    {cmdTerrainView, [](KnollCmdWindow& window) { window.TerrainViewCommand(); }},
     {cmdOpen, [](KnollCmdWindow& window) { window.OpenCommand(); }},
     {cmdSave, [](KnollCmdWindow& window) { window.SaveFile(); }},
     {cmdExit, [](KnollCmdWindow& window) { window.App()->Quit(); }},
@@ -150,6 +157,23 @@ void KnollCmdWindow::OpenCommand() {
     SetUndoKeep(0);
     canvas_.SetSelectMode(0);
     selectFlag_ = 0;
+}
+
+void KnollCmdWindow::TerrainViewCommand() {
+    const bool on = !terrain_.IsShown();
+    terrain_.SetShown(on);
+    PutValue(cmdTerrainView, on, StateChecked);
+    LayoutClient();
+}
+
+void KnollCmdWindow::PlaceClient(const vRect& client) {
+    if (!terrain_.IsShown()) {
+        canvas_.PlaceIn(client);
+        return;
+    }
+    const int map = std::min(std::max(client.w / 3, kNarrowestMap), client.w);
+    canvas_.PlaceIn({client.x, client.y, map, client.h});
+    terrain_.SetBounds(client.x + map, client.y, client.w - map, client.h);
 }
 
 // ---- The window's state shown in its bars ---------------------------------------------------

@@ -13,6 +13,7 @@
 #include "operation_dialogs/operation_dialogs.h"
 #include "view/canvas_owner.h"
 #include "view/knoll_canvas_pane.h"
+#include "view/terrain_view.h"
 
 // How Open ended. A failed load leaves the field and all that goes with it untouched.
 enum class OpenOutcome { Cancelled, Loaded, Failed };
@@ -31,6 +32,8 @@ public:
 
     void OnKey(int key, int shift) override;
     void OnCommand(int id, int value, int type) override;
+    // The map, and the 3D view at its right while View > "3D View" is on.
+    void PlaceClient(const vRect& client) override;
     // Whether OnCommand does something of its own for the command.
     static bool HandlesCommand(int id) { return FindOperationButton(id) || FindCommandHandler(id); }
 
@@ -68,6 +71,7 @@ public:
 
     FieldDocument& Document() { return document_; }
     KnollCanvasPane& Canvas() { return canvas_; }
+    KnollTerrainView& TerrainView() { return terrain_; }
     vMenuPane& Menu() { return menu_; }
     vCommandPane& CommandBar() { return commandBar_; }
     vCommandPane& StatusBar() { return statusBar_; }
@@ -95,6 +99,7 @@ private:
     void OperationButtonCommand(const OperationButton& button);
     void ZoomCommand(ZoomMode mode);
     void OpenCommand();
+    void TerrainViewCommand();
 
     // Loads by the name's extension and remembers the file; false after its notice, the
     // field and kind kept.
@@ -111,6 +116,7 @@ private:
     int paletteFilterIndex_ = 0;
     vMenuPane menu_;
     KnollCanvasPane canvas_;
+    KnollTerrainView terrain_;
     vCommandPane commandBar_;
     vCommandPane statusBar_;
     KnollOperationDialogs dialogs_;

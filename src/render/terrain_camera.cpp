@@ -33,9 +33,10 @@ std::optional<Vec3> ParsePoint(const std::string& text) {
     return point;
 }
 
+// As many digits as read back to the same number.
 std::string NumberText(double value) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.10g", value);
+    std::snprintf(text, sizeof text, "%.17g", value);
     return text;
 }
 

@@ -35,7 +35,7 @@ inline constexpr double kMaxCameraAngle = 170;
 // "X,Y,Z:LX,LY,LZ:ANGLE", numbers as C reads them; nothing when the text is not of that
 // form, the two points coincide or the angle lies outside kMinCameraAngle..kMaxCameraAngle.
 std::optional<TerrainCamera> ParseCamera(const std::string& text);
-// The same form, each number with the digits it needs.
+// The same form, each number with the digits that read back to it.
 std::string CameraText(const TerrainCamera& camera);
 
 // The field as the camera sees it: its size in positions and the heights its values

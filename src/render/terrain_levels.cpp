@@ -2,16 +2,17 @@
 
 #include <algorithm>
 
-TerrainLevels::TerrainLevels(const HeightField& field, const KnollReducedField& reduced, double verticalScale)
-    : field_(field), scale_(verticalScale) {
+TerrainLevels::TerrainLevels(const HeightField& field, const KnollReducedField* reduced, double verticalScale)
+    : field_(field), sums_(reduced != nullptr), scale_(verticalScale) {
     for (int level = 0; level < kLevels; ++level) {
         const int side = 1 << level;
         wholeScale_[level] = verticalScale / (side * side);
         columns_[level] = (field.width() + side - 1) / side;
         rows_[level] = (field.height() + side - 1) / side;
     }
-    for (int level = KnollReducedField::kFirstStoredLevel; level <= KnollReducedField::kLastStoredLevel; ++level) {
-        entries_[level] = reduced.Entries(level);
+    for (int level = KnollReducedField::kFirstStoredLevel; reduced && level <= KnollReducedField::kLastStoredLevel;
+         ++level) {
+        entries_[level] = reduced->Entries(level);
     }
 }
 
@@ -30,14 +31,18 @@ TerrainLevels::Sum TerrainLevels::PairsSum(int column, int row) const {
     return total;
 }
 
+// Level 4 from the entries of stored level 3 under it.
+static_assert(TerrainLevels::kLevels == KnollReducedField::kLastStoredLevel + 2);
 TerrainLevels::Sum TerrainLevels::QuartersSum(int level, int column, int row) const {
+    const int below = level - 1;
+    const int right = std::min(2 * column + 2, columns_[below]), bottom = std::min(2 * row + 2, rows_[below]);
     Sum total;
-    const int right = std::min(2 * column + 2, columns_[level - 1]), below = std::min(2 * row + 2, rows_[level - 1]);
-    for (int r = 2 * row; r < below; ++r) {
+    for (int r = 2 * row; r < bottom; ++r) {
+        const uint32_t* entries = entries_[below] + size_t(r) * size_t(columns_[below]);
         for (int c = 2 * column; c < right; ++c) {
-            const Sum part = BlockSum(level - 1, c, r);
-            total.sum += part.sum;
-            total.count += part.count;
+            const KnollReducedField::Block block = KnollReducedField::Unpack(below, entries[c]);
+            total.sum += block.sum;
+            total.count += block.count;
         }
     }
     return total;

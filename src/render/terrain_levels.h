@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -11,13 +12,15 @@
 // itself, a vertex per position; level L has a vertex per block of 2^L x 2^L positions,
 // at the block's centre, holding the mean of the block's values. Levels 2 and 3 are the
 // reduced copy's, 1 and 4 are added up from the level below them as they are read.
+// Without a reduced copy, a vertex of a coarser level takes the value of the one
+// position at its block's middle instead: rougher, and nothing to make first.
 // A vertex without any value has no height (NaN).
 class TerrainLevels {
 public:
     static constexpr int kLevels = KnollReducedField::kLargestLevel + 1;
 
-    // The reduced copy must be current; both must outlive this object.
-    TerrainLevels(const HeightField& field, const KnollReducedField& reduced, double verticalScale);
+    // The reduced copy, when given, must be current; both must outlive this object.
+    TerrainLevels(const HeightField& field, const KnollReducedField* reduced, double verticalScale);
 
     // Vertices across and down at a level.
     int Columns(int level) const { return columns_[level]; }
@@ -28,8 +31,11 @@ public:
 
     // The mean value, unrounded, times the vertical scale; NaN for none.
     double Height(int level, int column, int row) const {
-        if (level == 0) {
-            const int value = field_.DecodeValue(field_.working().ReadPixel(column, row));
+        if (level == 0 || !sums_) {
+            const int half = (1 << level) / 2;
+            const int x = std::min((column << level) + half, field_.width() - 1);
+            const int y = std::min((row << level) + half, field_.height() - 1);
+            const int value = field_.DecodeValue(field_.working().ReadPixel(x, y));
             return value < 0 ? std::numeric_limits<double>::quiet_NaN() : value * scale_;
         }
         const Sum block = BlockSum(level, column, row);
@@ -56,10 +62,11 @@ private:
     }
     // Two by two positions of the field.
     Sum PairsSum(int column, int row) const;
-    // Two by two blocks of the level below.
+    // Two by two blocks of the stored level below.
     Sum QuartersSum(int level, int column, int row) const;
 
     const HeightField& field_;
+    bool sums_;
     double scale_;
     // The scale divided by the positions of a whole block.
     double wholeScale_[kLevels] = {};

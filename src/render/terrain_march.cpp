@@ -9,7 +9,7 @@ namespace {
 constexpr double kEndless = std::numeric_limits<double>::infinity();
 // A level's vertices may lie this many pixels apart in the picture before the next,
 // twice as coarse, takes over.
-constexpr double kPixelsPerVertex = 2;
+constexpr double kPixelsPerVertex = 3;
 constexpr double kNoHeight = std::numeric_limits<double>::quiet_NaN();
 
 }  // namespace
@@ -113,7 +113,8 @@ SurfacePoint LineMarch::Hit(double s, bool upper, double slope) const {
     SurfacePoint point;
     point.x = view_.eye.x + s * direction_.x;
     point.y = view_.eye.y + s * direction_.y;
-    point.distance = s * std::sqrt(1 + slope * slope);
+    point.across = s;
+    point.rise = slope;
     // The nearest corner lies in the triangle, unless the point sits on its edge. Its
     // value is its height over the scale, rounded as a block's mean is.
     int corner = (fy >= 0.5 ? 2 : 0) + (fx >= 0.5 ? 1 : 0);

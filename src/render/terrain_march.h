@@ -10,7 +10,8 @@
 struct SurfacePoint {
     double x;         // field position
     double y;
-    double distance;  // from the eye
+    double across;    // distance from the eye across the field
+    double rise;      // the ray's height gained per unit across
     int value;        // of the nearest vertex
     float slopeX;     // height gained per position across and down the field
     float slopeY;
@@ -29,7 +30,7 @@ public:
 // vertices is the one POV-Ray builds from a height image: each square of four vertices
 // cut into two triangles along the diagonal from its top-left to its bottom-right
 // corner. The walk stops at every edge, so no peak between two steps is missed. Further
-// away it walks coarser levels, a vertex for about two pixels of the picture.
+// away it walks coarser levels, a vertex for about three pixels of the picture.
 class LineMarch {
 public:
     // highest bounds every height of the field.

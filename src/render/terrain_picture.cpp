@@ -63,7 +63,7 @@ private:
     // a pixel and a half, its dark edge.
     uint32_t Outline(const SurfacePoint& point) const {
         if (!field_.HasMask()) return kNoOutline;
-        const double pixel = point.distance / focal_;
+        const double pixel = point.across * std::sqrt(1 + point.rise * point.rise) / focal_;
         if (Crosses(point, 0.5 * pixel)) return kOutlineCore;
         if (Crosses(point, 1.5 * pixel)) return kOutlineEdge;
         return kNoOutline;
@@ -107,7 +107,7 @@ std::vector<uint32_t> MapColours(const HeightField& field) {
 
 double HighestHeight(const HeightField& field, double verticalScale) { return field.MaxValue() * verticalScale; }
 
-void RenderTerrain(const HeightField& field, const KnollReducedField& reduced, const TerrainLook& look,
+void RenderTerrain(const HeightField& field, const KnollReducedField* reduced, const TerrainLook& look,
                    Raster& picture, WorkerPool& workers) {
     if (picture.IsEmpty()) return;
     const CameraView view(look.shot.camera, picture.Width(), picture.Height());

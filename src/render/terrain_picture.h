@@ -28,8 +28,9 @@ double HighestHeight(const HeightField& field, double verticalScale);
 
 // Draws the field in perspective into every pixel of picture: the terrain in its
 // colours, lit by the sun, positions without a value left out, a chosen area's outline
-// drawn on the ground, and a sky behind. The reduced copy must be current. The work is
-// shared among the pool's threads in parts fixed by the picture, so the pixels never
-// depend on how many threads drew them.
-void RenderTerrain(const HeightField& field, const KnollReducedField& reduced, const TerrainLook& look,
+// drawn on the ground, and a sky behind. Distant terrain is drawn from the reduced copy,
+// which must be current, or without one from single positions (a rougher picture that
+// needs nothing made first). The work is shared among the pool's threads in parts fixed
+// by the picture, so the pixels never depend on how many threads drew them.
+void RenderTerrain(const HeightField& field, const KnollReducedField* reduced, const TerrainLook& look,
                    Raster& picture, WorkerPool& workers);

@@ -69,6 +69,7 @@ bool KnollCanvasPane::DrawsFromReducedCopy() const {
 // A view drawn from the reduced copy keeps it current as rows are written; any other
 // leaves it to idle time.
 void KnollCanvasPane::RowChanged(int y) {
+    if (follower_) follower_->FieldChanged();
     if (DrawsFromReducedCopy()) {
         reduced_.RowChanged(document_.field(), y);
     } else {
@@ -82,6 +83,7 @@ vRect KnollCanvasPane::ShownArea() const {
 }
 
 void KnollCanvasPane::DrawPoint(int x, int y) {
+    if (follower_) follower_->FieldChanged();
     const vRect shown = ShownArea();
     if (x < shown.x || y < shown.y || x - shown.x >= shown.w || y - shown.y >= shown.h) return;
     // The tile operations draw every position alone: copied one by one, the points cost
@@ -111,12 +113,18 @@ void KnollCanvasPane::SweepRow(int y) {
 // The field has a new size: nothing of the old one stays on the pane, and the view is
 // kept inside the new field.
 void KnollCanvasPane::ClearSurface() {
+    if (follower_) follower_->FieldReplaced();
     viewPending_ = false;
     reduced_.MarkAll();
     idleReduction_.Begin(WindowApp());
     if (GetDC()) GetDC()->Erase();
     FitOffsetsToField();
     RecomputeThumbs();
+}
+
+const KnollReducedField& KnollCanvasPane::CurrentReducedCopy() {
+    reduced_.Update(document_.field(), KnollReducedField::kLastStoredLevel);
+    return reduced_;
 }
 
 // ---- The deferred copy of the view ------------------------------------------------------------

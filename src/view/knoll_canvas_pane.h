@@ -11,6 +11,7 @@
 #include "ops/tile_operations.h"
 #include "ops/zoom.h"
 #include "view/canvas_owner.h"
+#include "view/field_follower.h"
 #include "view/idle_reduction.h"
 #include "render/reduced_field.h"
 #include "view/scaled_view.h"
@@ -85,6 +86,11 @@ public:
     void ApplyScale(const KnollViewScale& scale, int x, int y);
     const KnollViewScale& Scale() const { return scale_; }
     const KnollReducedField& ReducedCopy() const { return reduced_; }
+    // The reduced copy with every stored level made current, for a view that reads any.
+    const KnollReducedField& CurrentReducedCopy();
+    // Another view to tell when the field changes, or null; it must outlive the canvas
+    // or be taken away first.
+    void SetFollower(KnollFieldFollower* follower) { follower_ = follower; }
     // Ctrl with the wheel: a step away from the user magnifies, around the pointer.
     void OnZoomWheel(int x, int y, int notches) override;
 
@@ -169,4 +175,5 @@ private:
     bool viewPending_ = false;
     uint64_t lastCopyMs_ = 0;
     int pointsSinceFrameCheck_ = 0;
+    KnollFieldFollower* follower_ = nullptr;
 };

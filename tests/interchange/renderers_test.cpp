@@ -134,7 +134,7 @@ std::string Silhouette(std::string scene) {
 TEST_F(Renderers, OutlineAgreesWithPovRay) {
     if (Shell("command -v povray") != 0) GTEST_SKIP() << "POV-Ray is not installed";
     ASSERT_EQ(Shell(std::string(KNOLL_TERRAIN_MAKER) + " . 4096 Large.tga"), 0);
-    for (const std::string field : {std::string(KNOLL_SOURCE_DIR) + "/demo/Intro.tga", dir / "Large.tga"}) {
+    for (const std::string& field : {std::string(KNOLL_SOURCE_DIR) + "/demo/Intro.tga", dir / "Large.tga"}) {
         FieldDocument document;
         ASSERT_TRUE(document.Load(field, {}).loaded) << field;
         WorkerPool workers;

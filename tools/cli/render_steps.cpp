@@ -28,7 +28,7 @@ StepResult Render(Session& session, const std::string& path) {
     if (!picture.Resize(session.interchange.renderWidth, session.interchange.renderHeight)) {
         return StepResult::Failed(path + ": not enough memory for the picture");
     }
-    RenderTerrain(field, reduced, look, picture, session.workers);
+    RenderTerrain(field, &reduced, look, picture, session.workers);
     return WritePicture(picture, path);
 }
 
