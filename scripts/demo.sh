@@ -8,7 +8,11 @@ cd "$(dirname "$0")/.."
 repo=$(pwd)
 workspace=${KNOLLWORK_DEMO:-$HOME/knollwork-demo}
 bash scripts/setup.sh
-bash scripts/build.sh
+# The tests and benchmarks need what only scripts/test.sh installs: a first build leaves
+# them out, and a build folder configured with them keeps them.
+options=()
+[[ -f build/CMakeCache.txt ]] || options=(-DKNOLL_BUILD_TESTS=OFF -DKNOLL_BUILD_BENCH=OFF)
+BUILD_TARGETS="knollwork make_intro_terrain" bash scripts/build.sh "${options[@]}"
 if [[ ! -e "$workspace" ]]; then
     mkdir -p "$workspace"
     cp demo/* "$workspace/"

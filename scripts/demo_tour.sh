@@ -1,8 +1,10 @@
 #!/bin/bash
 # A short tour of the editor under Xvfb: the field shown, the palette legend, a closed
 # polygon, the polygon magnified and the help window; then a 4096 x 4096 field fitted to
-# the window and, expanded, an inverse sweeping down it at 1:4. Each is a screenshot in the output
-# folder.
+# the window, expanded, an inverse sweeping down it at 1:4, the 3D view following the
+# inverse back, and the question whether to save it at the exit. The demo field is also
+# shown in the 3D view beside its map, the polygon drawn on it. Each is a screenshot in
+# the output folder.
 # Usage: demo_tour.sh <knollwork> <workspace> <output folder>
 set -u
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -32,9 +34,10 @@ magnify_at() {
 
 # The inverse first copies the field for Undo, then sweeps down the view within a few
 # frames, too fast to time a screenshot by. So the editor runs in slices of a few
-# milliseconds, stopped for a screenshot after each, until the view has changed.
+# milliseconds, stopped for a screenshot after each, until the view (the map, or the
+# part of the frame given) has changed.
 catch_sweep() {
-    local shot=$1 before="$1.before.png" view="1200x800+0+60" changed
+    local shot=$1 before="$1.before.png" view="${2:-1200x800+0+60}" changed
     kill -STOP "$XVFB_PID"
     xvfb_screenshot "$before"
     for _ in $(seq 1 100); do
@@ -70,7 +73,20 @@ large_field() {
     xdotool mousemove $((X + canvas_x + 600)) $((Y + canvas_y + 500)) click 1
     catch_sweep "$out/8-sweep.png"
     sleep 1
-    xvfb_keys alt+f x
+    # The 3D view at the map's right follows the inverse back while it sweeps.
+    xvfb_keys ctrl+3
+    sleep 3
+    click_on_frame $inverse_x $inverse_y
+    eval "$(xdotool getwindowgeometry --shell "$XVFB_WINDOW")"
+    xdotool mousemove $((X + canvas_x + 300)) $((Y + canvas_y + 500)) click 1
+    catch_sweep "$out/11-3d-sweep.png" "1100x800+760+100"
+    sleep 2
+    xvfb_keys ctrl+3
+    # Exit asks about the inverted field, which was never saved; No leaves Large.tga as it is.
+    xvfb_keys ctrl+q
+    sleep 0.5
+    xvfb_screenshot "$out/9-question.png"
+    xvfb_keys alt+n
     xvfb_wait_exit 20
 }
 
@@ -89,6 +105,10 @@ inner() {
     for point in "120 90" "330 130" "290 330" "90 280"; do click_on_field $point; done
     click_on_field 200 200 3               # the right button closes the polygon
     xvfb_screenshot "$out/4-polygon.png"
+    xvfb_keys ctrl+3                       # View > 3D View, the polygon on the terrain
+    sleep 1.5
+    xvfb_screenshot "$out/10-3d-view.png"
+    xvfb_keys ctrl+3
     # 4:1 around a vertex. At 2:1 the whole field still shows, so the vertex moves to
     # twice its place and the second notch is turned over it there.
     magnify_at 330 130 1
@@ -111,7 +131,7 @@ fi
 xvfb_require_tools
 editor=$(realpath "$1") workspace=$(realpath "$2") out=$(realpath -m "$3")
 mkdir -p "$out"
-rm -f "$out"/[1-8]-*.png
+rm -f "$out"/[0-9]*-*.png
 # The large field is the demo's island at 4096 x 4096, made once by the build's tool.
 maker=$(dirname "$editor")/../../tools/demo/make_intro_terrain
 if [[ ! -f "$workspace/Large.tga" && -x "$maker" ]]; then
@@ -119,4 +139,4 @@ if [[ ! -f "$workspace/Large.tga" && -x "$maker" ]]; then
 fi
 xvfb_run_inner "$0" "$editor" "$workspace" "$out"
 echo "screenshots of the tour:"
-ls "$out"/[1-8]-*.png
+ls "$out"/[0-9]*-*.png

@@ -4,10 +4,10 @@
 # and undefined-behaviour sanitizers, and one short session of the real editor with them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
-bash scripts/build.sh
+bash scripts/setup.sh tests
+bash scripts/build.sh -DKNOLL_BUILD_TESTS=ON -DKNOLL_BUILD_BENCH=ON
 ctest --test-dir build --output-on-failure -j"$(nproc)"
-BUILD_DIR=build-sanitize bash scripts/build.sh -DKNOLL_SANITIZE=ON -DKNOLL_BUILD_BENCH=OFF
+BUILD_DIR=build-sanitize bash scripts/build.sh -DKNOLL_SANITIZE=ON -DKNOLL_BUILD_TESTS=ON -DKNOLL_BUILD_BENCH=OFF
 LSAN_OPTIONS="suppressions=$PWD/scripts/leak_suppressions.txt:print_suppressions=0" \
   ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)" -LE x11
 LSAN_OPTIONS="suppressions=$PWD/scripts/leak_suppressions.txt:print_suppressions=0" \

@@ -5,6 +5,7 @@
 #include "framework/menus/status_item.h"
 #include "framework/platform/platform.h"
 #include "framework/window/command_ids.h"
+#include "framework/window/key_translation.h"
 #include "operation_dialogs/operation_dialogs.h"
 
 // Command ids of the main window.
@@ -71,10 +72,10 @@ constexpr const OperationButton* FindOperationButton(int commandId) {
 namespace knoll_tables {
 
 constexpr MenuItem kFileMenu[] = {
-    {"&Open...", cmdOpen, vMenuSensitive},
-    {"&Save", cmdSave, vMenuSensitive},
+    {"&Open...", cmdOpen, vMenuSensitive, "Ctrl+O", vControlCode('O')},
+    {"&Save", cmdSave, vMenuSensitive, "Ctrl+S", vControlCode('S')},
     {"-", vMenuSeparatorId},
-    {"E&xit", cmdExit, vMenuSensitive},
+    {"E&xit", cmdExit, vMenuSensitive, "Ctrl+Q", vControlCode('Q')},
     {},
 };
 constexpr MenuItem kLegendMenu[] = {

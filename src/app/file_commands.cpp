@@ -6,22 +6,59 @@
 #include "app/raw_size_dialog.h"
 #include "app/settings_file.h"
 #include "core/file_name.h"
+#include "document/height_file_kinds.h"
 #include "framework/dialogs/file_filter.h"
 #include "framework/dialogs/file_select.h"
+#include "framework/dialogs/question_dialog.h"
 
 namespace {
 
-// Each format alone, then all height files at once, then every file. TGA and PPM keep
-// the first two places, which the filter index names by the file kind.
-constexpr const char* kHeightFilters[] = {"*.tga", "*.ppm", "*.png", "*.pgm", "*.r16", "*.raw",
-                                          "*.tga;*.ppm;*.png;*.pgm;*.r16;*.raw", "*", nullptr};
-constexpr int kAllHeightFilesFilter = 6;
-constexpr const char* kFirstLoadWrongType = "   First Load\n WRONG  FILE TYPE!!\n\nTGA & PPM types only !!";
+constexpr const char* kFirstLoadMark = "   First Load\n ";
+
+// Each pattern of the kinds the document reads alone, then all of them at once, then
+// every file. TGA and PPM keep the first two places, which the filter index names by
+// the file kind.
+class HeightFilterList {
+public:
+    HeightFilterList() {
+        for (const HeightFileKind& kind : HeightFileKinds()) {
+            for (const char* pattern : kind.patterns) {
+                filters_.push_back(pattern);
+                if (!allHeightFiles_.empty()) allHeightFiles_ += ';';
+                allHeightFiles_ += pattern;
+            }
+        }
+        allHeightFilesIndex_ = int(filters_.size());
+        filters_.insert(filters_.end(), {allHeightFiles_.c_str(), "*", nullptr});
+    }
+    // The list points into its own text.
+    HeightFilterList(const HeightFilterList&) = delete;
+    HeightFilterList& operator=(const HeightFilterList&) = delete;
+    const char* const* Filters() const { return filters_.data(); }
+    int AllHeightFilesIndex() const { return allHeightFilesIndex_; }
+
+private:
+    std::string allHeightFiles_;
+    std::vector<const char*> filters_;
+    int allHeightFilesIndex_ = 0;
+};
+
+const HeightFilterList& HeightFilters() {
+    static const HeightFilterList list;
+    return list;
+}
 
 // The file name alone: what follows the last "/", or the whole path without one.
 const char* BareName(const char* path) {
     const char* slash = std::strrchr(path, '/');
     return slash ? slash + 1 : path;
+}
+
+// The folder of a path, "." for a bare name.
+std::string FolderOf(const std::string& path) {
+    size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 // Copies text into a buffer of capacity bytes, cut to fit.
@@ -36,10 +73,11 @@ void CopyInto(char* buffer, size_t capacity, const std::string& text) {
 int KnollCmdWindow::HeightFilterOf(const char* name) {
     int kind = ClassifyFileName(name);
     if (kind != kFileKindUnknown) return kind;
-    for (int filter = kFileKindPpm + 1; filter < kAllHeightFilesFilter; ++filter) {
-        if (vFileFilter::Matches(BareName(name), kHeightFilters[filter])) return filter;
+    const HeightFilterList& list = HeightFilters();
+    for (int filter = kFileKindPpm + 1; filter < list.AllHeightFilesIndex(); ++filter) {
+        if (vFileFilter::Matches(BareName(name), list.Filters()[filter])) return filter;
     }
-    return kAllHeightFilesFilter;
+    return list.AllHeightFilesIndex();
 }
 
 bool KnollCmdWindow::AskRawSize(const char* name, RawSize& size) {
@@ -55,12 +93,10 @@ bool KnollCmdWindow::AskRawSize(const char* name, RawSize& size) {
 bool KnollCmdWindow::LoadFile(const char* name) {
     RawSize rawSize;
     if (!AskRawSize(name, rawSize)) return false;
-    // A file that cannot be read whole leaves the field, its kind, selection and undo
-    // image as they were: only a complete load replaces what the user edits.
+    // A file that cannot be read whole leaves the field, its kind, selection, undo image
+    // and name as they were: only a complete load replaces what the user edits.
     LoadOutcome outcome = document_.Load(name, rawSize);
     if (!outcome.loaded) {
-        // The size dialog offered every size the length allows; a refusal means there is none.
-        if (outcome.rawSizeMissing) outcome.notice += ", nor any other within a field's bounds";
         ShowNotice(outcome.notice.c_str());
         return false;
     }
@@ -71,46 +107,87 @@ bool KnollCmdWindow::LoadFile(const char* name) {
 
 void KnollCmdWindow::FirstLoad(const std::string& name) {
     if (!FieldDocument::ReadsName(name)) {
-        ShowNotice(kFirstLoadWrongType);
+        ShowNotice((kFirstLoadMark + WrongTypeNotice()).c_str());
         return;
     }
     if (!LoadFile(name.c_str())) return;
     heightFilterIndex_ = HeightFilterOf(name.c_str());
     canvas_.UpdateScrollBars();
-    SetCaption(name.c_str());
+    fileCaption_ = name;
+    ShowTitle();
 }
 
 OpenOutcome KnollCmdWindow::OpenFile() {
     char name[kPathCapacity];
     CopyInto(name, sizeof name, document_.name());
     vFileSelect chooser(this);
-    if (!chooser.PickFileToOpen("Open BMP File", name, int(kPathCapacity - 1), kHeightFilters, heightFilterIndex_) ||
+    if (!chooser.PickFileToOpen("Open BMP File", name, int(sizeof name), HeightFilters().Filters(),
+                                heightFilterIndex_) ||
         !*name) {
         return OpenOutcome::Cancelled;
     }
+    return OpenNamed(name);
+}
+
+// The main directory follows every file chosen, also when it then fails to load.
+OpenOutcome KnollCmdWindow::OpenNamed(const std::string& name) {
+    EnterFolder(FolderOf(name));
     Settings().mainDirectory = CutToLine(WorkingDirectory());
-    document_.SetName(name);
-    if (!LoadFile(name)) return OpenOutcome::Failed;
-    SetCaption(BareName(name));
+    if (!LoadFile(name.c_str())) return OpenOutcome::Failed;
+    fileCaption_ = BareName(name.c_str());
     return OpenOutcome::Loaded;
 }
 
-void KnollCmdWindow::SaveFile() {
-    char name[kSaveNameCapacity];
+void KnollCmdWindow::OpenCommand() {
+    if (!SaveChangesFirst()) return;
+    ResetAfterOpen(OpenFile());
+}
+
+// A file that would not open asks nothing first: nothing would be set aside for it.
+void KnollCmdWindow::OpenDropped(const std::string& path) {
+    if (!FieldDocument::ReadsName(path)) {
+        ShowNotice(WrongTypeNotice().c_str());
+        return;
+    }
+    if (!SaveChangesFirst()) return;
+    ResetAfterOpen(OpenNamed(path));
+    ShowTitle();
+}
+
+bool KnollCmdWindow::SaveFile() {
+    char name[kPathCapacity];
     CopyInto(name, sizeof name, document_.name());
     vFileSelect chooser(this);
-    int chosen = chooser.PickFileToSave("Save As", name, int(sizeof name), kHeightFilters, heightFilterIndex_, 0,
-                                        nullptr);
+    int chosen = chooser.PickFileToSave("Save As", name, int(sizeof name), HeightFilters().Filters(),
+                                        heightFilterIndex_, 0, nullptr);
     document_.SetName(chosen ? name : "");
-    if (!chosen || !*name) return;
-    SaveOutcome outcome = document_.Save(name, sizeof name);
+    if (!chosen || !*name) return false;
+    SaveOutcome outcome = document_.Save(name);
     document_.SetName(outcome.writtenName);
     if (!outcome.saved) {
         ShowNotice(outcome.notice.c_str());
-        return;
+        return false;
     }
+    fileCaption_ = BareName(outcome.writtenName.c_str());
     if (outcome.noValueCount > 0) {
         std::string message = std::to_string(outcome.noValueCount) + " without value saved as 0";
         SetMessage(message.c_str());
     }
+    return true;
+}
+
+bool KnollCmdWindow::SaveChangesFirst() {
+    if (!document_.IsChanged()) return true;
+    vQuestionDialog question(this, "Notice");
+    switch (question.AskOrCancel(std::string("Save changes to ") + BareName(fileCaption_.c_str()) + "?")) {
+    case vQuestionDialog::Answer::Yes: return SaveFile();
+    case vQuestionDialog::Answer::No: return true;
+    case vQuestionDialog::Answer::Cancel: break;
+    }
+    return false;
+}
+
+void KnollCmdWindow::ShowTitle() {
+    std::string title = (document_.IsChanged() ? "* " : "") + fileCaption_;
+    if (title != Name()) SetCaption(title.c_str());
 }

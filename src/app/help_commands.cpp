@@ -1,6 +1,5 @@
 #include <string>
 
-#include "app/data_files.h"
 #include "app/help_file.h"
 #include "app/knoll_cmd_window.h"
 #include "app/settings_file.h"
@@ -19,7 +18,7 @@ constexpr const char* kAboutNotice =
 
 void KnollCmdWindow::ShowHelpContents() {
     HelpTopic topic;
-    switch (ReadHelpTopic(FindDataFile(kHelpFile).c_str(), kContentsContext, topic)) {
+    switch (ReadHelpTopic(DataFile(kHelpFile).c_str(), kContentsContext, topic)) {
     case HelpLookup::kNoFile:
         ShowNotice(("No help here:\n" + CutToLine(WorkingDirectory()) + "/" + kHelpFile + "\ncannot be opened.").c_str());
         return;

@@ -34,6 +34,8 @@ HelpLookup ReadHelpTopic(const char* path, int context, HelpTopic& topic) {
     bool inTopic = false, found = false;
     std::string line, title, text;
     while (std::getline(in, line)) {
+        // A file written with CR LF line ends reads as one written with LF.
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         int number = 0;
         if (ParseTopicLine(line, number, title)) {
             if (found) break;

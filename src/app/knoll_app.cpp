@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/data_files.h"
 #include "app/knoll_cmd_window.h"
 #include "app/settings_file.h"
 #include "app/start_arguments.h"
@@ -12,11 +13,27 @@ constexpr const char* kAppName = "Knollwork";
 
 }  // namespace
 
-KnollApp::KnollApp() : vApp(kAppName, 1, 0, 0) {}
+KnollApp::KnollApp() : vApp(kAppName, 1, 0, 0), dataFolder_(InstalledDataFolder()) {}
 
+// Nobody may be there to answer a signal or a logout.
+bool KnollApp::MayEnd() { return !mainWindow_ || Loop().IsAbandoning() || mainWindow_->SaveChangesFirst(); }
+
+void KnollApp::Quit() {
+    if (!IsQuitting() && !MayEnd()) return;
+    vApp::Quit();
+}
+
+// Quit has asked already; a window closed on its own asks here.
 int KnollApp::DropWindow(vWindow* window) {
-    if (window && window == mainWindow_) mainWindow_->WriteSettings();
+    if (window && window == mainWindow_) {
+        if (!IsQuitting() && !MayEnd()) return 0;
+        mainWindow_->WriteSettings();
+    }
     return vApp::DropWindow(window);
+}
+
+void KnollApp::OnFileDropped(const vDropInfo& drop) {
+    if (mainWindow_) mainWindow_->OpenDropped(drop.path);
 }
 
 vWindow* KnollApp::OpenAppWindow(vWindow* window, const char* name, int width, int height,
@@ -36,8 +53,14 @@ int AppMain(int argc, char** argv) {
     app->ShowFrame(vFrameShow::Maximized);
     KnollCmdWindow* window = app->MainWindow();
     if (arguments.seed) window->Document().SetFixedSeed(*arguments.seed);
-    window->ReadSettings();
+    bool firstStart = window->ReadSettings();
     window->LoadStartPalette();
-    window->FirstLoad(arguments.file.empty() ? app->Settings().lastMapPath : arguments.file);
+    if (!arguments.file.empty()) {
+        window->FirstLoad(arguments.file);
+    } else {
+        // A first start in a folder without the Intro field opens the installed one.
+        const std::string& remembered = app->Settings().lastMapPath;
+        window->FirstLoad(firstStart ? window->DataFile(remembered) : remembered);
+    }
     return 0;
 }

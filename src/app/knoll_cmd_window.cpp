@@ -6,6 +6,7 @@
 #include "framework/dialogs/notice_dialog.h"
 #include "framework/platform/platform.h"
 #include "framework/window/app.h"
+#include "framework/window/frame.h"
 #include "core/file_name.h"
 
 namespace {
@@ -19,6 +20,7 @@ constexpr int kNarrowestMap = 200;
 
 KnollCmdWindow::KnollCmdWindow(const char* name, int width, int height)
     : vCmdWindow(name, width, height),
+      fileCaption_(name),
       menu_(kKnollMenuBar),
       canvas_(this, document_),
       terrain_(document_, canvas_),
@@ -98,6 +100,7 @@ void KnollCmdWindow::OnCommand(int id, int value, int type) {
     if (const OperationButton* button = FindOperationButton(id)) OperationButtonCommand(*button);
     else if (const CommandHandler* handler = FindCommandHandler(id)) handler->run(*this);
     else vCmdWindow::OnCommand(id, value, type);
+    ShowTitle();
 }
 
 void KnollCmdWindow::ConvertCommand(int kind) {
@@ -150,8 +153,8 @@ void KnollCmdWindow::ZoomCommand(ZoomMode mode) {
     canvas_.OnRedraw(0, 1, 1, 1);
 }
 
-void KnollCmdWindow::OpenCommand() {
-    if (OpenFile() == OpenOutcome::Failed) return;
+void KnollCmdWindow::ResetAfterOpen(OpenOutcome outcome) {
+    if (outcome == OpenOutcome::Failed) return;
     canvas_.UpdateScrollBars();
     PutValue(cmdSelect, 0, StateValue);
     SetUndoKeep(0);
@@ -159,9 +162,11 @@ void KnollCmdWindow::OpenCommand() {
     selectFlag_ = 0;
 }
 
+// Hidden, the view gives the keys back to the window.
 void KnollCmdWindow::TerrainViewCommand() {
     const bool on = !terrain_.IsShown();
     terrain_.SetShown(on);
+    if (vFrame* frame = terrain_.Frame(); frame && !on && frame->Focus() == &terrain_) frame->SetFocus(nullptr);
     PutValue(cmdTerrainView, on, StateChecked);
     LayoutClient();
 }
@@ -225,4 +230,5 @@ void KnollCmdWindow::RunArmedOperation(int area) {
     } else if (!report.message.empty()) {
         SetMessage(report.message.c_str());
     }
+    ShowTitle();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <memory>
 #include <string>
 
@@ -23,9 +24,8 @@ enum class OpenOutcome { Cancelled, Loaded, Failed };
 // keeps the Select flag, and owns the operation dialogs and the help viewer.
 class KnollCmdWindow : public vCmdWindow, public KnollCanvasOwner {
 public:
-    static constexpr size_t kPathCapacity = 256;
-    // Names typed into Save As hold at most 98 characters.
-    static constexpr size_t kSaveNameCapacity = 99;
+    // The choosers take any path the system allows.
+    static constexpr size_t kPathCapacity = PATH_MAX;
 
     KnollCmdWindow(const char* name, int width, int height);
     ~KnollCmdWindow() override;
@@ -50,14 +50,27 @@ public:
     // ---- Settings (settings_commands.cpp) ----------------------------------------------------
     // The application's settings.
     KnollSettings& Settings();
-    void ReadSettings();
+    // True when there was no settings file and a new one was made.
+    bool ReadSettings();
     void WriteSettings();
+    // A data file (help, palette, field) by the name given, or its installed copy when
+    // that name finds nothing.
+    std::string DataFile(const std::string& name);
 
     // ---- Files (file_commands.cpp) -----------------------------------------------------------
     // Loads the field at start-up; once it has loaded, it is the one remembered.
     void FirstLoad(const std::string& name);
     OpenOutcome OpenFile();
-    void SaveFile();
+    // A file dropped on the window opens as Open opens that name, after SaveChangesFirst.
+    void OpenDropped(const std::string& path);
+    // Save As; true when the field was written.
+    bool SaveFile();
+    // Before a field with unsaved changes is set aside: asks whether to save it. True
+    // when the caller may go on (nothing to save, saved, or the user said No).
+    bool SaveChangesFirst();
+    // The caption: the name of the file the next Save writes, marked "* " while the
+    // field has changes not saved.
+    void ShowTitle();
 
     // ---- Palette (palette_commands.cpp) ------------------------------------------------------
     int LoadPalette(const std::string& path);
@@ -100,10 +113,15 @@ private:
     void ZoomCommand(ZoomMode mode);
     void OpenCommand();
     void TerrainViewCommand();
+    // After an Open the view starts afresh (Select off, Undo and Keep gone with a
+    // commit), also when the chooser was cancelled; a load that failed leaves all as it was.
+    void ResetAfterOpen(OpenOutcome outcome);
 
     // Loads by the name's extension and remembers the file; false after its notice, the
     // field and kind kept.
     bool LoadFile(const char* name);
+    // Opens a file the user named: the main directory becomes its folder.
+    OpenOutcome OpenNamed(const std::string& name);
     // The size of a RAW file that is not square, as the user picks it; false when the
     // user cancels.
     bool AskRawSize(const char* name, RawSize& size);
@@ -111,6 +129,8 @@ private:
     static int HeightFilterOf(const char* name);
 
     FieldDocument document_;
+    // What the caption names: "Last Map" until a file is loaded, then the file.
+    std::string fileCaption_;
     int selectFlag_ = 0;
     int heightFilterIndex_ = 0;
     int paletteFilterIndex_ = 0;

@@ -1,4 +1,3 @@
-#include "app/data_files.h"
 #include "app/knoll_cmd_window.h"
 #include "app/settings_file.h"
 #include "core/palette_file.h"
@@ -27,7 +26,7 @@ int KnollCmdWindow::LoadPalette(const std::string& path) {
 void KnollCmdWindow::LoadStartPalette() {
     // The settings keep the name remembered, so that a palette put there later wins.
     std::string remembered = Settings().paletteFilePath;
-    int result = LoadPalette(FindDataFile(remembered));
+    int result = LoadPalette(DataFile(remembered));
     Settings().paletteFilePath = remembered;
     if (result != kPaletteLoaded) ShowNotice(PaletteLoadNotice(result));
 }

@@ -1,3 +1,4 @@
+#include "app/data_files.h"
 #include "app/knoll_app.h"
 #include "app/knoll_cmd_window.h"
 #include "app/settings_file.h"
@@ -12,7 +13,11 @@ constexpr const char* kCannotSaveNotice = "Unable to Save INI";
 
 KnollSettings& KnollCmdWindow::Settings() { return static_cast<KnollApp*>(App())->Settings(); }
 
-void KnollCmdWindow::ReadSettings() {
+std::string KnollCmdWindow::DataFile(const std::string& name) {
+    return FindDataFile(name, static_cast<KnollApp*>(App())->DataFolder());
+}
+
+bool KnollCmdWindow::ReadSettings() {
     KnollSettings& settings = Settings();
     settings = KnollSettings{};
     std::string startDirectory = CutToLine(WorkingDirectory());
@@ -20,13 +25,14 @@ void KnollCmdWindow::ReadSettings() {
     settings.mainDirectory = startDirectory;
     if (ReadSettingsFile(settings)) {
         EnterFolder(settings.mainDirectory);
-        return;
+        return false;
     }
     ShowNotice(kNewSettingsNotice);
     settings.lastMapPath = CutToLine(startDirectory + "/Intro.tga");
     settings.paletteDirectory = startDirectory;
     settings.paletteFilePath = CutToLine(startDirectory + "/Std.pal");
     WriteSettings();
+    return true;
 }
 
 void KnollCmdWindow::WriteSettings() {

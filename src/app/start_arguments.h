@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-// What the editor's command line asks for: "knollwork [--seed S] [FILE]", or
+// What the editor's command line asks for: "knollwork [--seed S] [--] [FILE]", or
 // "--version" or "--help" alone.
 struct KnollStartArguments {
     std::optional<uint32_t> seed;  // fixes every roughen's seed

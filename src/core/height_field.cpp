@@ -36,24 +36,30 @@ TarnMemoryDC& HeightField::mask() {
     return *mask_;
 }
 
+// The first write after a commit passes here, so this is where the field changes.
 bool HeightField::ReadyToWrite() {
     if (undoState_ != UndoState::kEqual) return true;
     if (!undoKept_) {
         undoState_ = UndoState::kNone;
-        return true;
+    } else if (!MakeUndoCopy()) {
+        return false;
     }
-    return MakeUndoCopy();
+    Changed();
+    return true;
 }
 
 // A writer that skipped ReadyToWrite loses the last commit if memory runs out for the
 // copy: Undo then leaves the field as it is.
 void HeightField::SeparateUndo() {
-    if (!ReadyToWrite()) undoState_ = UndoState::kNone;
+    if (ReadyToWrite()) return;
+    undoState_ = UndoState::kNone;
+    Changed();
 }
 
 void HeightField::SnapshotField() {
     undo_.reset();
     undoState_ = UndoState::kEqual;
+    committedRevision_ = revision_;
 }
 
 // An undo equal to the working image has nothing to restore. Otherwise every row may
@@ -61,6 +67,7 @@ void HeightField::SnapshotField() {
 void HeightField::RestoreField() {
     if (undoState_ != UndoState::kOwn) return;
     working_.swap(undo_);
+    revision_ = committedRevision_;
     SnapshotField();
     for (int y = 0; y < height_; ++y) painter_->RowChanged(y);
 }
@@ -70,6 +77,7 @@ void HeightField::ClearMask() { mask_.reset(); }
 void HeightField::BeginCommittedChange() {
     undo_.reset();
     undoState_ = UndoState::kNone;
+    Changed();
 }
 
 bool HeightField::AcceptableSize(int64_t width, int64_t height) {
@@ -86,6 +94,7 @@ bool HeightField::ReplaceField(int width, int height) {
     }
     SetSize(width, height);
     working_->Erase();
+    Changed();
     SnapshotField();
     painter_->ClearSurface();
     return true;
@@ -102,6 +111,7 @@ bool HeightField::BeginLoad(int width, int height) {
 void HeightField::EndLoad(int rowsRead) {
     working_ = std::move(incoming_);
     SetSize(working_->width(), working_->height());
+    Changed();
     SnapshotField();
     if (rowsRead < height_) {
         working_->EraseArea(0, rowsRead, width_, height_ - rowsRead);
@@ -128,6 +138,9 @@ void HeightField::TakeImagesOf(HeightField& loaded) {
     std::swap(undoState_, loaded.undoState_);
     std::swap(mask_, loaded.mask_);
     std::swap(whiteRow_, loaded.whiteRow_);
+    // The images come with a commit of their own, new to this field.
+    Changed();
+    committedRevision_ = undoState_ == UndoState::kEqual ? revision_ : ++lastRevision_;
     painter_->ClearSurface();
 }
 

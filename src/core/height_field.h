@@ -101,6 +101,11 @@ public:
     // Writes width() colours into row y of the working image.
     void WriteRow(int y, const vColor* row) { working().PaintPixelStrip(0, y, width_, row); }
 
+    // Names what the working image holds: every change after a commit (an edit, a new,
+    // loaded or reshaped field) gives it a new number, and RestoreField the commit's
+    // again. Two equal numbers mean the field is as it was.
+    uint64_t revision() const { return revision_; }
+
     void SnapshotField();  // undo image := working image; costs nothing
     void RestoreField();   // working image := undo image; costs nothing when they are equal
     void ClearMask();      // no selection
@@ -150,6 +155,7 @@ private:
     bool MakeUndoCopy();
     // Width and height with a white row for the mask test; the mask is let go.
     void SetSize(int width, int height);
+    void Changed() { revision_ = ++lastRevision_; }
 
     int width_ = kInitialSize;
     int height_ = kInitialSize;
@@ -160,6 +166,9 @@ private:
     std::unique_ptr<TarnMemoryDC> mask_;
     std::unique_ptr<TarnMemoryDC> incoming_;
     UndoState undoState_ = UndoState::kEqual;
+    uint64_t revision_ = 0;
+    uint64_t committedRevision_ = 0;
+    uint64_t lastRevision_ = 0;
     bool undoKept_ = true;
     std::vector<uint32_t> whiteRow_;
     FieldPainter quietPainter_;

@@ -8,6 +8,7 @@
 #include "core/ppm_rows.h"
 #include "core/tga.h"
 #include "document/field_document.h"
+#include "document/height_file_kinds.h"
 #include "interchange/height_files.h"
 #include "interchange/pgm_rows.h"
 #include "interchange/raw_heights.h"
@@ -16,9 +17,10 @@
 
 namespace {
 
-constexpr const char* kWrongType = "WRONG  FILE TYPE!!\n\nTGA & PPM types only !!";
 constexpr const char* kSaveWrongType = "Wrong File type!!!";
 constexpr const char* kSaveError = "File Save Error!!!";
+// Room for the longest extension the TGA and PPM writers may append.
+constexpr size_t kExtensionRoom = 8;
 constexpr const char* kRawNeedsSixteenBits = "RAW files hold 16-bit fields only!!\n\nCovert to PPM first.";
 
 std::string LoadNotice(int result, const FileSize& size) {
@@ -60,7 +62,7 @@ LoadOutcome FieldDocument::Load(const std::string& path, RawSize rawSize, std::u
     }
     if (fileKind != kFileKindUnknown) return LoadTgaOrPpm(path, fileKind);
     if (HeightFormatOf(path) != HeightFormat::kUnknown) return Import(path, rawSize, rows);
-    return {false, kWrongType};
+    return {false, WrongTypeNotice()};
 }
 
 LoadOutcome FieldDocument::LoadTgaOrPpm(const std::string& path, int fileKind) {
@@ -84,8 +86,14 @@ LoadOutcome FieldDocument::Import(const std::string& path, RawSize rawSize, std:
     FieldSampleRows samples(field_);
     InterchangeError error = ReadHeights(path, HeightFormatOf(path), rawSize.width, rawSize.height, samples);
     if (!error.empty()) {
-        bool sizeMissing = HeightFormatOf(path) == HeightFormat::kRaw && rawSize.width == 0 && RawNeedsSize(path.c_str());
-        return {false, path + ": " + error, sizeMissing};
+        std::string notice = path + ": " + error;
+        bool sizeMissing = false;
+        // A RAW file that holds no square may still hold a field of a size the user gives.
+        if (HeightFormatOf(path) == HeightFormat::kRaw && rawSize.width == 0 && RawNeedsSize(path.c_str())) {
+            sizeMissing = !RawSizesOf(path.c_str()).empty();
+            if (!sizeMissing) notice += ", nor any other within a field's bounds";
+        }
+        return {false, notice, sizeMissing};
     }
     samples.Finish();
     Loaded(path);
@@ -96,31 +104,36 @@ LoadOutcome FieldDocument::Import(const std::string& path, RawSize rawSize, std:
 void FieldDocument::Loaded(const std::string& path) {
     selection_ = FieldSelection();
     name_ = path;
+    savedRevision_ = field_.revision();
 }
 
-SaveOutcome FieldDocument::Save(const std::string& path, size_t nameCapacity, FieldRows* rows) {
+void FieldDocument::Saved(const std::string& path) {
+    Commit();
+    name_ = path;
+    savedRevision_ = field_.revision();
+}
+
+SaveOutcome FieldDocument::Save(const std::string& path, FieldRows* rows) {
     int nameKind = ClassifyFileName(path.c_str());
     HeightFormat format = InterchangeFormatOf(path);
     WorkingRows working(field_);
-    if (format == HeightFormat::kUnknown) return SaveTgaOrPpm(path, nameKind, nameCapacity, rows ? *rows : working);
+    if (format == HeightFormat::kUnknown) return SaveTgaOrPpm(path, nameKind, rows ? *rows : working);
     if (format == HeightFormat::kRaw && field_.kind() != kSixteenBitField) {
         return {false, kRawNeedsSixteenBits, path, 0};
     }
     SaveOutcome outcome = Export(path, rows);
-    if (outcome.saved) Commit();
+    if (outcome.saved) Saved(path);
     return outcome;
 }
 
-SaveOutcome FieldDocument::SaveTgaOrPpm(const std::string& path, int nameKind, size_t nameCapacity,
-                                        FieldRows& rows) {
+SaveOutcome FieldDocument::SaveTgaOrPpm(const std::string& path, int nameKind, FieldRows& rows) {
     if (nameKind != kFileKindUnknown && nameKind != fileKind()) return {false, kSaveWrongType, path, 0};
-    std::vector<char> name(std::max<size_t>(nameCapacity, 1), '\0');
-    std::copy_n(path.begin(), std::min(path.size(), name.size() - 1), name.begin());
+    std::vector<char> name(path.size() + kExtensionRoom, '\0');
+    std::copy(path.begin(), path.end(), name.begin());
     int result = fileKind() == kFileKindPpm ? SavePpmRows(rows, name.data(), name.size())
                                             : SaveTgaRows(rows, name.data(), name.size());
     if (result != kSaveDone) return {false, kSaveError, name.data(), 0};
-    Commit();
-    name_ = name.data();
+    Saved(name.data());
     return {true, "", name.data(), 0};
 }
 

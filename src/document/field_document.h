@@ -91,12 +91,16 @@ public:
     // Reads a PNG, PGM or RAW file by its extension alone, as Load does.
     LoadOutcome Import(const std::string& path, RawSize rawSize = {}, std::unique_ptr<FieldRows>* rows = nullptr);
     // Writes by the name as Load reads (a name of no known format in the field's own
-    // TGA or PPM) and commits. TGA and PPM names get their extension rule within
-    // nameCapacity bytes and must match the field's depth; the others write it as it is.
-    // Rows, when given, are written instead of the working image's.
-    SaveOutcome Save(const std::string& path, size_t nameCapacity, FieldRows* rows = nullptr);
+    // TGA or PPM) and commits. TGA and PPM names get their extension rule and must match
+    // the field's depth; the others write it as it is. Rows, when given, are written
+    // instead of the working image's.
+    SaveOutcome Save(const std::string& path, FieldRows* rows = nullptr);
     // Writes a PNG, PGM or RAW file without committing.
     SaveOutcome Export(const std::string& path, FieldRows* rows = nullptr);
+
+    // Whether the field differs from what was last loaded or saved: any edit, zoom,
+    // conversion or repaint changes it, and Undo back to that state changes it back.
+    bool IsChanged() const { return field_.revision() != savedRevision_; }
 
     // Keep: the field as it is becomes the commit.
     void Commit() { field_.SnapshotField(); }
@@ -114,8 +118,9 @@ public:
 
 private:
     LoadOutcome LoadTgaOrPpm(const std::string& path, int fileKind);
-    SaveOutcome SaveTgaOrPpm(const std::string& path, int nameKind, size_t nameCapacity, FieldRows& rows);
+    SaveOutcome SaveTgaOrPpm(const std::string& path, int nameKind, FieldRows& rows);
     void Loaded(const std::string& path);
+    void Saved(const std::string& path);
 
     HeightField field_;
     FieldSelection selection_;
@@ -123,4 +128,5 @@ private:
     std::optional<uint32_t> fixedSeed_;
     Palette palette_ = DefaultPalette();
     std::string name_;
+    uint64_t savedRevision_ = 0;
 };

@@ -3,19 +3,33 @@
 #include <pthread.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <climits>
 #include <csignal>
 #include <cstring>
 
 namespace {
 
-constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+// Every signal whose default ends the program and that another program or the
+// system sends: Ctrl-C, a kill, a closed terminal, Ctrl-\, a timer, a CPU limit.
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGVTALRM, SIGPROF, SIGXCPU};
 constexpr int kSignalCount = sizeof kSignals / sizeof kSignals[0];
 
-// Only what a signal handler may touch: a fixed buffer and flags.
+// Only what a signal handler may touch: a fixed buffer and flags. The handler may run
+// on another thread than the save's (the editor waits for signals on one of its own),
+// so the flag that publishes the path is an atomic.
 char guardedPath[PATH_MAX];
-volatile sig_atomic_t guarded = 0;
+std::atomic<bool> guarded = false;
+static_assert(std::atomic<bool>::is_always_lock_free);
 bool installed[kSignalCount];
+bool fileSizeSignalIgnored = false;
+
+void SetDisposition(int signal, void (*handler)(int)) {
+    struct sigaction action{};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    sigaction(signal, &action, nullptr);
+}
 
 // The handler resets itself on entry (SA_RESETHAND), so the raised signal, delivered
 // once the handler returns, ends the process as if it had never been caught.
@@ -35,27 +49,31 @@ bool CatchesByDefault(int signal) {
 SignalCleanup::SignalCleanup(const char* path) {
     if (guarded || std::strlen(path) >= sizeof guardedPath) return;
     std::strcpy(guardedPath, path);
-    guarded = 1;
+    guarded = true;
     guarding_ = true;
     struct sigaction action{};
     action.sa_handler = RemoveThenEnd;
     action.sa_flags = SA_RESETHAND;
     sigemptyset(&action.sa_mask);
+    for (int signal : kSignals) sigaddset(&action.sa_mask, signal);
     for (int i = 0; i < kSignalCount; ++i) {
         installed[i] = CatchesByDefault(kSignals[i]) && sigaction(kSignals[i], &action, nullptr) == 0;
     }
+    // Past a file size limit a write then fails, and the save says so, instead of the
+    // signal ending the program with the file half written.
+    fileSizeSignalIgnored = CatchesByDefault(SIGXFSZ);
+    if (fileSizeSignalIgnored) SetDisposition(SIGXFSZ, SIG_IGN);
 }
 
 SignalCleanup::~SignalCleanup() {
     if (!guarding_) return;
-    struct sigaction fallback{};
-    fallback.sa_handler = SIG_DFL;
-    sigemptyset(&fallback.sa_mask);
     for (int i = 0; i < kSignalCount; ++i) {
-        if (installed[i]) sigaction(kSignals[i], &fallback, nullptr);
+        if (installed[i]) SetDisposition(kSignals[i], SIG_DFL);
         installed[i] = false;
     }
-    guarded = 0;
+    if (fileSizeSignalIgnored) SetDisposition(SIGXFSZ, SIG_DFL);
+    fileSizeSignalIgnored = false;
+    guarded = false;
 }
 
 SignalsHeld::SignalsHeld() {

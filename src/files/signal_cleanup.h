@@ -2,10 +2,12 @@
 
 #include <csignal>
 
-// While one lives, SIGINT, SIGTERM or SIGHUP first removes the named file, then ends the
-// process with the signal's usual status, so an interrupted save leaves no temporary
-// file behind. A signal that the process already handles or ignores is left alone, and
-// only one file is guarded at a time: the program never writes two at once.
+// While one lives, a signal that would end the process (SIGINT, SIGTERM, SIGHUP and
+// the others sent from outside) first removes the named file, then ends the process
+// with the signal's usual status, so an interrupted save leaves no temporary file
+// behind; and SIGXFSZ is ignored, so a file size limit fails the write instead. A signal
+// that the process already handles or ignores is left alone, and only one file is
+// guarded at a time: the program never writes two at once.
 class SignalCleanup {
 public:
     explicit SignalCleanup(const char* path);

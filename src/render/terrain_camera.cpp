@@ -15,19 +15,22 @@ constexpr double kDefaultTilt = 30;
 constexpr double kLowestPitch = -30;
 constexpr double kHighestPitch = 89.5;
 
-// Three numbers "A,B,C", each all of its text.
+// A decimal number, whole or with a fraction and an exponent, and nothing else.
+bool ParseDecimal(const std::string& text, double& number) {
+    if (text.empty() || text.find_first_not_of("+-.0123456789eE") != std::string::npos) return false;
+    char* stop = nullptr;
+    number = std::strtod(text.c_str(), &stop);
+    return *stop == '\0' && std::isfinite(number);
+}
+
+// Three numbers "A,B,C".
 std::optional<Vec3> ParsePoint(const std::string& text) {
     Vec3 point;
     double* parts[3] = {&point.x, &point.y, &point.z};
     size_t from = 0;
     for (int i = 0; i < 3; ++i) {
         size_t end = i < 2 ? text.find(',', from) : text.size();
-        if (end == std::string::npos) return std::nullopt;
-        std::string number = text.substr(from, end - from);
-        char* stop = nullptr;
-        if (number.empty() || std::isspace(static_cast<unsigned char>(number[0]))) return std::nullopt;
-        *parts[i] = std::strtod(number.c_str(), &stop);
-        if (*stop != '\0' || !std::isfinite(*parts[i])) return std::nullopt;
+        if (end == std::string::npos || !ParseDecimal(text.substr(from, end - from), *parts[i])) return std::nullopt;
         from = end + 1;
     }
     return point;
@@ -78,10 +81,8 @@ std::optional<TerrainCamera> ParseCamera(const std::string& text) {
     if (second == std::string::npos) return std::nullopt;
     std::optional<Vec3> location = ParsePoint(text.substr(0, first));
     std::optional<Vec3> lookAt = ParsePoint(text.substr(first + 1, second - first - 1));
-    std::string angleText = text.substr(second + 1);
-    char* stop = nullptr;
-    const double angle = std::strtod(angleText.c_str(), &stop);
-    if (!location || !lookAt || angleText.empty() || *stop != '\0' || std::isspace(static_cast<unsigned char>(angleText[0])) ||
+    double angle = 0;
+    if (!location || !lookAt || !ParseDecimal(text.substr(second + 1), angle) ||
         !(angle >= kMinCameraAngle && angle <= kMaxCameraAngle) || Length(*lookAt - *location) <= 0) {
         return std::nullopt;
     }

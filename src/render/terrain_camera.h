@@ -32,8 +32,8 @@ struct TerrainCamera {
 inline constexpr double kMinCameraAngle = 1;
 inline constexpr double kMaxCameraAngle = 170;
 
-// "X,Y,Z:LX,LY,LZ:ANGLE", numbers as C reads them; nothing when the text is not of that
-// form, the two points coincide or the angle lies outside kMinCameraAngle..kMaxCameraAngle.
+// "X,Y,Z:LX,LY,LZ:ANGLE", decimal numbers; nothing when the text is not of that form, the
+// two points coincide or the angle lies outside kMinCameraAngle..kMaxCameraAngle.
 std::optional<TerrainCamera> ParseCamera(const std::string& text);
 // The same form, each number with the digits that read back to it.
 std::string CameraText(const TerrainCamera& camera);

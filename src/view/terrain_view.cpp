@@ -157,6 +157,7 @@ void KnollTerrainView::Move(const vPlatformEvent& event) {
 }
 
 bool KnollTerrainView::Key(const vPlatformEvent& event) {
+    if (!IsVisible()) return false;
     const bool shift = event.modifiers & vModShift;
     const TerrainCamera& camera = shot_.camera;
     switch (event.key) {

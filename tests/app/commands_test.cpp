@@ -3,6 +3,7 @@
 #include <set>
 #include <vector>
 
+#include "app/help_file.h"
 #include "app/help_text_view.h"
 #include "framework/look/text_width.h"
 #include "editor_session.h"
@@ -64,6 +65,8 @@ TEST_F(Commands, UndoAndKeepSensitivityAfterEachCommand) {
         {cmdLegendDown, true},  {cmdRough, true},        {cmdSmooth, true},       {cmdWacks, true},
         {cmdTiles, true},       {cmdSave, true},         {cmdAbout, true},        {cmdHelpContents, true},
     };
+    // The zooms before it leave Open a changed field to ask about.
+    editor.AnswerQuestion(vQuestionDialog::kNoBesideCancelId);
     for (const Case& each : cases) {
         editor.Window().SetUndoKeep(1);
         editor.Command(each.id);
@@ -157,6 +160,15 @@ TEST(Help, ContentsShowsTheTopicAndAMissingFileGivesANotice) {
                               "Tiles", "Contents", "About"}) {
         EXPECT_NE(help->Text().find(label), std::string::npos) << label;
     }
+}
+
+TEST(Help, AFileWithCarriageReturnsReadsAsOneWithout) {
+    EditorSession editor;
+    std::ofstream(editor.Path("Knollwork.hlp")) << "# comment\r\n@topic 20 Contents\r\n\r\nOne\r\nTwo\r\n\r\n@topic 21 Next\r\n";
+    HelpTopic topic;
+    ASSERT_EQ(ReadHelpTopic(editor.Path("Knollwork.hlp").c_str(), 20, topic), HelpLookup::kFound);
+    EXPECT_EQ(topic.title, "Contents");
+    EXPECT_EQ(topic.text, "One\nTwo");
 }
 
 TEST_F(Commands, ViewScaleKeysAndTheirStatusField) {

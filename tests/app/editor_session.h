@@ -11,6 +11,7 @@
 #include "app/knoll_cmd_window.h"
 #include "core/file_name.h"
 #include "core/palette.h"
+#include "framework/dialogs/question_dialog.h"
 #include "framework/platform/headless/headless_platform.h"
 #include "framework/platform/platform.h"
 
@@ -23,6 +24,8 @@ public:
         std::string pattern = (std::filesystem::temp_directory_path() / "knoll-app-XXXXXX").string();
         folder_ = mkdtemp(pattern.data());
         std::filesystem::current_path(folder_);
+        // Nothing installed unless a test says so.
+        app.SetDataFolder("");
     }
     ~EditorSession() {
         app.Finish();
@@ -60,6 +63,9 @@ public:
         platform.ScriptAnswer(vModalRequest::Kind::SaveFile, {.confirmed = true, .path = path, .filterIndex = filterIndex});
     }
     void CancelChooser(vModalRequest::Kind kind) { platform.ScriptAnswer(kind, vModalAnswer{}); }
+    // The next question (or every one) answered with the button of that id.
+    void AnswerQuestion(int id) { platform.ScriptAnswer(vModalRequest::Kind::Dialog, ClosedBy(id)); }
+    void AnswerQuestionAlways(int id) { platform.AlwaysAnswer(vModalRequest::Kind::Dialog, ClosedBy(id)); }
 
     // The notices shown since the start, in order.
     std::vector<std::string> Notices() const {
@@ -85,6 +91,12 @@ public:
     KnollApp app;
 
 private:
+    static vModalAnswer ClosedBy(int id) {
+        vModalAnswer answer;
+        answer.id = id;
+        return answer;
+    }
+
     std::filesystem::path home_;
     std::string folder_;
 };

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr const char* kOpenWrongType = "WRONG  FILE TYPE!!\n\nTGA & PPM types only !!";
+constexpr const char* kOpenWrongType = "WRONG  FILE TYPE!!\n\nTGA, PPM, PNG, PGM & RAW types only !!";
 
 // A 16-bit field of 3 x 2 positions saved as PPM.
 void WriteSmallPpm(const std::string& path) {
@@ -48,7 +48,7 @@ TEST_F(FileCommands, OpenRefusesUnknownNamesAndTakesTheOtherFormat) {
     EXPECT_EQ(NewNotices(), std::vector<std::string>{kOpenWrongType});
     EXPECT_STREQ(editor.Window().Name(), editor.Path("Intro.tga").c_str());
     EXPECT_EQ(editor.app.Settings().mainDirectory, editor.Path("maps"));
-    EXPECT_EQ(editor.Window().Document().name(), editor.Path("maps/MAP.TGA"));
+    EXPECT_EQ(editor.Window().Document().name(), editor.Path("Intro.tga"));
 
     WriteSmallPpm(editor.Path("small.ppm"));
     editor.AnswerOpen(editor.Path("small.ppm"), 1);
@@ -77,6 +77,8 @@ TEST_F(FileCommands, FailedOpenLeavesTheEditedFieldAsItWas) {
     editor.Pump();
     ASSERT_EQ(window.Document().selection().vertexCount(), 2);
     uint32_t committed = field.undo().ReadPixel(10, 10);
+    // Each Open asks about the edit first; No goes on.
+    editor.AnswerQuestionAlways(vQuestionDialog::kNoBesideCancelId);
 
     // A TGA that declares 100 x 100 and holds 19 rows; a PPM with no size; a PPM that
     // is not there; a name of neither type; a RAW file of 65537 samples, which no size holds.
@@ -101,7 +103,8 @@ TEST_F(FileCommands, FailedOpenLeavesTheEditedFieldAsItWas) {
         EXPECT_EQ(field.undo().ReadPixel(10, 10), committed) << name;
         EXPECT_EQ(field.kind(), kEightBitField) << name;
         EXPECT_EQ(window.Document().fileKind(), kFileKindTga) << name;
-        EXPECT_STREQ(window.Name(), editor.Path("Intro.tga").c_str()) << name;
+        EXPECT_EQ(window.Name(), "* " + editor.Path("Intro.tga")) << name;
+        EXPECT_EQ(window.Document().name(), editor.Path("Intro.tga")) << name;
         EXPECT_EQ(editor.app.Settings().lastMapPath, editor.Path("Intro.tga")) << name;
         EXPECT_EQ(window.Document().selection().vertexCount(), 2) << name;
         EXPECT_TRUE(editor.IsToggledOn(cmdSelect)) << name;
@@ -125,6 +128,7 @@ TEST_F(FileCommands, CancelledOpenStillResetsSelectionAndUndoKeep) {
     EXPECT_EQ(editor.Window().SelectFlag(), 0);
     EXPECT_FALSE(editor.IsSensitive(cmdUndo));
     EXPECT_TRUE(NewNotices().empty());
+    EXPECT_EQ(editor.Window().Document().name(), editor.Path("Intro.tga"));
 }
 
 TEST_F(FileCommands, SaveAsChecksTheExtensionAndCancelEmptiesTheName) {
@@ -171,4 +175,40 @@ TEST_F(FileCommands, SaveIntoAReadOnlyFolderLeavesTheOldFileWhole) {
     editor.Command(cmdSave);
     EXPECT_EQ(NewNotices(), std::vector<std::string>{"File Save Error!!!"});
     EXPECT_EQ(ReadFileText(editor.Path("locked/old.tga")), "the old bytes");
+}
+
+TEST_F(FileCommands, ADroppedFileOpensAsOpenDoesAndAnyOtherIsRefused) {
+    std::filesystem::create_directory(editor.Path("maps"));
+    WriteSmallPpm(editor.Path("maps/small.ppm"));
+    editor.Command(cmdSelect);
+    editor.platform.QueueDrop({editor.Path("maps/small.ppm")}, 200, 200);
+    editor.Pump();
+    KnollCmdWindow& window = editor.Window();
+    EXPECT_STREQ(window.Name(), "small.ppm");
+    EXPECT_EQ(window.Document().field().FieldValue(2, 1), 5000);
+    EXPECT_EQ(editor.app.Settings().mainDirectory, editor.Path("maps"));
+    EXPECT_EQ(editor.app.Settings().lastMapPath, editor.Path("maps/small.ppm"));
+    EXPECT_FALSE(editor.IsToggledOn(cmdSelect));
+
+    // Not a height file: said at once, with no question about the changed field first.
+    editor.Command(cmdToTga);
+    editor.platform.QueueDrop({editor.Path("notes.txt")}, 200, 200);
+    editor.Pump();
+    EXPECT_EQ(NewNotices(), std::vector<std::string>{kOpenWrongType});
+    EXPECT_EQ(editor.platform.ModalRequests().back().kind, vModalRequest::Kind::Notice);
+}
+
+// Users' folders are deep: a field opened from a long path is offered to Save whole.
+TEST_F(FileCommands, LongPathsOpenAndSaveWhole) {
+    std::string folder = editor.Folder();
+    while (folder.size() < 400) folder += "/a-folder-in-a-deep-tree";
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(editor.Path("Intro.tga"), folder + "/Intro.tga");
+    editor.AnswerOpen(folder + "/Intro.tga");
+    editor.Command(cmdOpen);
+    editor.AnswerSave(folder + "/copy");
+    editor.Command(cmdSave);
+    EXPECT_EQ(editor.platform.ModalRequests().back().initialName, folder + "/Intro.tga");
+    EXPECT_TRUE(NewNotices().empty());
+    EXPECT_EQ(ReadFileText(folder + "/copy.tga"), ReadFileText(editor.Path("Intro.tga")));
 }

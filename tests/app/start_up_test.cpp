@@ -94,7 +94,7 @@ TEST(StartUp, SettingsLinesLongerThanALineAreCutAndAFailedWriteKeepsTheOldFile) 
     std::ofstream(ini) << editor.Folder() << "\n" << longLine << "\n" << editor.Folder() << "\n" << longLine << "\n";
     ASSERT_EQ(editor.Start(), 0);
     EXPECT_EQ(editor.Notices(), (std::vector<std::string>{"Palette Open error",
-                                                          "   First Load\n WRONG  FILE TYPE!!\n\nTGA & PPM types only !!"}));
+                                                          "   First Load\n WRONG  FILE TYPE!!\n\nTGA, PPM, PNG, PGM & RAW types only !!"}));
     EXPECT_EQ(editor.app.Settings().lastMapPath, std::string(255, 'x'));
 
     // The folder cannot take the temporary file: the old settings stay whole.
@@ -119,10 +119,19 @@ TEST(StartUp, SeedArgumentIsTakenAndBadArgumentsRefuseToStart) {
         ASSERT_EQ(editor.Start({"--seed", "77"}), 0);
         EXPECT_EQ(editor.Window().Document().RoughenSeed(), 77u);
     }
-    for (std::vector<const char*> arguments : {std::vector<const char*>{"--seed", "many"}, {"--colour"}, {"a.tga", "b.tga"}}) {
+    for (std::vector<const char*> arguments : {std::vector<const char*>{"--seed", "many"}, {"--colour"}, {"a.tga", "b.tga"},
+                                                {"--", "a.tga", "b.tga"}}) {
         EditorSession editor;
         EXPECT_EQ(editor.Start(arguments), 2) << arguments[0];
     }
+    // "--" ends the options: the name after it is a file, whatever it starts with.
+    EditorSession editor;
+    editor.CopyDemo();
+    std::filesystem::copy_file(editor.Path("Intro.tga"), editor.Path("--seed.tga"));
+    ASSERT_EQ(editor.Start({"--", "--seed.tga"}), 0);
+    EXPECT_STREQ(editor.Window().Name(), editor.Path("--seed.tga").c_str());
+    EditorSession plain;
+    EXPECT_EQ(plain.Start({"--"}), 0);
 }
 
 TEST(StartUp, FileArgumentOpensInsteadOfTheRememberedFieldAndIsRememberedOnceLoaded) {
@@ -206,4 +215,33 @@ TEST(StartUp, ReopensALastMapInAnyFormat) {
     ASSERT_EQ(chooser.kind, vModalRequest::Kind::OpenFile);
     EXPECT_EQ(chooser.filterIndex, 2);
     EXPECT_EQ(chooser.filters.size(), 8u);
+}
+
+// A first start in a folder without the Intro field opens the installed one quietly and
+// remembers it; a remembered field that has gone later says so.
+TEST(StartUp, FirstStartOpensTheInstalledIntroField) {
+    std::string installed = (std::filesystem::temp_directory_path() / "knoll-installed-XXXXXX").string();
+    installed = mkdtemp(installed.data());
+    std::filesystem::copy_file(std::string(KNOLL_SOURCE_DIR) + "/demo/Intro.tga", installed + "/Intro.tga");
+    std::filesystem::copy_file(std::string(KNOLL_SOURCE_DIR) + "/demo/Std.pal", installed + "/Std.pal");
+    auto start = [&](const std::string& settings) {
+        auto editor = std::make_unique<EditorSession>();
+        if (!settings.empty()) std::ofstream(editor->Path("Knollwork.ini")) << settings;
+        editor->app.SetDataFolder(installed);
+        EXPECT_EQ(editor->Start(), 0);
+        return editor;
+    };
+    std::string settings;
+    {
+        auto first = start("");
+        EXPECT_EQ(first->Notices(), std::vector<std::string>{"Unable to open INI FILE\n\n Creating NEW INI FILE"});
+        EXPECT_STREQ(first->Window().Name(), (installed + "/Intro.tga").c_str());
+        EXPECT_EQ(first->Window().Document().field().width(), 400);
+        first->Command(cmdExit);
+        settings = ReadFileText(first->Path("Knollwork.ini"));
+    }
+    EXPECT_TRUE(start(settings)->Notices().empty());
+    std::filesystem::remove(installed + "/Intro.tga");
+    EXPECT_EQ(start(settings)->Notices(), std::vector<std::string>{"Unable to LOAD File !!"});
+    std::filesystem::remove_all(installed);
 }

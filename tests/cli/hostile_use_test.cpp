@@ -25,11 +25,12 @@ protected:
 const std::vector<uint8_t> kOld = {'o', 'l', 'd'};
 
 // A file size limit, inherited by the program, makes its writes fail part way, as a
-// full disk would.
+// full disk would. The program inherits SIGXFSZ ignored, or at its default, which would
+// end it.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+    explicit FileSizeLimit(rlim_t bytes, void (*onLimit)(int) = SIG_IGN) {
+        previousSignal_ = std::signal(SIGXFSZ, onLimit);
         getrlimit(RLIMIT_FSIZE, &previous_);
         rlimit limit = previous_;
         limit.rlim_cur = bytes;
@@ -72,6 +73,16 @@ TEST_F(HostileUse, WriteErrorsExitWithTheSaveErrorAndKeepTheOldFile) {
             std::filesystem::remove(dir / name);
         }
     }
+    // With the limit's signal at its default the save fails the same way, its message
+    // within the limit too.
+    CliRun run;
+    {
+        FileSizeLimit small(200 * kKiB, SIG_DFL);
+        run = Run(saves[0].steps);
+    }
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "File Save Error!!!\n");
+    EXPECT_EQ(dir.EntryCount(), 0u);
 }
 
 TEST_F(HostileUse, SavesFollowSymbolicLinksAndRefuseDevices) {

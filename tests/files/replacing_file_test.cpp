@@ -73,7 +73,7 @@ private:
 };
 
 TEST(ReplacingFile, InterruptedSaveRemovesItsTemporaryFileAndEndsByTheSignal) {
-    for (int signal : {SIGINT, SIGTERM}) {
+    for (int signal : {SIGINT, SIGTERM, SIGQUIT, SIGUSR1, SIGXCPU}) {
         ScratchDir dir;
         WriteBytes(dir / "map.ppm", kOld);
         EXPECT_EXIT(

@@ -75,6 +75,10 @@ TEST_F(InterchangeSteps, ExportWritesMissingValuesAsZeroAndSaysHowMany) {
               "holes.r16: the RAW file's 6 samples make no square field; give its size with --raw-size WxH first\n");
     run = Run({"--new", "3x2:16", "--raw-size", "3x2", "--export", "holes.r16", "--import", "holes.r16", "--dump", "-"});
     EXPECT_EQ(run.out, "3 2 16\n0 0 0\n0 0 0\n");
+    // A prime number of samples makes no field a size could give.
+    WriteBytes(dir / "prime.r16", std::vector<uint8_t>(2 * 65537));
+    EXPECT_EQ(Run({"--import", "prime.r16"}).err,
+              "prime.r16: the RAW file's 65537 samples make no square field, nor any other within a field's bounds\n");
 }
 
 TEST_F(InterchangeSteps, FailuresWriteNothingAndStopTheRun) {
@@ -124,10 +128,10 @@ TEST_F(InterchangeSteps, MalformedArgumentsAreUsageErrors) {
              {"--export", "--info"}, {"--import", "--new"}, {"--hillshade", "--seams"},
              {"--raw-size", "0x5"}, {"--raw-size", "100000x1"}, {"--light", "315"}, {"--light", "400,45"},
              {"--light", "315,95"}, {"--zfactor", "0"}, {"--zfactor", "two"},
-             {"--zfactor", "1e21"}, {"--zfactor", "inf"}, {"--zfactor", "nan"}, {"--light", "nan,45"}, {"--seams-max", "-1"},
+             {"--zfactor", "1e21"}, {"--zfactor", "0x10"}, {"--light", "0x1,45"}, {"--zfactor", "inf"}, {"--zfactor", "nan"}, {"--light", "nan,45"}, {"--seams-max", "-1"},
              {"--seams-max", "1.5"}, {"--render", "--info"}, {"--render-size", "640"}, {"--render-size", "0x480"},
              {"--render-size", "9000x9000"}, {"--camera", "1,2,3:4,5,6"}, {"--camera", "1,2,3:1,2,3:40"},
-             {"--camera", "1,2,3:4,5,6:180"}}) {
+             {"--camera", "1,2,3:4,5,6:180"}, {"--camera", "0x1,2,3:4,5,6:40"}}) {
         CliRun run = Run(arguments);
         EXPECT_EQ(run.status, 2) << arguments[0] << " " << arguments[1];
     }

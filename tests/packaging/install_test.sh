@@ -18,7 +18,7 @@ fail() {
 require_tools() {
     local tool
     for tool in desktop-file-validate appstreamcli man lintian dpkg-shlibdeps cpack; do
-        command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed; run scripts/setup.sh"; exit 1; }
+        command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed; run scripts/setup.sh tests"; exit 1; }
     done
     xvfb_require_tools
 }

@@ -9,11 +9,8 @@
 
 namespace {
 
-// Room for the longest extension the writers may append.
-constexpr size_t kExtensionRoom = 8;
-
 StepResult Save(Session& session, const std::string& path) {
-    SaveOutcome outcome = session.document.Save(path, path.size() + kExtensionRoom, session.RowsToWrite());
+    SaveOutcome outcome = session.document.Save(path, session.RowsToWrite());
     // The extension rule may write another name than the one typed; say which.
     if (outcome.saved && path != outcome.writtenName) {
         std::fprintf(stderr, "saved as %s\n", outcome.writtenName.c_str());

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -22,9 +21,10 @@ namespace {
 
 // ---- argument parsing -------------------------------------------------------------
 
-// A decimal number, whole or with a fraction, and nothing else.
+// A decimal number, whole or with a fraction, and nothing else: the characters are
+// checked first, since strtod would also read hexadecimal, "inf" and "nan".
 bool ParseNumber(const std::string& text, double& number) {
-    if (text.empty() || std::isspace(static_cast<unsigned char>(text[0]))) return false;
+    if (text.empty() || text.find_first_not_of("+-.0123456789eE") != std::string::npos) return false;
     char* end = nullptr;
     number = std::strtod(text.c_str(), &end);
     return *end == '\0' && std::isfinite(number);

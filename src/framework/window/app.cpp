@@ -61,7 +61,6 @@ void vApp::Quit() {
         vWindowRegistry::Registration first = registry_.Entries().front();
         if (CloseRegistered(first) == 0) {
             quitting_ = false;
-            acceptingDrops_ = frame_.Exists();
             return;
         }
         // An override that says it closed the window but kept it registered would
@@ -174,4 +173,6 @@ void vApp::FrameCloseRequested() {
     if (loop_.DeferClose()) return;
     acceptingDrops_ = false;
     Quit();
+    // A close that the application or a window declined leaves the program running.
+    if (!IsLoopEnded()) acceptingDrops_ = frame_.Exists();
 }

@@ -36,6 +36,7 @@ public:
     // Every modal run, open or still to come, ends at once as abandoned; the program is
     // about to end.
     void AbandonModalRuns() { abandoning_ = true; }
+    bool IsAbandoning() const { return abandoning_; }
 
     // During a modal run: keeps a close or a drop for when the run ends, and says so.
     bool DeferClose();

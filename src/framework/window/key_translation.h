@@ -16,3 +16,7 @@ struct vKeyStroke {
 // give characters. Shift state: vModShift and vModControl; Tab with Shift becomes
 // vKeyBackTab, and for any other code below 32 the Control bit is dropped.
 std::vector<vKeyStroke> vTranslateKey(const vPlatformEvent& event);
+
+// The code of Control with a letter, upper or lower case ('O' gives 15); it comes
+// with no Control bit in its shift state.
+constexpr int vControlCode(char letter) { return (letter | 0x20) - 'a' + 1; }

@@ -39,7 +39,7 @@ demo=$1
 work=$2
 for tool in xvfb-run Xvfb xwd xwininfo /usr/bin/convert; do
     if ! command -v "$tool" >/dev/null; then
-        echo "FAIL: $tool is not installed; run scripts/setup.sh to install the X test tools"
+        echo "FAIL: $tool is not installed; run scripts/setup.sh tests to install the X test tools"
         exit 1
     fi
 done

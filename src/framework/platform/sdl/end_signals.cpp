@@ -16,12 +16,15 @@ bool IsAtDefault(int signal) {
            current.sa_handler == SIG_DFL;
 }
 
+// A save in progress catches the signal for as long as it writes, to remove its
+// temporary file before the program ends; otherwise the signal's default ends it.
 void EndAsUncaught(int signal) {
-    std::signal(signal, SIG_DFL);
     sigset_t one;
     sigemptyset(&one);
     sigaddset(&one, signal);
     pthread_sigmask(SIG_UNBLOCK, &one, nullptr);
+    raise(signal);
+    std::signal(signal, SIG_DFL);
     raise(signal);
 }
 

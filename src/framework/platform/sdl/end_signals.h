@@ -7,7 +7,8 @@
 // notice. Start runs before SDL starts any thread of its own: the signals are then held
 // in every thread, and one thread of this file waits for them. A signal that the
 // process ignored when it started (nohup) stays ignored; a second signal ends the
-// program at once, as an uncaught one would.
+// program at once, as an uncaught one would, through the handler of a save in
+// progress if there is one.
 namespace vEndSignals {
 
 // The SDL event type of the request, or 0 when no signal is watched.
