@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <numbers>
+
+#include "core/decimal_text.h"
 
 namespace {
 
@@ -14,14 +15,6 @@ constexpr double kDefaultTilt = 30;
 // Orbit keeps the camera between a little below the point and a little short of above it.
 constexpr double kLowestPitch = -30;
 constexpr double kHighestPitch = 89.5;
-
-// A decimal number, whole or with a fraction and an exponent, and nothing else.
-bool ParseDecimal(const std::string& text, double& number) {
-    if (text.empty() || text.find_first_not_of("+-.0123456789eE") != std::string::npos) return false;
-    char* stop = nullptr;
-    number = std::strtod(text.c_str(), &stop);
-    return *stop == '\0' && std::isfinite(number);
-}
 
 // Three numbers "A,B,C".
 std::optional<Vec3> ParsePoint(const std::string& text) {

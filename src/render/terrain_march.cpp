@@ -135,11 +135,6 @@ SurfacePoint LineMarch::Hit(double s, bool upper, double slope) const {
     return point;
 }
 
-// Pending rays are the ones from next_ on, lowest first. Those from next_ to above_
-// entered the field beneath its surface (at its edge, or out of a gap where positions
-// have no value): the surface has no walls, so they meet it only once they have come out
-// above it; the rest are above it and meet it where they first reach it. A ray that
-// meets the surface hides the lower ones still beneath it, which show sky.
 void LineMarch::NextPending() {
     const std::vector<LinePixel>& pixels = *pixels_;
     finished_ = next_ == pixels.size();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/step.h"
+#include "core/decimal_text.h"
 #include "files/replacing_file.h"
 #include "interchange/height_files.h"
 #include "interchange/hillshade.h"
@@ -21,15 +22,6 @@ namespace {
 
 // ---- argument parsing -------------------------------------------------------------
 
-// A decimal number, whole or with a fraction, and nothing else: the characters are
-// checked first, since strtod would also read hexadecimal, "inf" and "nan".
-bool ParseNumber(const std::string& text, double& number) {
-    if (text.empty() || text.find_first_not_of("+-.0123456789eE") != std::string::npos) return false;
-    char* end = nullptr;
-    number = std::strtod(text.c_str(), &end);
-    return *end == '\0' && std::isfinite(number);
-}
-
 std::optional<RawSize> ParseRawSize(const std::string& text) {
     RawSize size;
     if (!ParseFieldSize(text, size.width, size.height)) return std::nullopt;
@@ -40,8 +32,8 @@ std::optional<RawSize> ParseRawSize(const std::string& text) {
 std::optional<ShadeLight> ParseSun(const std::string& text) {
     size_t comma = text.find(',');
     ShadeLight light;
-    if (comma == std::string::npos || !ParseNumber(text.substr(0, comma), light.azimuth) ||
-        !ParseNumber(text.substr(comma + 1), light.altitude) || !IsUsableLight(light)) {
+    if (comma == std::string::npos || !ParseDecimal(text.substr(0, comma), light.azimuth) ||
+        !ParseDecimal(text.substr(comma + 1), light.altitude) || !IsUsableLight(light)) {
         return std::nullopt;
     }
     return light;
@@ -49,13 +41,13 @@ std::optional<ShadeLight> ParseSun(const std::string& text) {
 
 std::optional<double> ParseZFactor(const std::string& text) {
     ShadeLight light;
-    if (!ParseNumber(text, light.zFactor) || !IsUsableLight(light)) return std::nullopt;
+    if (!ParseDecimal(text, light.zFactor) || !IsUsableLight(light)) return std::nullopt;
     return light.zFactor;
 }
 
 std::optional<int> ParseSeamLimit(const std::string& text) {
     double limit = 0;
-    if (!ParseNumber(text, limit) || limit < 0 || limit > 65535 || limit != std::floor(limit)) return std::nullopt;
+    if (!ParseDecimal(text, limit) || limit < 0 || limit > 65535 || limit != std::floor(limit)) return std::nullopt;
     return int(limit);
 }
 
