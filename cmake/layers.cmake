@@ -52,3 +52,15 @@ knoll_check_layer(src/view INCLUDES ${KNOLL_WINDOW_INCLUDES} view)
 knoll_check_layer(src/operation_dialogs INCLUDES ${KNOLL_WINDOW_INCLUDES} operation_dialogs)
 knoll_check_layer(src/app INCLUDES ${KNOLL_WINDOW_INCLUDES} framework/program view operation_dialogs app
                   LOOKS_UP_APP knoll_app.cpp)
+
+# GDAL's headers are seen by one file only: the rest of the program reads and writes
+# rasters through it, and nothing else may come to depend on the library being there.
+file(GLOB_RECURSE knollSources ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/src/*.h
+     ${PROJECT_SOURCE_DIR}/tools/*.cpp ${PROJECT_SOURCE_DIR}/tools/*.h)
+foreach(source IN LISTS knollSources)
+  file(STRINGS ${source} gdalIncludes REGEX "^#include <(gdal|cpl_|ogr_)")
+  file(RELATIVE_PATH name ${PROJECT_SOURCE_DIR} ${source})
+  if(gdalIncludes AND NOT name STREQUAL "src/interchange/gdal_raster.cpp")
+    message(FATAL_ERROR "${name} includes GDAL's headers; only src/interchange/gdal_raster.cpp may")
+  endif()
+endforeach()

@@ -12,8 +12,10 @@ out=build-fuzz
 mkdir -p "$out/crashes"
 sources=(src/core/*.cpp src/files/*.cpp src/interchange/*.cpp src/framework/draw/*.cpp)
 cli_sources=(src/ops/*.cpp $(ls tools/cli/*.cpp | grep -v main.cpp))
+# The one file that calls GDAL needs its headers and the name of the library it loads.
+gdal_library=$(readlink "$(gdal-config --prefix)/lib/$(gcc -print-multiarch)/libgdal.so")
 flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc -Itools
-       -DKNOLL_VERSION='"fuzz"')
+       $(gdal-config --cflags) -DKNOLL_GDAL_LIBRARY="\"$gdal_library\"" -DKNOLL_VERSION='"fuzz"')
 
 seed_corpus() {
   local corpus=$out/corpus/$1
@@ -29,10 +31,12 @@ seed_corpus() {
       printf 'P5\n4 3\n255\n123456789012' | pnmtopng >"$corpus/small8.png" ;;
     pgm_heights) printf 'P5\n3 2\n65535\n123456789012' >"$corpus/small.pgm" ;;
     raw_heights) printf '12345678' >"$corpus/small.r16" ;;
+    elevation) printf 'ncols 3\nnrows 2\nxllcorner 0\nyllcorner 0\ncellsize 1\nNODATA_value -9999\n1.5 -9999 7\n-3 1e30 nan\n' \
+                 >"$corpus/small.asc" ;;
   esac
 }
 
-for target in tga ppm palette png_heights pgm_heights raw_heights cli_arguments; do
+for target in tga ppm palette png_heights pgm_heights raw_heights elevation cli_arguments; do
   extra=()
   [ "$target" = cli_arguments ] && extra=("${cli_sources[@]}")
   clang++ "${flags[@]}" "fuzz/${target}_fuzz.cpp" "${sources[@]}" "${extra[@]}" -lpng -o "$out/${target}_fuzz"

@@ -6,7 +6,7 @@
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
-  libpng-dev
+  libpng-dev libgdal-dev
   libsdl2-dev libsdl2-ttf-dev libfontconfig-dev fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick
 )

@@ -46,7 +46,7 @@ public:
     void ArmOperation() override {}
     void SetUndoKeep(int) override {}
     void RunArmedOperation(int) override {}
-    void ShowPosition(int, int, int height) override { benchmark::DoNotOptimize(height); }
+    void ShowPosition(int, int, int height, bool) override { benchmark::DoNotOptimize(height); }
 };
 
 

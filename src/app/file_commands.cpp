@@ -2,6 +2,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/height_range_dialog.h"
 #include "app/knoll_cmd_window.h"
 #include "app/raw_size_dialog.h"
 #include "app/settings_file.h"
@@ -90,18 +91,29 @@ bool KnollCmdWindow::AskRawSize(const char* name, RawSize& size) {
     return true;
 }
 
-bool KnollCmdWindow::LoadFile(const char* name) {
-    RawSize rawSize;
-    if (!AskRawSize(name, rawSize)) return false;
+bool KnollCmdWindow::LoadFile(const char* name, const char* wrongTypeMark) {
+    LoadOptions options;
+    if (!AskRawSize(name, options.rawSize)) return false;
+    options.elevation.askRange = [this](const HeightRange& data, const std::string& units) {
+        KnollHeightRangeDialog dialog(this);
+        return dialog.Choose(data, units);
+    };
     // A file that cannot be read whole leaves the field, its kind, selection, undo image
     // and name as they were: only a complete load replaces what the user edits.
-    LoadOutcome outcome = document_.Load(name, rawSize);
+    bool saidMapping = document_.heightSource() && !document_.heightSource()->TakenAsItIs();
+    LoadOutcome outcome = document_.Load(name, options);
     if (!outcome.loaded) {
-        ShowNotice(outcome.notice.c_str());
+        if (outcome.wrongType) outcome.notice = wrongTypeMark + outcome.notice;
+        if (!outcome.cancelled) ShowNotice(outcome.notice.c_str());
         return false;
     }
     Settings().lastMapPath = CutToLine(name);
     UpdateConvertItems();
+    FitStatusBar();
+    // The message field says how the values map, and says nothing of the last field's.
+    const HeightSource* source = document_.heightSource();
+    if (source && !source->TakenAsItIs()) SetMessage(source->MappingText().c_str());
+    else if (saidMapping) SetMessage("");
     return true;
 }
 
@@ -110,7 +122,7 @@ void KnollCmdWindow::FirstLoad(const std::string& name) {
         ShowNotice((kFirstLoadMark + WrongTypeNotice()).c_str());
         return;
     }
-    if (!LoadFile(name.c_str())) return;
+    if (!LoadFile(name.c_str(), kFirstLoadMark)) return;
     heightFilterIndex_ = HeightFilterOf(name.c_str());
     canvas_.UpdateScrollBars();
     fileCaption_ = name;
@@ -133,7 +145,7 @@ OpenOutcome KnollCmdWindow::OpenFile() {
 OpenOutcome KnollCmdWindow::OpenNamed(const std::string& name) {
     EnterFolder(FolderOf(name));
     Settings().mainDirectory = CutToLine(WorkingDirectory());
-    if (!LoadFile(name.c_str())) return OpenOutcome::Failed;
+    if (!LoadFile(name.c_str(), "")) return OpenOutcome::Failed;
     fileCaption_ = BareName(name.c_str());
     return OpenOutcome::Loaded;
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "framework/dialogs/notice_dialog.h"
+#include "framework/look/text_width.h"
 #include "framework/platform/platform.h"
 #include "framework/window/app.h"
 #include "framework/window/frame.h"
@@ -31,6 +32,9 @@ KnollCmdWindow::KnollCmdWindow(const char* name, int width, int height)
     AddPane(&commandBar_);
     AddPane(&canvas_);
     AddPane(&statusBar_);
+    for (int id : {cmdHeightField, cmdMessageField}) {
+        if (vCmd* field = statusBar_.FindControl(id)) builtWidths_.push_back({id, field->Place().width});
+    }
     terrain_.SetShown(false);
     View().AddChild(&terrain_);
     Show();
@@ -108,6 +112,7 @@ void KnollCmdWindow::ConvertCommand(int kind) {
     else canvas_.ConvertToPpm();
     heightFilterIndex_ = kind;
     UpdateConvertItems();
+    FitStatusBar();
 }
 
 void KnollCmdWindow::LegendCommand(LegendEdge edge) {
@@ -183,12 +188,34 @@ void KnollCmdWindow::PlaceClient(const vRect& client) {
 
 // ---- The window's state shown in its bars ---------------------------------------------------
 
-void KnollCmdWindow::ShowPosition(int x, int y, int height) {
+void KnollCmdWindow::ShowPosition(int x, int y, int height, bool hasValue) {
     char text[kPositionTextSize];
     std::snprintf(text, sizeof text, " X,Y Location: %i,%i ", x, y);
     PutText(cmdPositionField, text);
-    std::snprintf(text, sizeof text, "height:%i", height);
-    PutText(cmdHeightField, text);
+    std::string shown = "height:" + std::to_string(height);
+    // A field of real heights says the height each value stands for.
+    const HeightSource* source = document_.heightSource();
+    if (source && source->SaysMoreThanValues()) shown += " (" + (hasValue ? source->HeightText(height) : "none") + ")";
+    PutText(cmdHeightField, shown.c_str());
+}
+
+// A field of real heights widens the read-out and message fields to what they will
+// say; any other field keeps the bar as it was made.
+void KnollCmdWindow::FitStatusBar() {
+    const HeightSource* source = document_.heightSource();
+    for (const FieldWidth& built : builtWidths_) {
+        int width = built.width;
+        if (source && built.id == cmdHeightField && source->SaysMoreThanValues()) {
+            int top = document_.field().MaxValue();
+            std::string lowest = source->HeightText(0), highest = source->HeightText(top);
+            std::string widest = lowest.size() > highest.size() ? lowest : highest;
+            width = std::max(width, vDialogTextWidth("height:" + std::to_string(top) + " (" + widest + ")") + 4);
+        }
+        if (source && built.id == cmdMessageField) {
+            width = std::max(width, vDialogTextWidth(source->MappingText()) + 4);
+        }
+        statusBar_.SetControlWidth(built.id, width);
+    }
 }
 
 void KnollCmdWindow::ShowScale(const char* label) {

@@ -3,6 +3,7 @@
 #include <climits>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/cmd_window_tables.h"
 #include "app/help_window.h"
@@ -41,10 +42,11 @@ public:
     void ArmOperation() override;
     void SetUndoKeep(int flag) override;
     void RunArmedOperation(int area) override;
-    void ShowPosition(int x, int y, int height) override;
+    void ShowPosition(int x, int y, int height, bool hasValue = true) override;
     void ShowScale(const char* label) override;
 
     void UpdateConvertItems();
+    void FitStatusBar();
     void ShowOperationDialog(DialogKind kind);
 
     // ---- Settings (settings_commands.cpp) ----------------------------------------------------
@@ -117,9 +119,10 @@ private:
     // commit), also when the chooser was cancelled; a load that failed leaves all as it was.
     void ResetAfterOpen(OpenOutcome outcome);
 
-    // Loads by the name's extension and remembers the file; false after its notice, the
-    // field and kind kept.
-    bool LoadFile(const char* name);
+    // Loads by the name's extension and remembers the file; false after its notice (a
+    // name of no format read is said after wrongTypeMark), the field and kind kept, or
+    // when the user cancelled.
+    bool LoadFile(const char* name, const char* wrongTypeMark);
     // Opens a file the user named: the main directory becomes its folder.
     OpenOutcome OpenNamed(const std::string& name);
     // The size of a RAW file that is not square, as the user picks it; false when the
@@ -134,6 +137,12 @@ private:
     int selectFlag_ = 0;
     int heightFilterIndex_ = 0;
     int paletteFilterIndex_ = 0;
+    struct FieldWidth {
+        int id;
+        int width;
+    };
+    // The status fields that a field of real heights widens, as they were made.
+    std::vector<FieldWidth> builtWidths_;
     vMenuPane menu_;
     KnollCanvasPane canvas_;
     KnollTerrainView terrain_;

@@ -9,6 +9,7 @@
 #include "core/tga.h"
 #include "document/field_document.h"
 #include "document/height_file_kinds.h"
+#include "interchange/elevation_rows.h"
 #include "interchange/height_files.h"
 #include "interchange/pgm_rows.h"
 #include "interchange/raw_heights.h"
@@ -22,6 +23,9 @@ constexpr const char* kSaveError = "File Save Error!!!";
 // Room for the longest extension the TGA and PPM writers may append.
 constexpr size_t kExtensionRoom = 8;
 constexpr const char* kRawNeedsSixteenBits = "RAW files hold 16-bit fields only!!\n\nCovert to PPM first.";
+constexpr const char* kElevationReadOnly = "of the elevation rasters only GeoTIFF is written; name the file .tif";
+
+LoadOutcome WrongType() { return {.notice = WrongTypeNotice(), .wrongType = true}; }
 
 std::string LoadNotice(int result, const FileSize& size) {
     switch (result) {
@@ -41,7 +45,8 @@ HeightFormat InterchangeFormatOf(const std::string& path) {
 }  // namespace
 
 bool FieldDocument::ReadsName(const std::string& path) {
-    return ClassifyFileName(path.c_str()) != kFileKindUnknown || HeightFormatOf(path) != HeightFormat::kUnknown;
+    return ClassifyFileName(path.c_str()) != kFileKindUnknown || HeightFormatOf(path) != HeightFormat::kUnknown ||
+           (MayBeElevationName(path) && IsElevationFile(path));
 }
 
 std::vector<FileSize> FieldDocument::RawSizeChoices(const std::string& path) {
@@ -49,7 +54,8 @@ std::vector<FileSize> FieldDocument::RawSizeChoices(const std::string& path) {
     return RawSizesOf(path.c_str());
 }
 
-LoadOutcome FieldDocument::Load(const std::string& path, RawSize rawSize, std::unique_ptr<FieldRows>* rows) {
+LoadOutcome FieldDocument::Load(const std::string& path, const LoadOptions& options,
+                                std::unique_ptr<FieldRows>* rows) {
     int fileKind = ClassifyFileName(path.c_str());
     if (fileKind == kFileKindPpm && rows) {
         auto reader = std::make_unique<PpmReader>(path.c_str());
@@ -61,8 +67,9 @@ LoadOutcome FieldDocument::Load(const std::string& path, RawSize rawSize, std::u
         }
     }
     if (fileKind != kFileKindUnknown) return LoadTgaOrPpm(path, fileKind);
-    if (HeightFormatOf(path) != HeightFormat::kUnknown) return Import(path, rawSize, rows);
-    return {false, WrongTypeNotice()};
+    if (HeightFormatOf(path) != HeightFormat::kUnknown) return Import(path, options, rows);
+    if (MayBeElevationName(path)) return LoadElevation(path, options.elevation, false, rows);
+    return WrongType();
 }
 
 LoadOutcome FieldDocument::LoadTgaOrPpm(const std::string& path, int fileKind) {
@@ -73,7 +80,33 @@ LoadOutcome FieldDocument::LoadTgaOrPpm(const std::string& path, int fileKind) {
     return {true, ""};
 }
 
-LoadOutcome FieldDocument::Import(const std::string& path, RawSize rawSize, std::unique_ptr<FieldRows>* rows) {
+LoadOutcome FieldDocument::LoadElevation(const std::string& path, const ElevationOptions& options, bool knownName,
+                                         std::unique_ptr<FieldRows>* rows) {
+    ElevationRead read;
+    std::unique_ptr<ElevationReader> reader = ElevationReader::Open(path, options, read);
+    if (!read.opened && !knownName) return WrongType();
+    if (read.cancelled) return {.notice = "", .cancelled = true};
+    if (!reader) return {false, path + ": " + read.error};
+    if (rows) {
+        field_.SetKind(reader->bits() == 16 ? kSixteenBitField : kEightBitField);
+        *rows = std::make_unique<ElevationRows>(field_, path, std::move(reader));
+    } else {
+        FieldSampleRows samples(field_);
+        InterchangeError error = StoreElevation(*reader, samples);
+        if (!error.empty()) return {false, path + ": " + error};
+        samples.Finish();
+    }
+    Loaded(path, read.source);
+    return {true, ""};
+}
+
+LoadOutcome FieldDocument::Import(const std::string& path, const LoadOptions& options,
+                                  std::unique_ptr<FieldRows>* rows) {
+    HeightFormat format = HeightFormatOf(path);
+    if (format == HeightFormat::kElevation || (format == HeightFormat::kUnknown && MayBeElevationName(path))) {
+        return LoadElevation(path, options.elevation, true, rows);
+    }
+    const RawSize& rawSize = options.rawSize;
     if (rows && HeightFormatOf(path) == HeightFormat::kPgm) {
         auto reader = std::make_unique<PgmReader>(path.c_str());
         if (reader->ReadsAsAsked()) {
@@ -101,9 +134,10 @@ LoadOutcome FieldDocument::Import(const std::string& path, RawSize rawSize, std:
 }
 
 // A finished load has cleared the mask and committed already.
-void FieldDocument::Loaded(const std::string& path) {
+void FieldDocument::Loaded(const std::string& path, std::optional<HeightSource> source) {
     selection_ = FieldSelection();
     name_ = path;
+    source_ = std::move(source);
     savedRevision_ = field_.revision();
 }
 
@@ -139,9 +173,19 @@ SaveOutcome FieldDocument::SaveTgaOrPpm(const std::string& path, int nameKind, F
 
 SaveOutcome FieldDocument::Export(const std::string& path, FieldRows* rows) {
     WorkingRows working(field_);
+    if (HeightFormatOf(path) == HeightFormat::kElevation) return ExportElevation(path, rows ? *rows : working);
     FieldSamples samples(rows ? *rows : working);
     InterchangeError error = WriteHeights(path, HeightFormatOf(path), samples);
     if (!error.empty()) return {false, path + ": " + error, path, samples.noValue()};
     name_ = path;
     return {true, "", path, samples.noValue()};
+}
+
+SaveOutcome FieldDocument::ExportElevation(const std::string& path, FieldRows& rows) {
+    if (!IsGeoTiffName(path)) return {false, path + ": " + kElevationReadOnly, path, 0};
+    int64_t zeroFilled = 0;
+    InterchangeError error = WriteGeoTiff(path, rows, heightSource(), zeroFilled);
+    if (!error.empty()) return {false, path + ": " + error, path, zeroFilled};
+    name_ = path;
+    return {true, "", path, zeroFilled};
 }

@@ -32,7 +32,12 @@ ZoomOutcome FieldDocument::Zoom(ZoomMode mode) {
     Commit();
     ZoomOutcome outcome = ::Zoom(field_, mode, &selection_);
     Commit();
+    if (outcome == ZoomOutcome::kDone) ZoomHandedOn(mode);
     return outcome;
+}
+
+void FieldDocument::ZoomHandedOn(ZoomMode mode) {
+    if (source_) source_->ScalePositions(mode == ZoomMode::Expand ? 0.5 : 2);
 }
 
 bool FieldDocument::ConvertTo(int kind) {
@@ -42,5 +47,15 @@ bool FieldDocument::ConvertTo(int kind) {
     } else {
         RunConvertToTga(field_);
     }
+    if (source_) source_->ScaleStoredValues(kind == kSixteenBitField ? 256 : 1.0 / 256);
+    return true;
+}
+
+bool FieldDocument::StartNew(int width, int height, int kind) {
+    if (!field_.ReplaceField(width, height)) return false;
+    field_.SetKind(kind);
+    DropSelection();
+    Commit();
+    source_.reset();
     return true;
 }

@@ -3,6 +3,7 @@
 const std::vector<HeightFileKind>& HeightFileKinds() {
     static const std::vector<HeightFileKind> kinds = {
         {"TGA", {"*.tga"}}, {"PPM", {"*.ppm"}}, {"PNG", {"*.png"}}, {"PGM", {"*.pgm"}}, {"RAW", {"*.r16", "*.raw"}},
+        {"GeoTIFF", {"*.tif", "*.tiff"}}, {"SRTM", {"*.hgt"}}, {"ASCII grid", {"*.asc"}},
     };
     return kinds;
 }

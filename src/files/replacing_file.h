@@ -37,6 +37,12 @@ public:
     // false if any step failed.
     bool Commit();
 
+    // For a library that writes the file by its name: it writes the temporary file,
+    // which Commit then flushes and renames over the destination (the target with its
+    // links followed).
+    const std::string& TemporaryPath() const { return temporary_; }
+    const std::string& DestinationPath() const { return destination_; }
+
 private:
     void Flush();
     void Fail();

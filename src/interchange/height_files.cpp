@@ -8,14 +8,36 @@
 #include "interchange/png_heights.h"
 #include "interchange/raw_heights.h"
 
-HeightFormat HeightFormatOf(const std::string& path) {
+namespace {
+
+std::string LowerExtension(const std::string& path) {
     std::string extension = std::filesystem::path(path).extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });
+    return extension;
+}
+
+}  // namespace
+
+HeightFormat HeightFormatOf(const std::string& path) {
+    std::string extension = LowerExtension(path);
     if (extension == ".png") return HeightFormat::kPng;
     if (extension == ".pgm") return HeightFormat::kPgm;
     if (extension == ".r16" || extension == ".raw") return HeightFormat::kRaw;
+    if (extension == ".tif" || extension == ".tiff" || extension == ".hgt" || extension == ".asc") {
+        return HeightFormat::kElevation;
+    }
     return HeightFormat::kUnknown;
+}
+
+bool IsGeoTiffName(const std::string& path) {
+    std::string extension = LowerExtension(path);
+    return extension == ".tif" || extension == ".tiff";
+}
+
+bool MayBeElevationName(const std::string& path) {
+    std::string extension = LowerExtension(path);
+    return !extension.empty() && extension != "." && extension != ".tga" && extension != ".ppm";
 }
 
 InterchangeError ReadHeights(const std::string& path, HeightFormat format, int rawWidth, int rawHeight,
@@ -24,9 +46,10 @@ InterchangeError ReadHeights(const std::string& path, HeightFormat format, int r
         case HeightFormat::kPng: return ReadPngHeights(path.c_str(), samples);
         case HeightFormat::kPgm: return ReadPgmHeights(path.c_str(), samples);
         case HeightFormat::kRaw: return ReadRawHeights(path.c_str(), rawWidth, rawHeight, samples);
-        case HeightFormat::kUnknown: break;
+        case HeightFormat::kUnknown:
+        case HeightFormat::kElevation: break;
     }
-    return "unknown format; use .png, .pgm, .r16 or .raw";
+    return "unknown format; use .png, .pgm, .r16, .raw or a raster that GDAL reads (.tif, .hgt, .asc, ...)";
 }
 
 InterchangeError WriteHeights(const std::string& path, HeightFormat format, FieldSamples& samples) {
@@ -36,7 +59,8 @@ InterchangeError WriteHeights(const std::string& path, HeightFormat format, Fiel
         case HeightFormat::kRaw:
             if (samples.bits != 16) return "RAW files hold 16-bit fields only; convert with --to-ppm first";
             return WriteRawHeights(path.c_str(), samples);
-        case HeightFormat::kUnknown: break;
+        case HeightFormat::kUnknown:
+        case HeightFormat::kElevation: break;
     }
-    return "unknown format; use .png, .pgm, .r16 or .raw";
+    return "unknown format; use .png, .pgm, .r16, .raw or .tif";
 }

@@ -4,12 +4,18 @@
 
 #include "interchange/height_samples.h"
 
-// The interchange formats, chosen by the name's extension (any case).
-enum class HeightFormat { kUnknown, kPng, kPgm, kRaw };
+// The interchange formats, chosen by the name's extension (any case). Elevation rasters
+// (GeoTIFF, SRTM, ASCII grids) are read and written through GDAL (gdal_heights.h), and
+// of them only GeoTIFF is written.
+enum class HeightFormat { kUnknown, kPng, kPgm, kRaw, kElevation };
 
 HeightFormat HeightFormatOf(const std::string& path);
+bool IsGeoTiffName(const std::string& path);
+// Whether a name of no known format may still be one that GDAL reads: it has an
+// extension, and not one of the field formats' in another case (MAP.TGA is refused).
+bool MayBeElevationName(const std::string& path);
 
-// Reads a file of a known format; rawWidth and rawHeight give a RAW file's size, 0 for a
+// Reads a PNG, PGM or RAW file; rawWidth and rawHeight give a RAW file's size, 0 for a
 // square one.
 InterchangeError ReadHeights(const std::string& path, HeightFormat format, int rawWidth, int rawHeight,
                              SampleRows& samples);

@@ -7,7 +7,13 @@ bool HeightSamples::Allocate(int newWidth, int newHeight, int newBits) {
     height = newHeight;
     bits = newBits;
     values.assign(size_t(newWidth) * size_t(newHeight), 0);
+    gaps.clear();
     return true;
+}
+
+uint8_t* HeightSamples::Gaps(int y) {
+    if (gaps.empty()) gaps.assign(values.size(), 0);
+    return gaps.data() + size_t(y) * size_t(width);
 }
 
 FieldSamples::FieldSamples(FieldRows& rows)
@@ -58,8 +64,19 @@ bool FieldSampleRows::Start(int width, int height, int bits) {
 
 uint16_t* FieldSampleRows::Row(int /*y*/) { return samples_.data(); }
 
+uint8_t* FieldSampleRows::Gaps(int /*y*/) {
+    gaps_.resize(size_t(width_));
+    gapsMarked_ = true;
+    return gaps_.data();
+}
+
 void FieldSampleRows::Store(int y) {
-    store_->Store(samples_.data(), width_, pixels_.data());
+    if (gapsMarked_) {
+        store_->Store(samples_.data(), gaps_.data(), width_, pixels_.data());
+        gapsMarked_ = false;
+    } else {
+        store_->Store(samples_.data(), width_, pixels_.data());
+    }
     rows_->Store(y, pixels_.data());
 }
 
@@ -82,4 +99,9 @@ void FieldSampleRows::Finish() {
     field_.EndLoad(height_);
     field_.SetKind(wide_ ? kSixteenBitField : kEightBitField);
     field_.painter().RefreshView();
+}
+
+void SamplePixels::Store(const uint16_t* samples, const uint8_t* gaps, int width, uint32_t* pixels) const {
+    Store(samples, width, pixels);
+    for (int x = 0; x < width; ++x) pixels[x] = gaps[x] ? kNoValuePixel : pixels[x];
 }

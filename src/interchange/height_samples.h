@@ -18,6 +18,9 @@ public:
     virtual bool Start(int width, int height, int bits) = 0;
     // Room for row y's samples, which the reader fills and then hands over with Store.
     virtual uint16_t* Row(int y) = 0;
+    // Room for row y's marks of positions without a value (1 for none, else 0), which a
+    // reader of a format that has such positions fills before Store.
+    virtual uint8_t* Gaps(int y) = 0;
     virtual void Store(int /*y*/) {}
 };
 
@@ -28,12 +31,14 @@ struct HeightSamples : SampleRows {
     int height = 0;
     int bits = 8;
     std::vector<uint16_t> values;
+    std::vector<uint8_t> gaps;  // made when a reader first marks a row
 
     // Sizes the samples after the header's size has been accepted; false without
     // allocating when the field could not hold it.
     bool Allocate(int width, int height, int bits);
     bool Start(int newWidth, int newHeight, int newBits) override { return Allocate(newWidth, newHeight, newBits); }
     uint16_t* Row(int y) override { return values.data() + size_t(y) * size_t(width); }
+    uint8_t* Gaps(int y) override;
 };
 
 // Samples as an import stores them: a 16-bit sample as its pixel, an 8-bit one as its
@@ -44,6 +49,8 @@ class SamplePixels {
 public:
     SamplePixels(const Palette& palette, bool wide);
     void Store(const uint16_t* samples, int width, uint32_t* pixels) const;
+    // The same with gaps: positions marked 1 become positions without a value.
+    void Store(const uint16_t* samples, const uint8_t* gaps, int width, uint32_t* pixels) const;
 
 private:
     bool wide_;
@@ -60,6 +67,7 @@ public:
 
     bool Start(int width, int height, int bits) override;
     uint16_t* Row(int y) override;
+    uint8_t* Gaps(int y) override;
     void Store(int y) override;
     // The samples become the field, committed.
     void Finish();
@@ -72,6 +80,8 @@ private:
     bool started_ = false;
     std::optional<SamplePixels> store_;
     std::vector<uint16_t> samples_;
+    std::vector<uint8_t> gaps_;
+    bool gapsMarked_ = false;
     std::vector<uint32_t> pixels_;
     std::optional<LoadedRows> rows_;
 };

@@ -12,7 +12,8 @@ public:
     virtual void SetUndoKeep(int flag) = 0;
     // The driver of the armed operation, with the area code (0 whole, 1 inside, 2 outside).
     virtual void RunArmedOperation(int area) = 0;
-    virtual void ShowPosition(int x, int y, int height) = 0;
+    // The read-out; height is 0 where the position has no value.
+    virtual void ShowPosition(int x, int y, int height, bool hasValue = true) = 0;
     // The view's scale changed, e.g. to "1:4".
     virtual void ShowScale(const char* /*label*/) {}
 };

@@ -173,7 +173,8 @@ void KnollCanvasPane::OnMouseHover(int x, int y) { ShowReadOut(x, y); }
 void KnollCanvasPane::ShowReadOut(int x, int y) {
     if (!scale_.IsActualSize()) {
         vPoint at = InField(x, y);
-        if (owner_) owner_->ShowPosition(at.x, at.y, std::max(document_.field().FieldValue(at.x, at.y), 0));
+        int value = document_.field().FieldValue(at.x, at.y);
+        if (owner_) owner_->ShowPosition(at.x, at.y, std::max(value, 0), value >= 0);
         return;
     }
     FlushView();
@@ -184,5 +185,5 @@ void KnollCanvasPane::ShowReadOut(int x, int y) {
     if (pixel != kNoValuePixel) {
         value = document_.field().kind() == kSixteenBitField ? int(pixel & 0xFFFF) : int((pixel >> 16) & 0xFF);
     }
-    owner_->ShowPosition(x + hOffset_, y + vOffset_, value);
+    owner_->ShowPosition(x + hOffset_, y + vOffset_, value, pixel != kNoValuePixel);
 }

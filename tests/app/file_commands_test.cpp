@@ -3,11 +3,13 @@
 #include "app/settings_file.h"
 #include "core/ppm.h"
 #include "editor_session.h"
+#include "framework/look/text_width.h"
+#include "gdal_tools.h"
 #include "read_only_folder.h"
 
 namespace {
 
-constexpr const char* kOpenWrongType = "WRONG  FILE TYPE!!\n\nTGA, PPM, PNG, PGM & RAW types only !!";
+constexpr const char* kOpenWrongType = "WRONG  FILE TYPE!!\n\nTGA, PPM, PNG, PGM, RAW, GeoTIFF, SRTM & ASCII grid types only !!";
 
 // A 16-bit field of 3 x 2 positions saved as PPM.
 void WriteSmallPpm(const std::string& path) {
@@ -175,6 +177,50 @@ TEST_F(FileCommands, SaveIntoAReadOnlyFolderLeavesTheOldFileWhole) {
     editor.Command(cmdSave);
     EXPECT_EQ(NewNotices(), std::vector<std::string>{"File Save Error!!!"});
     EXPECT_EQ(ReadFileText(editor.Path("locked/old.tga")), "the old bytes");
+}
+
+TEST_F(FileCommands, AnElevationRasterIsMappedAsAskedAndReadsOutItsHeights) {
+    WriteAsciiGrid(editor.Path("dem.asc"), 3, 2, "236.5 1076.25 500\n-9999 656.375 236.5", "-9999");
+    KnollCmdWindow& window = editor.Window();
+    const int builtWidth = window.StatusBar().FindControl(cmdHeightField)->Place().width;
+    // Cancelling the question changes nothing and says nothing.
+    vModalAnswer answer;
+    answer.id = vCancelId;
+    editor.platform.ScriptAnswer(vModalRequest::Kind::Dialog, answer);
+    editor.AnswerOpen(editor.Path("dem.asc"));
+    editor.Command(cmdOpen);
+    EXPECT_TRUE(NewNotices().empty());
+    EXPECT_EQ(window.Document().field().width(), 400);
+    EXPECT_EQ(window.Document().heightSource(), nullptr);
+
+    answer.id = vDoneId;
+    editor.platform.ScriptAnswer(vModalRequest::Kind::Dialog, answer);
+    editor.AnswerOpen(editor.Path("dem.asc"));
+    editor.Command(cmdOpen);
+    ASSERT_NE(window.Document().heightSource(), nullptr);
+    EXPECT_EQ(window.Document().field().width(), 3);
+    EXPECT_EQ(window.Document().field().FieldValue(0, 1), -1);
+    EXPECT_EQ(editor.StatusText(cmdMessageField), "heights 236.50 to 1076.25 stored as 0 to 65535 (0.013 a step)");
+    window.ShowPosition(1, 0, 65535);
+    EXPECT_EQ(editor.StatusText(cmdHeightField), "height:65535 (1076.25)");
+    window.ShowPosition(0, 1, 0, false);
+    EXPECT_EQ(editor.StatusText(cmdHeightField), "height:0 (none)");
+    EXPECT_GE(window.StatusBar().FindControl(cmdHeightField)->Place().width, vDialogTextWidth("height:65535 (1076.25)"));
+
+    editor.AnswerSave(editor.Path("dem.tif"));
+    editor.Command(cmdSave);
+    std::vector<double> saved = GdalValues(editor.Path("dem.tif"));
+    ASSERT_EQ(saved.size(), 6u);
+    EXPECT_NEAR(saved[2], 500, (1076.25 - 236.5) / 65535 / 2);
+    EXPECT_EQ(saved[3], -9999);
+
+    // Another field reads out as it always has, in a bar as it was made.
+    editor.AnswerOpen(editor.Path("Intro.tga"));
+    editor.Command(cmdOpen);
+    window.ShowPosition(12, 345, 67);
+    EXPECT_EQ(editor.StatusText(cmdHeightField), "height:67");
+    EXPECT_EQ(editor.StatusText(cmdMessageField), "");
+    EXPECT_EQ(window.StatusBar().FindControl(cmdHeightField)->Place().width, builtWidth);
 }
 
 TEST_F(FileCommands, ADroppedFileOpensAsOpenDoesAndAnyOtherIsRefused) {

@@ -94,7 +94,7 @@ TEST(StartUp, SettingsLinesLongerThanALineAreCutAndAFailedWriteKeepsTheOldFile) 
     std::ofstream(ini) << editor.Folder() << "\n" << longLine << "\n" << editor.Folder() << "\n" << longLine << "\n";
     ASSERT_EQ(editor.Start(), 0);
     EXPECT_EQ(editor.Notices(), (std::vector<std::string>{"Palette Open error",
-                                                          "   First Load\n WRONG  FILE TYPE!!\n\nTGA, PPM, PNG, PGM & RAW types only !!"}));
+                                                          "   First Load\n WRONG  FILE TYPE!!\n\nTGA, PPM, PNG, PGM, RAW, GeoTIFF, SRTM & ASCII grid types only !!"}));
     EXPECT_EQ(editor.app.Settings().lastMapPath, std::string(255, 'x'));
 
     // The folder cannot take the temporary file: the old settings stay whole.
@@ -214,7 +214,7 @@ TEST(StartUp, ReopensALastMapInAnyFormat) {
     const vModalRequest& chooser = editor.platform.ModalRequests().back();
     ASSERT_EQ(chooser.kind, vModalRequest::Kind::OpenFile);
     EXPECT_EQ(chooser.filterIndex, 2);
-    EXPECT_EQ(chooser.filters.size(), 8u);
+    EXPECT_EQ(chooser.filters.size(), 12u);
 }
 
 // A first start in a folder without the Intro field opens the installed one quietly and

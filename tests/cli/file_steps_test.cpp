@@ -52,7 +52,7 @@ TEST_F(FileSteps, OpenRefusesOtherNamesWithTheWrongTypeNotice) {
     std::filesystem::copy(dir / "small.tga", dir / "MAP.TGA");
     CliRun run = Run({"--open", "MAP.TGA"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "WRONG  FILE TYPE!!\n\nTGA, PPM, PNG, PGM & RAW types only !!\n");
+    EXPECT_EQ(run.err, "WRONG  FILE TYPE!!\n\nTGA, PPM, PNG, PGM, RAW, GeoTIFF, SRTM & ASCII grid types only !!\n");
 }
 
 TEST_F(FileSteps, OpenReportsEachReaderResult) {

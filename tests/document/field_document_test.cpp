@@ -83,12 +83,12 @@ TEST(FieldDocument, IsChangedSinceItWasLastLoadedOrSaved) {
 // One table names the kinds for the choosers and the wrong-type notice, and each of its
 // patterns is a name the document reads.
 TEST(HeightFileKinds, EveryKindListedIsReadAndNamedInTheWrongTypeNotice) {
-    EXPECT_EQ(WrongTypeNotice(), "WRONG  FILE TYPE!!\n\nTGA, PPM, PNG, PGM & RAW types only !!");
+    EXPECT_EQ(WrongTypeNotice(), "WRONG  FILE TYPE!!\n\nTGA, PPM, PNG, PGM, RAW, GeoTIFF, SRTM & ASCII grid types only !!");
     for (const HeightFileKind& kind : HeightFileKinds()) {
         for (const char* pattern : kind.patterns) {
             EXPECT_TRUE(FieldDocument::ReadsName(std::string("terrain") + (pattern + 1))) << pattern;
         }
     }
     FieldDocument document;
-    EXPECT_EQ(document.Load("terrain.tif").notice, WrongTypeNotice());
+    EXPECT_EQ(document.Load("terrain").notice, WrongTypeNotice());
 }

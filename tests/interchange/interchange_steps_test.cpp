@@ -86,7 +86,8 @@ TEST_F(InterchangeSteps, FailuresWriteNothingAndStopTheRun) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "eight.r16: RAW files hold 16-bit fields only; convert with --to-ppm first\n");
-    EXPECT_EQ(Run({"--new", "2x2", "--export", "map.tif"}).status, 1);
+    EXPECT_EQ(Run({"--new", "2x2", "--export", "map.bmp"}).status, 1);
+    EXPECT_EQ(Run({"--new", "2x2", "--export", "map.asc"}).status, 1);
     EXPECT_EQ(Run({"--import", "absent.png"}).err, "absent.png: cannot open the file\n");
     EXPECT_EQ(Run({"--pov", "scene.pov"}).status, 1);
     EXPECT_EQ(Run({"--new", "2x2:16", "--export", "f.r16", "--pov", "scene.pov"}).status, 1);

@@ -20,7 +20,7 @@ public:
         if (operation) operation(area);
     }
     // The two texts the main window writes into its status bar.
-    void ShowPosition(int x, int y, int height) override {
+    void ShowPosition(int x, int y, int height, bool /*hasValue*/) override {
         readOuts.push_back(" X,Y Location: " + std::to_string(x) + "," + std::to_string(y) + " height:" +
                            std::to_string(height));
     }

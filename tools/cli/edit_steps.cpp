@@ -182,6 +182,7 @@ StepResult ExpandStep(Session& session) {
         return StepResult::Failed(ZoomMessage(ZoomOutcome::kTooLarge, session.document.field()));
     }
     session.Hand(std::make_unique<ExpandedRows>(rows));
+    session.document.ZoomHandedOn(ZoomMode::Expand);
     return StepResult::Done();
 }
 

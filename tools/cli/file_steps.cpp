@@ -46,20 +46,16 @@ std::optional<NewField> ParseNewField(const std::string& text) {
 }
 
 StepResult New(Session& session, const NewField& fresh) {
-    FieldDocument& document = session.document;
-    if (!document.field().ReplaceField(fresh.width, fresh.height)) {
+    if (!session.document.StartNew(fresh.width, fresh.height, fresh.kind)) {
         return StepResult::Failed(NoMemoryMessage(fresh.width, fresh.height));
     }
-    document.field().SetKind(fresh.kind);
-    document.DropSelection();
-    document.Commit();
     return StepResult::Done();
 }
 
 }  // namespace
 
 void RegisterFileSteps(StepRegistry& registry) {
-    Step open = FileStep("--open", "FILE", "load a .tga (8-bit), .ppm (16-bit), .png, .pgm, .r16 or .raw field and commit",
+    Step open = FileStep("--open", "FILE", "load a .tga (8-bit), .ppm (16-bit), .png, .pgm, .r16, .raw or elevation raster (.tif, .hgt, .asc, ...) and commit",
                          [](Session& session, const std::string& path) {
                              return ReadField(session, &FieldDocument::Load, path);
                          });

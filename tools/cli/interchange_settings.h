@@ -4,6 +4,7 @@
 #include <string>
 
 #include "document/field_document.h"
+#include "interchange/gdal_heights.h"
 #include "interchange/hillshade.h"
 #include "render/terrain_camera.h"
 
@@ -18,6 +19,7 @@ struct SavedHeights {
 // What the interchange steps remember between steps of one command line.
 struct InterchangeSettings {
     RawSize rawSize;  // from --raw-size; 0 x 0 takes a square from the file's length
+    std::optional<HeightRange> importRange;  // from --import-range; none maps each band's own
     ShadeLight light;  // --light, and --zfactor for the shaded relief
     std::optional<double> verticalScale;  // --zfactor for --render and --pov
     std::optional<TerrainCamera> camera;   // --camera

@@ -28,6 +28,17 @@ std::optional<RawSize> ParseRawSize(const std::string& text) {
     return size;
 }
 
+// "LOW:HIGH", two numbers, the first below the second.
+std::optional<HeightRange> ParseHeightRange(const std::string& text) {
+    size_t colon = text.find(':', 1);
+    HeightRange range;
+    if (colon == std::string::npos || !ParseDecimal(text.substr(0, colon), range.low) ||
+        !ParseDecimal(text.substr(colon + 1), range.high) || !(range.low < range.high)) {
+        return std::nullopt;
+    }
+    return range;
+}
+
 // The sun's direction, checked with the other parts of the light as they start.
 std::optional<ShadeLight> ParseSun(const std::string& text) {
     size_t comma = text.find(',');
@@ -132,7 +143,8 @@ StepResult ReportSeams(Session& session) {
 
 void RegisterInterchangeSteps(StepRegistry& registry) {
     Step import = FileStep("--import", "FILE",
-                           "replace the field with a .png, .pgm (8 or 16-bit) or .r16/.raw file and commit",
+                           "replace the field with a .png, .pgm (8 or 16-bit), .r16/.raw or elevation raster "
+                           "(.tif, .hgt, .asc, ...) and commit",
                            [](Session& session, const std::string& path) {
                                return ReadField(session, &FieldDocument::Import, path);
                            });
@@ -146,8 +158,17 @@ void RegisterInterchangeSteps(StepRegistry& registry) {
                                      });
     rawSize.letsRowsPass = true;
     registry.Add(rawSize);
+    Step importRange = ParsedStep<HeightRange>(
+        "--import-range", "LOW:HIGH", "map later elevation rasters' heights LOW to HIGH onto 0 to 65535",
+        "LOW:HIGH, two numbers with LOW below HIGH", ParseHeightRange, [](Session& session, HeightRange range) {
+            session.interchange.importRange = range;
+            return StepResult::Done();
+        });
+    importRange.letsRowsPass = true;
+    registry.Add(importRange);
     Step exportStep = FileStep("--export", "FILE",
-                               "write the values as .png or .pgm (the field's bits) or .r16/.raw (16-bit)",
+                               "write the values as .png or .pgm (the field's bits), .r16/.raw (16-bit) or .tif "
+                               "(heights as read)",
                                [](Session& session, const std::string& path) {
                                    return FromSave(session, session.document.Export(path, session.RowsToWrite()));
                                });

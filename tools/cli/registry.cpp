@@ -79,16 +79,23 @@ StepResult PrintToStandardOutput(const std::string& text) {
 
 StepResult ReadField(Session& session, ReadFunction read, const std::string& path) {
     std::unique_ptr<FieldRows> rows;
-    LoadOutcome outcome = (session.document.*read)(path, session.interchange.rawSize, session.handRows ? &rows : nullptr);
+    LoadOptions options{session.interchange.rawSize, {session.interchange.importRange, nullptr}};
+    LoadOutcome outcome = (session.document.*read)(path, options, session.handRows ? &rows : nullptr);
     if (outcome.loaded) {
         session.handed.clear();
         if (rows) session.Hand(std::move(rows));
     }
-    return FromLoad(outcome);
+    return FromLoad(outcome, session.document);
 }
 
-StepResult FromLoad(const LoadOutcome& outcome) {
-    if (outcome.loaded) return StepResult::Done();
+StepResult FromLoad(const LoadOutcome& outcome, const FieldDocument& document) {
+    if (outcome.loaded) {
+        const HeightSource* source = document.heightSource();
+        if (source && !source->TakenAsItIs()) {
+            std::fprintf(stderr, "%s: %s\n", document.name().c_str(), source->MappingText().c_str());
+        }
+        return StepResult::Done();
+    }
     if (outcome.rawSizeMissing) return StepResult::Failed(outcome.notice + "; give its size with --raw-size WxH first");
     return StepResult::Failed(outcome.notice);
 }

@@ -32,6 +32,18 @@ std::string InfoLine(const HeightField& field) {
            " novalue=" + std::to_string(noValue) + "\n";
 }
 
+// For a field read from a raster of real heights: the heights its values stand for and
+// whether it knows where it lies.
+std::string SourceLine(const FieldDocument& document) {
+    const HeightSource* source = document.heightSource();
+    if (!source) return {};
+    int top = document.field().MaxValue();
+    std::string line = "heights: 0=" + source->HeightText(0) + " " + std::to_string(top) + "=" +
+                       source->HeightText(top) + " step=" + std::to_string(source->HeightStep());
+    line += source->georeference.IsEmpty() ? " georeferenced=no" : " georeferenced=yes";
+    return line + "\n";
+}
+
 // Writes to standard output for "-", else to the named file.
 class DumpOutput {
 public:
@@ -94,8 +106,12 @@ StepResult Preview(Session& session, const std::string& path) {
 }  // namespace
 
 void RegisterReportSteps(StepRegistry& registry) {
-    registry.Add(SimpleStep("--info", "print size, kind, lowest and highest value, positions without value",
-                            [](Session& session) { return PrintToStandardOutput(InfoLine(session.document.field())); }));
+    registry.Add(SimpleStep("--info", "print size, kind, lowest and highest value, positions without value (and heights "
+                            "for an elevation raster)",
+                            [](Session& session) {
+                                return PrintToStandardOutput(InfoLine(session.document.field()) +
+                                                             SourceLine(session.document));
+                            }));
     registry.Add(FileStep("--dump", "FILE", "write every value, -1 for none ('-': standard output)",
                             DumpValues));
     registry.Add(FileStep("--dump-pixels", "FILE", "write every stored colour as six hex digits",

@@ -148,11 +148,13 @@ StepResult FlushStandardOutput();
 
 // Reads the field with Load or Import, or, in a step that hands its rows on, perhaps
 // only the file's header, handing its rows on; rows handed before are let go.
-using ReadFunction = LoadOutcome (FieldDocument::*)(const std::string&, RawSize, std::unique_ptr<FieldRows>*);
+using ReadFunction = LoadOutcome (FieldDocument::*)(const std::string&, const LoadOptions&,
+                                                    std::unique_ptr<FieldRows>*);
 StepResult ReadField(Session& session, ReadFunction read, const std::string& path);
 
 // A load's result as a step; a RAW file refused for want of a size says how to give one.
-StepResult FromLoad(const LoadOutcome& outcome);
+// A raster whose values were mapped says how on standard error.
+StepResult FromLoad(const LoadOutcome& outcome, const FieldDocument& document);
 
 // A save's result as a step. A file written is the one --pov renders, and the positions
 // it wrote as 0 for want of a value are counted on standard error.

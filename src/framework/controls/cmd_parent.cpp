@@ -107,6 +107,23 @@ void vCmdParent::ShowFrameContents(int frameId, int on) {
     }
 }
 
+void vCmdParent::SetControlWidth(int id, int width) {
+    vCmd* resized = FindControl(id);
+    if (!resized || resized->Place().width == width) return;
+    vControlPlace& place = resized->Place();
+    int right = place.x + place.width;
+    int shift = width - place.width;
+    place.width = width;
+    description_.Update(place);
+    for (const auto& control : controls_) {
+        vControlPlace& other = control->Place();
+        if (&other == &place || other.x < right) continue;
+        other.x += shift;
+        description_.Update(other);
+    }
+    ControlsChanged();
+}
+
 void vCmdParent::StartControls() {
     focus_ = nullptr;
     pressed_ = nullptr;

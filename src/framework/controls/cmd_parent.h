@@ -35,6 +35,9 @@ public:
     // Hides (on = 0) or shows every control in frame frameId, and the contents of
     // frames among them.
     virtual void ShowFrameContents(int frameId, int on);
+    // Gives control id a new width in dialog units; the controls placed to its right
+    // move along with its right edge (the fields of a status bar).
+    void SetControlWidth(int id, int width);
     // Creates the control object for a record, by its type.
     virtual vCmd* MakeControl(const CommandObject& record);
 

@@ -17,6 +17,8 @@ bool vDialogDescription::Update(const vControlPlace& place) {
     if (place.order < 0 || place.order >= static_cast<int>(items_.size())) return false;
     if (!Fits(place)) return false;
     Item& item = items_[place.order];
+    item.x = static_cast<short>(place.x);
+    item.y = static_cast<short>(place.y);
     item.width = static_cast<short>(place.width);
     item.height = static_cast<short>(place.height);
     return true;

@@ -20,7 +20,8 @@ public:
 
     // False when the item cannot be described; the description is then unchanged.
     bool Add(const vControlPlace& place);
-    // Takes a frame's new size; false when it no longer fits.
+    // Takes a control's new place and size (a frame grown, a field widened); false when
+    // it no longer fits.
     bool Update(const vControlPlace& place);
 
     const std::vector<Item>& Items() const { return items_; }

@@ -104,6 +104,21 @@ TEST(CommandPane, ALongReadOutStaysInsideItsStatusField) {
     EXPECT_EQ(nextField(), before);
 }
 
+TEST(CommandPane, AWidenedStatusFieldMovesTheFieldsAfterItAndNarrowsBack) {
+    BarSession s;
+    auto place = [&](int id) { return s.statusBar.FindControl(id)->Place(); };
+    const vControlPlace location = place(111), height = place(112), message = place(113);
+    s.statusBar.SetControlWidth(112, height.width + 30);
+    EXPECT_EQ(place(111).x, location.x);
+    EXPECT_EQ(place(112).width, height.width + 30);
+    EXPECT_EQ(place(113).x, message.x + 30);
+    vRect widened = s.statusBar.FindControl(112)->PixelRect();
+    EXPECT_GE(s.statusBar.FindControl(113)->PixelRect().x, widened.x + widened.w);
+    s.statusBar.SetControlWidth(112, height.width);
+    EXPECT_EQ(place(112).width, height.width);
+    EXPECT_EQ(place(113).x, message.x);
+}
+
 TEST(CommandPane, BarsDrawTheirHighlightAndShadowLines) {
     BarSession s;
     vRect top = s.commandBar.Bounds(), bottom = s.statusBar.Bounds();
