@@ -40,7 +40,7 @@ void KnollTerrainView::ResetCamera() {
 }
 
 void KnollTerrainView::FrameField() {
-    shot_ = FrameTerrain(document_.field(), workers_);
+    shot_ = FrameTerrain(document_.field(), workers_, document_.TrueVerticalScale());
     framed_ = true;
 }
 

@@ -173,6 +173,17 @@ TEST_F(InterchangeSteps, SceneFitsTheDataAndTakesTheRenderCamera) {
         const size_t end = fitted.find('\n', at);
         EXPECT_TRUE(fitted[end - 1] == '.' || fitted[end - 1] == ',') << fitted.substr(at, end - at);
     }
+
+    // An elevation model in metres, 30 metres a position: its heights stand in their true
+    // proportion, one step of the mapped values 199.5 / 65535 metres.
+    const std::string grid = "ncols 4\nnrows 3\nxllcorner 0\nyllcorner 0\ncellsize 30\nNODATA_value -9999\n"
+                             "100.5 200 300 150\n120 180.25 260 140\n110 130 170 190\n";
+    WriteBytes(dir / "dem.asc", std::vector<uint8_t>(grid.begin(), grid.end()));
+    ASSERT_EQ(Run({"--open", "dem.asc", "--export", "dem.png", "--pov", "dem.pov"}).status, 0);
+    const std::string dem = scene("dem.pov");
+    const size_t times = dem.find("each value times ");
+    ASSERT_NE(times, std::string::npos) << dem;
+    EXPECT_NEAR(std::stod(dem.substr(times + 17)), 199.5 / 65535 / 30, 1e-12);
 }
 
 // A picture of the size asked for, to a file or standard output.

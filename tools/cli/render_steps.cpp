@@ -36,7 +36,8 @@ StepResult Render(Session& session, const std::string& path) {
 
 TerrainShot SessionShot(Session& session) {
     const InterchangeSettings& settings = session.interchange;
-    TerrainShot shot = FrameTerrain(session.document.field(), session.workers, settings.verticalScale);
+    const std::optional<double> scale = settings.verticalScale ? settings.verticalScale : session.document.TrueVerticalScale();
+    TerrainShot shot = FrameTerrain(session.document.field(), session.workers, scale);
     if (settings.camera) shot.camera = *settings.camera;
     shot.sunAzimuth = settings.light.azimuth;
     shot.sunAltitude = settings.light.altitude;
