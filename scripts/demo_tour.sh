@@ -1,9 +1,10 @@
 #!/bin/bash
 # A short tour of the editor under Xvfb: the field shown, the palette legend, a closed
-# polygon, the polygon magnified and the help window; then a 4096 x 4096 field fitted to
-# the window and in the 3D view, expanded, an inverse sweeping down it at 1:4, and the
-# question whether to save it at the exit. The demo field is also shown in the 3D view
-# beside its map, the polygon drawn on it. Each is a screenshot in the output folder.
+# polygon, the polygon and its field in the 3D view, the polygon magnified and the help
+# window; then a 16-bit island in metres fitted, with View > Height Colours and Relief on;
+# then a 4096 x 4096 field fitted to the window and in the 3D view, expanded, an inverse
+# sweeping down it at 1:4, and the question whether to save it at the exit. Each is a
+# screenshot in the output folder.
 # Usage: demo_tour.sh <knollwork> <workspace> <output folder>
 set -u
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -57,10 +58,10 @@ large_field() {
     xvfb_wait_window Knollwork || { echo "the editor did not start; see $out/editor-large.log"; return; }
     sleep 3                                # the field loads before the keys count
     xvfb_keys ctrl+0 ctrl+0                # View > Fit Field (twice: the first may be early)
-    xvfb_screenshot "$out/7-fitted.png"
+    xvfb_screenshot "$out/8-fitted.png"
     xvfb_keys ctrl+3                       # View > 3D View, sharp once it has rested
     sleep 3
-    xvfb_screenshot "$out/11-3d-large.png"
+    xvfb_screenshot "$out/12-3d-large.png"
     xvfb_keys ctrl+3
     # Expanded to 8192 x 8192, the inverse takes long enough to be caught sweeping.
     xvfb_keys alt+f Right Right Right Return   # Resize > Expand 2X
@@ -73,13 +74,29 @@ large_field() {
     click_on_frame $inverse_x $inverse_y
     eval "$(xdotool getwindowgeometry --shell "$XVFB_WINDOW")"
     xdotool mousemove $((X + canvas_x + 600)) $((Y + canvas_y + 500)) click 1
-    catch_sweep "$out/8-sweep.png"
+    catch_sweep "$out/9-sweep.png"
     sleep 1
     # Exit asks about the inverted field, which was never saved; No leaves Large.tga as it is.
     xvfb_keys ctrl+q
     sleep 0.5
-    xvfb_screenshot "$out/9-question.png"
+    xvfb_screenshot "$out/10-question.png"
     xvfb_keys alt+n
+    xvfb_wait_exit 20
+}
+
+# The 16-bit island, whose heights in metres show as dark red speckle until View >
+# Height Colours spreads them over the palette and View > Relief shades them.
+island() {
+    local editor=$1 workspace=$2 out=$3
+    xvfb_start_editor "$editor" "$workspace" "$out/editor-island.log" Island.ppm
+    xvfb_wait_window Knollwork || { echo "the editor did not start; see $out/editor-island.log"; return; }
+    sleep 2                                # the field loads before the keys count
+    xvfb_keys ctrl+0 ctrl+0                # View > Fit Field
+    xvfb_keys alt+f Right Down Down Down Down Down Down Return      # View > Height Colours
+    xvfb_keys alt+f Right Down Down Down Down Down Down Down Return # View > Relief
+    sleep 0.5
+    xvfb_screenshot "$out/7-island.png"
+    xvfb_keys alt+f x
     xvfb_wait_exit 20
 }
 
@@ -100,7 +117,7 @@ inner() {
     xvfb_screenshot "$out/4-polygon.png"
     xvfb_keys ctrl+3                       # View > 3D View, the polygon on the terrain
     sleep 1.5
-    xvfb_screenshot "$out/10-3d-view.png"
+    xvfb_screenshot "$out/11-3d-view.png"
     xvfb_keys ctrl+3
     # 4:1 around a vertex. At 2:1 the whole field still shows, so the vertex moves to
     # twice its place and the second notch is turned over it there.
@@ -113,6 +130,7 @@ inner() {
     xvfb_screenshot "$out/6-help.png"
     xvfb_keys alt+f x                      # File > Exit
     xvfb_wait_exit 20
+    [[ -f "$workspace/Island.ppm" ]] && island "$editor" "$workspace" "$out"
     [[ -f "$workspace/Large.tga" ]] && large_field "$editor" "$workspace" "$out"
 }
 
@@ -125,10 +143,14 @@ xvfb_require_tools
 editor=$(realpath "$1") workspace=$(realpath "$2") out=$(realpath -m "$3")
 mkdir -p "$out"
 rm -f "$out"/[0-9]*-*.png
-# The large field is the demo's island at 4096 x 4096, made once by the build's tool.
+# The large field is the demo's island at 4096 x 4096, the 16-bit one at 2048 x 2048,
+# each made once by the build's tool.
 maker=$(dirname "$editor")/../../tools/demo/make_intro_terrain
 if [[ ! -f "$workspace/Large.tga" && -x "$maker" ]]; then
     "$maker" "$workspace" 4096 Large.tga || echo "the large field could not be made"
+fi
+if [[ ! -f "$workspace/Island.ppm" && -x "$maker" ]]; then
+    "$maker" "$workspace" 2048 Island.ppm || echo "the 16-bit island could not be made"
 fi
 xvfb_run_inner "$0" "$editor" "$workspace" "$out"
 echo "screenshots of the tour:"

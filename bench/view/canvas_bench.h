@@ -14,7 +14,8 @@
 #include "view/knoll_canvas_pane.h"
 
 // The editor's canvas in a 1920 x 1080 frame looking at a large field, shared by the
-// canvas benchmarks.
+// canvas benchmarks. Benchmarks with a "map" argument run with the View toggles Height
+// Colours and Relief off (0) and on (1), to be compared in one run.
 
 inline constexpr int kScreenWidth = 1920;
 inline constexpr int kScreenHeight = 1080;
@@ -76,6 +77,13 @@ public:
     }
 
     void Pump() { session.app.PumpUntilIdle(); }
+    // Both View toggles, Height Colours and Relief, when `on`.
+    void ShowMap(bool on) {
+        MapChoices choices;
+        choices.heightColours = choices.relief = on;
+        canvas.SetMapChoices(choices);
+        Pump();
+    }
     int Presents() const { return session.platform.PresentCount(); }
 
     Session session;

@@ -18,7 +18,8 @@ namespace {
 // One arrow step on each bar, copied, composed and presented. The slowest step is
 // reported beside the median, since a shared machine may stall any one of them.
 void BM_ScrollStep(benchmark::State& state) {
-    CanvasBench bench(kEightBitField);
+    CanvasBench bench(kSixteenBitField);
+    bench.ShowMap(state.range(0) != 0);
     int direction = 1;
     FrameTimes steps;
     for (auto _ : state) {
@@ -35,7 +36,7 @@ void BM_ScrollStep(benchmark::State& state) {
     }
     steps.Report(state, "step");
 }
-BENCHMARK(BM_ScrollStep)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_ScrollStep)->Arg(0)->Arg(1)->ArgName("map")->Unit(benchmark::kMillisecond)->Iterations(10);
 
 // One pointer motion over the canvas, through the event queue to the owner.
 void BM_ReadOut(benchmark::State& state) {
@@ -91,9 +92,10 @@ BENCHMARK(BM_RenderPalette)->Unit(benchmark::kMillisecond)->Iterations(8);
 // Smooth drawing its rows on the canvas as it writes them, against the same smooth with
 // no painter.
 void BM_SmoothRowsOnScreen(benchmark::State& state) {
-    CanvasBench bench(kEightBitField, int(kDisplayFrameMs));
+    CanvasBench bench(kSixteenBitField, int(kDisplayFrameMs));
+    bench.ShowMap(state.range(0) != 0);
     HeightField alone;
-    FillRandom(alone, kSide, kEightBitField);
+    FillRandom(alone, kSide, kSixteenBitField);
     Fastest engine, canvas;
     for (auto _ : state) {
         Clock::time_point start = Clock::now();
@@ -107,6 +109,6 @@ void BM_SmoothRowsOnScreen(benchmark::State& state) {
     state.counters["added_over_smooth"] = canvas.ms / engine.ms - 1;
     state.counters["smooth_ms"] = engine.ms;
 }
-BENCHMARK(BM_SmoothRowsOnScreen)->Unit(benchmark::kMillisecond)->Iterations(8);
+BENCHMARK(BM_SmoothRowsOnScreen)->Arg(0)->Arg(1)->ArgName("map")->Unit(benchmark::kMillisecond)->Iterations(8);
 
 }  // namespace

@@ -18,13 +18,14 @@ namespace {
 // user's reach for the keys gives it.
 void BM_ScaleChange(benchmark::State& state) {
     const int side = int(state.range(0));
-    CanvasBench bench(kEightBitField, 0, side);
+    CanvasBench bench(kSixteenBitField, 0, side);
+    bench.ShowMap(state.range(1) != 0);
     Clock::time_point start = Clock::now();
     bench.canvas.FitField();
     bench.Pump();
     state.counters["first_reduction_at_once_in_frames"] = MsSince(start) / kDisplayFrameMs;
     bench.canvas.ActualSize();
-    FillRandom(bench.document.field(), side, kEightBitField);
+    FillRandom(bench.document.field(), side, kSixteenBitField);
     start = Clock::now();
     bench.session.platform.AdvanceClock(1000);
     bench.Pump();
@@ -51,11 +52,16 @@ void BM_ScaleChange(benchmark::State& state) {
     const double image = double(side) * side * sizeof(uint32_t);
     state.counters["reduced_copy_over_image"] = double(bench.canvas.ReducedCopy().MemoryBytes()) / image;
 }
-BENCHMARK(BM_ScaleChange)->Arg(4096)->Arg(8192)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ScaleChange)
+    ->ArgsProduct({{4096, 8192}, {0, 1}})
+    ->ArgNames({"side", "map"})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 
 // One arrow step on each bar at one scale, drawn and presented.
 void BM_ScrollStepAtScale(benchmark::State& state) {
     CanvasBench bench(kSixteenBitField, 0, int(state.range(0)));
+    bench.ShowMap(state.range(2) != 0);
     bench.canvas.SetScaleAround(int(state.range(1)), 0, 0);
     for (int i = 0; i < 40; ++i) bench.canvas.OnHStep(1);
     bench.Pump();
@@ -74,7 +80,8 @@ void BM_ScrollStepAtScale(benchmark::State& state) {
     steps.Report(state, "step");
 }
 BENCHMARK(BM_ScrollStepAtScale)
-    ->ArgsProduct({{4096, 8192}, {-4, -2, -1, 2, 4}})
+    ->ArgsProduct({{4096, 8192}, {-4, -2, -1, 0, 2, 4}, {0, 1}})
+    ->ArgNames({"side", "level", "map"})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
 
@@ -91,9 +98,10 @@ double ThreadMs() {
 // and this thread's processor time are compared.
 template <class Operation>
 void SweepOnFittedView(benchmark::State& state, Operation operation) {
-    CanvasBench bench(kEightBitField, int(kDisplayFrameMs));
+    CanvasBench bench(kSixteenBitField, int(kDisplayFrameMs));
+    bench.ShowMap(state.range(0) != 0);
     HeightField alone;
-    FillRandom(alone, kSide, kEightBitField);
+    FillRandom(alone, kSide, kSixteenBitField);
     Fastest engine, fitted, actual, engineCpu, fittedCpu;
     auto timed = [&](HeightField& field, Fastest& wall, Fastest& cpu) {
         const Clock::time_point start = Clock::now();
@@ -121,11 +129,11 @@ void SweepOnFittedView(benchmark::State& state, Operation operation) {
 void BM_SmoothOnFittedView(benchmark::State& state) {
     SweepOnFittedView(state, [](HeightField& field) { Smooth(field, 0, 1); });
 }
-BENCHMARK(BM_SmoothOnFittedView)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_SmoothOnFittedView)->Arg(0)->Arg(1)->ArgName("map")->Unit(benchmark::kMillisecond)->Iterations(20);
 
 void BM_IncOnFittedView(benchmark::State& state) {
     SweepOnFittedView(state, [](HeightField& field) { AddValue(field, 0, 1); });
 }
-BENCHMARK(BM_IncOnFittedView)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_IncOnFittedView)->Arg(0)->Arg(1)->ArgName("map")->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace

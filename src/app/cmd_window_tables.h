@@ -40,6 +40,8 @@ enum KnollCommand : int {
     cmdZoomOut = 130,
     cmdFitField = 131,
     cmdActualSize = 132,
+    cmdHeightColours = 133,
+    cmdRelief = 134,
     cmdTerrainView = 140,
     cmdOpen = vAppOpenId,
     cmdSave = 32103,
@@ -94,6 +96,8 @@ constexpr MenuItem kViewMenu[] = {
     {"Fit Field", cmdFitField, vMenuSensitive, "Ctrl+0", '0', nullptr, vModControl},
     {"Actual Size", cmdActualSize, vMenuSensitive, "Ctrl+1", '1', nullptr, vModControl},
     {"-", vMenuSeparatorId},
+    {"Height Colours", cmdHeightColours, vMenuSensitive},
+    {"Relief", cmdRelief, vMenuSensitive},
     {"3D View", cmdTerrainView, vMenuSensitive, "Ctrl+3", '3', nullptr, vModControl},
     {},
 };

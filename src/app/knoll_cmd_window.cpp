@@ -87,6 +87,8 @@ const KnollCmdWindow::CommandHandler KnollCmdWindow::kCommandHandlers[] = {
     {cmdZoomOut, [](KnollCmdWindow& window) { window.canvas_.ZoomOut(); }},
     {cmdFitField, [](KnollCmdWindow& window) { window.canvas_.FitField(); }},
     {cmdActualSize, [](KnollCmdWindow& window) { window.canvas_.ActualSize(); }},
+    {cmdHeightColours, [](KnollCmdWindow& window) { window.MapChoiceCommand(&MapChoices::heightColours, cmdHeightColours); }},
+    {cmdRelief, [](KnollCmdWindow& window) { window.MapChoiceCommand(&MapChoices::relief, cmdRelief); }},
     {cmdTerrainView, [](KnollCmdWindow& window) { window.TerrainViewCommand(); }},
     {cmdOpen, [](KnollCmdWindow& window) { window.OpenCommand(); }},
     {cmdSave, [](KnollCmdWindow& window) { window.SaveFile(); }},
@@ -156,6 +158,14 @@ void KnollCmdWindow::ZoomCommand(ZoomMode mode) {
     if (outcome != ZoomOutcome::kDone) ShowNotice(ZoomMessage(outcome, document_.field()).c_str());
     SetUndoKeep(0);
     canvas_.OnRedraw(0, 1, 1, 1);
+}
+
+// A View toggle: its check mark and the map follow the choice.
+void KnollCmdWindow::MapChoiceCommand(bool MapChoices::*choice, int id) {
+    MapChoices choices = canvas_.MapChoicesShown();
+    choices.*choice = !(choices.*choice);
+    PutValue(id, choices.*choice, StateChecked);
+    canvas_.SetMapChoices(choices);
 }
 
 void KnollCmdWindow::ResetAfterOpen(OpenOutcome outcome) {

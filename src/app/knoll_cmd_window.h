@@ -113,6 +113,7 @@ private:
     void SelectCommand();
     void OperationButtonCommand(const OperationButton& button);
     void ZoomCommand(ZoomMode mode);
+    void MapChoiceCommand(bool MapChoices::*choice, int id);
     void OpenCommand();
     void TerrainViewCommand();
     // After an Open the view starts afresh (Select off, Undo and Keep gone with a

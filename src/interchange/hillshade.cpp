@@ -6,40 +6,25 @@
 
 namespace {
 
-constexpr float kNoValue = -1;
-
-using ShadeFactors = ReliefShader::Factors;
+using ShadeFactors = RunShader::Factors;
 
 // The light folded into the factors of the shade formula, scaled to the 254 grey steps
 // above the darkest shade.
-ShadeFactors FactorsOf(const ShadeLight& light) {
+ShadeFactors FactorsOf(const ShadeLight& light, double spacing) {
     constexpr double kRadians = std::numbers::pi / 180;
     auto usable = [](double value, double low, double high) {
         return std::isfinite(value) ? std::clamp(value, low, high) : low;
     };
     const double azimuth = usable(light.azimuth, 0, 360) * kRadians;
     const double altitude = usable(light.altitude, 0, 90) * kRadians;
-    const double scale = usable(light.zFactor, 0, kMaxZFactor) / 8;
+    const double scale = usable(light.zFactor, 0, kMaxZFactor) / 8 / spacing;
     return {float(254 * std::sin(altitude)), float(254 * std::sin(azimuth) * std::cos(altitude) * scale),
             float(254 * std::cos(azimuth) * std::cos(altitude) * scale), float(scale * scale)};
 }
 
-// Row y's values as floats with one repeated value at each end; returns how many
-// positions have no value (they hold kNoValue).
-int DecodeRow(const HeightField& field, int y, float* values) {
-    const int width = field.width();
-    const uint32_t* pixels = field.working().RowPixels(y);
-    const bool wide = field.kind() == kSixteenBitField;
-    const uint32_t shift = wide ? 0 : 16, mask = wide ? 0xFFFF : 0xFF;
-    int missing = 0;
-    for (int x = 0; x < width; ++x) {
-        const bool absent = pixels[x] == kNoValuePixel;
-        missing += absent;
-        values[x + 1] = absent ? kNoValue : float((pixels[x] >> shift) & mask);
-    }
-    values[0] = values[1];
-    values[width + 1] = values[width];
-    return missing;
+// The height beyond `edge` on the line from `inside` through it.
+inline float Extrapolate(float edge, float inside) {
+    return edge == kNoHeight || inside == kNoHeight ? kNoHeight : 2 * edge - inside;
 }
 
 inline uint8_t Shade(const ShadeFactors& f, float sumLeft, float sumRight, float sumTop, float sumBottom) {
@@ -71,11 +56,11 @@ void ShadeGappedRow(const ShadeFactors& f, const float* up, const float* mid, co
                     uint8_t* out) {
     for (int x = 0; x < width; ++x) {
         const float centre = mid[x + 1];
-        if (centre == kNoValue) {
+        if (centre == kNoHeight) {
             out[x] = 0;
             continue;
         }
-        auto at = [centre](const float* row, int i) { return row[i] == kNoValue ? centre : row[i]; };
+        auto at = [centre](const float* row, int i) { return row[i] == kNoHeight ? centre : row[i]; };
         const float left = at(up, x) + 2 * at(mid, x) + at(down, x);
         const float right = at(up, x + 2) + 2 * at(mid, x + 2) + at(down, x + 2);
         const float top = at(up, x) + 2 * at(up, x + 1) + at(up, x + 2);
@@ -94,25 +79,69 @@ bool IsUsableLight(const ShadeLight& light) {
            light.zFactor > 0;
 }
 
-ReliefShader::ReliefShader(const HeightField& field, const ShadeLight& light)
-    : field_(field), factors_(FactorsOf(light)) {
-    for (std::vector<float>& row : rows_) row.resize(size_t(field.width()) + 2);
-    DecodeInto(1, 0);
-    DecodeInto(0, 0);
-    DecodeInto(2, std::min(1, field.height() - 1));
+RunShader::RunShader(const ShadeLight& light, int gridWidth, int gridHeight, double spacing)
+    : factors_(FactorsOf(light, spacing)), width_(gridWidth), height_(gridHeight) {}
+
+// The columns beyond the grid's left and right edges, where the run reaches them.
+void RunShader::FillEnds(int first, int count, bool edgeRow, float* row) const {
+    const int last = count + 1;
+    if (first == 0) row[0] = edgeRow ? row[1] : Extrapolate(row[1], row[2]);
+    if (first + count == width_) row[last] = edgeRow ? row[last - 1] : Extrapolate(row[last - 1], row[last - 2]);
 }
 
-void ReliefShader::DecodeInto(int slot, int y) { missing_[slot] = DecodeRow(field_, y, rows_[slot].data()); }
+void RunShader::ShadeRun(int y, int first, int count, float* up, float* mid, float* down, bool anyMissing,
+                         uint8_t* out) {
+    if (count <= 0) return;
+    if (width_ < 2 || height_ < 2) {
+        std::fill(out, out + count, uint8_t(0));
+        return;
+    }
+    const bool firstRow = y == 0, lastRow = y == height_ - 1;
+    const int slots = count + 2;
+    FillEnds(first, count, firstRow || lastRow, mid);
+    if (!firstRow) FillEnds(first, count, lastRow, up);
+    if (!lastRow) FillEnds(first, count, firstRow, down);
+    if (firstRow || lastRow) {
+        beyond_.resize(size_t(slots));
+        const float* inside = firstRow ? down : up;
+        for (int i = 0; i < slots; ++i) beyond_[size_t(i)] = Extrapolate(mid[i], inside[i]);
+        (firstRow ? up : down) = beyond_.data();
+    }
+    (anyMissing ? ShadeGappedRow : ShadeFullRow)(factors_, up, mid, down, count, out);
+}
+
+bool DecodeHeights(const HeightField& field, int y, float* heights) {
+    const uint32_t* pixels = field.working().RowPixels(y);
+    const bool wide = field.kind() == kSixteenBitField;
+    const uint32_t shift = wide ? 0 : 16, mask = wide ? 0xFFFF : 0xFF;
+    bool missing = false;
+    for (int x = 0; x < field.width(); ++x) {
+        const bool absent = pixels[x] == kNoValuePixel;
+        missing |= absent;
+        heights[x] = absent ? kNoHeight : float((pixels[x] >> shift) & mask);
+    }
+    return missing;
+}
+
+ReliefShader::ReliefShader(const HeightField& field, const ShadeLight& light)
+    : field_(field), shader_(light, field.width(), field.height()) {
+    for (std::vector<float>& row : rows_) row.resize(size_t(field.width()) + 2);
+    DecodeInto(1, 0);
+    if (field.height() > 1) DecodeInto(2, 1);
+}
+
+void ReliefShader::DecodeInto(int slot, int y) { missing_[slot] = DecodeHeights(field_, y, rows_[slot].data() + 1); }
 
 void ReliefShader::ShadeNextRow(uint8_t* shades) {
-    const bool gapped = missing_[0] + missing_[1] + missing_[2] > 0;
-    (gapped ? ShadeGappedRow : ShadeFullRow)(factors_, rows_[0].data(), rows_[1].data(), rows_[2].data(),
-                                             field_.width(), shades);
+    // Rows beyond the field are not read, nor whether they miss values.
+    const bool anyMissing = (nextRow_ > 0 && missing_[0]) || missing_[1] || (nextRow_ + 1 < field_.height() && missing_[2]);
+    shader_.ShadeRun(nextRow_, 0, field_.width(), rows_[0].data(), rows_[1].data(), rows_[2].data(), anyMissing,
+                     shades);
     // The row below becomes the middle one; the top one's storage takes the next below.
     std::swap(rows_[0], rows_[1]);
     std::swap(rows_[1], rows_[2]);
     std::swap(missing_[0], missing_[1]);
     std::swap(missing_[1], missing_[2]);
     ++nextRow_;
-    DecodeInto(2, std::min(nextRow_ + 1, field_.height() - 1));
+    if (nextRow_ + 1 < field_.height()) DecodeInto(2, nextRow_ + 1);
 }

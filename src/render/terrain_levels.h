@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "core/height_field.h"
-#include "render/reduced_field.h"
+#include "map/reduced_field.h"
 
 // The field's heights at levels of detail, for the 3D picture: level 0 is the field
 // itself, a vertex per position; level L has a vertex per block of 2^L x 2^L positions,

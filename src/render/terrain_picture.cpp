@@ -41,7 +41,7 @@ public:
     }
 
     void Terrain(int index, const SurfacePoint& point) override {
-        const uint32_t colour = point.value < int(colours_.size()) ? colours_[size_t(point.value)] : 0;
+        const uint32_t colour = colours_.Of(uint32_t(point.value));
         const uint32_t outline = Outline(point);
         if (outline != kNoOutline) {
             picture_[index] = outline;
@@ -83,7 +83,7 @@ private:
     }
 
     const HeightField& field_;
-    const std::vector<uint32_t>& colours_;
+    const MapColours& colours_;
     uint32_t* picture_;
     float focal_;
     float sun_[3];
@@ -97,12 +97,6 @@ uint32_t SkyColour(double slope) {
     const float t = rise * (2 - rise);
     return Pack(kHorizon[0] + t * (float(kZenith[0]) - kHorizon[0]), kHorizon[1] + t * (float(kZenith[1]) - kHorizon[1]),
                 kHorizon[2] + t * (float(kZenith[2]) - kHorizon[2]));
-}
-
-std::vector<uint32_t> MapColours(const HeightField& field) {
-    std::vector<uint32_t> colours(size_t(field.MaxValue()) + 1);
-    for (size_t value = 0; value < colours.size(); ++value) colours[value] = field.ValueColor(int(value)).Pixel();
-    return colours;
 }
 
 double HighestHeight(const HeightField& field, double verticalScale) { return field.MaxValue() * verticalScale; }

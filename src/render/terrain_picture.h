@@ -6,18 +6,16 @@
 #include "core/height_field.h"
 #include "core/worker_pool.h"
 #include "framework/draw/raster.h"
-#include "render/reduced_field.h"
+#include "map/map_colours.h"
+#include "map/reduced_field.h"
 #include "render/terrain_camera.h"
 
-// What the 3D picture shows: the shot, and the colour of each value from 0 to the
-// field's largest (the map's colours).
+// What the 3D picture shows: the shot, and the map's colours for the values; the sun
+// lights the terrain in place of the map's relief.
 struct TerrainLook {
     TerrainShot shot;
-    std::vector<uint32_t> colours;
+    MapColours colours;
 };
-
-// The map's own colours: an 8-bit field's palette, a 16-bit field's encoding.
-std::vector<uint32_t> MapColours(const HeightField& field);
 
 // The sky behind the terrain, by the slope of the ray: pale at the horizon and below,
 // deeper blue overhead.

@@ -21,33 +21,28 @@ ValueRange FieldValueRange(const HeightField& field, WorkerPool& workers) {
             for (int x = 0; x < field.width(); ++x) {
                 const int value = field.DecodeValue(pixels[x]);
                 if (value < 0) continue;
-                range.lowest = std::min(range.lowest, value);
-                range.highest = std::max(range.highest, value);
+                range.low = std::min(range.low, value);
+                range.high = std::max(range.high, value);
             }
         }
         found[size_t(part)] = range;
     });
     ValueRange all{field.MaxValue() + 1, -1};
     for (const ValueRange& range : found) {
-        all.lowest = std::min(all.lowest, range.lowest);
-        all.highest = std::max(all.highest, range.highest);
+        all.low = std::min(all.low, range.low);
+        all.high = std::max(all.high, range.high);
     }
-    return all;
+    return all.high < all.low ? ValueRange{} : all;
 }
 
 double FittedVerticalScale(const HeightField& field, const ValueRange& range) {
-    if (range.IsEmpty() || range.highest == range.lowest) return 1;
+    if (range.high == range.low) return 1;
     const double rise = std::max(field.width(), field.height()) / 4.0;
-    return rise / (range.highest - range.lowest);
+    return rise / (range.high - range.low);
 }
 
 TerrainExtent ExtentOf(const HeightField& field, const ValueRange& range, double verticalScale) {
-    TerrainExtent extent{field.width(), field.height(), 0, 0};
-    if (!range.IsEmpty()) {
-        extent.lowest = range.lowest * verticalScale;
-        extent.highest = range.highest * verticalScale;
-    }
-    return extent;
+    return {field.width(), field.height(), range.low * verticalScale, range.high * verticalScale};
 }
 
 TerrainShot FrameTerrain(const HeightField& field, WorkerPool& workers, std::optional<double> verticalScale) {

@@ -1,18 +1,14 @@
 #pragma once
 
-#include "core/height_field.h"
-#include "core/worker_pool.h"
 #include <optional>
 
+#include "core/height_field.h"
+#include "core/worker_pool.h"
+#include "map/map_colours.h"
 #include "render/terrain_camera.h"
 
-// The lowest and highest value a field holds; highest below lowest when none has one.
-struct ValueRange {
-    int lowest = 0;
-    int highest = -1;
-    bool IsEmpty() const { return highest < lowest; }
-};
-
+// The lowest and highest value a field holds, read by all the pool's threads; 0 to 0
+// when it has none.
 ValueRange FieldValueRange(const HeightField& field, WorkerPool& workers);
 
 // The vertical scale a field is shown at unless one is given: its values, lowest to

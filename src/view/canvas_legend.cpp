@@ -71,6 +71,7 @@ void KnollCanvasPane::RedrawLegend() {
 // The next press takes the legend away: the pane cleared and the view copied again.
 void KnollCanvasPane::HideLegend() {
     legendShown_ = false;
+    drawnMap_.valid = false;
     if (GetDC()) GetDC()->Erase();
     RefreshView();
 }

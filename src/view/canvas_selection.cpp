@@ -122,14 +122,16 @@ void KnollCanvasPane::ClosePolygon() {
 // ---- Drawing the selection ----------------------------------------------------------------------
 
 // Also the pane's repaint, so the copy is taken now rather than deferred.
+// A repaint may follow an erase, so nothing drawn before is kept.
 void KnollCanvasPane::OnRedraw(int /*x*/, int /*y*/, int /*width*/, int /*height*/) {
+    drawnMap_.valid = false;
     CopyView();
     DrawOutline();
 }
 
 // At 1:1 the copy covers the pane up to the field's right and bottom edges.
 vRect KnollCanvasPane::RedrawCover() {
-    if (!scale_.IsActualSize()) return {};
+    if (!ShowsWorkingImage()) return {};
     FitOffsetsToField();
     return {0, 0, std::min(viewWidth_, document_.field().width() - hOffset_),
             std::min(viewHeight_, document_.field().height() - vOffset_)};
@@ -167,11 +169,12 @@ void KnollCanvasPane::OnMouseDrag(int x, int y, int button) {
 
 void KnollCanvasPane::OnMouseHover(int x, int y) { ShowReadOut(x, y); }
 
-// At 1:1 the height as the screen shows it, so the outline's near-white core reads 255
-// in an 8-bit field and 65279 in a 16-bit one; white reads 0. At other scales a pixel
-// shows a mean or part of a position, so the field's own value is read; no value reads 0.
+// Where the view is the working image, the height as the screen shows it, so the
+// outline's near-white core reads 255 in an 8-bit field and 65279 in a 16-bit one; white
+// reads 0. Elsewhere a pixel shows a mean, part of a position or a colour chosen for the
+// height, so the field's own value is read; no value reads 0.
 void KnollCanvasPane::ShowReadOut(int x, int y) {
-    if (!scale_.IsActualSize()) {
+    if (!ShowsWorkingImage()) {
         vPoint at = InField(x, y);
         int value = document_.field().FieldValue(at.x, at.y);
         if (owner_) owner_->ShowPosition(at.x, at.y, std::max(value, 0), value >= 0);

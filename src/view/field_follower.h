@@ -5,7 +5,7 @@
 class KnollFieldFollower {
 public:
     virtual ~KnollFieldFollower() = default;
-    // Values or the chosen area changed.
+    // Values, the chosen area or the map's colours changed.
     virtual void FieldChanged() = 0;
     // The field was replaced by another, perhaps of another size or kind.
     virtual void FieldReplaced() = 0;

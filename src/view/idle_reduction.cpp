@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "view/idle_call.h"
+
 namespace {
 
 // About a million positions a tick: well under a display frame, so input and painting
@@ -12,7 +14,7 @@ constexpr int kPositionsPerTick = 1 << 20;
 
 void KnollIdleReduction::Begin(vApp* app) {
     if (IsRunning()) return;
-    if (app && app->Platform() && app->Frame().Exists() && !app->IsLoopEnded()) StartTimer(1);
+    if (IdleTicksCome(app)) StartTimer(1);
 }
 
 void KnollIdleReduction::OnTimerTick() {

@@ -3,7 +3,7 @@
 #include "core/height_field.h"
 #include "framework/window/app.h"
 #include "framework/window/timer.h"
-#include "render/reduced_field.h"
+#include "map/reduced_field.h"
 
 // Brings the reduced copy up to date in the program's idle time, a slice on each timer
 // tick, so that the first zoom-out after a load, or after operations at a scale that does

@@ -7,7 +7,7 @@
 #include "ops/value_operations.h"
 
 KnollCanvasPane::KnollCanvasPane(KnollCanvasOwner* owner, FieldDocument& document)
-    : owner_(owner), document_(document) {
+    : owner_(owner), document_(document), rangeFollower_([this] { FollowRange(); }) {
     document_.field().SetPainter(this);
 }
 
@@ -52,8 +52,9 @@ ZoomOutcome KnollCanvasPane::Zoom(ZoomMode mode) {
 
 void KnollCanvasPane::DrawRow(int y) {
     RowChanged(y);
-    if (!scale_.IsActualSize()) {
-        if (y >= vOffset_ && y < vOffset_ + scale_.FieldSpan(viewHeight_)) SweepRow(y);
+    if (!ShowsWorkingImage()) {
+        const int reach = RowReach();
+        if (y + reach >= vOffset_ && y - reach < vOffset_ + scale_.FieldSpan(viewHeight_)) SweepRow(y);
         return;
     }
     int paneY = y - vOffset_;
@@ -67,9 +68,12 @@ bool KnollCanvasPane::DrawsFromReducedCopy() const {
 }
 
 // A view drawn from the reduced copy keeps it current as rows are written; any other
-// leaves it to idle time.
+// leaves it to idle time. The range of heights follows once the work is done.
 void KnollCanvasPane::RowChanged(int y) {
     if (follower_) follower_->FieldChanged();
+    drawnMap_.valid = false;
+    fieldRange_.MarkRow(y);
+    if (choices_.heightColours) rangeFollower_.Begin(WindowApp());
     if (DrawsFromReducedCopy()) {
         reduced_.RowChanged(document_.field(), y);
     } else {
@@ -85,6 +89,7 @@ vRect KnollCanvasPane::ShownArea() const {
 void KnollCanvasPane::DrawPoint(int x, int y) {
     if (follower_) follower_->FieldChanged();
     const vRect shown = ShownArea();
+    drawnMap_.valid = false;
     if (x < shown.x || y < shown.y || x - shown.x >= shown.w || y - shown.y >= shown.h) return;
     // The tile operations draw every position alone: copied one by one, the points cost
     // more than the operation. They join the deferred copy of the view instead, and
@@ -97,12 +102,14 @@ void KnollCanvasPane::DrawPoint(int x, int y) {
     }
 }
 
-// A scaled row joins the band of view rows drawn at the next display frame; the whole
-// view is copied again when the work is done.
+// A scaled row joins the band of view rows drawn at the next display frame, with the rows
+// whose relief it changes; the whole view is copied again when the work is done.
 void KnollCanvasPane::SweepRow(int y) {
-    const int from = scale_.ToView(y, vOffset_) - scale_.Magnification() / 2;
+    const int reach = RowReach();
+    const int from = scale_.ToView(y - reach, vOffset_) - scale_.Magnification() / 2;
+    const int end = scale_.ToView(y + reach, vOffset_) - scale_.Magnification() / 2 + scale_.Magnification();
     swept_.first = std::min(swept_.first, from);
-    swept_.end = std::max(swept_.end, from + scale_.Magnification());
+    swept_.end = std::max(swept_.end, end);
     if (!viewPending_) Invalidate();
     viewPending_ = true;
     if (!DisplayFrameDue()) return;
@@ -115,6 +122,9 @@ void KnollCanvasPane::SweepRow(int y) {
 void KnollCanvasPane::ClearSurface() {
     if (follower_) follower_->FieldReplaced();
     viewPending_ = false;
+    drawnMap_.valid = false;
+    fieldRange_.MarkAll();
+    rangeTaken_ = false;
     reduced_.MarkAll();
     idleReduction_.Begin(WindowApp());
     if (GetDC()) GetDC()->Erase();
@@ -151,9 +161,9 @@ void KnollCanvasPane::FlushView() {
 void KnollCanvasPane::CopyView() {
     viewPending_ = false;
     FitOffsetsToField();
-    if (scale_.IsActualSize()) {
+    if (ShowsWorkingImage()) {
         BlitFrom(ShownImage(), 0, 0, hOffset_, vOffset_, viewWidth_, viewHeight_);
-    } else {
+    } else if (!ShiftDrawnMap()) {
         DrawScaled(ViewRows{});
     }
     if (vApp* app = WindowApp(); app && app->Platform()) lastCopyMs_ = app->Platform()->NowMs();
@@ -161,10 +171,11 @@ void KnollCanvasPane::CopyView() {
 
 void KnollCanvasPane::DrawScaled(ViewRows rows) {
     swept_ = kNoRows;
-    if (scale_.IsReduced()) reduced_.Update(document_.field(), -scale_.level());
+    drawnMap_.valid = false;
     Raster& surface = Surface();
     if (surface.IsEmpty()) return;
-    DrawScaledView(document_.field(), reduced_, scale_, vPoint{hOffset_, vOffset_}, surface, rows);
+    DrawMapRows(surface, vPoint{hOffset_, vOffset_}, rows);
+    if (rows.first <= 0 && rows.end >= surface.Height()) RecordDrawnMap();
     SurfaceChanged();
 }
 

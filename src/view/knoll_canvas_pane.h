@@ -12,10 +12,13 @@
 #include "ops/zoom.h"
 #include "view/canvas_owner.h"
 #include "view/field_follower.h"
+#include "view/idle_call.h"
 #include "view/idle_reduction.h"
-#include "render/reduced_field.h"
-#include "view/scaled_view.h"
-#include "view/view_scale.h"
+#include "map/field_range.h"
+#include "map/map_colours.h"
+#include "map/reduced_field.h"
+#include "map/scaled_view.h"
+#include "map/view_scale.h"
 
 // The legend's edges, as the "Show Pal" submenu orders them.
 enum class LegendEdge { Left, Right, Up, Down };
@@ -72,6 +75,17 @@ public:
     // The bars after a load or a zoom: shown where the field exceeds the view.
     void UpdateScrollBars();
 
+    // ---- The map's display choices (View > Height Colours, Relief) -------------------------
+    // Drawn again at once; Height Colours spreads the field's range as it is now, and
+    // follows it after each piece of work that changes it.
+    void SetMapChoices(const MapChoices& choices);
+    const MapChoices& MapChoicesShown() const { return choices_; }
+    // The colour rule the map is drawn with now, its range included, for other pictures
+    // of the field that take the map's colours.
+    MapColours ShownColours() const { return MapColours(document_.field(), choices_, shownRange_); }
+    // The same, the range taken first when the map has not been drawn since it lapsed.
+    MapColours CurrentColours();
+
     // ---- Selection ----------------------------------------------------------------------------
     // On: outlining a new polygon. Off: no selection, the mask white. Both commit.
     void SetSelectMode(int on);
@@ -120,6 +134,19 @@ public:
 private:
     enum Axes { kHorizontal = 1, kVertical = 2 };
 
+    // What the surface shows when it holds the whole map and nothing else, drawn from
+    // drawnAt_.
+    struct DrawnMap {
+        bool valid = false;
+        KnollViewScale scale;
+        MapChoices choices;
+        ValueRange range;
+        Palette palette{};
+        int width = 0;
+        int height = 0;
+        bool operator==(const DrawnMap&) const = default;
+    };
+
     // Scrolling (canvas_scrolling.cpp).
     void ScrollBy(int axes, int step);
     void PageTo(bool horizontal, int shown, int top);
@@ -135,6 +162,18 @@ private:
     void DrawScaled(ViewRows rows);
     void SweepRow(int y);
     bool DrawsFromReducedCopy() const;
+    // At 1:1 on the plain map, the pane shows the working image pixel for pixel.
+    bool ShowsWorkingImage() const { return scale_.IsActualSize() && choices_.IsPlain(); }
+    bool SpreadsHeights() const;
+    int RowReach() const;
+    void TakeRange();
+    void FollowRange();
+    // The map drawn from `offset` into rows of a raster (canvas_map.cpp).
+    void DrawMapRows(Raster& view, vPoint offset, ViewRows rows);
+    void DrawMapColumns(int first, int end);
+    DrawnMap MapNow();
+    void RecordDrawnMap();
+    bool ShiftDrawnMap();
     bool DisplayFrameDue() const;
 
     // Selection (canvas_selection.cpp).
@@ -158,6 +197,14 @@ private:
     KnollViewScale scale_;
     KnollReducedField reduced_;
     KnollIdleReduction idleReduction_{reduced_, document_.field()};
+    MapChoices choices_;
+    // The range Height Colours spreads, and the field's range as it changes.
+    FieldRange fieldRange_;
+    ValueRange shownRange_;
+    bool rangeTaken_ = false;
+    KnollIdleCall rangeFollower_;
+    DrawnMap drawnMap_;
+    vPoint drawnAt_;
     // View rows that scaled rows swept over since the view was last drawn.
     static constexpr ViewRows kNoRows{INT_MAX, INT_MIN};
     ViewRows swept_ = kNoRows;

@@ -77,7 +77,7 @@ void KnollTerrainView::Paint() {
 
 void KnollTerrainView::Draw(Raster& picture, const KnollReducedField* reduced) {
     const HeightField& field = document_.field();
-    RenderTerrain(field, reduced, {shot_, MapColours(field)}, picture, workers_);
+    RenderTerrain(field, reduced, {shot_, map_.CurrentColours()}, picture, workers_);
 }
 
 // Each pixel of the smaller picture fills a square of the view's.

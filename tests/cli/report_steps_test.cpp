@@ -102,3 +102,27 @@ TEST_F(ReportSteps, FailedPreviewKeepsTheOldFile) {
 }
 
 }  // namespace
+
+// --view takes the View menu's choices for later previews, --preview-size a fitted
+// scale; the plain 1:1 preview stays the working image.
+TEST_F(ReportSteps, PreviewTakesTheViewChoicesAndAFittedSize) {
+    EXPECT_EQ(Run({"--view", "heights,bogus"}).status, 2);
+    EXPECT_EQ(Run({"--view", ""}).status, 2);
+    EXPECT_EQ(Run({"--preview-size", "0x5"}).status, 2);
+    ASSERT_EQ(Run({"--new", "4x2:16", "--fill", "300", "--select", "0,0 1,0 1,2 0,2", "--area", "inside", "--fill",
+                   "100", "--view", "heights", "--preview", "heights.png", "--view", "plain", "--preview",
+                   "plain.png", "--preview-size", "2x2", "--preview", "half.png"})
+                  .status,
+              0);
+    Picture heights = ReadPng(dir / "heights.png");
+    ASSERT_EQ(heights.width, 4);
+    EXPECT_EQ(heights.Pixel(0, 0), DefaultPalette()[0].Pixel());
+    EXPECT_EQ(heights.Pixel(3, 1), DefaultPalette()[255].Pixel());
+    EXPECT_EQ(ReadPng(dir / "plain.png").Pixel(3, 1), 300u);
+    // 4 x 2 into 2 x 2: 1:2, each pixel the mean of two by two positions.
+    Picture half = ReadPng(dir / "half.png");
+    ASSERT_EQ(half.width, 2);
+    ASSERT_EQ(half.height, 1);
+    EXPECT_EQ(half.Pixel(0, 0), 100u);
+    EXPECT_EQ(half.Pixel(1, 0), 300u);
+}

@@ -26,11 +26,11 @@ protected:
 const std::vector<std::string> kTerrain = {"--new", "120x90:16", "--fill", "20000", "--seed", "9",
                                            "--rough", "middle:20000", "--smooth", "4"};
 
-// The greatest grey difference over positions away from the edges.
-int InteriorDifference(const RgbaImage& ours, const RgbaImage& theirs) {
+// The greatest grey difference over the whole picture.
+int GreyDifference(const RgbaImage& ours, const RgbaImage& theirs) {
     int worst = 0;
-    for (int y = 1; y + 1 < ours.height; ++y) {
-        for (int x = 1; x + 1 < ours.width; ++x) {
+    for (int y = 0; y < ours.height; ++y) {
+        for (int x = 0; x < ours.width; ++x) {
             size_t at = (size_t(y) * ours.width + x) * 4;
             worst = std::max(worst, std::abs(ours.pixels[at] - theirs.pixels[at]));
         }
@@ -38,7 +38,8 @@ int InteriorDifference(const RgbaImage& ours, const RgbaImage& theirs) {
     return worst;
 }
 
-TEST_F(Renderers, HillshadeAgreesWithGdaldemOnInteriorPositions) {
+TEST_F(Renderers, HillshadeAgreesWithGdaldemToTheEdges) {
+    if (Shell("command -v gdaldem") != 0) GTEST_SKIP() << "gdaldem is not installed";
     std::vector<std::string> terrain = kTerrain;
     terrain.insert(terrain.end(), {"--export", "terrain.png"});
     ASSERT_EQ(Run(terrain).status, 0);
@@ -47,7 +48,7 @@ TEST_F(Renderers, HillshadeAgreesWithGdaldemOnInteriorPositions) {
     const std::vector<std::vector<std::string>> lights = {{}, {"100", "30", "3"}, {"200", "70", "0.2"}};
     for (const std::vector<std::string>& light : lights) {
         std::vector<std::string> ours = {"--import", "terrain.png"};
-        std::string theirs = "gdaldem hillshade -q -of PNG terrain.png gdal.png";
+        std::string theirs = "gdaldem hillshade -q -compute_edges -of PNG terrain.png gdal.png";
         if (!light.empty()) {
             ours.insert(ours.end(), {"--light", light[0] + "," + light[1], "--zfactor", light[2]});
             theirs += " -az " + light[0] + " -alt " + light[1] + " -z " + light[2];
@@ -58,7 +59,7 @@ TEST_F(Renderers, HillshadeAgreesWithGdaldemOnInteriorPositions) {
         RgbaImage mine = ReadRgba(dir / "ours.png"), gdal = ReadRgba(dir / "gdal.png");
         ASSERT_EQ(mine.width, gdal.width);
         ASSERT_EQ(mine.height, gdal.height);
-        EXPECT_LE(InteriorDifference(mine, gdal), 1) << theirs;
+        EXPECT_LE(GreyDifference(mine, gdal), 1) << theirs;
     }
 }
 

@@ -24,7 +24,7 @@ Raster Render(const HeightField& field, const TerrainShot& shot, int threads = 2
     reduced.Update(field);
     WorkerPool workers(threads);
     Raster picture(width, height);
-    RenderTerrain(field, &reduced, {shot, MapColours(field)}, picture, workers);
+    RenderTerrain(field, &reduced, {shot, MapColours(field, MapChoices{})}, picture, workers);
     return picture;
 }
 

@@ -14,7 +14,7 @@
 #include "interchange/height_files.h"
 #include "interchange/hillshade.h"
 #include "interchange/png_heights.h"
-#include "interchange/pov_scene.h"
+#include "render/pov_scene.h"
 #include "interchange/seams.h"
 #include "render/terrain_scale.h"
 
@@ -85,7 +85,7 @@ StepResult WritePov(Session& session, const std::string& path) {
     if (saved.path.empty()) return FailedWith(path, "nothing saved yet; --save or --export the field first");
     const ValueRange values = FieldValueRange(session.document.field(), session.workers);
     PovTerrain terrain{PathFromScene(saved.path, path), PovImageKind(saved.path), saved.width, saved.height,
-                       saved.kind, values.IsEmpty() ? 0 : values.lowest, values.IsEmpty() ? 0 : values.highest};
+                       saved.kind, values.low, values.high};
     if (terrain.imageKind.empty()) {
         return FailedWith(path, saved.path + " has no header to render from; export .png or .pgm first");
     }

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "cli/step.h"
-#include "render/reduced_field.h"
+#include "map/reduced_field.h"
 #include "render/terrain_picture.h"
 #include "render/terrain_scale.h"
 
@@ -23,7 +23,9 @@ StepResult Render(Session& session, const std::string& path) {
     const HeightField& field = session.document.field();
     KnollReducedField reduced;
     reduced.Update(field);
-    TerrainLook look{SessionShot(session), MapColours(field)};
+    MapChoices choices = session.interchange.preview.choices;
+    choices.light = session.interchange.light;
+    TerrainLook look{SessionShot(session), MapColours(field, choices, FieldValueRange(field, session.workers))};
     Raster picture;
     if (!picture.Resize(session.interchange.renderWidth, session.interchange.renderHeight)) {
         return StepResult::Failed(path + ": not enough memory for the picture");

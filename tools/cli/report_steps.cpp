@@ -7,6 +7,8 @@
 
 #include "cli/step.h"
 #include "files/replacing_file.h"
+#include "map/field_range.h"
+#include "map/scaled_view.h"
 
 namespace {
 
@@ -98,9 +100,50 @@ StepResult DumpPixels(Session& session, const std::string& path) {
     });
 }
 
-// "-" writes the PNG to standard output, after any text earlier steps left there.
+// The map as the editor's canvas draws it at the preview's scale, the field's top-left
+// corner at the picture's.
+Raster DrawMap(const HeightField& field, const PreviewSettings& preview, const ShadeLight& light) {
+    KnollViewScale scale;
+    if (preview.fitWidth > 0) scale = KnollViewScale::Fit(field.width(), field.height(), preview.fitWidth, preview.fitHeight);
+    KnollReducedField reduced;
+    if (scale.IsReduced()) reduced.Update(field, -scale.level());
+    MapChoices choices = preview.choices;
+    choices.light = light;
+    Raster picture(scale.ViewSpan(field.width()), scale.ViewSpan(field.height()));
+    DrawScaledView(field, reduced, scale, vPoint{0, 0}, picture, ViewRows{}, MapColours(field, choices, RangeOf(field)));
+    return picture;
+}
+
+// "-" writes the PNG to standard output, after any text earlier steps left there. The
+// plain map at 1:1 is the working image itself.
 StepResult Preview(Session& session, const std::string& path) {
-    return WritePicture(std::as_const(session.document.field()).working().raster(), path);
+    const HeightField& field = session.document.field();
+    const PreviewSettings& preview = session.interchange.preview;
+    Raster drawn;
+    if (!preview.choices.IsPlain() || preview.fitWidth > 0) drawn = DrawMap(field, preview, session.interchange.light);
+    return WritePicture(drawn.IsEmpty() ? std::as_const(field).working().raster() : drawn, path);
+}
+
+// "plain", or "heights", "relief" or both with a comma between.
+std::optional<MapChoices> ParseMapChoices(const std::string& text) {
+    MapChoices choices;
+    if (text == "plain") return choices;
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t comma = std::min(text.find(',', start), text.size());
+        const std::string word = text.substr(start, comma - start);
+        if (word == "heights") choices.heightColours = true;
+        else if (word == "relief") choices.relief = true;
+        else return std::nullopt;
+        start = comma + 1;
+    }
+    return choices;
+}
+
+std::optional<std::pair<int, int>> ParsePreviewSize(const std::string& text) {
+    std::pair<int, int> size;
+    if (!ParseFieldSize(text, size.first, size.second)) return std::nullopt;
+    return size;
 }
 
 }  // namespace
@@ -118,4 +161,21 @@ void RegisterReportSteps(StepRegistry& registry) {
                             DumpPixels));
     registry.Add(FileStep("--preview", "FILE.png", "write the field as the editor shows it, as PNG ('-': standard output)",
                             Preview));
+    Step view = ParsedStep<MapChoices>(
+        "--view", "CHOICES", "how later --preview shows the field: plain, or heights,relief as the View menu's toggles",
+        "plain, heights, relief or heights,relief", ParseMapChoices, [](Session& session, MapChoices choices) {
+            session.interchange.preview.choices = choices;
+            return StepResult::Done();
+        });
+    view.letsRowsPass = true;
+    registry.Add(view);
+    Step size = ParsedStep<std::pair<int, int>>(
+        "--preview-size", "WxH", "fit later --preview into WxH as View > Fit Field does (1:1 unless given)",
+        "a size like 800x600", ParsePreviewSize, [](Session& session, std::pair<int, int> size) {
+            session.interchange.preview.fitWidth = size.first;
+            session.interchange.preview.fitHeight = size.second;
+            return StepResult::Done();
+        });
+    size.letsRowsPass = true;
+    registry.Add(size);
 }

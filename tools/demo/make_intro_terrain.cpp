@@ -1,7 +1,9 @@
 // Writes the demo workspace: Intro.tga, a 400 x 400 8-bit terrain, and Std.pal, the
 // default palette as a palette file. The terrain comes from a fixed seed, so every run
 // writes the same bytes. Given a side and a file name, it writes only the same island
-// at that size, finer detail added as the side grows (the tour's large field).
+// at that size, finer detail added as the side grows (the tour's large field); a name
+// ending ".ppm" gets it as a 16-bit field of heights in metres, 0 to 2390, as elevation
+// models hold them.
 //
 //   make_intro_terrain DIRECTORY [SIDE NAME]
 
@@ -15,6 +17,7 @@
 
 #include "core/height_field.h"
 #include "core/palette.h"
+#include "core/ppm.h"
 #include "core/tga.h"
 
 namespace {
@@ -53,8 +56,9 @@ private:
 };
 
 // Octaves of lattice noise down to cells of about four positions, raised towards the
-// middle so the hills form an island.
-std::vector<int> TerrainHeights(int side) {
+// middle so the hills form an island: the 8-bit field's values, 0 to 239, or tenfold in
+// metres.
+std::vector<int> TerrainHeights(int side, bool metres) {
     std::vector<Lattice> octaves;
     for (int octave = 0; (3 << octave) * 4 <= side; ++octave) octaves.emplace_back(3 << octave, kSeed + octave);
     std::vector<int> heights(size_t(side) * side);
@@ -69,16 +73,19 @@ std::vector<int> TerrainHeights(int side) {
             }
             double distance = std::hypot(u - 0.5, v - 0.5) / 0.7071;
             double height = noise / total * (1.15 - distance);
-            heights[size_t(y) * side + x] = std::clamp(int(height * 470) - 50, 0, 239);
+            heights[size_t(y) * side + x] =
+                metres ? std::clamp(int(height * 4700) - 500, 0, 2390) : std::clamp(int(height * 470) - 50, 0, 239);
         }
     }
     return heights;
 }
 
 bool WriteTerrain(const std::string& path, int side) {
+    const bool metres = path.size() > 4 && path.compare(path.size() - 4, 4, ".ppm") == 0;
     HeightField field;
     if (!field.ReplaceField(side, side)) return false;
-    std::vector<int> heights = TerrainHeights(side);
+    if (metres) field.SetKind(kSixteenBitField);
+    std::vector<int> heights = TerrainHeights(side, metres);
     std::vector<vColor> row(side);
     for (int y = 0; y < side; ++y) {
         for (int x = 0; x < side; ++x) row[x] = field.ValueColor(heights[size_t(y) * side + x]);
@@ -86,7 +93,8 @@ bool WriteTerrain(const std::string& path, int side) {
     }
     std::vector<char> buffer(path.begin(), path.end());
     buffer.push_back('\0');
-    return SaveTga(field, buffer.data(), buffer.size()) == kSaveDone;
+    return (metres ? SavePpm(field, buffer.data(), buffer.size()) : SaveTga(field, buffer.data(), buffer.size())) ==
+           kSaveDone;
 }
 
 bool WritePaletteFile(const std::string& directory) {

@@ -1,4 +1,4 @@
-#include "view/view_scale.h"
+#include "map/view_scale.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "render/reduced_field.h"
+#include "map/reduced_field.h"
 
 #include <algorithm>
 #include <climits>

@@ -51,6 +51,8 @@ public:
     // than the view, the fractional reduction that just fits it; 1:16 when nothing does.
     static KnollViewScale Fit(int fieldWidth, int fieldHeight, int viewWidth, int viewHeight);
 
+    bool operator==(const KnollViewScale&) const = default;
+
 private:
     // Sets positions : pixels, a reduction above 1:1 and below 1:16.
     void SetReduction(int64_t positions, int64_t pixels);

@@ -1,4 +1,4 @@
-#include "interchange/pov_scene.h"
+#include "render/pov_scene.h"
 
 #include <algorithm>
 #include <cctype>
