@@ -71,6 +71,18 @@ TEST_F(TerrainViewTest, ShowsTheFieldBesideTheMapAsRenderDrawsIt) {
     Rest();
     EXPECT_EQ(Pixels(), Rendered({"--camera", camera}));
 
+    // A 16-bit field in Height Colours: the view and --view heights spread the same range.
+    session.Command(cmdToPpm);
+    session.Command(cmdHeightColours);
+    Rest();
+    std::vector<std::string> steps = {"--to-ppm", "--view", "heights"};
+    for (const std::string& step : ShotSteps()) steps.push_back(step);
+    const std::vector<uint32_t> spread = Pixels();
+    EXPECT_EQ(spread, Rendered(steps));
+    session.Command(cmdHeightColours);
+    Rest();
+    EXPECT_NE(Pixels(), spread);
+
     session.Command(cmdTerrainView);
     EXPECT_FALSE(View().IsShown());
     EXPECT_FALSE(session.Window().Menu().Model().FindItem(cmdTerrainView)->checked);

@@ -162,7 +162,7 @@ void RegisterReportSteps(StepRegistry& registry) {
     registry.Add(FileStep("--preview", "FILE.png", "write the field as the editor shows it, as PNG ('-': standard output)",
                             Preview));
     Step view = ParsedStep<MapChoices>(
-        "--view", "CHOICES", "how later --preview shows the field: plain, or heights,relief as the View menu's toggles",
+        "--view", "CHOICES", "how later --preview and --render show the field: plain, or heights,relief as the View menu's toggles",
         "plain, heights, relief or heights,relief", ParseMapChoices, [](Session& session, MapChoices choices) {
             session.interchange.preview.choices = choices;
             return StepResult::Done();
