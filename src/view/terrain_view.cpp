@@ -66,13 +66,14 @@ void KnollTerrainView::Paint() {
     if (sharpen_ || picture.Width() < coarse || picture.Height() < coarse) {
         sharpen_ = false;
         Draw(picture, &map_.CurrentReducedCopy());
-    } else {
-        // The reduced copy is brought up to date once the field rests.
-        DrawPreview(coarse, fieldChanging ? nullptr : &map_.CurrentReducedCopy());
-        sharpening_.StartTimer(kRestMs);
+        drawnAt_ = Clock::now();
+        return;
     }
+    // The reduced copy is brought up to date once the field rests.
+    DrawPreview(coarse, fieldChanging ? nullptr : &map_.CurrentReducedCopy());
+    sharpening_.StartTimer(kRestMs);
     drawnAt_ = Clock::now();
-    drawing_ = drawnAt_ - start;
+    if (fieldChanging) fieldPreviewDrawing_ = drawnAt_ - start;
 }
 
 void KnollTerrainView::Draw(Raster& picture, const KnollReducedField* reduced) {
@@ -99,10 +100,12 @@ void KnollTerrainView::Sharpening::OnTimerTick() {
     view_.Invalidate();
 }
 
-// Work on the field waits three times as long as a picture takes, from when the picture
-// before was drawn or, later, from when the field began to change.
+// Work on the field waits three times as long as the picture it brings takes, from when
+// the picture before was drawn or, later, from when the field began to change. That
+// picture is the preview drawn while the field changes, many times quicker than the sharp
+// one the view rested with.
 bool KnollTerrainView::PaintsOnlyWhenIdle() const {
-    return Clock::now() - std::max(drawnAt_, changedAt_) < 3 * drawing_;
+    return Clock::now() - std::max(drawnAt_, changedAt_) < 3 * fieldPreviewDrawing_;
 }
 
 // ---- The hands ----------------------------------------------------------------------------------

@@ -92,5 +92,6 @@ private:
     using Clock = std::chrono::steady_clock;
     Clock::time_point drawnAt_{};
     Clock::time_point changedAt_{};
-    Clock::duration drawing_{};
+    // How long the last preview drawn while the field changed took.
+    Clock::duration fieldPreviewDrawing_{};
 };
