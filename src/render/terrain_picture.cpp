@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "interchange/hillshade.h"
 #include "render/picture_lines.h"
 #include "render/terrain_levels.h"
 #include "render/terrain_march.h"
@@ -31,7 +32,12 @@ uint32_t Pack(float r, float g, float b) {
 class PictureShader : public PixelShader {
 public:
     PictureShader(const HeightField& field, const TerrainLook& look, const CameraView& view, Raster& picture)
-        : field_(field), colours_(look.colours), picture_(picture.Data()), focal_(float(view.focal)) {
+        : field_(field),
+          colours_(look.colours),
+          picture_(picture.Data()),
+          focal_(float(view.focal)),
+          perValue_(float(1 / look.shot.verticalScale)),
+          relief_(look.colours.choices().light, 3, 3) {
         const double azimuth = look.shot.sunAzimuth * kRadians, altitude = look.shot.sunAltitude * kRadians;
         sun_[0] = float(std::sin(azimuth) * std::cos(altitude));
         sun_[1] = float(-std::cos(azimuth) * std::cos(altitude));
@@ -41,7 +47,8 @@ public:
     }
 
     void Terrain(int index, const SurfacePoint& point) override {
-        const uint32_t colour = colours_.Of(uint32_t(point.value));
+        uint32_t colour = colours_.Of(uint32_t(point.value));
+        if (colours_.choices().relief) colour = MapColours::Shaded(colour, ReliefShade(point));
         const uint32_t outline = Outline(point);
         if (outline != kNoOutline) {
             picture_[index] = outline;
@@ -57,6 +64,19 @@ public:
     void Sky(int index, double slope) override { picture_[index] = SkyColour(slope); }
 
 private:
+    // The relief's shade of the ground's plane at the point, as the map shades a position
+    // whose neighbours lie on that plane.
+    uint8_t ReliefShade(const SurfacePoint& point) {
+        const float across = point.slopeX * perValue_, down = point.slopeY * perValue_;
+        float rows[3][3];
+        for (int j = 0; j < 3; ++j) {
+            for (int i = 0; i < 3; ++i) rows[j][i] = across * float(i - 1) + down * float(j - 1);
+        }
+        uint8_t shade = 0;
+        relief_.ShadeRun(1, 1, 1, rows[0], rows[1], rows[2], false, &shade);
+        return shade;
+    }
+
     static constexpr uint32_t kNoOutline = 0xFFFFFFFF;
 
     // Where the chosen area's edge passes within half a pixel, the outline's core; within
@@ -86,6 +106,8 @@ private:
     const MapColours& colours_;
     uint32_t* picture_;
     float focal_;
+    float perValue_;  // values per unit of height
+    RunShader relief_;
     float sun_[3];
     float level_;
 };

@@ -41,6 +41,7 @@ void KnollTerrainView::ResetCamera() {
 
 void KnollTerrainView::FrameField() {
     shot_ = FrameTerrain(document_.field(), workers_, document_.TrueVerticalScale());
+    framedKind_ = document_.field().kind();
     framed_ = true;
 }
 
@@ -58,7 +59,9 @@ void KnollTerrainView::FieldReplaced() {
 void KnollTerrainView::Paint() {
     Raster& picture = Surface();
     if (picture.IsEmpty()) return;
-    if (!framed_) FrameField();
+    // A conversion, or an Undo of one, multiplies or divides every value by 256: the
+    // vertical scale that suited the old values would make a needle or a slab.
+    if (!framed_ || document_.field().kind() != framedKind_) FrameField();
     const Clock::time_point start = Clock::now();
     const bool fieldChanging = fieldChanging_;
     fieldChanging_ = false;

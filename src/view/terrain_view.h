@@ -81,6 +81,7 @@ private:
     WorkerPool workers_;
     TerrainShot shot_;
     bool framed_ = false;
+    int framedKind_ = kEightBitField;
     // The next paint draws at full size; the rest draw the preview.
     bool sharpen_ = false;
     bool fieldChanging_ = false;

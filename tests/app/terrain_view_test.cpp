@@ -71,17 +71,21 @@ TEST_F(TerrainViewTest, ShowsTheFieldBesideTheMapAsRenderDrawsIt) {
     Rest();
     EXPECT_EQ(Pixels(), Rendered({"--camera", camera}));
 
-    // A 16-bit field in Height Colours: the view and --view heights spread the same range.
+    // A 16-bit field in Height Colours and Relief: the view and --view heights,relief
+    // spread the same range and shade alike; each toggle shows. Both fit the vertical scale
+    // to the converted values (--zfactor would steepen the relief too).
     session.Command(cmdToPpm);
     session.Command(cmdHeightColours);
+    session.Command(cmdRelief);
     Rest();
-    std::vector<std::string> steps = {"--to-ppm", "--view", "heights"};
-    for (const std::string& step : ShotSteps()) steps.push_back(step);
-    const std::vector<uint32_t> spread = Pixels();
-    EXPECT_EQ(spread, Rendered(steps));
-    session.Command(cmdHeightColours);
-    Rest();
-    EXPECT_NE(Pixels(), spread);
+    std::vector<uint32_t> shown = Pixels();
+    EXPECT_EQ(shown, Rendered({"--to-ppm", "--view", "heights,relief", "--camera", CameraText(View().Shot().camera)}));
+    for (int toggle : {cmdRelief, cmdHeightColours}) {
+        session.Command(toggle);
+        Rest();
+        EXPECT_NE(Pixels(), shown) << toggle;
+        shown = Pixels();
+    }
 
     session.Command(cmdTerrainView);
     EXPECT_FALSE(View().IsShown());
