@@ -10,8 +10,8 @@
 #include "map/reduced_field.h"
 #include "render/terrain_camera.h"
 
-// What the 3D picture shows: the shot, and the map's colours for the values; the sun
-// lights the terrain in place of the map's relief.
+// What the 3D picture shows: the shot, and the map's colours for the values, its relief
+// shading the slope of the ground at each pixel.
 struct TerrainLook {
     TerrainShot shot;
     MapColours colours;
