@@ -5,7 +5,9 @@
 #   engine < tools/cli
 #   engine, framework < view, operation_dialogs < app
 #
-# The framework's own layers are checked by the same rule (src/framework/CMakeLists.txt).
+# The window framework includes nothing outside itself: draw and platform, its two
+# lowest layers, are checked here, since the engine needs draw without the GUI; the
+# layers above them by the same rule in src/framework/CMakeLists.txt.
 # Above the window layer only AppMain, at the program's edge, looks the application up;
 # views, windows and dialogs reach it through their links.
 
@@ -41,6 +43,8 @@ function(knoll_check_layer folder)
   endforeach()
 endfunction()
 
+knoll_check_layer(src/framework/draw INCLUDES framework/draw)
+knoll_check_layer(src/framework/platform INCLUDES framework/draw framework/platform)
 knoll_check_layer(src/files INCLUDES framework/draw files)
 knoll_check_layer(src/core INCLUDES framework/draw files core)
 knoll_check_layer(src/ops INCLUDES framework/draw files core ops)

@@ -75,7 +75,7 @@ public:
     void ShowTitle();
 
     // ---- Palette (palette_commands.cpp) ------------------------------------------------------
-    int LoadPalette(const std::string& path);
+    int LoadPalette(const std::string& path, const std::string& folder);
     void LoadStartPalette();
     int ChoosePalette();
     void PaletteCommand();

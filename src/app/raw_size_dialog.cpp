@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "framework/controls/list_cmd.h"
+
 namespace {
 constexpr int kPromptId = 301;
 
@@ -40,7 +42,10 @@ std::optional<FileSize> KnollRawSizeDialog::Choose(const std::vector<FileSize>& 
 
 void KnollRawSizeDialog::OnDialogReady() { CentreOverFrame(); }
 
+// A double click on a size, or Enter in the list, takes it as OK does.
 void KnollRawSizeDialog::OnDialogCommand(int id, int value, int type) {
     if (id == kSizeListId) picked_ = value;
     vModalDialog::OnDialogCommand(id, value, type);
+    auto* list = dynamic_cast<vListCmd*>(FindControl(kSizeListId));
+    if (id == kSizeListId && list && list->IsActivation()) Dismiss();
 }

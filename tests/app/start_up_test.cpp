@@ -245,3 +245,19 @@ TEST(StartUp, FirstStartOpensTheInstalledIntroField) {
     EXPECT_EQ(start(settings)->Notices(), std::vector<std::string>{"Unable to LOAD File !!"});
     std::filesystem::remove_all(installed);
 }
+
+// The shell has split the words already; a quote or a line break is part of the name.
+TEST(StartUp, TheFileArgumentIsTheNameExactlyAsGiven) {
+    for (const char* given : {"\"Intro.tga\"", "Intro.tga\nother.ppm"}) {
+        EditorSession editor;
+        editor.CopyDemo();
+        ASSERT_EQ(editor.Start({given}), 0) << given;
+        EXPECT_EQ(editor.Notices().back(), "Unable to LOAD File !!") << given;
+        EXPECT_STREQ(editor.Window().Name(), "Last Map") << given;
+    }
+    EditorSession editor;
+    editor.CopyDemo();
+    std::filesystem::copy_file(editor.Path("Intro.tga"), editor.Path("x\"y z.tga"));
+    ASSERT_EQ(editor.Start({"x\"y z.tga"}), 0);
+    EXPECT_STREQ(editor.Window().Name(), editor.Path("x\"y z.tga").c_str());
+}

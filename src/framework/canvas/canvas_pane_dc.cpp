@@ -10,6 +10,8 @@ Raster* vCanvasPaneDC::AcquireSurface() {
 // The frame shows the change at the next display frame, also in the middle of work.
 void vCanvasPaneDC::ReleaseSurface() { pane_->SurfaceChanged(); }
 
+vTextRenderer* vCanvasPaneDC::TextRenderer() { return pane_->TextRenderer(); }
+
 void vCanvasPaneDC::SetBackColor(const vColor& color) {
     backColor_ = color;
     Erase();

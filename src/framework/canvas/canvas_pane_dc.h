@@ -15,6 +15,7 @@ public:
     void ReleaseSurface() override;
     void OpenPaint() override { painting_ = true; }
     void ClosePaint() override { painting_ = false; }
+    vTextRenderer* TextRenderer() override;
 
     // Records the colour, erases the pane and asks it to redraw all of itself.
     void SetBackColor(const vColor& color) override;

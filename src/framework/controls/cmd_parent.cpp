@@ -7,17 +7,27 @@
 #include "framework/controls/text_in_cmd.h"
 #include "framework/window/app.h"
 
-namespace {
+vCmdParent::vCmdParent(int kind) : kind_(kind), layout_(kind) {}
 
-// Used when no application (and so no platform clipboard) exists.
-std::string& LocalClipboard() {
-    static std::string text;
-    return text;
+// Measured on first use, by when the container knows its application, and kept, so a
+// layout never changes its units; a container without a text renderer keeps the defaults.
+const vDialogUnits& vCmdParent::Units() const {
+    if (!unitsMeasured_) {
+        units_ = vMeasureDialogUnits(TextRenderer());
+        unitsMeasured_ = true;
+    }
+    return units_;
 }
 
-}  // namespace
+void vCmdParent::SetUnits(const vDialogUnits& units) {
+    units_ = units;
+    unitsMeasured_ = true;
+}
 
-vCmdParent::vCmdParent(int kind) : kind_(kind), layout_(kind), units_(vCurrentDialogUnits()) {}
+vTextRenderer* vCmdParent::TextRenderer() const {
+    vApp* app = ParentApp();
+    return app ? app->Frame().TextRenderer() : nullptr;
+}
 
 vCmdParent::~vCmdParent() = default;
 
@@ -157,11 +167,11 @@ void vCmdParent::PaintControls(vDC& dc) {
 
 std::string vCmdParent::ClipboardText() const {
     vApp* app = ParentApp();
-    return app && app->Platform() ? app->ClipboardText() : LocalClipboard();
+    return app && app->Platform() ? app->ClipboardText() : ownClipboard_;
 }
 
 void vCmdParent::SetClipboardText(const std::string& text) {
     vApp* app = ParentApp();
     if (app && app->Platform()) app->SetClipboardText(text);
-    else LocalClipboard() = text;
+    else ownClipboard_ = text;
 }

@@ -12,6 +12,7 @@
 
 class vApp;
 class vDC;
+class vTextRenderer;
 
 // The container of controls made from a CommandObject table: a dialog, a command bar
 // or a status bar. It builds and lays out the controls, answers value and text
@@ -51,14 +52,15 @@ public:
     bool PlaceControl(vCmd& control, const vControlSize& size);
 
     int ParentKind() const { return kind_; }
-    const vDialogUnits& Units() const { return units_; }
-    void SetUnits(const vDialogUnits& units) { units_ = units; }
+    // Measured from the container's text renderer on first use.
+    const vDialogUnits& Units() const;
+    void SetUnits(const vDialogUnits& units);
     const vDialogLayout& Layout() const { return layout_; }
     const vDialogDescription& Description() const { return description_; }
     bool BuildFailed() const { return buildFailed_; }
     // The client area in pixels.
-    int ClientPixelWidth() const { return units_.X(layout_.ClientWidth()); }
-    int ClientPixelHeight() const { return units_.Y(layout_.ClientHeight()); }
+    int ClientPixelWidth() const { return Units().X(layout_.ClientWidth()); }
+    int ClientPixelHeight() const { return Units().Y(layout_.ClientHeight()); }
 
     // ---- Controls ---------------------------------------------------------------------------
     // The newest control with that id, or null.
@@ -105,6 +107,8 @@ public:
     // The application of the dialog or window the container belongs to; null when it
     // has none (the clipboard is then the container's own).
     virtual vApp* ParentApp() const { return nullptr; }
+    // What measures and draws the controls' text: the platform's of ParentApp().
+    virtual vTextRenderer* TextRenderer() const;
     virtual std::string ClipboardText() const;
     virtual void SetClipboardText(const std::string& text);
     // Starts or stops the repeat ticks for a control the pointer holds down.
@@ -125,11 +129,13 @@ private:
     std::vector<std::unique_ptr<vCmd>> controls_;
     vDialogLayout layout_;
     vDialogDescription description_;
-    vDialogUnits units_;
+    mutable vDialogUnits units_;
+    mutable bool unitsMeasured_ = false;
     vCmd* defaultControl_ = nullptr;
     vCmd* firstTextEntry_ = nullptr;
     vCmd* focus_ = nullptr;
     vCmd* pressed_ = nullptr;
+    std::string ownClipboard_;  // the clipboard while there is no application
     bool containerFocus_ = false;
     bool buildFailed_ = false;
 };

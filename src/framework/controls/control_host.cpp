@@ -53,7 +53,8 @@ bool vControlHost::Pointer(const vPlatformEvent& event) {
         HideTip();
         if (event.button != 1) return parent_.ControlAt(x, y) != nullptr;
         bool used = parent_.ControlPointerDown(x, y, ClicksFor(event));
-        if (used && app) app->Frame().CapturePointer(&view_);
+        // A press that closed its container (a double click that chooses) is over.
+        if (used && app && !app->Frame().CapturePointer(&view_)) parent_.ControlPointerCancel();
         return used;
     }
     case vEventKind::PointerMove:

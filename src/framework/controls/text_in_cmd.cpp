@@ -63,7 +63,7 @@ vRect vTextInCmd::TextArea() const {
 int vTextInCmd::MeasureShown(int fromChar, int toChar) const {
     std::string shown = Shown();
     int from = OffsetOfChar(shown, fromChar), to = OffsetOfChar(shown, toChar);
-    return vDialogTextPixels(std::string_view(shown).substr(from, to - from));
+    return vDialogTextPixels(parent_->TextRenderer(), std::string_view(shown).substr(from, to - from));
 }
 
 void vTextInCmd::ScrollToCaret() {

@@ -45,6 +45,7 @@ void vToolTip::Tick() {
 void vToolTip::Show() {
     if (!frame_ || text_.empty()) return;
     vMemoryDC measure(1, 1);
+    measure.UseTextRenderer(frame_->TextRenderer());
     measure.UseFont(vDialogFont());
     int width = vPaint::TextWidth(measure, text_) + 8, height = vPaint::LineHeight(measure) + 4;
     vFrame& frame = *frame_;

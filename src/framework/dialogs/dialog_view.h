@@ -23,6 +23,7 @@ public:
     static int ClientTop() { return vCaptionBox::ClientTop(); }
 
     vControlHost& Host() { return host_; }
+    vDialog& Dialog() { return dialog_; }
     vRect CloseBox() const { return vCaptionBox::CloseBox(Bounds().w); }  // relative to the view
 
     void Paint() override;

@@ -1,7 +1,6 @@
 #include "framework/dialogs/file_select.h"
 
 #include <cstring>
-#include <filesystem>
 #include <string>
 
 #include "framework/dialogs/file_chooser_dialog.h"
@@ -56,26 +55,21 @@ bool Deliver(const std::string& path, char* name, int capacity) {
     return true;
 }
 
-void EnterFolderOf(const std::string& folder) {
-    std::error_code error;
-    if (!folder.empty()) std::filesystem::current_path(folder, error);
-}
-
 }  // namespace
 
 int vFileSelect::PickFileToOpen(const char* title, char* name, int capacity, const char* const* filters,
-                                int& filterIndex) {
+                                int& filterIndex, const char* initialDirectory) {
     vFileChooserDialog::Request request;
     request.mode = vFileChooserDialog::Mode::Open;
     request.title = title ? title : "";
     request.initialName = BufferText(name, capacity);
+    request.initialFolder = initialDirectory ? initialDirectory : "";
     request.patterns = filters;
     request.filterIndex = filterIndex;
     request.capacity = capacity > 0 ? static_cast<size_t>(capacity) : 0;
     Outcome outcome = Ask(owner_, request);
     if (!outcome.confirmed || !Deliver(outcome.path, name, capacity)) return 0;
     filterIndex = outcome.filterIndex;
-    EnterFolderOf(FolderOf(outcome.path));
     return 1;
 }
 
@@ -98,6 +92,5 @@ int vFileSelect::PickFileToSave(const char* title, char* name, int capacity, con
         return 0;
     }
     filterIndex = outcome.filterIndex;
-    EnterFolderOf(directoryOnly ? chosen : FolderOf(chosen));
     return 1;
 }

@@ -3,13 +3,7 @@
 #include "framework/platform/platform.h"
 #include "framework/window/app.h"
 
-vModalDialog* vModalDialog::running_ = nullptr;
-
 vModalDialog::vModalDialog(vBaseWindow* window, const char* title) : vDialog(window, 1, title) {}
-
-vModalDialog::~vModalDialog() {
-    if (running_ == this) running_ = previous_;
-}
 
 void vModalDialog::OnDialogCommand(int id, int value, int type) {
     vDialog::OnDialogCommand(id, value, type);
@@ -20,10 +14,7 @@ void vModalDialog::OnDialogCommand(int id, int value, int type) {
 
 void vModalDialog::Dismiss() {
     vDialog::Dismiss();
-    if (isRunning_) {
-        isRunning_ = false;
-        running_ = previous_;
-    }
+    isRunning_ = false;
 }
 
 bool vModalDialog::DescribeRequest(vModalRequest& request, const char* message) const {
@@ -43,8 +34,6 @@ int vModalDialog::RunModal(const char* message, int& value) {
     value = 0;
     if (isRunning_) return 0;
     lastId_ = lastValue_ = lastType_ = 0;
-    previous_ = running_;
-    running_ = this;
     isRunning_ = true;
     vApp* app = App();
     vModalRequest request;

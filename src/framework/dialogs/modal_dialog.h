@@ -7,7 +7,6 @@
 class vModalDialog : public vDialog {
 public:
     explicit vModalDialog(vBaseWindow* window, const char* title = "");
-    ~vModalDialog() override;
 
     void Dismiss() override;
     void OnDialogCommand(int id, int value, int type) override;
@@ -19,8 +18,6 @@ public:
     int LastId() const { return lastId_; }
     int LastValue() const { return lastValue_; }
     int LastType() const { return lastType_; }
-    // The modal dialog running now, or null.
-    static vModalDialog* Running() { return running_; }
 
 protected:
     // The request a script may answer in place of the user (Dialog by default); false
@@ -30,8 +27,6 @@ protected:
     void TakeAnswer(const struct vModalAnswer& answer);
 
 private:
-    static vModalDialog* running_;
-    vModalDialog* previous_ = nullptr;
     bool isRunning_ = false;
     int lastId_ = 0;
     int lastValue_ = 0;

@@ -13,6 +13,11 @@ struct vLine {
     int y2 = 0;
 };
 
+struct vSize {
+    int w = 0;
+    int h = 0;
+};
+
 struct vRect {
     int x = 0;
     int y = 0;

@@ -1,11 +1,8 @@
 #include "framework/draw/memory_dc.h"
 
-int vMemoryDC::defaultWidth = kFallbackSize;
-int vMemoryDC::defaultHeight = kFallbackSize;
-
-vMemoryDC::vMemoryDC(int width, int height) {
-    width_ = width == 0 ? defaultWidth : width;
-    height_ = height == 0 ? defaultHeight : height;
+vMemoryDC::vMemoryDC(int width, int height, vSize defaultSize) {
+    width_ = width == 0 ? defaultSize.w : width;
+    height_ = height == 0 ? defaultSize.h : height;
 }
 
 Raster* vMemoryDC::AcquireSurface() {

@@ -7,9 +7,9 @@
 
 class Raster;
 
-// Text is drawn by whoever knows fonts: the window framework installs a renderer at
-// start-up. Without one, drawing contexts measure text as empty and draw none, so
-// memory images never depend on it.
+// Text is drawn by whoever knows fonts: the platform owns the renderer, and a drawing
+// context is handed it (or finds it through the view it draws on). Without one, a
+// context measures text as empty and draws none, so memory images never depend on it.
 class vTextRenderer {
 public:
     virtual ~vTextRenderer() = default;
@@ -21,6 +21,3 @@ public:
     virtual void Draw(Raster& raster, int x, int top, const vFont& font, std::string_view text,
                       uint32_t foreground, uint32_t background, bool opaque) = 0;
 };
-
-void vSetTextRenderer(vTextRenderer* renderer);
-vTextRenderer* vCurrentTextRenderer();

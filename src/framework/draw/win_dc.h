@@ -8,6 +8,7 @@
 class Coverage;
 class vInk;
 class vPenStroke;
+class vTextRenderer;
 
 // The drawing rules shared by screen and memory contexts, drawn by our own rasteriser
 // into whatever raster AcquireSurface gives.
@@ -42,6 +43,10 @@ public:
     int FontHeight(int& ascent, int& descent) override;
     int TextExtent(const char* text) override;
 
+    // What measures and draws the text; a context on a view finds it through the view.
+    void UseTextRenderer(vTextRenderer* renderer) { text_ = renderer; }
+    virtual vTextRenderer* TextRenderer() { return text_; }
+
 protected:
     // Device coordinates: translated, then scaled.
     int DeviceX(int x) const { return ScaleCoord(x + translateX_); }
@@ -54,6 +59,7 @@ protected:
 
 private:
     using Trace = std::function<void(vPenStroke&)>;
+    vTextRenderer* text_ = nullptr;
     using Region = std::function<void(Coverage&)>;
 
     // Paints with `ink` what `trace` walks with `pen`.

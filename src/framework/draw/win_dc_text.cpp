@@ -16,7 +16,7 @@ constexpr vColor kSelectionBack(0, 120, 215);
 }  // namespace
 
 int vWinDC::FontHeight(int& ascent, int& descent) {
-    if (vTextRenderer* text = vCurrentTextRenderer()) {
+    if (vTextRenderer* text = TextRenderer()) {
         text->Metrics(font_, ascent, descent);
     } else {
         ascent = 5;
@@ -26,7 +26,7 @@ int vWinDC::FontHeight(int& ascent, int& descent) {
 }
 
 int vWinDC::TextExtent(const char* text) {
-    vTextRenderer* renderer = vCurrentTextRenderer();
+    vTextRenderer* renderer = TextRenderer();
     return renderer && text ? renderer->Width(font_, text) : 0;
 }
 
@@ -35,7 +35,7 @@ void vWinDC::WriteText(int x, int y, const char* text) { WriteStyledText(x, y, t
 // (x, y) is the bottom-left corner of the line. A transparent pen leaves the background
 // showing through, except for inverse and selected text, which would not show without it.
 void vWinDC::WriteStyledText(int x, int y, const char* text, int attributes) {
-    vTextRenderer* renderer = vCurrentTextRenderer();
+    vTextRenderer* renderer = TextRenderer();
     if (!renderer || !text || !*text) return;
     vSurfaceLease surface(*this);
     if (!surface) return;

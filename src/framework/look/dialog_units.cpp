@@ -7,9 +7,8 @@
 vFont vDialogFont() { return vFont(vFontSansSerif, 8); }
 
 // The average character width is that of the 52 letters, rounded.
-vDialogUnits vCurrentDialogUnits() {
+vDialogUnits vMeasureDialogUnits(vTextRenderer* renderer) {
     vDialogUnits units;
-    vTextRenderer* renderer = vCurrentTextRenderer();
     if (!renderer) return units;
     vFont font = vDialogFont();
     int ascent = 0, descent = 0;
@@ -20,7 +19,6 @@ vDialogUnits vCurrentDialogUnits() {
     return units;
 }
 
-int vDialogTextPixels(std::string_view text) {
-    vTextRenderer* renderer = vCurrentTextRenderer();
-    return renderer ? renderer->Width(vDialogFont(), text) : 0;
+int vDialogTextPixels(vTextRenderer* renderer, std::string_view shown) {
+    return renderer ? renderer->Width(vDialogFont(), shown) : 0;
 }

@@ -4,6 +4,8 @@
 
 #include "framework/draw/font.h"
 
+class vTextRenderer;
+
 // Dialog units: layout arithmetic stays in them, pixels come out at the end. A
 // horizontal unit is a quarter of the dialog font's average character width, a
 // vertical unit an eighth of its height.
@@ -17,7 +19,7 @@ struct vDialogUnits {
 
 // The font of dialogs and bars (a sans-serif face at 8 points).
 vFont vDialogFont();
-// Units from the installed text renderer's metrics of the dialog font.
-vDialogUnits vCurrentDialogUnits();
-// Pixel width of text in the dialog font; 0 while no text renderer is installed.
-int vDialogTextPixels(std::string_view text);
+// Units from a text renderer's metrics of the dialog font; the defaults without one.
+vDialogUnits vMeasureDialogUnits(vTextRenderer* text);
+// Pixel width of text in the dialog font; 0 without a text renderer.
+int vDialogTextPixels(vTextRenderer* text, std::string_view shown);

@@ -7,13 +7,13 @@
 #include "framework/window/window.h"
 
 vCommandPane::vCommandPane(const CommandObject* commandObjects)
-    : vPaneTextQuery(vPaneCommandBar), vCmdParent(vParentCommandBar), table_(commandObjects), tip_(SharedTip()), host_(*this, *this) {
-    host_.SetToolTip(tip_.get());
+    : vPaneTextQuery(vPaneCommandBar), vCmdParent(vParentCommandBar), table_(commandObjects), host_(*this, *this) {
+    host_.SetToolTip(&tip_);
 }
 
 vCommandPane::vCommandPane(const StatusItem* statusItems)
-    : vPaneTextQuery(vPaneStatusBar), vCmdParent(vParentStatusBar), tip_(SharedTip()), host_(*this, *this) {
-    host_.SetToolTip(tip_.get());
+    : vPaneTextQuery(vPaneStatusBar), vCmdParent(vParentStatusBar), host_(*this, *this) {
+    host_.SetToolTip(&tip_);
     int count = 0;
     while (statusItems && statusItems[count].label) ++count;
     // The records must not move once controls refer to them.
@@ -31,16 +31,6 @@ vCommandPane::vCommandPane(const StatusItem* statusItems)
 vCommandPane::~vCommandPane() {
     host_.HideTip();
     if (vApp* app = WindowApp()) app->Layout().RemoveBar(this);
-}
-
-std::shared_ptr<vToolTip> vCommandPane::SharedTip() {
-    static std::weak_ptr<vToolTip> shared;
-    std::shared_ptr<vToolTip> tip = shared.lock();
-    if (!tip) {
-        tip = std::make_shared<vToolTip>();
-        shared = tip;
-    }
-    return tip;
 }
 
 void vCommandPane::Attach(vWindow* window) {

@@ -7,10 +7,9 @@
 #include "framework/controls/cmd_parent.h"
 #include "framework/controls/command_object.h"
 #include "framework/controls/control_host.h"
+#include "framework/controls/tool_tip.h"
 #include "framework/menus/status_item.h"
 #include "framework/window/pane.h"
-
-class vToolTip;
 
 // A pane answers text queries with "found"; a container answers with the length. The
 // two operations share a signature, so the pane's answer goes through this step.
@@ -59,12 +58,9 @@ protected:
     bool QueryPaneText(int id, char* buffer, int capacity) override;
 
 private:
-    // One tip window serves every bar; it lives as long as some bar does.
-    static std::shared_ptr<vToolTip> SharedTip();
-
     const CommandObject* table_ = nullptr;
     std::vector<CommandObject> statusRecords_;
-    std::shared_ptr<vToolTip> tip_;
+    vToolTip tip_;
     vControlHost host_;
     bool paneEnabled_ = true;
 };

@@ -12,7 +12,9 @@
 
 namespace {
 
-int TitlePixels(const std::string& title) { return vDialogTextPixels(vParseMnemonic(title).shown); }
+int TitlePixels(vTextRenderer* text, const std::string& title) {
+    return vDialogTextPixels(text, vParseMnemonic(title).shown);
+}
 
 }  // namespace
 
@@ -61,9 +63,11 @@ vRect vMenuPane::TitleBox(int index) const {
     int x = kTitleLeft;
     const auto& top = model_.TopMenus();
     for (int i = 0; i < index && i < static_cast<int>(top.size()); ++i) {
-        x += TitlePixels(model_.Slot(top[i]).title) + 2 * kTitlePadding;
+        x += TitlePixels(TextRenderer(), model_.Slot(top[i]).title) + 2 * kTitlePadding;
     }
-    int width = index < static_cast<int>(top.size()) ? TitlePixels(model_.Slot(top[index]).title) + 2 * kTitlePadding : 0;
+    int width = index < static_cast<int>(top.size())
+                    ? TitlePixels(TextRenderer(), model_.Slot(top[index]).title) + 2 * kTitlePadding
+                    : 0;
     return {x, 1, width, Bounds().h - 2};
 }
 
@@ -100,7 +104,7 @@ void vMenuPane::OpenMenu(int index) {
     const vMenuSlot& slot = model_.Slot(model_.TopMenus()[index]);
     auto popup = std::make_unique<vMenuPopup>(model_, model_.TopMenus()[index]);
     vRect title = TitleBox(index);
-    int width = vMenuPopup::WidthFor(slot), height = vMenuPopup::HeightFor(slot);
+    int width = vMenuPopup::WidthFor(slot, TextRenderer()), height = vMenuPopup::HeightFor(slot);
     int x = std::max(0, std::min(Bounds().x + title.x, app->Frame().Width() - width));
     popup->SetBounds(x, Bounds().y + Bounds().h, width, height);
     app->Frame().AddFloating(popup.get());
@@ -124,7 +128,7 @@ void vMenuPane::OpenSubmenu(int level) {
     CloseFrom(level + 1);
     const vMenuSlot& slot = model_.Slot(entry.submenu);
     auto popup = std::make_unique<vMenuPopup>(model_, entry.submenu);
-    int width = vMenuPopup::WidthFor(slot), height = vMenuPopup::HeightFor(slot);
+    int width = vMenuPopup::WidthFor(slot, TextRenderer()), height = vMenuPopup::HeightFor(slot);
     vRect p = parent.Bounds();
     int x = p.x + p.w - 3;
     // Open to the left when the frame has no room on the right.

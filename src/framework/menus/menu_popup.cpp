@@ -10,17 +10,19 @@
 
 namespace {
 
-int LabelPixels(const std::string& text) { return vDialogTextPixels(vParseMnemonic(text).shown); }
+int LabelPixels(vTextRenderer* text, const std::string& label) {
+    return vDialogTextPixels(text, vParseMnemonic(label).shown);
+}
 
 }  // namespace
 
 vMenuPopup::vMenuPopup(const vMenuModel& model, int slot) : model_(model), slot_(slot) {}
 
-int vMenuPopup::WidthFor(const vMenuSlot& slot) {
+int vMenuPopup::WidthFor(const vMenuSlot& slot, vTextRenderer* text) {
     int labels = 0, keys = 0;
     for (const vMenuEntry& entry : slot.entries) {
-        labels = std::max(labels, LabelPixels(entry.label));
-        if (!entry.keyLabel.empty()) keys = std::max(keys, LabelPixels(entry.keyLabel));
+        labels = std::max(labels, LabelPixels(text, entry.label));
+        if (!entry.keyLabel.empty()) keys = std::max(keys, LabelPixels(text, entry.keyLabel));
     }
     int gap = keys > 0 ? 24 : 0;
     return std::max(80, kCheckColumn + labels + gap + keys + kArrowColumn + 4);

@@ -27,7 +27,7 @@ public:
     int ItemWithMnemonic(char letter) const;
 
     // The size the items need.
-    static int WidthFor(const vMenuSlot& slot);
+    static int WidthFor(const vMenuSlot& slot, vTextRenderer* text);
     static int HeightFor(const vMenuSlot& slot);
 
     void Paint() override;

@@ -93,6 +93,8 @@ public:
     bool IsQuitting() const { return quitting_; }
     int DefaultWidth() const { return defaultWidth_; }
     int DefaultHeight() const { return defaultHeight_; }
+    // What a memory image asked for with no size takes.
+    vSize DefaultWindowSize() const { return {defaultWidth_, defaultHeight_}; }
     vArgumentList& Arguments() { return arguments_; }
     vFrame& Frame() { return frame_; }
     vPlatform* Platform() const { return platform_; }

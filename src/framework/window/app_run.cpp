@@ -1,7 +1,5 @@
 #include <cstdio>
 
-#include "framework/draw/memory_dc.h"
-#include "framework/draw/text_renderer.h"
 #include "framework/window/app.h"
 
 namespace {
@@ -25,7 +23,6 @@ int vApp::Start(vPlatform& platform, int argc, const char* const* argv, vAppMain
         EndEventLoop(1);
         return 1;
     }
-    vSetTextRenderer(&platform.TextRenderer());
     acceptingDrops_ = true;
     ComputeDefaultWindowSize();
     platform.ShowFrame(vFrameShow::Normal);
@@ -63,15 +60,9 @@ void vApp::ComputeDefaultWindowSize() {
     platform_->FrameOuterSize(outerW, outerH);
     defaultHeight_ = frameHeight_ > 0 ? frameHeight_ - 20 : std::max(outerH - 200, kMinimumDefaultSize);
     defaultWidth_ = frameWidth_ > 0 ? frameWidth_ - 20 : std::max(outerW - 50, kMinimumDefaultSize);
-    vMemoryDC::defaultWidth = defaultWidth_;
-    vMemoryDC::defaultHeight = defaultHeight_;
 }
 
-void vApp::DestroyFrame() {
-    frame_.Destroy();
-    vSetTextRenderer(nullptr);
-    vMemoryDC::ResetDefaultSize();
-}
+void vApp::DestroyFrame() { frame_.Destroy(); }
 
 int vRunProgram(vPlatform& platform, int argc, const char* const* argv, vAppMainHook hook) {
     vApp* app = vApp::Instance();

@@ -3,21 +3,14 @@
 #include <string>
 #include <vector>
 
-// The argument list AppMain sees: entry 0 is the program's full path, then the words
-// of the command line, ended by a null entry; at most kMaxEntries entries in all.
+// The argument list AppMain sees: entry 0 is the program's full path, then the
+// process's arguments exactly as the system handed them over (blanks, quotes and line
+// breaks inside a word stay), ended by a null entry. The first "-vDebug" and the word
+// after it are taken out.
 class vArgumentList {
 public:
-    static constexpr int kMaxEntries = 50;
     static constexpr int kMaxPathLength = 198;
 
-    // Splits commandLine into words at blanks. A word that begins with a double quote
-    // runs to the next double quote and loses both quotes. Splitting stops at the end,
-    // at a carriage return or at a line feed. Then the first "-vDebug" and the word
-    // after it are removed.
-    static vArgumentList FromCommandLine(const std::string& programPath,
-                                         const std::string& commandLine);
-    // The process's arguments (argv[1] on) joined into a command line, words holding
-    // blanks quoted, then split as above.
     static vArgumentList FromArguments(const std::string& programPath, int argc,
                                        const char* const* argv);
 
@@ -33,7 +26,6 @@ public:
     const std::string& DebugLetters() const { return debugLetters_; }
 
 private:
-    void Add(const std::string& word);
     void RemoveDebugOption();
     void BuildPointers();
 

@@ -50,15 +50,23 @@ void vEventLoop::HandleIdle() {
     if (frame.MsUntilPresent() == 0) frame.PresentNow();
 }
 
+// The run holds its box by a reference that tells when the box is gone: a box taken
+// out of the frame, or destroyed, by an event of its own run ends the run.
 bool vEventLoop::RunModal(vView* box, const std::function<bool()>& ended) {
     vFrame& frame = app_.Frame();
     if (!app_.IsInitialised() || ended_ || abandoning_ || !frame.Exists()) return false;
-    frame.PushModal(box);
+    if (!frame.PushModal(box)) return false;
+    vViewRef held(box);
+    auto over = [&] {
+        vView* shown = held.Get();
+        return !shown || shown->Frame() != &frame || ended();
+    };
     ++modalDepth_;
-    PumpResult result = Pump(true, ended);
+    PumpResult result = Pump(true, over);
     --modalDepth_;
+    if (!held.Get()) return false;
     frame.PopModal(box);
-    return result == PumpResult::Idle;
+    return result == PumpResult::Idle && ended();
 }
 
 void vEventLoop::End(int exitCode) {

@@ -22,8 +22,8 @@ public:
     // platform has nothing more to deliver or the loop has ended.
     void PumpUntilIdle();
     // Runs a nested loop until ended() is true, with input going only to box and what
-    // lies above it. False when the loop was abandoned (the event loop ended, or the
-    // platform has nothing more to deliver).
+    // lies above it. False when the loop was abandoned (the event loop ended, the
+    // platform has nothing more to deliver, or box left the frame before ended()).
     bool RunModal(vView* box, const std::function<bool()>& ended);
     int ModalDepth() const { return modalDepth_; }
 

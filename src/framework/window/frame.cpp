@@ -117,7 +117,7 @@ bool vFrame::IsFloating(const vView* view) const { return view && view->Parent()
 // ---- Focus, capture, modal ------------------------------------------------------------------
 
 void vFrame::SetFocus(vView* view) {
-    if (view == focus_) return;
+    if (view == focus_ || (view && !Holds(view))) return;
     vView* old = focus_;
     focus_ = view;
     if (old && osFocus_) old->OnFocusChange(false);
@@ -135,10 +135,12 @@ void vFrame::FocusMoved(vView* old) {
     if (!windowHad && windowHas) active->FocusGained();
 }
 
-void vFrame::CapturePointer(vView* view) {
+bool vFrame::CapturePointer(vView* view) {
+    if (view && !Holds(view)) return false;
     if (capture_ && capture_ != view) TakeCaptureAway();
     capture_ = view;
     if (platform_) platform_->CapturePointer(view != nullptr);
+    return true;
 }
 
 void vFrame::ReleasePointer(vView* view) {
@@ -154,9 +156,11 @@ void vFrame::TakeCaptureAway() {
     lost->OnCaptureLost();
 }
 
-void vFrame::PushModal(vView* view) {
+bool vFrame::PushModal(vView* view) {
+    if (!Holds(view)) return false;
     modal_.push_back(view);
     if (capture_ && !AcceptsInput(capture_)) TakeCaptureAway();
+    return true;
 }
 
 void vFrame::PopModal(vView* view) {

@@ -38,6 +38,8 @@ public:
     bool Exists() const { return platform_ != nullptr; }
     vApp& App() const { return app_; }
     vPlatform* Platform() const { return platform_; }
+    // The platform's text renderer while the frame exists: what every view draws text with.
+    vTextRenderer* TextRenderer() const { return platform_ ? &platform_->TextRenderer() : nullptr; }
 
     // ---- Geometry (frame raster coordinates) --------------------------------------------
     int Width() const { return width_; }
@@ -70,16 +72,21 @@ public:
     bool IsFloating(const vView* view) const;
 
     // ---- Focus, capture, modal ------------------------------------------------------------
+    // The frame refers only to views in its tree, and forgets a view, and everything
+    // under it, as it leaves the tree or is destroyed: a view outside the tree (a dialog
+    // closed by the event still being handled) can take neither focus nor capture.
+    //
     // The view that gets key events; null sends them to the active command window.
     void SetFocus(vView* view);
     vView* Focus() const { return focus_; }
     // While a view holds the capture, every pointer event goes to it (drags). A view
     // that loses it to another view, to a modal view or to its own removal is told.
-    void CapturePointer(vView* view);
+    // False, and nothing captured, for a view outside the tree.
+    bool CapturePointer(vView* view);
     void ReleasePointer(vView* view);
     vView* Capture() const { return capture_; }
-    // A modal view blocks input to everything under it.
-    void PushModal(vView* view);
+    // A modal view blocks input to everything under it. False for a view outside the tree.
+    bool PushModal(vView* view);
     void PopModal(vView* view);
     vView* TopModal() const { return modal_.empty() ? nullptr : modal_.back(); }
     bool AcceptsInput(const vView* view) const;
@@ -121,6 +128,7 @@ private:
     void DispatchFocus(bool gained);
     vView* PointerTarget(int x, int y);
     bool Deliver(vView* view, const vPlatformEvent& event);
+    bool Holds(const vView* view) const { return view && view->Frame() == this; }
     void UpdateCursor(vView* view);
     void PressActivates(vView* target);
     void FocusMoved(vView* old);

@@ -33,12 +33,16 @@ vView* vFrame::PointerTarget(int x, int y) {
     return root_.FindAt(x, y);
 }
 
+// A handler may end the view it runs in, or take it out of the tree: the walk holds
+// each view by a reference that tells, and an event whose view went is used up.
 bool vFrame::Deliver(vView* view, const vPlatformEvent& event) {
     vPlatformEvent local = event;
-    for (vView* at = view; at && at != &root_; at = at->Parent()) {
+    for (vView* at = view; at && at != &root_;) {
         local.x = event.x - at->Bounds().x;
         local.y = event.y - at->Bounds().y;
-        if (at->HandleInput(local)) return true;
+        vViewRef held(at);
+        if (at->HandleInput(local) || !held.Get()) return true;
+        at = at->Parent();
     }
     return false;
 }
@@ -76,7 +80,12 @@ void vFrame::DispatchPointer(const vPlatformEvent& event) {
         return;
     }
     if (event.kind == vEventKind::PointerMove) UpdateCursor(target);
-    if (event.kind == vEventKind::ButtonDown && !capture_) PressActivates(target);
+    if (event.kind == vEventKind::ButtonDown && !capture_) {
+        // Moving the focus tells the views it leaves, and they may close what was pressed.
+        vViewRef held(target);
+        PressActivates(target);
+        if (!held.Get() || !Holds(target) || !AcceptsInput(target)) return;
+    }
     Deliver(target, event);
 }
 

@@ -39,6 +39,7 @@ vRect vWarningBox::OkButton() const {
 
 void vWarningBox::Run(vApp& app) {
     vMemoryDC measure(1, 1);
+    measure.UseTextRenderer(app.Frame().TextRenderer());
     measure.UseFont(vDialogFont());
     int ascent = 0, descent = 0;
     lineHeight_ = std::max(measure.FontHeight(ascent, descent), 1);

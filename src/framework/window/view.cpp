@@ -12,9 +12,14 @@ vRect vIntersect(const vRect& a, const vRect& b) {
     return vRect{left, top, right - left, bottom - top};
 }
 
+vViewRef::vViewRef(const vView* view) : life_(view ? view->life_ : nullptr) {}
+
+// Leaving the tree first lets the frame forget the whole subtree, children included,
+// before they lose their way to it.
 vView::~vView() {
-    for (vView* child : children_) child->parent_ = nullptr;
+    *life_ = nullptr;
     Detach();
+    for (vView* child : children_) child->parent_ = nullptr;
 }
 
 vFrame* vView::Frame() const {
@@ -26,6 +31,11 @@ vFrame* vView::Frame() const {
 vApp* vView::App() const {
     vFrame* frame = Frame();
     return frame ? &frame->App() : nullptr;
+}
+
+vTextRenderer* vView::TextRenderer() const {
+    vFrame* frame = Frame();
+    return frame ? frame->TextRenderer() : nullptr;
 }
 
 void vView::RequestCompose() const {

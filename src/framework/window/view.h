@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -11,6 +12,20 @@
 
 class vApp;
 class vFrame;
+class vView;
+
+// A hold on a view that outlives it: Get() gives null once the view is destroyed. Event
+// delivery and modal runs hold the views they walk by these, since a handler may end
+// the view it runs in (a double click that chooses a file closes its chooser).
+class vViewRef {
+public:
+    vViewRef() = default;
+    explicit vViewRef(const vView* view);
+    vView* Get() const { return life_ ? *life_ : nullptr; }
+
+private:
+    std::shared_ptr<vView*> life_;
+};
 
 // A rectangle of the frame with pixels of its own. Everything the user sees is a view:
 // the menu strip, the bars, the command windows, the canvas, the scroll bars, dialogs,
@@ -82,6 +97,8 @@ public:
     vFrame* Frame() const;
     // The application of that frame; null while the view is outside every frame.
     vApp* App() const;
+    // The text renderer of that frame's platform; null while the view is outside every frame.
+    vTextRenderer* TextRenderer() const;
     // Makes this view the root of frame's tree.
     void BecomeRootOf(vFrame* frame) { rootOf_ = frame; }
 
@@ -113,6 +130,10 @@ private:
     vView* parent_ = nullptr;
     std::vector<vView*> children_;
     vFrame* rootOf_ = nullptr;
+    // Points at this view until it is destroyed; vViewRef shares it.
+    std::shared_ptr<vView*> life_ = std::make_shared<vView*>(this);
+
+    friend class vViewRef;
 };
 
 // A drawing context on a view's surface. Drawing marks the frame for composition.
@@ -121,6 +142,7 @@ public:
     explicit vViewDC(vView& view) : view_(view) {}
     Raster* AcquireSurface() override;
     void ReleaseSurface() override;
+    vTextRenderer* TextRenderer() override { return view_.TextRenderer(); }
 
 private:
     vView& view_;

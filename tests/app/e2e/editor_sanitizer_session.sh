@@ -1,19 +1,32 @@
 #!/bin/bash
 # One short session of the real editor under Xvfb, for a build with the address and
-# undefined-behaviour sanitizers: open a field, select an area, roughen it, save, exit.
-# Fails when the editor does not end with 0 or a sanitizer reports anything.
+# undefined-behaviour sanitizers: open a field and a palette by double clicks in the
+# choosers' lists, select an area, roughen it, save, exit. Fails when the editor does
+# not end with 0, a double click chose nothing, or a sanitizer reports anything.
 # Usage: editor_sanitizer_session.sh <knollwork> <demo folder> <work folder>
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/xvfb_harness.sh"
 
-# Frame-relative spots of the command bar's "Select" and "Rough" and of the canvas.
+# Frame-relative spots of the command bar's "Select" and "Rough", of the canvas, of the
+# menu "View" and its "Palette", and of the first name in a chooser's list (the chooser
+# is centred over a frame of 1280 x 960).
 select_x=190 rough_x=265 bar_y=33 canvas_y=47
+view_x=57 menu_y=10 palette_item_y=30 first_name_x=452 first_name_y=385
 
 click_on_frame() {
     local X Y
     eval "$(xdotool getwindowgeometry --shell "$XVFB_WINDOW")"
     xvfb_click $((X + $1)) $((Y + $2)) "${3:-1}"
+}
+
+double_click_on_frame() {
+    local X Y
+    eval "$(xdotool getwindowgeometry --shell "$XVFB_WINDOW")"
+    xdotool mousemove $((X + $1)) $((Y + $2)) click --repeat 2 --delay 80 1
+    sleep 0.5
+    xdotool mousemove_relative 30 20
+    sleep 0.5
 }
 
 inner() {
@@ -25,9 +38,12 @@ inner() {
     xvfb_keys Return                          # the notice about the new settings file
     xvfb_keys alt+f Return                    # File > Open...
     sleep 2
-    xvfb_keys ctrl+a
-    xdotool type --window "$XVFB_WINDOW" --delay 80 Intro.tga
-    xvfb_keys Return
+    double_click_on_frame $first_name_x $first_name_y   # Copy.tga
+    sleep 2
+    click_on_frame $view_x $menu_y            # View > Palette
+    click_on_frame $view_x $palette_item_y
+    sleep 2
+    double_click_on_frame $first_name_x $first_name_y   # Red.Pal
     sleep 2
     click_on_frame $select_x $bar_y
     for point in "60 60" "300 80" "200 330"; do click_on_frame ${point% *} $((canvas_y + ${point#* })); done
@@ -61,9 +77,15 @@ export LD_PRELOAD="libX11.so.6 libXext.so.6 libXcursor.so.1 libXi.so.6 libXrandr
 export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0
 xvfb_require_tools
 xvfb_fresh_workspace "$work" "$demo"
+# Each chooser lists a second name first: the double click must have chosen it.
+cp "$demo/Intro.tga" "$work/workspace/Copy.tga"
+cp "$demo/Std.pal" "$work/workspace/Red.Pal"
 xvfb_run_inner "$0" "$editor" "$work"
 xvfb_check_run "$work"
 grep -qE "Sanitizer|runtime error" "$work/editor.log" && xvfb_fail "$work" "a sanitizer reported on the session"
+mapfile -t settings <"$work/workspace/Knollwork.ini"
+[[ "${settings[1]}" == "$work/workspace/Copy.tga" ]] || xvfb_fail "$work" "a double click in Open chose nothing"
+[[ "${settings[3]}" == "$work/workspace/Red.Pal" ]] || xvfb_fail "$work" "a double click in Palette chose nothing"
 [[ -s "$work/workspace/session.tga" ]] || xvfb_fail "$work" "the session saved no field"
 cmp -s "$work/workspace/session.tga" "$work/workspace/Intro.tga" && xvfb_fail "$work" "the session changed nothing"
 echo "PASS: an editor session under the sanitizers ran clean ($work)"

@@ -10,6 +10,7 @@ namespace {
 // Paints the parent's controls on a fresh surface of the button-face colour.
 struct Painted {
     explicit Painted(RecordingParent& parent) : dc(300, 120) {
+        dc.UseTextRenderer(parent.TextRenderer());
         dc.SetBackColor(vColor(vColorButtonFace.R(), vColorButtonFace.G(), vColorButtonFace.B()));
         dc.Erase();
         parent.PaintControls(dc);
@@ -41,8 +42,8 @@ TEST(ToggleLook, RaisedWhenOffSunkenAndShiftedWhenOnOutlinedWhiteWhenDisabled) {
         {.type = ctButton, .id = 5, .title = "Focus", .attributes = AttrDefault, .below = 1},
         {},
     };
-    FixedText text;
-    RecordingParent parent;
+    vHeadlessText text;
+    RecordingParent parent{vParentDialog, &text};
     parent.Build(table);
     Painted p(parent);
     vRect off = parent.FindControl(1)->PixelRect(), on = parent.FindControl(2)->PixelRect();
@@ -63,8 +64,8 @@ TEST(ToggleLook, RaisedWhenOffSunkenAndShiftedWhenOnOutlinedWhiteWhenDisabled) {
 
 TEST(ToggleLook, HoldingTheMouseOnAReleasedToggleShiftsItsTitle) {
     constexpr CommandObject table[] = {{.type = ctToggleButton, .id = 1, .title = "Tog"}, {}};
-    FixedText text;
-    RecordingParent parent;
+    vHeadlessText text;
+    RecordingParent parent{vParentDialog, &text};
     parent.Build(table);
     parent.ContainerFocusChanged(false);  // no focus frame over the title
     vRect r = parent.FindControl(1)->PixelRect();
@@ -86,8 +87,8 @@ TEST(BoxedLabelLook, SunkenEdgeUnlessLargeAndTextCentred) {
         {.type = ctBoxedLabel, .id = 2, .title = "ab", .attributes = AttrLarge, .below = 1, .size = 40},
         {},
     };
-    FixedText text;
-    RecordingParent parent;
+    vHeadlessText text;
+    RecordingParent parent{vParentDialog, &text};
     parent.Build(table);
     Painted p(parent);
     vRect sunken = parent.FindControl(1)->PixelRect(), flat = parent.FindControl(2)->PixelRect();

@@ -5,14 +5,14 @@
 #include <vector>
 
 #include "framework/controls/cmd_parent.h"
-#include "framework/draw/text_renderer.h"
 #include "framework/platform/headless/headless_text.h"
 
 // A container without a window that writes down the commands of its controls and
-// the build failures it would report.
+// the build failures it would report; text, when given, measures and draws its text.
 class RecordingParent : public vCmdParent {
 public:
-    explicit RecordingParent(int kind = vParentDialog) : vCmdParent(kind) {}
+    explicit RecordingParent(int kind = vParentDialog, vTextRenderer* text = nullptr)
+        : vCmdParent(kind), text_(text) {}
 
     struct Command {
         int id, value, type;
@@ -23,6 +23,7 @@ public:
         commands.push_back({id, value, type});
         if (duringCommand) duringCommand();
     }
+    vTextRenderer* TextRenderer() const override { return text_; }
     std::string ClipboardText() const override { return clipboard; }
     void SetClipboardText(const std::string& text) override { clipboard = text; }
 
@@ -53,15 +54,9 @@ public:
 
 protected:
     void ReportBuildFailure(const char* message) override { failures.push_back(message); }
-};
 
-// Fixed-metric text for tests that measure or draw text without an application.
-struct FixedText {
-    FixedText() { vSetTextRenderer(&text); }
-    ~FixedText() { vSetTextRenderer(nullptr); }
-    FixedText(const FixedText&) = delete;
-    FixedText& operator=(const FixedText&) = delete;
-    vHeadlessText text;
+private:
+    vTextRenderer* text_;
 };
 
 inline std::ostream& operator<<(std::ostream& out, const RecordingParent::Command& c) {

@@ -25,8 +25,8 @@ struct Entry {
     int XBefore(int n) const { return entry->PixelRect().x + 3 + n * 6; }
     int Middle() const { return entry->PixelRect().y + entry->PixelRect().h / 2; }
 
-    FixedText text;
-    RecordingParent parent;
+    vHeadlessText text;
+    RecordingParent parent{vParentDialog, &text};
     vTextInCmd* entry = nullptr;
 };
 

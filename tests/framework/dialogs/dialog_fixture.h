@@ -1,10 +1,14 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "framework/controls/record_items.h"
 #include "framework/dialogs/dialog.h"
 #include "framework/draw/geometry.h"
+#include "framework/platform/headless/headless_platform.h"
+#include "framework/window/frame.h"
 #include "window/app_fixture.h"
 
 // A modeless dialog that writes down the commands reaching it.
@@ -55,3 +59,44 @@ inline void ClickOn(vHeadlessPlatform& platform, vDialog& dialog, int id) {
     vPoint p = CenterOf(dialog, id);
     platform.QueueClick(p.x, p.y);
 }
+
+inline void QueueDoubleClick(vHeadlessPlatform& platform, vPoint at) {
+    platform.QueueClick(at.x, at.y);
+    platform.QueueClick(at.x, at.y);
+}
+
+// Frame coordinates of the middle of a list's row (left of its scroll bar).
+inline vPoint RowOf(vDialog& dialog, int listId, int row) {
+    vRect view = dialog.View().Bounds(), list = dialog.FindControl(listId)->PixelRect();
+    int height = dialog.Units().Y(vListRowHeight);
+    return {view.x + vDialogView::ClientLeft() + list.x + list.w / 3,
+            view.y + vDialogView::ClientTop() + list.y + 2 + row * height + height / 2};
+}
+
+// Runs the next step on the dialog at the top of the modal stack each time the input
+// runs out while one is up, as a user acts on what the screen shows.
+class OnScreen {
+public:
+    OnScreen(vHeadlessPlatform& platform, vFrame& frame) : platform_(platform), frame_(frame) {
+        platform.WhenQueueEmpty([this] { Next(); });
+    }
+    template <class App>
+    explicit OnScreen(HeadlessSession<App>& session) : OnScreen(session.platform, session.app.Frame()) {}
+    ~OnScreen() { platform_.WhenQueueEmpty(nullptr); }
+    OnScreen& Then(std::function<void(vDialog&)> step) {
+        steps_.push_back(std::move(step));
+        return *this;
+    }
+    bool AllDone() const { return next_ == steps_.size(); }
+
+private:
+    void Next() {
+        auto* view = dynamic_cast<vDialogView*>(frame_.TopModal());
+        if (view && next_ < steps_.size()) steps_[next_++](view->Dialog());
+    }
+
+    vHeadlessPlatform& platform_;
+    vFrame& frame_;
+    std::vector<std::function<void(vDialog&)>> steps_;
+    size_t next_ = 0;
+};

@@ -209,7 +209,7 @@ TEST(ModalDialog, BlocksEveryOtherDialogWhileItRuns) {
     EXPECT_EQ(modeless.commands, (std::vector<Command>{{3, vTextFocusLostValue, ctTextIn}}));
     EXPECT_EQ(modeless.QueryValue(2), 0);
     EXPECT_TRUE(modeless.IsShown());
-    EXPECT_EQ(vModalDialog::Running(), nullptr);
+    EXPECT_EQ(session.app.Frame().TopModal(), nullptr);
 }
 
 TEST(Dialog, ADescriptionThatCannotBeBuiltEndsTheProgramWith99) {

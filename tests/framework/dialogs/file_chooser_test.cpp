@@ -3,12 +3,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
 
 #include "dialog_fixture.h"
+#include "scratch_folder.h"
 #include "framework/controls/list_cmd.h"
 #include "framework/dialogs/file_chooser_dialog.h"
 #include "framework/dialogs/file_select.h"
@@ -17,33 +19,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// A scratch folder tree that is removed afterwards; the working directory comes back.
-class ScratchFolder {
-public:
-    ScratchFolder() : was_(fs::current_path()) {
-        root_ = fs::temp_directory_path() / ("knoll_chooser_" + std::to_string(::getpid()));
-        fs::remove_all(root_);
-        fs::create_directories(root_);
-    }
-    ~ScratchFolder() {
-        fs::current_path(was_);
-        std::error_code error;
-        for (auto& entry : fs::recursive_directory_iterator(root_, error)) {
-            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, error);
-        }
-        fs::remove_all(root_, error);
-    }
-    std::string Path(const std::string& relative = "") const {
-        return relative.empty() ? root_.string() : (root_ / relative).string();
-    }
-    void File(const std::string& relative) const { std::ofstream(root_ / relative) << "x"; }
-    void Folder(const std::string& relative) const { fs::create_directories(root_ / relative); }
-
-private:
-    fs::path was_;
-    fs::path root_;
-};
 
 // A chooser that lets the test act once it is on screen.
 class WatchedChooser : public vFileChooserDialog {
@@ -140,11 +115,13 @@ TEST(FileChooser, DoubleClickGoesIntoAFolderAndUpComesBack) {
     EXPECT_EQ(seen, (std::vector<std::string>{scratch.Path("maps"), scratch.Path()}));
 }
 
-TEST(FileSelect, TypedRelativePathOpensAndLeavesTheWorkingDirectoryThere) {
+TEST(FileSelect, StartsInTheGivenFolderAndNeverMovesTheWorkingDirectory) {
     HeadlessSession<> session;
     ScratchFolder scratch;
     scratch.Folder("maps");
+    scratch.Folder("palettes");
     scratch.File("maps/a b.tga");
+    scratch.File("palettes/warm.Pal");
     fs::current_path(scratch.Path());
     session.platform.QueueText("maps/a b.tga");
     session.platform.QueueKey(vKeyReturn);
@@ -153,7 +130,13 @@ TEST(FileSelect, TypedRelativePathOpensAndLeavesTheWorkingDirectoryThere) {
     vFileSelect select(nullptr);
     EXPECT_EQ(select.PickFileToOpen("Open", name, sizeof name, kHeightPatterns, filter), 1);
     EXPECT_STREQ(name, scratch.Path("maps/a b.tga").c_str());
-    EXPECT_EQ(fs::current_path().string(), scratch.Path("maps"));
+    EXPECT_EQ(fs::current_path().string(), scratch.Path());
+    // A bare name is looked for in the folder the caller names.
+    std::strcpy(name, "warm.Pal");
+    session.platform.QueueKey(vKeyReturn);
+    EXPECT_EQ(select.PickFileToOpen("Open", name, sizeof name, nullptr, filter, scratch.Path("palettes").c_str()), 1);
+    EXPECT_STREQ(name, scratch.Path("palettes/warm.Pal").c_str());
+    EXPECT_EQ(fs::current_path().string(), scratch.Path());
 }
 
 TEST(FileSelect, CancelLeavesOpenUnchangedAndEmptiesSave) {
@@ -208,7 +191,6 @@ TEST(FileSelect, DirectoryOnlyGivesTheFolderWithoutATrailingSeparator) {
     vFileSelect select(nullptr);
     EXPECT_EQ(select.PickFileToSave("Folder", name, sizeof name, nullptr, filter, 1, scratch.Path().c_str()), 1);
     EXPECT_STREQ(name, scratch.Path("maps").c_str());
-    EXPECT_EQ(fs::current_path().string(), scratch.Path("maps"));
     // The same through the chooser: typing the file name in the folder.
     fs::current_path(scratch.Path());
     name[0] = 0;

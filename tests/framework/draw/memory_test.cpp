@@ -38,8 +38,11 @@ TEST(MemoryImage, ReadsBackExactlyWhatWasWrittenAndAllOnesOutside) {
 
 TEST(MemoryImage, TakesTheDefaultSizeForZeroAndDrawsNothingWhenItCannotBeMade) {
     vMemoryDC standard;
-    EXPECT_EQ(standard.SurfaceWidth(), vMemoryDC::defaultWidth);
-    EXPECT_EQ(standard.SurfaceHeight(), vMemoryDC::defaultHeight);
+    EXPECT_EQ(standard.SurfaceWidth(), vMemoryDC::kFallbackSize);
+    EXPECT_EQ(standard.SurfaceHeight(), vMemoryDC::kFallbackSize);
+    vMemoryDC given(0, 7, {300, 200});
+    EXPECT_EQ(given.SurfaceWidth(), 300);
+    EXPECT_EQ(given.SurfaceHeight(), 7);
     vMemoryDC impossible(-1, 5);
     impossible.Erase();
     impossible.PaintLine(0, 0, 3, 0);

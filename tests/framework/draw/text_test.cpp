@@ -30,8 +30,7 @@ public:
 
 class WriteTextTest : public ::testing::Test {
 protected:
-    WriteTextTest() { vSetTextRenderer(&renderer_); }
-    ~WriteTextTest() override { vSetTextRenderer(nullptr); }
+    WriteTextTest() { image_.UseTextRenderer(&renderer_); }
 
     BlockRenderer renderer_;
     TestImage image_{16, 16};

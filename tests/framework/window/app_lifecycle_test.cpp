@@ -67,7 +67,7 @@ TEST(AppStart, DefaultWindowSizeLeavesRoomButNeverBelowFifty) {
     HeadlessSession<> roomy(1, nullptr, 1000, 800);
     EXPECT_EQ(roomy.app.DefaultHeight(), 600 - 200);
     EXPECT_EQ(roomy.app.DefaultWidth(), 800 - 50);
-    EXPECT_EQ(vMemoryDC::defaultWidth, 750);
+    EXPECT_EQ(vMemoryDC(0, 0, roomy.app.DefaultWindowSize()).SurfaceWidth(), 750);
     roomy.app.Finish();
 
     HeadlessSession<> cramped(1, nullptr, 1000, 240);
@@ -215,7 +215,7 @@ TEST(AppDrop, PathIsCutAt261Characters) {
 }
 
 // Nothing a first application leaves behind changes how a second one in the same
-// process starts: window ids, where windows go, the default off-screen image size.
+// process starts: window ids, where windows go.
 TEST(AppLifecycle, ASecondApplicationStartsAsTheFirstDid) {
     struct FirstWindow {
         int handle;
@@ -225,12 +225,9 @@ TEST(AppLifecycle, ASecondApplicationStartsAsTheFirstDid) {
         HeadlessSession<> session(0);
         vWindow* first = session.app.OpenAppWindow(nullptr, "First", 300, 200, nullptr);
         session.app.OpenAppWindow(nullptr, "Second", 300, 200, nullptr);
-        EXPECT_NE(vMemoryDC::defaultWidth, vMemoryDC::kFallbackSize);
         return FirstWindow{first->Handle(), first->View().Bounds()};
     };
     FirstWindow once = run();
-    EXPECT_EQ(vMemoryDC::defaultWidth, vMemoryDC::kFallbackSize);
-    EXPECT_EQ(vMemoryDC::defaultHeight, vMemoryDC::kFallbackSize);
     FirstWindow again = run();
     EXPECT_EQ(once.handle, vFirstWindowId);
     EXPECT_EQ(again.handle, once.handle);

@@ -19,61 +19,33 @@ using Strings = std::vector<std::string>;
 
 }  // namespace
 
-TEST(ArgumentList, SplitsAtBlanksAfterTheProgramPath) {
-    EXPECT_EQ(Words(vArgumentList::FromCommandLine("/bin/knoll", "  one two   three ")),
-              (Strings{"/bin/knoll", "one", "two", "three"}));
-}
-
-TEST(ArgumentList, QuotedWordKeepsBlanksAndLosesItsQuotes) {
-    EXPECT_EQ(Words(vArgumentList::FromCommandLine("p", "\"my maps/a b.tga\" next")),
-              (Strings{"p", "my maps/a b.tga", "next"}));
-}
-
-TEST(ArgumentList, UnclosedQuoteRunsToTheEnd) {
-    EXPECT_EQ(Words(vArgumentList::FromCommandLine("p", "a \"b c")), (Strings{"p", "a", "b c"}));
-}
-
-TEST(ArgumentList, LineFeedOrCarriageReturnEndsTheList) {
-    EXPECT_EQ(Words(vArgumentList::FromCommandLine("p", "a b\nc d")), (Strings{"p", "a", "b"}));
-    EXPECT_EQ(Words(vArgumentList::FromCommandLine("p", "a\r b")), (Strings{"p", "a"}));
+// A shell has already split the words: nothing in them is read again, so a quote, a
+// blank or a line break is part of the name the user gave.
+TEST(ArgumentList, EveryWordStaysAsTheSystemHandedItOver) {
+    const char* argv[] = {"prog", "\"Intro.tga\"", "Intro.tga\nother.ppm", "x\"y z.tga", "", " ", "a\rb"};
+    EXPECT_EQ(Words(vArgumentList::FromArguments("/x/prog", 7, argv)),
+              (Strings{"/x/prog", "\"Intro.tga\"", "Intro.tga\nother.ppm", "x\"y z.tga", "", " ", "a\rb"}));
+    std::vector<std::string> many(80, "w");
+    std::vector<const char*> longArgv{"prog"};
+    for (const std::string& word : many) longArgv.push_back(word.c_str());
+    EXPECT_EQ(vArgumentList::FromArguments("p", int(longArgv.size()), longArgv.data()).Count(), 81);
 }
 
 TEST(ArgumentList, DebugOptionAndItsWordAreRemovedOnce) {
-    vArgumentList list = vArgumentList::FromCommandLine("p", "x -vDebug Cmw y -vDebug t");
+    const char* argv[] = {"prog", "x", "-vDebug", "Cmw", "y", "-vDebug", "t"};
+    vArgumentList list = vArgumentList::FromArguments("p", 7, argv);
     EXPECT_EQ(Words(list), (Strings{"p", "x", "y", "-vDebug", "t"}));
     EXPECT_EQ(list.DebugLetters(), "Cmw");
+    const char* last[] = {"prog", "x", "-vDebug"};
+    EXPECT_EQ(Words(vArgumentList::FromArguments("p", 3, last)), (Strings{"p", "x"}));
 }
 
-TEST(ArgumentList, DebugOptionGivenLastGoesAlone) {
-    EXPECT_EQ(Words(vArgumentList::FromCommandLine("p", "x -vDebug")), (Strings{"p", "x"}));
-}
-
-TEST(ArgumentList, HoldsAtMostFiftyEntriesWithTheNull) {
-    std::string line;
-    for (int i = 0; i < 60; ++i) {
-        line += 'w';
-        line += std::to_string(i);
-        line += ' ';
-    }
-    vArgumentList list = vArgumentList::FromCommandLine("p", line);
-    EXPECT_EQ(list.Count(), 49);
-    EXPECT_EQ(list[48], "w47");
-}
-
-TEST(ArgumentList, ProgramPathIsCutAt198Characters) {
-    vArgumentList list = vArgumentList::FromCommandLine(std::string(300, 'a'), "");
-    EXPECT_EQ(list[0].size(), 198u);
-}
-
-TEST(ArgumentList, ProcessArgumentsWithBlanksStayWhole) {
-    const char* argv[] = {"prog", "a b", "-vDebug", "1", "c"};
-    EXPECT_EQ(Words(vArgumentList::FromArguments("/x/prog", 5, argv)), (Strings{"/x/prog", "a b", "c"}));
-}
-
-TEST(ArgumentList, CopiesKeepTheirOwnArgumentArray) {
+TEST(ArgumentList, ProgramPathIsCutAt198CharactersAndCopiesKeepTheirOwnArray) {
+    const char* argv[] = {"prog", "alpha", "beta"};
+    EXPECT_EQ(vArgumentList::FromArguments(std::string(300, 'a'), 1, argv)[0].size(), 198u);
     vArgumentList copy;
     {
-        vArgumentList original = vArgumentList::FromCommandLine("p", "alpha beta");
+        vArgumentList original = vArgumentList::FromArguments("p", 3, argv);
         copy = original;
     }
     EXPECT_STREQ(copy.Argv()[2], "beta");

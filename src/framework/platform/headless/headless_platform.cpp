@@ -1,9 +1,10 @@
 #include "framework/platform/headless/headless_platform.h"
 
+#include <png.h>
+
 #include <algorithm>
 #include <cctype>
-
-#include "files/png_writer.h"
+#include <vector>
 
 namespace {
 
@@ -96,12 +97,35 @@ void vHeadlessPlatform::Present(const Raster& frame) {
 }
 
 bool vHeadlessPlatform::WriteFramePng(const std::string& path) const {
-    return WritePng(presented_, path.c_str());
+    if (presented_.IsEmpty()) return false;
+    std::vector<png_byte> rgb;
+    rgb.reserve(size_t(presented_.Width()) * size_t(presented_.Height()) * 3);
+    for (int y = 0; y < presented_.Height(); ++y) {
+        const uint32_t* row = presented_.Row(y);
+        for (int x = 0; x < presented_.Width(); ++x) {
+            rgb.insert(rgb.end(), {png_byte(row[x]), png_byte(row[x] >> 8), png_byte(row[x] >> 16)});
+        }
+    }
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = png_uint_32(presented_.Width());
+    image.height = png_uint_32(presented_.Height());
+    image.format = PNG_FORMAT_RGB;
+    bool written = png_image_write_to_file(&image, path.c_str(), 0, rgb.data(), 0, nullptr) != 0;
+    png_image_free(&image);
+    return written;
 }
 
 // ---- Events ---------------------------------------------------------------------------------
 
 vWaitResult vHeadlessPlatform::NextEvent(vPlatformEvent& event, int /*timeoutMs*/) {
+    if (queue_.empty() && whenEmpty_ && !acting_) {
+        // The act may pump the application itself; it is not asked again meanwhile.
+        std::function<void()> act = whenEmpty_;
+        acting_ = true;
+        act();
+        acting_ = false;
+    }
     if (queue_.empty()) return vWaitResult::Exhausted;
     event = std::move(queue_.front());
     queue_.pop_front();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -65,6 +66,10 @@ public:
     void QueueDrop(const std::vector<std::string>& paths, int x, int y);
     void QueueEvent(const vPlatformEvent& event) { queue_.push_back(event); }
     bool HasQueuedEvents() const { return !queue_.empty(); }
+    // Runs act whenever the queue runs dry, before the application hears that nothing
+    // more will come: a test acts on what is on screen then, a dialog inside its modal
+    // run included. What act queues is delivered; null stops it.
+    void WhenQueueEmpty(std::function<void()> act) { whenEmpty_ = std::move(act); }
 
     // Moves the clock on; every timer that came due queues its ticks.
     void AdvanceClock(int milliseconds);
@@ -117,6 +122,8 @@ private:
     Raster presented_;
     int presentCount_ = 0;
     std::deque<vPlatformEvent> queue_;
+    std::function<void()> whenEmpty_;
+    bool acting_ = false;
     uint64_t now_ = 0;
     vTimerQueue timers_;
     int buttons_ = 0;
