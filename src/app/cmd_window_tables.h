@@ -41,6 +41,7 @@ enum KnollCommand : int {
     cmdActualSize = 132,
     cmdHeightColours = 133,
     cmdRelief = 134,
+    cmdTerrainView = 140,
     cmdOpen = vAppOpenId,
     cmdSave = 32103,
     cmdExit = vAppExitId,
@@ -73,6 +74,7 @@ constexpr MenuItem kViewMenu[] = {
     {"-", vMenuSeparatorId},
     {"Height Colours", cmdHeightColours, vMenuSensitive},
     {"Relief", cmdRelief, vMenuSensitive},
+    {"3D View", cmdTerrainView, vMenuSensitive, "Ctrl+3", '3', nullptr, vModControl},
     {},
 };
 constexpr MenuItem kConvertMenu[] = {

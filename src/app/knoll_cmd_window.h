@@ -16,6 +16,7 @@
 #include "operation_dialogs/operation_dialogs.h"
 #include "view/canvas_owner.h"
 #include "view/knoll_canvas_pane.h"
+#include "view/terrain_view.h"
 
 // How Open ended. A failed load leaves the field and all that goes with it untouched.
 enum class OpenOutcome { Cancelled, Loaded, Failed };
@@ -33,6 +34,8 @@ public:
 
     void OnKey(int key, int shift) override;
     void OnCommand(int id, int value, int type) override;
+    // The map, and the 3D view at its right while View > "3D View" is on.
+    void PlaceClient(const vRect& client) override;
     // Whether OnCommand does something of its own for the command.
     static bool HandlesCommand(int id) { return FindDialogOfToggle(id) || FindCommandHandler(id); }
 
@@ -86,6 +89,7 @@ public:
 
     FieldDocument& Document() { return document_; }
     KnollCanvasPane& Canvas() { return canvas_; }
+    KnollTerrainView& TerrainView() { return terrain_; }
     vMenuPane& Menu() { return menu_; }
     vCommandPane& CommandBar() { return commandBar_; }
     vCommandPane& StatusBar() { return statusBar_; }
@@ -114,6 +118,7 @@ private:
     void ZoomCommand(ZoomMode mode);
     void MapChoiceCommand(bool MapChoices::*choice, int id);
     void OpenCommand();
+    void TerrainViewCommand();
     // After an Open the view starts afresh (Select off, Undo and Keep gone with a
     // commit), also when the chooser was cancelled; a load that failed leaves all as it was.
     void ResetAfterOpen(OpenOutcome outcome);
@@ -145,6 +150,7 @@ private:
     std::vector<FieldWidth> builtWidths_;
     vMenuPane menu_;
     KnollCanvasPane canvas_;
+    KnollTerrainView terrain_;
     vCommandPane commandBar_;
     vCommandPane statusBar_;
     KnollOperationDialogs dialogs_;

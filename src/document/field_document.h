@@ -90,6 +90,9 @@ public:
     // their mapping onto heights, the units, the georeferencing; null for every other
     // field. It follows the field through zooms and conversions.
     const HeightSource* heightSource() const { return source_ ? &*source_ : nullptr; }
+    // The vertical scale at which the heights stand in their true proportion to the
+    // ground, when the field came from an elevation model that says both.
+    std::optional<double> TrueVerticalScale() const { return source_ ? source_->TrueVerticalScale() : std::nullopt; }
 
     // Whether Load may read a file of this name at all; a name of no known format is
     // asked of GDAL, which knows rasters by their first bytes.

@@ -5,20 +5,14 @@
 
 namespace {
 
-constexpr int kLastStoredLevel = KnollReducedField::kFirstStoredLevel + 1;
+constexpr int kLastStoredLevel = KnollReducedField::kLastStoredLevel;
 
-// An entry packs the sum in its low bits and the count above: a block of 2^level square
-// positions of at most 65535 holds a sum below 2^(16 + 2 level).
 int SumBits(int level) { return 16 + 2 * level; }
 
 // Up to sixteen positions in one word: the sum of their values below bit 24, how many
 // have one above.
 constexpr int kWordCountShift = 24;
 constexpr uint32_t kWordSumMask = (1u << kWordCountShift) - 1;
-
-KnollReducedField::Block Unpack(int level, uint32_t entry) {
-    return {entry & ((1u << SumBits(level)) - 1), entry >> SumBits(level)};
-}
 
 KnollReducedField::Block UnpackWord(uint32_t word) { return {word & kWordSumMask, word >> kWordCountShift}; }
 
@@ -293,7 +287,7 @@ void KnollReducedField::ReadStoredRow(int level, int row, int first, int count, 
     const Level& here = At(level);
     const int inside = row >= 0 && row < here.rows && first >= 0 ? std::clamp(here.columns - first, 0, count) : 0;
     const uint32_t* entries = inside > 0 ? &here.entries[size_t(row) * size_t(here.columns) + size_t(first)] : nullptr;
-    for (int i = 0; i < inside; ++i) out[i] = Unpack(level, entries[i]);
+    for (int i = 0; i < inside; ++i) out[i] = KnollReducedField::Unpack(level, entries[i]);
     std::fill(out + inside, out + count, Block{});
 }
 

@@ -35,6 +35,7 @@ void KnollCanvasPane::SetSelectMode(int on) {
     document_.Commit();
     RefreshView();
     document_.selection().End(document_.field());
+    if (follower_) follower_->FieldChanged();
 }
 
 vPoint KnollCanvasPane::OnPane(const vPoint& fieldPoint) const {
@@ -115,6 +116,7 @@ void KnollCanvasPane::ClosePolygon() {
         return;
     }
     DrawOutline();
+    if (follower_) follower_->FieldChanged();
 }
 
 // ---- Drawing the selection ----------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "cli/step.h"
+#include "files/png_writer.h"
 
 void StepRegistry::Add(Step step) {
     std::string name = step.name;
@@ -113,6 +114,17 @@ StepResult FromSave(Session& session, const SaveOutcome& outcome) {
     return StepResult::Done();
 }
 
+StepResult WritePicture(const Raster& picture, const std::string& path) {
+    if (path == "-") {
+        StepResult flushed = FlushStandardOutput();
+        if (!flushed.ok) return flushed;
+        if (!WritePngToStandardOutput(picture)) return StepResult::Failed("Unable to write to standard output");
+        return StepResult::Done();
+    }
+    if (!WritePng(picture, path.c_str())) return StepResult::Failed("Unable to write " + path);
+    return StepResult::Done();
+}
+
 StepResult FlushStandardOutput() {
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         return StepResult::Failed("Unable to write to standard output");
@@ -149,6 +161,7 @@ void BuildRegistry(StepRegistry& registry) {
     RegisterEditSteps(registry);
     RegisterReportSteps(registry);
     RegisterInterchangeSteps(registry);
+    RegisterRenderSteps(registry);
     registry.Add(SimpleStep("--help", "show this text",
                             [&registry](Session&) { return PrintToStandardOutput(HelpText(registry)); }));
     registry.Add(SimpleStep("--version", "show the version", [](Session&) {
