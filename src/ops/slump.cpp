@@ -21,26 +21,52 @@ constexpr int kBandRows = 128;
 // A row's new heights come from the rows up to two away: their shares, and the heights
 // those shares come from.
 constexpr int kReach = 2;
+// Columns looked at together for whether they changed.
+constexpr int kChunk = 128;
+
+// Columns [begin, end) of a row.
+struct Span {
+    int begin = 0;
+    int end = 0;
+
+    bool empty() const { return begin >= end; }
+    Span Joined(Span other) const {
+        if (empty()) return other;
+        if (other.empty()) return *this;
+        return {std::min(begin, other.begin), std::max(end, other.end)};
+    }
+    Span Widened(int by, int width) const {
+        return empty() ? Span{} : Span{std::max(0, begin - by), std::min(width, end + by)};
+    }
+};
 
 // A band's working rows: the heights before the pass of four rows (the one being
 // written, one above and two below) and the outflow of three, each slot marked with the
-// row it holds.
+// row it holds; and the columns each row around the band needs worked.
 class BandRows {
 public:
-    explicit BandRows(int width) : width_(width), rows_(new float[size_t(kSlots) * 3 * Stride()]) {}
+    static constexpr int kSlots = 4;
 
-    int width() const { return width_; }
+    // Zeroed, since no outflow is ever worked out at the ends of a row: a wall gives none.
+    explicit BandRows(int width) : width_(width), rows_(new float[size_t(kSlots) * 3 * Stride()]()) {}
+
     float* Height(int slot) { return Slot(slot); }
     float* Sliding(int slot) { return Slot(kSlots + slot); }
     float* Share(int slot) { return Slot(2 * kSlots + slot); }
     int& heldHeight(int slot) { return heights_[slot]; }
     int& heldOutflow(int slot) { return outflows_[slot]; }
-    void Forget() {
-        std::fill(std::begin(heights_), std::end(heights_), -kReach - 1);
-        std::fill(std::begin(outflows_), std::end(outflows_), -kReach - 1);
+    // The spans of rows first - kReach .. first + rows + kReach, all empty, and no row held.
+    void Start(int first, int rows) {
+        first_ = first - kReach;
+        for (std::vector<Span>* spans : {&written_, &outflow_, &copied_}) spans->assign(size_t(rows + 2 * kReach), {});
+        std::fill(std::begin(heights_), std::end(heights_), first_ - 1);
+        std::fill(std::begin(outflows_), std::end(outflows_), first_ - 1);
     }
-
-    static constexpr int kSlots = 4;
+    // Columns of row y whose heights may change, whose outflow is needed, and whose
+    // heights are needed.
+    Span& Written(int y) { return written_[size_t(y - first_)]; }
+    Span& Outflow(int y) { return outflow_[size_t(y - first_)]; }
+    Span& Copied(int y) { return copied_[size_t(y - first_)]; }
 
 private:
     size_t Stride() const { return size_t(width_) + 2; }
@@ -50,6 +76,8 @@ private:
     std::unique_ptr<float[]> rows_;
     int heights_[kSlots];
     int outflows_[kSlots];
+    int first_ = 0;
+    std::vector<Span> written_, outflow_, copied_;
 };
 
 class SlumpPasses {
@@ -59,25 +87,27 @@ public:
           limits_{repose, repose * std::numbers::sqrt2_v<float>},
           bands_((grid.height() + kBandRows - 1) / kBandRows),
           edges_(size_t(bands_) * 2 * kReach * (size_t(grid.width()) + 2)),
-          changed_(size_t(grid.height()), true),
-          changing_(size_t(grid.height()), false) {}
+          changed_(size_t(grid.height()), Span{0, grid.width()}),
+          changing_(size_t(grid.height())) {}
 
     // False when nothing is left to slide: the passes still to come would change nothing.
     bool Pass(WorkerPool& workers) {
         CopyBandEdges();
         workers.Run(bands_, [&](int band) { SlideBand(band); });
         changed_.swap(changing_);
-        return std::find(changed_.begin(), changed_.end(), true) != changed_.end();
+        return std::any_of(changed_.begin(), changed_.end(), [](Span span) { return !span.empty(); });
     }
 
 private:
+    int Begin(int band) const { return band * kBandRows; }
+    int End(int band) const { return std::min(grid_.height(), Begin(band) + kBandRows); }
+
     // The rows just outside each band, as they stand before the pass.
     void CopyBandEdges() {
         for (int band = 0; band < bands_; ++band) {
-            const int begin = band * kBandRows, end = std::min(grid_.height(), begin + kBandRows);
             for (int i = 0; i < kReach; ++i) {
-                CopyRow(begin - kReach + i, Edge(band, i));
-                CopyRow(end + i, Edge(band, kReach + i));
+                CopyRow(Begin(band) - kReach + i, Edge(band, i), {0, grid_.width()});
+                CopyRow(End(band) + i, Edge(band, kReach + i), {0, grid_.width()});
             }
         }
     }
@@ -86,47 +116,75 @@ private:
         return edges_.data() + (size_t(band) * 2 * kReach + size_t(index)) * (size_t(grid_.width()) + 2);
     }
 
-    void CopyRow(int y, float* copy) {
+    void CopyRow(int y, float* copy, Span columns) {
         if (y < 0 || y >= grid_.height()) {
             FillSlumpWall(copy, grid_.width());
         } else {
-            CopySlumpRow(grid_.Row(y), copy, grid_.width());
+            CopySlumpRow(grid_.Row(y), copy, grid_.width(), columns.begin, columns.end);
         }
     }
 
     void SlideBand(int band) {
-        const int begin = band * kBandRows, end = std::min(grid_.height(), begin + kBandRows);
         std::unique_ptr<BandRows> rows = TakeRows();
-        rows->Forget();
-        for (int y = begin; y < end; ++y) {
-            changing_[size_t(y)] = NearChange(y) && SlideRow(*rows, band, y);
-        }
+        PlanBand(*rows, band);
+        for (int y = Begin(band); y < End(band); ++y) changing_[size_t(y)] = SlideRow(*rows, band, y);
         GiveBack(std::move(rows));
     }
 
-    // A row whose rows around were all left as they were in the last pass, itself
-    // included, would again be left as it is.
-    bool NearChange(int y) const {
-        const int from = std::max(0, y - kReach), to = std::min(grid_.height() - 1, y + kReach);
-        for (int row = from; row <= to; ++row) {
-            if (changed_[size_t(row)]) return true;
+    // A position whose neighbours up to two away were all left as they were in the last
+    // pass, itself included, would again be left as it is. What the others need of the
+    // rows around follows from that.
+    void PlanBand(BandRows& rows, int band) {
+        const int begin = Begin(band), end = End(band), width = grid_.width();
+        rows.Start(begin, end - begin);
+        for (int y = begin; y < end; ++y) {
+            Span near;
+            for (int row = std::max(0, y - kReach); row <= std::min(grid_.height() - 1, y + kReach); ++row) {
+                near = near.Joined(changed_[size_t(row)]);
+            }
+            rows.Written(y) = near.Widened(kReach, width);
         }
-        return false;
+        for (int y = begin - 1; y <= end; ++y) {
+            rows.Outflow(y) = AroundRow(rows, &BandRows::Written, y, begin, end).Widened(1, width);
+        }
+        for (int y = begin; y < end; ++y) {
+            rows.Copied(y) = AroundRow(rows, &BandRows::Outflow, y, begin - 1, end + 1).Widened(1, width);
+        }
     }
 
-    bool SlideRow(BandRows& rows, int band, int y) {
+    // The join of a kind of span over rows y - 1 .. y + 1 that lie in [from, to).
+    static Span AroundRow(BandRows& rows, Span& (BandRows::*kind)(int), int y, int from, int to) {
+        Span joined;
+        for (int row = std::max(from, y - 1); row <= std::min(to - 1, y + 1); ++row) {
+            joined = joined.Joined((rows.*kind)(row));
+        }
+        return joined;
+    }
+
+    // Slides the needed columns of row y, a chunk at a time; the columns that changed.
+    Span SlideRow(BandRows& rows, int band, int y) {
+        const Span columns = rows.Written(y);
+        if (columns.empty()) return {};
         const int up = Outflow(rows, band, y - 1), here = Outflow(rows, band, y), down = Outflow(rows, band, y + 1);
-        return SlumpInflow(Height(rows, band, y - 1), Height(rows, band, y), Height(rows, band, y + 1),
-                           rows.Share(up), rows.Share(here), rows.Share(down), rows.Sliding(here), limits_,
-                           grid_.width(), grid_.Row(y));
+        const float* heights[3] = {Height(rows, band, y - 1), Height(rows, band, y), Height(rows, band, y + 1)};
+        Span changed;
+        for (int from = columns.begin; from < columns.end; from += kChunk) {
+            const int to = std::min(columns.end, from + kChunk);
+            if (SlumpInflow(heights[0], heights[1], heights[2], rows.Share(up), rows.Share(here), rows.Share(down),
+                            rows.Sliding(here), limits_, from, to, grid_.Row(y))) {
+                changed = changed.Joined({from, to});
+            }
+        }
+        return changed;
     }
 
     // The slot holding row y's outflow, worked out when it is not held yet.
     int Outflow(BandRows& rows, int band, int y) {
         const int slot = Slot(y);
         if (rows.heldOutflow(slot) == y) return slot;
+        const Span columns = rows.Outflow(y);
         SlumpOutflow(Height(rows, band, y - 1), Height(rows, band, y), Height(rows, band, y + 1), limits_,
-                     grid_.width(), rows.Sliding(slot), rows.Share(slot));
+                     columns.begin, columns.end, rows.Sliding(slot), rows.Share(slot));
         rows.heldOutflow(slot) = y;
         return slot;
     }
@@ -134,12 +192,11 @@ private:
     // Row y's heights before the pass. Rows of the band are copied before they are
     // written, and a row that was not written is as it stood.
     const float* Height(BandRows& rows, int band, int y) {
-        const int begin = band * kBandRows, end = std::min(grid_.height(), begin + kBandRows);
-        if (y < begin) return Edge(band, y - (begin - kReach));
-        if (y >= end) return Edge(band, kReach + y - end);
+        if (y < Begin(band)) return Edge(band, y - (Begin(band) - kReach));
+        if (y >= End(band)) return Edge(band, kReach + y - End(band));
         const int slot = Slot(y);
         if (rows.heldHeight(slot) != y) {
-            CopyRow(y, rows.Height(slot));
+            CopyRow(y, rows.Height(slot), rows.Copied(y));
             rows.heldHeight(slot) = y;
         }
         return rows.Height(slot);
@@ -164,10 +221,9 @@ private:
     SlumpLimits limits_;
     int bands_;
     std::vector<float> edges_;
-    // Rows that changed in the last pass, and in this one; bytes, since bands write
-    // their own rows at the same time.
-    std::vector<char> changed_;
-    std::vector<char> changing_;
+    // The columns of each row that changed in the last pass, and in this one.
+    std::vector<Span> changed_;
+    std::vector<Span> changing_;
     std::mutex rowsMutex_;
     std::vector<std::unique_ptr<BandRows>> spareRows_;
 };

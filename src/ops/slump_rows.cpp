@@ -18,9 +18,9 @@ inline float Positive(float excess) { return excess > 0.0f ? excess : 0.0f; }
 }  // namespace
 
 __attribute__((target_clones("avx2", "default")))
-void CopySlumpRow(const float* grid, float* copy, int width) {
+void CopySlumpRow(const float* grid, float* copy, int width, int from, int to) {
     copy[0] = kSlumpWall;
-    for (int x = 0; x < width; ++x) copy[x + 1] = ErosionGrid::IsGround(grid[x]) ? grid[x] : kSlumpWall;
+    for (int x = from; x < to; ++x) copy[x + 1] = ErosionGrid::IsGround(grid[x]) ? grid[x] : kSlumpWall;
     copy[width + 1] = kSlumpWall;
 }
 
@@ -32,8 +32,8 @@ void FillSlumpWall(float* copy, int width) {
 // makes give the bytes of the plain one.
 __attribute__((target_clones("avx2", "default")))
 void SlumpOutflow(const float* __restrict up, const float* __restrict row, const float* __restrict down,
-                  SlumpLimits limits, int width, float* __restrict sliding, float* __restrict share) {
-    for (int x = 1; x <= width; ++x) {
+                  SlumpLimits limits, int from, int to, float* __restrict sliding, float* __restrict share) {
+    for (int x = from + 1; x <= to; ++x) {
         const float side = row[x] - limits.side, corner = row[x] - limits.corner;
         const float over[8] = {Positive(corner - up[x - 1]),   Positive(side - up[x]),   Positive(corner - up[x + 1]),
                                Positive(side - row[x - 1]),    Positive(side - row[x + 1]),
@@ -55,9 +55,9 @@ void SlumpOutflow(const float* __restrict up, const float* __restrict row, const
 __attribute__((target_clones("avx2", "default")))
 bool SlumpInflow(const float* __restrict up, const float* __restrict row, const float* __restrict down,
                  const float* __restrict shareUp, const float* __restrict share, const float* __restrict shareDown,
-                 const float* __restrict sliding, SlumpLimits limits, int width, float* __restrict grid) {
+                 const float* __restrict sliding, SlumpLimits limits, int from, int to, float* __restrict grid) {
     int changed = 0;
-    for (int x = 1; x <= width; ++x) {
+    for (int x = from + 1; x <= to; ++x) {
         const float side = row[x] + limits.side, corner = row[x] + limits.corner;
         // A wall's share is 0, so its height times it adds nothing.
         const float in = Positive(up[x - 1] - corner) * shareUp[x - 1] + Positive(up[x] - side) * shareUp[x] +
