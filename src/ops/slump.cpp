@@ -229,6 +229,7 @@ private:
 };
 
 }  // namespace
+
 double ReposeDifference(const HeightField& field) {
     const double side = std::max(field.width(), field.height());
     return std::tan(kReposeDegrees * std::numbers::pi / 180.0) * field.MaxValue() / (kReliefShare * side);
