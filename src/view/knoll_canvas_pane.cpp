@@ -129,10 +129,6 @@ vMemoryDC* KnollCanvasPane::ShownImage() {
     return const_cast<TarnMemoryDC*>(&std::as_const(document_.field()).working());
 }
 
-void KnollCanvasPane::Progress(int64_t done, int64_t total) {
-    if (owner_) owner_->ShowProgress(done, total);
-}
-
 void KnollCanvasPane::RefreshView() {
     viewPending_ = true;
     if (DisplayFrameDue()) {

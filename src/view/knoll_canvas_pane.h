@@ -108,13 +108,12 @@ public:
     void RowChanged(int y) override;
     vRect ShownArea() const override;
     void ClearSurface() override;
-    // Tells the window, which shows how far the work got.
-    void Progress(int64_t done, int64_t total) override;
 
     // ---- Long work (canvas_long_work.cpp) ----------------------------------------------------
     // The owner's armed operation on the area, with the share done shown and Escape
     // stopping it.
     void RunArmedOperation(int area);
+    // Tells the window how far a load or the running operation got.
     void Progress(int64_t done, int64_t total) override;
     bool StopRequested() override;
     bool HandleInput(const vPlatformEvent& event) override;
