@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "core/vector_clones.h"
+
 bool HeightSamples::Allocate(int newWidth, int newHeight, int newBits) {
     if (!HeightField::AcceptableSize(newWidth, newHeight)) return false;
     width = newWidth;
@@ -28,7 +30,7 @@ namespace {
 
 // The values of one row, positions without one as 0; returns how many those are. Every
 // save through the interchange formats passes each position through here.
-__attribute__((target_clones("avx2", "default")))
+KNOLL_CLONES("avx2", "default")
 int DecodeValues(const HeightField& field, const uint32_t* pixels, int count, uint16_t* values) {
     int noValue = 0;
     for (int x = 0; x < count; ++x) {
@@ -112,7 +114,7 @@ void SamplePixels::Store(const uint16_t* samples, const uint8_t* gaps, int width
 }
 
 // Plain loops over locals, so that each vectorises.
-__attribute__((target_clones("avx2", "default")))
+KNOLL_CLONES("avx2", "default")
 void DecodeSampleBytes(const uint8_t* bytes, int width, bool wide, uint16_t* samples) {
     if (!wide) {
         for (int x = 0; x < width; ++x) samples[x] = bytes[x];
@@ -125,7 +127,7 @@ void DecodeSampleBytes(const uint8_t* bytes, int width, bool wide, uint16_t* sam
     }
 }
 
-__attribute__((target_clones("avx2", "default")))
+KNOLL_CLONES("avx2", "default")
 void EncodeSampleBytes(const uint16_t* samples, int width, bool wide, uint8_t* bytes) {
     if (!wide) {
         for (int x = 0; x < width; ++x) bytes[x] = uint8_t(samples[x]);

@@ -4,8 +4,9 @@
 #include <string>
 
 #include "core/input_file.h"
-#include "files/replacing_file.h"
 #include "core/row_reader.h"
+#include "core/vector_clones.h"
+#include "files/replacing_file.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ InterchangeError ReadHeader(InputFile& file, PgmHeader& header) {
 
 // Returns how many samples exceed the maximum value. A plain loop over locals, so that
 // it vectorises.
-__attribute__((target_clones("avx2", "default")))
+KNOLL_CLONES("avx2", "default")
 int CountBeyond(const uint16_t* samples, int width, int maxValue) {
     int beyond = 0;
     for (int x = 0; x < width; ++x) beyond += samples[x] > maxValue;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "core/vector_clones.h"
+
 namespace {
 
 constexpr int kLastStoredLevel = KnollReducedField::kLastStoredLevel;
@@ -71,9 +73,7 @@ inline __attribute__((always_inline)) void FoldRows(const FoldedRows& rows, int 
 
 // Every row that a zoomed-out view reads or an operation writes there is folded, so the
 // fold runs eight or sixteen positions at a time where the processor allows.
-#if defined(__x86_64__) && defined(__GNUC__)
-__attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
-#endif
+KNOLL_CLONES("arch=x86-64-v4", "avx2", "default")
 void FoldRows(bool wide, const FoldedRows& rows, int width, uint32_t* out) {
     wide ? FoldRows<true>(rows, width, out) : FoldRows<false>(rows, width, out);
 }

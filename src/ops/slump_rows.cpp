@@ -1,5 +1,6 @@
 #include "ops/slump_rows.h"
 
+#include "core/vector_clones.h"
 #include "ops/erosion_grid.h"
 
 namespace {
@@ -17,7 +18,7 @@ inline float Positive(float excess) { return excess > 0.0f ? excess : 0.0f; }
 
 }  // namespace
 
-__attribute__((target_clones("avx2", "default")))
+KNOLL_CLONES("avx2", "default")
 void CopySlumpRow(const float* grid, float* copy, int width, int from, int to) {
     copy[0] = kSlumpWall;
     for (int x = from; x < to; ++x) copy[x + 1] = ErosionGrid::IsGround(grid[x]) ? grid[x] : kSlumpWall;
@@ -30,7 +31,7 @@ void FillSlumpWall(float* copy, int width) {
 
 // The same arithmetic in the same order on every lane, so the vector forms the compiler
 // makes give the bytes of the plain one.
-__attribute__((target_clones("avx2", "default")))
+KNOLL_CLONES("avx2", "default")
 void SlumpOutflow(const float* __restrict up, const float* __restrict row, const float* __restrict down,
                   SlumpLimits limits, int from, int to, float* __restrict sliding, float* __restrict share) {
     for (int x = from + 1; x <= to; ++x) {
@@ -52,7 +53,7 @@ void SlumpOutflow(const float* __restrict up, const float* __restrict row, const
     }
 }
 
-__attribute__((target_clones("avx2", "default")))
+KNOLL_CLONES("avx2", "default")
 bool SlumpInflow(const float* __restrict up, const float* __restrict row, const float* __restrict down,
                  const float* __restrict shareUp, const float* __restrict share, const float* __restrict shareDown,
                  const float* __restrict sliding, SlumpLimits limits, int from, int to, float* __restrict grid) {

@@ -5,6 +5,7 @@
 #include "core/field_file.h"
 #include "core/loaded_rows.h"
 #include "core/pixel_streams.h"
+#include "core/vector_clones.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ void PerKind(const ZoomColours& colours, Loop loop) {
 
 // New row 2r from old row r: kept columns and the midpoints between them. The last
 // column, with no neighbour to its right, is made apart so the loop has no branch.
-__attribute__((target_clones("avx2", "default")))
+KNOLL_CLONES("avx2", "default")
 void ExpandRow(const ZoomColours& colours, const uint32_t* old, int oldWidth, uint32_t* row) {
     PerKind(colours, [&] {
         for (int c = 0; c + 1 < oldWidth; ++c) {
@@ -42,7 +43,7 @@ void ExpandRow(const ZoomColours& colours, const uint32_t* old, int oldWidth, ui
 }
 
 // New odd row k between the finished even rows k - 1 and k + 1 (none below the last).
-__attribute__((target_clones("avx2", "default")))
+KNOLL_CLONES("avx2", "default")
 void ExpandOddRow(const ZoomColours& colours, const uint32_t* above, const uint32_t* below, int width,
                   uint32_t* row) {
     if (below) {
