@@ -151,10 +151,10 @@ void Redraw(benchmark::State& state) {
 BENCHMARK(Redraw)->Arg(4096)->Arg(8192)->Unit(benchmark::kMillisecond)->Iterations(30);
 
 // An operation on the whole field from the canvas, the 3D view shown and hidden in turn.
-void SweepBeside3D(benchmark::State& state, int button, const std::function<void(KnollOperationDialogs&)>& choose) {
+void SweepBeside3D(benchmark::State& state, DialogKind dialog, const std::function<void(KnollOperationDialogs&)>& choose) {
     Editor editor(4096);
     KnollCmdWindow& window = editor.Window();
-    window.OnCommand(button, 1, ctToggleButton);
+    window.OnCommand(DialogRecordOf(dialog).toggleId, 1, ctToggleButton);
     choose(window.OperationDialogs());
     editor.Settle();
     const vRect canvas = window.Canvas().Bounds();
@@ -178,13 +178,13 @@ void SweepBeside3D(benchmark::State& state, int button, const std::function<void
 }
 
 void SweepInverse(benchmark::State& state) {
-    SweepBeside3D(state, cmdWacks,
+    SweepBeside3D(state, DialogKind::Wacks,
                   [](KnollOperationDialogs& d) { d.Wacks().OnDialogCommand(kWacksInverseId, 1, ctToggleButton); });
 }
 BENCHMARK(SweepInverse)->Unit(benchmark::kMillisecond)->Iterations(6);
 
 void SweepSmooth(benchmark::State& state) {
-    SweepBeside3D(state, cmdSmooth, [](KnollOperationDialogs& d) {
+    SweepBeside3D(state, DialogKind::Smooth, [](KnollOperationDialogs& d) {
         d.Smooth().PutValue(kSmoothSpinnerId, 5, StateValue);
         d.Smooth().OnDialogCommand(kSmoothSpinnerId, 5, ctSpinner);
     });

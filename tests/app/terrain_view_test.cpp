@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "editor_session.h"
+#include "ops/value_operations.h"
 #include "render/terrain_camera.h"
 #include "run_cli.h"
 #include "test_png.h"
@@ -143,7 +144,7 @@ TEST_F(TerrainViewTest, HandsAndKeysMoveTheCamera) {
 TEST_F(TerrainViewTest, FollowsTheFieldAndItsChosenArea) {
     Rest();
     const std::vector<uint32_t> before = Pixels();
-    session.Window().Canvas().InvertValues(0);
+    InvertValues(session.Window().Document().field(), 0);
     session.Pump();
     const std::vector<uint32_t> rough = Pixels();
     EXPECT_NE(rough, before);
