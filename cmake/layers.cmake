@@ -1,7 +1,7 @@
 # The layers of the whole tree and what each may include, checked when cmake configures
 # so that a wrong include stops the build instead of waiting for a reviewer:
 #
-#   framework/draw < files < core < ops < interchange < map < document    (the engine)
+#   framework/draw < files < core < ops < interchange < map < render < document    (the engine)
 #   engine < tools/cli
 #   engine, framework < view, operation_dialogs < app
 #
@@ -11,7 +11,7 @@
 # Above the window layer only AppMain, at the program's edge, looks the application up;
 # views, windows and dialogs reach it through their links.
 
-set(KNOLL_ENGINE_INCLUDES framework/draw files core ops interchange map document)
+set(KNOLL_ENGINE_INCLUDES framework/draw files core ops interchange map render document)
 set(KNOLL_WINDOW_INCLUDES ${KNOLL_ENGINE_INCLUDES} framework/platform framework/look framework/window
     framework/canvas framework/controls framework/menus framework/dialogs)
 
@@ -50,6 +50,7 @@ knoll_check_layer(src/core INCLUDES framework/draw files core)
 knoll_check_layer(src/ops INCLUDES framework/draw files core ops)
 knoll_check_layer(src/interchange INCLUDES framework/draw files core ops interchange)
 knoll_check_layer(src/map INCLUDES framework/draw files core ops interchange map)
+knoll_check_layer(src/render INCLUDES framework/draw files core ops interchange map render)
 knoll_check_layer(src/document INCLUDES ${KNOLL_ENGINE_INCLUDES})
 knoll_check_layer(tools/cli INCLUDES ${KNOLL_ENGINE_INCLUDES} cli)
 knoll_check_layer(src/view INCLUDES ${KNOLL_WINDOW_INCLUDES} view)

@@ -1,10 +1,11 @@
 #!/bin/bash
 # A short tour of the editor under Xvfb: the field shown, the palette legend, a closed
-# polygon, the polygon magnified, the History list after a few steps, rain inside the
-# polygon and the help window; then a 16-bit island in metres fitted, with View > Height
-# Colours and Relief on; then a 4096 x 4096 field fitted to the window, expanded, an
-# inverse sweeping down it at 1:4, and the question whether to save it at the exit. Each
-# is a screenshot in the output folder.
+# polygon, the polygon and its field in the 3D view, the polygon magnified, the History
+# list after a few steps, rain inside the polygon and the help window; then a 16-bit
+# island in metres fitted, with View > Height Colours and Relief on; then a 4096 x 4096
+# field fitted to the window and in the 3D view, expanded, an inverse sweeping down it at
+# 1:4, and the question whether to save it at the exit. Each is a screenshot in the output
+# folder.
 # Usage: demo_tour.sh <knollwork> <workspace> <output folder>
 set -u
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -61,6 +62,10 @@ large_field() {
     sleep 3                                # the field loads before the keys count
     xvfb_keys ctrl+0 ctrl+0                # View > Fit Field (twice: the first may be early)
     xvfb_screenshot "$out/9-fitted.png"
+    xvfb_keys ctrl+3                       # View > 3D View, sharp once it has rested
+    sleep 3
+    xvfb_screenshot "$out/13-3d-large.png"
+    xvfb_keys ctrl+3
     # Expanded to 8192 x 8192, the inverse takes long enough to be caught sweeping.
     xvfb_keys alt+f Right Right Right Right Return   # Resize > Expand 2X
     sleep 2
@@ -113,6 +118,10 @@ inner() {
     for point in "120 90" "330 130" "290 330" "90 280"; do click_on_field $point; done
     click_on_field 200 200 3               # the right button closes the polygon
     xvfb_screenshot "$out/4-polygon.png"
+    xvfb_keys ctrl+3                       # View > 3D View, the polygon on the terrain
+    sleep 1.5
+    xvfb_screenshot "$out/12-3d-view.png"
+    xvfb_keys ctrl+3
     # 4:1 around a vertex. At 2:1 the whole field still shows, so the vertex moves to
     # twice its place and the second notch is turned over it there.
     magnify_at 330 130 1

@@ -11,7 +11,7 @@ command -v clang++ >/dev/null || { apt-get update -qq && apt-get install -y -qq 
 out=build-fuzz
 mkdir -p "$out/crashes"
 sources=(src/core/*.cpp src/files/*.cpp src/interchange/*.cpp src/framework/draw/*.cpp)
-cli_sources=(src/ops/*.cpp src/map/*.cpp src/document/*.cpp $(ls tools/cli/*.cpp | grep -v main.cpp))
+cli_sources=(src/ops/*.cpp src/map/*.cpp src/render/*.cpp src/document/*.cpp $(ls tools/cli/*.cpp | grep -v main.cpp))
 # The one file that calls GDAL needs its headers and the name of the library it loads.
 gdal_library=$(readlink "$(gdal-config --prefix)/lib/$(gcc -print-multiarch)/libgdal.so")
 flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc -Itools

@@ -26,35 +26,12 @@ gdal_translate -q -ot Float32 -scale 0 65535 236 1076 -a_nodata -9999 "${place[@
 gdal_translate -q -ot UInt16 "${place[@]}" "$work/field.pgm" "$work/uint16.tif"
 gdal_translate -q -co COMPRESS=LZW "$work/float.tif" "$work/float-lzw.tif"
 
-# One run: "wall user+system peak-KiB".
-measure() {
-    /usr/bin/time -f "%e %U %S %M" -o "$work/time" "$@" >/dev/null 2>&1
-    awk '{ print $1, $2 + $3, $4 }' "$work/time"
-}
-
-# Runs the two commands in turn $runs times and prints the medians side by side.
-pair() {
-    local label=$1 ours=$2 theirs=$3 names=${4:-knollwork-cli/gdal_translate}
-    local -a ow oc om tw tc tm
-    for ((run = 0; run < runs; ++run)); do
-        read -r w c m < <(measure bash -c "$ours")
-        ow+=("$w") oc+=("$c") om+=("$m")
-        read -r w c m < <(measure bash -c "$theirs")
-        tw+=("$w") tc+=("$c") tm+=("$m")
-    done
-    awk -v l="$label" -v n="$names" -v ow="$(median "${ow[@]}")" -v tw="$(median "${tw[@]}")" \
-        -v oc="$(median "${oc[@]}")" -v tc="$(median "${tc[@]}")" \
-        -v om="$(median "${om[@]}")" -v tm="$(median "${tm[@]}")" \
-        'BEGIN { printf "%-10s %s  wall %.2f/%.2f s = %.2f  cpu %.2f/%.2f s = %.2f  peak %d/%d MiB\n",
-                 l, n, ow, tw, ow / tw, oc, tc, oc / tc, om / 1024, tm / 1024 }'
-}
-
 echo "load: $(uptime)"
 for source in float uint16 float-lzw; do
     options=()
     [ "$source" = float-lzw ] && options=(-co COMPRESS=LZW)
     pair "$source" "'$cli' --open '$work/$source.tif' --save '$work/ours.tif'" \
-        "gdal_translate -q ${options[*]} '$work/$source.tif' '$work/theirs.tif'"
+        "gdal_translate -q ${options[*]} '$work/$source.tif' '$work/theirs.tif'" knollwork-cli/gdal_translate
 done
 if [ -n "$before" ]; then
     [ -x "$before" ] || { echo "no knollwork-cli at $before" >&2; exit 1; }

@@ -18,7 +18,7 @@
 #include "app/cmd_window_tables.h"
 #include "app/knoll_app.h"
 #include "app/knoll_cmd_window.h"
-#include "framework/platform/headless/headless_platform.h"
+#include "bench/display_rate_platform.h"
 #include "operation_dialogs/operation_dialogs.h"
 #include "operation_dialogs/smo_dialog.h"
 #include "operation_dialogs/tile_dialog.h"
@@ -28,20 +28,9 @@
 namespace {
 
 constexpr int kSide = 4096;
-constexpr int kDisplayFrameMs = 16;
+constexpr int kDisplayFrameMs = DisplayRatePlatform::kDisplayFrameMs;
 
 using Clock = std::chrono::steady_clock;
-
-class DisplayRatePlatform : public vHeadlessPlatform {
-public:
-    int FrameInterval() const override { return kDisplayFrameMs; }
-    uint64_t NowMs() const override {
-        return uint64_t(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_).count());
-    }
-
-private:
-    Clock::time_point start_ = Clock::now();
-};
 
 void FillRidges(HeightField& field) {
     field.ReplaceField(kSide, kSide);

@@ -45,6 +45,7 @@ enum KnollCommand : int {
     cmdStepForward = 136,
     cmdHistory = 137,
     cmdSaveSteps = 138,
+    cmdTerrainView = 140,
     cmdOpen = vAppOpenId,
     cmdSave = 32103,
     cmdExit = vAppExitId,
@@ -86,6 +87,7 @@ constexpr MenuItem kViewMenu[] = {
     {"-", vMenuSeparatorId},
     {"Height Colours", cmdHeightColours, vMenuSensitive},
     {"Relief", cmdRelief, vMenuSensitive},
+    {"3D View", cmdTerrainView, vMenuSensitive, "Ctrl+3", '3', nullptr, vModControl},
     {},
 };
 constexpr MenuItem kConvertMenu[] = {

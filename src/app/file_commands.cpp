@@ -15,6 +15,7 @@
 
 namespace {
 
+constexpr const char* kLoadingWord = "LOADING ";
 constexpr const char* kFirstLoadMark = "   First Load\n ";
 
 // Each pattern of the kinds the document reads alone, then all of them at once, then
@@ -81,9 +82,12 @@ bool KnollCmdWindow::LoadFile(const char* name, const char* wrongTypeMark) {
         return dialog.Choose(data, units);
     };
     // A file that cannot be read whole leaves the field, its kind, selection, undo image
-    // and name as they were: only a complete load replaces what the user edits.
+    // and name as they were: only a complete load replaces what the user edits. Meanwhile
+    // the view fills in as the rows arrive.
     bool saidMapping = document_.heightSource() && !document_.heightSource()->TakenAsItIs();
+    progress_.Begin(kLoadingWord);
     LoadOutcome outcome = document_.Load(name, options);
+    progress_.End();
     if (!outcome.loaded) {
         if (outcome.wrongType) outcome.notice = wrongTypeMark + outcome.notice;
         if (!outcome.cancelled) ShowNotice(outcome.notice.c_str());

@@ -7,6 +7,7 @@
 #include "framework/look/text_width.h"
 #include "framework/platform/platform.h"
 #include "framework/window/app.h"
+#include "framework/window/frame.h"
 #include "core/file_name.h"
 
 namespace {
@@ -15,6 +16,8 @@ constexpr const char* kTooSmallNotice = "Cann't do that\n Screen to small";
 constexpr const char* kWayBackLostNotice =
     "Undo cannot go back: memory ran out while a step since the last Keep was recorded.";
 constexpr int kPositionTextSize = 32;
+// With the 3D view on, the map keeps a third of the window's width, at least this much.
+constexpr int kNarrowestMap = 200;
 
 }  // namespace
 
@@ -23,6 +26,7 @@ KnollCmdWindow::KnollCmdWindow(const char* name, int width, int height)
       fileCaption_(name),
       menu_(kKnollMenuBar),
       canvas_(this, document_),
+      terrain_(document_, canvas_),
       commandBar_(commandBarTable_.data()),
       statusBar_(kKnollStatusBar),
       dialogs_(this) {
@@ -33,6 +37,8 @@ KnollCmdWindow::KnollCmdWindow(const char* name, int width, int height)
     for (int id : {cmdHeightField, cmdMessageField}) {
         if (vCmd* field = statusBar_.FindControl(id)) builtWidths_.push_back({id, field->Place().width});
     }
+    terrain_.SetShown(false);
+    View().AddChild(&terrain_);
     Show();
 }
 
@@ -95,6 +101,7 @@ const KnollCmdWindow::CommandHandler KnollCmdWindow::kCommandHandlers[] = {
     {cmdActualSize, [](KnollCmdWindow& window) { window.canvas_.ActualSize(); }},
     {cmdHeightColours, [](KnollCmdWindow& window) { window.MapChoiceCommand(&MapChoices::heightColours, cmdHeightColours); }},
     {cmdRelief, [](KnollCmdWindow& window) { window.MapChoiceCommand(&MapChoices::relief, cmdRelief); }},
+    {cmdTerrainView, [](KnollCmdWindow& window) { window.TerrainViewCommand(); }},
     {cmdOpen, [](KnollCmdWindow& window) { window.OpenCommand(); }},
     {cmdSave, [](KnollCmdWindow& window) { window.SaveFile(); }},
     {cmdSaveSteps, [](KnollCmdWindow& window) { window.SaveStepsCommand(); }},
@@ -184,6 +191,25 @@ void KnollCmdWindow::ResetAfterOpen(OpenOutcome outcome) {
     SetUndoKeep(0);
     canvas_.SetSelectMode(0);
     selectFlag_ = 0;
+}
+
+// Hidden, the view gives the keys back to the window.
+void KnollCmdWindow::TerrainViewCommand() {
+    const bool on = !terrain_.IsShown();
+    terrain_.SetShown(on);
+    if (vFrame* frame = terrain_.Frame(); frame && !on && frame->Focus() == &terrain_) frame->SetFocus(nullptr);
+    PutValue(cmdTerrainView, on, StateChecked);
+    LayoutClient();
+}
+
+void KnollCmdWindow::PlaceClient(const vRect& client) {
+    if (!terrain_.IsShown()) {
+        canvas_.PlaceIn(client);
+        return;
+    }
+    const int map = std::min(std::max(client.w / 3, kNarrowestMap), client.w);
+    canvas_.PlaceIn({client.x, client.y, map, client.h});
+    terrain_.SetBounds(client.x + map, client.y, client.w - map, client.h);
 }
 
 // ---- The window's state shown in its bars ---------------------------------------------------

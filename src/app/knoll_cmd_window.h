@@ -8,6 +8,7 @@
 #include "app/cmd_window_tables.h"
 #include "app/help_window.h"
 #include "app/settings_file.h"
+#include "app/work_progress.h"
 #include "document/field_document.h"
 #include "document/session_journal.h"
 #include "framework/menus/command_pane.h"
@@ -16,6 +17,7 @@
 #include "operation_dialogs/operation_dialogs.h"
 #include "view/canvas_owner.h"
 #include "view/knoll_canvas_pane.h"
+#include "view/terrain_view.h"
 
 // How Open ended. A failed load leaves the field and all that goes with it untouched.
 enum class OpenOutcome { Cancelled, Loaded, Failed };
@@ -33,6 +35,8 @@ public:
 
     void OnKey(int key, int shift) override;
     void OnCommand(int id, int value, int type) override;
+    // The map, and the 3D view at its right while View > "3D View" is on.
+    void PlaceClient(const vRect& client) override;
     // Whether OnCommand does something of its own for the command.
     static bool HandlesCommand(int id) { return FindDialogOfToggle(id) || FindCommandHandler(id); }
 
@@ -43,6 +47,7 @@ public:
     void ShowWorkDone(int percent) override;
     void ShowPosition(int x, int y, int height, bool hasValue = true) override;
     void ShowScale(const char* label) override;
+    void ShowProgress(int64_t done, int64_t total) override { progress_.Show(done, total); }
 
     void UpdateConvertItems();
     void FitStatusBar();
@@ -101,6 +106,7 @@ public:
 
     FieldDocument& Document() { return document_; }
     KnollCanvasPane& Canvas() { return canvas_; }
+    KnollTerrainView& TerrainView() { return terrain_; }
     vMenuPane& Menu() { return menu_; }
     vCommandPane& CommandBar() { return commandBar_; }
     vCommandPane& StatusBar() { return statusBar_; }
@@ -140,6 +146,7 @@ private:
     void ZoomCommand(ZoomMode mode);
     void MapChoiceCommand(bool MapChoices::*choice, int id);
     void OpenCommand();
+    void TerrainViewCommand();
     // After an Open the view starts afresh (Select off, Undo and Keep gone with a
     // commit), also when the chooser was cancelled; a load that failed leaves all as it was.
     void ResetAfterOpen(OpenOutcome outcome);
@@ -171,9 +178,11 @@ private:
     std::vector<FieldWidth> builtWidths_;
     vMenuPane menu_;
     KnollCanvasPane canvas_;
+    KnollTerrainView terrain_;
     vCommandPane commandBar_;
     vCommandPane statusBar_;
     KnollOperationDialogs dialogs_;
     std::unique_ptr<KnollHelpWindow> help_;
     std::unique_ptr<SessionJournal> journal_;
+    KnollWorkProgress progress_{statusBar_, cmdMessageField};
 };

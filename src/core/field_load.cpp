@@ -5,11 +5,10 @@
 #include "core/tga.h"
 
 int LoadFieldFile(HeightField& field, int fileKind, const char* path, FileSize* fileSize) {
-    HeightField loaded;
-    loaded.SetPalette(field.palette());
-    int result = fileKind == kFileKindPpm ? LoadPpm(loaded, path, fileSize) : LoadTga(loaded, path, fileSize);
+    field.HoldForNextLoad();
+    int result = fileKind == kFileKindPpm ? LoadPpm(field, path, fileSize) : LoadTga(field, path, fileSize);
+    field.DropLoadHold();
     if (result != kLoadDone) return result;
-    field.TakeImagesOf(loaded);
     field.SetKind(fileKind == kFileKindPpm ? kSixteenBitField : kEightBitField);
     field.painter().RefreshView();
     return kLoadDone;

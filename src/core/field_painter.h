@@ -20,8 +20,8 @@ public:
     // that draw single positions ask once, so a view of part of a large field does not
     // pay a call for every position it cannot show. This base shows none.
     virtual vRect ShownArea() const { return {0, 0, 0, 0}; }
-    // Long work (a load) has finished done of its total steps, for a painter that says
-    // how far it got.
+    // Long work (a load, an erosion) has finished done of its total steps, for a painter
+    // that says how far it got.
     virtual void Progress(int64_t /*done*/, int64_t /*total*/) {}
     // Whether the user asked long work to stop, asked after each Progress. Work that
     // can stop leaves the field as it was before it began.

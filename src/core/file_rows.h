@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "core/field_rows.h"
@@ -14,8 +13,7 @@
 // file's load would have said.
 class FileRows : public FieldRows {
 public:
-    FileRows(const HeightField& field, int width, int height, std::string endedNotice)
-        : FieldRows(field, width, height), endedNotice_(std::move(endedNotice)), row_(size_t(width)) {}
+    FileRows(const HeightField& field, int width, int height) : FieldRows(field, width, height), row_(size_t(width)) {}
 
     const uint32_t* Row(int) override {
         if (read_ == asked_ && ReadRow(row_.data())) {
@@ -27,15 +25,16 @@ public:
         return row_.data();
     }
     // Only rows asked for count, so a write refused before it asks keeps its own reason.
-    std::string Failure() const override { return read_ < asked_ ? endedNotice_ : std::string(); }
+    std::string Failure() const override { return read_ < asked_ ? EndedNotice() : std::string(); }
 
 protected:
     // The next row's pixels as the file's load stores them; false when the file holds no
     // complete row more.
     virtual bool ReadRow(uint32_t* pixels) = 0;
+    // What the file's load says once a row could not be read.
+    virtual std::string EndedNotice() const = 0;
 
 private:
-    const std::string endedNotice_;
     std::vector<uint32_t> row_;
     int asked_ = 0;
     int read_ = 0;

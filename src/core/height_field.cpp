@@ -119,17 +119,45 @@ bool HeightField::ReplaceField(int width, int height) {
     return true;
 }
 
-bool HeightField::BeginLoad(int width, int height) {
+bool HeightField::BeginLoad(int width, int height, int kind) {
     if (!AcceptableSize(width, height)) return false;
     incoming_ = std::make_unique<TarnMemoryDC>(width, height);
-    if (incoming_->valid()) return true;
-    incoming_.reset();
-    return false;
+    if (!incoming_->valid()) {
+        incoming_.reset();
+        return false;
+    }
+    if (!holdNextLoad_) return true;
+    // The field as it is goes aside whole; the new image shows from its first row.
+    held_ = std::make_unique<HeldField>();
+    SwapHeld(*held_);
+    working_ = std::move(incoming_);
+    SetSize(width, height);
+    kind_ = kind;
+    undoState_ = UndoState::kEqual;
+    rowsStored_ = 0;
+    painter_->ClearSurface();
+    return true;
+}
+
+void HeightField::RowLoaded(int y) {
+    if (rowsStored_ < 0) return;
+    rowsStored_ = y + 1;
+    painter_->DrawRow(y);
+    painter_->Progress(y + 1, height_);
 }
 
 void HeightField::EndLoad(int rowsRead) {
-    if (keepReplaced_) replaced_ = std::move(working_);
-    working_ = std::move(incoming_);
+    if (held_ && rowsRead < height_) {
+        AbandonLoad();
+        return;
+    }
+    if (!held_) {
+        if (keepReplaced_) replaced_ = std::move(working_);
+        working_ = std::move(incoming_);
+    }
+    held_.reset();
+    holdNextLoad_ = false;
+    rowsStored_ = -1;
     SetSize(working_->width(), working_->height());
     Changed();
     SnapshotField();
@@ -141,6 +169,21 @@ void HeightField::EndLoad(int rowsRead) {
     painter_->ClearSurface();
 }
 
+void HeightField::AbandonLoad() {
+    incoming_.reset();
+    DropLoadHold();
+}
+
+void HeightField::DropLoadHold() {
+    holdNextLoad_ = false;
+    if (!held_) return;
+    SwapHeld(*held_);
+    held_.reset();
+    rowsStored_ = -1;
+    painter_->ClearSurface();
+    painter_->RefreshView();
+}
+
 bool HeightField::ReshapeWithin(int width, int height) {
     if (!AcceptableSize(width, height) || int64_t(width) * height > int64_t(width_) * height_) return false;
     BeginCommittedChange();
@@ -150,18 +193,15 @@ bool HeightField::ReshapeWithin(int width, int height) {
     return true;
 }
 
-void HeightField::TakeImagesOf(HeightField& loaded) {
-    std::swap(width_, loaded.width_);
-    std::swap(height_, loaded.height_);
-    std::swap(working_, loaded.working_);
-    std::swap(undo_, loaded.undo_);
-    std::swap(undoState_, loaded.undoState_);
-    std::swap(mask_, loaded.mask_);
-    std::swap(whiteRow_, loaded.whiteRow_);
-    // The images come with a commit of their own, new to this field.
-    Changed();
-    committedRevision_ = undoState_ == UndoState::kEqual ? revision_ : ++lastRevision_;
-    painter_->ClearSurface();
+void HeightField::SwapHeld(HeldField& held) {
+    std::swap(width_, held.width);
+    std::swap(height_, held.height);
+    std::swap(kind_, held.kind);
+    std::swap(working_, held.working);
+    std::swap(undo_, held.undo);
+    std::swap(mask_, held.mask);
+    std::swap(undoState_, held.undoState);
+    std::swap(whiteRow_, held.whiteRow);
 }
 
 void HeightField::SetSize(int width, int height) {

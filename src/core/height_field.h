@@ -139,19 +139,30 @@ public:
     // (false when the size is refused or memory runs out). EndLoad with the number of
     // rows written makes that image the working image, the rest of it white, and
     // commits; a load cut short leaves a white undo image instead. AbandonLoad drops it.
-    bool BeginLoad(int width, int height);
-    uint32_t* LoadRow(int y) { return incoming_->MutableRowPixels(y); }
+    // Kind is what the rows hold; the caller sets the kind flag, except in a held load.
+    bool BeginLoad(int width, int height, int kind);
+    uint32_t* LoadRow(int y) { return incoming_ ? incoming_->MutableRowPixels(y) : working_->MutableRowPixels(y); }
+    // Row y was stored through LoadRow.
+    void RowLoaded(int y);
     void EndLoad(int rowsRead);
-    void AbandonLoad() { incoming_.reset(); }
+    void AbandonLoad();
+
+    // A load that replaces the field only when whole, and is shown as its rows arrive:
+    // after HoldForNextLoad, BeginLoad holds the field aside and makes the new image, of
+    // the new size and kind, the working image at once; each row stored is drawn and the
+    // share stored told to the painter. EndLoad with every row lets the held field go;
+    // EndLoad cut short, AbandonLoad, or DropLoadHold before either brings it back whole.
+    void HoldForNextLoad() { holdNextLoad_ = true; }
+    void DropLoadHold();
+    // The rows that hold the field's values: all of them, but during a held load only
+    // those stored so far. What shows the field reads no row below them.
+    int RowsReady() const { return rowsStored_ < 0 ? height_ : rowsStored_; }
+
     // For the shrink, which builds the smaller field inside the working image's memory:
     // it takes the smaller size keeping its memory and pixels as they lie, the mask and
     // the last commit are let go (see BeginCommittedChange) and the view told. False,
     // changing nothing, for a size that is larger.
     bool ReshapeWithin(int width, int height);
-    // Takes the size and images of a field that was loaded aside, leaving it this
-    // field's old ones; the view is told as for a new field. So a load that fails half
-    // way never touches the field being edited.
-    void TakeImagesOf(HeightField& loaded);
 
     void SetPainter(FieldPainter* painter) { painter_ = painter ? painter : &quietPainter_; }
     FieldPainter& painter() { return *painter_; }
@@ -160,6 +171,18 @@ private:
     // Equal: no undo image, it would hold what the working image holds. Own: undo_ holds
     // the last commit. None: inside a change that ends in a commit, nothing is kept.
     enum class UndoState { kEqual, kOwn, kNone };
+
+    // What a held load keeps aside, to be brought back should it fail.
+    struct HeldField {
+        int width = 0;
+        int height = 0;
+        int kind = kEightBitField;
+        std::unique_ptr<TarnMemoryDC> working;
+        std::unique_ptr<TarnMemoryDC> undo;
+        std::unique_ptr<TarnMemoryDC> mask;
+        UndoState undoState = UndoState::kEqual;
+        std::vector<uint32_t> whiteRow;
+    };
 
     void SeparateUndo();
     TarnMemoryDC& ImageToWrite() {
@@ -172,6 +195,7 @@ private:
         listener_->BeforeFirstWrite(y, working_->RowPixels(y));
     }
     void HearAllRows();
+    void SwapHeld(HeldField& held);
     // The undo image as a copy of the working image; false when memory runs out.
     bool MakeUndoCopy();
     // Width and height with a white row for the mask test; the mask is let go.
@@ -187,6 +211,9 @@ private:
     std::unique_ptr<TarnMemoryDC> mask_;
     std::unique_ptr<TarnMemoryDC> incoming_;
     std::unique_ptr<TarnMemoryDC> replaced_;
+    bool holdNextLoad_ = false;
+    std::unique_ptr<HeldField> held_;
+    int rowsStored_ = -1;  // during a held load, else -1
     UndoState undoState_ = UndoState::kEqual;
     uint64_t revision_ = 0;
     uint64_t committedRevision_ = 0;

@@ -11,7 +11,10 @@ public:
     LoadedRows(HeightField& field, int width, int height)
         : field_(field), width_(std::size_t(width)), stream_(StreamsImage(width_ * std::size_t(height))) {}
 
-    void Store(int y, const uint32_t* row) { PutImageRow(field_.LoadRow(y), row, width_, stream_); }
+    void Store(int y, const uint32_t* row) {
+        PutImageRow(field_.LoadRow(y), row, width_, stream_);
+        field_.RowLoaded(y);
+    }
 
 private:
     HeightField& field_;

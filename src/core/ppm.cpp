@@ -177,7 +177,7 @@ int LoadPpm(HeightField& field, const char* path, FileSize* fileSize) {
     if (!reader.accepted()) return kLoadNotAccepted;
     const int width = reader.width();
     const int height = reader.height();
-    if (!field.BeginLoad(width, height)) {
+    if (!field.BeginLoad(width, height, kSixteenBitField)) {
         if (fileSize) *fileSize = {width, height};
         return kLoadNoMemory;
     }

@@ -107,7 +107,7 @@ int LoadTga(HeightField& field, const char* path, FileSize* fileSize) {
     const int width = LittleEndian16(header.width);
     const int height = LittleEndian16(header.height);
     if (!HeightField::AcceptableSize(width, height)) return kLoadNotAccepted;
-    if (!field.BeginLoad(width, height)) {
+    if (!field.BeginLoad(width, height, kEightBitField)) {
         if (fileSize) *fileSize = {width, height};
         return kLoadNoMemory;
     }

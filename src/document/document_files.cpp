@@ -13,7 +13,6 @@
 #include "document/height_file_kinds.h"
 #include "interchange/elevation_rows.h"
 #include "interchange/height_files.h"
-#include "interchange/pgm_rows.h"
 #include "interchange/raw_heights.h"
 
 // Loading and saving by name, in every format the engine knows.
@@ -128,14 +127,9 @@ LoadOutcome FieldDocument::Import(const std::string& path, const LoadOptions& op
         return LoadElevation(path, options.elevation, true, rows);
     }
     const RawSize& rawSize = options.rawSize;
-    if (rows && HeightFormatOf(path) == HeightFormat::kPgm) {
-        auto reader = std::make_unique<PgmReader>(path.c_str());
-        if (reader->ReadsAsAsked()) {
-            field_.SetKind(reader->wide() ? kSixteenBitField : kEightBitField);
-            *rows = std::make_unique<PgmRows>(field_, path, std::move(reader));
-            Loaded(path);
-            return {true, ""};
-        }
+    if (rows && (*rows = HeightRowsAsAsked(field_, path))) {
+        Loaded(path);
+        return {true, ""};
     }
     FieldSampleRows samples(field_);
     InterchangeError error = ReadHeights(path, HeightFormatOf(path), rawSize.width, rawSize.height, samples);

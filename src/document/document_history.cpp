@@ -127,7 +127,7 @@ bool FieldDocument::DropOutline() {
 // The whole field before a step that changed its size, made again; false when memory
 // runs out for it.
 bool FieldDocument::RestoreWholeField(const RowDelta& image) {
-    if (!field_.BeginLoad(image.width(), image.height())) return false;
+    if (!field_.BeginLoad(image.width(), image.height(), field_.kind())) return false;
     image.Restore([this](int y) { return field_.LoadRow(y); });
     field_.EndLoad(image.height());
     field_.TakeReplacedImage();

@@ -103,6 +103,9 @@ public:
     // their mapping onto heights, the units, the georeferencing; null for every other
     // field. It follows the field through zooms and conversions.
     const HeightSource* heightSource() const { return source_ ? &*source_ : nullptr; }
+    // The vertical scale at which the heights stand in their true proportion to the
+    // ground, when the field came from an elevation model that says both.
+    std::optional<double> TrueVerticalScale() const { return source_ ? source_->TrueVerticalScale() : std::nullopt; }
 
     // Whether Load may read a file of this name at all; a name of no known format is
     // asked of GDAL, which knows rasters by their first bytes.
@@ -116,10 +119,9 @@ public:
     // the field; the selection goes, the new field is committed.
     //
     // Rows, when given, may take a file that can be read as its rows are asked for (a
-    // pixmap or greymap that nothing after its header can refuse, an elevation raster)
-    // instead of the field:
-    // the field only takes its kind and the file's rows are handed back, to be written
-    // before anything else reads the field.
+    // pixmap or greymap that nothing after its header can refuse, a PNG, an elevation
+    // raster) instead of the field: the field only takes its kind and the file's rows are
+    // handed back, to be written before anything else reads the field.
     LoadOutcome Load(const std::string& path, const LoadOptions& options = {},
                      std::unique_ptr<FieldRows>* rows = nullptr);
     // Reads a PNG, PGM, RAW or elevation file by its extension alone, as Load does.

@@ -9,6 +9,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "core/vector_clones.h"
 #include "interchange/gdal_raster.h"
 
 namespace {
@@ -93,17 +94,17 @@ template <class Value>
     }
 }
 
-__attribute__((target_clones("avx2", "default"))) void StoreRow(const uint16_t* raw, int width, const StoreMap& map,
+KNOLL_CLONES("avx2", "default") void StoreRow(const uint16_t* raw, int width, const StoreMap& map,
                                                                  uint16_t gap, bool hasGap, uint16_t* stored,
                                                                  uint8_t* gaps) {
     StoreRowOf(raw, width, map, gap, hasGap, stored, gaps);
 }
-__attribute__((target_clones("avx2", "default"))) void StoreRow(const float* raw, int width, const StoreMap& map,
+KNOLL_CLONES("avx2", "default") void StoreRow(const float* raw, int width, const StoreMap& map,
                                                                  float gap, bool hasGap, uint16_t* stored,
                                                                  uint8_t* gaps) {
     StoreRowOf(raw, width, map, gap, hasGap, stored, gaps);
 }
-__attribute__((target_clones("avx2", "default"))) void StoreRow(const double* raw, int width, const StoreMap& map,
+KNOLL_CLONES("avx2", "default") void StoreRow(const double* raw, int width, const StoreMap& map,
                                                                  double gap, bool hasGap, uint16_t* stored,
                                                                  uint8_t* gaps) {
     StoreRowOf(raw, width, map, gap, hasGap, stored, gaps);

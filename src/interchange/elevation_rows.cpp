@@ -1,7 +1,8 @@
 #include "interchange/elevation_rows.h"
 
 ElevationRows::ElevationRows(const HeightField& field, const std::string& path, std::unique_ptr<ElevationReader> reader)
-    : FileRows(field, reader->width(), reader->height(), path + ": the raster cannot be read whole"),
+    : FileRows(field, reader->width(), reader->height()),
+      path_(path),
       reader_(std::move(reader)),
       store_(field.palette(), reader_->bits() == 16),
       samples_(size_t(width)),
@@ -13,3 +14,5 @@ bool ElevationRows::ReadRow(uint32_t* pixels) {
     store_.Store(samples_.data(), gaps_.data(), width, pixels);
     return true;
 }
+
+std::string ElevationRows::EndedNotice() const { return path_ + ": the raster cannot be read whole"; }

@@ -15,7 +15,9 @@ public:
 
 private:
     bool ReadRow(uint32_t* pixels) override;
+    std::string EndedNotice() const override;
 
+    const std::string path_;
     std::unique_ptr<ElevationReader> reader_;
     const SamplePixels store_;
     std::vector<uint16_t> samples_;

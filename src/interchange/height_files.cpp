@@ -4,6 +4,7 @@
 #include <cctype>
 #include <filesystem>
 
+#include "interchange/height_rows.h"
 #include "interchange/pgm_heights.h"
 #include "interchange/png_heights.h"
 #include "interchange/raw_heights.h"
@@ -63,4 +64,31 @@ InterchangeError WriteHeights(const std::string& path, HeightFormat format, Fiel
         case HeightFormat::kElevation: break;
     }
     return "unknown format; use .png, .pgm, .r16, .raw or .tif";
+}
+
+namespace {
+
+template <class Reader>
+std::unique_ptr<FieldRows> RowsOf(HeightField& field, const std::string& path, std::unique_ptr<Reader> reader) {
+    field.SetKind(reader->wide() ? kSixteenBitField : kEightBitField);
+    return std::make_unique<HeightFileRows<Reader>>(field, path, std::move(reader));
+}
+
+}  // namespace
+
+std::unique_ptr<FieldRows> HeightRowsAsAsked(HeightField& field, const std::string& path) {
+    switch (HeightFormatOf(path)) {
+        case HeightFormat::kPgm: {
+            auto reader = std::make_unique<PgmReader>(path.c_str());
+            if (reader->ReadsAsAsked()) return RowsOf(field, path, std::move(reader));
+            break;
+        }
+        case HeightFormat::kPng: {
+            auto reader = std::make_unique<PngReader>(path.c_str());
+            if (reader->error().empty()) return RowsOf(field, path, std::move(reader));
+            break;
+        }
+        default: break;
+    }
+    return nullptr;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "interchange/height_samples.h"
@@ -22,3 +23,10 @@ InterchangeError ReadHeights(const std::string& path, HeightFormat format, int r
 
 // Writes the samples; RAW holds 16-bit samples only.
 InterchangeError WriteHeights(const std::string& path, HeightFormat format, FieldSamples& samples);
+
+// The rows of a greymap or PNG read as they are asked for, for a write that takes them
+// without making the field (see FileRows): a greymap that nothing after its header can
+// refuse, or a PNG whose header was accepted (a row found damaged later fails the write,
+// which keeps its target). The field takes the file's kind. Null for any other file,
+// which is to be loaded whole.
+std::unique_ptr<FieldRows> HeightRowsAsAsked(HeightField& field, const std::string& path);

@@ -1,5 +1,8 @@
 #include "interchange/height_samples.h"
 
+#include <cstring>
+
+#include "core/vector_clones.h"
 
 bool HeightSamples::Allocate(int newWidth, int newHeight, int newBits) {
     if (!HeightField::AcceptableSize(newWidth, newHeight)) return false;
@@ -27,7 +30,7 @@ namespace {
 
 // The values of one row, positions without one as 0; returns how many those are. Every
 // save through the interchange formats passes each position through here.
-__attribute__((target_clones("avx2", "default")))
+KNOLL_CLONES("avx2", "default")
 int DecodeValues(const HeightField& field, const uint32_t* pixels, int count, uint16_t* values) {
     int noValue = 0;
     for (int x = 0; x < count; ++x) {
@@ -50,11 +53,15 @@ FieldSampleRows::~FieldSampleRows() {
 }
 
 bool FieldSampleRows::Start(int width, int height, int bits) {
-    if (!field_.BeginLoad(width, height)) return false;
+    wide_ = bits == 16;
+    field_.HoldForNextLoad();
+    if (!field_.BeginLoad(width, height, wide_ ? kSixteenBitField : kEightBitField)) {
+        field_.DropLoadHold();
+        return false;
+    }
     started_ = true;
     width_ = width;
     height_ = height;
-    wide_ = bits == 16;
     store_.emplace(field_.palette(), wide_);
     samples_.resize(size_t(width));
     pixels_.resize(size_t(width));
@@ -104,4 +111,30 @@ void FieldSampleRows::Finish() {
 void SamplePixels::Store(const uint16_t* samples, const uint8_t* gaps, int width, uint32_t* pixels) const {
     Store(samples, width, pixels);
     for (int x = 0; x < width; ++x) pixels[x] = gaps[x] ? kNoValuePixel : pixels[x];
+}
+
+// Plain loops over locals, so that each vectorises.
+KNOLL_CLONES("avx2", "default")
+void DecodeSampleBytes(const uint8_t* bytes, int width, bool wide, uint16_t* samples) {
+    if (!wide) {
+        for (int x = 0; x < width; ++x) samples[x] = bytes[x];
+        return;
+    }
+    for (int x = 0; x < width; ++x) {
+        uint16_t big;
+        std::memcpy(&big, bytes + 2 * x, sizeof big);
+        samples[x] = uint16_t(big << 8 | big >> 8);
+    }
+}
+
+KNOLL_CLONES("avx2", "default")
+void EncodeSampleBytes(const uint16_t* samples, int width, bool wide, uint8_t* bytes) {
+    if (!wide) {
+        for (int x = 0; x < width; ++x) bytes[x] = uint8_t(samples[x]);
+        return;
+    }
+    for (int x = 0; x < width; ++x) {
+        uint16_t big = uint16_t(samples[x] << 8 | samples[x] >> 8);
+        std::memcpy(bytes + 2 * x, &big, sizeof big);
+    }
 }

@@ -57,9 +57,10 @@ private:
     uint32_t colors_[256] = {};
 };
 
-// Samples read straight into the image that becomes the field's working image: the
-// field stays as it was until Finish, and is kept when the read fails. 16-bit samples
-// make a 16-bit field, 8-bit samples an 8-bit field painted with the palette.
+// Samples read straight into the image that becomes the field's working image, shown as
+// they arrive (a held load): the field comes back as it was when the read fails before
+// Finish. 16-bit samples make a 16-bit field, 8-bit samples an 8-bit field painted with
+// the palette.
 class FieldSampleRows : public SampleRows {
 public:
     explicit FieldSampleRows(HeightField& field) : field_(field) {}
@@ -85,6 +86,10 @@ private:
     std::vector<uint32_t> pixels_;
     std::optional<LoadedRows> rows_;
 };
+
+// Samples as greymaps and PNGs hold them: a byte each, or two with the high byte first.
+void DecodeSampleBytes(const uint8_t* bytes, int width, bool wide, uint16_t* samples);
+void EncodeSampleBytes(const uint16_t* samples, int width, bool wide, uint8_t* bytes);
 
 // Why a read or write failed, for the user; empty when it succeeded.
 using InterchangeError = std::string;

@@ -49,6 +49,11 @@ struct HeightSource {
     // Whether the read-out has something to add to the stored value: a mapping or units.
     bool SaysMoreThanValues() const { return !TakenAsItIs() || bandScale != 1 || bandOffset != 0 || !units.empty(); }
 
+    // The scale at which a stored value stands for its height in true proportion to the
+    // ground between positions: one step of height over the ground a position spans,
+    // both in metres. Known for georeferenced heights in metres or feet (or without
+    // units, taken as metres) on ground in metres, feet or degrees; nothing otherwise.
+    std::optional<double> TrueVerticalScale() const;
     // After an expand (factor 0.5) or a shrink (2): the same ground in positions of
     // another size, from the same corner.
     void ScalePositions(double factor);

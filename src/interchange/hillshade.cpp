@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/vector_clones.h"
+
 namespace {
 
 using ShadeFactors = RunShader::Factors;
@@ -37,9 +39,7 @@ inline uint8_t Shade(const ShadeFactors& f, float sumLeft, float sumRight, float
 
 // Rows with every neighbour valued: straight arithmetic, which vectorises, eight
 // positions at a time where the processor allows.
-#if defined(__x86_64__) && defined(__GNUC__)
-__attribute__((target_clones("avx2", "default")))
-#endif
+KNOLL_CLONES("avx2", "default")
 void ShadeFullRow(const ShadeFactors& f, const float* up, const float* mid, const float* down, int width,
                   uint8_t* out) {
     for (int x = 0; x < width; ++x) {

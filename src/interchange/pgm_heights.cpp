@@ -1,12 +1,12 @@
 #include "interchange/pgm_heights.h"
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "core/input_file.h"
-#include "files/replacing_file.h"
 #include "core/row_reader.h"
+#include "core/vector_clones.h"
+#include "files/replacing_file.h"
 
 namespace {
 
@@ -65,34 +65,13 @@ InterchangeError ReadHeader(InputFile& file, PgmHeader& header) {
     return {};
 }
 
-// Returns how many samples exceed the maximum value. Kept to plain loops over locals so
-// that each vectorises.
-__attribute__((target_clones("avx2", "default")))
-int DecodeRow(const uint8_t* bytes, int width, bool wide, int maxValue, uint16_t* out) {
-    if (wide) {
-        for (int x = 0; x < width; ++x) {
-            uint16_t big;
-            std::memcpy(&big, bytes + 2 * x, sizeof big);
-            out[x] = uint16_t(big << 8 | big >> 8);
-        }
-    } else {
-        for (int x = 0; x < width; ++x) out[x] = bytes[x];
-    }
+// Returns how many samples exceed the maximum value. A plain loop over locals, so that
+// it vectorises.
+KNOLL_CLONES("avx2", "default")
+int CountBeyond(const uint16_t* samples, int width, int maxValue) {
     int beyond = 0;
-    for (int x = 0; x < width; ++x) beyond += out[x] > maxValue;
+    for (int x = 0; x < width; ++x) beyond += samples[x] > maxValue;
     return beyond;
-}
-
-__attribute__((target_clones("avx2", "default")))
-void EncodeRow(const uint16_t* in, int width, bool wide, uint8_t* bytes) {
-    if (!wide) {
-        for (int x = 0; x < width; ++x) bytes[x] = uint8_t(in[x]);
-        return;
-    }
-    for (int x = 0; x < width; ++x) {
-        uint16_t big = uint16_t(in[x] << 8 | in[x] >> 8);
-        std::memcpy(bytes + 2 * x, &big, sizeof big);
-    }
 }
 
 }  // namespace
@@ -119,13 +98,17 @@ bool PgmReader::ReadsAsAsked() {
 
 bool PgmReader::NextRow(uint16_t* samples) {
     const uint8_t* bytes = rows_->Next();
-    if (!bytes) return false;
-    beyond_ += DecodeRow(bytes, width_, wide(), maxValue_, samples);
+    if (!bytes) {
+        error_ = "the file ends early";
+        return false;
+    }
+    DecodeSampleBytes(bytes, width_, wide(), samples);
+    beyond_ += CountBeyond(samples, width_, maxValue_);
     return true;
 }
 
-InterchangeError PgmReader::RowsError(int rowsRead) const {
-    if (rowsRead < height_) return "the file ends early";
+InterchangeError PgmReader::RowsError() const {
+    if (!error_.empty()) return error_;
     if (beyond_ > 0) return std::to_string(beyond_) + " samples exceed the PGM maximum value";
     return {};
 }
@@ -137,7 +120,7 @@ InterchangeError ReadPgmHeights(const char* path, SampleRows& samples) {
     if (!samples.Start(reader.width(), height, reader.wide() ? 16 : 8)) return "not enough memory";
     int y = 0;
     for (; y < height && reader.NextRow(samples.Row(y)); ++y) samples.Store(y);
-    return reader.RowsError(y);
+    return reader.RowsError();
 }
 
 InterchangeError WritePgmHeights(const char* path, FieldSamples& samples) {
@@ -150,7 +133,7 @@ InterchangeError WritePgmHeights(const char* path, FieldSamples& samples) {
     const size_t rowBytes = size_t(samples.width) * (wide ? 2 : 1);
     for (int y = 0; y < samples.height && file.ok(); ++y) {
         const uint16_t* in = samples.Row(y);
-        EncodeRow(in, samples.width, wide, file.Reserve(rowBytes));
+        EncodeSampleBytes(in, samples.width, wide, file.Reserve(rowBytes));
     }
     if (!samples.Complete() || !file.Commit()) return std::string("cannot write ") + path;
     return {};

@@ -14,7 +14,8 @@ public:
     PgmReader(const PgmReader&) = delete;
     PgmReader& operator=(const PgmReader&) = delete;
 
-    // Why the file cannot be read, empty once its header was accepted.
+    // Why the file cannot be read: its header refused, or the file ended before a row
+    // was whole. Empty while it can.
     const InterchangeError& error() const { return error_; }
     int width() const { return width_; }
     int height() const { return height_; }
@@ -24,10 +25,11 @@ public:
     // refuse the file after its last row: the maximum is the top of the depth, so no
     // sample exceeds it, and the file is long enough for every row.
     bool ReadsAsAsked();
-    // The next row's samples; false when the file holds no complete row more.
+    // The next row's samples; false, with error() saying why, when the file holds no
+    // complete row more.
     bool NextRow(uint16_t* samples);
-    // Why the file is refused after rowsRead rows were read, empty when it is not.
-    InterchangeError RowsError(int rowsRead) const;
+    // Why the file is refused once its rows were read, empty when it is not.
+    InterchangeError RowsError() const;
 
 private:
     InputFile file_;

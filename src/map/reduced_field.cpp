@@ -3,22 +3,18 @@
 #include <algorithm>
 #include <climits>
 
+#include "core/vector_clones.h"
+
 namespace {
 
-constexpr int kLastStoredLevel = KnollReducedField::kFirstStoredLevel + 1;
+constexpr int kLastStoredLevel = KnollReducedField::kLastStoredLevel;
 
-// An entry packs the sum in its low bits and the count above: a block of 2^level square
-// positions of at most 65535 holds a sum below 2^(16 + 2 level).
 int SumBits(int level) { return 16 + 2 * level; }
 
 // Up to sixteen positions in one word: the sum of their values below bit 24, how many
 // have one above.
 constexpr int kWordCountShift = 24;
 constexpr uint32_t kWordSumMask = (1u << kWordCountShift) - 1;
-
-KnollReducedField::Block Unpack(int level, uint32_t entry) {
-    return {entry & ((1u << SumBits(level)) - 1), entry >> SumBits(level)};
-}
 
 KnollReducedField::Block UnpackWord(uint32_t word) { return {word & kWordSumMask, word >> kWordCountShift}; }
 
@@ -77,9 +73,7 @@ inline __attribute__((always_inline)) void FoldRows(const FoldedRows& rows, int 
 
 // Every row that a zoomed-out view reads or an operation writes there is folded, so the
 // fold runs eight or sixteen positions at a time where the processor allows.
-#if defined(__x86_64__) && defined(__GNUC__)
-__attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
-#endif
+KNOLL_CLONES("arch=x86-64-v4", "avx2", "default")
 void FoldRows(bool wide, const FoldedRows& rows, int width, uint32_t* out) {
     wide ? FoldRows<true>(rows, width, out) : FoldRows<false>(rows, width, out);
 }
@@ -206,11 +200,14 @@ bool KnollReducedField::UpdateSome(const HeightField& field, int rows) {
 // The marked 1:4 rows first, in order, each making the rows above that it completes while
 // they are in the cache; then whatever is still marked above them, up to level `top`.
 // The levels above it stay marked: a view that does not show them need not wait for them.
+//
+// During a load only the blocks of the rows stored so far are made; the rest stay marked.
 bool KnollReducedField::UpdateUpTo(const HeightField& field, int rows, int top) {
     if (!Matches(field)) Allocate(field);
     if (!anyDirty_) return true;
+    const bool loading = field.RowsReady() < height_;
     Level& first = At(kFirstStoredLevel);
-    for (int row = 0; row < first.rows; ++row) {
+    for (int row = 0; row < ReadyRows(field, kFirstStoredLevel); ++row) {
         if (!first.dirty[size_t(row)]) continue;
         if (rows-- <= 0) return false;
         MakeFirstLevelRow(field, row);
@@ -220,15 +217,21 @@ bool KnollReducedField::UpdateUpTo(const HeightField& field, int rows, int top) 
     const int made = std::min(top, kLastStoredLevel);
     for (int level = kFirstStoredLevel + 1; level <= made; ++level) {
         Level& here = At(level);
-        for (int row = 0; row < here.rows; ++row) {
+        for (int row = 0; row < ReadyRows(field, level); ++row) {
             if (!here.dirty[size_t(row)]) continue;
             MakeRow(level, row);
             here.dirty[size_t(row)] = 0;
             MarkAbove(level, row);
         }
     }
-    anyDirty_ = made < kLastStoredLevel;
+    anyDirty_ = made < kLastStoredLevel || loading;
     return !anyDirty_;
+}
+
+// The block rows of a level whose field rows all hold values.
+int KnollReducedField::ReadyRows(const HeightField& field, int level) const {
+    const int ready = field.RowsReady();
+    return ready >= height_ ? At(level).rows : ready >> level;
 }
 
 // The block row above row `row` of level `level` must be made again.
@@ -284,7 +287,7 @@ void KnollReducedField::ReadStoredRow(int level, int row, int first, int count, 
     const Level& here = At(level);
     const int inside = row >= 0 && row < here.rows && first >= 0 ? std::clamp(here.columns - first, 0, count) : 0;
     const uint32_t* entries = inside > 0 ? &here.entries[size_t(row) * size_t(here.columns) + size_t(first)] : nullptr;
-    for (int i = 0; i < inside; ++i) out[i] = Unpack(level, entries[i]);
+    for (int i = 0; i < inside; ++i) out[i] = KnollReducedField::Unpack(level, entries[i]);
     std::fill(out + inside, out + count, Block{});
 }
 

@@ -51,6 +51,20 @@ public:
     bool Exists() const { return levels_[0].entries != nullptr; }
     size_t MemoryBytes() const;
 
+    // For readers that go from block to block in any order, such as the 3D picture: the
+    // entries of stored level 2 or 3, a row of Columns(level) after another, each
+    // unpacked with Unpack. The copy must be current.
+    static constexpr int kLastStoredLevel = kFirstStoredLevel + 1;
+    const uint32_t* Entries(int level) const { return At(level).entries.get(); }
+    int Columns(int level) const { return At(level).columns; }
+    int Rows(int level) const { return At(level).rows; }
+    // An entry packs the sum in its low bits and the count above: a block of 2^level
+    // square positions of at most 65535 holds a sum below 2^(16 + 2 level).
+    static Block Unpack(int level, uint32_t entry) {
+        const int sumBits = 16 + 2 * level;
+        return {entry & ((1u << sumBits) - 1), entry >> sumBits};
+    }
+
 private:
     static constexpr int kStoredLevels = 2;
 
@@ -64,6 +78,7 @@ private:
     Level& At(int level) { return levels_[level - kFirstStoredLevel]; }
     const Level& At(int level) const { return levels_[level - kFirstStoredLevel]; }
     bool Matches(const HeightField& field) const;
+    int ReadyRows(const HeightField& field, int level) const;
     void Allocate(const HeightField& field);
     void MakeFirstLevelRow(const HeightField& field, int row);
     void ReadStoredRow(int level, int row, int first, int count, Block* out) const;

@@ -47,6 +47,20 @@ void ColourPixels(const MapColours& colours, const std::vector<KnollReducedField
     }
 }
 
+// The view rows from the top whose field rows all hold values: during a load, those its
+// rows stored so far cover; all of them otherwise.
+int ReadyViewRows(const HeightField& field, const KnollViewScale& scale, int offsetY, int viewRows) {
+    const int ready = field.RowsReady();
+    if (ready >= field.height()) return viewRows;
+    int y = 0;
+    if (scale.IsReduced()) {
+        while (y < viewRows && std::min(scale.ToField(y + 1, offsetY), field.height()) <= ready) ++y;
+    } else {
+        while (y < viewRows && scale.ToField(y, offsetY) < ready) ++y;
+    }
+    return y;
+}
+
 // Each pixel adds the blocks of the sampled level it shows: one at a power of two, one or
 // two a side at a fractional scale.
 void DrawReduced(const HeightField& field, const KnollReducedField& reduced, const KnollViewScale& scale,
@@ -56,7 +70,9 @@ void DrawReduced(const HeightField& field, const KnollReducedField& reduced, con
     const int block = scale.BlockSize();
     // Only the pixels that show the field read the copy; the rest is white.
     const int columns = std::clamp(scale.ViewSpan(field.width() - offset.x), 0, view.Width());
-    const int fieldRows = std::clamp(scale.ViewSpan(field.height() - offset.y), 0, view.Height());
+    const int fieldRows = std::clamp(std::min(scale.ViewSpan(field.height() - offset.y),
+                                              ReadyViewRows(field, scale, offset.y, view.Height())),
+                                     0, view.Height());
     std::vector<int> firstBlocks(static_cast<size_t>(columns) + 1);
     for (int x = 0; x <= columns; ++x) firstBlocks[size_t(x)] = scale.ToField(x, 0) / block;
     const int span = firstBlocks.back();
@@ -83,7 +99,8 @@ void DrawMagnified(const HeightField& field, const KnollViewScale& scale, vPoint
                    ViewRows rows) {
     const TarnMemoryDC& image = field.working();
     const int width = view.Width();
-    // Each position's colour fills its block, and the rows of a block are copies.
+    // Each position's colour fills its block, and the rows of a block are copies. Rows
+    // without values yet (a load under way) are white.
     const int shown = std::clamp(scale.ViewSpan(field.width() - offset.x), 0, width);
     const int magnification = scale.Magnification();
     for (int y = rows.first; y < rows.end; ++y) {
@@ -93,7 +110,7 @@ void DrawMagnified(const HeightField& field, const KnollViewScale& scale, vPoint
             std::copy(view.Row(y - 1), view.Row(y - 1) + width, out);
             continue;
         }
-        const bool inField = fieldY >= 0 && fieldY < field.height();
+        const bool inField = fieldY >= 0 && fieldY < field.RowsReady();
         const uint32_t* row = inField ? image.RowPixels(fieldY) + offset.x : nullptr;
         const int filled = inField ? shown : 0;
         for (int x = 0; x < filled; ++x) out[x] = row[x / magnification];

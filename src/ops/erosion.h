@@ -30,8 +30,9 @@ int64_t RainDroplets(const HeightField& field, int32_t perHundred);
 
 // Slump: in each pass, wherever a target stands higher above one of its eight neighbours
 // than the angle of repose allows, half of the steepest excess slides down to the
-// neighbours it exceeds, each taking its share of the excess. Material stays on the
-// targets of the area: walls and positions outside it neither give nor take.
+// neighbours it exceeds, each taking its share of the excess; every move of a pass comes
+// from the heights the pass began with. Material stays on the targets of the area:
+// walls and positions outside it neither give nor take.
 ErosionOutcome Slump(HeightField& field, int area, int passes, WorkerPool& workers);
 
 // The steepest difference of values between two neighbours side by side that slump

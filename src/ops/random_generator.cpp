@@ -3,7 +3,9 @@
 #include <cstring>
 #include <ctime>
 
-__attribute__((target_clones("avx2", "default")))
+#include "core/vector_clones.h"
+
+KNOLL_CLONES("avx2", "default")
 void RandomGenerator::DrawRounds(int count, int stride, uint32_t* numbers) {
     // One vector of eight states; the compiler left a plain array of them scalar.
     using Lanes = uint32_t __attribute__((vector_size(32)));

@@ -1,14 +1,13 @@
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <mutex>
 #include <numbers>
 #include <vector>
 
-#ifdef __SSE2__
-#include <xmmintrin.h>
-#endif
-
 #include "ops/erosion.h"
 #include "ops/erosion_run.h"
+#include "ops/slump_rows.h"
 
 namespace {
 
@@ -16,189 +15,217 @@ namespace {
 // as the field's longer side is wide, and material rests at up to 40 degrees.
 constexpr double kReliefShare = 0.25;
 constexpr double kReposeDegrees = 40.0;
-// Half the steepest excess slides in a pass, which brings two neighbours alone exactly
-// to the angle of repose.
-constexpr float kSlidingShare = 0.5f;
-// An excess too small to change a stored value by its sliding is left in place, so that
-// the passes come to rest.
-constexpr float kSettled = 1.0f / 64;
-// Rows this far apart neither touch the same positions nor mark the same rows to be
-// looked at again, so one of every five rows can slide at the same time.
-constexpr int kRowColours = 5;
+// Rows a worker takes at a time; the rows around a band are copied before a pass, so
+// that bands may be written at the same time.
+constexpr int kBandRows = 128;
+// A row's new heights come from the rows up to two away: their shares, and the heights
+// those shares come from.
+constexpr int kReach = 2;
+// Columns looked at together for whether they changed.
+constexpr int kChunk = 128;
 
-// The columns of a row that must be looked at in the next pass.
+// Columns [begin, end) of a row.
 struct Span {
     int begin = 0;
     int end = 0;
 
     bool empty() const { return begin >= end; }
-    void Add(int from, int to) {
-        if (empty()) {
-            begin = from;
-            end = to;
-        } else {
-            begin = std::min(begin, from);
-            end = std::max(end, to);
-        }
+    Span Joined(Span other) const {
+        if (empty()) return other;
+        if (other.empty()) return *this;
+        return {std::min(begin, other.begin), std::max(end, other.end)};
+    }
+    Span Widened(int by, int width) const {
+        return empty() ? Span{} : Span{std::max(0, begin - by), std::min(width, end + by)};
     }
 };
 
-// The eight neighbours of a position in rows above, beside and below, left to right,
-// and how far each lies.
-constexpr int kNeighbours = 8;
-constexpr int kAbove[kNeighbours] = {-1, -1, -1, 0, 0, 1, 1, 1};
-constexpr int kAside[kNeighbours] = {-1, 0, 1, -1, 1, -1, 0, 1};
-constexpr bool kDiagonal[kNeighbours] = {true, false, true, false, false, true, false, true};
+// A band's working rows: the heights before the pass of four rows (the one being
+// written, one above and two below) and the outflow of three, each slot marked with the
+// row it holds; and the columns each row around the band needs worked.
+class BandRows {
+public:
+    static constexpr int kSlots = 4;
 
-// How far a position stands above a neighbour beyond the angle of repose; 0 when it does
-// not, or when either is not ground.
-inline float Over(float height, float neighbour, float limit) {
-    const float over = height - neighbour - limit;
-    return neighbour >= 0.0f && over > 0.0f ? over : 0.0f;
-}
+    // Zeroed, since no outflow is ever worked out at the ends of a row: a wall gives none.
+    explicit BandRows(int width) : width_(width), rows_(new float[size_t(kSlots) * 3 * Stride()]()) {}
+
+    float* Height(int slot) { return Slot(slot); }
+    float* Sliding(int slot) { return Slot(kSlots + slot); }
+    float* Share(int slot) { return Slot(2 * kSlots + slot); }
+    int& heldHeight(int slot) { return heights_[slot]; }
+    int& heldOutflow(int slot) { return outflows_[slot]; }
+    // The spans of rows first - kReach .. first + rows + kReach, all empty, and no row held.
+    void Start(int first, int rows) {
+        first_ = first - kReach;
+        for (std::vector<Span>* spans : {&written_, &outflow_, &copied_}) spans->assign(size_t(rows + 2 * kReach), {});
+        std::fill(std::begin(heights_), std::end(heights_), first_ - 1);
+        std::fill(std::begin(outflows_), std::end(outflows_), first_ - 1);
+    }
+    // Columns of row y whose heights may change, whose outflow is needed, and whose
+    // heights are needed.
+    Span& Written(int y) { return written_[size_t(y - first_)]; }
+    Span& Outflow(int y) { return outflow_[size_t(y - first_)]; }
+    Span& Copied(int y) { return copied_[size_t(y - first_)]; }
+
+private:
+    size_t Stride() const { return size_t(width_) + 2; }
+    float* Slot(int index) { return rows_.get() + size_t(index) * Stride(); }
+
+    int width_;
+    std::unique_ptr<float[]> rows_;
+    int heights_[kSlots];
+    int outflows_[kSlots];
+    int first_ = 0;
+    std::vector<Span> written_, outflow_, copied_;
+};
 
 class SlumpPasses {
 public:
     SlumpPasses(ErosionGrid& grid, float repose)
-        : grid_(grid), pending_(size_t(grid.height()), Span{0, grid.width()}) {
-        for (int i = 0; i < kNeighbours; ++i) limits_[i] = kDiagonal[i] ? repose * std::numbers::sqrt2_v<float> : repose;
-    }
+        : grid_(grid),
+          limits_{repose, repose * std::numbers::sqrt2_v<float>},
+          bands_((grid.height() + kBandRows - 1) / kBandRows),
+          edges_(size_t(bands_) * 2 * kReach * (size_t(grid.width()) + 2)),
+          changed_(size_t(grid.height()), Span{0, grid.width()}),
+          changing_(size_t(grid.height())) {}
 
     // False when nothing is left to slide: the passes still to come would change nothing.
     bool Pass(WorkerPool& workers) {
-        bool any = false;
-        for (int colour = 0; colour < kRowColours; ++colour) {
-            std::vector<int> rows;
-            for (int y = colour; y < grid_.height(); y += kRowColours) {
-                if (!pending_[size_t(y)].empty()) rows.push_back(y);
-            }
-            any = any || !rows.empty();
-            workers.Run(int(rows.size()), [&](int i) { SlideRow(rows[size_t(i)]); });
-        }
-        return any;
+        CopyBandEdges();
+        workers.Run(bands_, [&](int band) { SlideBand(band); });
+        changed_.swap(changing_);
+        return std::any_of(changed_.begin(), changed_.end(), [](Span span) { return !span.empty(); });
     }
 
 private:
-    static constexpr int kChunk = 16;
+    int Begin(int band) const { return band * kBandRows; }
+    int End(int band) const { return std::min(grid_.height(), Begin(band) + kBandRows); }
 
-    // Looks at the row's pending columns from the left, each as it stands after those
-    // before it slid, so the outcome is that of looking at every one in turn.
-    void SlideRow(int y) {
-        const Span span = pending_[size_t(y)];
-        pending_[size_t(y)] = {};
-        const bool interiorRow = y > 0 && y + 1 < grid_.height();
-        int end = span.end;
-        for (int x = span.begin; x < end;) {
-            if (!interiorRow || x == 0 || x + 1 == grid_.width()) {
-                if (SlideAtEdge(x, y)) Moved(x, x, y, end);
-                ++x;
-                continue;
+    // The rows just outside each band, as they stand before the pass.
+    void CopyBandEdges() {
+        for (int band = 0; band < bands_; ++band) {
+            for (int i = 0; i < kReach; ++i) {
+                CopyRow(Begin(band) - kReach + i, Edge(band, i), {0, grid_.width()});
+                CopyRow(End(band) + i, Edge(band, kReach + i), {0, grid_.width()});
             }
-            const int chunkEnd = std::min({x + kChunk, end, grid_.width() - 1});
-            if (!AnyOver(x, chunkEnd, y)) {
-                x = chunkEnd;
-                continue;
-            }
-            int first = -1, last = -1;
-            for (; x < chunkEnd; ++x) {
-                if (!SlideInside(x, y)) continue;
-                if (first < 0) first = x;
-                last = x;
-            }
-            if (first >= 0) Moved(first, last, y, end);
         }
     }
 
-    // Positions first to last of row y slid: everything within two of them may have a
-    // new excess, in the rows around in the coming passes and in this row behind them in
-    // the next; the scan of this row goes on past them.
-    void Moved(int first, int last, int y, int& end) {
-        const int from = std::max(0, first - 2), to = std::min(grid_.width(), last + 3);
-        for (int row = std::max(0, y - 2); row <= std::min(grid_.height() - 1, y + 2); ++row) {
-            if (row != y) pending_[size_t(row)].Add(from, to);
-        }
-        pending_[size_t(y)].Add(from, last + 1);
-        end = std::max(end, to);
+    float* Edge(int band, int index) {
+        return edges_.data() + (size_t(band) * 2 * kReach + size_t(index)) * (size_t(grid_.width()) + 2);
     }
 
-    // Whether any of columns [from, to) of an inner row stands too high.
-    bool AnyOver(int from, int to, int y) const {
-        const float* up = grid_.Row(y - 1);
-        const float* row = grid_.Row(y);
-        const float* down = grid_.Row(y + 1);
-        const float* neighbours[kNeighbours] = {up - 1, up, up + 1, row - 1, row + 1, down - 1, down, down + 1};
-        int x = from;
-#ifdef __SSE2__
-        // Four positions at a time: a neighbour that is not ground gives no excess.
-        const __m128 settled = _mm_set1_ps(kSettled), zero = _mm_setzero_ps();
-        for (; x + 4 <= to; x += 4) {
-            const __m128 height = _mm_loadu_ps(row + x);
-            __m128 over = zero;
-            for (int i = 0; i < kNeighbours; ++i) {
-                const __m128 neighbour = _mm_loadu_ps(neighbours[i] + x);
-                const __m128 excess = _mm_sub_ps(_mm_sub_ps(height, neighbour), _mm_set1_ps(limits_[i]));
-                over = _mm_max_ps(over, _mm_and_ps(excess, _mm_cmpge_ps(neighbour, zero)));
+    void CopyRow(int y, float* copy, Span columns) {
+        if (y < 0 || y >= grid_.height()) {
+            FillSlumpWall(copy, grid_.width());
+        } else {
+            CopySlumpRow(grid_.Row(y), copy, grid_.width(), columns.begin, columns.end);
+        }
+    }
+
+    void SlideBand(int band) {
+        std::unique_ptr<BandRows> rows = TakeRows();
+        PlanBand(*rows, band);
+        for (int y = Begin(band); y < End(band); ++y) changing_[size_t(y)] = SlideRow(*rows, band, y);
+        GiveBack(std::move(rows));
+    }
+
+    // A position whose neighbours up to two away were all left as they were in the last
+    // pass, itself included, would again be left as it is. What the others need of the
+    // rows around follows from that.
+    void PlanBand(BandRows& rows, int band) {
+        const int begin = Begin(band), end = End(band), width = grid_.width();
+        rows.Start(begin, end - begin);
+        for (int y = begin; y < end; ++y) {
+            Span near;
+            for (int row = std::max(0, y - kReach); row <= std::min(grid_.height() - 1, y + kReach); ++row) {
+                near = near.Joined(changed_[size_t(row)]);
             }
-            const __m128 too = _mm_and_ps(_mm_cmpgt_ps(over, settled), _mm_cmpge_ps(height, zero));
-            if (_mm_movemask_ps(too) != 0) return true;
+            rows.Written(y) = near.Widened(kReach, width);
         }
-#endif
-        for (; x < to; ++x) {
-            if (!ErosionGrid::IsGround(row[x])) continue;
-            for (int i = 0; i < kNeighbours; ++i) {
-                if (Over(row[x], neighbours[i][x], limits_[i]) > kSettled) return true;
+        for (int y = begin - 1; y <= end; ++y) {
+            rows.Outflow(y) = AroundRow(rows, &BandRows::Written, y, begin, end).Widened(1, width);
+        }
+        for (int y = begin; y < end; ++y) {
+            rows.Copied(y) = AroundRow(rows, &BandRows::Outflow, y, begin - 1, end + 1).Widened(1, width);
+        }
+    }
+
+    // The join of a kind of span over rows y - 1 .. y + 1 that lie in [from, to).
+    static Span AroundRow(BandRows& rows, Span& (BandRows::*kind)(int), int y, int from, int to) {
+        Span joined;
+        for (int row = std::max(from, y - 1); row <= std::min(to - 1, y + 1); ++row) {
+            joined = joined.Joined((rows.*kind)(row));
+        }
+        return joined;
+    }
+
+    // Slides the needed columns of row y, a chunk at a time; the columns that changed.
+    Span SlideRow(BandRows& rows, int band, int y) {
+        const Span columns = rows.Written(y);
+        if (columns.empty()) return {};
+        const int up = Outflow(rows, band, y - 1), here = Outflow(rows, band, y), down = Outflow(rows, band, y + 1);
+        const float* heights[3] = {Height(rows, band, y - 1), Height(rows, band, y), Height(rows, band, y + 1)};
+        Span changed;
+        for (int from = columns.begin; from < columns.end; from += kChunk) {
+            const int to = std::min(columns.end, from + kChunk);
+            if (SlumpInflow(heights[0], heights[1], heights[2], rows.Share(up), rows.Share(here), rows.Share(down),
+                            rows.Sliding(here), limits_, from, to, grid_.Row(y))) {
+                changed = changed.Joined({from, to});
             }
         }
-        return false;
+        return changed;
     }
 
-    // Slides material from a position with all eight neighbours in the field; false when
-    // nothing slid.
-    bool SlideInside(int x, int y) {
-        float* rows[3] = {grid_.Row(y - 1) + x, grid_.Row(y) + x, grid_.Row(y + 1) + x};
-        float* neighbours[kNeighbours];
-        for (int i = 0; i < kNeighbours; ++i) neighbours[i] = rows[kAbove[i] + 1] + kAside[i];
-        return Slide(rows[1], neighbours, limits_);
+    // The slot holding row y's outflow, worked out when it is not held yet.
+    int Outflow(BandRows& rows, int band, int y) {
+        const int slot = Slot(y);
+        if (rows.heldOutflow(slot) == y) return slot;
+        const Span columns = rows.Outflow(y);
+        SlumpOutflow(Height(rows, band, y - 1), Height(rows, band, y), Height(rows, band, y + 1), limits_,
+                     columns.begin, columns.end, rows.Sliding(slot), rows.Share(slot));
+        rows.heldOutflow(slot) = y;
+        return slot;
     }
 
-    // The same for a position on the field's edge, with the neighbours it has.
-    bool SlideAtEdge(int x, int y) {
-        float* neighbours[kNeighbours];
-        float limits[kNeighbours];
-        int count = 0;
-        for (int i = 0; i < kNeighbours; ++i) {
-            const int nx = x + kAside[i], ny = y + kAbove[i];
-            if (!grid_.Contains(nx, ny)) continue;
-            neighbours[count] = &grid_.At(nx, ny);
-            limits[count++] = limits_[i];
+    // Row y's heights before the pass. Rows of the band are copied before they are
+    // written, and a row that was not written is as it stood.
+    const float* Height(BandRows& rows, int band, int y) {
+        if (y < Begin(band)) return Edge(band, y - (Begin(band) - kReach));
+        if (y >= End(band)) return Edge(band, kReach + y - End(band));
+        const int slot = Slot(y);
+        if (rows.heldHeight(slot) != y) {
+            CopyRow(y, rows.Height(slot), rows.Copied(y));
+            rows.heldHeight(slot) = y;
         }
-        return Slide<0>(&grid_.At(x, y), neighbours, limits, count);
+        return rows.Height(slot);
     }
 
-    // Slides half the steepest excess of the position to the neighbours it exceeds,
-    // each by its share of the excesses; false when none is above kSettled.
-    template <int kCount = kNeighbours>
-    static bool Slide(float* position, float* const* neighbours, const float* limits, int count = kCount) {
-        const float height = *position;
-        if (!ErosionGrid::IsGround(height)) return false;
-        float over[kNeighbours];
-        float steepest = 0.0f, total = 0.0f;
-        for (int i = 0; i < count; ++i) {
-            over[i] = Over(height, *neighbours[i], limits[i]);
-            total += over[i];
-            steepest = std::max(steepest, over[i]);
-        }
-        if (steepest <= kSettled) return false;
-        const float sliding = steepest * kSlidingShare;
-        const float share = sliding / total;
-        *position = height - sliding;
-        for (int i = 0; i < count; ++i) *neighbours[i] += over[i] * share;
-        return true;
+    static int Slot(int y) { return (y + BandRows::kSlots) % BandRows::kSlots; }
+
+    std::unique_ptr<BandRows> TakeRows() {
+        const std::lock_guard lock(rowsMutex_);
+        if (spareRows_.empty()) return std::make_unique<BandRows>(grid_.width());
+        std::unique_ptr<BandRows> rows = std::move(spareRows_.back());
+        spareRows_.pop_back();
+        return rows;
+    }
+
+    void GiveBack(std::unique_ptr<BandRows> rows) {
+        const std::lock_guard lock(rowsMutex_);
+        spareRows_.push_back(std::move(rows));
     }
 
     ErosionGrid& grid_;
-    float limits_[kNeighbours];
-    std::vector<Span> pending_;
+    SlumpLimits limits_;
+    int bands_;
+    std::vector<float> edges_;
+    // The columns of each row that changed in the last pass, and in this one.
+    std::vector<Span> changed_;
+    std::vector<Span> changing_;
+    std::mutex rowsMutex_;
+    std::vector<std::unique_ptr<BandRows>> spareRows_;
 };
 
 }  // namespace

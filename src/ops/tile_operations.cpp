@@ -2,6 +2,7 @@
 
 #include <type_traits>
 
+#include "core/vector_clones.h"
 #include "framework/draw/raster.h"
 #include "ops/pixel_codec.h"
 
@@ -39,13 +40,13 @@ template <class Kernel>
     }
 }
 
-__attribute__((target_clones("avx2", "default")))
+KNOLL_CLONES("avx2", "default")
 void CopyRestored(const PixelCodec& codec, const uint32_t* from, uint32_t* to, int n, bool reversed) {
     PerKindAndOrder(codec.wide(), reversed,
                     [&](auto wide, auto reverse) __attribute__((always_inline)) { CopyRun<wide(), reverse()>(codec, from, to, n); });
 }
 
-__attribute__((target_clones("avx2", "default")))
+KNOLL_CLONES("avx2", "default")
 void SwapRestored(const PixelCodec& codec, uint32_t* a, uint32_t* b, int n, bool reversed) {
     PerKindAndOrder(codec.wide(), reversed,
                     [&](auto wide, auto reverse) __attribute__((always_inline)) { SwapRuns<wide(), reverse()>(codec, a, b, n); });

@@ -6,6 +6,7 @@
 #include "core/field_file.h"
 #include "core/loaded_rows.h"
 #include "core/pixel_streams.h"
+#include "core/vector_clones.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ void PerKind(const ZoomColours& colours, Loop loop) {
 
 // New row 2r from old row r: kept columns and the midpoints between them. The last
 // column, with no neighbour to its right, is made apart so the loop has no branch.
-__attribute__((target_clones("avx2", "default")))
+KNOLL_CLONES("avx2", "default")
 void ExpandRow(const ZoomColours& colours, const uint32_t* old, int oldWidth, uint32_t* row) {
     PerKind(colours, [&] {
         for (int c = 0; c + 1 < oldWidth; ++c) {
@@ -43,7 +44,7 @@ void ExpandRow(const ZoomColours& colours, const uint32_t* old, int oldWidth, ui
 }
 
 // New odd row k between the finished even rows k - 1 and k + 1 (none below the last).
-__attribute__((target_clones("avx2", "default")))
+KNOLL_CLONES("avx2", "default")
 void ExpandOddRow(const ZoomColours& colours, const uint32_t* above, const uint32_t* below, int width,
                   uint32_t* row) {
     if (below) {
@@ -150,10 +151,10 @@ ZoomOutcome Zoom(HeightField& field, ZoomMode mode, FieldSelection* selection) {
     if (expand && !ExpandFits(oldWidth, oldHeight)) return ZoomOutcome::kTooLarge;
 
     if (expand) {
-        if (!field.BeginLoad(int(width), int(height))) return ZoomOutcome::kNoMemory;
+        if (!field.BeginLoad(int(width), int(height), field.kind())) return ZoomOutcome::kNoMemory;
         Expand(field, int(width), int(height));
     } else if (field.KeepsReplacedImages()) {
-        if (!field.BeginLoad(int(width), int(height))) return ZoomOutcome::kNoMemory;
+        if (!field.BeginLoad(int(width), int(height), field.kind())) return ZoomOutcome::kNoMemory;
         ShrinkIntoNewImage(field, int(width), int(height));
     } else {
         Shrink(field, int(width), int(height));

@@ -17,7 +17,12 @@ void KnollCanvasPane::RunArmedOperation(int area) {
 }
 
 void KnollCanvasPane::Progress(int64_t done, int64_t total) {
-    if (!working_ || total <= 0) return;
+    if (!owner_) return;
+    if (!working_) {
+        owner_->ShowProgress(done, total);
+        return;
+    }
+    if (total <= 0) return;
     const int percent = int(done * 100 / total);
     if (percent == shownPercent_) return;
     shownPercent_ = percent;

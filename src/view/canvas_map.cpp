@@ -11,6 +11,7 @@ void KnollCanvasPane::SetMapChoices(const MapChoices& choices) {
     TakeRange();
     OnRedraw(0, 0, 0, 0);
     RedrawLegend();
+    if (follower_) follower_->FieldChanged();
 }
 
 bool KnollCanvasPane::SpreadsHeights() const {
@@ -33,13 +34,18 @@ void KnollCanvasPane::FollowRange() {
     if (SpreadsHeights() && !(shownRange_ == before)) {
         OnRedraw(0, 0, 0, 0);
         RedrawLegend();
+        if (follower_) follower_->FieldChanged();
     }
+}
+
+MapColours KnollCanvasPane::CurrentColours() {
+    if (!rangeTaken_ && SpreadsHeights()) TakeRange();
+    return ShownColours();
 }
 
 void KnollCanvasPane::DrawMapRows(Raster& view, vPoint offset, ViewRows rows) {
     if (scale_.IsReduced()) reduced_.Update(document_.field(), -scale_.level());
-    if (!rangeTaken_ && SpreadsHeights()) TakeRange();
-    DrawScaledView(document_.field(), reduced_, scale_, offset, view, rows, ShownColours());
+    DrawScaledView(document_.field(), reduced_, scale_, offset, view, rows, CurrentColours());
 }
 
 KnollCanvasPane::DrawnMap KnollCanvasPane::MapNow() {

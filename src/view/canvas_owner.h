@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 // What the canvas asks of the window that owns it: arming and running the armed
 // operation, the Undo and Keep buttons, and the read-out and scale in the status bar.
 class KnollCanvasOwner {
@@ -18,4 +20,6 @@ public:
     virtual void ShowPosition(int x, int y, int height, bool hasValue = true) = 0;
     // The view's scale changed, e.g. to "1:4".
     virtual void ShowScale(const char* /*label*/) {}
+    // Long work on the field (a load) has finished done of its total steps.
+    virtual void ShowProgress(int64_t /*done*/, int64_t /*total*/) {}
 };

@@ -32,6 +32,7 @@ void KnollCanvasPane::SetSelectMode(int on) {
         document_.EndSelection();
     }
     RefreshView();
+    if (follower_) follower_->FieldChanged();
 }
 
 vPoint KnollCanvasPane::OnPane(const vPoint& fieldPoint) const {
@@ -111,6 +112,7 @@ void KnollCanvasPane::ClosePolygon() {
         return;
     }
     DrawOutline();
+    if (follower_) follower_->FieldChanged();
 }
 
 // ---- Drawing the selection ----------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #include "view/knoll_canvas_pane.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "framework/window/app.h"
@@ -53,6 +54,7 @@ bool KnollCanvasPane::DrawsFromReducedCopy() const {
 // A view drawn from the reduced copy keeps it current as rows are written; any other
 // leaves it to idle time. The range of heights follows once the work is done.
 void KnollCanvasPane::RowChanged(int y) {
+    if (follower_) follower_->FieldChanged();
     drawnMap_.valid = false;
     fieldRange_.MarkRow(y);
     if (choices_.heightColours) rangeFollower_.Begin(WindowApp());
@@ -69,6 +71,7 @@ vRect KnollCanvasPane::ShownArea() const {
 }
 
 void KnollCanvasPane::DrawPoint(int x, int y) {
+    if (follower_) follower_->FieldChanged();
     const vRect shown = ShownArea();
     drawnMap_.valid = false;
     if (x < shown.x || y < shown.y || x - shown.x >= shown.w || y - shown.y >= shown.h) return;
@@ -101,6 +104,7 @@ void KnollCanvasPane::SweepRow(int y) {
 // The field has a new size: nothing of the old one stays on the pane, and the view is
 // kept inside the new field.
 void KnollCanvasPane::ClearSurface() {
+    if (follower_) follower_->FieldReplaced();
     viewPending_ = false;
     drawnMap_.valid = false;
     fieldRange_.MarkAll();
@@ -110,6 +114,11 @@ void KnollCanvasPane::ClearSurface() {
     if (GetDC()) GetDC()->Erase();
     FitOffsetsToField();
     RecomputeThumbs();
+}
+
+const KnollReducedField& KnollCanvasPane::CurrentReducedCopy() {
+    reduced_.Update(document_.field(), KnollReducedField::kLastStoredLevel);
+    return reduced_;
 }
 
 // ---- The deferred copy of the view ------------------------------------------------------------
@@ -137,7 +146,8 @@ void KnollCanvasPane::CopyView() {
     viewPending_ = false;
     FitOffsetsToField();
     if (ShowsWorkingImage()) {
-        BlitFrom(ShownImage(), 0, 0, hOffset_, vOffset_, viewWidth_, viewHeight_);
+        const int ready = std::clamp(document_.field().RowsReady() - vOffset_, 0, viewHeight_);
+        BlitFrom(ShownImage(), 0, 0, hOffset_, vOffset_, viewWidth_, ready);
     } else if (!ShiftDrawnMap()) {
         DrawScaled(ViewRows{});
     }

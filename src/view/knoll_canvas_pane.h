@@ -9,6 +9,7 @@
 #include "ops/selection.h"
 #include "ops/zoom.h"
 #include "view/canvas_owner.h"
+#include "view/field_follower.h"
 #include "view/idle_call.h"
 #include "view/idle_reduction.h"
 #include "map/field_range.h"
@@ -63,6 +64,8 @@ public:
     // The colour rule the map is drawn with now, its range included, for other pictures
     // of the field that take the map's colours.
     MapColours ShownColours() const { return MapColours(document_.field(), choices_, shownRange_); }
+    // The same, the range taken first when the map has not been drawn since it lapsed.
+    MapColours CurrentColours();
 
     // ---- Selection ----------------------------------------------------------------------------
     // On: outlining a new polygon. Off: no selection, the mask white. Both commit.
@@ -77,6 +80,11 @@ public:
     void SetScaleAround(int level, int x, int y);
     const KnollViewScale& Scale() const { return scale_; }
     const KnollReducedField& ReducedCopy() const { return reduced_; }
+    // The reduced copy with every stored level made current, for a view that reads any.
+    const KnollReducedField& CurrentReducedCopy();
+    // Another view to tell when the field changes, or null; it must outlive the canvas
+    // or be taken away first.
+    void SetFollower(KnollFieldFollower* follower) { follower_ = follower; }
     // Ctrl with the wheel: a step away from the user magnifies, around the pointer.
     void OnZoomWheel(int x, int y, int notches) override;
 
@@ -105,6 +113,7 @@ public:
     // The owner's armed operation on the area, with the share done shown and Escape
     // stopping it.
     void RunArmedOperation(int area);
+    // Tells the window how far a load or the running operation got.
     void Progress(int64_t done, int64_t total) override;
     bool StopRequested() override;
     bool HandleInput(const vPlatformEvent& event) override;
@@ -208,4 +217,5 @@ private:
     int shownPercent_ = -1;
     uint64_t lastCopyMs_ = 0;
     int pointsSinceFrameCheck_ = 0;
+    KnollFieldFollower* follower_ = nullptr;
 };

@@ -15,11 +15,13 @@
 #include "framework/platform/headless/headless_platform.h"
 #include "framework/platform/platform.h"
 
-// The whole editor started in-process on the headless backend, in a fresh folder that
-// becomes the working directory. Scripted chooser answers go in before Start.
-class EditorSession {
+// The whole editor started in-process on the headless backend (or a test's variant of
+// it), in a fresh folder that becomes the working directory. Scripted chooser answers go
+// in before Start.
+template <class Platform = vHeadlessPlatform>
+class BasicEditorSession {
 public:
-    explicit EditorSession(int screenWidth = 1024, int screenHeight = 768)
+    explicit BasicEditorSession(int screenWidth = 1024, int screenHeight = 768)
         : platform(screenWidth, screenHeight), home_(std::filesystem::current_path()) {
         std::string pattern = (std::filesystem::temp_directory_path() / "knoll-app-XXXXXX").string();
         folder_ = mkdtemp(pattern.data());
@@ -27,7 +29,7 @@ public:
         // Nothing installed unless a test says so.
         app.SetDataFolder("");
     }
-    ~EditorSession() {
+    ~BasicEditorSession() {
         app.Finish();
         std::filesystem::current_path(home_);
         std::error_code error;
@@ -87,7 +89,7 @@ public:
     std::string Path(const std::string& name) const { return folder_ + "/" + name; }
     const std::string& Folder() const { return folder_; }
 
-    vHeadlessPlatform platform;
+    Platform platform;
     KnollApp app;
 
 private:
@@ -100,6 +102,8 @@ private:
     std::filesystem::path home_;
     std::string folder_;
 };
+
+using EditorSession = BasicEditorSession<>;
 
 inline std::vector<std::string> ReadLines(const std::string& path) {
     std::ifstream in(path);

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/settings_file.h"
 #include "core/ppm.h"
+#include "document/field_document.h"
 #include "editor_session.h"
 #include "framework/look/text_width.h"
 #include "gdal_tools.h"
@@ -177,6 +180,106 @@ TEST_F(FileCommands, SaveIntoAReadOnlyFolderLeavesTheOldFileWhole) {
     editor.Command(cmdSave);
     EXPECT_EQ(NewNotices(), std::vector<std::string>{"File Save Error!!!"});
     EXPECT_EQ(ReadFileText(editor.Path("locked/old.tga")), "the old bytes");
+}
+
+namespace {
+
+// A screen with a display rate whose clock moves a millisecond each time it is read, so
+// that long work presents as it goes; each frame presented is handed to the test.
+class DisplayRatePlatform : public vHeadlessPlatform {
+public:
+    using vHeadlessPlatform::vHeadlessPlatform;
+    int FrameInterval() const override { return 16; }
+    uint64_t NowMs() const override { return ++clock_; }
+    void Present(const Raster& frame) override {
+        vHeadlessPlatform::Present(frame);
+        if (presented) presented(frame);
+    }
+
+    std::function<void(const Raster&)> presented;
+
+private:
+    mutable uint64_t clock_ = 0;
+};
+
+// A 16-bit PNG of 300 x 3000 whose row y holds the value 1000 + y.
+std::string TallPng(const std::string& path) {
+    FieldDocument document;
+    HeightField& field = document.field();
+    field.ReplaceField(300, 3000);
+    field.SetKind(kSixteenBitField);
+    for (int y = 0; y < field.height(); ++y) {
+        std::fill_n(field.working().MutableRowPixels(y), field.width(), field.ValueColor(1000 + y).Pixel());
+    }
+    EXPECT_TRUE(document.Export(path).saved);
+    return ReadFileText(path);
+}
+
+}  // namespace
+
+// While a large file loads, the view fills in from the top and the message field says how
+// far the load got, every display frame; a file found damaged half way gives the view and
+// the message back as they were.
+TEST(FileCommandsOnScreen, AnOpenShowsTheRowsAsTheyArriveAndHowFarItGot) {
+    BasicEditorSession<DisplayRatePlatform> editor;
+    editor.CopyDemo();
+    ASSERT_EQ(editor.Start(), 0);
+    editor.Pump();
+    KnollCmdWindow& window = editor.Window();
+    const vRect canvas = window.Canvas().Bounds();
+    const std::string before = editor.StatusText(cmdMessageField);
+    const uint32_t introPixel = editor.platform.FramePixel(canvas.x + 5, canvas.y + 5);
+
+    struct Shown {
+        std::string message;
+        uint32_t top, low;
+    };
+    std::vector<Shown> shown;
+    editor.platform.presented = [&](const Raster& frame) {
+        shown.push_back({editor.StatusText(cmdMessageField), frame.At(canvas.x + 5, canvas.y + 5),
+                         frame.At(canvas.x + 5, canvas.y + canvas.h - 30)});
+    };
+    std::string png = TallPng(editor.Path("tall.png"));
+    editor.AnswerOpen(editor.Path("tall.png"));
+    editor.Command(cmdOpen);
+
+    // Frames during the load: the top rows shown, the view below them still empty.
+    auto loading = std::find_if(shown.begin(), shown.end(), [](const Shown& s) {
+        return s.message != "LOADING 0%" && s.message.starts_with("LOADING ");
+    });
+    ASSERT_NE(loading, shown.end());
+    EXPECT_EQ(loading->top, 1000u + 5);
+    EXPECT_EQ(loading->low, kNoValuePixel);
+    EXPECT_GT(std::count_if(shown.begin(), shown.end(), [](const Shown& s) { return s.message.starts_with("LOADING "); }),
+              3);
+    editor.app.Frame().Refresh();
+    EXPECT_EQ(shown.back().message, before);
+    EXPECT_EQ(window.Document().field().height(), 3000);
+
+    // The same at a scale that shows the whole field: its top blocks, nothing below them.
+    editor.Command(cmdFitField);
+    shown.clear();
+    editor.AnswerOpen(editor.Path("tall.png"));
+    editor.Command(cmdOpen);
+    EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](const Shown& s) {
+        return s.message.starts_with("LOADING ") && s.top != kNoValuePixel && s.low == kNoValuePixel;
+    }));
+
+    // Damaged past its middle: the rows shown go, the field before comes back.
+    editor.Command(cmdActualSize);
+    png[png.size() / 2] ^= 0x55;
+    std::ofstream(editor.Path("damaged.png"), std::ios::binary) << png;
+    editor.AnswerOpen(editor.Path("Intro.tga"));
+    editor.Command(cmdOpen);
+    shown.clear();
+    editor.AnswerOpen(editor.Path("damaged.png"));
+    editor.Command(cmdOpen);
+    EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](const Shown& s) { return s.top == 1000u + 5; }));
+    EXPECT_EQ(editor.Notices().back().find(editor.Path("damaged.png")), 0u);
+    editor.app.Frame().Refresh();
+    EXPECT_EQ(shown.back().top, introPixel);
+    EXPECT_EQ(shown.back().message, before);
+    EXPECT_EQ(window.Document().field().width(), 400);
 }
 
 TEST_F(FileCommands, AnElevationRasterIsMappedAsAskedAndReadsOutItsHeights) {

@@ -154,17 +154,21 @@ TEST_F(FileSteps, DamagedCopiesOfTheDemoFailCleanly) {
 }  // namespace
 
 // Steps that only a last save or export follows hand their rows straight to the file (a
-// greymap's rows are read as they are written); with a --keep between, the field is
+// greymap's or PNG's rows are read as they are written); with a --keep between, the field is
 // made first. Both must give the same bytes.
 TEST_F(FileSteps, RowsHandedStraightToTheFileMatchTheFieldTheyWouldForm) {
     ASSERT_EQ(Run({"--new", "5x3:16", "--seed", "2", "--rough", "middle:9000", "--export", "sixteen.pgm"}).status, 0);
     ASSERT_EQ(Run({"--open", "small.tga", "--export", "eight.pgm"}).status, 0);
+    ASSERT_EQ(Run({"--import", "sixteen.pgm", "--export", "sixteen.png"}).status, 0);
+    ASSERT_EQ(Run({"--open", "small.tga", "--export", "eight.png"}).status, 0);
     const std::pair<std::vector<std::string>, std::string> fields[] = {
         {{"--open", "small.tga"}, "out.tga"},
         {{"--new", "5x3", "--select", "0,0 4,0 0,2", "--area", "inside", "--fill", "40"}, "out.tga"},
         {{"--open", "small.ppm"}, "out.ppm"},
         {{"--import", "sixteen.pgm"}, "out.ppm"},
         {{"--open", "eight.pgm"}, "out.tga"},
+        {{"--import", "sixteen.png"}, "out.ppm"},
+        {{"--open", "eight.png"}, "out.tga"},
         {{"--new", "5x3:16", "--seed", "2", "--rough", "middle:9000", "--expand"}, "out.ppm"},
     };
     const std::vector<std::string> edits[] = {

@@ -145,3 +145,86 @@ TEST(HeightField, RefusedSizesChangeNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// What a held load showed: each row drawn with the rows ready then, the shares told, and
+// how often the view was cleared and refreshed.
+class LoadWatcher : public FieldPainter {
+public:
+    explicit LoadWatcher(const HeightField& field) : field_(field) {}
+    void DrawRow(int y) override { drawn.push_back({y, field_.RowsReady()}); }
+    void Progress(int64_t done, int64_t total) override { shares.push_back({done, total}); }
+    void ClearSurface() override { ++clears; }
+    void RefreshView() override { ++refreshes; }
+
+    std::vector<std::pair<int, int>> drawn;
+    std::vector<std::pair<int64_t, int64_t>> shares;
+    int clears = 0;
+    int refreshes = 0;
+
+private:
+    const HeightField& field_;
+};
+
+// Rows of the load's width, which a load that is not held has not given the field yet.
+void StoreRows(HeightField& field, int width, int from, int to, uint32_t pixel) {
+    for (int y = from; y < to; ++y) {
+        std::fill_n(field.LoadRow(y), width, pixel);
+        field.RowLoaded(y);
+    }
+}
+
+}  // namespace
+
+// A held load takes the new size and kind at once, so the view shows its rows as they
+// arrive, and gives back the field it held, commit and mask included, when it is cut short.
+TEST(HeightField, AHeldLoadShowsItsRowsAndGivesTheFieldBackWhenCutShort) {
+    HeightField field;
+    LoadWatcher watcher(field);
+    field.SetPainter(&watcher);
+    ASSERT_TRUE(field.ReplaceField(5, 4));
+    field.working().MutableRowPixels(1)[2] = field.ValueColor(9).Pixel();
+    field.SnapshotField();
+    field.working().MutableRowPixels(1)[2] = field.ValueColor(7).Pixel();
+    field.mask().MutableRowPixels(0)[0] = 0;
+
+    field.HoldForNextLoad();
+    ASSERT_TRUE(field.BeginLoad(3, 6, kSixteenBitField));
+    EXPECT_EQ(field.width(), 3);
+    EXPECT_EQ(field.kind(), kSixteenBitField);
+    EXPECT_EQ(field.RowsReady(), 0);
+    StoreRows(field, 3, 0, 2, 0x1234);
+    EXPECT_EQ(watcher.drawn, (std::vector<std::pair<int, int>>{{0, 1}, {1, 2}}));
+    EXPECT_EQ(watcher.shares, (std::vector<std::pair<int64_t, int64_t>>{{1, 6}, {2, 6}}));
+    EXPECT_EQ(field.FieldValue(2, 1), 0x1234);
+    field.EndLoad(2);
+
+    EXPECT_EQ(field.width(), 5);
+    EXPECT_EQ(field.height(), 4);
+    EXPECT_EQ(field.RowsReady(), 4);
+    EXPECT_EQ(field.kind(), kEightBitField);
+    EXPECT_EQ(field.FieldValue(2, 1), 7);
+    EXPECT_EQ(field.undo().ReadPixel(2, 1), field.ValueColor(9).Pixel());
+    EXPECT_EQ(field.MaskTest(0, 0), 0);
+    EXPECT_EQ(watcher.refreshes, 1);
+
+    // Whole, it stays. A load that is not held shows nothing until it ends.
+    field.HoldForNextLoad();
+    ASSERT_TRUE(field.BeginLoad(3, 6, kSixteenBitField));
+    StoreRows(field, 3, 0, 6, 0x4321);
+    field.EndLoad(6);
+    field.DropLoadHold();
+    EXPECT_EQ(field.width(), 3);
+    EXPECT_EQ(field.RowsReady(), 6);
+    EXPECT_EQ(field.FieldValue(2, 5), 0x4321);
+    EXPECT_FALSE(field.HasMask());
+    watcher.drawn.clear();
+    ASSERT_TRUE(field.BeginLoad(2, 2, kEightBitField));
+    EXPECT_EQ(field.width(), 3);
+    StoreRows(field, 2, 0, 2, 0);
+    EXPECT_TRUE(watcher.drawn.empty());
+    field.AbandonLoad();
+    EXPECT_EQ(field.FieldValue(2, 5), 0x4321);
+    field.SetPainter(nullptr);
+}

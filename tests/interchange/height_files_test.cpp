@@ -3,7 +3,9 @@
 #include <random>
 
 #include "interchange/height_files.h"
-#include "interchange/pgm_rows.h"
+#include "interchange/height_rows.h"
+#include "interchange/pgm_heights.h"
+#include "interchange/png_heights.h"
 #include "scratch.h"
 #include "test_png.h"
 
@@ -107,23 +109,36 @@ TEST_F(HeightFiles, DamagedGreymapsAndRawFilesAreRefused) {
 }
 
 // A greymap is read as its rows are written only when nothing after its header can refuse
-// it; should it end while it is read, the write keeps its target and names the file.
-TEST_F(HeightFiles, AGreymapReadAsItIsWrittenKeepsTheTargetWhenItEnds) {
-    EXPECT_FALSE(PgmReader(Write("short.pgm", Bytes("P5\n2 2\n65535\n", std::vector<uint8_t>(7))).c_str()).ReadsAsAsked());
-    EXPECT_FALSE(PgmReader(Write("low.pgm", Bytes("P5\n2 1\n1000\n", std::vector<uint8_t>(4))).c_str()).ReadsAsAsked());
-    // Larger than the reader's buffer, so that the cut is met while the rows are read.
-    const std::string path = Write("cut.pgm", Bytes("P5\n300 300\n65535\n", std::vector<uint8_t>(2 * 300 * 300, 7)));
-    const std::string target = Write("target.pgm", Bytes("old", {}));
-    auto reader = std::make_unique<PgmReader>(path.c_str());
-    ASSERT_TRUE(reader->ReadsAsAsked());
+// it, a PNG whenever its header is accepted; should either turn out short or damaged while
+// it is read, the write keeps its target and says what the import would have said.
+TEST_F(HeightFiles, AFileReadAsItIsWrittenKeepsTheTargetWhenItFails) {
     HeightField field;
-    field.SetKind(kSixteenBitField);
-    PgmRows rows(field, path, std::move(reader));
-    std::filesystem::resize_file(path, 100000);
-    FieldSamples samples(rows);
-    EXPECT_FALSE(WriteHeights(target, HeightFormat::kPgm, samples).empty());
-    EXPECT_EQ(rows.Failure(), path + ": the file ends early");
-    EXPECT_EQ(ReadBytes(target), Bytes("old", {}));
+    EXPECT_EQ(HeightRowsAsAsked(field, Write("short.pgm", Bytes("P5\n2 2\n65535\n", std::vector<uint8_t>(7)))), nullptr);
+    EXPECT_EQ(HeightRowsAsAsked(field, Write("low.pgm", Bytes("P5\n2 1\n1000\n", std::vector<uint8_t>(4)))), nullptr);
+    EXPECT_EQ(HeightRowsAsAsked(field, Png("rgb.png", 1, 1, 8, PNG_COLOR_TYPE_RGB, {1, 2, 3})), nullptr);
+    // Larger than the readers' buffers, so that the damage is met while the rows are read.
+    const std::string greymap =
+        Write("cut.pgm", Bytes("P5\n300 300\n65535\n", std::vector<uint8_t>(2 * 300 * 300, 7)));
+    std::vector<uint8_t> noise(2 * 300 * 300);
+    std::mt19937 random(3);
+    for (uint8_t& byte : noise) byte = uint8_t(random());
+    const std::string png = Png("cut.png", 300, 300, 16, PNG_COLOR_TYPE_GRAY, noise);
+    std::vector<uint8_t> flipped = ReadBytes(png);
+    flipped[flipped.size() / 2] ^= 0x55;
+    const std::string damaged = Write("damaged.png", flipped);
+    for (const std::string& path : {greymap, png, damaged}) {
+        const std::string target = Write("target.pgm", Bytes("old", {}));
+        std::unique_ptr<FieldRows> rows = HeightRowsAsAsked(field, path);
+        ASSERT_NE(rows, nullptr) << path;
+        EXPECT_EQ(field.kind(), kSixteenBitField);
+        if (path != damaged) std::filesystem::resize_file(path, 100000);
+        FieldSamples samples(*rows);
+        EXPECT_FALSE(WriteHeights(target, HeightFormat::kPgm, samples).empty()) << path;
+        HeightSamples whole;
+        EXPECT_EQ(rows->Failure(), path + ": " + ReadHeights(path, HeightFormatOf(path), 0, 0, whole)) << path;
+        EXPECT_NE(rows->Failure(), path + ": ");
+        EXPECT_EQ(ReadBytes(target), Bytes("old", {})) << path;
+    }
 }
 
 // Every prefix and many damaged copies of a valid file of each format: the readers must

@@ -2,6 +2,7 @@
 
 #include "core/palette.h"
 #include "run_cli.h"
+#include "test_png.h"
 
 namespace {
 
@@ -129,7 +130,9 @@ TEST_F(InterchangeSteps, MalformedArgumentsAreUsageErrors) {
              {"--raw-size", "0x5"}, {"--raw-size", "100000x1"}, {"--light", "315"}, {"--light", "400,45"},
              {"--light", "315,95"}, {"--zfactor", "0"}, {"--zfactor", "two"},
              {"--zfactor", "1e21"}, {"--zfactor", "0x10"}, {"--light", "0x1,45"}, {"--zfactor", "inf"}, {"--zfactor", "nan"}, {"--light", "nan,45"}, {"--seams-max", "-1"},
-             {"--seams-max", "1.5"}}) {
+             {"--seams-max", "1.5"}, {"--render", "--info"}, {"--render-size", "640"}, {"--render-size", "0x480"},
+             {"--render-size", "9000x9000"}, {"--camera", "1,2,3:4,5,6"}, {"--camera", "1,2,3:1,2,3:40"},
+             {"--camera", "1,2,3:4,5,6:180"}, {"--camera", "0x1,2,3:4,5,6:40"}}) {
         CliRun run = Run(arguments);
         EXPECT_EQ(run.status, 2) << arguments[0] << " " << arguments[1];
     }
@@ -144,6 +147,58 @@ TEST_F(InterchangeSteps, SeamsCompareOppositeEdgesAndFailBeyondTheLimit) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Edges differ by up to 4, beyond 3\n");
     EXPECT_EQ(Run({"--new", "2x2", "--seams"}).out, "seams left-right max=- mean=- top-bottom max=- mean=-\n");
+}
+
+// The scene stands in the field's units, its height spread over the values the field
+// has, and looks through the camera --render uses; its comments are whole sentences.
+TEST_F(InterchangeSteps, SceneFitsTheDataAndTakesTheRenderCamera) {
+    ASSERT_EQ(Run({"--new", "400x200:16", "--fill", "236", "--select", "100,50 300,50 200,150", "--area", "inside",
+                   "--fill", "1076", "--export", "metres.png", "--pov", "fitted.pov", "--zfactor", "0.5",
+                   "--camera", "10,500,900:199.5,99.5,300:35", "--pov", "given.pov"})
+                  .status,
+              0);
+    auto scene = [&](const std::string& name) {
+        std::vector<uint8_t> bytes = ReadBytes(dir / name);
+        return std::string(bytes.begin(), bytes.end());
+    };
+    const std::string fitted = scene("fitted.pov"), given = scene("given.pov");
+    // 236 to 1076 rise a quarter of the longer side, 100 positions.
+    EXPECT_NE(fitted.find("scale <399, " + std::to_string(int(65536 * 100.0 / 840)) + "."), std::string::npos) << fitted;
+    EXPECT_NE(fitted.find("translate <0, 0, -199>"), std::string::npos);
+    EXPECT_NE(fitted.find("look_at <199.5, 78.09"), std::string::npos) << fitted;
+    EXPECT_NE(given.find("location <10, 900, -500>"), std::string::npos) << given;
+    EXPECT_NE(given.find("angle 35\n  look_at <199.5, 300, -99.5>"), std::string::npos) << given;
+    EXPECT_NE(given.find("scale <399, 32768, 199>"), std::string::npos) << given;
+    for (size_t at = fitted.find("//"); at != std::string::npos; at = fitted.find("//", at + 1)) {
+        const size_t end = fitted.find('\n', at);
+        EXPECT_TRUE(fitted[end - 1] == '.' || fitted[end - 1] == ',') << fitted.substr(at, end - at);
+    }
+
+    // An elevation model in metres, 30 metres a position: its heights stand in their true
+    // proportion, one step of the mapped values 199.5 / 65535 metres.
+    const std::string grid = "ncols 4\nnrows 3\nxllcorner 0\nyllcorner 0\ncellsize 30\nNODATA_value -9999\n"
+                             "100.5 200 300 150\n120 180.25 260 140\n110 130 170 190\n";
+    WriteBytes(dir / "dem.asc", std::vector<uint8_t>(grid.begin(), grid.end()));
+    ASSERT_EQ(Run({"--open", "dem.asc", "--export", "dem.png", "--pov", "dem.pov"}).status, 0);
+    const std::string dem = scene("dem.pov");
+    const size_t times = dem.find("each value times ");
+    ASSERT_NE(times, std::string::npos) << dem;
+    EXPECT_NEAR(std::stod(dem.substr(times + 17)), 199.5 / 65535 / 30, 1e-12);
+}
+
+// A picture of the size asked for, to a file or standard output.
+TEST_F(InterchangeSteps, RenderDrawsThePictureAtItsSize) {
+    CliRun run = Run({"--new", "60x40:16", "--fill", "1000", "--seed", "3", "--rough", "middle:900", "--render",
+                      "default.png", "--render-size", "120x90", "--render", "small.png", "--camera",
+                      "30,80,900:29.5,19.5,1000:50", "--render", "-"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    WriteBytes(dir / "out.png", std::vector<uint8_t>(run.out.begin(), run.out.end()));
+    RgbaImage standard = ReadRgba(dir / "default.png"), small = ReadRgba(dir / "small.png"), out = ReadRgba(dir / "out.png");
+    EXPECT_EQ(standard.width, 800);
+    EXPECT_EQ(standard.height, 600);
+    EXPECT_EQ(small.width, 120);
+    EXPECT_EQ(out.height, 90);
+    EXPECT_NE(small.pixels, out.pixels);
 }
 
 }  // namespace

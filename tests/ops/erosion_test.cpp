@@ -157,6 +157,23 @@ TEST(Slump, LeavesNoSlopeSteeperThanTheAngleOfReposeOnceEnoughPassesHaveRun) {
     }
 }
 
+TEST(Slump, LeavesGroundGentlerThanTheAngleOfReposeAsItIs) {
+    // Rough ground on high plain, every step well below the angle of repose, beside
+    // walls and the field's edges, which must neither give nor take.
+    Heights rows = Cone(150, 60, 31000, 30000);
+    std::mt19937 random(3);
+    for (auto& row : rows) {
+        for (int& value : row) value += int(random() % 1001) - 500;
+    }
+    for (int y = 10; y < 140; ++y) rows[size_t(y)][75] = -1;
+    HeightField field;
+    SetField(field, kSixteenBitField, rows);
+    const auto before = ReadPixels(field);
+    WorkerPool workers;
+    ASSERT_EQ(Slump(field, kAreaWhole, 20, workers).ending, ErosionOutcome::kDone);
+    EXPECT_TRUE(ReadPixels(field) == before);
+}
+
 TEST(Erosion, ChangesNothingOutsideTheAreaNorAtWallsAndKeepsTheMaterial) {
     for (int area : {kAreaInside, kAreaOutside}) {
         for (bool rain : {true, false}) {

@@ -9,25 +9,18 @@
 #include <vector>
 
 #include "cli/step.h"
+#include "core/decimal_text.h"
 #include "files/replacing_file.h"
 #include "interchange/height_files.h"
 #include "interchange/hillshade.h"
 #include "interchange/png_heights.h"
-#include "interchange/pov_scene.h"
+#include "render/pov_scene.h"
 #include "interchange/seams.h"
+#include "render/terrain_scale.h"
 
 namespace {
 
 // ---- argument parsing -------------------------------------------------------------
-
-// A decimal number, whole or with a fraction, and nothing else: the characters are
-// checked first, since strtod would also read hexadecimal, "inf" and "nan".
-bool ParseNumber(const std::string& text, double& number) {
-    if (text.empty() || text.find_first_not_of("+-.0123456789eE") != std::string::npos) return false;
-    char* end = nullptr;
-    number = std::strtod(text.c_str(), &end);
-    return *end == '\0' && std::isfinite(number);
-}
 
 std::optional<RawSize> ParseRawSize(const std::string& text) {
     RawSize size;
@@ -39,8 +32,8 @@ std::optional<RawSize> ParseRawSize(const std::string& text) {
 std::optional<HeightRange> ParseHeightRange(const std::string& text) {
     size_t colon = text.find(':', 1);
     HeightRange range;
-    if (colon == std::string::npos || !ParseNumber(text.substr(0, colon), range.low) ||
-        !ParseNumber(text.substr(colon + 1), range.high) || !(range.low < range.high)) {
+    if (colon == std::string::npos || !ParseDecimal(text.substr(0, colon), range.low) ||
+        !ParseDecimal(text.substr(colon + 1), range.high) || !(range.low < range.high)) {
         return std::nullopt;
     }
     return range;
@@ -50,8 +43,8 @@ std::optional<HeightRange> ParseHeightRange(const std::string& text) {
 std::optional<ShadeLight> ParseSun(const std::string& text) {
     size_t comma = text.find(',');
     ShadeLight light;
-    if (comma == std::string::npos || !ParseNumber(text.substr(0, comma), light.azimuth) ||
-        !ParseNumber(text.substr(comma + 1), light.altitude) || !IsUsableLight(light)) {
+    if (comma == std::string::npos || !ParseDecimal(text.substr(0, comma), light.azimuth) ||
+        !ParseDecimal(text.substr(comma + 1), light.altitude) || !IsUsableLight(light)) {
         return std::nullopt;
     }
     return light;
@@ -59,13 +52,13 @@ std::optional<ShadeLight> ParseSun(const std::string& text) {
 
 std::optional<double> ParseZFactor(const std::string& text) {
     ShadeLight light;
-    if (!ParseNumber(text, light.zFactor) || !IsUsableLight(light)) return std::nullopt;
+    if (!ParseDecimal(text, light.zFactor) || !IsUsableLight(light)) return std::nullopt;
     return light.zFactor;
 }
 
 std::optional<int> ParseSeamLimit(const std::string& text) {
     double limit = 0;
-    if (!ParseNumber(text, limit) || limit < 0 || limit > 65535 || limit != std::floor(limit)) return std::nullopt;
+    if (!ParseDecimal(text, limit) || limit < 0 || limit > 65535 || limit != std::floor(limit)) return std::nullopt;
     return int(limit);
 }
 
@@ -90,7 +83,9 @@ std::string PathFromScene(const std::string& heightPath, const std::string& scen
 StepResult WritePov(Session& session, const std::string& path) {
     const SavedHeights& saved = session.interchange.lastSaved;
     if (saved.path.empty()) return FailedWith(path, "nothing saved yet; --save or --export the field first");
-    PovTerrain terrain{PathFromScene(saved.path, path), PovImageKind(saved.path), saved.width, saved.height};
+    const ValueRange values = FieldValueRange(session.document.field(), session.workers);
+    PovTerrain terrain{PathFromScene(saved.path, path), PovImageKind(saved.path), saved.width, saved.height,
+                       saved.kind, values.low, values.high};
     if (terrain.imageKind.empty()) {
         return FailedWith(path, saved.path + " has no header to render from; export .png or .pgm first");
     }
@@ -98,7 +93,7 @@ StepResult WritePov(Session& session, const std::string& path) {
         return FailedWith(path, "the height file's name or folder holds a control character (a line break, a tab), "
                                 "which a scene cannot name; rename it");
     }
-    std::string scene = PovScene(terrain);
+    std::string scene = PovScene(terrain, SessionShot(session));
     ReplacingFile file(path.c_str());
     file.Write(scene.data(), scene.size());
     if (!file.Commit()) return FailedWith(path, "cannot write the scene");
@@ -182,17 +177,20 @@ void RegisterInterchangeSteps(StepRegistry& registry) {
     registry.Add(FileStep("--pov", "FILE.pov", "write a POV-Ray scene of the file saved or exported last",
                                WritePov));
     registry.Add(FileStep("--hillshade", "FILE.png", "write the shaded relief as a grey PNG, positions without value transparent", WriteHillshade));
-    registry.Add(ParsedStep<ShadeLight>("--light", "AZ,ALT", "sun for later --hillshade: azimuth and altitude in degrees (315,45)",
+    registry.Add(ParsedStep<ShadeLight>("--light", "AZ,ALT",
+                                        "sun for later --hillshade, --render and --pov: azimuth and altitude in degrees (315,45)",
                                         "AZ,ALT with AZ from 0 to 360 and ALT from 0 to 90", ParseSun,
                                         [](Session& session, ShadeLight sun) {
                                             session.interchange.light.azimuth = sun.azimuth;
                                             session.interchange.light.altitude = sun.altitude;
                                             return StepResult::Done();
                                         }));
-    registry.Add(ParsedStep<double>("--zfactor", "Z", "vertical exaggeration for later --hillshade (1)",
+    registry.Add(ParsedStep<double>("--zfactor", "Z",
+                                    "heights are values times Z for later --hillshade (1), --render and --pov (fitted)",
                                     "a number above 0 and at most 1000000", ParseZFactor,
                                     [](Session& session, double zFactor) {
                                         session.interchange.light.zFactor = zFactor;
+                                        session.interchange.verticalScale = zFactor;
                                         return StepResult::Done();
                                     }));
     registry.Add(SimpleStep("--seams", "print how the left and right, top and bottom edges differ", ReportSeams));

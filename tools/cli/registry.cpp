@@ -4,6 +4,7 @@
 
 #include "cli/command_line.h"
 #include "cli/step.h"
+#include "files/png_writer.h"
 
 void StepRegistry::Add(Step step) {
     std::string name = step.name;
@@ -114,6 +115,17 @@ StepResult FromSave(Session& session, const SaveOutcome& outcome) {
     return StepResult::Done();
 }
 
+StepResult WritePicture(const Raster& picture, const std::string& path) {
+    if (path == "-") {
+        StepResult flushed = FlushStandardOutput();
+        if (!flushed.ok) return flushed;
+        if (!WritePngToStandardOutput(picture)) return StepResult::Failed("Unable to write to standard output");
+        return StepResult::Done();
+    }
+    if (!WritePng(picture, path.c_str())) return StepResult::Failed("Unable to write " + path);
+    return StepResult::Done();
+}
+
 StepResult FlushStandardOutput() {
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         return StepResult::Failed("Unable to write to standard output");
@@ -150,6 +162,7 @@ void BuildRegistry(StepRegistry& registry) {
     RegisterEditSteps(registry);
     RegisterReportSteps(registry);
     RegisterInterchangeSteps(registry);
+    RegisterRenderSteps(registry);
     // Listed for the help; the command line is read with its files' steps in its place.
     registry.Add(ArgumentStep(kStepsStep, "FILE", "run the steps in FILE, one a line; # starts a comment",
                               [](const std::string&, std::string&) -> std::optional<StepAction> { return std::nullopt; }));

@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "cli/step.h"
-#include "files/png_writer.h"
 #include "files/replacing_file.h"
 #include "map/field_range.h"
 #include "map/scaled_view.h"
@@ -122,15 +121,7 @@ StepResult Preview(Session& session, const std::string& path) {
     const PreviewSettings& preview = session.interchange.preview;
     Raster drawn;
     if (!preview.choices.IsPlain() || preview.fitWidth > 0) drawn = DrawMap(field, preview, session.interchange.light);
-    const Raster& image = drawn.IsEmpty() ? std::as_const(field).working().raster() : drawn;
-    if (path == "-") {
-        StepResult flushed = FlushStandardOutput();
-        if (!flushed.ok) return flushed;
-        if (!WritePngToStandardOutput(image)) return StepResult::Failed("Unable to write to standard output");
-        return StepResult::Done();
-    }
-    if (!WritePng(image, path.c_str())) return StepResult::Failed("Unable to write " + path);
-    return StepResult::Done();
+    return WritePicture(drawn.IsEmpty() ? std::as_const(field).working().raster() : drawn, path);
 }
 
 // "plain", or "heights", "relief" or both with a comma between.
@@ -171,7 +162,7 @@ void RegisterReportSteps(StepRegistry& registry) {
     registry.Add(FileStep("--preview", "FILE.png", "write the field as the editor shows it, as PNG ('-': standard output)",
                             Preview));
     Step view = ParsedStep<MapChoices>(
-        "--view", "CHOICES", "how later --preview shows the field: plain, or heights,relief as the View menu's toggles",
+        "--view", "CHOICES", "how later --preview and --render show the field: plain, or heights,relief as the View menu's toggles",
         "plain, heights, relief or heights,relief", ParseMapChoices, [](Session& session, MapChoices choices) {
             session.interchange.preview.choices = choices;
             return StepResult::Done();

@@ -21,7 +21,10 @@
 #include <vector>
 
 #include "cli/interchange_settings.h"
+#include "core/worker_pool.h"
 #include "document/field_document.h"
+#include "framework/draw/raster.h"
+#include "render/terrain_camera.h"
 
 // Everything the steps share while the command line runs: the document they edit,
 // which starts as the editor's does (400 x 400, 8-bit, no values, no selection, whole
@@ -29,6 +32,7 @@
 struct Session {
     FieldDocument document;
     InterchangeSettings interchange;  // --raw-size, --light, --seams-max, the file written last
+    WorkerPool workers;
     // Set while a step runs that hands its rows on to the run's closing write instead of
     // changing the field: the write puts them straight into the file, so the field they
     // would form is never held.
@@ -49,7 +53,8 @@ struct Session {
     void RecordSaved(const std::string& path) {
         const HeightField& field = document.field();
         const FieldRows* rows = RowsToWrite();
-        interchange.lastSaved = {path, rows ? rows->width : field.width(), rows ? rows->height : field.height()};
+        interchange.lastSaved = {path, rows ? rows->width : field.width(), rows ? rows->height : field.height(),
+                                 field.kind()};
     }
 };
 
@@ -155,11 +160,19 @@ StepResult FromLoad(const LoadOutcome& outcome, const FieldDocument& document);
 // it wrote as 0 for want of a value are counted on standard error.
 StepResult FromSave(Session& session, const SaveOutcome& outcome);
 
+// Writes a picture as PNG, to standard output for "-".
+StepResult WritePicture(const Raster& picture, const std::string& path);
+
+// How --render and --pov show the field: --camera and --zfactor where given, the
+// field's fitted vertical scale and default camera where not, and the --light sun.
+TerrainShot SessionShot(Session& session);
+
 // Registration functions, one per file of steps.
 void RegisterFileSteps(StepRegistry& registry);    // file_steps.cpp
 void RegisterReportSteps(StepRegistry& registry);  // report_steps.cpp
 void RegisterEditSteps(StepRegistry& registry);    // edit_steps.cpp
 void RegisterInterchangeSteps(StepRegistry& registry);  // interchange_steps.cpp
+void RegisterRenderSteps(StepRegistry& registry);       // render_steps.cpp
 
 // Adds every step this build knows, --help and --version included. The help step
 // lists the registry it was added to, so the registry must outlive the run.

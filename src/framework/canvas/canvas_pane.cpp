@@ -181,7 +181,7 @@ void vCanvasPane::ShowScroll(BarState& state, vScrollBar& bar, int on) {
     if (state.displayed == wanted) return;
     state.displayed = wanted;
     bar.SetShown(wanted && paneOn_);
-    if (window_ && window_->IsBuilt()) PlaceIn(window_->ClientRect());
+    if (window_ && window_->IsBuilt()) window_->LayoutClient();
 }
 
 void vCanvasPane::ScrollAction(bool horizontal, vScrollAction action, int position) {

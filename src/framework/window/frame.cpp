@@ -274,6 +274,12 @@ void vFrame::PresentIfDue() {
     PresentNow();
 }
 
+void vFrame::PresentDrawn() {
+    if (!platform_ || platform_->FrameInterval() <= 0) return;
+    PaintPending(false);
+    PresentNow();
+}
+
 int vFrame::MsUntilPresent() const {
     if (!platform_ || !dirty_) return -1;
     uint64_t interval = uint64_t(std::max(platform_->FrameInterval(), 0));

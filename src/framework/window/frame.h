@@ -110,6 +110,9 @@ public:
     // Presents when a display frame has passed since the last presentation; drawing
     // that changes pixels outside the event loop calls it, so long work stays visible.
     void PresentIfDue();
+    // The same at once, for the first thing long work draws; a backend without a display
+    // rate still waits for idle time.
+    void PresentDrawn();
     // Milliseconds until the next presentation may happen (0: now; -1: nothing to show).
     int MsUntilPresent() const;
     const Raster& Pixels() const { return raster_; }

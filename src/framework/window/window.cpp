@@ -161,7 +161,11 @@ void vWindow::LayoutClient() {
         vRect area = app_->Frame().WindowArea();
         view_.SetBounds(area.x, area.y, area.w, area.h);
     }
-    if (canvasPane_) canvasPane_->PlaceIn(ClientRect());
+    PlaceClient(ClientRect());
+}
+
+void vWindow::PlaceClient(const vRect& client) {
+    if (canvasPane_) canvasPane_->PlaceIn(client);
 }
 
 // ---- Teardown, activation, focus ------------------------------------------------------------

@@ -60,6 +60,9 @@ public:
     vRect ClientRect() const { return view_.ClientRect(); }
     // Places the canvas again after the window's client area changed.
     void LayoutClient();
+    // Shares the client area out: by default the canvas fills it. A window that shows
+    // something beside its canvas places both.
+    virtual void PlaceClient(const vRect& client);
 
     // A key code and shift state after translation: a menu key chooses its item,
     // anything else goes to OnKey.

@@ -2,12 +2,20 @@
 
 #include <string>
 
-// A terrain to render: the height image as the scene names it, and the field's size.
+#include "core/height_field.h"
+#include "render/terrain_camera.h"
+
+// A terrain to render: the height image as the scene names it, the field's size and the
+// kind of the values the image holds.
 struct PovTerrain {
     std::string imagePath;  // relative to the scene's folder, or absolute
     std::string imageKind;  // the renderer's keyword for the image's format
     int width = 0;
     int height = 0;
+    int kind = kEightBitField;
+    // The values it holds, lowest to highest, which the colours span.
+    int lowest = 0;
+    int highest = 0;
 };
 
 // The renderer's keyword for a height image of this name, or "" for a format it cannot
@@ -19,6 +27,7 @@ std::string PovImageKind(const std::string& path);
 // language. Quotes and backslashes are escaped; everything else is written as it is.
 bool PovCanName(const std::string& imagePath);
 
-// A scene that renders the terrain at once: the height field scaled to the field's
-// proportions, lit from the upper left, seen from the bottom edge so all of it is in view.
-std::string PovScene(const PovTerrain& terrain);
+// A scene that renders the terrain at once, in the field's own units, as the 3D picture
+// shows it: the same camera, the same vertical scale, a sun from the same direction.
+// The terrain's colours run from green to white over the heights it has.
+std::string PovScene(const PovTerrain& terrain, const TerrainShot& shot);
