@@ -12,7 +12,7 @@ source "$here/xvfb_harness.sh"
 # menu "View" and its "Palette", and of the first name in a chooser's list (the chooser
 # is centred over a frame of 1280 x 960).
 select_x=190 rough_x=265 bar_y=33 canvas_y=47
-view_x=57 menu_y=10 palette_item_y=30 first_name_x=452 first_name_y=385
+view_x=93 menu_y=10 palette_item_y=30 first_name_x=452 first_name_y=385
 
 click_on_frame() {
     local X Y
