@@ -15,6 +15,9 @@ struct Editor {
         session.CopyDemo();
         session.Start();
         session.Pump();
+        // The field is replaced behind the document's back: its history must not be
+        // reading the old image on another thread meanwhile.
+        session.Window().Document().SettleHistory();
         SetField(driver.Field(), kEightBitField, rows);
         session.Window().Canvas().UpdateScrollBars();
         session.Window().Canvas().RefreshView();
