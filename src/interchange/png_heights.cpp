@@ -10,18 +10,9 @@
 
 #include "core/input_file.h"
 #include "files/replacing_file.h"
+#include "interchange/png_bands.h"
 
 namespace {
-
-// The Average filter with Huffman coding alone: each position less the mean of its left
-// and upper neighbours leaves small differences, and coding those needs no search for
-// repeats, which on terrain finds few. On 8192 x 8192 16-bit terrain this writes in half
-// the time of zlib's level 1 with the Up filter at the same size or smaller, within a
-// per cent on smooth fields; searching levels and the adaptive filter choice cost several
-// times the time for a few per cent.
-constexpr int kCompressionLevel = 1;
-constexpr int kCompressionStrategy = Z_HUFFMAN_ONLY;
-constexpr int kRowFilter = PNG_FILTER_AVG;
 
 // What libpng reported before it jumped back.
 struct PngFailure {
@@ -41,12 +32,6 @@ void ReadFromFile(png_structp png, png_bytep data, png_size_t length) {
         png_error(png, "the file ends early");
     }
 }
-
-void WriteToFile(png_structp png, png_bytep data, png_size_t length) {
-    static_cast<ReplacingFile*>(png_get_io_ptr(png))->Write(data, length);
-}
-
-void FlushNothing(png_structp) {}
 
 struct PngHeader {
     png_uint_32 width = 0;
@@ -141,43 +126,14 @@ bool PngReader::NextRow(uint16_t* samples) {
 
 namespace {
 
-bool Encode(png_structp png, png_infop info, int width, int height, int bitDepth, int colorType,
-            const std::function<void(int, uint8_t*)>& fillRow, png_bytep row) {
-    if (setjmp(png_jmpbuf(png))) return false;
-    png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), bitDepth, colorType, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_set_compression_level(png, kCompressionLevel);
-    png_set_compression_strategy(png, kCompressionStrategy);
-    png_set_filter(png, PNG_FILTER_TYPE_BASE, kRowFilter);
-    png_write_info(png, info);
-    for (int y = 0; y < height; ++y) {
-        fillRow(y, row);
-        png_write_row(png, row);
-    }
-    png_write_end(png, info);
-    return true;
-}
-
 // Samples, when given, are what the rows are made from: rows they could not all give keep
 // the target as it was.
-InterchangeError WriteGreyPng(const char* path, int width, int height, int bitDepth, int colorType,
-                              size_t rowBytes, const std::function<void(int, uint8_t*)>& fillRow,
+InterchangeError WriteGreyPng(const char* path, const PngImageLayout& layout,
+                              const std::function<void(int, uint8_t*)>& fillRow,
                               const FieldSamples* samples = nullptr) {
     ReplacingFile file(path);
     if (!file.ok()) return std::string("cannot create ") + path;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (!info) {
-        png_destroy_write_struct(&png, nullptr);
-        return "not enough memory";
-    }
-    PngFailure failure;
-    png_set_error_fn(png, &failure, RecordError, IgnoreWarning);
-    png_set_write_fn(png, &file, WriteToFile, FlushNothing);
-    std::vector<png_byte> row(rowBytes);
-    bool encoded = Encode(png, info, width, height, bitDepth, colorType, fillRow, row.data());
-    png_destroy_write_struct(&png, &info);
-    if (!encoded) return failure.message;
+    WriteBandedPng(file, layout, fillRow);
     if ((samples && !samples->Complete()) || !file.Commit()) return std::string("cannot write ") + path;
     return {};
 }
@@ -198,12 +154,16 @@ InterchangeError ReadPngHeights(const char* path, SampleRows& samples) {
 InterchangeError WritePngHeights(const char* path, FieldSamples& samples) {
     const int width = samples.width;
     const bool wide = samples.bits == 16;
+    const int pixelBytes = wide ? 2 : 1;
+    const PngImageLayout layout{width, samples.height, samples.bits, PNG_COLOR_TYPE_GRAY, size_t(width) * pixelBytes,
+                                pixelBytes};
     return WriteGreyPng(
-        path, width, samples.height, samples.bits, PNG_COLOR_TYPE_GRAY, size_t(width) * (wide ? 2 : 1),
-        [&](int y, uint8_t* bytes) { EncodeSampleBytes(samples.Row(y), width, wide, bytes); }, &samples);
+        path, layout, [&](int y, uint8_t* bytes) { EncodeSampleBytes(samples.Row(y), width, wide, bytes); },
+        &samples);
 }
 
 InterchangeError WriteGreyAlphaPng(const char* path, int width, int height,
                                    const std::function<void(int y, uint8_t* bytes)>& fillRow) {
-    return WriteGreyPng(path, width, height, 8, PNG_COLOR_TYPE_GRAY_ALPHA, size_t(width) * 2, fillRow);
+    const PngImageLayout layout{width, height, 8, PNG_COLOR_TYPE_GRAY_ALPHA, size_t(width) * 2, 2};
+    return WriteGreyPng(path, layout, fillRow);
 }

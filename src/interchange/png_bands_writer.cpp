@@ -1,0 +1,133 @@
+#include <zlib.h>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "core/worker_pool.h"
+#include "files/replacing_file.h"
+#include "interchange/huffman_deflate.h"
+#include "interchange/png_bands.h"
+
+namespace {
+
+constexpr std::array<uint8_t, 8> kSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+// Deflate with a 32 KiB window, fastest compression, no preset dictionary.
+constexpr std::array<uint8_t, 2> kZlibHeader = {0x78, 0x01};
+// A final block with fixed codes and nothing but its end.
+constexpr std::array<uint8_t, 2> kFinalBlock = {0x03, 0x00};
+constexpr uint8_t kSubFilter = 1;
+constexpr uint8_t kAverageFilter = 3;
+
+void PutBigEndian(uint32_t value, uint8_t* bytes) {
+    for (int i = 0; i < 4; ++i) bytes[i] = uint8_t(value >> (24 - 8 * i));
+}
+
+// A chunk's length and type, then its data, then room for the CRC that CloseChunk puts.
+void OpenChunk(const char* type, std::vector<uint8_t>& chunk) {
+    chunk.assign(8, 0);
+    std::copy(type, type + 4, chunk.begin() + 4);
+}
+
+void CloseChunk(std::vector<uint8_t>& chunk) {
+    PutBigEndian(uint32_t(chunk.size() - 8), chunk.data());
+    const uint32_t crc = uint32_t(crc32(0, chunk.data() + 4, uInt(chunk.size() - 4)));
+    chunk.resize(chunk.size() + 4);
+    PutBigEndian(crc, chunk.data() + chunk.size() - 4);
+}
+
+void WriteChunk(ReplacingFile& file, const char* type, const uint8_t* data, size_t size) {
+    std::vector<uint8_t> chunk;
+    OpenChunk(type, chunk);
+    chunk.insert(chunk.end(), data, data + size);
+    CloseChunk(chunk);
+    file.Write(chunk.data(), chunk.size());
+}
+
+// One band's rows as given, filtered, and as the IDAT chunk that holds them.
+struct Band {
+    int rows = 0;
+    std::vector<uint8_t> raw;
+    std::vector<uint8_t> filtered;
+    std::vector<uint8_t> chunk;
+    uint32_t adler = 1;
+};
+
+// The Sub filter on the band's first row, so that it needs no row before it; the Average
+// filter on the others: each byte less the mean of its left and upper neighbours leaves
+// the small differences smooth terrain is made of.
+void FilterBand(Band& band, size_t rowBytes, int pixelBytes) {
+    band.filtered.resize(size_t(band.rows) * (rowBytes + 1));
+    for (int y = 0; y < band.rows; ++y) {
+        const uint8_t* row = band.raw.data() + size_t(y) * rowBytes;
+        uint8_t* out = band.filtered.data() + size_t(y) * (rowBytes + 1);
+        const size_t left = std::min(size_t(pixelBytes), rowBytes);
+        if (y == 0) {
+            out[0] = kSubFilter;
+            std::copy(row, row + left, out + 1);
+            for (size_t i = left; i < rowBytes; ++i) out[i + 1] = uint8_t(row[i] - row[i - pixelBytes]);
+            continue;
+        }
+        const uint8_t* up = row - rowBytes;
+        out[0] = kAverageFilter;
+        for (size_t i = 0; i < left; ++i) out[i + 1] = uint8_t(row[i] - (up[i] >> 1));
+        for (size_t i = left; i < rowBytes; ++i) out[i + 1] = uint8_t(row[i] - ((row[i - pixelBytes] + up[i]) >> 1));
+    }
+}
+
+void CompressBand(Band& band, size_t rowBytes, int pixelBytes) {
+    FilterBand(band, rowBytes, pixelBytes);
+    band.adler = uint32_t(adler32(1, band.filtered.data(), uInt(band.filtered.size())));
+    OpenChunk("IDAT", band.chunk);
+    AppendHuffmanBlocks(band.filtered.data(), band.filtered.size(), band.chunk);
+    CloseChunk(band.chunk);
+}
+
+std::array<uint8_t, 13> Header(const PngImageLayout& layout) {
+    std::array<uint8_t, 13> header{};
+    PutBigEndian(uint32_t(layout.width), header.data());
+    PutBigEndian(uint32_t(layout.height), header.data() + 4);
+    header[8] = uint8_t(layout.bitDepth);
+    header[9] = uint8_t(layout.colorType);
+    return header;  // deflate, adaptive filters, not interlaced: all zero
+}
+
+}  // namespace
+
+int PngBandRows(size_t rowBytes) { return int(std::clamp<size_t>((1 << 20) / (rowBytes + 1), 1, 1 << 16)); }
+
+void WriteBandedPng(ReplacingFile& file, const PngImageLayout& layout,
+                    const std::function<void(int y, uint8_t* bytes)>& fillRow) {
+    const int bandRows = PngBandRows(layout.rowBytes);
+    file.Write(kSignature.data(), kSignature.size());
+    const std::array<uint8_t, 13> header = Header(layout);
+    WriteChunk(file, "IHDR", header.data(), header.size());
+    std::array<uint8_t, 4> rows{};
+    PutBigEndian(uint32_t(bandRows), rows.data());
+    WriteChunk(file, kPngBandChunk, rows.data(), rows.size());
+    WriteChunk(file, "IDAT", kZlibHeader.data(), kZlibHeader.size());
+
+    // As many bands at a time as there are threads; the bands, and so the file, are the
+    // same whatever their number.
+    WorkerPool workers;
+    std::vector<Band> bands(size_t(workers.Threads()));
+    uint32_t adler = 1;
+    for (int y = 0; y < layout.height;) {
+        size_t taken = 0;
+        for (; taken < bands.size() && y < layout.height; ++taken) {
+            Band& band = bands[taken];
+            band.rows = std::min(bandRows, layout.height - y);
+            band.raw.resize(size_t(band.rows) * layout.rowBytes);
+            for (int r = 0; r < band.rows; ++r, ++y) fillRow(y, band.raw.data() + size_t(r) * layout.rowBytes);
+        }
+        workers.Run(int(taken), [&](int part) { CompressBand(bands[size_t(part)], layout.rowBytes, layout.pixelBytes); });
+        for (size_t b = 0; b < taken; ++b) {
+            file.Write(bands[b].chunk.data(), bands[b].chunk.size());
+            adler = uint32_t(adler32_combine(adler, bands[b].adler, z_off_t(bands[b].filtered.size())));
+        }
+    }
+    std::array<uint8_t, 6> end{kFinalBlock[0], kFinalBlock[1]};
+    PutBigEndian(adler, end.data() + 2);
+    WriteChunk(file, "IDAT", end.data(), end.size());
+    WriteChunk(file, "IEND", nullptr, 0);
+}
