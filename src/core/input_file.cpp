@@ -41,6 +41,10 @@ InputFile::~InputFile() {
     if (file_) std::fclose(file_);
 }
 
+bool InputFile::Skip(uintmax_t bytes) {
+    return bytes <= uintmax_t(INT64_MAX) && fseeko(file_, off_t(bytes), SEEK_CUR) == 0;
+}
+
 uintmax_t InputFile::BytesLeft() {
     struct stat status;
     long place = std::ftell(file_);

@@ -20,6 +20,9 @@ public:
     // The next byte, or EOF.
     int Get() { return std::getc(file_); }
     void Unget(int byte) { std::ungetc(byte, file_); }
+    // Moves past bytes without reading them; a place beyond the end shows as reads that
+    // find nothing.
+    bool Skip(uintmax_t bytes);
     // The bytes between the place reached and the end of the file.
     uintmax_t BytesLeft();
 

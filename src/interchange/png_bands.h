@@ -3,6 +3,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/input_file.h"
+#include "core/worker_pool.h"
 
 class ReplacingFile;
 
@@ -14,6 +20,8 @@ class ReplacingFile;
 // rows per band; it is not safe to copy, so editors drop it with the layout it tells of,
 // and other readers see one ordinary zlib stream.
 constexpr char kPngBandChunk[] = "kwBD";
+// What ends the last band's stream: a final block with fixed codes and nothing but its end.
+constexpr uint8_t kPngFinalBlock[] = {0x03, 0x00};
 
 // What sort of image is written.
 struct PngImageLayout {
@@ -33,3 +41,44 @@ int PngBandRows(size_t rowBytes);
 // the caller's thread. The file reports its own failures.
 void WriteBandedPng(ReplacingFile& file, const PngImageLayout& layout,
                     const std::function<void(int y, uint8_t* bytes)>& fillRow);
+
+// The image data of a PNG written in bands, read a band for each thread at a time.
+class PngBandReader {
+public:
+    // Reads the file at path up to its image data; null when that does not start as
+    // bands do, for the caller to read it as any PNG. The layout is the header's.
+    static std::unique_ptr<PngBandReader> Open(const char* path, const PngImageLayout& layout, int bandRows);
+    ~PngBandReader();
+    PngBandReader(const PngBandReader&) = delete;
+    PngBandReader& operator=(const PngBandReader&) = delete;
+
+    // The next row's rowBytes bytes, unfiltered, valid until the next call; null, with
+    // error() saying why, when the file ends or is damaged before the row is whole.
+    const uint8_t* NextRow();
+    const std::string& error() const { return error_; }
+
+private:
+    struct Band;
+
+    PngBandReader(const char* path, const PngImageLayout& layout, int bandRows);
+    bool ReachImageData();
+    bool ReadBands();
+    bool ReadBand(Band& band);
+    bool ReadChunk(const char* type, size_t limit, std::vector<uint8_t>& data);
+    bool JoinBands(size_t count);
+    bool CheckEnd();
+
+    InputFile file_;
+    const PngImageLayout layout_;
+    const int bandRows_;
+    WorkerPool workers_;
+    std::vector<Band> bands_;
+    size_t bandsRead_ = 0;
+    size_t band_ = 0;
+    int rowInBand_ = 0;
+    int rowsRead_ = 0;
+    uint32_t adler_ = 1;
+    // The last row of the bands before, as rows in bands that refer to it need it.
+    std::vector<uint8_t> above_;
+    std::string error_;
+};

@@ -1,3 +1,4 @@
+#include <libdeflate.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -14,10 +15,8 @@ namespace {
 constexpr std::array<uint8_t, 8> kSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 // Deflate with a 32 KiB window, fastest compression, no preset dictionary.
 constexpr std::array<uint8_t, 2> kZlibHeader = {0x78, 0x01};
-// A final block with fixed codes and nothing but its end.
-constexpr std::array<uint8_t, 2> kFinalBlock = {0x03, 0x00};
 constexpr uint8_t kSubFilter = 1;
-constexpr uint8_t kAverageFilter = 3;
+constexpr uint8_t kUpFilter = 2;
 
 void PutBigEndian(uint32_t value, uint8_t* bytes) {
     for (int i = 0; i < 4; ++i) bytes[i] = uint8_t(value >> (24 - 8 * i));
@@ -31,7 +30,7 @@ void OpenChunk(const char* type, std::vector<uint8_t>& chunk) {
 
 void CloseChunk(std::vector<uint8_t>& chunk) {
     PutBigEndian(uint32_t(chunk.size() - 8), chunk.data());
-    const uint32_t crc = uint32_t(crc32(0, chunk.data() + 4, uInt(chunk.size() - 4)));
+    const uint32_t crc = libdeflate_crc32(0, chunk.data() + 4, chunk.size() - 4);
     chunk.resize(chunk.size() + 4);
     PutBigEndian(crc, chunk.data() + chunk.size() - 4);
 }
@@ -53,15 +52,15 @@ struct Band {
     uint32_t adler = 1;
 };
 
-// The Sub filter on the band's first row, so that it needs no row before it; the Average
-// filter on the others: each byte less the mean of its left and upper neighbours leaves
-// the small differences smooth terrain is made of.
+// The Sub filter on the band's first row, so that it needs no row before it; the Up
+// filter on the others. On 16-bit terrain the Average filter codes a per cent smaller,
+// but undoing it waits on each byte to the left, which makes reading a tenth slower.
 void FilterBand(Band& band, size_t rowBytes, int pixelBytes) {
     band.filtered.resize(size_t(band.rows) * (rowBytes + 1));
+    const size_t left = std::min(size_t(pixelBytes), rowBytes);
     for (int y = 0; y < band.rows; ++y) {
         const uint8_t* row = band.raw.data() + size_t(y) * rowBytes;
         uint8_t* out = band.filtered.data() + size_t(y) * (rowBytes + 1);
-        const size_t left = std::min(size_t(pixelBytes), rowBytes);
         if (y == 0) {
             out[0] = kSubFilter;
             std::copy(row, row + left, out + 1);
@@ -69,15 +68,14 @@ void FilterBand(Band& band, size_t rowBytes, int pixelBytes) {
             continue;
         }
         const uint8_t* up = row - rowBytes;
-        out[0] = kAverageFilter;
-        for (size_t i = 0; i < left; ++i) out[i + 1] = uint8_t(row[i] - (up[i] >> 1));
-        for (size_t i = left; i < rowBytes; ++i) out[i + 1] = uint8_t(row[i] - ((row[i - pixelBytes] + up[i]) >> 1));
+        out[0] = kUpFilter;
+        for (size_t i = 0; i < rowBytes; ++i) out[i + 1] = uint8_t(row[i] - up[i]);
     }
 }
 
 void CompressBand(Band& band, size_t rowBytes, int pixelBytes) {
     FilterBand(band, rowBytes, pixelBytes);
-    band.adler = uint32_t(adler32(1, band.filtered.data(), uInt(band.filtered.size())));
+    band.adler = libdeflate_adler32(1, band.filtered.data(), band.filtered.size());
     OpenChunk("IDAT", band.chunk);
     AppendHuffmanBlocks(band.filtered.data(), band.filtered.size(), band.chunk);
     CloseChunk(band.chunk);
@@ -126,7 +124,7 @@ void WriteBandedPng(ReplacingFile& file, const PngImageLayout& layout,
             adler = uint32_t(adler32_combine(adler, bands[b].adler, z_off_t(bands[b].filtered.size())));
         }
     }
-    std::array<uint8_t, 6> end{kFinalBlock[0], kFinalBlock[1]};
+    std::array<uint8_t, 6> end{kPngFinalBlock[0], kPngFinalBlock[1]};
     PutBigEndian(adler, end.data() + 2);
     WriteChunk(file, "IDAT", end.data(), end.size());
     WriteChunk(file, "IEND", nullptr, 0);

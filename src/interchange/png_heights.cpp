@@ -3,8 +3,11 @@
 #include <png.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -48,6 +51,17 @@ bool ReadHeader(png_structp png, png_infop info, PngHeader& header) {
     png_get_IHDR(png, info, &header.width, &header.height, &header.bitDepth, &header.colorType,
                  &header.interlace, nullptr, nullptr);
     return true;
+}
+
+// Takes the rows per band when the file says its image data is in bands.
+int NoteBands(png_structp png, png_unknown_chunkp chunk) {
+    if (std::memcmp(chunk->name, kPngBandChunk, 4) != 0) return 0;
+    if (chunk->size == 4) {
+        const png_bytep rows = chunk->data;
+        *static_cast<int*>(png_get_user_chunk_ptr(png)) =
+            int(std::min<png_uint_32>(png_get_uint_32(rows), std::numeric_limits<int>::max()));
+    }
+    return 1;
 }
 
 bool ReadRow(png_structp png, png_bytep row) {
@@ -98,6 +112,8 @@ PngReader::PngReader(const char* path) : file_(path) {
     }
     png_set_error_fn(decoder.png, &decoder.failure, RecordError, IgnoreWarning);
     png_set_read_fn(decoder.png, &file_, ReadFromFile);
+    int bandRows = 0;
+    png_set_read_user_chunk_fn(decoder.png, &bandRows, NoteBands);
     PngHeader header;
     if (!ReadHeader(decoder.png, decoder.info, header)) {
         error_ = decoder.failure.message;
@@ -109,6 +125,9 @@ PngReader::PngReader(const char* path) : file_(path) {
     height_ = int(header.height);
     wide_ = header.bitDepth == 16;
     decoder.row.resize(png_get_rowbytes(decoder.png, decoder.info));
+    const int pixelBytes = wide_ ? 2 : 1;
+    bands_ = PngBandReader::Open(path, {width_, height_, header.bitDepth, header.colorType, decoder.row.size(), pixelBytes},
+                                 bandRows);
 }
 
 PngReader::~PngReader() = default;
@@ -116,6 +135,15 @@ PngReader::~PngReader() = default;
 // libpng cannot go on once it has jumped back, so a failure ends the rows.
 bool PngReader::NextRow(uint16_t* samples) {
     if (!error_.empty()) return false;
+    if (bands_) {
+        const uint8_t* row = bands_->NextRow();
+        if (!row) {
+            error_ = bands_->error();
+            return false;
+        }
+        DecodeSampleBytes(row, width_, wide_, samples);
+        return true;
+    }
     if (!ReadRow(decoder_->png, decoder_->row.data())) {
         error_ = decoder_->failure.message;
         return false;

@@ -6,6 +6,7 @@
 
 #include "core/input_file.h"
 #include "interchange/height_samples.h"
+#include "interchange/png_bands.h"
 
 // A greyscale PNG of 8 or 16 bits, not interlaced, being read: its header when opened,
 // its rows as they are asked for. Colour, alpha, palette and interlaced images, other
@@ -33,6 +34,8 @@ private:
 
     InputFile file_;
     std::unique_ptr<Decoder> decoder_;
+    // Set when the image data is in bands, read side by side past libpng.
+    std::unique_ptr<PngBandReader> bands_;
     InterchangeError error_;
     int width_ = 0;
     int height_ = 0;
