@@ -6,7 +6,7 @@
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
-  libpng-dev libgdal-dev liblz4-dev
+  libpng-dev libdeflate-dev libgdal-dev liblz4-dev
   libsdl2-dev libsdl2-ttf-dev libfontconfig-dev fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick
 )
@@ -15,7 +15,7 @@ if [[ "${1:-}" == tests ]]; then
   packages+=(
     libgtest-dev libgmock-dev libbenchmark-dev
     x11-apps
-    povray gdal-bin netpbm
+    povray gdal-bin netpbm pngcheck
     dpkg-dev file lintian desktop-file-utils appstream man-db
   )
   apt_options=()

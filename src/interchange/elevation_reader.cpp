@@ -6,10 +6,12 @@
 #include <limits>
 #include <memory>
 #include <new>
+#include <thread>
 #include <type_traits>
 #include <vector>
 
 #include "core/vector_clones.h"
+#include "framework/draw/fresh_pages.h"
 #include "interchange/gdal_raster.h"
 
 namespace {
@@ -246,8 +248,19 @@ std::unique_ptr<ElevationReader> ReadWhole(RasterReader& raster, const Elevation
         read.error = "not enough memory";
         return nullptr;
     }
-    if (!raster.Read(0, facts.height, values.get(), read.error)) return nullptr;
-    HeightRange raw = RawExtent(values.get(), count, GapValue<Value>(facts.noData));
+    // Read a few rows at a time, whose extent is taken while they are still in the cache.
+    std::thread makingPages = MakePagesAside(values.get(), count * sizeof(Value));
+    HeightRange raw{std::numeric_limits<double>::max(), std::numeric_limits<double>::lowest()};
+    bool whole = true;
+    for (int y = 0; whole && y < facts.height; y += kRowsAtOnce) {
+        const int rows = std::min(kRowsAtOnce, facts.height - y);
+        Value* chunk = values.get() + size_t(y) * size_t(facts.width);
+        whole = raster.Read(y, rows, chunk, read.error);
+        const HeightRange chunkRaw = RawExtent(chunk, size_t(rows) * size_t(facts.width), GapValue<Value>(facts.noData));
+        raw = {std::min(raw.low, chunkRaw.low), std::max(raw.high, chunkRaw.high)};
+    }
+    if (makingPages.joinable()) makingPages.join();
+    if (!whole) return nullptr;
     bool fits = raw.low > raw.high || (raw.low >= 0 && raw.high <= kTopValue);
     StoreMap map;
     if (options.range || !IsIntegerType(read.source.type) || !fits) {

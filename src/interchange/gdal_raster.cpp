@@ -115,6 +115,8 @@ LoadedApi LoadApi() {
     // Rows are written top down a few at a time, so a small cache of blocks serves as
     // well as the default share of the memory, and spares making that memory.
     loaded.api.SetConfigOption("GDAL_CACHEMAX", "32");
+    // Compressed strips and tiles are decoded on every core when a read spans several.
+    loaded.api.SetConfigOption("GDAL_NUM_THREADS", "ALL_CPUS");
     return loaded;
 }
 
@@ -321,7 +323,11 @@ std::unique_ptr<GeoTiffWriter> GeoTiffWriter::Create(const std::string& path, co
         return nullptr;
     }
     std::string compress = "COMPRESS=" + facts.compression;
-    std::array<char*, 2> options{IsLosslessCompression(facts.compression) ? compress.data() : nullptr, nullptr};
+    // Compressed blocks are made on every core; each is compressed alone, so the file is
+    // the same as one thread makes.
+    std::string threads = "NUM_THREADS=ALL_CPUS";
+    std::array<char*, 3> options{};
+    if (IsLosslessCompression(facts.compression)) options = {compress.data(), threads.data(), nullptr};
     auto dataset = std::make_unique<Dataset>();
     dataset->handle = gdal->Create(driver, path.c_str(), facts.width, facts.height, 1,
                                    GdalTypeOf(facts.type.value_or(RasterType::kUInt16)), options.data());

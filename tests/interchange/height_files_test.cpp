@@ -39,6 +39,15 @@ protected:
         EXPECT_TRUE(WriteTestPng(dir / name, width, height, depth, type, bytes, interlaced));
         return dir / name;
     }
+    // A PNG as this program writes it, its image data in bands.
+    std::string Banded(const std::string& name) {
+        const std::string greymap = Write(name + ".pgm", Bytes("P5\n6 5\n65535\n", std::vector<uint8_t>(60, 0x5A)));
+        HeightField field;
+        std::unique_ptr<FieldRows> rows = HeightRowsAsAsked(field, greymap);
+        FieldSamples samples(*rows);
+        EXPECT_EQ(WriteHeights(dir / name, HeightFormat::kPng, samples), "");
+        return dir / name;
+    }
     // The first error a read gives, expected to mention `words`.
     void ExpectRefused(const std::string& path, const std::string& words, int rawWidth = 0, int rawHeight = 0) {
         Read read = ReadFile(path, rawWidth, rawHeight);
@@ -148,7 +157,7 @@ TEST_F(HeightFiles, CutAndCorruptedFilesNeverCrash) {
     std::vector<std::string> originals = {
         Png("v16.png", 9, 7, 16, PNG_COLOR_TYPE_GRAY, std::vector<uint8_t>(9 * 7 * 2, 0x3C)),
         Png("v8.png", 9, 7, 8, PNG_COLOR_TYPE_GRAY, std::vector<uint8_t>(9 * 7, 0x3C)),
-        Write("v.pgm", greymap), Write("v.r16", std::vector<uint8_t>(2 * 16, 9))};
+        Write("v.pgm", greymap), Write("v.r16", std::vector<uint8_t>(2 * 16, 9)), Banded("bands.png")};
     std::mt19937 random(7);
     for (const std::string& original : originals) {
         std::vector<uint8_t> whole = ReadBytes(original);

@@ -55,3 +55,28 @@ inline RgbaImage ReadRgba(const std::string& path) {
     result.height = int(image.height);
     return result;
 }
+
+// A greyscale PNG's rows as libpng gives them, sixteen bits high byte first; empty when
+// libpng refuses the file.
+inline std::vector<uint8_t> ReadTestPng(const std::string& path) {
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return {};
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    std::vector<uint8_t> bytes;
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        std::fclose(file);
+        return {};
+    }
+    png_init_io(png, file);
+    png_read_info(png, info);
+    const size_t rowBytes = png_get_rowbytes(png, info);
+    const png_uint_32 height = png_get_image_height(png, info);
+    bytes.resize(rowBytes * height);
+    for (png_uint_32 y = 0; y < height; ++y) png_read_row(png, bytes.data() + y * rowBytes, nullptr);
+    png_read_end(png, nullptr);
+    png_destroy_read_struct(&png, &info, nullptr);
+    std::fclose(file);
+    return bytes;
+}

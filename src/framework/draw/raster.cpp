@@ -1,23 +1,20 @@
 #include "framework/draw/raster.h"
 
-#include <pthread.h>
 #include <sys/mman.h>
 
 #include <algorithm>
-#include <csignal>
 #include <cstdlib>
 #include <cstring>
-#include <system_error>
-#include <thread>
 #include <utility>
+
+#include "framework/draw/fresh_pages.h"
 
 namespace {
 
 // Large rasters (a field image is 64 MiB and more) are mapped straight from the kernel on
 // 2 MiB boundaries. Making their pages costs several times a copy of the same size, so
-// another thread makes them in 2 MiB batches from the last page back while the caller,
-// who writes a new raster whole right after making it, faults in its own from the first:
-// the two meet about halfway. Memory past a smaller size goes back at once (Reshape).
+// another thread makes them from the last page back while the caller, who writes a new
+// raster whole right after making it, faults in its own from the first. Memory past a smaller size goes back at once (Reshape).
 //
 // Huge pages are not asked for. Asked for, they make fresh memory several times cheaper
 // while the kernel has free 2 MiB blocks at hand, but when it must first gather them a
@@ -39,30 +36,6 @@ void* MapAligned(std::size_t bytes) {
     std::uintptr_t end = start + length + kHugePage;
     if (end > aligned + length) munmap(reinterpret_cast<void*>(aligned + length), end - aligned - length);
     return reinterpret_cast<void*>(aligned);
-}
-
-void MakePagesFromTheEnd(char* start, std::size_t length) {
-    for (std::size_t end = length; end > 0; end -= kHugePage) {
-        madvise(start + end - kHugePage, kHugePage, MADV_POPULATE_WRITE);
-    }
-}
-
-// The thread starts with every signal blocked, so a Ctrl-C or a kill always reaches the
-// thread that handles it, never one that would end the program half way through a save.
-// Without a thread to spare, the pages are made here, still in one batch.
-std::thread MakePagesAside(uint32_t* pixels, std::size_t mapped) {
-    char* start = reinterpret_cast<char*>(pixels);
-    sigset_t all, previous;
-    sigfillset(&all);
-    pthread_sigmask(SIG_SETMASK, &all, &previous);
-    std::thread thread;
-    try {
-        thread = std::thread(MakePagesFromTheEnd, start, mapped);
-    } catch (const std::system_error&) {
-        madvise(start, mapped, MADV_POPULATE_WRITE);
-    }
-    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-    return thread;
 }
 
 // Zeroed pixels, or nullptr when memory runs out; mapped is set to the bytes mapped.
