@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -43,31 +44,34 @@ public:
         }
     }
     // The bytes coded with codes and lengths, with the writer's state kept in registers:
-    // stores through a byte pointer could otherwise alias it.
+    // stores through a byte pointer could otherwise alias it. Three codes of at most 15
+    // bits fit beside the 7 bits left over; all eight bytes of the buffer are stored each
+    // time and the whole ones among them kept, with no test on the count.
     void PutBytes(const uint8_t* data, size_t size, const uint16_t* codes, const uint8_t* lengths) {
+        Spill();
         uint64_t buffer = buffer_;
         int count = count_;
         uint8_t* out = out_;
         size_t i = 0;
-        for (; i + 2 <= size; i += 2) {
+        for (; i + 3 <= size; i += 3) {
             buffer |= uint64_t(codes[data[i]]) << count;
             count += lengths[data[i]];
             buffer |= uint64_t(codes[data[i + 1]]) << count;
             count += lengths[data[i + 1]];
-            if (count >= 32) {
-                const uint32_t word = uint32_t(buffer);
-                std::memcpy(out, &word, 4);  // little-endian, as deflate packs bits
-                out += 4;
-                buffer >>= 32;
-                count -= 32;
-            }
+            buffer |= uint64_t(codes[data[i + 2]]) << count;
+            count += lengths[data[i + 2]];
+            std::memcpy(out, &buffer, 8);  // little-endian, as deflate packs bits
+            out += count >> 3;
+            buffer >>= count & ~7;
+            count &= 7;
         }
         buffer_ = buffer;
         count_ = count;
         out_ = out;
-        Spill();
-        if (i < size) Put(codes[data[i]], lengths[data[i]]);
-        Spill();
+        for (; i < size; ++i) {
+            Put(codes[data[i]], lengths[data[i]]);
+            Spill();
+        }
     }
     void AlignToByte() {
         Spill();
@@ -228,15 +232,18 @@ void WriteBlock(const uint8_t* data, size_t size, BitWriter& bits) {
 
 }  // namespace
 
-void AppendHuffmanBlocks(const uint8_t* data, size_t size, std::vector<uint8_t>& out) {
-    const size_t start = out.size();
-    const size_t blocks = (size + kBlockBytes - 1) / kBlockBytes;
-    out.resize(start + size * 2 + blocks * kBlockHeaderBound + 16);
-    BitWriter bits(out.data() + start);
+size_t HuffmanBlocksBound(size_t size) {
+    // At most 15 bits a byte, the tables of each block, the flush and the 8 bytes the
+    // last store of whole bytes may reach past them.
+    return size * 2 + (size / kBlockBytes + 1) * kBlockHeaderBound + 16;
+}
+
+uint8_t* WriteHuffmanBlocks(const uint8_t* data, size_t size, uint8_t* out) {
+    BitWriter bits(out);
     for (size_t at = 0; at < size; at += kBlockBytes) WriteBlock(data + at, std::min(kBlockBytes, size - at), bits);
     bits.Put(0, 3);  // an empty stored block, not final
     bits.AlignToByte();
     uint8_t* end = bits.end();
     for (uint8_t byte : {0x00, 0x00, 0xFF, 0xFF}) *end++ = byte;
-    out.resize(size_t(end - out.data()));
+    return end;
 }

@@ -22,25 +22,18 @@ void PutBigEndian(uint32_t value, uint8_t* bytes) {
     for (int i = 0; i < 4; ++i) bytes[i] = uint8_t(value >> (24 - 8 * i));
 }
 
-// A chunk's length and type, then its data, then room for the CRC that CloseChunk puts.
-void OpenChunk(const char* type, std::vector<uint8_t>& chunk) {
-    chunk.assign(8, 0);
-    std::copy(type, type + 4, chunk.begin() + 4);
-}
-
-void CloseChunk(std::vector<uint8_t>& chunk) {
-    PutBigEndian(uint32_t(chunk.size() - 8), chunk.data());
-    const uint32_t crc = libdeflate_crc32(0, chunk.data() + 4, chunk.size() - 4);
-    chunk.resize(chunk.size() + 4);
-    PutBigEndian(crc, chunk.data() + chunk.size() - 4);
+// Puts a chunk's length and type before its data and its CRC after; returns its size.
+size_t FrameChunk(const char* type, uint8_t* chunk, size_t dataBytes) {
+    PutBigEndian(uint32_t(dataBytes), chunk);
+    std::copy(type, type + 4, chunk + 4);
+    PutBigEndian(libdeflate_crc32(0, chunk + 4, dataBytes + 4), chunk + 8 + dataBytes);
+    return dataBytes + 12;
 }
 
 void WriteChunk(ReplacingFile& file, const char* type, const uint8_t* data, size_t size) {
-    std::vector<uint8_t> chunk;
-    OpenChunk(type, chunk);
-    chunk.insert(chunk.end(), data, data + size);
-    CloseChunk(chunk);
-    file.Write(chunk.data(), chunk.size());
+    std::vector<uint8_t> chunk(size + 12);
+    std::copy(data, data + size, chunk.begin() + 8);
+    file.Write(chunk.data(), FrameChunk(type, chunk.data(), size));
 }
 
 // One band's rows as given, filtered, and as the IDAT chunk that holds them.
@@ -48,7 +41,9 @@ struct Band {
     int rows = 0;
     std::vector<uint8_t> raw;
     std::vector<uint8_t> filtered;
+    // Only grown, so that the room for the next band's chunk is not cleared each time.
     std::vector<uint8_t> chunk;
+    size_t chunkBytes = 0;
     uint32_t adler = 1;
 };
 
@@ -76,9 +71,11 @@ void FilterBand(Band& band, size_t rowBytes, int pixelBytes) {
 void CompressBand(Band& band, size_t rowBytes, int pixelBytes) {
     FilterBand(band, rowBytes, pixelBytes);
     band.adler = libdeflate_adler32(1, band.filtered.data(), band.filtered.size());
-    OpenChunk("IDAT", band.chunk);
-    AppendHuffmanBlocks(band.filtered.data(), band.filtered.size(), band.chunk);
-    CloseChunk(band.chunk);
+    const size_t room = 12 + HuffmanBlocksBound(band.filtered.size());
+    if (band.chunk.size() < room) band.chunk.resize(room);
+    uint8_t* data = band.chunk.data() + 8;
+    const uint8_t* end = WriteHuffmanBlocks(band.filtered.data(), band.filtered.size(), data);
+    band.chunkBytes = FrameChunk("IDAT", band.chunk.data(), size_t(end - data));
 }
 
 std::array<uint8_t, 13> Header(const PngImageLayout& layout) {
@@ -120,7 +117,7 @@ void WriteBandedPng(ReplacingFile& file, const PngImageLayout& layout,
         }
         workers.Run(int(taken), [&](int part) { CompressBand(bands[size_t(part)], layout.rowBytes, layout.pixelBytes); });
         for (size_t b = 0; b < taken; ++b) {
-            file.Write(bands[b].chunk.data(), bands[b].chunk.size());
+            file.Write(bands[b].chunk.data(), bands[b].chunkBytes);
             adler = uint32_t(adler32_combine(adler, bands[b].adler, z_off_t(bands[b].filtered.size())));
         }
     }
