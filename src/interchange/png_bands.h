@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/input_file.h"
-#include "core/worker_pool.h"
+#include "core/slot_threads.h"
 
 class ReplacingFile;
 
@@ -42,7 +42,9 @@ int PngBandRows(size_t rowBytes);
 void WriteBandedPng(ReplacingFile& file, const PngImageLayout& layout,
                     const std::function<void(int y, uint8_t* bytes)>& fillRow);
 
-// The image data of a PNG written in bands, read a band for each thread at a time.
+// The image data of a PNG written in bands, each band inflated and unfiltered on a
+// thread of its own while the rows before it are handed on, as many at once as there
+// are cores.
 class PngBandReader {
 public:
     // Reads the file at path up to its image data; null when that does not start as
@@ -62,23 +64,26 @@ private:
 
     PngBandReader(const char* path, const PngImageLayout& layout, int bandRows);
     bool ReachImageData();
-    bool ReadBands();
-    bool ReadBand(Band& band);
+    bool NextBand();
+    bool StartBand();
     bool ReadChunk(const char* type, size_t limit, std::vector<uint8_t>& data);
-    bool JoinBands(size_t count);
-    bool CheckEnd();
+    bool JoinBand(Band& band);
+    bool ReadChecksum();
 
     InputFile file_;
     const PngImageLayout layout_;
     const int bandRows_;
-    WorkerPool workers_;
+    const std::vector<uint8_t> zeros_;
     std::vector<Band> bands_;
-    size_t bandsRead_ = 0;
-    size_t band_ = 0;
+    int bandsStarted_ = 0;
+    int rowsStarted_ = 0;
+    int band_ = -1;
     int rowInBand_ = 0;
-    int rowsRead_ = 0;
     uint32_t adler_ = 1;
-    // The last row of the bands before, as rows in bands that refer to it need it.
+    uint32_t checksum_ = 0;
+    // The last row of the band before, for a band whose first row refers to it.
     std::vector<uint8_t> above_;
     std::string error_;
+    // Last, so that its threads end before what they work on goes.
+    SlotThreads threads_;
 };

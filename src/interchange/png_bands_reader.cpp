@@ -126,8 +126,12 @@ std::unique_ptr<PngBandReader> PngBandReader::Open(const char* path, const PngIm
 }
 
 PngBandReader::PngBandReader(const char* path, const PngImageLayout& layout, int bandRows)
-    : file_(path), layout_(layout), bandRows_(bandRows), above_(layout.rowBytes) {
-    bands_.resize(size_t(workers_.Threads()));
+    : file_(path),
+      layout_(layout),
+      bandRows_(bandRows),
+      zeros_(layout.rowBytes),
+      above_(layout.rowBytes) {
+    bands_.resize(size_t(threads_.slots()));
 }
 
 PngBandReader::~PngBandReader() = default;
@@ -151,41 +155,46 @@ bool PngBandReader::ReachImageData() {
 
 const uint8_t* PngBandReader::NextRow() {
     if (!error_.empty()) return nullptr;
-    if (band_ == bandsRead_ || rowInBand_ == bands_[band_].rows) {
-        if (++band_ >= bandsRead_ && !ReadBands()) return nullptr;
-        rowInBand_ = 0;
-    }
-    return bands_[band_].Row(rowInBand_++, layout_.rowBytes) + 1;
+    if ((band_ < 0 || rowInBand_ == bands_[size_t(band_) % bands_.size()].rows) && !NextBand()) return nullptr;
+    return bands_[size_t(band_) % bands_.size()].Row(rowInBand_++, layout_.rowBytes) + 1;
 }
 
-// The next bands, one for each thread, decoded side by side.
-bool PngBandReader::ReadBands() {
-    size_t count = 0;
-    for (; count < bands_.size() && rowsRead_ < layout_.height; ++count) {
-        Band& band = bands_[count];
-        band.rows = std::min(bandRows_, layout_.height - rowsRead_);
-        rowsRead_ += band.rows;
-        if (!ReadBand(band)) return false;
+// Moves on to the next band, starting the one that takes the slot of the band left.
+bool PngBandReader::NextBand() {
+    if (band_ < 0) {
+        for (size_t slot = 0; slot < bands_.size(); ++slot) {
+            if (!StartBand()) return false;
+        }
+    } else {
+        Band& left = bands_[size_t(band_) % bands_.size()];
+        const uint8_t* last = left.Row(left.rows - 1, layout_.rowBytes) + 1;
+        std::copy(last, last + layout_.rowBytes, above_.begin());
+        if (!StartBand()) return false;
     }
-    if (count == 0) {
+    if (++band_ == bandsStarted_) {
         error_ = "the image data ends early";
         return false;
     }
-    const std::vector<uint8_t> zeros(layout_.rowBytes);
-    workers_.Run(int(count), [&](int part) { bands_[size_t(part)].Decode(layout_.rowBytes, layout_.pixelBytes, zeros); });
-    bandsRead_ = count;
-    band_ = 0;
-    return JoinBands(count) && (rowsRead_ < layout_.height || CheckEnd());
+    rowInBand_ = 0;
+    return JoinBand(bands_[size_t(band_) % bands_.size()]);
 }
 
-// A band's chunk: its data and CRC, with room for the block that closes its stream.
-bool PngBandReader::ReadBand(Band& band) {
+// Reads the next band's chunk and has a thread decode it; nothing once all are started.
+bool PngBandReader::StartBand() {
+    if (rowsStarted_ == layout_.height) return true;
+    const int slot = int(size_t(bandsStarted_) % bands_.size());
+    threads_.Wait(slot);
+    Band& band = bands_[size_t(slot)];
+    band.rows = std::min(bandRows_, layout_.height - rowsStarted_);
     // A Huffman code never takes more than two bytes a byte, nor a stored block much
     // more than one; larger is damage, not worth the memory.
     const size_t limit = 2 * size_t(band.rows) * (layout_.rowBytes + 1) + (1 << 16);
     if (!ReadChunk("IDAT", limit, band.chunk)) return false;
     band.chunk.resize(band.chunk.size() + sizeof kPngFinalBlock);
-    return true;
+    threads_.Start(slot, [this, &band] { band.Decode(layout_.rowBytes, size_t(layout_.pixelBytes), zeros_); });
+    ++bandsStarted_;
+    rowsStarted_ += band.rows;
+    return rowsStarted_ < layout_.height || ReadChecksum();
 }
 
 // A chunk of the type expected: its data followed by its CRC.
@@ -207,38 +216,37 @@ bool PngBandReader::ReadChunk(const char* type, size_t limit, std::vector<uint8_
     return true;
 }
 
-// Unfilters in order the bands whose first row refers to the band before, and adds up
-// the checksum.
-bool PngBandReader::JoinBands(size_t count) {
-    const uint8_t* above = above_.data();
-    for (size_t b = 0; b < count; ++b) {
-        Band& band = bands_[b];
-        if (band.failure) {
-            error_ = band.failure;
+// Waits for the band, unfilters it when its first row refers to the band before, and
+// adds it to the checksum, checked once the last band is in.
+bool PngBandReader::JoinBand(Band& band) {
+    threads_.Wait(int(size_t(band_) % bands_.size()));
+    if (band.failure) {
+        error_ = band.failure;
+        return false;
+    }
+    for (int y = 0; !band.unfiltered && y < band.rows; ++y) {
+        uint8_t* row = band.Row(y, layout_.rowBytes);
+        if (!Unfilter(row, y ? row - layout_.rowBytes : above_.data(), layout_.rowBytes, size_t(layout_.pixelBytes))) {
+            error_ = "damaged image data";
             return false;
         }
-        for (int y = 0; !band.unfiltered && y < band.rows; ++y) {
-            uint8_t* row = band.Row(y, layout_.rowBytes);
-            if (!Unfilter(row, y ? row - layout_.rowBytes : above, layout_.rowBytes, size_t(layout_.pixelBytes))) {
-                error_ = "damaged image data";
-                return false;
-            }
-        }
-        adler_ = uint32_t(adler32_combine(adler_, band.adler, z_off_t(band.bytes.size())));
-        above = band.Row(band.rows - 1, layout_.rowBytes) + 1;
     }
-    std::copy(above, above + layout_.rowBytes, above_.begin());
+    adler_ = uint32_t(adler32_combine(adler_, band.adler, z_off_t(band.bytes.size())));
+    if (band_ + 1 == bandsStarted_ && rowsStarted_ == layout_.height && adler_ != checksum_) {
+        error_ = "incorrect data check";
+        return false;
+    }
     return true;
 }
 
 // The last IDAT: the final block and the checksum of all the rows.
-bool PngBandReader::CheckEnd() {
+bool PngBandReader::ReadChecksum() {
     std::vector<uint8_t> end;
     if (!ReadChunk("IDAT", 6, end)) return false;
-    if (end.size() != 6 + 4 || !std::equal(std::begin(kPngFinalBlock), std::end(kPngFinalBlock), end.begin()) ||
-        GetBigEndian(end.data() + 2) != adler_) {
-        error_ = "incorrect data check";
+    if (end.size() != 6 + 4 || !std::equal(std::begin(kPngFinalBlock), std::end(kPngFinalBlock), end.begin())) {
+        error_ = "damaged image data";
         return false;
     }
+    checksum_ = GetBigEndian(end.data() + 2);
     return true;
 }

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "core/worker_pool.h"
+#include "core/slot_threads.h"
 #include "files/replacing_file.h"
 #include "interchange/huffman_deflate.h"
 #include "interchange/png_bands.h"
@@ -102,25 +102,29 @@ void WriteBandedPng(ReplacingFile& file, const PngImageLayout& layout,
     WriteChunk(file, kPngBandChunk, rows.data(), rows.size());
     WriteChunk(file, "IDAT", kZlibHeader.data(), kZlibHeader.size());
 
-    // As many bands at a time as there are threads; the bands, and so the file, are the
-    // same whatever their number.
-    WorkerPool workers;
-    std::vector<Band> bands(size_t(workers.Threads()));
+    // A band is compressed on a thread of its own while the next ones are gathered, as
+    // many at once as there are cores; the bands, and so the file, are the same whatever
+    // their number.
+    SlotThreads threads;
+    std::vector<Band> bands(size_t(threads.slots()));
     uint32_t adler = 1;
-    for (int y = 0; y < layout.height;) {
-        size_t taken = 0;
-        for (; taken < bands.size() && y < layout.height; ++taken) {
-            Band& band = bands[taken];
-            band.rows = std::min(bandRows, layout.height - y);
-            band.raw.resize(size_t(band.rows) * layout.rowBytes);
-            for (int r = 0; r < band.rows; ++r, ++y) fillRow(y, band.raw.data() + size_t(r) * layout.rowBytes);
-        }
-        workers.Run(int(taken), [&](int part) { CompressBand(bands[size_t(part)], layout.rowBytes, layout.pixelBytes); });
-        for (size_t b = 0; b < taken; ++b) {
-            file.Write(bands[b].chunk.data(), bands[b].chunkBytes);
-            adler = uint32_t(adler32_combine(adler, bands[b].adler, z_off_t(bands[b].filtered.size())));
-        }
+    auto put = [&](int slot) {
+        threads.Wait(slot);
+        const Band& band = bands[size_t(slot)];
+        file.Write(band.chunk.data(), band.chunkBytes);
+        adler = uint32_t(adler32_combine(adler, band.adler, z_off_t(band.filtered.size())));
+    };
+    int made = 0;
+    for (int y = 0; y < layout.height; ++made) {
+        const int slot = made % threads.slots();
+        if (made >= threads.slots()) put(slot);
+        Band& band = bands[size_t(slot)];
+        band.rows = std::min(bandRows, layout.height - y);
+        band.raw.resize(size_t(band.rows) * layout.rowBytes);
+        for (int r = 0; r < band.rows; ++r, ++y) fillRow(y, band.raw.data() + size_t(r) * layout.rowBytes);
+        threads.Start(slot, [&band, &layout] { CompressBand(band, layout.rowBytes, layout.pixelBytes); });
     }
+    for (int band = std::max(0, made - threads.slots()); band < made; ++band) put(band % threads.slots());
     std::array<uint8_t, 6> end{kPngFinalBlock[0], kPngFinalBlock[1]};
     PutBigEndian(adler, end.data() + 2);
     WriteChunk(file, "IDAT", end.data(), end.size());
