@@ -1,7 +1,6 @@
 #include "interchange/png_heights.h"
 
 #include <png.h>
-#include <zlib.h>
 
 #include <algorithm>
 #include <csetjmp>
