@@ -108,6 +108,13 @@ unsigned char* ReplacingFile::Reserve(size_t size) {
 void ReplacingFile::Flush() {
     if (ok() && !WriteAll(sink_, fd_, buffer_.data(), used_)) Fail();
     used_ = 0;
+    StartWriteback();
+}
+
+// The disk then writes while the program goes on, and the flush at the end waits for
+// the last of it only.
+void ReplacingFile::StartWriteback() {
+    if (ok()) sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
 }
 
 bool ReplacingFile::Commit() {

@@ -33,6 +33,9 @@ public:
         if (used_ == buffer_.size()) Flush();
         buffer_[used_++] = byte;
     }
+    // Has the disk start on what was written so far, the library's writes included,
+    // without waiting, so that Commit waits for less.
+    void StartWriteback();
     // Writes the rest, flushes it to the disk, closes and renames over the target;
     // false if any step failed.
     bool Commit();

@@ -125,7 +125,7 @@ private:
 };
 
 template <class Value>
-InterchangeError WriteRows(GeoTiffWriter& writer, FieldRows& rows, const RasterFacts& facts,
+InterchangeError WriteRows(ReplacingFile& file, GeoTiffWriter& writer, FieldRows& rows, const RasterFacts& facts,
                            const HeightSource* source, int64_t& zeroFilled) {
     RowWriter<Value> convert(facts, source);
     std::vector<Value> chunks[2];
@@ -140,6 +140,7 @@ InterchangeError WriteRows(GeoTiffWriter& writer, FieldRows& rows, const RasterF
         }
         writes.Wait();
         if (!error.empty()) return error;
+        file.StartWriteback();
         writes.Start([&writer, &error, top, count, chunk] { writer.Write(top, count, chunk, error); });
     }
     writes.Wait();
@@ -147,15 +148,15 @@ InterchangeError WriteRows(GeoTiffWriter& writer, FieldRows& rows, const RasterF
 }
 
 // Values that need no conversion go as 16-bit integers, floats as floats.
-InterchangeError WriteAllRows(GeoTiffWriter& writer, FieldRows& rows, const RasterFacts& facts,
+InterchangeError WriteAllRows(ReplacingFile& file, GeoTiffWriter& writer, FieldRows& rows, const RasterFacts& facts,
                               const HeightSource* source, int64_t& zeroFilled) {
     bool small = facts.type == RasterType::kByte || facts.type == RasterType::kUInt16;
     bool exact = !source || source->TakenAsItIs();
     bool gapFits = !facts.noData || (*facts.noData >= 0 && *facts.noData <= 65535 &&
                                      *facts.noData == std::floor(*facts.noData));
-    if (small && exact && gapFits) return WriteRows<uint16_t>(writer, rows, facts, source, zeroFilled);
-    if (facts.type == RasterType::kFloat32) return WriteRows<float>(writer, rows, facts, source, zeroFilled);
-    return WriteRows<double>(writer, rows, facts, source, zeroFilled);
+    if (small && exact && gapFits) return WriteRows<uint16_t>(file, writer, rows, facts, source, zeroFilled);
+    if (facts.type == RasterType::kFloat32) return WriteRows<float>(file, writer, rows, facts, source, zeroFilled);
+    return WriteRows<double>(file, writer, rows, facts, source, zeroFilled);
 }
 
 // GDAL keeps what GeoTIFF's tags cannot hold in a file beside the raster; it follows
@@ -181,7 +182,7 @@ InterchangeError WriteGeoTiff(const std::string& path, FieldRows& rows, const He
     InterchangeError error;
     std::unique_ptr<GeoTiffWriter> writer = GeoTiffWriter::Create(file.TemporaryPath(), facts, error);
     if (!writer) return error;
-    error = WriteAllRows(*writer, rows, facts, source, zeroFilled);
+    error = WriteAllRows(file, *writer, rows, facts, source, zeroFilled);
     InterchangeError closing;
     if (!writer->Close(closing) && error.empty()) error = closing;
     if (error.empty() && !rows.Complete()) error = rows.Failure();
