@@ -5,13 +5,11 @@
 #include <cstdio>
 #include <limits>
 #include <memory>
-#include <system_error>
-#include <thread>
 #include <type_traits>
 #include <vector>
 
+#include "core/slot_threads.h"
 #include "files/replacing_file.h"
-#include "files/signal_cleanup.h"
 #include "interchange/gdal_heights.h"
 #include "interchange/gdal_raster.h"
 
@@ -100,30 +98,6 @@ private:
     Value gap_;
 };
 
-// Runs a chunk's write beside the making of the next chunk, which takes about as long.
-// The thread holds back the signals that end the program, so they reach the thread that
-// removes the unfinished file; without a thread to spare the write runs here.
-class ChunkWrites {
-public:
-    ~ChunkWrites() { Wait(); }
-
-    template <class Write>
-    void Start(Write write) {
-        try {
-            SignalsHeld held;
-            thread_ = std::thread(write);
-        } catch (const std::system_error&) {
-            write();
-        }
-    }
-    void Wait() {
-        if (thread_.joinable()) thread_.join();
-    }
-
-private:
-    std::thread thread_;
-};
-
 template <class Value>
 InterchangeError WriteRows(ReplacingFile& file, GeoTiffWriter& writer, FieldRows& rows, const RasterFacts& facts,
                            const HeightSource* source, int64_t& zeroFilled) {
@@ -131,19 +105,20 @@ InterchangeError WriteRows(ReplacingFile& file, GeoTiffWriter& writer, FieldRows
     std::vector<Value> chunks[2];
     for (std::vector<Value>& chunk : chunks) chunk.resize(size_t(rows.width) * kRowsAtOnce);
     InterchangeError error;  // the writing thread's, read once it has ended
-    ChunkWrites writes;
+    // A chunk is written beside the making of the next, which takes about as long.
+    SlotThreads writes(1);
     for (int top = 0, turn = 0; top < rows.height; top += kRowsAtOnce, turn ^= 1) {
         int count = std::min(kRowsAtOnce, rows.height - top);
         Value* chunk = chunks[turn].data();
         for (int y = top; y < top + count; ++y) {
             convert.Put(rows.field, rows.Row(y), rows.width, chunk + size_t(y - top) * size_t(rows.width), zeroFilled);
         }
-        writes.Wait();
+        writes.Wait(0);
         if (!error.empty()) return error;
         file.StartWriteback();
-        writes.Start([&writer, &error, top, count, chunk] { writer.Write(top, count, chunk, error); });
+        writes.Start(0, [&writer, &error, top, count, chunk] { writer.Write(top, count, chunk, error); });
     }
-    writes.Wait();
+    writes.Wait(0);
     return error;
 }
 
