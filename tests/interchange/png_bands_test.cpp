@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <cstdlib>
 #include <random>
 
 #include "interchange/height_files.h"
@@ -50,6 +51,31 @@ TEST(HuffmanBlocks, RunsLaidEndToEndInflateToTheirBytes) {
     deflated.insert(deflated.end(), {0x03, 0x00});
     EXPECT_EQ(Inflate(deflated, expected.size()), expected);
     EXPECT_LT(deflated.size(), expected.size());
+}
+
+void PutBigEndian(uint32_t value, std::vector<uint8_t>& bytes) {
+    for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(uint8_t(value >> shift));
+}
+
+void PutChunk(const char* type, const std::vector<uint8_t>& data, std::vector<uint8_t>& file) {
+    PutBigEndian(uint32_t(data.size()), file);
+    std::vector<uint8_t> typed(type, type + 4);
+    typed.insert(typed.end(), data.begin(), data.end());
+    file.insert(file.end(), typed.begin(), typed.end());
+    PutBigEndian(uint32_t(crc32(0, typed.data(), uInt(typed.size()))), file);
+}
+
+// A row filtered with the PNG filter given; up is the row above (zeros for the first).
+std::vector<uint8_t> Filtered(uint8_t filter, const uint8_t* row, const uint8_t* up, size_t bytes, size_t pixel) {
+    std::vector<uint8_t> out{filter};
+    for (size_t i = 0; i < bytes; ++i) {
+        const int a = i >= pixel ? row[i - pixel] : 0, b = up[i], c = i >= pixel ? up[i - pixel] : 0;
+        const int p = a + b - c, pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
+        const int paeth = pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
+        const int predicted[] = {0, a, b, (a + b) / 2, paeth};
+        out.push_back(uint8_t(row[i] - predicted[filter]));
+    }
+    return out;
 }
 
 class PngBands : public ::testing::Test {
@@ -106,6 +132,61 @@ TEST_F(PngBands, WrittenFieldsReadTheSameHereAndInLibpng) {
         damaged[damaged.size() * 2 / 3] ^= 0x10;
         WriteBytes(path, damaged);
         EXPECT_NE(ReadHeights(path, HeightFormat::kPng, 0, 0, back), "");
+    }
+}
+
+// Bands made by another writer: zlib's full flushes, every filter, and bands whose first
+// row refers to the band before; read here as libpng reads them.
+TEST_F(PngBands, BandsOfAnyFiltersReadAsLibpngReadsThem) {
+    const int width = 37, height = 23, bandRows = 4;
+    const size_t rowBytes = 2 * width;
+    std::vector<uint8_t> raw(rowBytes * height);
+    std::mt19937 random(2);
+    for (size_t i = 0; i < raw.size(); ++i) raw[i] = uint8_t(i / 7 + random() % 5);
+    std::vector<uint8_t> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    std::vector<uint8_t> header;
+    PutBigEndian(width, header);
+    PutBigEndian(height, header);
+    header.insert(header.end(), {16, 0, 0, 0, 0});
+    PutChunk("IHDR", header, file);
+    std::vector<uint8_t> rows;
+    PutBigEndian(bandRows, rows);
+    PutChunk("kwBD", rows, file);
+    PutChunk("IDAT", {0x78, 0x01}, file);
+    const std::vector<uint8_t> zeros(rowBytes);
+    uLong adler = adler32(0, nullptr, 0);
+    for (int top = 0; top < height; top += bandRows) {
+        std::vector<uint8_t> filtered;
+        for (int y = top; y < std::min(height, top + bandRows); ++y) {
+            const uint8_t* up = y ? &raw[(y - 1) * rowBytes] : zeros.data();
+            std::vector<uint8_t> row = Filtered(uint8_t((3 * y + top) % 5), &raw[y * rowBytes], up, rowBytes, 2);
+            filtered.insert(filtered.end(), row.begin(), row.end());
+        }
+        adler = adler32(adler, filtered.data(), uInt(filtered.size()));
+        std::vector<uint8_t> band(compressBound(uLong(filtered.size())) + 16);
+        z_stream stream{};
+        deflateInit2(&stream, 6, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
+        stream.next_in = filtered.data();
+        stream.avail_in = uInt(filtered.size());
+        stream.next_out = band.data();
+        stream.avail_out = uInt(band.size());
+        ASSERT_EQ(deflate(&stream, Z_FULL_FLUSH), Z_OK);
+        band.resize(stream.total_out);
+        deflateEnd(&stream);
+        PutChunk("IDAT", band, file);
+    }
+    std::vector<uint8_t> end = {0x03, 0x00};
+    PutBigEndian(uint32_t(adler), end);
+    PutChunk("IDAT", end, file);
+    PutChunk("IEND", {}, file);
+    const std::string path = dir / "filters.png";
+    WriteBytes(path, file);
+
+    ASSERT_EQ(ReadTestPng(path), raw);
+    HeightSamples back;
+    ASSERT_EQ(ReadHeights(path, HeightFormat::kPng, 0, 0, back), "");
+    for (size_t i = 0; i < back.values.size(); ++i) {
+        ASSERT_EQ(back.values[i], raw[2 * i] << 8 | raw[2 * i + 1]) << i;
     }
 }
 
