@@ -34,8 +34,12 @@ struct PngImageLayout {
     int pixelBytes = 1;
 };
 
-// About a MiB of rows: few chunks and blocks, little memory for each thread.
+// About half a MiB of rows: few chunks and blocks, little memory for each thread.
 int PngBandRows(size_t rowBytes);
+
+// Bands made or read at once: one for each core, at most four, so that a file of any size
+// takes a few MiB.
+int PngBandsAtOnce();
 
 // Writes the PNG to file; fillRow(y, bytes) supplies row y's rowBytes bytes, in order, on
 // the caller's thread. The file reports its own failures.
@@ -43,8 +47,7 @@ void WriteBandedPng(ReplacingFile& file, const PngImageLayout& layout,
                     const std::function<void(int y, uint8_t* bytes)>& fillRow);
 
 // The image data of a PNG written in bands, each band inflated and unfiltered on a
-// thread of its own while the rows before it are handed on, as many at once as there
-// are cores.
+// thread of its own while the rows before it are handed on.
 class PngBandReader {
 public:
     // Reads the file at path up to its image data; null when that does not start as
@@ -85,5 +88,5 @@ private:
     std::vector<uint8_t> above_;
     std::string error_;
     // Last, so that its threads end before what they work on goes.
-    SlotThreads threads_;
+    SlotThreads threads_{PngBandsAtOnce()};
 };

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <thread>
 #include <vector>
 
 #include "core/slot_threads.h"
@@ -89,7 +90,9 @@ std::array<uint8_t, 13> Header(const PngImageLayout& layout) {
 
 }  // namespace
 
-int PngBandRows(size_t rowBytes) { return int(std::clamp<size_t>((1 << 20) / (rowBytes + 1), 1, 1 << 16)); }
+int PngBandRows(size_t rowBytes) { return int(std::clamp<size_t>((1 << 19) / (rowBytes + 1), 1, 1 << 16)); }
+
+int PngBandsAtOnce() { return int(std::clamp(std::thread::hardware_concurrency(), 1u, 4u)); }
 
 void WriteBandedPng(ReplacingFile& file, const PngImageLayout& layout,
                     const std::function<void(int y, uint8_t* bytes)>& fillRow) {
@@ -102,10 +105,9 @@ void WriteBandedPng(ReplacingFile& file, const PngImageLayout& layout,
     WriteChunk(file, kPngBandChunk, rows.data(), rows.size());
     WriteChunk(file, "IDAT", kZlibHeader.data(), kZlibHeader.size());
 
-    // A band is compressed on a thread of its own while the next ones are gathered, as
-    // many at once as there are cores; the bands, and so the file, are the same whatever
-    // their number.
-    SlotThreads threads;
+    // A band is compressed on a thread of its own while the next ones are gathered; the
+    // bands, and so the file, are the same whatever the number at once.
+    SlotThreads threads(PngBandsAtOnce());
     std::vector<Band> bands(size_t(threads.slots()));
     uint32_t adler = 1;
     auto put = [&](int slot) {

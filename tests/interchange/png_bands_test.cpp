@@ -90,7 +90,7 @@ TEST_F(PngBands, WrittenFieldsReadTheSameHereAndInLibpng) {
     for (int bits : {16, 8}) {
         HeightSamples field;
         field.width = 1000;
-        field.height = 1300;  // three bands of 16-bit rows
+        field.height = 1300;  // five bands of 16-bit rows
         field.bits = bits;
         field.values.resize(size_t(field.width) * size_t(field.height));
         const int top = bits == 16 ? 65535 : 255;
