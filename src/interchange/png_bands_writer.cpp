@@ -107,8 +107,9 @@ void WriteBandedPng(ReplacingFile& file, const PngImageLayout& layout,
 
     // A band is compressed on a thread of its own while the next ones are gathered; the
     // bands, and so the file, are the same whatever the number at once.
-    SlotThreads threads(PngBandsAtOnce());
-    std::vector<Band> bands(size_t(threads.slots()));
+    const int atOnce = PngBandsAtOnce();
+    std::vector<Band> bands(static_cast<size_t>(atOnce));
+    SlotThreads threads(atOnce);  // after the bands, so its threads end first
     uint32_t adler = 1;
     auto put = [&](int slot) {
         threads.Wait(slot);
