@@ -56,7 +56,7 @@ void SlumpOutflow(const float* __restrict up, const float* __restrict row, const
 KNOLL_CLONES("avx2", "default")
 bool SlumpInflow(const float* __restrict up, const float* __restrict row, const float* __restrict down,
                  const float* __restrict shareUp, const float* __restrict share, const float* __restrict shareDown,
-                 const float* __restrict sliding, SlumpLimits limits, int from, int to, float* __restrict grid) {
+                 const float* __restrict sliding, SlumpLimits limits, int from, int to, float* __restrict next) {
     int changed = 0;
     for (int x = from + 1; x <= to; ++x) {
         const float side = row[x] + limits.side, corner = row[x] + limits.corner;
@@ -66,10 +66,14 @@ bool SlumpInflow(const float* __restrict up, const float* __restrict row, const 
                          Positive(row[x + 1] - side) * share[x + 1] + Positive(down[x - 1] - corner) * shareDown[x - 1] +
                          Positive(down[x] - side) * shareDown[x] + Positive(down[x + 1] - corner) * shareDown[x + 1];
         const float after = row[x] - sliding[x] + in;
-        const float kept = grid[x - 1];
-        const float stored = row[x] < kSlumpWall ? after : kept;
-        changed |= int(stored != kept);
-        grid[x - 1] = stored;
+        const float stored = row[x] < kSlumpWall ? after : row[x];
+        changed |= int(stored != row[x]);
+        next[x] = stored;
     }
     return changed != 0;
+}
+
+KNOLL_CLONES("avx2", "default")
+void StoreSlumpRow(const float* __restrict copy, float* __restrict grid, int width) {
+    for (int x = 0; x < width; ++x) grid[x] = copy[x + 1] < kSlumpWall ? copy[x + 1] : grid[x];
 }
