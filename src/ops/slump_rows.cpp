@@ -31,7 +31,7 @@ void FillSlumpWall(float* copy, int width) {
 
 // The same arithmetic in the same order on every lane, so the vector forms the compiler
 // makes give the bytes of the plain one.
-KNOLL_CLONES("avx2", "default")
+KNOLL_CLONES("avx512f", "avx2", "default")
 void SlumpOutflow(const float* __restrict up, const float* __restrict row, const float* __restrict down,
                   SlumpLimits limits, int from, int to, float* __restrict sliding, float* __restrict share) {
     for (int x = from + 1; x <= to; ++x) {
@@ -53,7 +53,7 @@ void SlumpOutflow(const float* __restrict up, const float* __restrict row, const
     }
 }
 
-KNOLL_CLONES("avx2", "default")
+KNOLL_CLONES("avx512f", "avx2", "default")
 bool SlumpInflow(const float* __restrict up, const float* __restrict row, const float* __restrict down,
                  const float* __restrict shareUp, const float* __restrict share, const float* __restrict shareDown,
                  const float* __restrict sliding, SlumpLimits limits, int from, int to, float* __restrict next) {
@@ -65,10 +65,10 @@ bool SlumpInflow(const float* __restrict up, const float* __restrict row, const 
                          Positive(up[x + 1] - corner) * shareUp[x + 1] + Positive(row[x - 1] - side) * share[x - 1] +
                          Positive(row[x + 1] - side) * share[x + 1] + Positive(down[x - 1] - corner) * shareDown[x - 1] +
                          Positive(down[x] - side) * shareDown[x] + Positive(down[x + 1] - corner) * shareDown[x + 1];
+        // A wall neither gives nor takes, so it stays kSlumpWall exactly.
         const float after = row[x] - sliding[x] + in;
-        const float stored = row[x] < kSlumpWall ? after : row[x];
-        changed |= int(stored != row[x]);
-        next[x] = stored;
+        changed |= int(after != row[x]);
+        next[x] = after;
     }
     return changed != 0;
 }
