@@ -23,6 +23,8 @@ constexpr int kPassesAtOnce = 8;
 // A row's new heights come from the rows up to two away: their shares, and the heights
 // those shares come from.
 constexpr int kReach = 2;
+// Columns worked together in a row.
+constexpr int kColumns = 1024;
 
 // The rows of one pass in a band, held while the pass after it reads them: the heights
 // it leaves, and the outflow it works out. Rows past the field's ends are not held.
@@ -149,23 +151,36 @@ private:
     }
 
     // Row y's heights after pass `pass`, from the heights after the pass before; whether
-    // any changed.
+    // any changed. The outflow of the row below is worked out a piece ahead of the
+    // inflow that reads it, so that both find the rows around still in the nearest cache.
     bool SlideRow(BandWork& work, int pass, int y) {
         PassRows& before = *work.passes[size_t(pass - 1)];
         PassRows& rows = *work.passes[size_t(pass)];
-        for (int row = y - 1; row <= y + 1; ++row) WorkOutflow(before, rows, row);
-        return SlumpInflow(Heights(before, y - 1), Heights(before, y), Heights(before, y + 1), Share(rows, y - 1),
-                           Share(rows, y), Share(rows, y + 1), rows.Sliding(y), limits_, 0, grid_.width(),
-                           rows.Heights(y));
+        const int width = grid_.width();
+        for (int row = y - 1; row <= y; ++row) {
+            if (MissesOutflow(rows, row)) Outflow(before, rows, row, 0, width);
+        }
+        const bool below = MissesOutflow(rows, y + 1);
+        bool changed = false;
+        for (int from = 0; from < width; from += kColumns) {
+            const int to = std::min(width, from + kColumns);
+            if (below) Outflow(before, rows, y + 1, from, std::min(width, to + 1));
+            changed |= SlumpInflow(Heights(before, y - 1), Heights(before, y), Heights(before, y + 1),
+                                   Share(rows, y - 1), Share(rows, y), Share(rows, y + 1), rows.Sliding(y), limits_,
+                                   from, to, rows.Heights(y));
+        }
+        return changed;
     }
 
     const float* Heights(PassRows& rows, int y) { return Inside(y) ? rows.Heights(y) : wall_.data(); }
     const float* Share(PassRows& rows, int y) { return Inside(y) ? rows.Share(y) : none_.data(); }
 
-    // Row y's outflow in a pass, from the heights before it, unless it is held already.
-    void WorkOutflow(PassRows& before, PassRows& rows, int y) {
-        if (!Inside(y) || rows.HoldsOutflow(y)) return;
-        SlumpOutflow(Heights(before, y - 1), Heights(before, y), Heights(before, y + 1), limits_, 0, grid_.width(),
+    // Whether row y's outflow is still to be worked out in a pass: rows past the field's
+    // ends have none. It counts as held from now on.
+    bool MissesOutflow(PassRows& rows, int y) { return Inside(y) && !rows.HoldsOutflow(y); }
+
+    void Outflow(PassRows& before, PassRows& rows, int y, int from, int to) {
+        SlumpOutflow(Heights(before, y - 1), Heights(before, y), Heights(before, y + 1), limits_, from, to,
                      rows.Sliding(y), rows.Share(y));
     }
 
