@@ -16,10 +16,10 @@ namespace {
 constexpr double kReposeDegrees = 40.0;
 constexpr double kReliefShare = 0.25;
 // Rows a worker takes at a time.
-constexpr int kBandRows = 256;
+constexpr int kBandRows = 512;
 // Passes worked on a band in one go: each follows the pass before it down the band a few
 // rows behind, so a row is read from memory once for all of them rather than once each.
-constexpr int kPassesAtOnce = 8;
+constexpr int kPassesAtOnce = 4;
 // A row's new heights come from the rows up to two away: their shares, and the heights
 // those shares come from.
 constexpr int kReach = 2;

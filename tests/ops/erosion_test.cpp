@@ -197,14 +197,14 @@ void SlumpPassByPass(HeightField& field, int area, int passes) {
 // last group, walls across a band's edge and an area must still give the bytes of plain
 // passes.
 TEST(Slump, GivesTheBytesOfOnePassAfterAnotherOverWholeRows) {
-    Heights rows(700, std::vector<int>(40));
+    Heights rows(700, std::vector<int>(400));
     std::mt19937 random(11);
     for (auto& row : rows) {
         for (int& value : row) value = 30000 + int(random() % 6001);
     }
-    for (int y = 240; y < 270; ++y) rows[size_t(y)][17] = -1;
-    for (int x = 5; x < 30; ++x) rows[513][size_t(x)] = -1;
-    std::vector<std::vector<int>> inside(700, std::vector<int>(40, 1));
+    for (int y = 495; y < 530; ++y) rows[size_t(y)][17] = -1;
+    for (int x = 5; x < 30; ++x) rows[200][size_t(x)] = -1;
+    std::vector<std::vector<int>> inside(700, std::vector<int>(400, 1));
     for (int y = 300; y < 420; ++y) std::fill(inside[size_t(y)].begin() + 10, inside[size_t(y)].end(), 0);
     for (int passes : {1, 11}) {
         HeightField field, plain;
