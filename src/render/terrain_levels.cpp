@@ -14,6 +14,18 @@ TerrainLevels::TerrainLevels(const HeightField& field, const KnollReducedField* 
          ++level) {
         entries_[level] = reduced->Entries(level);
     }
+    if (reduced) MakeTopLevel();
+}
+
+void TerrainLevels::MakeTopLevel() {
+    constexpr int top = kLevels - 1;
+    topHeights_.resize(size_t(columns_[top]) * size_t(rows_[top]));
+    for (int row = 0; row < rows_[top]; ++row) {
+        for (int column = 0; column < columns_[top]; ++column) {
+            topHeights_[size_t(row) * size_t(columns_[top]) + size_t(column)] =
+                BlockHeight(top, QuartersSum(top, column, row));
+        }
+    }
 }
 
 TerrainLevels::Sum TerrainLevels::PairsSum(int column, int row) const {

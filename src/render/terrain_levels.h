@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 #include "core/height_field.h"
 #include "map/reduced_field.h"
@@ -38,9 +39,8 @@ public:
             const int value = field_.DecodeValue(field_.working().ReadPixel(x, y));
             return value < 0 ? std::numeric_limits<double>::quiet_NaN() : value * scale_;
         }
-        const Sum block = BlockSum(level, column, row);
-        if (block.count == 0) return std::numeric_limits<double>::quiet_NaN();
-        return block.count == 1u << (2 * level) ? block.sum * wholeScale_[level] : block.sum * scale_ / block.count;
+        if (level == kLevels - 1) return topHeights_[size_t(row) * size_t(columns_[level]) + size_t(column)];
+        return BlockHeight(level, BlockSum(level, column, row));
     }
 
     const HeightField& field() const { return field_; }
@@ -51,9 +51,12 @@ private:
         uint32_t sum = 0;
         uint32_t count = 0;
     };
+    double BlockHeight(int level, Sum block) const {
+        if (block.count == 0) return std::numeric_limits<double>::quiet_NaN();
+        return block.count == 1u << (2 * level) ? block.sum * wholeScale_[level] : block.sum * scale_ / block.count;
+    }
     Sum BlockSum(int level, int column, int row) const {
         if (level == 1) return PairsSum(column, row);
-        if (level > KnollReducedField::kLastStoredLevel) return QuartersSum(level, column, row);
         const KnollReducedField::Block block = KnollReducedField::Unpack(level, StoredEntry(level, column, row));
         return {block.sum, block.count};
     }
@@ -64,6 +67,7 @@ private:
     Sum PairsSum(int column, int row) const;
     // Two by two blocks of the stored level below.
     Sum QuartersSum(int level, int column, int row) const;
+    void MakeTopLevel();
 
     const HeightField& field_;
     bool sums_;
@@ -73,4 +77,7 @@ private:
     int columns_[kLevels] = {};
     int rows_[kLevels] = {};
     const uint32_t* entries_[kLevels] = {};
+    // The top level, added up from the stored one under it once: the far terrain reads
+    // each of its vertices many times.
+    std::vector<double> topHeights_;
 };

@@ -90,10 +90,17 @@ void KnollTerrainView::DrawPreview(int coarse, const KnollReducedField* reduced)
     const int width = picture.Width(), height = picture.Height();
     if (!preview_.Reshape(width / coarse, height / coarse)) preview_.Resize(width / coarse, height / coarse);
     Draw(preview_, reduced);
+    // Each preview row is widened once; the rows below it that show it are copies.
     for (int y = 0; y < height; ++y) {
-        const uint32_t* from = preview_.Row(std::min(y / coarse, preview_.Height() - 1));
         uint32_t* to = picture.Row(y);
-        for (int x = 0; x < width; ++x) to[x] = from[std::min(x / coarse, preview_.Width() - 1)];
+        if (y % coarse != 0 && y / coarse < preview_.Height()) {
+            std::copy_n(picture.Row(y - 1), width, to);
+            continue;
+        }
+        const uint32_t* from = preview_.Row(std::min(y / coarse, preview_.Height() - 1));
+        const int whole = preview_.Width() * coarse;
+        for (int x = 0; x < whole; x += coarse) std::fill_n(to + x, coarse, from[x / coarse]);
+        std::fill(to + whole, to + width, from[preview_.Width() - 1]);
     }
 }
 

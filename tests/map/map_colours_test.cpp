@@ -10,15 +10,6 @@
 
 namespace {
 
-// The map's choices, spelled out.
-MapChoices Chosen(bool heights, bool relief, ShadeLight light = {}) {
-    MapChoices choices;
-    choices.heightColours = heights;
-    choices.relief = relief;
-    choices.light = light;
-    return choices;
-}
-
 // A field of the kind whose value at (x, y) is value(x, y), -1 for none.
 void Fill(HeightField& field, int width, int height, int kind, const std::function<int(int, int)>& value) {
     field.ReplaceField(width, height);
@@ -63,7 +54,7 @@ TEST(MapColours, HeightColoursSpreadTheRangeOverThePalette) {
     HeightField wide;
     Fill(wide, 2, 1, kSixteenBitField, [](int x, int) { return 1000 + x; });
     const Palette& palette = wide.palette();
-    const MapColours spread(wide, Chosen(true, false), ValueRange{1000, 1255});
+    const MapColours spread(wide, MapChoices{true, false, {}}, ValueRange{1000, 1255});
     // One value a bin; outside the range the nearer end.
     EXPECT_EQ(spread.Of(1000), palette[0].Pixel());
     EXPECT_EQ(spread.Of(1128), palette[128].Pixel());
@@ -71,10 +62,10 @@ TEST(MapColours, HeightColoursSpreadTheRangeOverThePalette) {
     EXPECT_EQ(spread.Of(3), palette[0].Pixel());
     EXPECT_EQ(spread.Of(60000), palette[255].Pixel());
     // The whole range: 256 values a bin, the high byte.
-    const MapColours whole(wide, Chosen(true, false), ValueRange{0, 65535});
+    const MapColours whole(wide, MapChoices{true, false, {}}, ValueRange{0, 65535});
     for (uint32_t value : {0u, 255u, 256u, 40000u, 65535u}) EXPECT_EQ(whole.Of(value), palette[value >> 8].Pixel());
     // An uneven range still fills every entry, in equal bins: 3 values for 256 entries.
-    const MapColours narrow(wide, Chosen(true, false), ValueRange{10, 12});
+    const MapColours narrow(wide, MapChoices{true, false, {}}, ValueRange{10, 12});
     EXPECT_EQ(narrow.Of(10), palette[0].Pixel());
     EXPECT_EQ(narrow.Of(11), palette[85].Pixel());
     EXPECT_EQ(narrow.Of(12), palette[170].Pixel());
@@ -82,7 +73,7 @@ TEST(MapColours, HeightColoursSpreadTheRangeOverThePalette) {
     EXPECT_EQ(MapColours(wide, MapChoices{}, ValueRange{1000, 1255}).Of(0x1234), 0x1234u);
     HeightField narrowField;
     Fill(narrowField, 1, 1, kEightBitField, [](int, int) { return 7; });
-    EXPECT_EQ(MapColours(narrowField, Chosen(true, false), ValueRange{7, 7}).Of(7), palette[7].Pixel());
+    EXPECT_EQ(MapColours(narrowField, MapChoices{true, false, {}}, ValueRange{7, 7}).Of(7), palette[7].Pixel());
 }
 
 TEST(MapColours, RangeFollowsTheRowsThatChanged) {
@@ -123,7 +114,7 @@ TEST(MapColours, ReliefAtActualSizeIsTheHillshade) {
         HeightField field;
         Fill(field, 31, 17, kind, [kind](int x, int y) { return Terrain(x, y, kind == kSixteenBitField ? 50 : 1, true); });
         const Raster plain = Draw(field, KnollViewScale(), MapChoices{}, RangeOf(field));
-        const Raster relief = Draw(field, KnollViewScale(), Chosen(false, true, light), RangeOf(field));
+        const Raster relief = Draw(field, KnollViewScale(), MapChoices{false, true, light}, RangeOf(field));
         ReliefShader shader(field, light);
         std::vector<uint8_t> shades(size_t(field.width()));
         Raster expected(field.width(), field.height());
@@ -163,8 +154,8 @@ TEST(MapColours, EveryReducedScaleIsTheMapOfItsBlockMeans) {
              });
         KnollViewScale scale;
         scale.SetLevel(-level);
-        for (const MapChoices& choices : {Chosen(true, true, light),
-                                          Chosen(false, true, light)}) {
+        for (const MapChoices& choices : {MapChoices{true, true, light},
+                                          MapChoices{false, true, light}}) {
             MapChoices spaced = choices;
             spaced.light.zFactor = light.zFactor / side;
             ExpectSame(Draw(field, scale, choices, range), Draw(means, KnollViewScale(), spaced, range),

@@ -7,15 +7,6 @@
 
 namespace {
 
-// The map's choices, spelled out.
-MapChoices Chosen(bool heights, bool relief, ShadeLight light = {}) {
-    MapChoices choices;
-    choices.heightColours = heights;
-    choices.relief = relief;
-    choices.light = light;
-    return choices;
-}
-
 // The map as the engine draws it for the canvas's scale and offsets, the range taken now.
 Raster EngineMap(CanvasFixture& f, const MapChoices& choices) {
     const HeightField& field = f.document.field();
@@ -43,7 +34,7 @@ bool ShowsEngineMap(CanvasFixture& f, const MapChoices& choices) {
 // After an operation sweeps, every scale shows the changed field, its relief and its new
 // range; the choices off give the working image again.
 TEST(CanvasMap, FollowsAnOperationAndItsNewRange) {
-    const MapChoices choices = Chosen(true, true);
+    const MapChoices choices = MapChoices{true, true, {}};
     for (int level : {0, -2, 1}) {
         CanvasFixture f;
         f.Load(300, 220, kSixteenBitField, [](int x, int y) { return 1000 + ((x * 37 + y * y * 11 + x * y) % 900) * 20; });
@@ -68,7 +59,7 @@ TEST(CanvasMap, FollowsAnOperationAndItsNewRange) {
 // map drawn whole at the new offsets, at every kind of scale, however it was scrolled.
 TEST(CanvasMap, ScrollsShowTheMapAsIfDrawnWhole) {
     const std::vector<std::pair<MapChoices, int>> views = {
-        {Chosen(true, true), 0}, {Chosen(true, true), -2}, {Chosen(true, true), 2}, {MapChoices{}, -2}, {MapChoices{}, 2}};
+        {MapChoices{true, true, {}}, 0}, {MapChoices{true, true, {}}, -2}, {MapChoices{true, true, {}}, 2}, {MapChoices{}, -2}, {MapChoices{}, 2}};
     for (const auto& [choices, level] : views) {
         CanvasFixture f;
         f.Load(1700, 1400, kSixteenBitField, [](int x, int y) { return ((x * 13 + y * y * 7 + x * y) % 5000) * 9; });

@@ -46,7 +46,7 @@ done
 mkdir -p "$work"
 rm -f "$work/frame.xwd" "$work/frame.png" "$work/exit_code"
 
-timeout 60 xvfb-run -a -s "-screen 0 1280x900x24" "$0" --inner "$demo" "$work"
+timeout 60 xvfb-run -a -s "-screen 0 1280x900x24 -noreset" "$0" --inner "$demo" "$work"
 code=$(cat "$work/exit_code" 2>/dev/null || echo missing)
 if [[ "$code" != 0 ]]; then
     echo "FAIL: the example ended with exit code $code"
