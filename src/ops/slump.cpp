@@ -13,8 +13,8 @@ namespace {
 
 // The ground is read as a terrain whose full range of values stands a quarter as high
 // as the field's longer side is wide, and material rests at up to 40 degrees.
-constexpr double kReposeDegrees = 40.0;
 constexpr double kReliefShare = 0.25;
+constexpr double kReposeDegrees = 40.0;
 // Rows a worker takes at a time.
 constexpr int kBandRows = 512;
 // Passes worked on a band in one go: each follows the pass before it down the band a few
@@ -113,7 +113,7 @@ private:
     float* Edge(int band, int index) { return edges_.data() + (size_t(band) * 2 * Reach() + size_t(index)) * stride_; }
 
     void CopyRow(int y, float* copy) {
-        if (y >= 0 && y < grid_.height()) CopySlumpRow(grid_.Row(y), copy, grid_.width(), 0, grid_.width());
+        if (y >= 0 && y < grid_.height()) CopySlumpRow(grid_.Row(y), copy, grid_.width());
     }
 
     // Each step reads a row more of the band and its edges, and each pass works the row
@@ -146,7 +146,7 @@ private:
         if (from) {
             std::copy(from, from + stride_, heights);
         } else {
-            CopySlumpRow(grid_.Row(y), heights, grid_.width(), 0, grid_.width());
+            CopySlumpRow(grid_.Row(y), heights, grid_.width());
         }
     }
 

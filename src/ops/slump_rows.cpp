@@ -19,9 +19,9 @@ inline float Positive(float excess) { return excess > 0.0f ? excess : 0.0f; }
 }  // namespace
 
 KNOLL_CLONES("avx2", "default")
-void CopySlumpRow(const float* grid, float* copy, int width, int from, int to) {
+void CopySlumpRow(const float* grid, float* copy, int width) {
     copy[0] = kSlumpWall;
-    for (int x = from; x < to; ++x) copy[x + 1] = ErosionGrid::IsGround(grid[x]) ? grid[x] : kSlumpWall;
+    for (int x = 0; x < width; ++x) copy[x + 1] = ErosionGrid::IsGround(grid[x]) ? grid[x] : kSlumpWall;
     copy[width + 1] = kSlumpWall;
 }
 

@@ -15,9 +15,8 @@ struct SlumpLimits {
     float corner;
 };
 
-// Columns [from, to) of a grid row into its copy, walls as kSlumpWall, and the ends of
-// the copy made walls.
-void CopySlumpRow(const float* grid, float* copy, int width, int from, int to);
+// A grid row into its copy, walls as kSlumpWall, and the ends of the copy made walls.
+void CopySlumpRow(const float* grid, float* copy, int width);
 // Each position of a row has all its neighbours walls: above the first row, below the last.
 void FillSlumpWall(float* copy, int width);
 

@@ -175,7 +175,7 @@ void SlumpPassByPass(HeightField& field, int area, int passes) {
     FillSlumpWall(at(heights, -1), width);
     FillSlumpWall(at(heights, height), width);
     for (int pass = 0; pass < passes; ++pass) {
-        for (int y = 0; y < height; ++y) CopySlumpRow(grid.Row(y), at(heights, y), width, 0, width);
+        for (int y = 0; y < height; ++y) CopySlumpRow(grid.Row(y), at(heights, y), width);
         for (int y = 0; y < height; ++y) {
             SlumpOutflow(at(heights, y - 1), at(heights, y), at(heights, y + 1), limits, 0, width, at(sliding, y),
                          at(share, y));
