@@ -12,13 +12,17 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
+#include <sstream>
+#include <string>
 
 #include "app/cmd_window_tables.h"
 #include "app/knoll_app.h"
 #include "app/knoll_cmd_window.h"
 #include "bench/display_rate_platform.h"
+#include "operation_dialogs/erode_dialog.h"
 #include "operation_dialogs/operation_dialogs.h"
 #include "operation_dialogs/smo_dialog.h"
 #include "operation_dialogs/tile_dialog.h"
@@ -180,8 +184,60 @@ void BM_MirrorRightToLeft(benchmark::State& state) {
                     [](HeightField& f) { RunOperation(Operation::MirrorRL, f, {}); }});
 }
 
+// The resident memory now and its peak since it was last reset, in bytes.
+struct Resident {
+    double now = 0;
+    double peak = 0;
+};
+
+Resident ReadResident() {
+    std::ifstream status("/proc/self/status");
+    Resident resident;
+    for (std::string line; std::getline(status, line);) {
+        std::istringstream fields(line);
+        std::string name;
+        double kib = 0;
+        fields >> name >> kib;
+        if (name == "VmRSS:") resident.now = kib * 1024;
+        if (name == "VmHWM:") resident.peak = kib * 1024;
+    }
+    return resident;
+}
+
+void ResetPeakResident() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+// Erode after an edit that was not kept, from the press to the history's record of it:
+// the peak of resident memory above what the editor held before, in copies of the
+// field in floating point (erosion's working copy). The history holds the field before
+// the step already.
+void BM_ErodeMemory(benchmark::State& state) {
+    Editor& editor = TheEditor();
+    KnollCmdWindow& window = editor.Window();
+    window.OnCommand(DialogRecordOf(DialogKind::Erode).toggleId, 1, ctToggleButton);
+    KnollOperationDialog& erode = window.OperationDialogs().Dialog(DialogKind::Erode);
+    erode.OnDialogCommand(kErodeSlumpId, 1, ctToggleButton);
+    erode.PutText(kErodeValueId, "2");
+    editor.Settle();
+    const vPoint at = editor.CanvasPoint();
+    double copies = 0;
+    for (auto _ : state) {
+        window.Document().Run(Operation::Inverse, {});
+        window.Document().SettleHistory();
+        editor.Settle();
+        ResetPeakResident();
+        const double before = ReadResident().now;
+        editor.platform.QueuePress(at.x, at.y);
+        editor.platform.QueueRelease(at.x, at.y);
+        editor.Settle();
+        window.Document().SettleHistory();
+        copies = std::max(copies, (ReadResident().peak - before) / (double(kSide) * kSide * sizeof(float)));
+    }
+    state.counters["peak_float_copies"] = copies;
+}
+
 }  // namespace
 
+BENCHMARK(BM_ErodeMemory)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_SmoothRadius1)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(6);
 BENCHMARK(BM_SmoothRadius10)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(6);
 BENCHMARK(BM_Roughen)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(6);

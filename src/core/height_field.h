@@ -58,6 +58,12 @@ public:
     }
     // From now on the listener hears of each row once, before its first write; none to stop.
     void ListenToWrites(RowWriteListener* listener);
+    // Whether the listener keeps the rows as they were when it began to listen, and row y
+    // as it was then: the working image's row until it is first written.
+    bool KeepsRowsBeforeWrites() const { return listener_ && listener_->KeepsRows(); }
+    const uint32_t* RowBeforeWrites(int y) const {
+        return heard_[size_t(y)] ? listener_->KeptRow(y) : working_->RowPixels(y);
+    }
     // An edit calls this before its first write: it makes the undo copy that a write
     // after a commit needs. False, the field and its commit untouched, when memory runs
     // out for the copy; the edit must then not write.

@@ -11,4 +11,8 @@ public:
     virtual void BeforeFirstWrite(int y, const uint32_t* pixels) = 0;
     // The working image was replaced whole, perhaps by one of another size; listening ends.
     virtual void ImageReplaced() = 0;
+    // Whether the listener keeps each row as it was before its first write, and row y so
+    // kept once it has been written.
+    virtual bool KeepsRows() const { return false; }
+    virtual const uint32_t* KeptRow(int /*y*/) const { return nullptr; }
 };

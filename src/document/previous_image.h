@@ -30,6 +30,8 @@ public:
 
     void BeforeFirstWrite(int y, const uint32_t* pixels) override;
     void ImageReplaced() override { Forget(); }
+    bool KeepsRows() const override { return keepRows_; }
+    const uint32_t* KeptRow(int y) const override { return Row(y); }
     // Holds no row any more: the field was replaced.
     void Forget() { rows_.assign(rows_.size(), kMissing); }
 

@@ -15,8 +15,13 @@ bool UndoEqualsWorking(HeightField& field) {
     return true;
 }
 
-FieldBefore::FieldBefore(HeightField& field) : field_(field), isCommit_(UndoEqualsWorking(field)) {
-    if (isCommit_) return;
+FieldBefore::Source FieldBefore::SourceOf(HeightField& field) {
+    if (UndoEqualsWorking(field)) return Source::kCommit;
+    return field.KeepsRowsBeforeWrites() ? Source::kListener : Source::kCopy;
+}
+
+FieldBefore::FieldBefore(HeightField& field) : field_(field), source_(SourceOf(field)) {
+    if (source_ != Source::kCopy) return;
     copy_ = std::make_unique<TarnMemoryDC>(field.width(), field.height());
     if (copy_->valid()) {
         copy_->CopyImageFrom(std::as_const(field).working());
@@ -26,18 +31,25 @@ FieldBefore::FieldBefore(HeightField& field) : field_(field), isCommit_(UndoEqua
 }
 
 const uint32_t* FieldBefore::Row(int y) {
-    return isCommit_ ? field_.undo().RowPixels(y) : copy_->RowPixels(y);
+    switch (source_) {
+        case Source::kCommit: return field_.undo().RowPixels(y);
+        case Source::kListener: return field_.RowBeforeWrites(y);
+        case Source::kCopy: break;
+    }
+    return copy_->RowPixels(y);
 }
 
 // Going back to the commit takes its revision too, so the field counts as unchanged.
 void FieldBefore::Restore() {
-    if (isCommit_) {
+    if (source_ == Source::kCommit) {
         field_.RestoreField();
     } else {
         TarnMemoryDC& working = field_.working();
         const size_t width = size_t(field_.width());
         for (int y = 0; y < field_.height(); ++y) {
-            std::copy_n(copy_->RowPixels(y), width, working.MutableRowPixels(y));
+            // A row not written yet is its own row before.
+            const uint32_t* before = Row(y);
+            if (before != working.RowPixels(y)) std::copy_n(before, width, working.MutableRowPixels(y));
             field_.painter().RowChanged(y);
         }
     }

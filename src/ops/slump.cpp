@@ -15,69 +15,55 @@ namespace {
 // as the field's longer side is wide, and material rests at up to 40 degrees.
 constexpr double kReliefShare = 0.25;
 constexpr double kReposeDegrees = 40.0;
-// Rows a worker takes at a time; the rows around a band are copied before a pass, so
-// that bands may be written at the same time.
-constexpr int kBandRows = 128;
+// Rows a worker takes at a time.
+constexpr int kBandRows = 512;
+// Passes worked on a band in one go: each follows the pass before it down the band a few
+// rows behind, so a row is read from memory once for all of them rather than once each.
+constexpr int kPassesAtOnce = 4;
 // A row's new heights come from the rows up to two away: their shares, and the heights
 // those shares come from.
 constexpr int kReach = 2;
-// Columns looked at together for whether they changed.
-constexpr int kChunk = 128;
+// Columns worked together in a row.
+constexpr int kColumns = 1024;
 
-// Columns [begin, end) of a row.
-struct Span {
-    int begin = 0;
-    int end = 0;
-
-    bool empty() const { return begin >= end; }
-    Span Joined(Span other) const {
-        if (empty()) return other;
-        if (other.empty()) return *this;
-        return {std::min(begin, other.begin), std::max(end, other.end)};
-    }
-    Span Widened(int by, int width) const {
-        return empty() ? Span{} : Span{std::max(0, begin - by), std::min(width, end + by)};
-    }
-};
-
-// A band's working rows: the heights before the pass of four rows (the one being
-// written, one above and two below) and the outflow of three, each slot marked with the
-// row it holds; and the columns each row around the band needs worked.
-class BandRows {
+// The rows of one pass in a band, held while the pass after it reads them: the heights
+// it leaves, and the outflow it works out. Rows past the field's ends are not held.
+class PassRows {
 public:
-    static constexpr int kSlots = 4;
+    static constexpr int kHeights = 2 * kReach + 1;
+    static constexpr int kOutflows = 3;
 
-    // Zeroed, since no outflow is ever worked out at the ends of a row: a wall gives none.
-    explicit BandRows(int width) : width_(width), rows_(new float[size_t(kSlots) * 3 * Stride()]()) {}
-
-    float* Height(int slot) { return Slot(slot); }
-    float* Sliding(int slot) { return Slot(kSlots + slot); }
-    float* Share(int slot) { return Slot(2 * kSlots + slot); }
-    int& heldHeight(int slot) { return heights_[slot]; }
-    int& heldOutflow(int slot) { return outflows_[slot]; }
-    // The spans of rows first - kReach .. first + rows + kReach, all empty, and no row held.
-    void Start(int first, int rows) {
-        first_ = first - kReach;
-        for (std::vector<Span>* spans : {&written_, &outflow_, &copied_}) spans->assign(size_t(rows + 2 * kReach), {});
-        std::fill(std::begin(heights_), std::end(heights_), first_ - 1);
-        std::fill(std::begin(outflows_), std::end(outflows_), first_ - 1);
+    explicit PassRows(int width)
+        : stride_(size_t(width) + 2), rows_(new float[(kHeights + 2 * kOutflows) * stride_]()) {
+        for (int slot = 0; slot < kHeights; ++slot) FillSlumpWall(Slot(slot), width);
     }
-    // Columns of row y whose heights may change, whose outflow is needed, and whose
-    // heights are needed.
-    Span& Written(int y) { return written_[size_t(y - first_)]; }
-    Span& Outflow(int y) { return outflow_[size_t(y - first_)]; }
-    Span& Copied(int y) { return copied_[size_t(y - first_)]; }
+
+    float* Heights(int y) { return Slot(y % kHeights); }
+    float* Sliding(int y) { return Slot(kHeights + y % kOutflows); }
+    float* Share(int y) { return Slot(kHeights + kOutflows + y % kOutflows); }
+    // Whether row y's outflow is held; marks it held from now on.
+    bool HoldsOutflow(int y) {
+        int& held = outflows_[y % kOutflows];
+        const bool holds = held == y;
+        held = y;
+        return holds;
+    }
+    void ForgetOutflow() { std::fill(std::begin(outflows_), std::end(outflows_), -1); }
 
 private:
-    size_t Stride() const { return size_t(width_) + 2; }
-    float* Slot(int index) { return rows_.get() + size_t(index) * Stride(); }
+    float* Slot(int index) { return rows_.get() + size_t(index) * stride_; }
 
-    int width_;
+    size_t stride_;
     std::unique_ptr<float[]> rows_;
-    int heights_[kSlots];
-    int outflows_[kSlots];
-    int first_ = 0;
-    std::vector<Span> written_, outflow_, copied_;
+    int outflows_[kOutflows] = {-1, -1, -1};
+};
+
+// A worker's rows for a band: the heights it starts from, and each pass's.
+struct BandWork {
+    explicit BandWork(int width) {
+        for (int pass = 0; pass <= kPassesAtOnce; ++pass) passes.push_back(std::make_unique<PassRows>(width));
+    }
+    std::vector<std::unique_ptr<PassRows>> passes;
 };
 
 class SlumpPasses {
@@ -85,147 +71,146 @@ public:
     SlumpPasses(ErosionGrid& grid, float repose)
         : grid_(grid),
           limits_{repose, repose * std::numbers::sqrt2_v<float>},
+          stride_(size_t(grid.width()) + 2),
           bands_((grid.height() + kBandRows - 1) / kBandRows),
-          edges_(size_t(bands_) * 2 * kReach * (size_t(grid.width()) + 2)),
-          changed_(size_t(grid.height()), Span{0, grid.width()}),
-          changing_(size_t(grid.height())) {}
+          edges_(size_t(bands_) * 2 * kPassesAtOnce * kReach * stride_),
+          wall_(stride_),
+          none_(stride_) {
+        FillSlumpWall(wall_.data(), grid.width());
+    }
 
-    // False when nothing is left to slide: the passes still to come would change nothing.
-    bool Pass(WorkerPool& workers) {
+    // Runs up to kPassesAtOnce passes; false when the last of them changed nothing, so
+    // that the passes still to come would change nothing either.
+    bool Passes(int passes, WorkerPool& workers) {
+        passes_ = passes;
         CopyBandEdges();
+        changed_.assign(size_t(bands_), 0);
         workers.Run(bands_, [&](int band) { SlideBand(band); });
-        changed_.swap(changing_);
-        return std::any_of(changed_.begin(), changed_.end(), [](Span span) { return !span.empty(); });
+        return std::any_of(changed_.begin(), changed_.end(), [](char changed) { return changed != 0; });
     }
 
 private:
     int Begin(int band) const { return band * kBandRows; }
     int End(int band) const { return std::min(grid_.height(), Begin(band) + kBandRows); }
+    int Reach() const { return kReach * passes_; }
 
-    // The rows just outside each band, as they stand before the pass.
+    // The rows of pass `pass` that a band works: its own once the last pass is reached,
+    // and before that as many more around as the passes after it read.
+    int First(int band, int pass) const { return std::max(0, Begin(band) - kReach * (passes_ - pass)); }
+    int Last(int band, int pass) const { return std::min(grid_.height(), End(band) + kReach * (passes_ - pass)); }
+
+    // The rows around each band, as they stand before the passes, which the bands beside
+    // it write meanwhile.
     void CopyBandEdges() {
         for (int band = 0; band < bands_; ++band) {
-            for (int i = 0; i < kReach; ++i) {
-                CopyRow(Begin(band) - kReach + i, Edge(band, i), {0, grid_.width()});
-                CopyRow(End(band) + i, Edge(band, kReach + i), {0, grid_.width()});
+            for (int i = 0; i < Reach(); ++i) {
+                CopyRow(Begin(band) - Reach() + i, Edge(band, i));
+                CopyRow(End(band) + i, Edge(band, Reach() + i));
             }
         }
     }
 
-    float* Edge(int band, int index) {
-        return edges_.data() + (size_t(band) * 2 * kReach + size_t(index)) * (size_t(grid_.width()) + 2);
+    float* Edge(int band, int index) { return edges_.data() + (size_t(band) * 2 * Reach() + size_t(index)) * stride_; }
+
+    void CopyRow(int y, float* copy) {
+        if (y >= 0 && y < grid_.height()) CopySlumpRow(grid_.Row(y), copy, grid_.width());
     }
 
-    void CopyRow(int y, float* copy, Span columns) {
-        if (y < 0 || y >= grid_.height()) {
-            FillSlumpWall(copy, grid_.width());
-        } else {
-            CopySlumpRow(grid_.Row(y), copy, grid_.width(), columns.begin, columns.end);
-        }
-    }
-
+    // Each step reads a row more of the band and its edges, and each pass works the row
+    // kReach above the one the pass before it worked in the step.
     void SlideBand(int band) {
-        std::unique_ptr<BandRows> rows = TakeRows();
-        PlanBand(*rows, band);
-        for (int y = Begin(band); y < End(band); ++y) changing_[size_t(y)] = SlideRow(*rows, band, y);
-        GiveBack(std::move(rows));
-    }
-
-    // A position whose neighbours up to two away were all left as they were in the last
-    // pass, itself included, would again be left as it is. What the others need of the
-    // rows around follows from that.
-    void PlanBand(BandRows& rows, int band) {
-        const int begin = Begin(band), end = End(band), width = grid_.width();
-        rows.Start(begin, end - begin);
-        for (int y = begin; y < end; ++y) {
-            Span near;
-            for (int row = std::max(0, y - kReach); row <= std::min(grid_.height() - 1, y + kReach); ++row) {
-                near = near.Joined(changed_[size_t(row)]);
+        std::unique_ptr<BandWork> work = TakeWork();
+        for (int pass = 1; pass <= passes_; ++pass) work->passes[size_t(pass)]->ForgetOutflow();
+        for (int step = First(band, 0); step < Last(band, passes_) + kReach * passes_; ++step) {
+            for (int pass = 0; pass <= passes_; ++pass) {
+                const int y = step - kReach * pass;
+                if (y < First(band, pass) || y >= Last(band, pass)) continue;
+                if (pass == 0) {
+                    ReadRow(*work, band, y);
+                } else if (pass < passes_) {
+                    SlideRow(*work, pass, y);
+                } else {
+                    if (SlideRow(*work, pass, y)) changed_[size_t(band)] = 1;
+                    StoreSlumpRow(work->passes[size_t(pass)]->Heights(y), grid_.Row(y), grid_.width());
+                }
             }
-            rows.Written(y) = near.Widened(kReach, width);
         }
-        for (int y = begin - 1; y <= end; ++y) {
-            rows.Outflow(y) = AroundRow(rows, &BandRows::Written, y, begin, end).Widened(1, width);
-        }
-        for (int y = begin; y < end; ++y) {
-            rows.Copied(y) = AroundRow(rows, &BandRows::Outflow, y, begin - 1, end + 1).Widened(1, width);
+        GiveBack(std::move(work));
+    }
+
+    void ReadRow(BandWork& work, int band, int y) {
+        const float* from = y < Begin(band)  ? Edge(band, y - (Begin(band) - Reach()))
+                            : y >= End(band) ? Edge(band, Reach() + y - End(band))
+                                             : nullptr;
+        float* heights = work.passes[0]->Heights(y);
+        if (from) {
+            std::copy(from, from + stride_, heights);
+        } else {
+            CopySlumpRow(grid_.Row(y), heights, grid_.width());
         }
     }
 
-    // The join of a kind of span over rows y - 1 .. y + 1 that lie in [from, to).
-    static Span AroundRow(BandRows& rows, Span& (BandRows::*kind)(int), int y, int from, int to) {
-        Span joined;
-        for (int row = std::max(from, y - 1); row <= std::min(to - 1, y + 1); ++row) {
-            joined = joined.Joined((rows.*kind)(row));
+    // Row y's heights after pass `pass`, from the heights after the pass before; whether
+    // any changed. The outflow of the row below is worked out a piece ahead of the
+    // inflow that reads it, so that both find the rows around still in the nearest cache.
+    bool SlideRow(BandWork& work, int pass, int y) {
+        PassRows& before = *work.passes[size_t(pass - 1)];
+        PassRows& rows = *work.passes[size_t(pass)];
+        const int width = grid_.width();
+        for (int row = y - 1; row <= y; ++row) {
+            if (MissesOutflow(rows, row)) Outflow(before, rows, row, 0, width);
         }
-        return joined;
-    }
-
-    // Slides the needed columns of row y, a chunk at a time; the columns that changed.
-    Span SlideRow(BandRows& rows, int band, int y) {
-        const Span columns = rows.Written(y);
-        if (columns.empty()) return {};
-        const int up = Outflow(rows, band, y - 1), here = Outflow(rows, band, y), down = Outflow(rows, band, y + 1);
-        const float* heights[3] = {Height(rows, band, y - 1), Height(rows, band, y), Height(rows, band, y + 1)};
-        Span changed;
-        for (int from = columns.begin; from < columns.end; from += kChunk) {
-            const int to = std::min(columns.end, from + kChunk);
-            if (SlumpInflow(heights[0], heights[1], heights[2], rows.Share(up), rows.Share(here), rows.Share(down),
-                            rows.Sliding(here), limits_, from, to, grid_.Row(y))) {
-                changed = changed.Joined({from, to});
-            }
+        const bool below = MissesOutflow(rows, y + 1);
+        bool changed = false;
+        for (int from = 0; from < width; from += kColumns) {
+            const int to = std::min(width, from + kColumns);
+            if (below) Outflow(before, rows, y + 1, from, std::min(width, to + 1));
+            changed |= SlumpInflow(Heights(before, y - 1), Heights(before, y), Heights(before, y + 1),
+                                   Share(rows, y - 1), Share(rows, y), Share(rows, y + 1), rows.Sliding(y), limits_,
+                                   from, to, rows.Heights(y));
         }
         return changed;
     }
 
-    // The slot holding row y's outflow, worked out when it is not held yet.
-    int Outflow(BandRows& rows, int band, int y) {
-        const int slot = Slot(y);
-        if (rows.heldOutflow(slot) == y) return slot;
-        const Span columns = rows.Outflow(y);
-        SlumpOutflow(Height(rows, band, y - 1), Height(rows, band, y), Height(rows, band, y + 1), limits_,
-                     columns.begin, columns.end, rows.Sliding(slot), rows.Share(slot));
-        rows.heldOutflow(slot) = y;
-        return slot;
+    const float* Heights(PassRows& rows, int y) { return Inside(y) ? rows.Heights(y) : wall_.data(); }
+    const float* Share(PassRows& rows, int y) { return Inside(y) ? rows.Share(y) : none_.data(); }
+
+    // Whether row y's outflow is still to be worked out in a pass: rows past the field's
+    // ends have none. It counts as held from now on.
+    bool MissesOutflow(PassRows& rows, int y) { return Inside(y) && !rows.HoldsOutflow(y); }
+
+    void Outflow(PassRows& before, PassRows& rows, int y, int from, int to) {
+        SlumpOutflow(Heights(before, y - 1), Heights(before, y), Heights(before, y + 1), limits_, from, to,
+                     rows.Sliding(y), rows.Share(y));
     }
 
-    // Row y's heights before the pass. Rows of the band are copied before they are
-    // written, and a row that was not written is as it stood.
-    const float* Height(BandRows& rows, int band, int y) {
-        if (y < Begin(band)) return Edge(band, y - (Begin(band) - kReach));
-        if (y >= End(band)) return Edge(band, kReach + y - End(band));
-        const int slot = Slot(y);
-        if (rows.heldHeight(slot) != y) {
-            CopyRow(y, rows.Height(slot), rows.Copied(y));
-            rows.heldHeight(slot) = y;
-        }
-        return rows.Height(slot);
+    bool Inside(int y) const { return y >= 0 && y < grid_.height(); }
+
+    std::unique_ptr<BandWork> TakeWork() {
+        const std::lock_guard lock(workMutex_);
+        if (spareWork_.empty()) return std::make_unique<BandWork>(grid_.width());
+        std::unique_ptr<BandWork> work = std::move(spareWork_.back());
+        spareWork_.pop_back();
+        return work;
     }
 
-    static int Slot(int y) { return (y + BandRows::kSlots) % BandRows::kSlots; }
-
-    std::unique_ptr<BandRows> TakeRows() {
-        const std::lock_guard lock(rowsMutex_);
-        if (spareRows_.empty()) return std::make_unique<BandRows>(grid_.width());
-        std::unique_ptr<BandRows> rows = std::move(spareRows_.back());
-        spareRows_.pop_back();
-        return rows;
-    }
-
-    void GiveBack(std::unique_ptr<BandRows> rows) {
-        const std::lock_guard lock(rowsMutex_);
-        spareRows_.push_back(std::move(rows));
+    void GiveBack(std::unique_ptr<BandWork> work) {
+        const std::lock_guard lock(workMutex_);
+        spareWork_.push_back(std::move(work));
     }
 
     ErosionGrid& grid_;
     SlumpLimits limits_;
+    size_t stride_;
     int bands_;
+    int passes_ = 0;
     std::vector<float> edges_;
-    // The columns of each row that changed in the last pass, and in this one.
-    std::vector<Span> changed_;
-    std::vector<Span> changing_;
-    std::mutex rowsMutex_;
-    std::vector<std::unique_ptr<BandRows>> spareRows_;
+    // A row of walls past the field's ends, and the outflow of one, none.
+    std::vector<float> wall_;
+    std::vector<float> none_;
+    std::vector<char> changed_;
+    std::mutex workMutex_;
+    std::vector<std::unique_ptr<BandWork>> spareWork_;
 };
 
 }  // namespace
@@ -239,9 +224,12 @@ ErosionOutcome Slump(HeightField& field, int area, int passes, WorkerPool& worke
     ErosionRun run(field, area, 1.0f, workers);
     if (!run.made()) return {ErosionOutcome::kNoMemory};
     SlumpPasses slump(run.grid(), float(ReposeDifference(field)));
-    for (int pass = 0; pass < passes; ++pass) {
-        if (!slump.Pass(workers)) break;
-        if (!run.Continue(pass + 1, passes)) return {ErosionOutcome::kStopped};
+    for (int done = 0; done < passes;) {
+        const int now = std::min(kPassesAtOnce, passes - done);
+        const bool moving = slump.Passes(now, workers);
+        done += now;
+        if (!moving) break;
+        if (!run.Continue(done, passes)) return {ErosionOutcome::kStopped};
     }
     run.Finish();
     return {};

@@ -19,9 +19,9 @@ inline float Positive(float excess) { return excess > 0.0f ? excess : 0.0f; }
 }  // namespace
 
 KNOLL_CLONES("avx2", "default")
-void CopySlumpRow(const float* grid, float* copy, int width, int from, int to) {
+void CopySlumpRow(const float* grid, float* copy, int width) {
     copy[0] = kSlumpWall;
-    for (int x = from; x < to; ++x) copy[x + 1] = ErosionGrid::IsGround(grid[x]) ? grid[x] : kSlumpWall;
+    for (int x = 0; x < width; ++x) copy[x + 1] = ErosionGrid::IsGround(grid[x]) ? grid[x] : kSlumpWall;
     copy[width + 1] = kSlumpWall;
 }
 
@@ -31,7 +31,7 @@ void FillSlumpWall(float* copy, int width) {
 
 // The same arithmetic in the same order on every lane, so the vector forms the compiler
 // makes give the bytes of the plain one.
-KNOLL_CLONES("avx2", "default")
+KNOLL_CLONES("avx512f", "avx2", "default")
 void SlumpOutflow(const float* __restrict up, const float* __restrict row, const float* __restrict down,
                   SlumpLimits limits, int from, int to, float* __restrict sliding, float* __restrict share) {
     for (int x = from + 1; x <= to; ++x) {
@@ -53,10 +53,10 @@ void SlumpOutflow(const float* __restrict up, const float* __restrict row, const
     }
 }
 
-KNOLL_CLONES("avx2", "default")
+KNOLL_CLONES("avx512f", "avx2", "default")
 bool SlumpInflow(const float* __restrict up, const float* __restrict row, const float* __restrict down,
                  const float* __restrict shareUp, const float* __restrict share, const float* __restrict shareDown,
-                 const float* __restrict sliding, SlumpLimits limits, int from, int to, float* __restrict grid) {
+                 const float* __restrict sliding, SlumpLimits limits, int from, int to, float* __restrict next) {
     int changed = 0;
     for (int x = from + 1; x <= to; ++x) {
         const float side = row[x] + limits.side, corner = row[x] + limits.corner;
@@ -65,11 +65,15 @@ bool SlumpInflow(const float* __restrict up, const float* __restrict row, const 
                          Positive(up[x + 1] - corner) * shareUp[x + 1] + Positive(row[x - 1] - side) * share[x - 1] +
                          Positive(row[x + 1] - side) * share[x + 1] + Positive(down[x - 1] - corner) * shareDown[x - 1] +
                          Positive(down[x] - side) * shareDown[x] + Positive(down[x + 1] - corner) * shareDown[x + 1];
+        // A wall neither gives nor takes, so it stays kSlumpWall exactly.
         const float after = row[x] - sliding[x] + in;
-        const float kept = grid[x - 1];
-        const float stored = row[x] < kSlumpWall ? after : kept;
-        changed |= int(stored != kept);
-        grid[x - 1] = stored;
+        changed |= int(after != row[x]);
+        next[x] = after;
     }
     return changed != 0;
+}
+
+KNOLL_CLONES("avx2", "default")
+void StoreSlumpRow(const float* __restrict copy, float* __restrict grid, int width) {
+    for (int x = 0; x < width; ++x) grid[x] = copy[x + 1] < kSlumpWall ? copy[x + 1] : grid[x];
 }

@@ -15,9 +15,8 @@ struct SlumpLimits {
     float corner;
 };
 
-// Columns [from, to) of a grid row into its copy, walls as kSlumpWall, and the ends of
-// the copy made walls.
-void CopySlumpRow(const float* grid, float* copy, int width, int from, int to);
+// A grid row into its copy, walls as kSlumpWall, and the ends of the copy made walls.
+void CopySlumpRow(const float* grid, float* copy, int width);
 // Each position of a row has all its neighbours walls: above the first row, below the last.
 void FillSlumpWall(float* copy, int width);
 
@@ -29,7 +28,10 @@ void FillSlumpWall(float* copy, int width);
 void SlumpOutflow(const float* up, const float* row, const float* down, SlumpLimits limits, int from, int to,
                   float* sliding, float* share);
 
-// The row's heights after the pass, written over the grid row where there is ground;
-// the shares of the rows around say what flows in. True when any height changed.
+// The row's heights after the pass, into the same columns of `next`; the shares of the
+// rows around say what flows in. True when any height changed.
 bool SlumpInflow(const float* up, const float* row, const float* down, const float* shareUp, const float* share,
-                 const float* shareDown, const float* sliding, SlumpLimits limits, int from, int to, float* grid);
+                 const float* shareDown, const float* sliding, SlumpLimits limits, int from, int to, float* next);
+
+// A copied row's heights back into the grid row where there is ground.
+void StoreSlumpRow(const float* copy, float* grid, int width);
