@@ -14,7 +14,8 @@ namespace {
 // Large rasters (a field image is 64 MiB and more) are mapped straight from the kernel on
 // 2 MiB boundaries. Making their pages costs several times a copy of the same size, so
 // another thread makes them from the last page back while the caller, who writes a new
-// raster whole right after making it, faults in its own from the first. Memory past a smaller size goes back at once (Reshape).
+// raster whole right after making it, faults in its own from the first. Memory past a
+// smaller size goes back at once (Reshape).
 //
 // Huge pages are not asked for. Asked for, they make fresh memory several times cheaper
 // while the kernel has free 2 MiB blocks at hand, but when it must first gather them a
