@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libpng-dev libdeflate-dev libgdal-dev liblz4-dev
-  libsdl2-dev libsdl2-ttf-dev libfontconfig-dev fonts-dejavu-core
+  libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libx11-dev fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick
 )
 apt_options=(--no-install-recommends)

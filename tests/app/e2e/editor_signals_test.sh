@@ -2,7 +2,8 @@
 # The real editor under Xvfb ends on SIGTERM and on SIGHUP (a closed terminal, a
 # logout) as on File > Exit, even while a notice or a chooser waits for the user: it
 # exits with 0 and writes its settings file, which restores the lines edited by hand. A
-# second SIGTERM while it does so may end it at once, but leaves no temporary file.
+# second SIGTERM while it does so may end it at once, but leaves no temporary file. When
+# its X server goes away, it ends at once, leaving its journal as a crash does.
 # Usage: editor_signals_test.sh <knollwork> <demo folder> <work folder>
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
@@ -29,12 +30,31 @@ signal_run() {
     echo "$XVFB_EXIT" >"$folder/exit_code"
 }
 
+# The editor on an X server of its own, which then goes away.
+display_lost_run() {
+    local editor=$1 work=$2 folder=$2/display-lost
+    Xvfb -displayfd 3 -screen 0 800x600x24 -noreset 3>"$folder/display" 2>/dev/null &
+    local server=$!
+    for _ in $(seq 1 100); do
+        [[ -s "$folder/display" ]] && break
+        sleep 0.1
+    done
+    local -x DISPLAY=":$(cat "$folder/display")"
+    xvfb_start_editor "$editor" "$folder" "$folder/editor.log"
+    xvfb_wait_window Knollwork || { echo "display-lost: no frame" >>"$work/failure"; return; }
+    sleep 1.5
+    kill -TERM "$server"
+    xvfb_wait_exit 10 || { echo "display-lost: still running 10 s after its display went away" >>"$work/failure"; return; }
+    echo "$XVFB_EXIT" >"$folder/exit_code"
+}
+
 inner() {
     local editor=$1 work=$2
     signal_run "$editor" "$work" term-notice TERM alt+f Left Down Return   # Help > About
     signal_run "$editor" "$work" hup-chooser HUP alt+f Return              # File > Open...
     signal_run "$editor" "$work" hup-idle HUP
     signal_run "$editor" "$work" term-twice TERM2
+    display_lost_run "$editor" "$work"
     echo 0 >"$work/exit_code"
 }
 
@@ -47,7 +67,7 @@ editor=$(realpath "$1") demo=$(realpath "$2") work=$(realpath -m "$3")
 xvfb_require_tools
 rm -rf "$work"
 names=(term-notice hup-chooser hup-idle term-twice)
-for name in "${names[@]}"; do
+for name in "${names[@]}" display-lost; do
     mkdir -p "$work/$name"
     cp "$demo"/* "$work/$name/"
     printf '%s\n' "$work/$name" "$work/$name/Intro.tga" "$work/$name" "$work/$name/Std.pal" "edited by hand" \
@@ -70,4 +90,10 @@ for name in "${names[@]}"; do
         "${journal[@]}")
     [[ -z "$leftovers" ]] || xvfb_fail "$work" "$name: files left behind: $leftovers"
 done
-echo "PASS: SIGTERM and SIGHUP end the editor cleanly, with a notice or a chooser open too, and twice ($work)"
+# Without a display the editor ends at once, as after a crash, its journal kept for the
+# next start.
+folder=$work/display-lost
+[[ "$(cat "$folder/exit_code" 2>/dev/null)" == 1 ]] ||
+    xvfb_fail "$work" "display-lost: exit code $(cat "$folder/exit_code" 2>/dev/null); $(cat "$folder/editor.log")"
+[[ -f "$folder/Knollwork.journal" ]] || xvfb_fail "$work" "display-lost: no journal left for the next start"
+echo "PASS: SIGTERM and SIGHUP end the editor cleanly, with a notice or a chooser open too, and twice; a lost display ends it at once ($work)"

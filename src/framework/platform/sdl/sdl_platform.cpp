@@ -10,6 +10,7 @@
 
 #include "framework/draw/raster.h"
 #include "framework/platform/sdl/end_signals.h"
+#include "framework/platform/sdl/lost_display.h"
 
 namespace {
 
@@ -56,6 +57,7 @@ std::unique_ptr<vSdlPlatform> vSdlPlatform::Create(std::string& error) {
         SDL_Quit();
         return nullptr;
     }
+    vLostDisplay::EndWithIt(SDL_GetCurrentVideoDriver());
     if (TTF_Init() != 0) {
         error = std::string("cannot start the text renderer: ") + TTF_GetError();
         SDL_Quit();
