@@ -34,7 +34,9 @@ TEST(PictureLines, DrawEveryPixelOnceWithItsRaysRisingAlongEachLine) {
                 for (size_t i = 0; i < pixels.size(); ++i) {
                     drawn[size_t(pixels[i].index)]++;
                     // Within the width of a pixel, the line's rays rise one after another.
-                    if (i > 0) EXPECT_GE(std::atan(pixels[i].slope), std::atan(pixels[i - 1].slope) - 0.02) << shot.what;
+                    if (i > 0) {
+                        EXPECT_GE(std::atan(pixels[i].slope), std::atan(pixels[i - 1].slope) - 0.02) << shot.what;
+                    }
                 }
             }
             for (size_t i = 0; i < drawn.size(); ++i) {
