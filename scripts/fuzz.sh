@@ -28,7 +28,9 @@ seed_corpus() {
                      >"$corpus/steps" ;;
     png_heights)
       printf 'P5\n4 3\n65535\n123456789012345678901234' | pnmtopng >"$corpus/small16.png"
-      printf 'P5\n4 3\n255\n123456789012' | pnmtopng >"$corpus/small8.png" ;;
+      printf 'P5\n4 3\n255\n123456789012' | pnmtopng >"$corpus/small8.png"
+      # Files as the programs write them, in bands with the chunk that tells their rows.
+      cp fuzz/seeds/banded16.png fuzz/seeds/banded8.png "$corpus/" ;;
     pgm_heights) printf 'P5\n3 2\n65535\n123456789012' >"$corpus/small.pgm" ;;
     raw_heights) printf '12345678' >"$corpus/small.r16" ;;
     elevation) printf 'ncols 3\nnrows 2\nxllcorner 0\nyllcorner 0\ncellsize 1\nNODATA_value -9999\n1.5 -9999 7\n-3 1e30 nan\n' \
@@ -39,7 +41,7 @@ seed_corpus() {
 for target in tga ppm palette png_heights pgm_heights raw_heights elevation cli_arguments; do
   extra=()
   [ "$target" = cli_arguments ] && extra=("${cli_sources[@]}")
-  clang++ "${flags[@]}" "fuzz/${target}_fuzz.cpp" "${sources[@]}" "${extra[@]}" -lpng -llz4 -o "$out/${target}_fuzz"
+  clang++ "${flags[@]}" "fuzz/${target}_fuzz.cpp" "${sources[@]}" "${extra[@]}" -lpng -ldeflate -lz -llz4 -o "$out/${target}_fuzz"
   seed_corpus "$target"
   echo "== ${target}: ${seconds}s"
   "$out/${target}_fuzz" "$out/corpus/$target" -max_total_time="$seconds" -rss_limit_mb=4096 \
